@@ -1,0 +1,97 @@
+#include "platform/Text.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include <cmath>
+
+double Val(const QString& text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    QString number;
+    if (i < n && (text[i] == '-' || text[i] == '+'))
+        number += text[i++];
+    bool digits = false;
+    bool point = false;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            number += c;
+            digits = true;
+        } else if (c == '.' && !point) {
+            number += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    return number.toDouble();
+}
+
+QString Str(double value)
+{
+    QString digits;
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        digits = QString::number(static_cast<long long>(value));
+    else
+        digits = QString::number(value, 'g', 15);
+    return value < 0 ? digits : " " + digits;
+}
+
+std::int16_t ToCell(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    const double rounded = std::nearbyint(value); // the default mode rounds halves to even
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return 0;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::int16_t CellFromText(const QString& text) { return ToCell(Val(text)); }
+
+std::uint32_t ColourFromText(const QString& text, std::uint32_t fallback)
+{
+    QString t = text.trimmed();
+    if (!t.startsWith("&H", Qt::CaseInsensitive))
+        return fallback;
+    t = t.mid(2);
+    if (t.endsWith('&'))
+        t.chop(1);
+    if (t.isEmpty() || t.size() > 8)
+        return fallback;
+    bool ok = false;
+    const std::uint32_t value = t.toUInt(&ok, 16);
+    return ok ? value : fallback;
+}
+
+QString ColourToText(std::uint32_t value) { return "&H" + QString::number(value, 16).toUpper(); }
+
+bool IsSystemColour(std::uint32_t value) { return (value & 0x80000000u) != 0; }
+
+QColor ToQColor(std::uint32_t value)
+{
+    if (IsSystemColour(value)) {
+        const QPalette palette = QApplication::palette();
+        switch (value & 0xFF) {
+        case 5: return palette.color(QPalette::Base);          // window background
+        case 8: return palette.color(QPalette::Text);          // window text
+        case 13: return palette.color(QPalette::Highlight);
+        case 14: return palette.color(QPalette::HighlightedText);
+        case 18: return palette.color(QPalette::ButtonText);
+        case 15: // button face
+        default: return palette.color(QPalette::Window);
+        }
+    }
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+std::uint32_t FromQColor(const QColor& colour)
+{
+    return std::uint32_t(colour.red()) | (std::uint32_t(colour.green()) << 8) | (std::uint32_t(colour.blue()) << 16);
+}

@@ -1,0 +1,200 @@
+#include "platform/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+// Windows-1252 differs from Latin-1 in 0x80 to 0x9F.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromCp1252(QByteArrayView bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        out += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+bool decodeUtf8(QByteArrayView bytes, QString& out)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    out = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// UTF-8 when the whole text is valid; otherwise each line on its own, so one
+// line from an older installation does not spoil the rest.
+QString decode(const QByteArray& bytes)
+{
+    QString text;
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    if (decodeUtf8(view, text))
+        return text;
+    text.clear();
+    qsizetype start = 0;
+    while (start < view.size()) {
+        qsizetype end = start;
+        while (end < view.size() && view[end] != '\r' && view[end] != '\n')
+            ++end;
+        while (end < view.size() && (view[end] == '\r' || view[end] == '\n'))
+            ++end; // keep the line end with its line
+        const QByteArrayView line = view.sliced(start, end - start);
+        QString part;
+        text += decodeUtf8(line, part) ? part : fromCp1252(line);
+        start = end;
+    }
+    return text;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QByteArray joinCrLf(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+} // namespace
+
+std::optional<QString> ReadTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decode(file.readAll());
+}
+
+QStringList SplitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines << text.mid(start, i - start);
+            i += (c == '\r' && i + 1 < n && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+std::optional<QStringList> ReadLines(const QString& path)
+{
+    auto text = ReadTextFile(path);
+    if (!text)
+        return std::nullopt;
+    return SplitLines(*text);
+}
+
+QStringList SplitFields(const QString& line)
+{
+    QStringList fields;
+    FieldReader reader(line);
+    while (!reader.atEnd())
+        fields << reader.field();
+    if (line.endsWith(',')) // "a," holds an empty second field
+        fields << QString();
+    return fields;
+}
+
+FieldReader::FieldReader(QString text) : text_(std::move(text)) {}
+
+bool FieldReader::atEnd() const { return pos_ >= text_.size(); }
+
+void FieldReader::skipLineEnd()
+{
+    if (pos_ < text_.size() && text_[pos_] == '\r')
+        ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n')
+        ++pos_;
+}
+
+QString FieldReader::line()
+{
+    const qsizetype start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != '\r' && text_[pos_] != '\n')
+        ++pos_;
+    QString result = text_.mid(start, pos_ - start);
+    skipLineEnd();
+    return result;
+}
+
+QString FieldReader::field()
+{
+    const qsizetype n = text_.size();
+    while (pos_ < n && (text_[pos_] == ' ' || text_[pos_] == '\t'))
+        ++pos_;
+    QString result;
+    if (pos_ < n && text_[pos_] == '"') {
+        const qsizetype start = ++pos_;
+        while (pos_ < n && text_[pos_] != '"')
+            ++pos_;
+        result = text_.mid(start, pos_ - start);
+        if (pos_ < n)
+            ++pos_; // the closing quote
+        // Anything up to the next comma or line end belongs to no field.
+        while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
+            ++pos_;
+    } else {
+        const qsizetype start = pos_;
+        while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
+            ++pos_;
+        result = text_.mid(start, pos_ - start);
+        while (result.endsWith(' ') || result.endsWith('\t'))
+            result.chop(1);
+    }
+    if (pos_ < n && text_[pos_] == ',')
+        ++pos_;
+    else
+        skipLineEnd();
+    return result;
+}
+
+bool WriteLines(const QString& path, const QStringList& lines) { return writeBytes(path, joinCrLf(lines)); }
+
+bool WriteTextFile(const QString& path, const QString& text) { return writeBytes(path, text.toUtf8()); }
+
+bool AppendLines(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    if (QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        bytes = file.readAll();
+        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+            bytes += "\r\n";
+    }
+    bytes += joinCrLf(lines);
+    return writeBytes(path, bytes);
+}

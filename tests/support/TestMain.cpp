@@ -1,0 +1,15 @@
+// Every test runner: GoogleTest inside an offscreen QApplication, so real
+// windows can be built and driven.
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Numeric dates in tests read day first unless a test says otherwise.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

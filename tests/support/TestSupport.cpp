@@ -1,0 +1,73 @@
+#include "support/TestSupport.h"
+
+#include "platform/Folder.h"
+
+#include <QDir>
+#include <QFile>
+
+void ProgramFolderTest::SetUp()
+{
+    ASSERT_TRUE(dir_.isValid());
+    oldCurrent_ = QDir::currentPath();
+    SetProgramFolder(dir_.path());
+    ASSERT_TRUE(MakeProgramFolderCurrent());
+    SetMsgBoxHook([this](const MsgBoxCall& call) {
+        boxes_.push_back(call);
+        if (!answers_.empty()) {
+            int a = answers_.front();
+            answers_.pop_front();
+            return a;
+        }
+        switch (call.buttons()) {
+        case vbOKCancel: return int(vbOK);
+        case vbAbortRetryIgnore: return int(vbAbort);
+        case vbYesNoCancel:
+        case vbYesNo: return int(vbYes);
+        case vbRetryCancel: return int(vbRetry);
+        default: return int(vbOK);
+        }
+    });
+}
+
+void ProgramFolderTest::TearDown()
+{
+    SetMsgBoxHook({});
+    SetModalHook({});
+    QDir::setCurrent(oldCurrent_);
+}
+
+QString ProgramFolderTest::path(const QString& name) const { return dir_.filePath(name); }
+
+void ProgramFolderTest::writeFile(const QString& name, const QString& content) const
+{
+    QFile f(path(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content.toUtf8());
+}
+
+void ProgramFolderTest::writeLines(const QString& name, const QStringList& lines) const
+{
+    QString text;
+    for (const QString& l : lines)
+        text += l + "\r\n";
+    writeFile(name, text);
+}
+
+QByteArray ProgramFolderTest::readBytes(const QString& name) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QString ProgramFolderTest::readFile(const QString& name) const { return QString::fromUtf8(readBytes(name)); }
+
+bool ProgramFolderTest::exists(const QString& name) const { return QFile::exists(path(name)); }
+
+QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws)
+{
+    QStringList lines{name, "http://example.org", definition};
+    lines += draws;
+    return lines;
+}
