@@ -170,8 +170,7 @@ QString FieldReader::field()
         while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
             ++pos_;
         result = text_.mid(start, pos_ - start);
-        while (result.endsWith(' ') || result.endsWith('\t'))
-            result.chop(1);
+        // Blanks after an unquoted field stay: only leading blanks are skipped.
     }
     if (pos_ < n && text_[pos_] == ',')
         ++pos_;

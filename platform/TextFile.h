@@ -20,8 +20,7 @@ QStringList SplitLines(const QString& text);
 
 // Comma-separated fields of one line: blanks before a field are skipped; a
 // field that starts with a double quote runs to the next double quote and may
-// hold commas; otherwise it ends at the next comma. Trailing blanks are kept
-// for quoted fields only.
+// hold commas; otherwise it ends at the next comma.
 QStringList SplitFields(const QString& line);
 
 // Reads a text the way the program's sequential readers do: whole lines, or

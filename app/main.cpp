@@ -1,0 +1,16 @@
+// Vantrel: the application object and the main window.
+#include "core/Vantrel.h"
+#include "core/WindowCatalog.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("vantrel");
+    QApplication::setApplicationDisplayName("Vantrel");
+    RegisterAllWindows();
+    Vantrel window;
+    window.show();
+    return app.exec();
+}
