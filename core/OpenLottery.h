@@ -1,0 +1,50 @@
+#pragma once
+// The open lottery: the database files found, the header values of the
+// database loaded last and its draws.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QWidget;
+
+inline constexpr int kMaxDatabases = 76;  // DbaseFiles 0 to 75
+inline constexpr int kDrawRows = 3000;     // Draws rows 0 to 3000
+inline constexpr int kMaxDrawsLoaded = 2994;
+
+extern std::array<QString, kMaxDatabases> DbaseFiles;
+extern QString DbaseFile;
+extern QString LotteryName;
+extern QString LotteryWebsite;
+extern int BallsDrawn;
+extern int MaxBall;
+extern int HeaderValue3;
+extern int ExtraBallMax;
+extern std::int16_t HasBonusBall;
+// Row r is the r-th draw line of the file (row 1 the newest); columns 1 to 7
+// the main numbers, column 8 the bonus or extra ball. The first row whose
+// column 1 is 0 ends the data.
+extern std::int16_t Draws[kDrawRows + 1][9];
+
+// Fills DbaseFiles with the "dbase*.txt" files of the program folder and
+// appends each lottery's name (its first line, or the file name when the file
+// has none) to the window's list box "List1"; leaves no row selected.
+// Returns how many databases were listed.
+int ListDatabases(QWidget* window);
+
+// Loads DbaseFiles[index] into the open lottery and Draws. Returns false when
+// the file cannot be read or its definition line is out of range; Draws then
+// holds no draw and the header values are what the file's first lines gave.
+bool LoadDatabase(int index);
+// Loads a database file by name, as LoadDatabase does.
+bool LoadDatabaseFile(const QString& fileName);
+
+// Sorts columns 1 to n of every loaded row of Draws ascending, keeping zeros
+// after the numbers.
+void SortDraws(int n);
+
+// How many draws Draws holds (rows before the first whose column 1 is 0).
+int DrawCount();
+
+// Empties the open lottery and Draws (tests).
+void ResetOpenLottery();

@@ -1,0 +1,70 @@
+#pragma once
+// The lottery database file: name line, web address line, definition line
+// ("6,49,0,0,1"), then one draw line per draw, newest first:
+// date,c1,c2,c3,c4,c5,c6,c7,c8.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct LotteryDefinition {
+    int ballsDrawn = 0;   // main numbers per draw, 1 to 7
+    int maxBall = 0;      // highest main number, 1 to 120
+    int headerValue3 = 0; // carried, never used by a rule
+    int extraBallMax = 0; // highest extra ball, 0 when none (0 to 120)
+    int hasBonusBall = 0; // 1 when a bonus ball is drawn from the main range
+
+    // The definition line as written: "6,49,0,0,1".
+    QString toLine() const;
+    // True when every value is in its range.
+    bool valid() const;
+};
+
+// Reads a definition line; no value when it does not hold five numbers.
+std::optional<LotteryDefinition> ParseDefinition(const QString& line);
+
+// The first three lines of a database file.
+struct DatabaseHeader {
+    QString name;
+    QString website;
+    QString definitionLine;
+    std::optional<LotteryDefinition> definition; // empty when unreadable
+};
+
+// Reads the three header lines of a database file; no value when the file
+// cannot be opened.
+std::optional<DatabaseHeader> ReadDatabaseHeader(const QString& fileName);
+
+// Sets the open lottery's header values (DbaseFile, LotteryName,
+// LotteryWebsite and the five definition values) from a database file without
+// touching Draws. False when the file cannot be read or the definition is
+// out of range.
+bool ReadOpenLotteryHeader(const QString& fileName);
+
+// A new draw line: the date as "dd MMM yy", then the eight number texts
+// joined by commas.
+QString FormatDrawLine(const QDate& date, const QStringList& numbers);
+
+// The date field of a draw line (text before the first comma).
+QString DrawLineDate(const QString& line);
+
+// Result of a rewrite.
+enum class RewriteResult { Done, CannotRead, BadDate, CannotWrite };
+
+// Rewrites the database file from "temp.txt" with the new draw line placed
+// before the first line dated on or before `date`; a date older than every
+// line goes last, and a file with no draw line takes the new line after its
+// header. A date in the file that does not parse is refused (BadDate) and the
+// database is left untouched.
+RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date);
+
+// Copies source to target without its k-th draw line (k from 1, the newest).
+// Returns how many draw lines source held, or -1 when it could not be read or
+// target could not be written.
+int RemoveDrawLine(const QString& source, const QString& target, int k);
+
+// The smallest n from 1 up for which "dbase<n>.txt" does not exist.
+QString NextDatabaseFileName();
+
+inline const QString kScratchFile = QStringLiteral("temp.txt");
