@@ -1,13 +1,11 @@
-#include "databases/DrawNumbers.h"
+#include "databases/DrawEntry.h"
 
 #include "core/OpenLottery.h"
+#include "platform/TextFile.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
-#include <QUrl>
 
 DrawShape OpenLotteryShape()
 {
@@ -69,21 +67,21 @@ void AcceptDigitsOnly(QLineEdit* box)
     box->setMaxLength(3);
 }
 
-bool OpenWebAddress(const QString& address)
+bool CopyToScratch(const QString& database)
 {
-    const QUrl url = QUrl::fromUserInput(address.trimmed());
-    if (!url.isValid() || url.host().isEmpty())
-        return false;
-    const QString scheme = url.scheme().toLower();
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        return false;
-    return QDesktopServices::openUrl(url);
+    const auto text = ReadTextFile(database);
+    return text && WriteTextFile(kScratchFile, *text);
 }
 
-bool OpenInTextEditor(const QString& fileName)
+QString RewriteFailureText(RewriteResult result)
 {
-    const QFileInfo info(fileName);
-    if (!info.isFile())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    switch (result) {
+    case RewriteResult::Done: return {};
+    case RewriteResult::BadDate:
+        return QStringLiteral("A draw date in this lottery database cannot be read,    \r\n"
+                              "so the draw was not saved. Please correct the file.    ");
+    case RewriteResult::CannotRead: return QStringLiteral("The lottery database could not be read.    ");
+    case RewriteResult::CannotWrite: return QStringLiteral("The lottery database could not be written.    ");
+    }
+    return {};
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Checking the numbers of one draw typed into a window before they are
-// written to a database file, and the desktop services the database windows
-// use.
+// A draw typed into a database window: checking its numbers before they are
+// written, and the scratch copy the rewrites start from.
+
+#include "databases/DrawDatabase.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,9 +33,9 @@ std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const Draw
 // Lets a number box take digits only, typed or pasted.
 void AcceptDigitsOnly(QLineEdit* box);
 
-// Opens a web address in the desktop's browser; only http and https addresses
-// are opened ("www.example.com" is taken as http). False when nothing opened.
-bool OpenWebAddress(const QString& address);
-// Opens a file of the current folder in the desktop's text editor, without
-// waiting for it. False when the file is missing or nothing could open it.
-bool OpenInTextEditor(const QString& fileName);
+// Copies a database file to the scratch file "temp.txt" (replacing it). False
+// when the database cannot be read or the copy cannot be written.
+bool CopyToScratch(const QString& database);
+
+// The message for a rewrite that did not happen; empty when it did.
+QString RewriteFailureText(RewriteResult result);

@@ -1,0 +1,376 @@
+#include "databases/CreateDbase.h"
+
+#include "databases/DesktopLinks.h"
+#include "databases/DrawDatabase.h"
+#include "databases/DrawEntry.h"
+#include "platform/Dates.h"
+#include "platform/Folder.h"
+#include "platform/MsgBox.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+std::array<std::array<QString, 7>, kTemplateRows> LotteryTemplates;
+
+void LoadLotteryTemplates()
+{
+    for (auto& row : LotteryTemplates)
+        row.fill(QString());
+    const auto lines = ReadLines(QStringLiteral("LotteryTemplates.txt"));
+    if (lines) {
+        int r = 0;
+        for (const QString& line : *lines) {
+            if (r >= kTemplateRows)
+                break;
+            FieldReader reader(line);
+            for (int f = 0; f < 5; ++f)
+                LotteryTemplates[r][f] = reader.field();
+            LotteryTemplates[r][5] = reader.line();
+            ++r;
+        }
+    }
+    QApplication::processEvents();
+}
+
+std::optional<QStringList> NewDatabaseLines(const NewLottery& lottery)
+{
+    DrawShape shape;
+    shape.ballsDrawn = lottery.count;
+    shape.maxBall = lottery.maxBall;
+    shape.eighthMax = lottery.powerball ? lottery.extraMax : lottery.maxBall;
+    shape.eighthIsBonus = !lottery.powerball;
+    const auto fields = CheckDrawNumbers(lottery.numbers, shape);
+    if (!fields)
+        return std::nullopt;
+    const bool bonus = !lottery.powerball && Val(fields->at(7)) > 0;
+    const QString definition = QStringLiteral("%1,%2,1,%3,%4")
+                                   .arg(lottery.count)
+                                   .arg(lottery.maxBall)
+                                   .arg(lottery.powerball ? lottery.extraMax : 0)
+                                   .arg(bonus ? 1 : 0);
+    return QStringList{lottery.name, lottery.website, definition, FormatDrawLine(lottery.date, *fields)};
+}
+
+namespace {
+QScrollBar* scrollBar(QWidget* parent, const QString& name, int low, int high, int value)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setRange(low, high);
+    bar->setValue(value);
+    bar->setMinimumWidth(120);
+    return bar;
+}
+
+// The whole number a template field starts with, kept within a bar's range.
+int clampedValue(const QString& field, const QScrollBar* bar)
+{
+    const double v = Val(field);
+    if (v < bar->minimum())
+        return bar->minimum();
+    if (v > bar->maximum())
+        return bar->maximum();
+    return int(v);
+}
+} // namespace
+
+QLabel* CreateDbase::label(const QString& name, const QString& text)
+{
+    auto* l = new QLabel(text, this);
+    l->setObjectName(name);
+    return l;
+}
+
+CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("CreateDbase");
+    setWindowTitle("Create Lottery Database");
+
+    QLabel* label17 = label("Label17", "Create lottery database");
+    QFont titleFont = label17->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    label17->setFont(titleFont);
+    QLabel* label16 = label("Label16", "Create a database to store lottery draw results, then you can analyse the data "
+                                       "for trends. You must enter one draw result to start off the database.");
+    label16->setWordWrap(true);
+    QLabel* label18 = label("Label18", "Pick a template or use the controls to define the type of lottery...");
+    QLabel* label13 = label("Label13", "Enter a lottery draw result to start off the database...");
+
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    List1->setToolTip(" Pick a ready made template or make your own loottery ");
+    List2 = new QListWidget(this);
+    List2->setObjectName("List2");
+    List2->setToolTip(" Lottery databases already created ");
+    List2->setSelectionMode(QAbstractItemView::NoSelection);
+
+    Text3 = new QLineEdit(this);
+    Text3->setObjectName("Text3");
+    Text3->setToolTip(" The name appears in the lottery database list ");
+    Text2 = new QLineEdit("http://", this);
+    Text2->setObjectName("Text2");
+    Text2->setToolTip(" Enter the website address ");
+    Command2 = new QPushButton("Go", this);
+    Command2->setObjectName("Command2");
+    Command2->setToolTip(" Start Internet Explorer and go to site ");
+
+    Option1[0] = new QRadioButton("Standard lottery - pick x from y", this);
+    Option1[0]->setObjectName("Option1(0)");
+    Option1[0]->setToolTip(" Eg. pick 6 from 49 ");
+    Option1[0]->setChecked(true);
+    Option1[1] = new QRadioButton("Powerball type - pick x from y, plus one extra from z", this);
+    Option1[1]->setObjectName("Option1(1)");
+    Option1[1]->setToolTip(" Eg. pick 5 from 34, then 1 from 14 ");
+
+    HScroll1 = scrollBar(this, "HScroll1", 4, 7, 6);
+    HScroll2 = scrollBar(this, "HScroll2", 10, 60, 49);
+    HScroll3 = scrollBar(this, "HScroll3", 2, 60, 14);
+    Label2 = label("Label2", "6");
+    Label6 = label("Label6", "49");
+    Label8 = label("Label8", "14");
+    Label11 = label("Label11", "Pick 1 from:");
+    Label7 = label("Label7", "Enter draw result:");
+    Label12 = label("Label12", "Bonus?");
+    HScroll3->setEnabled(false);
+    Label8->setEnabled(false);
+    Label11->setEnabled(false);
+
+    DTPicker1 = new QDateEdit(this);
+    DTPicker1->setObjectName("DTPicker1");
+    DTPicker1->setToolTip(" Essential information! ");
+    DTPicker1->setCalendarPopup(true);
+    for (int k = 0; k < 8; ++k) {
+        Text1[k] = new QLineEdit(this);
+        Text1[k]->setObjectName(QStringLiteral("Text1(%1)").arg(k));
+        Text1[k]->setFixedWidth(Text1[k]->fontMetrics().horizontalAdvance("0000") + 12);
+        Text1[k]->setAlignment(Qt::AlignCenter);
+        AcceptDigitsOnly(Text1[k]);
+        QSizePolicy p = Text1[k]->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        Text1[k]->setSizePolicy(p);
+    }
+    Text1[7]->setToolTip(" Powerball or bonus (leave blank if none) ");
+
+    Command1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), "Save", this);
+    Command1->setObjectName("Command1");
+    Command1->setToolTip(" Save ");
+    CancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    CancelButton->setObjectName("CancelButton");
+    CancelButton->setToolTip(" Cancel ");
+
+    // Left: templates and existing databases; right: the lottery's definition
+    // and its first draw.
+    auto* lists = new QVBoxLayout;
+    lists->addWidget(label("Label3", "Lottery templates:"));
+    lists->addWidget(List1, 2);
+    lists->addWidget(label("Label15", "Existing lottery databases:"));
+    lists->addWidget(List2, 1);
+
+    auto* definition = new QGridLayout;
+    definition->addWidget(label("Label1", "Lottery name:"), 0, 0);
+    definition->addWidget(Text3, 0, 1, 1, 3);
+    definition->addWidget(label("Label4", "Web site:"), 1, 0);
+    definition->addWidget(Text2, 1, 1, 1, 2);
+    definition->addWidget(Command2, 1, 3);
+    definition->addWidget(Option1[0], 2, 0, 1, 4);
+    definition->addWidget(Option1[1], 3, 0, 1, 4);
+    definition->addWidget(label("Label9", "Pick:"), 4, 0);
+    definition->addWidget(HScroll1, 4, 1);
+    definition->addWidget(Label2, 4, 2);
+    definition->addWidget(label("Label10", "From:"), 5, 0);
+    definition->addWidget(HScroll2, 5, 1);
+    definition->addWidget(Label6, 5, 2);
+    definition->addWidget(Label11, 6, 0);
+    definition->addWidget(HScroll3, 6, 1);
+    definition->addWidget(Label8, 6, 2);
+
+    auto* boxes = new QHBoxLayout;
+    for (int k = 0; k < 7; ++k)
+        boxes->addWidget(Text1[k]);
+    boxes->addSpacing(12);
+    auto* eighth = new QVBoxLayout;
+    eighth->addWidget(Label12);
+    eighth->addWidget(Text1[7]);
+    boxes->addLayout(eighth);
+    boxes->addStretch();
+
+    auto* draw = new QGridLayout;
+    draw->addWidget(label13, 0, 0, 1, 2);
+    draw->addWidget(label("Label5", "Select draw date:"), 1, 0);
+    draw->addWidget(DTPicker1, 1, 1);
+    draw->addWidget(Label7, 2, 0, 1, 2);
+    draw->addLayout(boxes, 3, 0, 1, 2);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(label18);
+    right->addLayout(definition);
+    right->addSpacing(8);
+    right->addLayout(draw);
+    right->addStretch();
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(lists, 1);
+    middle->addLayout(right, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(CancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label17);
+    layout->addWidget(label16);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+
+    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    connect(HScroll1, &QScrollBar::valueChanged, this, &CreateDbase::HScroll1_Change);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &CreateDbase::HScroll2_Change);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &CreateDbase::HScroll3_Change);
+    connect(Option1[0], &QRadioButton::clicked, this, [this] { Option1_Click(0); });
+    connect(Option1[1], &QRadioButton::clicked, this, [this] { Option1_Click(1); });
+    connect(Command1, &QPushButton::clicked, this, &CreateDbase::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CreateDbase::Command2_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &CreateDbase::CancelButton_Click);
+
+    Form_Load();
+}
+
+void CreateDbase::Skinning()
+{
+    // Database family: title Label17 (item 1), Label16 (item 2), the field
+    // labels (item 3), Label18 and Label13 (item 4), background item 5.
+}
+
+void CreateDbase::Form_Load()
+{
+    Skinning();
+    DTPicker1->setDisplayFormat("ddd d MMM yyyy");
+    DTPicker1->setDate(Today());
+
+    LoadLotteryTemplates();
+    for (const auto& row : LotteryTemplates) {
+        if (row[0].isEmpty())
+            break;
+        List1->addItem(row[0]);
+    }
+
+    for (const QString& file : ListFiles(QStringLiteral("dbase*.txt"))) {
+        const auto header = ReadDatabaseHeader(file);
+        List2->addItem(header ? header->name : QString());
+    }
+}
+
+void CreateDbase::List1_Click()
+{
+    const int i = List1->currentRow();
+    if (i < 0 || i >= kTemplateRows)
+        return;
+    const auto& row = LotteryTemplates[i];
+    Text2->setText(row[5]);
+    Text3->setText(row[0]);
+
+    // Values outside a bar's range are brought within it, so the labels, the
+    // bars and the definition written all agree.
+    HScroll1->setValue(clampedValue(row[1], HScroll1));
+    Label2->setText(QString::number(HScroll1->value()));
+    HScroll2->setValue(clampedValue(row[2], HScroll2));
+    Label6->setText(QString::number(HScroll2->value()));
+
+    if (int(Val(row[4])) != 0) {
+        HScroll3->setValue(clampedValue(row[4], HScroll3));
+        Label8->setText(QString::number(HScroll3->value()));
+        Option1[1]->setChecked(true);
+        Option1_Click(1);
+    } else {
+        Option1[0]->setChecked(true);
+        Option1_Click(0);
+    }
+    for (QLineEdit* box : Text1)
+        box->clear();
+}
+
+void CreateDbase::showCount() { Label7->setText("Enter" + Str(HScroll1->value()) + " numbers"); }
+
+void CreateDbase::HScroll1_Change()
+{
+    const int count = HScroll1->value();
+    Label2->setText(QString::number(count));
+    showCount();
+    for (int k = 0; k < 7; ++k)
+        Text1[k]->setVisible(k < count);
+}
+
+void CreateDbase::HScroll2_Change()
+{
+    Label6->setText(QString::number(HScroll2->value()));
+    showCount();
+}
+
+void CreateDbase::HScroll3_Change()
+{
+    Label8->setText(QString::number(HScroll3->value()));
+    showCount();
+}
+
+void CreateDbase::Option1_Click(int index)
+{
+    const bool powerball = index == 1;
+    Label11->setEnabled(powerball);
+    Label8->setEnabled(powerball);
+    HScroll3->setEnabled(powerball);
+    Label12->setText(powerball ? "Powerball" : "Bonus");
+}
+
+void CreateDbase::Command1_Click()
+{
+    NewLottery lottery;
+    lottery.name = Text3->text();
+    lottery.website = Text2->text();
+    lottery.count = HScroll1->value();
+    lottery.maxBall = HScroll2->value();
+    lottery.powerball = Option1[1]->isChecked();
+    lottery.extraMax = HScroll3->value();
+    lottery.date = DTPicker1->date();
+    for (QLineEdit* box : Text1)
+        lottery.numbers << box->text();
+
+    const auto lines = NewDatabaseLines(lottery);
+    if (!lines) {
+        MsgBox("Incorrect draw result...    ", vbOKOnly + vbExclamation, "Oops!");
+        return;
+    }
+    const QString file = NextDatabaseFileName();
+    if (!WriteLines(file, *lines)) {
+        MsgBox("The lottery database could not be written.    ", vbOKOnly + vbExclamation, "Error!");
+        return;
+    }
+    createdFile_ = file;
+    accept();
+}
+
+void CreateDbase::Command2_Click() { BrowseTo(Text2->text()); }
+
+void CreateDbase::CancelButton_Click()
+{
+    if (MsgBox("Close and discard data?    ", vbYesNo + vbQuestion, "Are you sure?") == vbYes)
+        reject();
+}

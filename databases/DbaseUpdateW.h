@@ -1,0 +1,37 @@
+#pragma once
+// The Update lottery databases window: the player types in one draw result
+// for any lottery database, and it is stored in date order.
+
+#include <QDialog>
+#include <array>
+
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class DbaseUpdateW : public QDialog {
+    Q_OBJECT
+public:
+    explicit DbaseUpdateW(QWidget* parent = nullptr);
+
+    QListWidget* List1;
+    QDateEdit* DTPicker1;
+    std::array<QLineEdit*, 8> Text1; // c1 to c7, then the bonus or extra ball
+    QLabel* Label7;                  // caption of the eighth box
+    QLabel* Label13;                 // the newest draw's date
+    QPushButton* Command1;           // Save
+    QPushButton* Command2;           // Go to website
+    QPushButton* CancelButton;
+
+    void Skinning();
+    void Form_Load();
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void CancelButton_Click();
+
+private:
+    QLabel* label(const QString& name, const QString& text);
+};
