@@ -1,0 +1,224 @@
+#include "core/OpenLottery.h"
+#include "databases/CreateDbase.h"
+#include "platform/TextFile.h"
+#include "support/TestSupport.h"
+
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+class CreateDbaseTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        writeLines("LotteryTemplates.txt", {"UK Lotto,6,59,1,0,https://lotto.example/a,b",
+                                            "Thunder,5,39,1,14,https://thunder.example",
+                                            "Big draw,8,69,0,99,http://big.example", "Small,3,5,0,1,x"});
+    }
+    // Picks template i, types the numbers and saves with 5 March 2005.
+    void create(CreateDbase& w, int i, const QStringList& numbers)
+    {
+        w.List1->setCurrentRow(i);
+        type(w, numbers);
+        w.DTPicker1->setDate(QDate(2005, 3, 5));
+        w.Command1_Click();
+    }
+    void type(CreateDbase& w, const QStringList& numbers)
+    {
+        for (int k = 0; k < 8; ++k)
+            w.Text1[k]->setText(numbers.value(k));
+    }
+    QStringList lines(const QString& name) const
+    {
+        QStringList l = readFile(name).split("\r\n");
+        l.removeLast();
+        return l;
+    }
+};
+} // namespace
+
+TEST_F(CreateDbaseTest, WritesTheHeaderAndFirstDrawOfEachKind)
+{
+    {
+        CreateDbase w;
+        ASSERT_EQ(w.List1->count(), 4);
+        create(w, 0, {"12", "3", "45", "7", "30", "19", "", "22"});
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+        EXPECT_EQ(w.createdFile(), "dbase1.txt");
+    }
+    EXPECT_EQ(lines("dbase1.txt"), QStringList({"UK Lotto", "https://lotto.example/a,b", "6,59,1,0,1",
+                                                "05 Mar 05,12,3,45,7,30,19,,22"}));
+    {
+        // A Powerball-type lottery: the extra ball does not make a bonus, and
+        // the two columns beyond five numbers stay empty.
+        CreateDbase w;
+        create(w, 1, {"1", "2", "3", "4", "5", "", "", "9"});
+        EXPECT_EQ(w.Label12->text(), "Powerball");
+        EXPECT_TRUE(w.HScroll3->isEnabled());
+    }
+    EXPECT_EQ(lines("dbase2.txt"),
+              QStringList({"Thunder", "https://thunder.example", "5,39,1,14,0", "05 Mar 05,1,2,3,4,5,,,9"}));
+    {
+        // A standard lottery without bonus, defined by hand.
+        CreateDbase w;
+        w.Text3->setText("My, own lottery");
+        w.HScroll1->setValue(7);
+        w.HScroll2->setValue(40);
+        type(w, {"1", "2", "3", "4", "5", "6", "40"});
+        w.DTPicker1->setDate(QDate(2026, 12, 1));
+        w.Command1_Click();
+    }
+    EXPECT_EQ(lines("dbase3.txt"),
+              QStringList({"My, own lottery", "http://", "7,40,1,0,0", "01 Dec 26,1,2,3,4,5,6,40,"}));
+}
+
+TEST_F(CreateDbaseTest, FileNamesTakeTheSmallestFreeNumber)
+{
+    for (int i = 0; i < 2; ++i) {
+        CreateDbase w;
+        create(w, 0, {"1", "2", "3", "4", "5", "6"});
+    }
+    EXPECT_TRUE(exists("dbase1.txt"));
+    EXPECT_TRUE(exists("dbase2.txt"));
+    QFile::remove(path("dbase1.txt"));
+    CreateDbase w;
+    EXPECT_EQ(w.List2->count(), 1); // the existing databases, for information
+    create(w, 1, {"1", "2", "3", "4", "5"});
+    EXPECT_EQ(w.createdFile(), "dbase1.txt");
+    EXPECT_EQ(lines("dbase1.txt").value(0), "Thunder");
+}
+
+TEST_F(CreateDbaseTest, WrongNumbersWriteNothing)
+{
+    const QList<QStringList> wrong{
+        {"1", "2", "3", "4", "5"},             // a box empty
+        {"1", "2", "3", "4", "5", "60"},       // above the highest number
+        {"1", "2", "3", "4", "5", "0"},        // below 1
+        {"1", "2", "3", "4", "5", "5"},        // twice the same
+        {"1", "2", "3", "4", "5", "6", "", "60"}, // bonus out of range
+        {"1", "2", "3", "4", "5", "6", "", "6"},  // bonus among the numbers
+    };
+    for (const QStringList& numbers : wrong) {
+        boxes_.clear();
+        CreateDbase w;
+        create(w, 0, numbers);
+        ASSERT_EQ(boxes_.size(), 1u) << numbers.join(',').toStdString();
+        EXPECT_EQ(boxes_[0].text, "Incorrect draw result...    ");
+        EXPECT_EQ(boxes_[0].title, "Oops!");
+        EXPECT_EQ(boxes_[0].style, vbOKOnly + vbExclamation);
+        EXPECT_NE(w.result(), QDialog::Accepted);
+    }
+    EXPECT_FALSE(exists("dbase1.txt"));
+
+    // An extra ball is checked against its own range.
+    CreateDbase w;
+    create(w, 1, {"1", "2", "3", "4", "5", "", "", "15"});
+    EXPECT_FALSE(exists("dbase1.txt"));
+}
+
+TEST_F(CreateDbaseTest, BoxesFollowTheCountAndHiddenBoxesWriteNothing)
+{
+    CreateDbase w;
+    w.show();
+    EXPECT_EQ(w.Label7->text(), "Enter draw result:");
+    w.List1->setCurrentRow(0);
+    type(w, {"1", "2", "3", "4", "5", "6", "7"});
+    w.HScroll1->setValue(5);
+    EXPECT_EQ(w.Label7->text(), "Enter 5 numbers");
+    EXPECT_EQ(w.Label2->text(), "5");
+    EXPECT_FALSE(w.Text1[5]->isVisible());
+    EXPECT_EQ(w.Text1[5]->text(), "6"); // kept, but not written
+    w.DTPicker1->setDate(QDate(2005, 3, 5));
+    w.Command1_Click();
+    EXPECT_EQ(lines("dbase1.txt").value(3), "05 Mar 05,1,2,3,4,5,,,");
+
+    // Only digits get into a box, typed or pasted.
+    CreateDbase v;
+    QTest::keyClicks(v.Text1[0], "1a2");
+    EXPECT_EQ(v.Text1[0]->text(), "12");
+    v.Text1[1]->clear();
+    v.Text1[1]->insert("4x");
+    EXPECT_EQ(v.Text1[1]->text(), "");
+}
+
+TEST_F(CreateDbaseTest, TemplatesSetTheControlsWithinTheirRanges)
+{
+    CreateDbase w;
+    w.DTPicker1->setDate(QDate(2001, 1, 2));
+    w.Text1[0]->setText("9");
+    w.List1->setCurrentRow(2);
+    EXPECT_EQ(w.HScroll1->value(), 7);
+    EXPECT_EQ(w.HScroll2->value(), 60);
+    EXPECT_EQ(w.HScroll3->value(), 60);
+    EXPECT_EQ(w.Label6->text(), "60");
+    EXPECT_TRUE(w.Option1[1]->isChecked());
+    EXPECT_EQ(w.Text1[0]->text(), ""); // boxes emptied
+    EXPECT_EQ(w.DTPicker1->date(), QDate(2001, 1, 2)); // the date stays
+
+    w.List1->setCurrentRow(3);
+    EXPECT_EQ(w.HScroll1->value(), 4);
+    EXPECT_EQ(w.HScroll2->value(), 10);
+    EXPECT_EQ(w.HScroll3->value(), 2);
+    EXPECT_TRUE(w.Option1[1]->isChecked());
+    EXPECT_EQ(w.Text2->text(), "x");
+
+    w.List1->setCurrentRow(0);
+    EXPECT_TRUE(w.Option1[0]->isChecked());
+    EXPECT_EQ(w.Label12->text(), "Bonus");
+    EXPECT_FALSE(w.HScroll3->isEnabled());
+    EXPECT_EQ(w.Text3->text(), "UK Lotto");
+    EXPECT_EQ(w.Text2->text(), "https://lotto.example/a,b");
+}
+
+TEST_F(CreateDbaseTest, NoTemplateFileGivesAnEmptyList)
+{
+    QFile::remove(path("LotteryTemplates.txt"));
+    CreateDbase w;
+    EXPECT_EQ(w.List1->count(), 0);
+    EXPECT_TRUE(LotteryTemplates[0][0].isEmpty());
+}
+
+TEST_F(CreateDbaseTest, CancelAsksFirst)
+{
+    CreateDbase w;
+    w.show();
+    answer(vbNo);
+    w.CancelButton_Click();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "Close and discard data?    ");
+    EXPECT_EQ(boxes_[0].title, "Are you sure?");
+    EXPECT_EQ(boxes_[0].style, vbYesNo + vbQuestion);
+    answer(vbYes);
+    w.CancelButton_Click();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST(LotteryTemplatesFile, EveryShippedTemplateFitsTheWindow)
+{
+    const auto lines = ReadLines(QStringLiteral(VANTREL_SOURCE_DATA_DIR "/LotteryTemplates.txt"));
+    ASSERT_TRUE(lines);
+    ASSERT_GE(lines->size(), 20);
+    for (const QString& line : *lines) {
+        FieldReader r(line);
+        const QString name = r.field();
+        const int count = r.field().toInt();
+        const int highest = r.field().toInt();
+        r.field();
+        const int extra = r.field().toInt();
+        const QString site = r.line();
+        SCOPED_TRACE(line.toStdString());
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_TRUE(count >= 4 && count <= 7);
+        EXPECT_TRUE(highest >= 10 && highest <= 60);
+        EXPECT_TRUE(extra == 0 || (extra >= 2 && extra <= 60));
+        EXPECT_TRUE(site.startsWith("https://"));
+    }
+}
