@@ -10,7 +10,7 @@
 #include "platform/TextFile.h"
 
 #include <QApplication>
-#include <QDateEdit>
+#include "platform/DatePicker.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -149,10 +149,9 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     Label8->setEnabled(false);
     Label11->setEnabled(false);
 
-    DTPicker1 = new QDateEdit(this);
+    DTPicker1 = new DatePicker(this);
     DTPicker1->setObjectName("DTPicker1");
     DTPicker1->setToolTip(" Essential information! ");
-    DTPicker1->setCalendarPopup(true);
     for (int k = 0; k < 8; ++k) {
         Text1[k] = new QLineEdit(this);
         Text1[k]->setObjectName(QStringLiteral("Text1(%1)").arg(k));
@@ -263,8 +262,8 @@ void CreateDbase::Skinning()
 void CreateDbase::Form_Load()
 {
     Skinning();
-    DTPicker1->setDisplayFormat("ddd d MMM yyyy");
-    DTPicker1->setDate(Today());
+    DTPicker1->setCustomFormat(DatePicker::LongFormat);
+    DTPicker1->setValue(Today());
 
     LoadLotteryTemplates();
     for (const auto& row : LotteryTemplates) {
@@ -349,7 +348,7 @@ void CreateDbase::Command1_Click()
     lottery.maxBall = HScroll2->value();
     lottery.powerball = Option1[1]->isChecked();
     lottery.extraMax = HScroll3->value();
-    lottery.date = DTPicker1->date();
+    lottery.date = DTPicker1->Value();
     for (QLineEdit* box : Text1)
         lottery.numbers << box->text();
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-class QDateEdit;
+class DatePicker;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -66,7 +66,7 @@ public:
     QLabel* Label11;
     QLabel* Label7;
     QLabel* Label12;
-    QDateEdit* DTPicker1;
+    DatePicker* DTPicker1;
     std::array<QLineEdit*, 8> Text1;
     QPushButton* Command1;     // Save
     QPushButton* CancelButton;

@@ -3,7 +3,7 @@
 #include "databases/CreateDbase.h"
 #include "databases/DbaseUpdateW.h"
 #include "databases/DeleteDbaseW.h"
-// HistoryW: see below
+#include "databases/HistoryW.h"
 #include "databases/OpenDbase.h"
 #include "platform/MsgBox.h"
 
@@ -20,7 +20,7 @@ void RegisterDatabaseWindows()
 {
     RegisterWindow("DatabasesCreate", open<CreateDbase>);
     RegisterWindow("wUpdateDbase", open<DbaseUpdateW>);
-
+    RegisterWindow("wDatabaseView", open<HistoryW>);
     RegisterWindow("FileOpen", open<OpenDbase>);
     RegisterWindow("FileDelete", open<DeleteDbaseW>);
 }

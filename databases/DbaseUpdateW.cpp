@@ -10,7 +10,7 @@
 #include "platform/TextFile.h"
 
 #include <QApplication>
-#include <QDateEdit>
+#include "platform/DatePicker.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,10 +43,9 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
-    DTPicker1 = new QDateEdit(this);
+    DTPicker1 = new DatePicker(this);
     DTPicker1->setObjectName("DTPicker1");
     DTPicker1->setToolTip(" Essential information! ");
-    DTPicker1->setCalendarPopup(true);
     for (int k = 0; k < 8; ++k) {
         Text1[k] = new QLineEdit(this);
         Text1[k]->setObjectName(QStringLiteral("Text1(%1)").arg(k));
@@ -130,8 +129,8 @@ void DbaseUpdateW::Skinning()
 void DbaseUpdateW::Form_Load()
 {
     Skinning();
-    DTPicker1->setDisplayFormat("ddd d MMM yyyy");
-    DTPicker1->setDate(Today());
+    DTPicker1->setCustomFormat(DatePicker::LongFormat);
+    DTPicker1->setValue(Today());
     if (ListDatabases(this) > 0) {
         List1->setCurrentRow(-1);
         List1->setCurrentRow(0);
@@ -188,7 +187,7 @@ void DbaseUpdateW::Command1_Click()
         ShowTip(6);
         return;
     }
-    const QDate date = DTPicker1->date();
+    const QDate date = DTPicker1->Value();
     const QString line = FormatDrawLine(date, *fields);
 
     RewriteResult result = RewriteResult::CannotRead;

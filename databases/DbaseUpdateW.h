@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-class QDateEdit;
+class DatePicker;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,7 +17,7 @@ public:
     explicit DbaseUpdateW(QWidget* parent = nullptr);
 
     QListWidget* List1;
-    QDateEdit* DTPicker1;
+    DatePicker* DTPicker1;
     std::array<QLineEdit*, 8> Text1; // c1 to c7, then the bonus or extra ball
     QLabel* Label7;                  // caption of the eighth box
     QLabel* Label13;                 // the newest draw's date

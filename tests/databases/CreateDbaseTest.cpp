@@ -3,7 +3,7 @@
 #include "platform/TextFile.h"
 #include "support/TestSupport.h"
 
-#include <QDateEdit>
+#include "platform/DatePicker.h"
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "platform/Dates.h"
 #include "support/TestSupport.h"
 
-#include <QDateEdit>
+#include "platform/DatePicker.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

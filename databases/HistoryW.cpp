@@ -1,0 +1,445 @@
+#include "databases/HistoryW.h"
+
+#include "core/OpenLottery.h"
+#include "databases/DesktopLinks.h"
+#include "databases/DrawDatabase.h"
+#include "databases/DrawEntry.h"
+#include "generators/Tips.h"
+#include "platform/DatePicker.h"
+#include "platform/Dates.h"
+#include "platform/FlexGrid.h"
+#include "platform/MsgBox.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr int kGridRows = 3000;
+constexpr int kShownDraws = 2994; // rows 1 to 2994
+constexpr std::uint32_t kDarkRed = 160;
+
+// The hourglass while a handler works.
+struct Hourglass {
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
+{
+    std::vector<HistoryRow> rows;
+    const auto lines = ReadLines(fileName);
+    if (!lines)
+        return rows;
+    QStringList draws = lines->mid(3);
+    while (!draws.isEmpty() && draws.last().trimmed().isEmpty())
+        draws.removeLast();
+    for (const QString& line : draws) {
+        if (int(rows.size()) >= limit)
+            break;
+        const QStringList fields = SplitFields(line);
+        HistoryRow row;
+        row.date = DrawLineDate(line);
+        for (int c = 1; c <= 8; ++c)
+            row.numbers[c] = std::max(0, int(CellFromText(fields.value(c))));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QLabel* HistoryW::label(const QString& name, const QString& text)
+{
+    auto* l = new QLabel(text, this);
+    l->setObjectName(name);
+    return l;
+}
+
+HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("HistoryW");
+    setWindowTitle("Lottery Draws History");
+
+    QLabel* label2 = label("Label2", "Lottery draw results");
+    QFont titleFont = label2->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    label2->setFont(titleFont);
+    QLabel* label4 = label("Label4", "Select a lottery in the list on the right to view all the draw results. The "
+                                     "numbers can be viewed in the order they were drawn or in ascending order.");
+    label4->setWordWrap(true);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    Label1 = label("Label1", QString());
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName("Text2");
+    Command4 = new QPushButton("Go", this);
+    Command4->setObjectName("Command4");
+
+    MSFlexGrid1 = new FlexGrid(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setRows(kGridRows);
+    MSFlexGrid1->setCols(10);
+
+    Option1 = new QRadioButton("Draw order", this);
+    Option1->setObjectName("Option1");
+    Option1->setChecked(true);
+    Option2 = new QRadioButton("Ascending order", this);
+    Option2->setObjectName("Option2");
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName("Frame1");
+    DTPicker1 = new DatePicker(Frame1);
+    DTPicker1->setObjectName("DTPicker1");
+    for (int n = 1; n <= 8; ++n) {
+        Text1[n] = new QLineEdit(Frame1);
+        Text1[n]->setObjectName(QStringLiteral("Text1(%1)").arg(n));
+        Text1[n]->setAlignment(Qt::AlignCenter);
+        AcceptDigitsOnly(Text1[n]);
+        QSizePolicy p = Text1[n]->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        Text1[n]->setSizePolicy(p);
+    }
+    QPalette red = Text1[8]->palette();
+    red.setColor(QPalette::Text, ToQColor(kDarkRed));
+    Text1[8]->setPalette(red);
+    Command3 = new QPushButton("Update Draw", Frame1);
+    Command3->setObjectName("Command3");
+    Command3->setToolTip(" Update selected draw ");
+    Command2 = new QPushButton("Delete Draw", Frame1);
+    Command2->setObjectName("Command2");
+    Command2->setToolTip(" Delete selected draw ");
+
+    Command6 = new QPushButton(style()->standardIcon(QStyle::SP_FileIcon), "Print", this);
+    Command6->setObjectName("Command6");
+    Command6->setToolTip(" Print ");
+    Command6->setEnabled(false); // enabled once draw results can be printed
+    Command1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "Close", this);
+    Command1->setObjectName("Command1");
+    Command1->setToolTip(" Close ");
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+
+    // The editing area: the date, then one box under each number column.
+    auto* boxes = new QHBoxLayout;
+    boxes->setSpacing(0);
+    boxes->setObjectName("boxes");
+    for (int n = 1; n <= 8; ++n)
+        boxes->addWidget(Text1[n]);
+    boxes->addStretch();
+    auto* editButtons = new QHBoxLayout;
+    editButtons->addWidget(DTPicker1);
+    editButtons->addStretch();
+    editButtons->addWidget(Command3);
+    editButtons->addWidget(Command2);
+    auto* frame = new QVBoxLayout(Frame1);
+    frame->addLayout(boxes);
+    frame->addLayout(editButtons);
+
+    auto* views = new QHBoxLayout;
+    views->addWidget(Option1);
+    views->addWidget(Option2);
+    views->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Label1);
+    left->addWidget(MSFlexGrid1, 1);
+    left->addLayout(views);
+    left->addWidget(Frame1);
+
+    auto* web = new QHBoxLayout;
+    web->addWidget(label("Label5", "Web:"));
+    web->addWidget(Text2, 1);
+    web->addWidget(Command4);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command6);
+    buttons->addWidget(Command1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(label4);
+    right->addWidget(label("Label3", "Select a lottery:"));
+    right->addWidget(List1, 1);
+    right->addLayout(web);
+    right->addLayout(buttons);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(left);
+    middle->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label2);
+    layout->addLayout(middle, 1);
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &HistoryW::MSFlexGrid1_Click);
+    connect(Option1, &QRadioButton::clicked, this, &HistoryW::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &HistoryW::Option2_Click);
+    connect(Command2, &QPushButton::clicked, this, &HistoryW::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &HistoryW::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &HistoryW::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &HistoryW::Command6_Click);
+    connect(Command1, &QPushButton::clicked, this, &HistoryW::Command1_Click);
+    connect(Timer1, &QTimer::timeout, this, &HistoryW::Timer1_Timer);
+
+    Form_Load();
+}
+
+void HistoryW::Skinning()
+{
+    // Database family: Label2 (item 1), Label4 (item 2), Label3 and Label5
+    // (item 3), background item 5.
+}
+
+void HistoryW::layOutColumns()
+{
+    const QFontMetrics metrics(MSFlexGrid1->font());
+    const int number = metrics.horizontalAdvance("000000000");
+    for (int c = 0; c <= 8; ++c) {
+        MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
+        MSFlexGrid1->setColWidth(c, number);
+    }
+    MSFlexGrid1->setColWidth(0, metrics.horizontalAdvance("00000000000000"));
+    MSFlexGrid1->fitWidthToColumns(8);
+    // The boxes line up under columns 1 to 8.
+    if (auto* boxes = Frame1->findChild<QHBoxLayout*>("boxes")) {
+        const int margin = Frame1->layout()->contentsMargins().left();
+        boxes->insertSpacing(0, std::max(0, MSFlexGrid1->ColWidth(0) - margin + MSFlexGrid1->frameWidth()));
+    }
+    for (int n = 1; n <= 8; ++n)
+        Text1[n]->setFixedWidth(MSFlexGrid1->ColWidth(n));
+}
+
+void HistoryW::Form_Load()
+{
+    Skinning();
+    DTPicker1->setCustomFormat(DatePicker::ShortFormat);
+    layOutColumns();
+    if (ListDatabases(this) == 0) {
+        Frame1->hide();
+        MsgBox("No lotteries to display!    ", vbOKOnly + vbExclamation, "Error!");
+        Timer1->start();
+        return;
+    }
+    SortedView = false;
+    List1->setCurrentRow(0);
+}
+
+void HistoryW::Timer1_Timer()
+{
+    Timer1->stop();
+    if (List1->count() == 0)
+        close();
+}
+
+bool HistoryW::showsEighth() const { return ExtraBallMax > 0 || HasBonusBall == 1; }
+
+void HistoryW::showNumbers(int row, const HistoryRow& draw)
+{
+    for (int c = 1; c <= 7; ++c)
+        MSFlexGrid1->setTextMatrix(row, c, draw.numbers[c] > 0 ? QString::number(draw.numbers[c]) : QString());
+    MSFlexGrid1->setTextMatrix(row, 8, showsEighth() ? QString::number(draw.numbers[8]) : QString());
+}
+
+void HistoryW::List1_Click()
+{
+    const int index = List1->currentRow();
+    if (index < 0 || index >= kMaxDatabases)
+        return;
+    Hourglass hourglass;
+    const bool loaded = LoadDatabase(index);
+    Text2->setText(LotteryWebsite);
+    Label1->setText("  " + LotteryName);
+
+    // Dates and numbers come from one reading of each line, so grid row k is
+    // always draw line k of the file.
+    rows_ = ReadHistoryRows(DbaseFile, kShownDraws);
+    MSFlexGrid1->setUpdatesEnabled(false);
+    MSFlexGrid1->Clear();
+    MSFlexGrid1->setTextMatrix(0, 0, "Date");
+    if (!rows_.empty()) {
+        for (int c = 1; c <= 7; ++c) {
+            if (rows_[0].numbers[c] > 0)
+                MSFlexGrid1->setTextMatrix(0, c, "Num" + QString::number(c));
+        }
+    }
+    QString eighth;
+    if (HasBonusBall == 1)
+        eighth = "Bonus";
+    if (ExtraBallMax > 0)
+        eighth = "Pball";
+    MSFlexGrid1->setTextMatrix(0, 8, eighth);
+    for (int k = 1; k <= int(rows_.size()); ++k) {
+        MSFlexGrid1->setTextMatrix(k, 0, rows_[k - 1].date);
+        showNumbers(k, rows_[k - 1]);
+        MSFlexGrid1->setCellForeColor(k, 8, ToQColor(kDarkRed));
+    }
+    MSFlexGrid1->setUpdatesEnabled(true);
+
+    // A box for each of the lottery's numbers, and the eighth when it draws a
+    // bonus or extra ball, so every draw can be corrected whole.
+    for (int n = 1; n <= 8; ++n) {
+        const bool shown = n <= 7 ? n <= BallsDrawn : showsEighth();
+        if (!shown)
+            Text1[n]->clear();
+        Text1[n]->setVisible(shown);
+    }
+    Command3->setEnabled(loaded);
+
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setTopRow(1);
+    SortedView = false;
+    Option1->setChecked(true);
+    MSFlexGrid1_Click();
+    Frame1->show();
+}
+
+void HistoryW::MSFlexGrid1_Click()
+{
+    int r = MSFlexGrid1->Row();
+    MSFlexGrid1->setCol(0);
+    if (rows_.empty()) {
+        for (int n = 1; n <= 8; ++n)
+            Text1[n]->clear();
+        return;
+    }
+    // A click below the last draw picks the last draw.
+    r = std::clamp(r, 1, int(rows_.size()));
+    while (r > 1 && MSFlexGrid1->TextMatrix(r, 0).isEmpty())
+        --r;
+    MSFlexGrid1->setRow(r);
+    const QRect cell = MSFlexGrid1->cellRect(r, 1);
+    if (r < MSFlexGrid1->TopRow() || !MSFlexGrid1->viewport()->rect().contains(cell))
+        MSFlexGrid1->setTopRow(r);
+
+    // A date that cannot be read leaves today's date to pick the right one.
+    const auto date = ParseDate(MSFlexGrid1->TextMatrix(r, 0));
+    DTPicker1->setValue(date ? *date : Today());
+    for (int n = 1; n <= 8; ++n)
+        Text1[n]->setText(MSFlexGrid1->TextMatrix(r, n));
+
+    MSFlexGrid1->setCol(9);
+    MSFlexGrid1->setColSel(0);
+}
+
+void HistoryW::Option2_Click()
+{
+    if (SortedView)
+        return;
+    Hourglass hourglass;
+    Frame1->hide();
+    const int count = std::clamp(BallsDrawn, 0, 7);
+    for (int r = 1; r <= int(rows_.size()); ++r) {
+        const HistoryRow& draw = rows_[r - 1];
+        if (r > 1 && draw.numbers[1] == 0)
+            break;
+        std::array<int, 9> sorted = draw.numbers;
+        std::sort(sorted.begin() + 1, sorted.begin() + 1 + count);
+        for (int c = 1; c <= count; ++c)
+            MSFlexGrid1->setTextMatrix(r, c, sorted[c] > 0 ? QString::number(sorted[c]) : QString());
+    }
+    SortedView = true;
+}
+
+void HistoryW::Option1_Click()
+{
+    if (!SortedView)
+        return;
+    Hourglass hourglass;
+    for (int r = 1; r <= int(rows_.size()); ++r)
+        showNumbers(r, rows_[r - 1]);
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1_Click();
+    SortedView = false;
+    Frame1->show();
+}
+
+void HistoryW::Command2_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    if (rows_.size() < 2) {
+        MsgBox("Can't delete last line!    ", vbOKOnly + vbExclamation, "Warning");
+        MSFlexGrid1_Click();
+        return;
+    }
+    if (r < 1 || r > int(rows_.size()))
+        return;
+    {
+        Hourglass hourglass;
+        if (!CopyToScratch(DbaseFile) || RemoveDrawLine(kScratchFile, DbaseFile, r) < 0) {
+            MsgBox(RewriteFailureText(RewriteResult::CannotWrite), vbOKOnly + vbExclamation, "Error!");
+            return;
+        }
+    }
+    QApplication::processEvents();
+    List1_Click();
+}
+
+void HistoryW::Command3_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    if (rows_.empty() || r < 1 || r > int(rows_.size()))
+        return;
+    QStringList texts;
+    for (int n = 1; n <= 8; ++n)
+        texts << Text1[n]->text();
+    const auto fields = CheckDrawNumbers(texts, OpenLotteryShape());
+    if (!fields) {
+        ShowTip(6);
+        return;
+    }
+    const QDate date = DTPicker1->Value();
+    const QString line = FormatDrawLine(date, *fields);
+
+    RewriteResult result = RewriteResult::Done;
+    {
+        Hourglass hourglass;
+        const int read = RemoveDrawLine(DbaseFile, kScratchFile, r);
+        if (read < 0) {
+            result = RewriteResult::CannotWrite;
+        } else if (read == 1) {
+            // The only draw: the file again holds one line, the updated one.
+            const bool appended = AppendLines(kScratchFile, {line});
+            const auto text = appended ? ReadTextFile(kScratchFile) : std::nullopt;
+            if (!text || !WriteTextFile(DbaseFile, *text))
+                result = RewriteResult::CannotWrite;
+        } else {
+            QApplication::processEvents();
+            result = InsertDrawByDate(DbaseFile, line, date);
+            QApplication::processEvents();
+        }
+    }
+    if (result != RewriteResult::Done) {
+        MsgBox(RewriteFailureText(result), vbOKOnly + vbExclamation, "Error!");
+        return;
+    }
+    List1_Click();
+}
+
+void HistoryW::Command6_Click()
+{
+    // The draw results are printed here, as the grid shows them; the printer
+    // leaves the current cell moved, so the editor returns to the first draw.
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setCol(1);
+    MSFlexGrid1_Click();
+}
+
+void HistoryW::Command4_Click() { BrowseTo(Text2->text()); }
+
+void HistoryW::Command1_Click() { close(); }

@@ -1,0 +1,78 @@
+#pragma once
+// The Lottery Draws History window: every draw of one lottery database in a
+// grid, newest first, in draw order or with each draw's main numbers in
+// ascending order; in draw order a draw can be corrected or deleted.
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <vector>
+
+class DatePicker;
+class FlexGrid;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// One draw line of a database file as the window shows it: its date text as
+// stored and c1 to c8 (0 when a field holds no number).
+struct HistoryRow {
+    QString date;
+    std::array<int, 9> numbers{}; // index 1 to 8
+};
+
+// The draw lines of a database file (after its three header lines, without the
+// empty lines at its end), each read once, at most `limit` of them. Row k - 1
+// is draw line k, as the rewrites count them.
+std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit);
+
+class HistoryW : public QDialog {
+    Q_OBJECT
+public:
+    explicit HistoryW(QWidget* parent = nullptr);
+
+    QListWidget* List1;
+    QLabel* Label1;   // the lottery's name
+    QLineEdit* Text2; // web address
+    QPushButton* Command4; // Go
+    FlexGrid* MSFlexGrid1;
+    QRadioButton* Option1; // draw order
+    QRadioButton* Option2; // ascending order
+    QGroupBox* Frame1;     // the editing area
+    DatePicker* DTPicker1;
+    std::array<QLineEdit*, 9> Text1{}; // 1 to 8: c1 to c8 of the selected draw
+    QPushButton* Command3; // Update Draw
+    QPushButton* Command2; // Delete Draw
+    QPushButton* Command6; // Print
+    QPushButton* Command1; // Close
+    QTimer* Timer1;
+
+    // Set while the grid shows ascending order.
+    bool SortedView = false;
+    // The draws shown, row k - 1 for grid row k.
+    const std::vector<HistoryRow>& rows() const { return rows_; }
+
+    void Skinning();
+    void Form_Load();
+    void List1_Click();
+    void MSFlexGrid1_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command6_Click();
+    void Command1_Click();
+    void Timer1_Timer();
+
+private:
+    QLabel* label(const QString& name, const QString& text);
+    void layOutColumns();
+    void showNumbers(int row, const HistoryRow& draw);
+    bool showsEighth() const;
+    std::vector<HistoryRow> rows_;
+};
