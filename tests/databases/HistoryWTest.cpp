@@ -1,0 +1,190 @@
+#include "core/OpenLottery.h"
+#include "databases/HistoryW.h"
+#include "platform/DatePicker.h"
+#include "platform/FlexGrid.h"
+#include "support/TestSupport.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+class HistoryWTest : public ProgramFolderTest {
+protected:
+    QStringList draws(const QString& name = "dbase1.txt") const
+    {
+        QStringList l = readFile(name).split("\r\n");
+        l.removeLast();
+        return l.mid(3);
+    }
+    QStringList gridRow(HistoryW& w, int r) const
+    {
+        QStringList cells;
+        for (int c = 0; c <= 8; ++c)
+            cells << w.MSFlexGrid1->TextMatrix(r, c);
+        return cells;
+    }
+    void pick(HistoryW& w, int r)
+    {
+        w.MSFlexGrid1->setRow(r);
+        w.MSFlexGrid1_Click();
+    }
+    const QStringList lotto{"12 Mar 05,12,3,45,7,30,19,,22", "05-Mar-2005,8,9,10,11,12,13,0,0",
+                            "26 Feb 05,15,16,17,18,19,20,,21"};
+};
+} // namespace
+
+TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    writeLines("dbase2.txt", DatabaseLines("Plain", "5,39,1,0,0", {"12 Mar 05,1,2,3,4,5,,,", "05 Mar 05,6,7,8,9,10,11,12,13"}));
+    HistoryW w;
+    w.show();
+    EXPECT_EQ(w.Label1->text(), "  Lotto");
+    EXPECT_EQ(w.Text2->text(), "http://example.org");
+    EXPECT_EQ(gridRow(w, 0), QStringList({"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "", "Bonus"}));
+    EXPECT_EQ(gridRow(w, 1), QStringList({"12 Mar 05", "12", "3", "45", "7", "30", "19", "", "22"}));
+    EXPECT_EQ(gridRow(w, 2), QStringList({"05-Mar-2005", "8", "9", "10", "11", "12", "13", "", "0"}));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(4, 0), "");
+    EXPECT_EQ(w.MSFlexGrid1->cellForeColor(1, 8), QColor(160, 0, 0));
+    // The editor holds the first draw.
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
+    EXPECT_EQ(w.DTPicker1->Value(), QDate(2005, 3, 12));
+    EXPECT_EQ(w.Text1[1]->text(), "12");
+    EXPECT_EQ(w.Text1[8]->text(), "22");
+    EXPECT_FALSE(w.Text1[7]->isVisible());
+    EXPECT_TRUE(w.Text1[8]->isVisible());
+    EXPECT_FALSE(w.Command6->isEnabled());
+
+    // Headings follow the newest draw; a lottery without bonus or extra ball
+    // shows no eighth column and no eighth box.
+    w.List1->setCurrentRow(1);
+    EXPECT_EQ(gridRow(w, 0), QStringList({"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "", "", ""}));
+    EXPECT_EQ(gridRow(w, 2), QStringList({"05 Mar 05", "6", "7", "8", "9", "10", "11", "12", ""}));
+    EXPECT_FALSE(w.Text1[8]->isVisible());
+    EXPECT_FALSE(w.Text1[6]->isVisible());
+}
+
+TEST_F(HistoryWTest, AscendingOrderSortsTheMainNumbersOnly)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    HistoryW w;
+    w.show();
+    w.Option2->click();
+    EXPECT_TRUE(w.SortedView);
+    EXPECT_FALSE(w.Frame1->isVisible());
+    EXPECT_EQ(gridRow(w, 1), QStringList({"12 Mar 05", "3", "7", "12", "19", "30", "45", "", "22"}));
+    w.Option1->click();
+    EXPECT_FALSE(w.SortedView);
+    EXPECT_TRUE(w.Frame1->isVisible());
+    EXPECT_EQ(gridRow(w, 1), QStringList({"12 Mar 05", "12", "3", "45", "7", "30", "19", "", "22"}));
+}
+
+TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    HistoryW w;
+    w.show();
+    pick(w, 1);
+    w.DTPicker1->setValue(QDate(2005, 3, 1));
+    w.Command3_Click();
+    EXPECT_EQ(draws(), QStringList({lotto[1], "01 Mar 05,12,3,45,7,30,19,,22", lotto[2]}));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 0), "01 Mar 05");
+
+    // The same date as another draw goes before it; typed numbers are written.
+    pick(w, 3);
+    w.DTPicker1->setValue(QDate(2005, 3, 5));
+    w.Text1[1]->setText("1");
+    w.Command3_Click();
+    EXPECT_EQ(draws(), QStringList({"05 Mar 05,1,16,17,18,19,20,,21", lotto[1], "01 Mar 05,12,3,45,7,30,19,,22"}));
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
+    EXPECT_TRUE(boxes_.empty());
+
+    // Wrong numbers are refused with the input tip.
+    pick(w, 1);
+    w.Text1[2]->setText("1");
+    const QByteArray before = readBytes("dbase1.txt");
+    w.Command3_Click();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_TRUE(boxes_[0].text.startsWith(" There was a problem with the input."));
+    EXPECT_EQ(readBytes("dbase1.txt"), before);
+}
+
+TEST_F(HistoryWTest, UpdatingTheOnlyDrawReplacesIt)
+{
+    writeLines("dbase1.txt", DatabaseLines("Thunder", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,0,0,9"}));
+    HistoryW w;
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 8), "Pball");
+    w.DTPicker1->setValue(QDate(2005, 3, 19));
+    w.Text1[5]->setText("39");
+    w.Command3_Click();
+    EXPECT_EQ(draws(), QStringList({"19 Mar 05,1,2,3,4,39,,,9"}));
+}
+
+TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
+{
+    // The second line lost two fields by hand; the grid and the delete still
+    // agree on which line is which.
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1",
+                                           {lotto[0], "05 Mar 05,8,9,10,11,12,13", lotto[2]}));
+    HistoryW w;
+    w.show();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "26 Feb 05");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 1), "15");
+    pick(w, 3);
+    w.Command2_Click();
+    EXPECT_EQ(draws(), QStringList({lotto[0], "05 Mar 05,8,9,10,11,12,13"}));
+    EXPECT_TRUE(boxes_.empty()); // no question
+
+    // A click below the last draw picks the last draw.
+    const QRect below = w.MSFlexGrid1->cellRect(5, 2);
+    QTest::mouseClick(w.MSFlexGrid1->viewport(), Qt::LeftButton, {}, below.center());
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 2);
+    EXPECT_EQ(w.Text1[1]->text(), "8");
+    w.Command2_Click();
+    EXPECT_EQ(draws(), QStringList({lotto[0]}));
+
+    w.Command2_Click();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "Can't delete last line!    ");
+    EXPECT_EQ(boxes_[0].title, "Warning");
+    EXPECT_EQ(boxes_[0].style, vbOKOnly + vbExclamation);
+    EXPECT_EQ(draws(), QStringList({lotto[0]}));
+}
+
+TEST_F(HistoryWTest, OddFilesNeverCrash)
+{
+    writeLines("dbase1.txt", DatabaseLines("Empty", "6,49,0,0,1", {}));
+    writeLines("dbase2.txt", DatabaseLines("Edited", "6,49,0,0,1", {"someday,1,2,3,4,5,6,,", lotto[2]}));
+    HistoryW w;
+    w.show();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
+    w.MSFlexGrid1_Click();
+    w.Command3_Click();
+    w.Command2_Click();
+    EXPECT_EQ(draws(), QStringList());
+
+    // An unreadable date can be corrected by picking the right one.
+    w.List1->setCurrentRow(1);
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "someday");
+    w.DTPicker1->setValue(QDate(2005, 3, 5));
+    w.Command3_Click();
+    EXPECT_EQ(draws("dbase2.txt"), QStringList({"05 Mar 05,1,2,3,4,5,6,,0", lotto[2]}));
+}
+
+TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
+{
+    HistoryW w;
+    w.show();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "No lotteries to display!    ");
+    EXPECT_EQ(boxes_[0].title, "Error!");
+    EXPECT_TRUE(w.Timer1->isActive());
+    w.Timer1_Timer();
+    EXPECT_FALSE(w.isVisible());
+}
