@@ -2,6 +2,7 @@
 #include "databases/HistoryW.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
+#include "platform/Dates.h"
 #include "support/TestSupport.h"
 
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QElapsedTimer>
 
 namespace {
 class HistoryWTest : public ProgramFolderTest {
@@ -187,4 +189,21 @@ TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
     EXPECT_TRUE(w.Timer1->isActive());
     w.Timer1_Timer();
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(HistoryWTest, ShowsAtMostTheDrawsTheTableHolds)
+{
+    QStringList many;
+    QDate date(2020, 1, 1);
+    for (int i = 0; i < 3000; ++i)
+        many << FormatShortDate(date.addDays(-i)) + ",1,2,3,4,5,6,,7";
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", many));
+    QElapsedTimer timer;
+    timer.start();
+    HistoryW w;
+    w.show();
+    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_EQ(w.rows().size(), 2994u);
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2994, 0), many[2993].left(9));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2995, 0), "");
 }
