@@ -215,6 +215,7 @@ void HistoryW::layOutColumns()
         MSFlexGrid1->setColWidth(c, number);
     }
     MSFlexGrid1->setColWidth(0, metrics.horizontalAdvance("00000000000000"));
+    MSFlexGrid1->setColWidth(9, 0); // only carries the row selection
     MSFlexGrid1->fitWidthToColumns(8);
     // The boxes line up under columns 1 to 8.
     if (auto* boxes = Frame1->findChild<QHBoxLayout*>("boxes")) {
