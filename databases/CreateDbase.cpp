@@ -129,11 +129,11 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     Command2->setToolTip(" Start Internet Explorer and go to site ");
 
     Option1[0] = new QRadioButton("Standard lottery - pick x from y", this);
-    Option1[0]->setObjectName("Option1(0)");
+    Option1[0]->setObjectName("Option1_0");
     Option1[0]->setToolTip(" Eg. pick 6 from 49 ");
     Option1[0]->setChecked(true);
     Option1[1] = new QRadioButton("Powerball type - pick x from y, plus one extra from z", this);
-    Option1[1]->setObjectName("Option1(1)");
+    Option1[1]->setObjectName("Option1_1");
     Option1[1]->setToolTip(" Eg. pick 5 from 34, then 1 from 14 ");
 
     HScroll1 = scrollBar(this, "HScroll1", 4, 7, 6);
@@ -154,7 +154,7 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     DTPicker1->setToolTip(" Essential information! ");
     for (int k = 0; k < 8; ++k) {
         Text1[k] = new QLineEdit(this);
-        Text1[k]->setObjectName(QStringLiteral("Text1(%1)").arg(k));
+        Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
         Text1[k]->setFixedWidth(Text1[k]->fontMetrics().horizontalAdvance("0000") + 12);
         Text1[k]->setAlignment(Qt::AlignCenter);
         AcceptDigitsOnly(Text1[k]);

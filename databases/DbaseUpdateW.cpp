@@ -48,7 +48,7 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
     DTPicker1->setToolTip(" Essential information! ");
     for (int k = 0; k < 8; ++k) {
         Text1[k] = new QLineEdit(this);
-        Text1[k]->setObjectName(QStringLiteral("Text1(%1)").arg(k));
+        Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
         Text1[k]->setFixedWidth(Text1[k]->fontMetrics().horizontalAdvance("0000") + 12);
         Text1[k]->setAlignment(Qt::AlignCenter);
         AcceptDigitsOnly(Text1[k]);

@@ -105,7 +105,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     DTPicker1->setObjectName("DTPicker1");
     for (int n = 1; n <= 8; ++n) {
         Text1[n] = new QLineEdit(Frame1);
-        Text1[n]->setObjectName(QStringLiteral("Text1(%1)").arg(n));
+        Text1[n]->setObjectName(QStringLiteral("Text1_%1").arg(n));
         Text1[n]->setAlignment(Qt::AlignCenter);
         AcceptDigitsOnly(Text1[n]);
         QSizePolicy p = Text1[n]->sizePolicy();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -90,7 +91,13 @@ TEST_F(CreateDbaseTest, FileNamesTakeTheSmallestFreeNumber)
     QFile::remove(path("dbase1.txt"));
     CreateDbase w;
     EXPECT_EQ(w.List2->count(), 1); // the existing databases, for information
-    create(w, 1, {"1", "2", "3", "4", "5"});
+    // Driven by the controls' names, as the player would.
+    w.show();
+    w.findChild<QListWidget*>("List1")->setCurrentRow(1);
+    for (int k = 0; k < 5; ++k)
+        QTest::keyClicks(w.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(k)), QString::number(k + 1));
+    QTest::mouseClick(w.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.createdFile(), "dbase1.txt");
     EXPECT_EQ(lines("dbase1.txt").value(0), "Thunder");
 }
