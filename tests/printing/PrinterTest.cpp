@@ -1,6 +1,8 @@
 #include "PrintFixture.h"
 
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 
 namespace {
 constexpr double kTol = 0.6; // mm
@@ -151,4 +153,14 @@ TEST_F(PrintTest, SettingsWaitWhileADocumentIsOpen)
     EXPECT_FALSE(Printer().SelectPrinter(0));
     Printer().EndDoc();
     EXPECT_TRUE(Printer().SetOrientation(vbPRORLandscape));
+}
+
+TEST(FontSubstitutes, MissingFontsFallBackToLookAlikes)
+{
+    InstallFontSubstitutes();
+    const QStringList families = QFontDatabase::families();
+    const QString arial = QFontInfo(QFont("Arial")).family();
+    EXPECT_TRUE(arial == "Arial" || arial == "Liberation Sans" || arial == "Arimo") << arial.toStdString();
+    if (!families.contains("Comic Sans MS") && families.contains("Comic Neue"))
+        EXPECT_EQ(QFontInfo(QFont("Comic Sans MS")).family().toStdString(), "Comic Neue");
 }
