@@ -91,13 +91,17 @@ void PrinterDevice::Reset()
     fontSize_ = 10;
     bold_ = underline_ = false;
     CurrentX = CurrentY = 0;
-    SetTestPrinters({});
+    listPrinters({});
 }
 
 void PrinterDevice::SetTestPrinters(const QStringList& names)
 {
-    if (DocumentOpen())
-        return;
+    if (!DocumentOpen())
+        listPrinters(names);
+}
+
+void PrinterDevice::listPrinters(const QStringList& names)
+{
     entries_.clear();
     current_ = 0;
     if (names.isEmpty()) {

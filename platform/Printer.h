@@ -119,6 +119,10 @@ private:
         bool pdf = true;
     };
 
+    // The system's printers, or PDF printers with the test's names, then the
+    // PDF printer. The system's default becomes current (with none, the PDF
+    // printer); with test names the first of them.
+    void listPrinters(const QStringList& names);
     bool begin();
     QFont font() const;
     std::unique_ptr<QPrinter> makePrinter() const;
