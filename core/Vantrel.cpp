@@ -516,6 +516,7 @@ void Vantrel::Form_Load()
     // colour is remembered by the first skinning.
     NewLine = QStringLiteral("\r\n");
     MakeProgramFolderCurrent();
+    CopyShippedDataFiles();
     if (!QFileInfo::exists("Backup"))
         QDir().mkdir("Backup");
     LoadSettings();
