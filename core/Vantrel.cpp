@@ -268,7 +268,7 @@ Vantrel::Vantrel(QWidget* parent) : QMainWindow(parent)
     SetSettingsLoadedHook([this] { ShowWebLinks(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_QueryUnload(); });
 
-    resize(820, 600);
+    resize(860, 600);
     Form_Load();
 }
 
@@ -323,6 +323,7 @@ QWidget* Vantrel::buildToolbar()
     Label1->setFrameShape(QFrame::StyledPanel);
     Label1->setFrameShadow(QFrame::Raised);
     Label1->setAutoFillBackground(true);
+    Label1->setFixedHeight(kPictureSize + 12);
     auto* row = new QHBoxLayout(Label1);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(2);
@@ -428,6 +429,7 @@ QWidget* Vantrel::buildPanels()
         box->addWidget(line);
         const char* captions[kChecklistItems] = {"Analyse lottery draws", "Generate lottery entries", "Fill in payslips",
                                                  "Buy lottery tickets", "Check results", "Collect winnings!", "", ""};
+        const int rowHeight = QCheckBox("X").sizeHint().height();
         for (int i = 0; i < kChecklistItems; ++i) {
             auto* row = new QHBoxLayout;
             Check1[i] = new QCheckBox;
@@ -435,7 +437,8 @@ QWidget* Vantrel::buildPanels()
             SetChecklistCaption(i, captions[i]);
             Command4[i] = button(QStringLiteral("Command4_%1").arg(i), "Clear");
             Command4[i]->setToolTip("Clear this item");
-            Command4[i]->setFixedHeight(Check1[i]->sizeHint().height());
+            Command4[i]->setFixedHeight(rowHeight);
+            Command4[i]->setFixedWidth(Command4[i]->fontMetrics().horizontalAdvance("Clear") + 24);
             QFont small = Command4[i]->font();
             small.setPointSizeF(small.pointSizeF() * 0.85);
             Command4[i]->setFont(small);
@@ -497,8 +500,8 @@ QWidget* Vantrel::buildPanels()
     grid->addWidget(Label8, 0, 1);
     grid->addWidget(Label9, 1, 0);
     grid->addWidget(Label13, 1, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 6);
+    grid->setColumnStretch(1, 5);
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
 

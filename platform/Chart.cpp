@@ -174,6 +174,10 @@ void Chart::rebuild()
     rowsAxis->append(categories);
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat("%g");
+    QFont labelFont = font();
+    labelFont.setPointSizeF(labelFont.pointSizeF() * 0.75);
+    rowsAxis->setLabelsFont(labelFont);
+    valueAxis->setLabelsFont(labelFont);
     c->addAxis(rowsAxis, Qt::AlignBottom);
     c->addAxis(valueAxis, Qt::AlignLeft);
 
