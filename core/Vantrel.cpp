@@ -251,6 +251,8 @@ Vantrel::Vantrel(QWidget* parent) : QMainWindow(parent)
     setObjectName("Vantrel");
     setWindowTitle("Vantrel");
     setWindowIcon(QIcon(":/icons/vantrel.svg"));
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(windowIcon()); // every window of the program wears it
 
     auto* central = new QWidget(this);
     central->setObjectName("Background");
@@ -354,6 +356,7 @@ QWidget* Vantrel::buildPanels()
     auto* panels = new QWidget;
     panels->setObjectName("Panels");
     panels->setMouseTracking(true);
+    panels->installEventFilter(this);
     auto* grid = new QGridLayout(panels);
     grid->setContentsMargins(16, 12, 16, 12);
     grid->setHorizontalSpacing(16);
@@ -367,6 +370,7 @@ QWidget* Vantrel::buildPanels()
     auto label = [](const QString& name, const QString& caption) {
         auto* l = new QLabel(caption);
         l->setObjectName(name);
+        l->setTextFormat(Qt::PlainText); // names typed by the player are shown as typed
         return l;
     };
 

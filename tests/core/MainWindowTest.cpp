@@ -333,6 +333,7 @@ TEST_F(MainWindowTest, SyndicateViewItemsNeedNameAndManager)
     action("SyndicateOpen")->trigger();
     EXPECT_EQ(child<QLabel>("Label3")->text(), "Office, 2nd floor");
     EXPECT_EQ(child<QLabel>("Label6")->text(), "Ann Lee");
+    EXPECT_EQ(child<QLabel>("Label6")->textFormat(), Qt::PlainText);
     for (const QString& name : views) {
         EXPECT_TRUE(action(name)->isEnabled()) << name.toStdString();
         action(name)->trigger();
