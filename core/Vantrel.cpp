@@ -6,6 +6,7 @@
 #include "core/Skinning.h"
 #include "core/WindowCatalog.h"
 #include "platform/Chart.h"
+#include "platform/DatePicker.h"
 #include "platform/Dates.h"
 #include "platform/Folder.h"
 #include "platform/MsgBox.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -405,10 +405,9 @@ QWidget* Vantrel::buildPanels()
 
         auto* birth = new QHBoxLayout;
         Label4 = label("Label4", "Birth date:");
-        DTPicker1 = new QDateEdit;
+        DTPicker1 = new DatePicker;
         DTPicker1->setObjectName("DTPicker1");
-        DTPicker1->setCalendarPopup(true);
-        DTPicker1->setDisplayFormat("ddd d MMM yyyy");
+        DTPicker1->setCustomFormat(DatePicker::LongFormat);
         Command1_8 = button("Command1_8", "Update");
         Command1_17 = button("Command1_17", "More");
         connect(Command1_8, &QPushButton::clicked, this, [this] { Command1_Click(8); });
@@ -533,7 +532,7 @@ void Vantrel::Form_Load()
     if (QFile::exists(kNotesFile))
         ReadNotes();
     const auto birth = ParseDate(Settings[15]);
-    DTPicker1->setDate(birth && birth->isValid() ? *birth : QDate(1970, 1, 1));
+    DTPicker1->setValue(birth && birth->isValid() ? *birth : QDate(1970, 1, 1));
     DoBiorhythm();
     UpdateSyndicate();
     ListDatabases(this);
@@ -654,7 +653,7 @@ void Vantrel::UpdateSyndicate()
 
 void Vantrel::DoBiorhythm()
 {
-    const QDate birth = DTPicker1->date();
+    const QDate birth = DTPicker1->Value();
     const int day = BiorhythmDay(birth, Today(), Option1[1]->isChecked());
     const auto values = BiochartValues(day);
     for (int r = 0; r < 4; ++r) {

@@ -13,7 +13,7 @@
 class Chart;
 class QAction;
 class QCheckBox;
-class QDateEdit;
+class DatePicker;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -94,7 +94,7 @@ private:
     // Biorhythm panel.
     QGroupBox* Label7;
     QLabel* Label4;
-    QDateEdit* DTPicker1;
+    DatePicker* DTPicker1;
     std::array<QRadioButton*, 2> Option1{};
     QPushButton* Command1_8;
     QPushButton* Command1_17;

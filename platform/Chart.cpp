@@ -161,11 +161,11 @@ void Chart::rebuild()
     for (QAbstractAxis* axis : c->axes())
         c->removeAxis(axis), delete axis;
 
-    // Category labels must differ from one another: repeated labels (rows
-    // with no label, for instance) get invisible zero-width marks appended.
+    // Category labels must be non-empty and differ from one another: empty
+    // and repeated labels get invisible zero-width marks.
     QStringList categories;
     for (const QString& label : rowLabels_) {
-        QString unique = label;
+        QString unique = label.isEmpty() ? QString(QChar(0x200B)) : label;
         while (categories.contains(unique))
             unique += QChar(0x200B);
         categories << unique;
