@@ -104,7 +104,11 @@ void Chart::setRowLabel(int row, const QString& label)
     if (row < 1 || row > rowCount() || rowLabels_[row - 1] == label)
         return;
     rowLabels_[row - 1] = label;
-    rebuild();
+    const auto axes = chart()->axes(Qt::Horizontal);
+    if (auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first()))
+        axis->setCategories(categories());
+    else
+        rebuild();
 }
 
 QString Chart::rowLabel(int row) const { return row >= 1 && row <= rowCount() ? rowLabels_[row - 1] : QString(); }
@@ -154,6 +158,20 @@ void Chart::setValueRange(double low, double high)
     refreshValues();
 }
 
+// Category labels must be non-empty and differ from one another: empty and
+// repeated labels get invisible zero-width marks.
+QStringList Chart::categories() const
+{
+    QStringList result;
+    for (const QString& label : rowLabels_) {
+        QString unique = label.isEmpty() ? QString(QChar(0x200B)) : label;
+        while (result.contains(unique))
+            unique += QChar(0x200B);
+        result << unique;
+    }
+    return result;
+}
+
 void Chart::rebuild()
 {
     QChart* c = chart();
@@ -161,17 +179,8 @@ void Chart::rebuild()
     for (QAbstractAxis* axis : c->axes())
         c->removeAxis(axis), delete axis;
 
-    // Category labels must be non-empty and differ from one another: empty
-    // and repeated labels get invisible zero-width marks.
-    QStringList categories;
-    for (const QString& label : rowLabels_) {
-        QString unique = label.isEmpty() ? QString(QChar(0x200B)) : label;
-        while (categories.contains(unique))
-            unique += QChar(0x200B);
-        categories << unique;
-    }
     auto* rowsAxis = new QBarCategoryAxis;
-    rowsAxis->append(categories);
+    rowsAxis->append(categories());
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat("%g");
     QFont labelFont = font();

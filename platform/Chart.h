@@ -76,6 +76,7 @@ public:
 
 private:
     void rebuild();
+    QStringList categories() const;
     void refreshValues();
     bool inRange(int row, int column) const;
 
