@@ -692,11 +692,10 @@ bool Vantrel::ItemAvailable(const QString& name) const
 
 void Vantrel::RefreshItems()
 {
-    for (QAction* action : findChildren<QAction*>()) {
-        const QString name = action->objectName();
-        if (!name.isEmpty() && !action->isSeparator())
-            action->setEnabled(ItemAvailable(name));
-    }
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && !action->objectName().isEmpty())
+                action->setEnabled(ItemAvailable(action->objectName()));
     for (int i = 0; i < kToolPictures; ++i)
         Image1[i]->setActive(ItemAvailable(PictureItem(i)));
     Command1_17->setEnabled(ItemAvailable("AnalyseBiorhythms"));
