@@ -3,8 +3,9 @@
 // windows and the colour scheme of settings items 1 to 5, switched on by the
 // two flags of item 10 (1 = pictures, 2 = colours, added together).
 //
-// Every skinned window calls Skinning once at the start of its load, in one
-// line, naming its family and which of its labels take which colour item:
+// Every skinned window calls Skinning once at the start of its load (its
+// controls built and named, before anything else), in one line, naming its
+// family and which of its labels take which colour item:
 //
 //   Skinning(this, SkinFamily::Play, {.title = {"Label1"}, .label = {"Label3"}});
 //
