@@ -1,6 +1,7 @@
 #include "databases/CreateDbase.h"
 
-#include "databases/DesktopLinks.h"
+#include "platform/Shell.h"
+#include "core/Skinning.h"
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEntry.h"
 #include "platform/Dates.h"
@@ -255,8 +256,12 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
 
 void CreateDbase::Skinning()
 {
-    // Database family: title Label17 (item 1), Label16 (item 2), the field
-    // labels (item 3), Label18 and Label13 (item 4), background item 5.
+    ::Skinning(this, SkinFamily::Databases,
+               {.title = {"Label17"},
+                .body = {"Label16"},
+                .label = {"Label15", "Label3", "Label1", "Label9", "Label10", "Label11", "Label4", "Label5", "Label7",
+                          "Label12"},
+                .other = {"Label18", "Label13"}});
 }
 
 void CreateDbase::Form_Load()
@@ -366,7 +371,7 @@ void CreateDbase::Command1_Click()
     accept();
 }
 
-void CreateDbase::Command2_Click() { BrowseTo(Text2->text()); }
+void CreateDbase::Command2_Click() { OpenWebAddress(Text2->text()); }
 
 void CreateDbase::CancelButton_Click()
 {

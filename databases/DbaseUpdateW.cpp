@@ -1,7 +1,8 @@
 #include "databases/DbaseUpdateW.h"
 
 #include "core/OpenLottery.h"
-#include "databases/DesktopLinks.h"
+#include "core/Skinning.h"
+#include "platform/Shell.h"
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEntry.h"
 #include "generators/Tips.h"
@@ -122,8 +123,11 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
 
 void DbaseUpdateW::Skinning()
 {
-    // Database family: Label5 (item 1), Label11 (item 2), Label8, Label4,
-    // Label6 and Label7 (item 3), Label13 (item 4), background item 5.
+    ::Skinning(this, SkinFamily::Databases,
+               {.title = {"Label5"},
+                .body = {"Label11"},
+                .label = {"Label8", "Label4", "Label6", "Label7"},
+                .other = {"Label13"}});
 }
 
 void DbaseUpdateW::Form_Load()
@@ -203,6 +207,6 @@ void DbaseUpdateW::Command1_Click()
     Label13->setText(FormatShortDate(date));
 }
 
-void DbaseUpdateW::Command2_Click() { BrowseTo(LotteryWebsite); }
+void DbaseUpdateW::Command2_Click() { OpenWebAddress(LotteryWebsite); }
 
 void DbaseUpdateW::CancelButton_Click() { close(); }

@@ -1,7 +1,8 @@
 #include "databases/HistoryW.h"
 
 #include "core/OpenLottery.h"
-#include "databases/DesktopLinks.h"
+#include "core/Skinning.h"
+#include "platform/Shell.h"
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEntry.h"
 #include "generators/Tips.h"
@@ -9,6 +10,7 @@
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
 #include "platform/MsgBox.h"
+#include "printing/PrintReports.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
@@ -125,7 +127,6 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     Command6 = new QPushButton(style()->standardIcon(QStyle::SP_FileIcon), "Print", this);
     Command6->setObjectName("Command6");
     Command6->setToolTip(" Print ");
-    Command6->setEnabled(false); // enabled once draw results can be printed
     Command1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "Close", this);
     Command1->setObjectName("Command1");
     Command1->setToolTip(" Close ");
@@ -202,8 +203,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 
 void HistoryW::Skinning()
 {
-    // Database family: Label2 (item 1), Label4 (item 2), Label3 and Label5
-    // (item 3), background item 5.
+    ::Skinning(this, SkinFamily::Databases, {.title = {"Label2"}, .body = {"Label4"}, .label = {"Label3", "Label5"}, .other = {}});
 }
 
 void HistoryW::layOutColumns()
@@ -434,13 +434,13 @@ void HistoryW::Command3_Click()
 
 void HistoryW::Command6_Click()
 {
-    // The draw results are printed here, as the grid shows them; the printer
-    // leaves the current cell moved, so the editor returns to the first draw.
+    PrintDrawResults(this);
+    // Printing moves the current cell: the editor returns to the first draw.
     MSFlexGrid1->setRow(1);
     MSFlexGrid1->setCol(1);
     MSFlexGrid1_Click();
 }
 
-void HistoryW::Command4_Click() { BrowseTo(Text2->text()); }
+void HistoryW::Command4_Click() { OpenWebAddress(Text2->text()); }
 
 void HistoryW::Command1_Click() { close(); }

@@ -1,7 +1,7 @@
 #include "databases/OpenDbase.h"
 
 #include "core/OpenLottery.h"
-#include "databases/DesktopLinks.h"
+#include "platform/Shell.h"
 #include "platform/MsgBox.h"
 
 #include <QApplication>
@@ -52,7 +52,7 @@ void OpenDbase::Command2_Click()
     if (i < 0 || i >= kMaxDatabases || List1->selectedItems().isEmpty())
         return;
     DbaseFile = DbaseFiles[i];
-    if (!EditInTextEditor(DbaseFile)) {
+    if (!OpenInTextEditor(DbaseFile)) {
         MsgBox("The lottery database could not be opened.    ", vbOKOnly + vbExclamation, "Error!");
         return;
     }

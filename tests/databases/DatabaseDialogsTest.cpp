@@ -1,12 +1,19 @@
 #include "core/OpenLottery.h"
 #include "core/WindowCatalog.h"
 #include "databases/DeleteDbaseW.h"
-#include "databases/DesktopLinks.h"
+#include "databases/CreateDbase.h"
+#include "databases/DbaseUpdateW.h"
+#include "databases/HistoryW.h"
 #include "databases/DrawEntry.h"
 #include "databases/OpenDbase.h"
+#include "platform/Shell.h"
+#include "core/Settings.h"
+#include "core/Skinning.h"
 #include "support/TestSupport.h"
 
-#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
@@ -14,22 +21,16 @@
 
 namespace {
 // Takes the addresses the desktop would open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
+struct UrlCatcher {
     UrlCatcher()
     {
-        for (const char* scheme : {"http", "https", "file"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
+        SetShellHook([this](const QUrl& url) {
+            urls << url;
+            return true;
+        });
     }
-    ~UrlCatcher() override
-    {
-        for (const char* scheme : {"http", "https", "file"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
+    ~UrlCatcher() { SetShellHook({}); }
     QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
 };
 
 class DatabaseDialogsTest : public ProgramFolderTest {
@@ -101,18 +102,19 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     EXPECT_TRUE(v.isVisible());
 }
 
-TEST(DesktopLinks, OnlyWebAddressesGoToTheBrowser)
+TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
 {
     UrlCatcher catcher;
-    EXPECT_TRUE(BrowseTo("https://www.national-lottery.co.uk"));
-    EXPECT_TRUE(BrowseTo(" www.example.com "));
-    EXPECT_FALSE(BrowseTo("http://"));
-    EXPECT_FALSE(BrowseTo("file:///etc/passwd"));
-    EXPECT_FALSE(BrowseTo("/etc/passwd"));
-    EXPECT_FALSE(BrowseTo("javascript:alert(1)"));
-    EXPECT_FALSE(BrowseTo(""));
-    ASSERT_EQ(catcher.urls.size(), 2);
-    EXPECT_EQ(catcher.urls[1], QUrl("http://www.example.com"));
+    HistoryW history;
+    history.Text2->setText("https://lotto.example/results");
+    history.Command4->click();
+    DbaseUpdateW update;
+    update.Command2->click();
+    CreateDbase create;
+    create.Command2->click(); // "http://" alone is no address
+    create.Text2->setText("file:///etc/passwd");
+    create.Command2->click();
+    EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl("https://lotto.example/results"), QUrl("http://example.org")}));
 }
 
 TEST(DrawNumbers, CheckedAgainstTheLotterysShape)
@@ -140,4 +142,16 @@ TEST(DatabaseWindowCatalog, MenuItemsOpenTheWindows)
         EXPECT_TRUE(HasWindow(item)) << item;
 }
 
-#include "DatabaseDialogsTest.moc"
+TEST_F(DatabaseDialogsTest, DatabaseWindowsWearTheColourScheme)
+{
+    Settings[10] = "2";
+    Settings[5] = "&HFF";     // red background
+    Settings[1] = "&HFF0000"; // blue titles
+    CreateDbase create;
+    DbaseUpdateW update;
+    HistoryW history;
+    for (QWidget* w : std::initializer_list<QWidget*>{&create, &update, &history})
+        EXPECT_EQ(SkinBackground(w), QColor(255, 0, 0)) << w->objectName().toStdString();
+    EXPECT_EQ(history.findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    ResetSettings();
+}

@@ -3,6 +3,7 @@
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
 #include "platform/Dates.h"
+#include "printing/PrintFrm.h"
 #include "support/TestSupport.h"
 
 #include <QGroupBox>
@@ -61,7 +62,6 @@ TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
     EXPECT_EQ(w.Text1[8]->text(), "22");
     EXPECT_FALSE(w.Text1[7]->isVisible());
     EXPECT_TRUE(w.Text1[8]->isVisible());
-    EXPECT_FALSE(w.Command6->isEnabled());
 
     // Headings follow the newest draw; a lottery without bonus or extra ball
     // shows no eighth column and no eighth box.
@@ -206,4 +206,23 @@ TEST_F(HistoryWTest, ShowsAtMostTheDrawsTheTableHolds)
     EXPECT_EQ(w.rows().size(), 2994u);
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2994, 0), many[2993].left(9));
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2995, 0), "");
+}
+
+TEST_F(HistoryWTest, PrintOffersEveryDrawAndReturnsToTheFirst)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    QString offered;
+    SetModalHook([&offered](QDialog* d) {
+        if (auto* frm = qobject_cast<PrintFrm*>(d)) {
+            offered = frm->Text2->text();
+            frm->Command1->click(); // cancel
+        }
+        return int(QDialog::Rejected);
+    });
+    HistoryW w;
+    pick(w, 3);
+    w.Command6->click();
+    EXPECT_EQ(offered, "3");
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
+    EXPECT_EQ(w.Text1[1]->text(), "12");
 }
