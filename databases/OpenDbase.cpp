@@ -4,7 +4,6 @@
 #include "platform/Shell.h"
 #include "platform/MsgBox.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
