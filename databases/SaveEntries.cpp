@@ -3,12 +3,13 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "databases/SavedEntries.h"
+#include "platform/DatePicker.h"
 #include "platform/Dates.h"
+#include "platform/FlexGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/Text.h"
 
 #include <QApplication>
-#include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +17,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <cmath>
+#include <algorithm>
 
 namespace {
 constexpr int kNameItem = 17;
@@ -73,9 +74,8 @@ SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
     Text2->setObjectName("Text2");
     Label6 = label("Label6", "It is essential that you set the lottery draw date. It is used when checking entries.", true);
     Label5 = label("Label5", "Date:");
-    DTPicker1 = new QDateTimeEdit(this);
+    DTPicker1 = new DatePicker(this);
     DTPicker1->setObjectName("DTPicker1");
-    DTPicker1->setCalendarPopup(true);
 
     Command7 = new QPushButton(this);
     Command7->setObjectName("Command7");
@@ -115,20 +115,21 @@ SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
 void SaveEntries::Form_Load()
 {
     Text2->setText(Settings[kNameItem]);
-    DTPicker1->setDisplayFormat("ddd d MMM yyyy");
-    const QDateTime now = Now();
-    QDateTime value = now;
-    if (const auto chosen = ParseDate(Settings[kDrawDateItem]); chosen && QDateTime(*chosen, QTime(0, 0)) > now)
-        value = QDateTime(*chosen, QTime(0, 0));
-    if (const auto next = NextDrawDate(LotteryName, now.date()))
-        value = QDateTime(*next, QTime(0, 0));
-    DTPicker1->setDateTime(value);
+    DTPicker1->setCustomFormat(DatePicker::LongFormat);
+    // A chosen date stands while it lies ahead (after today).
+    const QDate today = Today();
+    QDate value = today;
+    if (const auto chosen = ParseDate(Settings[kDrawDateItem]); chosen && *chosen > today)
+        value = *chosen;
+    if (const auto next = NextDrawDate(LotteryName, today))
+        value = *next;
+    DTPicker1->setValue(value);
 }
 
 void SaveEntries::Command7_Click()
 {
     Settings[kNameItem] = Text2->text().trimmed();
-    Settings[kDrawDateItem] = MediumDate(DTPicker1->date());
+    Settings[kDrawDateItem] = MediumDate(DTPicker1->Value());
     saved_ = true;
     accept();
 }
@@ -137,4 +138,48 @@ void SaveEntries::Command1_Click()
 {
     Text1->setText("0");
     reject();
+}
+
+int SaveMyEntries(QWidget* window)
+{
+    FlexGrid* grid = window ? window->findChild<FlexGrid*>("MSFlexGrid1") : nullptr;
+    if (!grid)
+        return 0;
+    grid->setCol(1);
+    grid->setRow(1);
+    if (grid->Text().isEmpty())
+        return 0;
+    int shown = 1;
+    while (shown + 1 < grid->Rows() && !grid->TextMatrix(shown + 1, 1).isEmpty())
+        ++shown;
+
+    SaveEntries dialog(window);
+    dialog.Text1->setText(QString::number(shown));
+    ShowModal(&dialog);
+    // Closed without Save: nothing is saved.
+    const double asked = dialog.saved() ? Val(dialog.Text1->text()) : 0;
+    const int count = asked >= shown ? shown : ToCell(asked);
+    if (count <= 0)
+        return 0;
+
+    const auto chosen = ParseDate(Settings[kDrawDateItem]);
+    const QString date = chosen ? MediumDate(*chosen) : Settings[kDrawDateItem];
+    QList<SavedEntry> entries;
+    for (int r = 1; r <= count; ++r) {
+        SavedEntry e;
+        e.date = date;
+        for (int c = 1; c <= kSavedEntryNumbers; ++c)
+            e.numbers[c - 1] = grid->TextMatrix(r, c);
+        e.lottery = LotteryName;
+        e.name = dialog.Text2->text();
+        e.dbaseFile = DbaseFile;
+        entries << e;
+    }
+    grid->setRow(std::min(count + 1, grid->Rows() - 1));
+    grid->setCol(1);
+    if (!AppendSavedEntries(entries)) {
+        MsgBox("The lottery entries could not be saved to " + kSavedEntriesFile + ".  ", vbExclamation, "Error!");
+        return 0;
+    }
+    return count;
 }

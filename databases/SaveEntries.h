@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-class QDateTimeEdit;
+class DatePicker;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,7 +30,7 @@ public:
     QLabel* LabelPName; // "Name:"
     QLineEdit* Text2;   // player or syndicate name
     QLabel* Label5;     // "Date:"
-    QDateTimeEdit* DTPicker1;
+    DatePicker* DTPicker1;
     QLabel* Label3;
     QLabel* Label2;
     QLabel* Label6;

@@ -6,7 +6,7 @@
 #include "platform/Dates.h"
 #include "support/TestSupport.h"
 
-#include <QDateTimeEdit>
+#include "platform/DatePicker.h"
 #include <QLineEdit>
 
 namespace {
