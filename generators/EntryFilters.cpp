@@ -104,7 +104,10 @@ bool EntriesHighLowOK(int k, int n, int l)
 
 bool EntriesHistoryOK(int k, int l)
 {
-    return AllLinesPass([&](const std::int16_t* row) { return HistoryLineOK(row, k, l); });
+    if (EntryCount() == 0)
+        return true;
+    const HistoryCheck check(k, l);
+    return AllLinesPass([&](const std::int16_t* row) { return !check.fails(row); });
 }
 
 bool IsBoxTicked(QWidget* window, const char* name)
@@ -157,7 +160,8 @@ void FilterLongRuns(QWidget*)
 void FilterHistory(QWidget*)
 {
     const int k = BallsDrawn, l = ReadFilterStrengths(k).history;
-    DeleteFailing([&](const std::int16_t* row) { return HistoryLineOK(row, k, l); });
+    const HistoryCheck check(k, l);
+    DeleteFailing([&](const std::int16_t* row) { return !check.fails(row); });
 }
 
 void RemoveDuplicates(QWidget*)

@@ -141,34 +141,49 @@ bool HistoryLineFailsPairLoop(const std::int16_t* line, int k, int l)
     return false;
 }
 
+HistoryCheck::HistoryCheck(int k, int l) : k_(k), l_(l), m_(k - l + 1)
+{
+    // m: the shared numbers that make a line fail.
+    if (m_ >= 1 && k_ >= 1 && k_ <= kMaxK)
+        index_ = &CurrentIndex(k_, m_);
+}
+
+bool HistoryCheck::fails(const std::int16_t* line) const
+{
+    std::int16_t sorted[kMaxK];
+    if (!index_ || !RegularSorted(line, k_, sorted))
+        return HistoryLineFailsPairLoop(line, k_, l_);
+    const Index& ix = *static_cast<const Index*>(index_);
+    if (m_ <= k_)
+        for (unsigned c : ix.combos)
+            if (ix.subsets.contains(Pack(sorted, c, k_)))
+                return true;
+    return IrregularFails(ix, line, k_, l_);
+}
+
 bool HistoryLineFails(const std::int16_t* line, int k, int l)
 {
-    const int m = k - l + 1;  // shared numbers that make a line fail
+    return HistoryCheck(k, l).fails(line);
+}
+
+bool HistoryCheck::failsBitSet(const std::int16_t* line) const
+{
     std::int16_t sorted[kMaxK];
-    if (m < 1 || !RegularSorted(line, k, sorted))
-        return HistoryLineFailsPairLoop(line, k, l);
-    const Index& ix = CurrentIndex(k, m);
-    if (m <= k)
-        for (unsigned c : ix.combos)
-            if (ix.subsets.contains(Pack(sorted, c, k)))
-                return true;
-    return IrregularFails(ix, line, k, l);
+    if (!index_ || !RegularSorted(line, k_, sorted))
+        return HistoryLineFailsPairLoop(line, k_, l_);
+    const Index& ix = *static_cast<const Index*>(index_);
+    BitSet128 bits;
+    for (int i = 0; i < k_; ++i)
+        bits.set(sorted[i]);
+    for (const BitSet128& draw : ix.regular)
+        if (draw.common(bits) >= m_)
+            return true;
+    return IrregularFails(ix, line, k_, l_);
 }
 
 bool HistoryLineFailsBitSet(const std::int16_t* line, int k, int l)
 {
-    const int m = k - l + 1;
-    std::int16_t sorted[kMaxK];
-    if (m < 1 || !RegularSorted(line, k, sorted))
-        return HistoryLineFailsPairLoop(line, k, l);
-    const Index& ix = CurrentIndex(k, m);
-    BitSet128 bits;
-    for (int i = 0; i < k; ++i)
-        bits.set(sorted[i]);
-    for (const BitSet128& draw : ix.regular)
-        if (draw.common(bits) >= m)
-            return true;
-    return IrregularFails(ix, line, k, l);
+    return HistoryCheck(k, l).failsBitSet(line);
 }
 
 void ResetHistoryIndex()

@@ -16,9 +16,22 @@
 int DrawPairCount(const std::int16_t* draw, const std::int16_t* line, int k);
 // The rule as written over every draw, stopping at the first failing one.
 bool HistoryLineFailsPairLoop(const std::int16_t* line, int k, int l);
-// The same answer through the index (and bit sets where the index cannot
-// serve).
+// The same answer through the index.
 bool HistoryLineFails(const std::int16_t* line, int k, int l);
+
+// The index made current once for many lines (Draws must not change while
+// it lives): what a whole-list test or filter uses.
+class HistoryCheck {
+public:
+    HistoryCheck(int k, int l);
+    bool fails(const std::int16_t* line) const;
+    // The same answer comparing the line with each draw as bit sets.
+    bool failsBitSet(const std::int16_t* line) const;
+
+private:
+    int k_, l_, m_;
+    const void* index_ = nullptr;
+};
 // The same answer comparing the line with each draw as bit sets.
 bool HistoryLineFailsBitSet(const std::int16_t* line, int k, int l);
 // Drops the index (tests, benchmarks); the next call rebuilds it.

@@ -7,6 +7,7 @@
 #include "platform/Random.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -71,10 +72,15 @@ void PLuckyDip::Command3_Click()
 
 void PLuckyDip::PlayLotto()
 {
+    LuckyDipLines(HScroll1->value());
+}
+
+void LuckyDipLines(int lines)
+{
     const int k = BallsDrawn, n = MaxBall, e = ExtraBallMax;
     for (int i = 1; i <= n; ++i)
         BallPool[i] = std::int16_t(i);
-    const int lines = std::min(HScroll1->value(), kMaxEntryLines);
+    lines = std::clamp(lines, 0, kMaxEntryLines);
     for (int r = 1; r <= lines; ++r) {
         // The pool is shuffled again for every line, from where it stands.
         for (int i = 1; i <= n; ++i)

@@ -6,6 +6,11 @@
 
 class QScrollBar;
 
+// Fills Entries with `lines` random lines of the open lottery (at most 179),
+// each of K different numbers sorted ascending, with a random extra ball when
+// the lottery has one. BallPool 1 to N holds the shuffled pool.
+void LuckyDipLines(int lines);
+
 class PLuckyDip : public GeneratorFrame {
     Q_OBJECT
 public:
