@@ -40,7 +40,7 @@ PFullSel::PFullSel(QWidget* parent) : GeneratorFrame(Options(), parent)
     Label4->setObjectName("Label4");
     methodBox()->addWidget(Check4);
     methodBox()->addWidget(Label4);
-    connect(Check4, &QCheckBox::clicked, this, &PFullSel::Check4_Click);
+    connect(Check4, &QCheckBox::toggled, this, &PFullSel::Check4_Click);
     Form_Load();
     Label4->setMaximumWidth(MSFlexGrid1->width());
 }

@@ -247,6 +247,11 @@ TEST_F(Generators, CommandsDoNothingWhileBusy)
     EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), before);
     EXPECT_FALSE(exists(kSavedEntriesFile));
     EXPECT_FALSE(window.Command6->isEnabled());
+    // The "?" beside the lines shows the odd/even tip; it is not held by Busy.
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Did you know...");
+    EXPECT_TRUE(boxes()[0].text.startsWith(" It is rare for a lottery draw to have     \r\n"));
     EXPECT_EQ(window.findChild<QPushButton*>("Command13")->toolTip(), "");
     PFullSel full;
     EXPECT_EQ(full.findChild<QPushButton*>("Command9")->toolTip(), " Delete bad entries ");
