@@ -8,6 +8,7 @@
 // constructor. Generate runs PlayLotto again and again through the retry loop
 // until the ticked tests pass or ten seconds have gone by.
 
+#include "generators/Entries.h"
 #include "generators/RetryLoop.h"
 
 #include <QDialog>
@@ -37,8 +38,7 @@ struct GeneratorFrameOptions {
     bool untickOnChoose = false;     // choosing a lottery unticks the boxes
     bool closeWaits = true;          // else Close does nothing while Busy
     bool clockAfterReseed = false;   // the time counts from after the reseed
-    int poolLimit = kBallPoolLimit;  // the highest MaxBall the window can play
-    static constexpr int kBallPoolLimit = 120;
+    int poolLimit = kBallPoolSize;   // the highest MaxBall the window can play
 };
 
 class GeneratorFrame : public QDialog {
