@@ -8,6 +8,7 @@
 #include "platform/Folder.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
+#include "printing/PrintReports.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -101,8 +102,6 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
                                 QStyle::SP_BrowserReload, "Generate");
     Command6 = NewPictureButton(this, "Command6", "Print out the lottery entries", "document-print",
                                 QStyle::SP_CustomBase, "Print");
-    // Printing the lines comes with the printing windows.
-    Command6->setEnabled(false);
     Command7 = NewPictureButton(this, "Command7", options.saveTip, "document-save", QStyle::SP_DialogSaveButton,
                                 "Save");
     for (const QString& name : options.helpButtons)
@@ -274,6 +273,7 @@ void GeneratorFrame::Command6_Click()
 {
     if (Busy)
         return;
+    PrintEntries(this);
 }
 
 void GeneratorFrame::Command7_Click()

@@ -246,7 +246,16 @@ TEST_F(Generators, CommandsDoNothingWhileBusy)
     Busy = false;
     EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), before);
     EXPECT_FALSE(exists(kSavedEntriesFile));
-    EXPECT_FALSE(window.Command6->isEnabled());
+    // Print asks for the print media, but not while busy.
+    int printDialogs = 0;
+    SetModalHook([&](QDialog*) { ++printDialogs; return int(QDialog::Rejected); });
+    Busy = true;
+    QTest::mouseClick(window.Command6, Qt::LeftButton);
+    Busy = false;
+    EXPECT_EQ(printDialogs, 0);
+    QTest::mouseClick(window.Command6, Qt::LeftButton);
+    EXPECT_EQ(printDialogs, 1);
+    SetModalHook({});
     // The "?" beside the lines shows the odd/even tip; it is not held by Busy.
     QTest::mouseClick(window.Command3, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
