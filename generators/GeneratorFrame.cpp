@@ -215,7 +215,8 @@ void GeneratorFrame::List1_Click()
         if (!loadFailed_)
             PrepareLottery();
     }
-    Command2_Click();
+    if (options_.generateOnChoose)
+        Command2_Click();
 }
 
 QString GeneratorFrame::ServingProblem() const

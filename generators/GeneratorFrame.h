@@ -38,6 +38,7 @@ struct GeneratorFrameOptions {
     bool untickOnChoose = false;     // choosing a lottery unticks the boxes
     bool closeWaits = true;          // else Close does nothing while Busy
     bool clockAfterReseed = false;   // the time counts from after the reseed
+    bool generateOnChoose = true;    // choosing a lottery runs Generate
     int poolLimit = kBallPoolSize;   // the highest MaxBall the window can play
 };
 
@@ -71,7 +72,9 @@ public:
 
     void Form_Load();
     void List1_Click();
-    void Command2_Click();
+    // Generate: the retry loop of PlayLotto. A window whose Generate differs
+    // (the wheels) replaces it and keeps the rest of the frame.
+    virtual void Command2_Click();
     void Command6_Click();
     void Command7_Click();
     void Command1_Click();
