@@ -173,6 +173,7 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
 void GeneratorFrame::Form_Load()
 {
     Busy = false;
+    Skinning(this, SkinFamily::Play, options_.skin);
     const int width = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance("00000000");
     for (int c = 0; c <= 8; ++c) {
         MSFlexGrid1->setColWidth(c, width);

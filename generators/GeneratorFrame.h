@@ -8,6 +8,7 @@
 // constructor. Generate runs PlayLotto again and again through the retry loop
 // until the ticked tests pass or ten seconds have gone by.
 
+#include "core/Skinning.h"
 #include "generators/Entries.h"
 #include "generators/RetryLoop.h"
 
@@ -39,6 +40,8 @@ struct GeneratorFrameOptions {
     bool closeWaits = true;          // else Close does nothing while Busy
     bool clockAfterReseed = false;   // the time counts from after the reseed
     bool generateOnChoose = true;    // choosing a lottery runs Generate
+    // The labels that take the skin's text colours.
+    SkinLabels skin{.title = {"Label7"}, .body = {"Label2"}, .label = {"Label1"}, .other = {"Label5"}};
     int poolLimit = kBallPoolSize;   // the highest MaxBall the window can play
 };
 

@@ -374,3 +374,21 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
     EXPECT_EQ(SaveMyEntries(&window), 0);
     EXPECT_FALSE(asked);
 }
+
+TEST_F(Generators, WindowsWearThePlaySkinColours)
+{
+    writeLotto();
+    Settings[10] = "2";
+    Settings[1] = "&HFF";      // red
+    Settings[2] = "&HFF00";    // green
+    Settings[3] = "&H800000";  // dark blue
+    Settings[4] = "&H80";      // dark red
+    Settings[5] = "&HC0FFFF";  // light yellow
+    PLuckyDip window;
+    auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(text("Label7"), QColor(255, 0, 0));
+    EXPECT_EQ(text("Label2"), QColor(0, 255, 0));
+    EXPECT_EQ(text("Label1"), QColor(0, 0, 128));
+    EXPECT_EQ(text("Label5"), QColor(128, 0, 0));
+    EXPECT_EQ(SkinBackground(&window), QColor(255, 255, 192));
+}
