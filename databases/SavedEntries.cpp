@@ -1,0 +1,115 @@
+#include "databases/SavedEntries.h"
+
+#include "platform/Dates.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+int SavedEntry::number(int i) const
+{
+    if (i < 1 || i > kSavedEntryNumbers)
+        return 0;
+    return CellFromText(numbers[i - 1]);
+}
+
+std::optional<QDate> SavedEntry::drawDate() const
+{
+    return ParseDate(date);
+}
+
+QString SavedEntryField(const QString& text)
+{
+    QString out = text;
+    out.replace(QLatin1Char(','), QLatin1Char(';'));
+    out.replace(QLatin1Char('"'), QLatin1Char('\''));
+    return out;
+}
+
+SavedEntry ParseSavedEntry(const QString& line)
+{
+    const QStringList f = SplitFields(line);
+    SavedEntry e;
+    auto at = [&f](int i) { return i < f.size() ? f[i] : QString(); };
+    e.date = at(0);
+    for (int i = 0; i < kSavedEntryNumbers; ++i)
+        e.numbers[i] = at(1 + i);
+    e.lottery = at(9);
+    e.name = at(10);
+    e.dbaseFile = at(11);
+    // A quoted field may hide a comma; only a line that holds exactly twelve
+    // fields both ways of counting is taken as an entry.
+    e.readable = f.size() == kSavedEntryFields
+        && line.count(QLatin1Char(',')) == kSavedEntryFields - 1;
+    if (!e.readable)
+        e.line = line;
+    return e;
+}
+
+QString FormatSavedEntry(const SavedEntry& entry)
+{
+    if (!entry.readable)
+        return entry.line;
+    QStringList f;
+    f.reserve(kSavedEntryFields);
+    f << SavedEntryField(entry.date);
+    for (const QString& n : entry.numbers)
+        f << SavedEntryField(n);
+    f << SavedEntryField(entry.lottery) << SavedEntryField(entry.name)
+      << SavedEntryField(entry.dbaseFile);
+    return f.join(QLatin1Char(','));
+}
+
+bool SavedEntriesExist(const QString& path)
+{
+    return QFileInfo::exists(path);
+}
+
+std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path)
+{
+    QList<SavedEntry> entries;
+    if (!QFileInfo::exists(path))
+        return entries;
+    const auto lines = ReadLines(path);
+    if (!lines)
+        return std::nullopt;
+    entries.reserve(lines->size());
+    for (const QString& line : *lines) {
+        // A blank line carries nothing; dropping it keeps the file clean.
+        if (line.trimmed().isEmpty())
+            continue;
+        entries << ParseSavedEntry(line);
+    }
+    return entries;
+}
+
+static QStringList ToLines(const QList<SavedEntry>& entries)
+{
+    QStringList lines;
+    lines.reserve(entries.size());
+    for (const SavedEntry& e : entries)
+        lines << FormatSavedEntry(e);
+    return lines;
+}
+
+bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path)
+{
+    if (entries.isEmpty())
+        return true;
+    return AppendLines(path, ToLines(entries));
+}
+
+bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path)
+{
+    if (entries.isEmpty())
+        return DeleteSavedEntries(path);
+    return WriteLines(path, ToLines(entries));
+}
+
+bool DeleteSavedEntries(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return QFile::remove(path);
+}

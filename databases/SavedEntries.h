@@ -1,0 +1,69 @@
+#pragma once
+// The saved entries file "ReVadirav.txt": one entry per line, twelve
+// comma-separated fields, no header, no quoting, CR LF line ends.
+//
+//   0      draw date as text ("05 Mar 05" or the medium form "05-Mar-2005")
+//   1..7   main numbers as text (empty beyond the lottery's balls drawn)
+//   8      extra ball (empty when the lottery has none)
+//   9      lottery name (first line of its database file)
+//   10     player or syndicate name (may be empty)
+//   11     database file name (dbase100.txt)
+//
+// The file is read line by line, so a malformed line never shifts the fields
+// of the lines after it; such a line is kept as it stands and written back
+// unchanged. Appending never reads or changes the lines already there; a
+// rewrite goes through a new file renamed over the old.
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+inline const QString kSavedEntriesFile = QStringLiteral("ReVadirav.txt");
+inline constexpr int kSavedEntryFields = 12;
+inline constexpr int kSavedEntryNumbers = 8;  // Num1..Num7 and Pball
+
+struct SavedEntry {
+    QString date;                                   // field 0
+    std::array<QString, kSavedEntryNumbers> numbers;  // fields 1..8 (index 0 = Num1, 7 = Pball)
+    QString lottery;                                // field 9
+    QString name;                                   // field 10
+    QString dbaseFile;                              // field 11
+
+    // False for a line that does not hold exactly twelve fields. Its text is
+    // then kept in `line` and written back as it stands; the fields above hold
+    // what could be read from it (missing fields empty, extra ones dropped).
+    bool readable = true;
+    QString line;
+
+    // The number a field's text begins with (0 when it begins with none), as
+    // every reader takes fields 1 to 8. i is 1..8.
+    int number(int i) const;
+    // Field 0 read by the general date parser.
+    std::optional<QDate> drawDate() const;
+};
+
+// Makes a free text safe as a field: commas become semicolons and double
+// quotes become single quotes, so every line keeps twelve plain fields.
+// Blanks are kept as they are.
+QString SavedEntryField(const QString& text);
+
+// One line of the file to an entry, and back. FormatSavedEntry writes the
+// fields through SavedEntryField; an unreadable entry is written as its line.
+SavedEntry ParseSavedEntry(const QString& line);
+QString FormatSavedEntry(const SavedEntry& entry);
+
+// True when the file exists.
+bool SavedEntriesExist(const QString& path = kSavedEntriesFile);
+// Every line of the file, in file order. A missing file gives an empty list;
+// no value when the file exists but cannot be read.
+std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path = kSavedEntriesFile);
+// Adds the entries at the end of the file, creating it when missing. False
+// when the file could not be written (it is then left as it was).
+bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile);
+// Replaces the whole file with the entries (through a new file renamed over
+// the old); an empty list deletes the file. False on failure.
+bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile);
+// Deletes the file; true when it is gone afterwards.
+bool DeleteSavedEntries(const QString& path = kSavedEntriesFile);
