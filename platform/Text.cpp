@@ -53,7 +53,30 @@ std::int16_t ToCell(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
-std::int16_t CellFromText(const QString& text) { return ToCell(Val(text)); }
+std::int16_t CellFromText(QStringView text)
+{
+    // Plain whole numbers are by far the most common: read them directly.
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    const bool negative = i < n && text[i] == '-';
+    if (i < n && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    long value = 0;
+    int digits = 0;
+    while (i < n && text[i] >= '0' && text[i] <= '9' && digits < 9) {
+        value = value * 10 + (text[i].unicode() - '0');
+        ++digits;
+        ++i;
+    }
+    const bool more = i < n && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.');
+    if (more)
+        return ToCell(Val(text.toString()));
+    if (digits == 0)
+        return 0;
+    return ToCell(double(negative ? -value : value));
+}
 
 std::uint32_t ColourFromText(const QString& text, std::uint32_t fallback)
 {

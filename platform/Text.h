@@ -18,7 +18,7 @@ QString Str(double value);
 std::int16_t ToCell(double value);
 
 // The leading number of a text, rounded into a 16-bit cell as ToCell does.
-std::int16_t CellFromText(const QString& text);
+std::int16_t CellFromText(QStringView text);
 
 // Colour texts: "&H" followed by hexadecimal digits, red in the lowest byte.
 // A value with the top bit set names a system colour by its low byte.

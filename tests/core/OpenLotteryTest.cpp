@@ -1,0 +1,147 @@
+#include "core/OpenLottery.h"
+#include "support/TestSupport.h"
+
+#include <QDialog>
+#include <QListWidget>
+
+class OpenLotteryTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        ResetOpenLottery();
+    }
+    static QStringList draws(int count, int first = 1)
+    {
+        QStringList lines;
+        for (int i = 0; i < count; ++i) {
+            const int base = (first + i) % 40 + 1;
+            lines << QString("01 Jan 05,%1,%2,%3,%4,%5,%6,,%7")
+                         .arg(base).arg(base + 1).arg(base + 2).arg(base + 3).arg(base + 4).arg(base + 5).arg(base + 9);
+        }
+        return lines;
+    }
+};
+
+TEST_F(OpenLotteryTest, ListsEveryDatabaseByItsFirstLine)
+{
+    writeLines("dbase2.txt", DatabaseLines("Lotto, UK", "6,49,0,0,1", {}));
+    writeLines("dbase1.txt", DatabaseLines("Powerball", "5,59,0,39,0", {}));
+    writeFile("dbase3.txt", "");
+    writeLines("other.txt", {"x"});
+    QDialog window;
+    auto* list = new QListWidget(&window);
+    list->setObjectName("List1");
+    EXPECT_EQ(ListDatabases(&window), 3);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), "Powerball");
+    EXPECT_EQ(list->item(1)->text(), "Lotto, UK");
+    EXPECT_EQ(list->item(2)->text(), "dbase3.txt"); // an empty file is listed by its name
+    EXPECT_EQ(DbaseFiles[1], "dbase2.txt");
+    EXPECT_EQ(list->currentRow(), -1);
+    // Listing again does not misalign the rows and the files.
+    ListDatabases(&window);
+    EXPECT_EQ(list->count(), 3);
+    // The empty database loads as no lottery, without failing.
+    EXPECT_FALSE(LoadDatabase(2));
+    EXPECT_EQ(DrawCount(), 0);
+}
+
+TEST_F(OpenLotteryTest, AFolderWithoutDatabasesLeavesTheListEmpty)
+{
+    DbaseFiles[0] = "kept";
+    QDialog window;
+    auto* list = new QListWidget(&window);
+    list->setObjectName("List1");
+    EXPECT_EQ(ListDatabases(&window), 0);
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(DbaseFiles[0], "kept");
+}
+
+TEST_F(OpenLotteryTest, LoadsHeaderAndDrawsAndKeepsTheNewest2994)
+{
+    QStringList lines = DatabaseLines("Big, Lotto", "6,49,1,0,1", draws(3000));
+    writeLines("dbase1.txt", lines);
+    DbaseFiles[0] = "dbase1.txt";
+    ASSERT_TRUE(LoadDatabase(0));
+    EXPECT_EQ(LotteryName, "Big, Lotto");
+    EXPECT_EQ(LotteryWebsite, "http://example.org");
+    EXPECT_EQ(BallsDrawn, 6);
+    EXPECT_EQ(MaxBall, 49);
+    EXPECT_EQ(HeaderValue3, 1);
+    EXPECT_EQ(HasBonusBall, 1);
+    EXPECT_EQ(DrawCount(), 2994);
+    EXPECT_EQ(Draws[1][1], 2);
+    EXPECT_EQ(Draws[1][7], 0); // the empty seventh field
+    EXPECT_EQ(Draws[1][8], 11); // the bonus in column 8
+    for (int r = 2995; r <= 3000; ++r)
+        for (int c = 0; c <= 8; ++c)
+            ASSERT_EQ(Draws[r][c], 0);
+}
+
+TEST_F(OpenLotteryTest, ASmallDatabaseAfterALargeOneLeavesNoStaleRow)
+{
+    writeLines("dbase1.txt", DatabaseLines("Big", "6,49,0,0,1", draws(500)));
+    writeLines("dbase2.txt", DatabaseLines("Small", "6,49,0,0,1", draws(10)));
+    DbaseFiles[0] = "dbase1.txt";
+    DbaseFiles[1] = "dbase2.txt";
+    ASSERT_TRUE(LoadDatabase(0));
+    EXPECT_EQ(DrawCount(), 500);
+    ASSERT_TRUE(LoadDatabase(1));
+    EXPECT_EQ(DrawCount(), 10);
+    for (int r = 11; r <= 3000; ++r)
+        for (int c = 0; c <= 8; ++c)
+            ASSERT_EQ(Draws[r][c], 0) << r << "," << c;
+}
+
+TEST_F(OpenLotteryTest, OutOfRangeDefinitionsAndNumbersAreNotLoaded)
+{
+    writeLines("dbase1.txt", DatabaseLines("Bad", "8,49,0,0,1", draws(5)));
+    writeLines("dbase2.txt", DatabaseLines("Odd", "5,40,0,10,0",
+                                           {"01 Jan 05,1,41,70000,3.5,-2,9,9,11", "31 Dec 04,2.5,3,4,5,6,,,10"}));
+    writeLines("dbase3.txt", {"Header only"});
+    DbaseFiles[0] = "dbase1.txt";
+    DbaseFiles[1] = "dbase2.txt";
+    DbaseFiles[2] = "dbase3.txt";
+    EXPECT_FALSE(LoadDatabase(0));
+    EXPECT_EQ(DrawCount(), 0);
+    EXPECT_EQ(BallsDrawn, 0);
+
+    ASSERT_TRUE(LoadDatabase(1));
+    EXPECT_EQ(DrawCount(), 2);
+    const std::int16_t row1[] = {1, 0, 0, 4, 0, 9, 9, 0}; // 41 > MaxBall, 70000, -2 and extra 11 > 10
+    for (int c = 1; c <= 8; ++c)
+        EXPECT_EQ(Draws[1][c], row1[c - 1]) << c;
+    EXPECT_EQ(Draws[2][1], 2); // 2.5 rounds to the even 2
+    EXPECT_EQ(Draws[2][8], 10);
+
+    EXPECT_FALSE(LoadDatabase(2));
+    EXPECT_EQ(LotteryName, "Header only");
+    EXPECT_FALSE(LoadDatabase(75)); // no file behind the index
+}
+
+TEST_F(OpenLotteryTest, LinuxLineEndsLoad)
+{
+    writeFile("dbase1.txt", "LF lotto\nhttp://x\n6,49,0,0,0\n01 Jan 05,1,2,3,4,5,6,,\n25 Dec 04,7,8,9,10,11,12,,\n");
+    DbaseFiles[0] = "dbase1.txt";
+    ASSERT_TRUE(LoadDatabase(0));
+    EXPECT_EQ(DrawCount(), 2);
+    EXPECT_EQ(Draws[2][6], 12);
+}
+
+TEST_F(OpenLotteryTest, SortDrawsOrdersTheMainNumbersOnly)
+{
+    const std::int16_t row[] = {0, 12, 5, 33, 1, 40, 7, 0, 19};
+    std::copy(std::begin(row), std::end(row), Draws[1]);
+    const std::int16_t gap[] = {0, 9, 0, 3, 8, 2, 1, 0, 4};
+    std::copy(std::begin(gap), std::end(gap), Draws[2]);
+    SortDraws(6);
+    const std::int16_t sorted[] = {1, 5, 7, 12, 33, 40, 0, 19};
+    for (int c = 1; c <= 8; ++c)
+        EXPECT_EQ(Draws[1][c], sorted[c - 1]);
+    // A missing number sorts last, so the row still counts as a draw.
+    const std::int16_t gapSorted[] = {1, 2, 3, 8, 9, 0, 0, 4};
+    for (int c = 1; c <= 8; ++c)
+        EXPECT_EQ(Draws[2][c], gapSorted[c - 1]);
+    EXPECT_EQ(DrawCount(), 2);
+}

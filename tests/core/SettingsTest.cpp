@@ -1,0 +1,93 @@
+#include "core/Settings.h"
+#include "support/TestSupport.h"
+
+class SettingsFile : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        ResetSettings();
+    }
+};
+
+TEST_F(SettingsFile, FirstStartWritesTheDefaultsByteForByte)
+{
+    LoadSettings();
+    const QByteArray bytes = readBytes("vantrel.ini");
+    const QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.size(), 101); // 100 lines, each ended by CR LF
+    EXPECT_TRUE(lines.last().isEmpty());
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(lines[i].endsWith('\r')) << "line " << i + 1;
+    auto line = [&](int k) { return QString::fromUtf8(lines[k - 1].chopped(1)); };
+    EXPECT_EQ(line(1), "&H000000");
+    EXPECT_EQ(line(3), "&H800000");
+    EXPECT_EQ(line(4), "&H000080");
+    EXPECT_EQ(line(5), "&H8000000F");
+    EXPECT_EQ(line(10), "1 Skinning/colours");
+    EXPECT_EQ(line(13), "1 History  filter");
+    EXPECT_EQ(line(14), "3 Long Run filter");
+    EXPECT_EQ(line(15), "01/01/1970");
+    EXPECT_EQ(line(16), "");
+    EXPECT_EQ(line(19), "0");
+    EXPECT_EQ(line(20), "Vantrel");
+    EXPECT_EQ(line(24), "US Mega Millions");
+    EXPECT_EQ(line(25), "");
+    EXPECT_EQ(line(44), "UK Lotto Hot Picks");
+    EXPECT_TRUE(line(50).startsWith(line(31)));
+    EXPECT_TRUE(line(50).endsWith("/player/files/Lotto.csv"));
+    EXPECT_TRUE(line(54).endsWith("/player/files/HotPicks.csv"));
+    EXPECT_TRUE(line(68).startsWith(line(34)));
+    EXPECT_TRUE(line(69).startsWith(line(33) + "/powerball/"));
+    EXPECT_TRUE(line(71).endsWith("/Games/FantasyFive/WinningNumbers/DownloadNumbers.htm"));
+    EXPECT_EQ(line(72), "");
+    for (int k : {30, 31, 32, 33, 34, 63, 67, 70})
+        EXPECT_TRUE(line(k).startsWith("http://")) << k;
+    EXPECT_EQ(Settings[10], "1 Skinning/colours");
+}
+
+TEST_F(SettingsFile, ShortFilesFillWhatTheyHaveAndLongFilesStopAt100)
+{
+    QStringList twenty;
+    for (int k = 1; k <= 20; ++k)
+        twenty << QString("item %1").arg(k);
+    writeLines("vantrel.ini", twenty);
+    Settings[50] = "kept in memory";
+    LoadSettings();
+    EXPECT_EQ(Settings[20], "item 20");
+    EXPECT_EQ(Settings[21], "");
+    EXPECT_EQ(Settings[50], "kept in memory");
+
+    QStringList many;
+    for (int k = 1; k <= 120; ++k)
+        many << QString("line %1").arg(k);
+    writeLines("vantrel.ini", many);
+    LoadSettings();
+    EXPECT_EQ(Settings[100], "line 100");
+    EXPECT_EQ(Settings[0], "");
+    ASSERT_TRUE(SaveSettings());
+    EXPECT_EQ(readFile("vantrel.ini").count("\r\n"), 100);
+}
+
+TEST_F(SettingsFile, SavedItemsSurviveAReloadAndTheHookRuns)
+{
+    LoadSettings();
+    Settings[17] = "Jo, the player";
+    Settings[15] = "05-Mar-1999";
+    ASSERT_TRUE(SaveSettings());
+    ResetSettings();
+    int runs = 0;
+    SetSettingsLoadedHook([&] { ++runs; });
+    LoadSettings();
+    SetSettingsLoadedHook({});
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(Settings[17], "Jo, the player");
+    EXPECT_EQ(Settings[15], "05-Mar-1999");
+}
+
+TEST_F(SettingsFile, ALinuxEditedFileLoads)
+{
+    writeFile("vantrel.ini", "&H000000\n&H111111\n");
+    LoadSettings();
+    EXPECT_EQ(Settings[2], "&H111111");
+}

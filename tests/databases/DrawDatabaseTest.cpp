@@ -1,0 +1,131 @@
+#include "core/OpenLottery.h"
+#include "databases/DrawDatabase.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+
+TEST(DrawDatabaseFormat, DefinitionsParseAndCheckTheirRanges)
+{
+    auto d = ParseDefinition("6,49,0,0,1");
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(d->valid());
+    EXPECT_EQ(d->toLine(), "6,49,0,0,1");
+    EXPECT_TRUE(ParseDefinition("5,34,1,14,0")->valid());
+    EXPECT_FALSE(ParseDefinition("6,49,0,0")); // four values
+    EXPECT_FALSE(ParseDefinition("6,49,0,,1"));
+    EXPECT_FALSE(ParseDefinition("0,49,0,0,1")->valid());
+    EXPECT_FALSE(ParseDefinition("8,49,0,0,1")->valid());
+    EXPECT_FALSE(ParseDefinition("6,121,0,0,1")->valid());
+    EXPECT_FALSE(ParseDefinition("6,49,0,121,0")->valid());
+    EXPECT_FALSE(ParseDefinition("6,49,0,0,2")->valid());
+    EXPECT_FALSE(ParseDefinition("6,99999,0,0,1")->valid()); // does not fit 16 bits: 0
+}
+
+TEST(DrawDatabaseFormat, NewLinesHaveNineFields)
+{
+    EXPECT_EQ(FormatDrawLine(QDate(2005, 3, 5), {"1", "2", "3", "4", "5"}), "05 Mar 05,1,2,3,4,5,,,");
+    EXPECT_EQ(FormatDrawLine(QDate(2005, 3, 5), {"1", "2", "3", "4", "5", "6", "", "7"}), "05 Mar 05,1,2,3,4,5,6,,7");
+    EXPECT_EQ(DrawLineDate("05-Mar-2005,1,2"), "05-Mar-2005");
+}
+
+class Rewrites : public ProgramFolderTest {
+protected:
+    void database(const QStringList& draws)
+    {
+        writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", draws));
+        QFile::remove(path("temp.txt"));
+        QFile::copy(path("dbase1.txt"), path("temp.txt"));
+    }
+    QStringList drawLines() const
+    {
+        QStringList lines = readFile("dbase1.txt").split("\r\n");
+        lines.removeLast();
+        return lines.mid(3);
+    }
+    const QStringList three{"12 Mar 05,1,2,3,4,5,6,,7", "05-Mar-2005,8,9,10,11,12,13,0,14",
+                            "26 Feb 05,15,16,17,18,19,20,,21"};
+};
+
+TEST_F(Rewrites, InsertByDateInEveryPlace)
+{
+    const QString newest = "19 Mar 05,1,1,1,1,1,1,,1";
+    database(three);
+    ASSERT_EQ(InsertDrawByDate("dbase1.txt", newest, QDate(2005, 3, 19)), RewriteResult::Done);
+    EXPECT_EQ(drawLines(), QStringList({newest, three[0], three[1], three[2]}));
+
+    const QString sameDay = "12 Mar 05,2,2,2,2,2,2,,2";
+    database(three);
+    InsertDrawByDate("dbase1.txt", sameDay, QDate(2005, 3, 12));
+    EXPECT_EQ(drawLines(), QStringList({sameDay, three[0], three[1], three[2]}));
+
+    const QString between = "08 Mar 05,3,3,3,3,3,3,,3";
+    database(three);
+    InsertDrawByDate("dbase1.txt", between, QDate(2005, 3, 8));
+    EXPECT_EQ(drawLines(), QStringList({three[0], between, three[1], three[2]}));
+
+    const QString oldest = "01 Jan 05,4,4,4,4,4,4,,4";
+    database(three);
+    InsertDrawByDate("dbase1.txt", oldest, QDate(2005, 1, 1));
+    EXPECT_EQ(drawLines(), QStringList({three[0], three[1], three[2], oldest}));
+    // The scratch copy still holds the previous content.
+    EXPECT_EQ(readFile("temp.txt").count("\r\n"), 6);
+}
+
+TEST_F(Rewrites, UnorderedFilesTakeTheLineBeforeTheFirstOlderOne)
+{
+    database({"01 Mar 05,1,2,3,4,5,6,,", "20 Mar 05,1,2,3,4,5,6,,", "10 Mar 05,1,2,3,4,5,6,,"});
+    InsertDrawByDate("dbase1.txt", "15 Mar 05,9,9,9,9,9,9,,", QDate(2005, 3, 15));
+    EXPECT_EQ(drawLines().first(), "15 Mar 05,9,9,9,9,9,9,,");
+    EXPECT_EQ(drawLines()[2], "20 Mar 05,1,2,3,4,5,6,,");
+}
+
+TEST_F(Rewrites, HeaderOnlyFilesAndUnreadableDates)
+{
+    database({});
+    ASSERT_EQ(InsertDrawByDate("dbase1.txt", "05 Mar 05,1,2,3,4,5,6,,", QDate(2005, 3, 5)), RewriteResult::Done);
+    EXPECT_EQ(drawLines(), QStringList({"05 Mar 05,1,2,3,4,5,6,,"}));
+
+    database({"not a date,1,2,3,4,5,6,,"});
+    const QByteArray before = readBytes("dbase1.txt");
+    EXPECT_EQ(InsertDrawByDate("dbase1.txt", "05 Mar 05,1,2,3,4,5,6,,", QDate(2005, 3, 5)), RewriteResult::BadDate);
+    EXPECT_EQ(readBytes("dbase1.txt"), before);
+    EXPECT_EQ(InsertDrawByDate("dbase1.txt", "x", QDate()), RewriteResult::BadDate);
+    EXPECT_EQ(readBytes("dbase1.txt"), before);
+}
+
+TEST_F(Rewrites, TwoDigitYearsOfTheNextDecadeSortAfterToday)
+{
+    database({"05 Mar 31,1,2,3,4,5,6,,", "05 Mar 29,1,2,3,4,5,6,,"});
+    InsertDrawByDate("dbase1.txt", "05 Mar 30,7,7,7,7,7,7,,", QDate(2030, 3, 5));
+    EXPECT_EQ(drawLines()[1], "05 Mar 30,7,7,7,7,7,7,,");
+}
+
+TEST_F(Rewrites, RemoveDrawLineCountsAndSkipsOneLine)
+{
+    database(three);
+    EXPECT_EQ(RemoveDrawLine("temp.txt", "dbase1.txt", 2), 3);
+    EXPECT_EQ(drawLines(), QStringList({three[0], three[2]}));
+    EXPECT_EQ(RemoveDrawLine("missing.txt", "dbase1.txt", 1), -1);
+    EXPECT_EQ(drawLines().size(), 2);
+}
+
+TEST_F(Rewrites, NextDatabaseNameReusesFreedNumbers)
+{
+    EXPECT_EQ(NextDatabaseFileName(), "dbase1.txt");
+    writeFile("dbase1.txt", "");
+    writeFile("DBASE2.TXT", "");
+    writeFile("dbase4.txt", "");
+    EXPECT_EQ(NextDatabaseFileName(), "dbase3.txt");
+}
+
+TEST_F(Rewrites, HeaderReadersSetTheOpenLotteryWithoutDraws)
+{
+    ResetOpenLottery();
+    Draws[1][1] = 5;
+    writeLines("dbase1.txt", DatabaseLines("Name, with comma", "5,59,0,35,0", {}));
+    EXPECT_TRUE(ReadOpenLotteryHeader("dbase1.txt"));
+    EXPECT_EQ(LotteryName, "Name, with comma");
+    EXPECT_EQ(ExtraBallMax, 35);
+    EXPECT_EQ(Draws[1][1], 5);
+    EXPECT_FALSE(ReadOpenLotteryHeader("nothing.txt"));
+}

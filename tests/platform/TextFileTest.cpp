@@ -1,0 +1,94 @@
+#include "platform/Folder.h"
+#include "platform/TextFile.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+TEST(SplitLines, AcceptsEveryLineEnd)
+{
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n"), QStringList({"a"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\n"), QStringList({"a", ""}));
+    EXPECT_EQ(SplitLines(""), QStringList());
+    EXPECT_EQ(SplitLines("\n\nx"), QStringList({"", "", "x"}));
+}
+
+TEST(Fields, FollowTheProgramsReadingRules)
+{
+    EXPECT_EQ(SplitFields("05 Mar 05,1,2,,4"), QStringList({"05 Mar 05", "1", "2", "", "4"}));
+    EXPECT_EQ(SplitFields("  a,  b"), QStringList({"a", "b"}));
+    EXPECT_EQ(SplitFields("\"Smith, J\",3"), QStringList({"Smith, J", "3"}));
+    EXPECT_EQ(SplitFields("a,"), QStringList({"a", ""}));
+    EXPECT_EQ(SplitFields("6,49,0,0,1"), QStringList({"6", "49", "0", "0", "1"}));
+}
+
+TEST(Fields, ReaderRunsOverLineEndsAndReadsWholeLines)
+{
+    FieldReader r("Name, with comma\r\nhttp://x\r\n6,49\n0,0,1\r\n\"q,1\",2");
+    EXPECT_EQ(r.line(), "Name, with comma");
+    EXPECT_EQ(r.line(), "http://x");
+    QStringList fields;
+    for (int i = 0; i < 7; ++i)
+        fields << r.field();
+    EXPECT_EQ(fields, QStringList({"6", "49", "0", "0", "1", "q,1", "2"}));
+    EXPECT_TRUE(r.atEnd());
+    EXPECT_EQ(r.field(), "");
+}
+
+class TextFiles : public ProgramFolderTest {};
+
+TEST_F(TextFiles, WritesCrLfAndReplacesWholeFiles)
+{
+    ASSERT_TRUE(WriteLines("x.txt", {"one", "two"}));
+    EXPECT_EQ(readBytes("x.txt"), QByteArray("one\r\ntwo\r\n"));
+    ASSERT_TRUE(WriteLines("x.txt", {"three"}));
+    EXPECT_EQ(readBytes("x.txt"), QByteArray("three\r\n"));
+    ASSERT_TRUE(AppendLines("x.txt", {"four"}));
+    EXPECT_EQ(readBytes("x.txt"), QByteArray("three\r\nfour\r\n"));
+    writeFile("y.txt", "no end");
+    ASSERT_TRUE(AppendLines("y.txt", {"next"}));
+    EXPECT_EQ(readBytes("y.txt"), QByteArray("no end\r\nnext\r\n"));
+    // No scratch file is left beside the data.
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(TextFiles, AFailedWriteLeavesTheOldFile)
+{
+    writeFile("keep.txt", "old\r\n");
+    QDir(dir_.path()).mkdir("sub");
+    // A folder in the way of the target: the write fails and reports it.
+    EXPECT_FALSE(WriteLines("sub", {"x"}));
+    EXPECT_EQ(readBytes("keep.txt"), QByteArray("old\r\n"));
+    EXPECT_FALSE(ReadLines("missing.txt").has_value());
+}
+
+TEST_F(TextFiles, ReadsOlderWindowsTextLineByLine)
+{
+    QFile f(path("old.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("caf\xe9 \x80\r\nna\xc3\xafve\r\n"); // a Windows-1252 line, then a UTF-8 line
+    f.close();
+    const auto lines = ReadLines("old.txt");
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->at(0), QString::fromUtf8("café €"));
+    EXPECT_EQ(lines->at(1), QString::fromUtf8("naïve"));
+}
+
+TEST_F(TextFiles, ListsByWildcardWithoutRegardToCase)
+{
+    for (const char* name : {"dbase2.txt", "DBASE10.TXT", "dbase1.txt", "notes.txt", "dbase.txt.bak", "Dbase3.txt"})
+        writeFile(name, "x");
+    EXPECT_EQ(ListFiles("dbase*.txt"), QStringList({"dbase1.txt", "DBASE10.TXT", "dbase2.txt", "Dbase3.txt"}));
+    EXPECT_TRUE(ListFiles("SMembers.*").isEmpty());
+}
+
+TEST_F(TextFiles, TheProgramFolderIsMadeWhenMissing)
+{
+    const QString nested = dir_.filePath("a/b");
+    SetProgramFolder(nested);
+    EXPECT_TRUE(MakeProgramFolderCurrent());
+    EXPECT_TRUE(QDir(nested).exists());
+    EXPECT_EQ(QDir::currentPath(), QDir(nested).canonicalPath());
+    SetProgramFolder(dir_.path());
+}
