@@ -17,7 +17,8 @@
 // weekday name; all-numeric dates in the default locale's order (month first
 // when the locale's short date puts the month first, else day first), or
 // year first when the first number has four digits. A two-digit year falls in
-// the hundred years ending 20 years after the current year.
+// the hundred years from 80 years before to 19 years after the current year
+// (in 2026: 1946 to 2045), so draws of the 2030s sort after those of the 2020s.
 std::optional<QDate> ParseDate(const QString& text);
 
 // "05 Mar 05": two-digit day, English month abbreviation, two-digit year.

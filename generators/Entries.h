@@ -1,0 +1,63 @@
+#pragma once
+// The table of generated lines that every generator, wheel and what-if window
+// builds its lines in, the scratch pool of numbers they shuffle, and the flag
+// that keeps a second command from starting while one of them works.
+//
+// Entries row r (1 to 180) is line r: columns 1 to 7 its main numbers (0
+// beyond the lottery's balls drawn), column 8 its extra ball (0 when none),
+// columns 9 to 14 zero. The list ends at the first row whose column 1 is 0;
+// row 180 always ends it, so a list holds at most 179 lines and every scan
+// stops at row 180. A value below 1 is no number and shows as an empty cell.
+
+#include <cstdint>
+
+class QWidget;
+
+inline constexpr int kEntryRows = 180;      // rows 0 to 180
+inline constexpr int kEntryColumns = 14;    // columns 0 to 14
+inline constexpr int kMaxEntryLines = kEntryRows - 1;
+inline constexpr int kBallPoolSize = 120;   // BallPool 0 to 120
+
+extern std::int16_t Entries[kEntryRows + 1][kEntryColumns + 1];
+extern std::int16_t BallPool[kBallPoolSize + 1];
+// True while a generator, wheel or what-if window works on Entries.
+extern bool Busy;
+
+// Sets Busy for as long as it lives, with the hourglass pointer when asked;
+// clears both however the handler ends.
+class BusyGuard {
+public:
+    explicit BusyGuard(bool hourglass = true);
+    ~BusyGuard();
+    BusyGuard(const BusyGuard&) = delete;
+    BusyGuard& operator=(const BusyGuard&) = delete;
+
+private:
+    bool hourglass_;
+};
+
+// Zeroes columns 0 to 14 of rows 1 to 180; row 0 keeps its values.
+void ClearEntries();
+// Sorts columns 1 to n of every line ascending (n of 1 or less changes
+// nothing); the other columns, the extra ball among them, stay in place.
+void SortEntries(int n);
+// The number of lines in the list (0 to 179).
+int EntryCount();
+// Ends the list after `lines` lines (at most 179) by writing 0 into column 1
+// of the next row.
+void EndEntries(int lines);
+// Deletes line r: the lines below it move up one row (columns 1 to 9) and the
+// list ends one row higher. Rows after the end are never read.
+void DeleteEntry(int r);
+// Zeroes Entries, BallPool and Busy (tests).
+void ResetEntries();
+
+// Writes the list into the window's grid "MSFlexGrid1": the line number in
+// column 0, the numbers in columns 1 to 8 (the extra ball in dark red), an
+// empty cell for a value below 1; then blanks the rows below that still hold
+// a line number, and scrolls to the first line. The grid grows, when needed,
+// to hold every line and one empty row after them.
+void ShowEntries(QWidget* window);
+// Writes "" into columns 8 down to 0 of every grid row from row 1 on whose
+// line number is not empty, and scrolls to the top.
+void BlankEntriesGrid(QWidget* window);
