@@ -157,3 +157,29 @@ QString CheckReportText(const CheckSummary& summary)
     }
     return text;
 }
+
+bool TypedEntryValid(const std::array<QString, 9>& texts, const LotteryDefinition& lottery, int requiredMain,
+                     bool extraRequired)
+{
+    const int balls = std::clamp(lottery.ballsDrawn, 0, 7);
+    std::bitset<256> seen;
+    for (int i = 1; i <= balls; ++i) {
+        if (texts[i].trimmed().isEmpty()) {
+            if (i <= requiredMain)
+                return false;
+            continue;
+        }
+        const int n = CellFromText(texts[i]);
+        if (n < 1 || n > lottery.maxBall || n > 255 || seen.test(n))
+            return false;
+        seen.set(n);
+    }
+    if (lottery.extraBallMax > 0) {
+        if (texts[8].trimmed().isEmpty())
+            return !extraRequired;
+        const int n = CellFromText(texts[8]);
+        if (n < 1 || n > lottery.extraBallMax)
+            return false;
+    }
+    return true;
+}

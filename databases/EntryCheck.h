@@ -103,3 +103,12 @@ CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries);
 // bonus block, each line ended by CR LF, and a closing line when entries were
 // skipped.
 QString CheckReportText(const CheckSummary& summary);
+
+// Checks numbers typed for one entry (texts in items 1 to 8, item 8 the extra
+// ball) against a lottery: each main number 1 to its highest ball, the extra
+// ball 1 to its highest extra ball, no main number twice. The first
+// `requiredMain` main numbers must be given, and the extra ball when
+// `extraRequired`; other boxes may stay empty. Boxes beyond the lottery's
+// balls (and the extra ball of a lottery without one) are not looked at.
+bool TypedEntryValid(const std::array<QString, 9>& texts, const LotteryDefinition& lottery, int requiredMain,
+                     bool extraRequired);

@@ -173,3 +173,21 @@ TEST_F(CheckEntriesTest, UnreadableDatabaseSkipsOnlyItsEntries)
     EXPECT_EQ(s.matchCounts[6], 1);
     EXPECT_EQ(s.skipped, 1);
 }
+
+TEST(TypedEntryTest, NumbersAreCheckedAgainstTheirLottery)
+{
+    using Texts = std::array<QString, 9>;
+    const auto lotto = Lottery(6, 49, 0, 1);
+    const auto powerball = Lottery(5, 69, 26, 0);
+    EXPECT_TRUE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "49", "", ""}, lotto, 6, false));
+    EXPECT_TRUE(TypedEntryValid(Texts{"", "07", "2", "3", "4", "5", "49", "99", "99"}, lotto, 6, false)); // hidden boxes
+    EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "50", "", ""}, lotto, 6, false));
+    EXPECT_FALSE(TypedEntryValid(Texts{"", "0", "2", "3", "4", "5", "6", "", ""}, lotto, 6, false));
+    EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "", "", ""}, lotto, 6, false));
+    EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "01", "", ""}, lotto, 6, false)); // repeated
+    EXPECT_TRUE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "", "", "", ""}, lotto, 4, false));
+    EXPECT_TRUE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "69", "", "", "26"}, powerball, 5, true));
+    EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "69", "", "", "27"}, powerball, 5, true));
+    EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "69", "", "", ""}, powerball, 5, true));
+    EXPECT_TRUE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "69", "", "", ""}, powerball, 4, false));
+}
