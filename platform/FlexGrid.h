@@ -75,9 +75,11 @@ public:
     QColor CellBackColor() const { return cellBackColor(row_, col_); }
     void setCellBackColor(const QColor& colour) { setCellBackColor(row_, col_, colour); }
     void setCellBackColor(std::uint32_t value);
+    void setCellBackColor(Qt::GlobalColor colour) { setCellBackColor(QColor(colour)); }
     QColor CellForeColor() const { return cellForeColor(row_, col_); }
     void setCellForeColor(const QColor& colour) { setCellForeColor(row_, col_, colour); }
     void setCellForeColor(std::uint32_t value);
+    void setCellForeColor(Qt::GlobalColor colour) { setCellForeColor(QColor(colour)); }
     QColor cellBackColor(int row, int col) const;
     void setCellBackColor(int row, int col, const QColor& colour);
     QColor cellForeColor(int row, int col) const;

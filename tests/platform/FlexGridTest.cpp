@@ -237,6 +237,8 @@ TEST(FlexGridTest, CellColours)
     EXPECT_EQ(grid.CellForeColor(), QColor(160, 0, 0));
     grid.setCellBackColor(0xC0FFFFu);
     EXPECT_EQ(grid.CellBackColor(), QColor(255, 255, 192));
+    grid.setCellBackColor(Qt::yellow); // a Qt colour is not a colour value
+    EXPECT_EQ(grid.CellBackColor(), QColor(255, 255, 0));
 
     grid.setCellBackColor(3, 4, QColor(255, 255, 0));
     EXPECT_EQ(grid.cellBackColor(3, 4), QColor(255, 255, 0));
