@@ -1,0 +1,185 @@
+#include "databases/SaveEntries.h"
+
+#include "core/OpenLottery.h"
+#include "core/Settings.h"
+#include "databases/SavedEntries.h"
+#include "platform/DatePicker.h"
+#include "platform/Dates.h"
+#include "platform/FlexGrid.h"
+#include "platform/MsgBox.h"
+#include "platform/Text.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr int kNameItem = 17;
+constexpr int kDrawDateItem = 18;
+} // namespace
+
+std::optional<QDate> NextDrawDate(const QString& lotteryName, const QDate& today)
+{
+    const QString name = lotteryName.trimmed().toUpper();
+    const int w = today.dayOfWeek() % 7 + 1;  // Sunday 1 .. Saturday 7
+    int days = -1;
+    if (name == "UK THUNDERBALL" || name == "UK LOTTO" || name == "UK LOTTO EXTRA"
+        || name == "UK LOTTO HOT PICKS" || name == "US POWERBALL") {
+        // Wednesday and Saturday draws.
+        if (w < 4)
+            days = 4 - w;
+        else if (w > 4)
+            days = 7 - w;
+    } else if (name == "UK DAILY PLAY") {
+        if (w == 1)
+            days = 1;
+    } else if (name == "US MEGA MILLIONS") {
+        // Tuesday and Friday draws.
+        if (w < 3)
+            days = 3 - w;
+        else if (w == 4 || w == 5)
+            days = 6 - w;
+        else if (w == 7)
+            days = 3;
+    }
+    if (days < 0)
+        return std::nullopt;
+    return today.addDays(days);
+}
+
+SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("SaveEntries");
+    setWindowTitle("Save lottery entries");
+
+    auto label = [this](const char* name, const QString& text, bool wrap = false) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        l->setWordWrap(wrap);
+        return l;
+    };
+    Label3 = label("Label3", "Select the number of lottery entries to save.", true);
+    Label1 = label("Label1", "Lines:");
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName("Text1");
+    Label2 = label("Label2", "You can associate these lottery entries with a player or syndicate by entering a name.", true);
+    LabelPName = label("LabelPName", "Name:");
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName("Text2");
+    Label6 = label("Label6", "It is essential that you set the lottery draw date. It is used when checking entries.", true);
+    Label5 = label("Label5", "Date:");
+    DTPicker1 = new DatePicker(this);
+    DTPicker1->setObjectName("DTPicker1");
+
+    Command7 = new QPushButton(this);
+    Command7->setObjectName("Command7");
+    Command7->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    Command7->setToolTip(" Save lottery entries ");
+    Command7->setAccessibleName("Save");
+    Command7->setDefault(true);
+    Command1 = new QPushButton(this);
+    Command1->setObjectName("Command1");
+    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    Command1->setToolTip(" Cancel ");
+    Command1->setAccessibleName("Cancel");
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label3, 0, 0, 1, 2);
+    grid->addWidget(Label1, 1, 0);
+    grid->addWidget(Text1, 1, 1);
+    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(LabelPName, 3, 0);
+    grid->addWidget(Text2, 3, 1);
+    grid->addWidget(Label6, 4, 0, 1, 2);
+    grid->addWidget(Label5, 5, 0);
+    grid->addWidget(DTPicker1, 5, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command7);
+    buttons->addWidget(Command1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(Command7, &QPushButton::clicked, this, &SaveEntries::Command7_Click);
+    connect(Command1, &QPushButton::clicked, this, &SaveEntries::Command1_Click);
+    Form_Load();
+}
+
+void SaveEntries::Form_Load()
+{
+    Text2->setText(Settings[kNameItem]);
+    DTPicker1->setCustomFormat(DatePicker::LongFormat);
+    // A chosen date stands while it lies ahead (after today).
+    const QDate today = Today();
+    QDate value = today;
+    if (const auto chosen = ParseDate(Settings[kDrawDateItem]); chosen && *chosen > today)
+        value = *chosen;
+    if (const auto next = NextDrawDate(LotteryName, today))
+        value = *next;
+    DTPicker1->setValue(value);
+}
+
+void SaveEntries::Command7_Click()
+{
+    Settings[kNameItem] = Text2->text().trimmed();
+    Settings[kDrawDateItem] = MediumDate(DTPicker1->Value());
+    saved_ = true;
+    accept();
+}
+
+void SaveEntries::Command1_Click()
+{
+    Text1->setText("0");
+    reject();
+}
+
+int SaveMyEntries(QWidget* window)
+{
+    FlexGrid* grid = window ? window->findChild<FlexGrid*>("MSFlexGrid1") : nullptr;
+    if (!grid)
+        return 0;
+    grid->setCol(1);
+    grid->setRow(1);
+    if (grid->Text().isEmpty())
+        return 0;
+    int shown = 1;
+    while (shown + 1 < grid->Rows() && !grid->TextMatrix(shown + 1, 1).isEmpty())
+        ++shown;
+
+    SaveEntries dialog(window);
+    dialog.Text1->setText(QString::number(shown));
+    ShowModal(&dialog);
+    // Closed without Save: nothing is saved.
+    const double asked = dialog.saved() ? Val(dialog.Text1->text()) : 0;
+    const int count = asked >= shown ? shown : ToCell(asked);
+    if (count <= 0)
+        return 0;
+
+    const auto chosen = ParseDate(Settings[kDrawDateItem]);
+    const QString date = chosen ? MediumDate(*chosen) : Settings[kDrawDateItem];
+    QList<SavedEntry> entries;
+    for (int r = 1; r <= count; ++r) {
+        SavedEntry e;
+        e.date = date;
+        for (int c = 1; c <= kSavedEntryNumbers; ++c)
+            e.numbers[c - 1] = grid->TextMatrix(r, c);
+        e.lottery = LotteryName;
+        e.name = dialog.Text2->text();
+        e.dbaseFile = DbaseFile;
+        entries << e;
+    }
+    grid->setRow(std::min(count + 1, grid->Rows() - 1));
+    grid->setCol(1);
+    if (!AppendSavedEntries(entries)) {
+        MsgBox("The lottery entries could not be saved to " + kSavedEntriesFile + ".  ", vbExclamation, "Error!");
+        return 0;
+    }
+    return count;
+}

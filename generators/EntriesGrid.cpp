@@ -1,0 +1,64 @@
+// Showing the entries list in a window's results grid.
+#include "generators/Entries.h"
+
+#include "platform/FlexGrid.h"
+
+#include <QWidget>
+
+namespace {
+constexpr std::uint32_t kExtraBallColour = 160;  // dark red
+
+FlexGrid* GridOf(QWidget* window)
+{
+    return window ? window->findChild<FlexGrid*>("MSFlexGrid1") : nullptr;
+}
+
+QString Cell(int value)
+{
+    return value < 1 ? QString() : QString::number(value);
+}
+
+// Empties columns 8 down to 0 of the rows from `from` on that still carry a
+// line number; stops at the first that does not.
+void BlankFrom(FlexGrid* grid, int from)
+{
+    int r = from;
+    while (r < grid->Rows() && !grid->TextMatrix(r, 0).isEmpty()) {
+        for (int c = 8; c >= 0; --c)
+            grid->setTextMatrix(r, c, QString());
+        ++r;
+    }
+}
+} // namespace
+
+void ShowEntries(QWidget* window)
+{
+    FlexGrid* grid = GridOf(window);
+    if (!grid)
+        return;
+    const int count = EntryCount();
+    // Every line and one empty row after them, which Save and Print read.
+    if (grid->Rows() < count + 2)
+        grid->setRows(count + 2);
+    for (int r = 1; r <= count; ++r) {
+        grid->setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c <= 8; ++c)
+            grid->setTextMatrix(r, c, Cell(Entries[r][c]));
+        grid->setRow(r);
+        grid->setCol(8);
+        grid->setCellForeColor(kExtraBallColour);
+    }
+    BlankFrom(grid, count + 1);
+    grid->setRow(count + 1);
+    grid->setCol(0);
+    grid->setTopRow(1);
+}
+
+void BlankEntriesGrid(QWidget* window)
+{
+    FlexGrid* grid = GridOf(window);
+    if (!grid)
+        return;
+    BlankFrom(grid, 1);
+    grid->setTopRow(1);
+}

@@ -1,0 +1,132 @@
+// The saved entries file and the draw date the save dialog proposes.
+#include "databases/SaveEntries.h"
+#include "databases/SavedEntries.h"
+#include "core/OpenLottery.h"
+#include "core/Settings.h"
+#include "platform/Dates.h"
+#include "support/TestSupport.h"
+
+#include "platform/DatePicker.h"
+#include <QLineEdit>
+
+namespace {
+
+SavedEntry Entry(const QString& date, const QStringList& numbers, const QString& lottery,
+                 const QString& name, const QString& file)
+{
+    SavedEntry e;
+    e.date = date;
+    for (int i = 0; i < numbers.size() && i < kSavedEntryNumbers; ++i)
+        e.numbers[i] = numbers[i];
+    e.lottery = lottery;
+    e.name = name;
+    e.dbaseFile = file;
+    return e;
+}
+
+using SavedEntriesFile = ProgramFolderTest;
+
+} // namespace
+
+TEST_F(SavedEntriesFile, LineLayoutAndRoundTrip)
+{
+    const SavedEntry e = Entry("05 Mar 05", {"3", "11", "19", "27", "38", "45"}, "UK Lotto", "", "dbase100.txt");
+    EXPECT_EQ(FormatSavedEntry(e), "05 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt");
+    // Five numbers without extra ball: four commas after the fifth number.
+    EXPECT_EQ(FormatSavedEntry(Entry("05-Mar-2005", {"1", "2", "3", "4", "5"}, "Pick 5", "Bob", "dbase101.txt")),
+              "05-Mar-2005,1,2,3,4,5,,,,Pick 5,Bob,dbase101.txt");
+
+    const SavedEntry back = ParseSavedEntry("05 Mar 05,3,11,19,27,38,45,,7,UK Lotto,  Bob,dbase100.txt");
+    EXPECT_TRUE(back.readable);
+    EXPECT_EQ(back.number(1), 3);
+    EXPECT_EQ(back.number(7), 0);
+    EXPECT_EQ(back.number(8), 7);
+    EXPECT_EQ(back.lottery, "UK Lotto");
+    EXPECT_EQ(back.name, "Bob");  // leading blanks are read away
+    EXPECT_EQ(back.dbaseFile, "dbase100.txt");
+    ASSERT_TRUE(back.drawDate().has_value());
+    EXPECT_EQ(*back.drawDate(), QDate(2005, 3, 5));
+}
+
+TEST_F(SavedEntriesFile, CommasAndQuotesInNamesKeepTwelveFields)
+{
+    const QString line = FormatSavedEntry(Entry("05-Mar-2005", {"1"}, "Lotto, UK", "\"Smith, Bob\"", "dbase100.txt"));
+    EXPECT_EQ(line, "05-Mar-2005,1,,,,,,,,Lotto; UK,'Smith; Bob',dbase100.txt");
+    EXPECT_TRUE(ParseSavedEntry(line).readable);
+}
+
+TEST_F(SavedEntriesFile, AppendCreatesThenAddsAndMalformedLinesStayPut)
+{
+    EXPECT_FALSE(SavedEntriesExist());
+    ASSERT_TRUE(ReadSavedEntries().has_value());
+    EXPECT_TRUE(ReadSavedEntries()->isEmpty());
+
+    ASSERT_TRUE(AppendSavedEntries({Entry("05-Mar-2005", {"1", "2"}, "L", "", "dbase100.txt")}));
+    writeFile(kSavedEntriesFile, readFile(kSavedEntriesFile) + "broken,line\r\n05 Mar 05,1,2,3,4,5,6,7,8,L,A,B,extra\r\n");
+    ASSERT_TRUE(AppendSavedEntries({Entry("06-Mar-2005", {"3", "4"}, "L", "Ann", "dbase100.txt")}));
+
+    const auto entries = ReadSavedEntries();
+    ASSERT_TRUE(entries.has_value());
+    ASSERT_EQ(entries->size(), 4);
+    EXPECT_TRUE((*entries)[0].readable);
+    EXPECT_FALSE((*entries)[1].readable);
+    EXPECT_FALSE((*entries)[2].readable);
+    EXPECT_EQ((*entries)[3].name, "Ann");  // the bad lines shifted nothing
+
+    // A rewrite keeps unreadable lines exactly as they stood.
+    ASSERT_TRUE(WriteSavedEntries(*entries));
+    EXPECT_EQ(readFile(kSavedEntriesFile),
+              "05-Mar-2005,1,2,,,,,,,L,,dbase100.txt\r\nbroken,line\r\n05 Mar 05,1,2,3,4,5,6,7,8,L,A,B,extra\r\n"
+              "06-Mar-2005,3,4,,,,,,,L,Ann,dbase100.txt\r\n");
+    // Writing no entries removes the file.
+    ASSERT_TRUE(WriteSavedEntries({}));
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+}
+
+TEST(NextDrawDate, EveryWeekdayOfEachGroup)
+{
+    const QDate sunday(2026, 12, 6);
+    auto days = [&](const QString& name, int offset) -> int {
+        const QDate today = sunday.addDays(offset);
+        const auto next = NextDrawDate(name, today);
+        return next ? int(today.daysTo(*next)) : -1;
+    };
+    const int uk[] = {3, 2, 1, -1, 2, 1, 0};
+    const int daily[] = {1, -1, -1, -1, -1, -1, -1};
+    const int mega[] = {2, 1, -1, 2, 1, -1, 3};
+    for (int d = 0; d < 7; ++d) {
+        for (const char* name : {"UK Thunderball", "uk lotto", "UK LOTTO EXTRA", "UK Lotto Hot Picks", "US Powerball"})
+            EXPECT_EQ(days(name, d), uk[d]) << name << " day " << d;
+        EXPECT_EQ(days("  uk daily play ", d), daily[d]) << d;
+        EXPECT_EQ(days("US Mega Millions", d), mega[d]) << d;
+        EXPECT_EQ(days("Irish Lotto", d), -1) << d;
+    }
+}
+
+TEST_F(SavedEntriesFile, DialogProposesTheChosenOrNextDrawDate)
+{
+    SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));  // a Monday
+    ResetSettings();
+    Settings[17] = "Bob";
+    Settings[18] = MediumDate(QDate(2026, 12, 12));  // next Saturday
+    LotteryName = "UK Lotto";
+    {
+        SaveEntries dialog;
+        EXPECT_EQ(dialog.Text2->text(), "Bob");
+        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 9));  // Wednesday this week
+    }
+    LotteryName = "Irish Lotto";
+    {
+        SaveEntries dialog;
+        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 12));  // the later chosen date stands
+    }
+    Settings[18] = MediumDate(QDate(2026, 12, 1));
+    {
+        SaveEntries dialog;
+        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 7));  // a past choice gives today
+        EXPECT_EQ(dialog.DTPicker1->displayFormat(), "ddd d MMM yyyy");
+    }
+    SetClockForTests(std::nullopt);
+    LotteryName.clear();
+    ResetSettings();
+}

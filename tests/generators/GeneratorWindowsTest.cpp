@@ -1,0 +1,362 @@
+// The generator frame, lucky dip and full selection, driven as the player
+// would, and the save dialog they hand their lines to.
+#include "core/OpenLottery.h"
+#include "core/Settings.h"
+#include "core/WindowCatalog.h"
+#include "databases/SaveEntries.h"
+#include "databases/SavedEntries.h"
+#include "generators/Entries.h"
+#include "generators/HistoryIndex.h"
+#include "generators/PFullSel.h"
+#include "generators/PLuckyDip.h"
+#include "platform/Dates.h"
+#include "platform/FlexGrid.h"
+#include "platform/Random.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+#include <set>
+
+namespace {
+
+class Generators : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        ResetSettings();
+        ResetEntries();
+        ResetOpenLottery();
+        ResetHistoryIndex();
+        Settings[11] = "1 Odd/Even filter";
+        Settings[12] = "1 High/Low filter";
+        Settings[13] = "1 History  filter";
+        Settings[14] = "3 Long Run filter";
+    }
+    void TearDown() override
+    {
+        SetMonotonicClockForTests({});
+        SetClockForTests(std::nullopt);
+        ResetOpenLottery();
+        ResetSettings();
+        ProgramFolderTest::TearDown();
+    }
+    // A 6/49 lottery with a few draws.
+    void writeLotto(const QString& name = "UK Lotto", const QString& definition = "6,49,0,0,1",
+                    const QStringList& draws = {"05 Mar 05,1,2,3,4,5,6,7", "02 Mar 05,10,20,30,40,45,49,1"})
+    {
+        writeLines("dbase100.txt", DatabaseLines(name, definition, draws));
+    }
+    static QStringList gridLine(FlexGrid* grid, int r)
+    {
+        QStringList cells;
+        for (int c = 0; c <= 8; ++c)
+            cells << grid->TextMatrix(r, c);
+        return cells;
+    }
+    static int shownLines(FlexGrid* grid)
+    {
+        int r = 1;
+        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
+            ++r;
+        return r - 1;
+    }
+};
+
+} // namespace
+
+TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
+{
+    writeLotto("US Powerball", "5,59,0,39,0", {"05 Mar 05,1,2,3,4,5,0,0,7"});
+    PLuckyDip window;
+    EXPECT_EQ(window.windowTitle(), "Lucky Dip");
+    EXPECT_EQ(window.Label4->text(), "5");
+    EXPECT_EQ(window.MSFlexGrid1->Rows(), 35);
+    EXPECT_EQ(gridLine(window.MSFlexGrid1, 0), (QStringList{"Line", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball"}));
+    EXPECT_EQ(window.MSFlexGrid1->cellForeColor(0, 8), QColor(160, 0, 0));
+    EXPECT_TRUE(window.Label5->text().startsWith("Tries: 1   Time: "));
+    EXPECT_FALSE(window.Label5->text().contains("comply"));
+    ASSERT_EQ(shownLines(window.MSFlexGrid1), 5);
+    for (int r = 1; r <= 5; ++r) {
+        const QStringList cells = gridLine(window.MSFlexGrid1, r);
+        EXPECT_EQ(cells[0], QString::number(r));
+        int last = 0;
+        for (int c = 1; c <= 5; ++c) {
+            const int v = cells[c].toInt();
+            EXPECT_GT(v, last);
+            EXPECT_LE(v, 59);
+            last = v;
+        }
+        EXPECT_EQ(cells[6], "");
+        EXPECT_EQ(cells[7], "");
+        EXPECT_GE(cells[8].toInt(), 1);
+        EXPECT_LE(cells[8].toInt(), 39);
+        EXPECT_EQ(window.MSFlexGrid1->cellForeColor(r, 8), QColor(160, 0, 0));
+    }
+    EXPECT_FALSE(Busy);
+
+    // The scroll bar changes the count at once, the grid only at Generate.
+    window.HScroll1->setValue(12);
+    EXPECT_EQ(window.Label4->text(), "12");
+    EXPECT_EQ(shownLines(window.MSFlexGrid1), 5);
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    EXPECT_EQ(shownLines(window.MSFlexGrid1), 12);
+    // A shorter list blanks the rows below it, line numbers too.
+    window.HScroll1->setValue(4);
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    EXPECT_EQ(shownLines(window.MSFlexGrid1), 4);
+    for (int r = 5; r <= 12; ++r)
+        EXPECT_EQ(gridLine(window.MSFlexGrid1, r), QStringList(9, QString())) << r;
+}
+
+TEST_F(Generators, LuckyDipRemovesRepeatedLinesOfASmallLottery)
+{
+    writeLotto("Tiny", "3,10,0,0,0", {});
+    PLuckyDip window;
+    RandomizeSeed(3);
+    window.HScroll1->setValue(30);
+    window.PlayLotto();
+    EXPECT_EQ(EntryCount(), 30);
+    RemoveDuplicates();
+    const int kept = EntryCount();
+    EXPECT_LT(kept, 30);  // 120 possible lines: 30 draws repeat one almost surely
+    std::set<std::vector<int>> seen;
+    for (int r = 1; r <= kept; ++r) {
+        const std::vector<int> line{Entries[r][1], Entries[r][2], Entries[r][3]};
+        EXPECT_TRUE(line[0] < line[1] && line[1] < line[2]);
+        EXPECT_TRUE(seen.insert(line).second);
+    }
+    EXPECT_EQ(Entries[1][8], 0);
+}
+
+TEST_F(Generators, FullSelectionDealsEveryNumberOnce)
+{
+    writeLotto();
+    PFullSel window;
+    EXPECT_EQ(window.windowTitle(), "Full Selection");
+    EXPECT_EQ(window.Label4->text(), "  1 numbers unused");
+    ASSERT_EQ(shownLines(window.MSFlexGrid1), 8);
+    QSet<int> numbers;
+    for (int r = 1; r <= 8; ++r) {
+        int last = 0;
+        for (int c = 1; c <= 6; ++c) {
+            const int v = window.MSFlexGrid1->TextMatrix(r, c).toInt();
+            EXPECT_GT(v, last);
+            last = v;
+            numbers.insert(v);
+        }
+    }
+    EXPECT_EQ(numbers.size(), 48);
+
+    QTest::mouseClick(window.Check4, Qt::LeftButton);
+    EXPECT_EQ(window.Label4->text(), "  All numbers used");
+    ASSERT_EQ(shownLines(window.MSFlexGrid1), 9);
+    numbers.clear();
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 6; ++c)
+            numbers.insert(window.MSFlexGrid1->TextMatrix(r, c).toInt());
+    EXPECT_EQ(numbers.size(), 49);
+}
+
+TEST_F(Generators, FullSelectionSpillOverComesFromShuffledPlaces)
+{
+    writeLotto("Small", "6,10,0,0,0", {});
+    PFullSel window;
+    window.Check4->setChecked(true);
+    RandomizeSeed(11);
+    ClearEntries();
+    window.PlayLotto();
+    ASSERT_EQ(EntryCount(), 2);
+    // Line 2: the 7th to 10th shuffled numbers, then copies of the 2nd and 4th.
+    EXPECT_EQ(Entries[2][5], BallPool[2]);
+    EXPECT_EQ(Entries[2][6], BallPool[4]);
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_GE(BallPool[10 + i], 1);
+        EXPECT_LE(BallPool[10 + i], 10);
+    }
+    // 5/50 fills ten lines either way.
+    writeLotto("Fifty", "5,50,0,0,0", {});
+    PFullSel fifty;
+    EXPECT_EQ(fifty.Label4->text(), "  0 numbers unused");
+    EXPECT_EQ(shownLines(fifty.MSFlexGrid1), 10);
+}
+
+TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
+{
+    {
+        PLuckyDip window;
+        EXPECT_EQ(window.Label5->text(), "There is no lottery database to choose from.");
+        EXPECT_EQ(shownLines(window.MSFlexGrid1), 0);
+        EXPECT_FALSE(Busy);
+    }
+    writeLotto("Odd", "6,4,0,0,0", {});
+    {
+        PFullSel window;
+        EXPECT_EQ(window.Label5->text(), "This lottery draws more numbers than it has.");
+        EXPECT_EQ(EntryCount(), 0);
+        EXPECT_EQ(shownLines(window.MSFlexGrid1), 0);
+    }
+    writeLotto("Huge", "6,115,0,0,0", {});
+    PFullSel window;
+    EXPECT_EQ(window.Label5->text(), "This window plays lotteries of at most 110 numbers.");
+    PLuckyDip dip;  // its pool holds 120
+    EXPECT_EQ(shownLines(dip.MSFlexGrid1), 5);
+}
+
+TEST_F(Generators, RetryLoopStopsAfterTenSecondsWithTheSuffix)
+{
+    // Every line of 3 from 4 repeats a past draw: no try can pass.
+    writeLotto("Four", "3,4,0,0,0", {"01 Jan 05,1,2,3", "02 Jan 05,1,2,4", "03 Jan 05,1,3,4", "04 Jan 05,2,3,4"});
+    double now = 0;
+    SetMonotonicClockForTests([&now] { return now += 1.5; });
+    PLuckyDip window;
+    window.Check3->setChecked(true);
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    // Readings at 1.5 (start), then 3, 4.5, ... 12 after each try: 7 tries.
+    EXPECT_EQ(window.Label5->text(), "Tries: 7   Time: 10.500 sec (Some lines do not comply with conditions)");
+    EXPECT_FALSE(Busy);
+
+    // With the box off one try passes, and no suffix.
+    window.Check3->setChecked(false);
+    SetMonotonicClockForTests([] { return 5.0; });
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    EXPECT_EQ(window.Label5->text(), "Tries: 1   Time: 0.000 sec");
+
+    // The count is grouped by thousands.
+    EXPECT_EQ(TriesText(1234, 0.5, 2), "Tries: 1,234   Time: 0.50 sec");
+    EXPECT_EQ(TriesText(12345678, 61.25, 3), "Tries: 12,345,678   Time: 61.250 sec");
+}
+
+TEST_F(Generators, CommandsDoNothingWhileBusy)
+{
+    writeLotto();
+    PLuckyDip window;
+    const QStringList before = gridLine(window.MSFlexGrid1, 1);
+    Busy = true;
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("Command13"), Qt::LeftButton);
+    QTest::mouseClick(window.Command7, Qt::LeftButton);
+    Busy = false;
+    EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), before);
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+    EXPECT_FALSE(window.Command6->isEnabled());
+    EXPECT_EQ(window.findChild<QPushButton*>("Command13")->toolTip(), "");
+    PFullSel full;
+    EXPECT_EQ(full.findChild<QPushButton*>("Command9")->toolTip(), " Delete bad entries ");
+    EXPECT_EQ(full.findChild<QPushButton*>("Command9")->text(), "Previous draws");
+}
+
+TEST_F(Generators, FilterButtonsDeleteFailingLinesWhateverTheBoxes)
+{
+    writeLotto();
+    PLuckyDip window;
+    ClearEntries();
+    const std::int16_t lines[3][7] = {{0, 2, 4, 6, 8, 10, 12}, {0, 1, 2, 3, 30, 31, 40}, {0, 1, 3, 5, 7, 9, 11}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 1; c <= 6; ++c)
+            Entries[r + 1][c] = lines[r][c];
+    EndEntries(3);
+    ShowEntries(&window);
+    QTest::mouseClick(window.findChild<QPushButton*>("Command13"), Qt::LeftButton);
+    EXPECT_EQ(shownLines(window.MSFlexGrid1), 1);
+    EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), (QStringList{"1", "1", "2", "3", "30", "31", "40", "", ""}));
+    EXPECT_EQ(gridLine(window.MSFlexGrid1, 2), QStringList(9, QString()));
+}
+
+TEST_F(Generators, GridGrowsToHoldEveryLineAndAnEmptyRow)
+{
+    writeLotto();
+    PFullSel window;
+    ClearEntries();
+    for (int r = 1; r <= 40; ++r)
+        Entries[r][1] = std::int16_t(r);
+    EndEntries(40);
+    ShowEntries(&window);
+    EXPECT_EQ(window.MSFlexGrid1->Rows(), 42);
+    EXPECT_EQ(window.MSFlexGrid1->TextMatrix(40, 0), "40");
+    EXPECT_EQ(window.MSFlexGrid1->TextMatrix(41, 1), "");
+}
+
+// The road of one request: Play > Lucky dip, generate, save, find the lines.
+TEST_F(Generators, LuckyDipFromTheMenuSavesItsLines)
+{
+    writeLotto();
+    SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));  // a Monday
+    RegisterGeneratorWindows();
+    QStringList shown;
+    int dialogs = 0;
+    SetModalHook([&](QDialog* dialog) {
+        if (auto* dip = qobject_cast<PLuckyDip*>(dialog)) {
+            dip->HScroll1->setValue(10);
+            QTest::mouseClick(dip->Command2, Qt::LeftButton);
+            for (int r = 1; r <= 10; ++r)
+                shown << QStringList(gridLine(dip->MSFlexGrid1, r).mid(1)).join(',');
+            QTest::mouseClick(dip->Command7, Qt::LeftButton);
+            QTest::mouseClick(dip->Command1, Qt::LeftButton);
+            return int(dip->result());
+        }
+        auto* save = qobject_cast<SaveEntries*>(dialog);
+        if (!save)
+            return int(QDialog::Rejected);
+        ++dialogs;
+        EXPECT_EQ(save->windowTitle(), "Save lottery entries");
+        EXPECT_EQ(save->Text1->text(), "10");
+        save->Text1->setText("3");
+        save->Text2->setText("  Bob, Jr");
+        QTest::mouseClick(save->Command7, Qt::LeftButton);
+        return int(save->result());
+    });
+    WindowFor("PlayLuckyDip")(nullptr);
+    EXPECT_EQ(dialogs, 1);
+    ASSERT_EQ(shown.size(), 10);
+    const QStringList lines = readFile(kSavedEntriesFile).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(lines[i], "09-Dec-2026," + shown[i] + ",UK Lotto,  Bob; Jr,dbase100.txt");
+    EXPECT_EQ(Settings[17], "Bob, Jr");
+    EXPECT_EQ(Settings[18], "09-Dec-2026");
+    EXPECT_TRUE(HasWindow("PlayFullSel"));
+}
+
+TEST_F(Generators, SaveDialogCountsAndCancel)
+{
+    writeLotto();
+    PFullSel window;  // eight lines shown
+    auto saveWith = [&](const QString& count, bool cancel) {
+        SetModalHook([&](QDialog* dialog) {
+            auto* save = qobject_cast<SaveEntries*>(dialog);
+            save->Text1->setText(count);
+            QTest::mouseClick(cancel ? save->Command1 : save->Command7, Qt::LeftButton);
+            return int(save->result());
+        });
+        return SaveMyEntries(&window);
+    };
+    EXPECT_EQ(saveWith("0", false), 0);
+    EXPECT_EQ(saveWith("-2", false), 0);
+    EXPECT_EQ(saveWith("abc", false), 0);
+    EXPECT_EQ(saveWith("5", true), 0);
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+    EXPECT_EQ(saveWith("2.4", false), 2);
+    EXPECT_EQ(window.MSFlexGrid1->Row(), 3);
+    EXPECT_EQ(window.MSFlexGrid1->Col(), 1);
+    EXPECT_EQ(saveWith("99", false), 8);
+    EXPECT_EQ(ReadSavedEntries()->size(), 10);
+
+    // A closed dialog (no button) saves nothing either.
+    SetModalHook([](QDialog*) { return int(QDialog::Rejected); });
+    EXPECT_EQ(SaveMyEntries(&window), 0);
+    // No lines shown: no dialog at all.
+    ClearEntries();
+    ShowEntries(&window);
+    bool asked = false;
+    SetModalHook([&](QDialog*) { asked = true; return int(QDialog::Rejected); });
+    EXPECT_EQ(SaveMyEntries(&window), 0);
+    EXPECT_FALSE(asked);
+}
