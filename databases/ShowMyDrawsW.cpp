@@ -95,6 +95,8 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
 
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the file column stays out of view
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 22);
 
     Label3 = ColourBox(this, "Label3", kYellow);
     Label4 = Label(this, "Label4", "Match main draw number:");
@@ -127,6 +129,8 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     Text2->setObjectName("Text2");
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0-match+bonus/pball = 00000 times") + 40);
+    Text2->setMinimumHeight(Text2->fontMetrics().height() * 10);
     Command13 = Button(this, "Command13", QString(), " Save the lottery entries ");
     Command13->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     Command5 = Button(this, "Command5", QString(), " Print out lottery entries ");
@@ -156,18 +160,21 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     editLayout->addWidget(DTPicker1, 2, 1);
     editLayout->addWidget(Command8, 2, 2);
     editLayout->addWidget(Command12, 2, 3);
+    editLayout->setRowStretch(3, 1);
     QFrame* remove = Group(this, "Label12");
     auto* removeLayout = new QVBoxLayout(remove);
     removeLayout->addWidget(Label6[2]);
     removeLayout->addWidget(Command7);
     removeLayout->addWidget(Command9);
     removeLayout->addWidget(Command4);
+    removeLayout->addStretch(1);
     QFrame* sort = Group(this, "Label13");
     auto* sortLayout = new QVBoxLayout(sort);
     sortLayout->addWidget(Label6[3]);
     sortLayout->addWidget(Command11);
     sortLayout->addWidget(Command3);
     sortLayout->addWidget(Command6);
+    sortLayout->addStretch(1);
     auto* check = new QVBoxLayout;
     check->addWidget(Command2);
     check->addWidget(Label14);

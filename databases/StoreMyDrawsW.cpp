@@ -94,6 +94,8 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
     Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the file column stays out of view
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
 
     // The input controls stand in one row above the grid, in the order of its
     // columns.

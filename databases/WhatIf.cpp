@@ -78,6 +78,8 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     Command2 = Button(this, "Command2", "Add", " Add this lottery entry ");
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
     Command4 = Button(this, "Command4", QString(), " Delete selected lottery entry ");
     Command4->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     Label3 = Label(this, "Label3", "3. Check numbers:");
@@ -85,6 +87,8 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName("Text2");
     Text2->setReadOnly(true);
+    Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0 - match + powerball = 000000 times") + 40);
     Command1 = Button(this, "Command1", QString(), " Close the window ");
     Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 
