@@ -55,6 +55,8 @@ void CopyShippedDataFiles()
     const QDir source(from);
     const QDir target(ProgramFolder());
     for (const QString& name : source.entryList(QDir::Files)) {
+        if (name.endsWith(".desktop")) // the desktop entry is for the desktop, not the player's folder
+            continue;
         const QString dest = target.filePath(name);
         if (!QFile::exists(dest))
             QFile::copy(source.filePath(name), dest);

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6-dev libgl-dev qt6-image-formats-plugins
   libgtest-dev googletest libbenchmark-dev
-  poppler-utils fonts-liberation fonts-dejavu-core
+  poppler-utils fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth desktop-file-utils
 )
 missing=()

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/Folder.h"
+#include "platform/Printer.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,9 @@ void ProgramFolderTest::SetUp()
     oldCurrent_ = QDir::currentPath();
     SetProgramFolder(dir_.path());
     ASSERT_TRUE(MakeProgramFolderCurrent());
+    // Whatever a test prints goes to a PDF file in its folder, never to paper.
+    Printer().SelectPrinter(Printer().PrinterCount() - 1);
+    SetPdfFileHook([this] { return path("printout.pdf"); });
     SetMsgBoxHook([this](const MsgBoxCall& call) {
         boxes_.push_back(call);
         if (!answers_.empty()) {
@@ -33,6 +37,7 @@ void ProgramFolderTest::TearDown()
 {
     SetMsgBoxHook({});
     SetModalHook({});
+    SetPdfFileHook({});
     QDir::setCurrent(oldCurrent_);
 }
 

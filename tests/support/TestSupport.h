@@ -13,7 +13,8 @@
 
 // Points the program folder at a new temporary folder and makes it current;
 // message boxes are recorded and answered from a script (OK, Yes... when the
-// script runs out: the first button). Restores everything when it ends.
+// script runs out: the first button); printing goes to "printout.pdf" in the
+// folder. Restores everything when it ends.
 class ProgramFolderTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,0 +1,96 @@
+#pragma once
+// A small chart control: a table of rows by series (columns) drawn as bars or
+// lines, driven the way the windows drive it: choose the row (and the column
+// when there are several series), then give the value.
+//
+//   chart->setRowCount(4);
+//   chart->setRow(1); chart->setRowLabel("Intellectual"); chart->setData(1.9);
+//
+// Rows and columns count from 1. A new chart has one row and one series, no
+// title and no labels; values start at 0. The value axis fits the data unless
+// a fixed range is set.
+
+#include <QBrush>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+class QChart;
+class QChartView;
+
+class Chart : public QWidget {
+    Q_OBJECT
+public:
+    enum Type { Bars, Lines };
+
+    explicit Chart(QWidget* parent = nullptr);
+
+    void setChartType(Type type);
+    Type chartType() const { return type_; }
+
+    // Rows keep their values and labels when the count grows; new rows are 0
+    // with an empty label.
+    void setRowCount(int rows);
+    int rowCount() const { return int(values_.size()); }
+    void setColumnCount(int columns);
+    int columnCount() const { return columns_; }
+
+    // The current cell. Out-of-range choices are clamped into the table.
+    void setRow(int row);
+    int row() const { return row_; }
+    void setColumn(int column);
+    int column() const { return column_; }
+
+    // The value of the current cell.
+    void setData(double value);
+    double data() const { return value(row_, column_); }
+    // Any cell directly.
+    void setValue(int row, int column, double value);
+    double value(int row, int column) const;
+
+    // The label of the current row, or of any row.
+    void setRowLabel(const QString& label) { setRowLabel(row_, label); }
+    void setRowLabel(int row, const QString& label);
+    QString rowLabel(int row) const;
+    QString rowLabel() const { return rowLabel(row_); }
+
+    // Series names (shown in the legend when it is visible).
+    void setColumnLabel(int column, const QString& label);
+    QString columnLabel(int column) const;
+    void setLegendVisible(bool visible);
+
+    void setTitle(const QString& title);
+    QString title() const { return title_; }
+
+    // The brush of every data point of a series.
+    void setSeriesBrush(int column, const QBrush& brush);
+    QBrush seriesBrush(int column) const;
+
+    // A fixed value axis from low to high; an empty range (low >= high) fits
+    // the data again.
+    void setValueRange(double low, double high);
+
+    QChart* chart() const;
+    QChartView* view() const { return view_; }
+
+private:
+    void rebuild();
+    QStringList categories() const;
+    void refreshValues();
+    bool inRange(int row, int column) const;
+
+    QChartView* view_;
+    Type type_ = Bars;
+    int columns_ = 1;
+    int row_ = 1;
+    int column_ = 1;
+    QVector<QVector<double>> values_; // [row - 1][column - 1]
+    QStringList rowLabels_;
+    QStringList columnLabels_;
+    QVector<QBrush> brushes_;
+    QString title_;
+    double low_ = 0;
+    double high_ = 0;
+    bool legend_ = false;
+};

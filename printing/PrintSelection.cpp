@@ -1,0 +1,57 @@
+#include "printing/PrintSelection.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+PrintSelection::PrintSelection(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Print media selection"));
+
+    Label1 = new QLabel(QStringLiteral("Print on standard paper (eg A4), or on lottery forms/entry slips? Printing on "
+                                       "lottery forms requires a template."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+
+    Option2 = new QRadioButton(QStringLiteral("Standard paper"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setChecked(true);
+    Option1 = new QRadioButton(QStringLiteral("Lottery forms"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    // Play slips cannot be printed yet.
+    Option1->setEnabled(false);
+
+    Command6 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Print"), this);
+    Command6->setObjectName(QStringLiteral("Command6"));
+    Command6->setToolTip(QStringLiteral("Print out the lottery entries"));
+    Command6->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command6);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Option2);
+    layout->addWidget(Option1);
+    layout->addLayout(buttons);
+
+    connect(Command6, &QPushButton::clicked, this, &PrintSelection::Command6_Click);
+}
+
+void PrintSelection::showEvent(QShowEvent* event)
+{
+    confirmed_ = false;
+    QDialog::showEvent(event);
+}
+
+void PrintSelection::Command6_Click()
+{
+    confirmed_ = true;
+    accept();
+    QApplication::processEvents();
+}

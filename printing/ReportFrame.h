@@ -1,0 +1,45 @@
+#pragma once
+// The frame every plain-paper report shares: title, heading and the rows of a
+// window's grid, one line per row, in millimetres from the top-left corner of
+// the printable area. Sizes and vertical positions move with the text-size
+// step of the print options.
+
+#include "printing/PrintFrm.h"
+
+#include <QString>
+#include <vector>
+
+class FlexGrid;
+class QWidget;
+
+struct ReportColumn {
+    int col = 0;
+    double x = 0;        // mm
+    bool asText = false; // printed as it stands, not by its leading number
+};
+
+struct ReportLayout {
+    QString title;
+    bool hasHeading = true;
+    QString heading;
+    double bodyTop = 50; // first row at y = step + bodyTop
+    QString prefix;      // before every number printed by the cell rule
+    bool colonAfterFirst = true;
+    std::vector<ReportColumn> columns; // in printing order, leftmost first
+};
+
+// The window's results grid ("MSFlexGrid1"), or nullptr.
+FlexGrid* ReportGrid(QWidget* window);
+// The filled rows from row 1 up to the first whose column-1 cell is empty.
+int CountGridRows(const FlexGrid* grid);
+
+// A cell as the reports print it: a text whose leading number is above 0
+// prints as the prefix and that number rounded to at least two digits
+// ("7" as "07", "12.6 draws" as "13"); any other text prints unchanged.
+QString ReportCell(const QString& text, const QString& prefix);
+
+// Prints row 0 and rows 1 to options.lines of the grid (stopping at the first
+// row whose column-1 cell is empty) under the layout's title and heading, and
+// ends the document. A list longer than the page goes on at the body's top on
+// the next page.
+void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const ReportLayout& layout);

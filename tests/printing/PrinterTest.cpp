@@ -1,0 +1,127 @@
+#include "PrintFixture.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+
+namespace {
+constexpr double kTol = 0.6; // mm
+}
+
+TEST_F(PrintTest, PdfPrinterIsAlwaysListedLastAndChosenByPosition)
+{
+    PrinterDevice& p = Printer();
+    EXPECT_EQ(p.Printers().last(), kPdfPrinterName);
+    p.SetTestPrinters({"Office", "Office", "Label"});
+    EXPECT_EQ(p.Printers(), (QStringList{"Office", "Office", "Label", kPdfPrinterName}));
+    EXPECT_EQ(p.CurrentIndex(), 0);
+    EXPECT_TRUE(p.SelectPrinter(1));
+    EXPECT_EQ(p.CurrentIndex(), 1);
+    EXPECT_EQ(p.DeviceName(), "Office");
+    EXPECT_FALSE(p.SelectPrinter(4));
+    EXPECT_FALSE(p.SelectPrinter(-1));
+    EXPECT_EQ(p.CurrentIndex(), 1);
+}
+
+TEST_F(PrintTest, TextStandsWhereThePenIsWithYAtTheTopOfTheLine)
+{
+    PrinterDevice& p = Printer();
+    p.SetScaleMode(vbMillimeters);
+    p.SetFontName("Arial");
+    p.SetFontSize(12);
+    p.CurrentX = 20;
+    p.CurrentY = 30;
+    p.PrintText("Alpha");
+    const double afterAlpha = p.CurrentX;
+    EXPECT_NEAR(afterAlpha, 20 + p.TextWidth("Alpha"), 1e-6);
+    p.PrintLine(" Beta");
+    EXPECT_EQ(p.CurrentX, 0);
+    EXPECT_NEAR(p.CurrentY, 30 + p.TextHeight(), 1e-6);
+    p.PrintText("Gamma");
+    p.SetScaleMode(vbTwips);
+    p.CurrentX = 1440; // one inch
+    p.CurrentY = 2880;
+    p.PrintText("Delta");
+    EXPECT_TRUE(p.EndDoc());
+
+    const auto w = words();
+    const PdfWord alpha = FindWord(w, "Alpha"), beta = FindWord(w, "Beta"), gamma = FindWord(w, "Gamma"),
+                  delta = FindWord(w, "Delta");
+    EXPECT_NEAR(alpha.left, 20, kTol);
+    EXPECT_NEAR(alpha.top, 30, kTol);
+    EXPECT_NEAR(alpha.bottom - alpha.top, 12 * 25.4 / 72 * 1.1, 0.8); // a 12-point line
+    EXPECT_NEAR(beta.top, 30, kTol);
+    EXPECT_GT(beta.left, alpha.right);
+    EXPECT_NEAR(gamma.left, 0, kTol);
+    EXPECT_NEAR(gamma.top - alpha.top, 12 * 25.4 / 72 * 1.15, 0.6);
+    EXPECT_NEAR(delta.left, 25.4, kTol);
+    EXPECT_NEAR(delta.top, 50.8, kTol);
+    EXPECT_EQ(PdfPageSize(pdf_).toStdString(), "595 x 842"); // A4 portrait
+}
+
+TEST_F(PrintTest, PaperAndOrientationShapeThePage)
+{
+    PrinterDevice& p = Printer();
+    p.SetPaperSize(vbPRPSLetter);
+    p.SetOrientation(vbPRORLandscape);
+    p.SetScaleMode(vbMillimeters);
+    EXPECT_NEAR(p.ScaleWidth(), 279.4, 0.1);
+    EXPECT_NEAR(p.ScaleHeight(), 215.9, 0.1);
+    p.PrintText("Wide");
+    p.EndDoc();
+    EXPECT_EQ(PdfPageSize(pdf_).toStdString(), "792 x 612");
+}
+
+TEST_F(PrintTest, NewPageLeavesNoBlankSheetAtTheEnd)
+{
+    PrinterDevice& p = Printer();
+    p.PrintText("one");
+    p.NewPage();
+    p.PrintText("two");
+    EXPECT_EQ(p.PageCount(), 2);
+    p.NewPage();
+    EXPECT_TRUE(p.EndDoc());
+    EXPECT_EQ(PdfPages(pdf_), 2);
+    EXPECT_EQ(FindWord(words(), "two").page, 2);
+}
+
+TEST_F(PrintTest, NothingDrawnOrNoFileChosenPrintsNothing)
+{
+    Printer().LineEnd();
+    Printer().NewPage();
+    EXPECT_FALSE(Printer().EndDoc());
+    EXPECT_EQ(pdfAsked_, 0);
+    SetPdfFileHook([] { return QString(); }); // the player cancels the save dialog
+    Printer().PrintText("lost");
+    EXPECT_FALSE(Printer().EndDoc());
+    EXPECT_FALSE(printed());
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(PrintTest, ADocumentThatCannotStartSaysSoOnceAndTheNextOneWorks)
+{
+    SetPdfFileHook([this] { return path("no such folder/out.pdf"); });
+    Printer().PrintText("one");
+    Printer().FillBox(0, 0, 10, 10, Qt::black);
+    Printer().PrintText("two");
+    EXPECT_FALSE(Printer().EndDoc());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Error");
+    EXPECT_EQ(boxes()[0].icon(), vbExclamation);
+
+    SetPdfFileHook([this] { return pdf_; });
+    Printer().PrintText("three");
+    EXPECT_TRUE(Printer().EndDoc());
+    EXPECT_EQ(FindWord(words(), "three").page, 1);
+    EXPECT_EQ(boxes().size(), 1u);
+}
+
+TEST(FontSubstitutes, MissingFontsFallBackToLookAlikes)
+{
+    InstallFontSubstitutes();
+    const QStringList families = QFontDatabase::families();
+    const QString arial = QFontInfo(QFont("Arial")).family();
+    EXPECT_TRUE(arial == "Arial" || arial == "Liberation Sans" || arial == "Arimo") << arial.toStdString();
+    if (!families.contains("Comic Sans MS") && families.contains("Comic Neue"))
+        EXPECT_EQ(QFontInfo(QFont("Comic Sans MS")).family().toStdString(), "Comic Neue");
+}

@@ -1,0 +1,360 @@
+#include "PrintFixture.h"
+#include "core/OpenLottery.h"
+#include "platform/FlexGrid.h"
+#include "printing/PrintReports.h"
+#include "printing/PrintSelection.h"
+#include "printing/ReportFrame.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+constexpr double kTol = 0.6; // mm
+
+// A window with a results grid, as the calling windows have.
+struct GridWindow {
+    QDialog window;
+    FlexGrid* grid;
+    explicit GridWindow(const QStringList& headings, const std::vector<QStringList>& rows)
+    {
+        grid = new FlexGrid(&window);
+        grid->setObjectName("MSFlexGrid1");
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(grid);
+        grid->setCols(int(headings.size()));
+        grid->setRows(int(rows.size()) + 2); // an empty row after the last
+        for (int c = 0; c < headings.size(); ++c)
+            grid->setTextMatrix(0, c, headings[c]);
+        for (int r = 0; r < int(rows.size()); ++r) {
+            for (int c = 0; c < rows[r].size(); ++c)
+                grid->setTextMatrix(r + 1, c, rows[r][c]);
+        }
+    }
+};
+
+QStringList EntryHeadings()
+{
+    return {"Line", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball"};
+}
+
+std::vector<QStringList> Entries(int count)
+{
+    std::vector<QStringList> rows;
+    for (int i = 1; i <= count; ++i)
+        rows.push_back({QString::number(i), "3", "11", "17", "28", "39", QString::number(40 + i % 9), "", ""});
+    return rows;
+}
+
+// What the player does in the print dialogs: confirm plain paper, then set
+// the options and press Print (or do something else to the options dialog).
+struct Player {
+    QString textSize = "Normal";
+    QString margin = "10";
+    QString lines; // empty: as offered
+    bool closeMedia = false;
+    std::function<void(PrintFrm*)> options;
+    int frmShown = 0;
+    QString offeredLines, offeredMargin;
+};
+
+void Play(Player& player)
+{
+    SetModalHook([&player](QDialog* d) {
+        d->show();
+        if (auto* media = qobject_cast<PrintSelection*>(d)) {
+            if (player.closeMedia)
+                d->close();
+            else
+                QTest::mouseClick(media->Command6, Qt::LeftButton);
+        } else if (auto* f = qobject_cast<PrintFrm*>(d)) {
+            ++player.frmShown;
+            player.offeredLines = f->Text2->text();
+            player.offeredMargin = f->Text1->text();
+            if (player.options) {
+                player.options(f);
+            } else {
+                f->Combo4->setCurrentText(player.textSize);
+                f->Text1->setText(player.margin);
+                if (!player.lines.isEmpty())
+                    f->Text2->setText(player.lines);
+                QTest::mouseClick(f->Command6, Qt::LeftButton);
+            }
+        }
+        return d->result();
+    });
+}
+
+double SpaceWidth(double points, bool bold = false)
+{
+    Printer().SetScaleMode(vbMillimeters);
+    Printer().SetFontName("Arial");
+    Printer().SetFontBold(bold);
+    Printer().SetFontSize(points);
+    return Printer().TextWidth(" ");
+}
+
+QString TextSize(int t) { return t == 0 ? "Normal" : (t > 0 ? "+" : "") + QString::number(t); }
+
+// Height of a word box of Arial (or its metric twin) at that size, in mm.
+double WordHeight(double points) { return points * 25.4 / 72 * 1.117; }
+} // namespace
+
+class Reports : public PrintTest {
+protected:
+    void SetUp() override
+    {
+        PrintTest::SetUp();
+        LotteryName = "UK Lotto";
+    }
+    void TearDown() override
+    {
+        ResetOpenLottery();
+        PrintTest::TearDown();
+    }
+};
+
+TEST_F(Reports, EntriesStandAtTheirPlacesForEveryTextSize)
+{
+    GridWindow w(EntryHeadings(), Entries(3));
+    w.grid->setTextMatrix(2, 8, "7"); // an extra ball on line 2
+    for (int t : {-4, 0, 4}) {
+        SCOPED_TRACE(t);
+        Player player;
+        player.textSize = TextSize(t);
+        player.margin = "15";
+        Play(player);
+        QFile::remove(pdf_);
+        PrintEntries(&w.window);
+        EXPECT_EQ(player.offeredLines, "3");
+        const auto words = this->words();
+        const double m = 15;
+
+        const PdfWord title = FindWord(words, "Vantrel");
+        EXPECT_NEAR(title.top, t + 18, kTol);
+        EXPECT_NEAR(title.bottom - title.top, WordHeight(t + 16), 0.4);
+        EXPECT_NEAR(title.left, m + 8 * SpaceWidth(t + 16, true), kTol);
+        const auto heading = WordsOnLineOf(words, "Lottery:");
+        ASSERT_EQ(heading.size(), 3u);
+        EXPECT_NEAR(heading[0].top, t + 36, kTol);
+        EXPECT_NEAR(heading[0].left, m, kTol);
+        EXPECT_NEAR(heading[0].bottom - heading[0].top, WordHeight(t + 12), 0.4);
+
+        const auto head = WordsOnLineOf(words, "Line:");
+        ASSERT_EQ(head.size(), 9u);
+        EXPECT_NEAR(head[0].top, t + 50, kTol);
+        EXPECT_NEAR(head[0].bottom - head[0].top, WordHeight(t + 10), 0.4);
+        for (int k = 0; k < 9; ++k)
+            EXPECT_NEAR(head[k].left, m + k * (t + 12), kTol) << k;
+
+        const double space = SpaceWidth(t + 10);
+        const auto line1 = WordsOnLineOf(words, "01:");
+        ASSERT_EQ(line1.size(), 7u); // empty cells print nothing
+        const QStringList expected{"01:", "03", "11", "17", "28", "39", "41"};
+        for (int k = 0; k < 7; ++k) {
+            EXPECT_EQ(line1[k].text, expected[k]);
+            EXPECT_NEAR(line1[k].left, m + k * (t + 12) + space, kTol) << k;
+        }
+        const auto line2 = WordsOnLineOf(words, "02:");
+        ASSERT_EQ(line2.size(), 8u);
+        EXPECT_NEAR(line2[7].left, m + 8 * (t + 12) + space, kTol);
+        EXPECT_NEAR(line2[0].top - line1[0].top, line1[0].top - head[0].top, 0.05);
+    }
+}
+
+TEST_F(Reports, LinesToPrintLimitTheRowsAndTheListEndsAtTheFirstEmptyRow)
+{
+    GridWindow w(EntryHeadings(), Entries(10));
+    Player player;
+    player.lines = "2";
+    Play(player);
+    PrintEntries(&w.window);
+    QString text = PdfLayoutText(pdf_);
+    EXPECT_TRUE(text.contains("02:"));
+    EXPECT_FALSE(text.contains("03:"));
+
+    player.lines = "50";
+    PrintEntries(&w.window);
+    text = PdfLayoutText(pdf_);
+    EXPECT_TRUE(text.contains("10:"));
+    EXPECT_EQ(text.count(":"), 12); // "Lottery:", the heading row and 10 entries
+}
+
+TEST_F(Reports, EmptyGridsPrintNothingAndOnlyEntriesSaySo)
+{
+    GridWindow w(EntryHeadings(), {});
+    Player player;
+    Play(player);
+    PrintDrawResults(&w.window);
+    PrintNumberStats(&w.window);
+    PrintMyEntries(&w.window);
+    EXPECT_TRUE(boxes().empty());
+    PrintEntries(&w.window);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Nothing to print!    ");
+    EXPECT_EQ(boxes()[0].title, "Error!");
+    EXPECT_EQ(boxes()[0].icon(), vbExclamation);
+    QDialog noGrid;
+    PrintEntries(&noGrid);
+    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(player.frmShown, 0);
+    EXPECT_FALSE(printed());
+}
+
+TEST_F(Reports, CancelOrClosingADialogPrintsNothing)
+{
+    GridWindow w(EntryHeadings(), Entries(3));
+    Player player;
+    player.closeMedia = true;
+    Play(player);
+    PrintEntries(&w.window);
+    EXPECT_EQ(player.frmShown, 0);
+
+    player.closeMedia = false;
+    player.options = [](PrintFrm* f) { QTest::mouseClick(f->Command1, Qt::LeftButton); };
+    PrintEntries(&w.window);
+    PrintDrawResults(&w.window);
+    player.options = [](PrintFrm* f) { f->close(); };
+    PrintMyEntries(&w.window);
+    PrintNumberStats(&w.window);
+    EXPECT_EQ(player.frmShown, 4);
+    EXPECT_EQ(pdfAsked_, 0);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(Reports, ALongListRunsOntoFurtherPagesFromTheBodyTop)
+{
+    GridWindow w(EntryHeadings(), Entries(180));
+    Player player;
+    Play(player);
+    PrintEntries(&w.window);
+    ASSERT_GE(PdfPages(pdf_), 2);
+    const auto words = this->words();
+    int lastPage = 0;
+    double lastTop = 0;
+    for (int i = 1; i <= 180; ++i) {
+        const PdfWord w = FindWord(words, QString::number(i).rightJustified(2, '0') + ":");
+        ASSERT_GT(w.page, 0) << i;
+        EXPECT_LT(w.bottom, 297.0) << i;
+        if (w.page != lastPage && lastPage > 0)
+            EXPECT_NEAR(w.top, 50, kTol) << i;
+        else if (lastPage > 0)
+            EXPECT_GT(w.top, lastTop) << i;
+        lastPage = w.page;
+        lastTop = w.top;
+    }
+    EXPECT_EQ(lastPage, PdfPages(pdf_)); // no blank page at the end
+}
+
+TEST_F(Reports, DrawResultsPrintTheDateAsItStands)
+{
+    GridWindow w({"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Bonus"},
+                 {{"12-Mar-2025", "4", "9", "15", "22", "31", "44", "", "8"},
+                  {"08 Mar 25", "1", "2", "3", "4", "5", "6", "", ""}});
+    for (int t : {-4, 0, 4}) {
+        SCOPED_TRACE(t);
+        Player player;
+        player.textSize = TextSize(t);
+        Play(player);
+        PrintDrawResults(&w.window);
+        const auto words = this->words();
+        EXPECT_NEAR(FindWord(words, "Draw").top, t + 18, kTol);
+        EXPECT_EQ(WordsOnLineOf(words, "database:").back().text, "Lotto");
+        EXPECT_NEAR(FindWord(words, "database:").top, t + 36, kTol);
+        EXPECT_NEAR(FindWord(words, "Date:").top, t + 50, kTol);
+
+        const auto row = WordsOnLineOf(words, "12-Mar-2025:");
+        ASSERT_EQ(row.size(), 8u);
+        EXPECT_NEAR(row[0].left, 10, kTol);
+        const QStringList expected{"12-Mar-2025:", "04", "09", "15", "22", "31", "44", "08"};
+        const int columns[] = {0, 1, 2, 3, 4, 5, 6, 8};
+        for (int i = 1; i < 8; ++i) {
+            EXPECT_EQ(row[i].text, expected[i]);
+            EXPECT_NEAR(row[i].left, 20 + columns[i] * (t + 14) + SpaceWidth(t + 10), kTol) << i;
+        }
+        EXPECT_EQ(WordsOnLineOf(words, "25:").size(), 9u); // "08 Mar 25:" and six numbers
+    }
+}
+
+TEST_F(Reports, NumberStatisticsPrintLeadingNumbersInTwoDigits)
+{
+    GridWindow w({"Num", "Last drawn", "Times Drawn", "Average"},
+                 {{"5", "Never", "5 /120 draws", "0.45 draws"}, {"17", "3 draws ago", "12 /120 draws", "9.50 draws"}});
+    Player player;
+    Play(player);
+    PrintNumberStats(&w.window);
+    const auto words = this->words();
+    EXPECT_NEAR(FindWord(words, "Statistics").top, 18, kTol);
+    EXPECT_NEAR(FindWord(words, "Lottery:").top, 36, kTol);
+    EXPECT_NEAR(FindWord(words, "Num:").top, 50, kTol);
+
+    const double spaces = 2 * SpaceWidth(10);
+    const auto first = WordsOnLineOf(words, "05:");
+    ASSERT_EQ(first.size(), 4u);
+    const QStringList texts{"05:", "Never", "05", "00"};
+    const double lefts[] = {10 + spaces, 38, 66 + spaces, 94 + spaces};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(first[i].text, texts[i]);
+        EXPECT_NEAR(first[i].left, lefts[i], kTol) << i;
+    }
+    const auto second = WordsOnLineOf(words, "17:");
+    ASSERT_EQ(second.size(), 4u);
+    EXPECT_EQ(second[1].text, "03");
+    EXPECT_EQ(second[3].text, "10"); // 9.50 rounds up
+}
+
+TEST_F(Reports, SavedEntriesHaveNoHeadingAndPrintNamesAsNames)
+{
+    GridWindow w({"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball", "Lottery", "Name"},
+                 {{"14-Jun-2025", "2", "13", "24", "35", "41", "48", "", "", "UK Lotto", "Ann"},
+                  {"15-Jun-2025", "1", "5", "9", "", "", "", "", "", "3 Ball Lotto", "2nd Syndicate"}});
+    Player first;
+    first.margin = "25";
+    Play(first);
+    PrintDrawResults(&w.window); // leaves 25 mm in the dialog
+    Player again;
+    Play(again);
+    PrintMyEntries(&w.window);
+    EXPECT_EQ(again.offeredMargin, "10");
+    const auto words = this->words();
+    EXPECT_NEAR(FindWord(words, "Entries").top, 18, kTol);
+    EXPECT_EQ(FindWord(words, "Lottery:").page, 0);
+    const auto head = WordsOnLineOf(words, "Date:");
+    ASSERT_FALSE(head.empty());
+    EXPECT_NEAR(head[0].top, 36, kTol);
+    EXPECT_NEAR(head.back().left, 165, kTol);
+
+    const auto second = WordsOnLineOf(words, "15-Jun-2025:");
+    ASSERT_EQ(second.size(), 9u);
+    EXPECT_NEAR(second[1].left, 32 + 2 * SpaceWidth(10), kTol);
+    EXPECT_EQ(second[4].text, "3");
+    EXPECT_NEAR(second[4].left, 128, kTol);
+    EXPECT_EQ(second[7].text, "2nd");
+    EXPECT_NEAR(second[7].left, 165, kTol);
+}
+
+TEST(ReportCellRule, NumbersInTwoDigitsOtherTextsUnchanged)
+{
+    EXPECT_EQ(ReportCell("7", " "), " 07");
+    EXPECT_EQ(ReportCell("123", "  "), "  123");
+    EXPECT_EQ(ReportCell("0", " "), "0");
+    EXPECT_EQ(ReportCell("", " "), "");
+    EXPECT_EQ(ReportCell("Num1", " "), "Num1");
+    EXPECT_EQ(ReportCell("-3", " "), "-3");
+}
+
+TEST_F(Reports, WindowImageGoesOnOneLandscapePage)
+{
+    QDialog window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLabel("Hot Numbers"));
+    window.resize(600, 400);
+    PrintWindowImage(&window);
+    EXPECT_EQ(PdfPages(pdf_), 1);
+    EXPECT_EQ(PdfPageSize(pdf_).toStdString(), "842 x 595");
+    EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
+    EXPECT_EQ(Printer().PrintQuality(), vbPRPQMedium);
+}
