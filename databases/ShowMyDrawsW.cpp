@@ -1,6 +1,7 @@
 #include "databases/ShowMyDrawsW.h"
 
 #include "core/OpenLottery.h"
+#include "core/Skinning.h"
 #include "generators/Tips.h"
 #include "platform/Dates.h"
 #include "platform/DatePicker.h"
@@ -257,6 +258,11 @@ void ShowMyDrawsW::Form_Load()
 
 void ShowMyDrawsW::Skinning()
 {
+    SkinLabels labels;
+    labels.title = {"Label8"};
+    labels.body = {"Label9", "Label10"};
+    labels.label = {"Label14"};
+    ::Skinning(this, SkinFamily::Databases, labels);
 }
 
 void ShowMyDrawsW::LoadMyDraws()

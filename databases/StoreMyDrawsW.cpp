@@ -1,6 +1,7 @@
 #include "databases/StoreMyDrawsW.h"
 
 #include "core/OpenLottery.h"
+#include "core/Skinning.h"
 #include "databases/DrawDatabase.h"
 #include "databases/EntryCheck.h"
 #include "databases/SavedEntries.h"
@@ -152,6 +153,10 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
 
 void StoreMyDrawsW::Skinning()
 {
+    SkinLabels labels;
+    labels.title = {"Label5"};
+    labels.body = {"Label9"};
+    ::Skinning(this, SkinFamily::Databases, labels);
 }
 
 void StoreMyDrawsW::Form_Load()

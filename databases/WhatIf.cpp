@@ -1,6 +1,7 @@
 #include "databases/WhatIf.h"
 
 #include "core/OpenLottery.h"
+#include "core/Skinning.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
 #include "generators/Tips.h"
@@ -143,6 +144,11 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
 
 void WhatIf::Skinning()
 {
+    SkinLabels labels;
+    labels.title = {"Label5"};
+    labels.body = {"Label9", "Label4"};
+    labels.label = {"Label8", "Label1", "Label2", "Label3"};
+    ::Skinning(this, SkinFamily::Analyse, labels);
 }
 
 void WhatIf::Form_Load()
