@@ -1,0 +1,114 @@
+#pragma once
+// Checking saved entries against the draws: each entry is compared with the
+// draw of its own date in its own lottery's database file, and the entries
+// are counted by how many numbers they matched, with and without the bonus
+// number or extra ball.
+//
+// The rules here take plain values, so tests and the Show/Check window call
+// them alike; the window only paints what they return.
+
+#include "databases/DrawDatabase.h"
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <map>
+#include <optional>
+#include <vector>
+
+// What a number cell of a checked entry shows.
+enum class CellMark {
+    None,  // white: no match
+    Main,  // yellow: one of the draw's main numbers
+    Bonus, // light red: the bonus number or the extra ball
+};
+
+// Items 1 to 8 are used: 1 to 7 main numbers, 8 the bonus number or extra
+// ball (0 when none). Item 0 is unused.
+using BallRow = std::array<int, 9>;
+
+struct LottoResult {
+    int mainMatches = 0;     // distinct main numbers of the entry that were drawn
+    bool bonusMatch = false; // the bonus number or the extra ball matched
+    std::array<CellMark, 9> marks{}; // columns 1 to 8
+
+    // Where the entry is counted: main matches, plus 10 with a bonus match.
+    int countIndex() const { return mainMatches + (bonusMatch ? 10 : 0); }
+};
+
+// Compares one entry (numbers in items 1 to 8, 0 for an empty cell) with one
+// draw. Only numbers of 1 or more ever match; a number repeated in the entry
+// counts once. With a bonus ball, any main number of the entry equal to the
+// draw's item 8 is a bonus match; with an extra ball, the entry's item 8
+// equal to the draw's item 8 is.
+LottoResult CheckLotto(const BallRow& entry, const BallRow& draw, const LotteryDefinition& lottery);
+
+// One entry as the check reads it from a grid row or the file.
+struct EntryToCheck {
+    QString date;     // column 0
+    BallRow numbers{}; // columns 1 to 8
+    QString dbaseFile; // column 11
+};
+
+enum class EntryStatus {
+    Checked, // its draw was found and it was counted
+    NoDraw,  // no draw of its date (after the newest draw, or between draws)
+    Skipped, // its database file is missing or unreadable, or its date is not a date
+};
+
+struct EntryOutcome {
+    EntryStatus status = EntryStatus::NoDraw;
+    LottoResult result; // meaningful when Checked
+};
+
+struct CheckSummary {
+    std::array<int, 21> matchCounts{};
+    std::vector<EntryOutcome> outcomes; // one per entry, in order
+    int skipped = 0;
+    // The largest balls drawn among the entries whose lottery could be read
+    // (the bonus block of the report runs from it down to 0).
+    int bonusBlockBalls = 0;
+    // The header of the last entry's database that could be read.
+    std::optional<DatabaseHeader> lastHeader;
+    QString lastDbaseFile;
+};
+
+// True for a bare "dbase*.txt" name of the program folder: no folder part.
+bool IsDatabaseFileName(const QString& name);
+
+// The draws of one database file as the check uses them, newest first.
+struct DrawFile {
+    DatabaseHeader header;
+    LotteryDefinition lottery;
+    struct Draw {
+        QDate date; // invalid when the line's date does not parse
+        BallRow numbers{};
+    };
+    std::vector<Draw> draws;
+};
+
+// Reads a database file for the check; no value when the name is not a bare
+// database name, the file cannot be read or its definition line is bad.
+std::optional<DrawFile> ReadDrawFile(const QString& fileName);
+
+// Finds the draw of a date as the check does: draw lines are read newest
+// first until one of that date, stopping at the first line dated before it.
+// Lines whose date does not parse are passed over.
+const DrawFile::Draw* FindDraw(const DrawFile& file, const QDate& date);
+
+// Checks every entry. Each database file is read once per call.
+CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries);
+
+// The report text: the main-match block for 7 down to 0, an empty line, the
+// bonus block, each line ended by CR LF, and a closing line when entries were
+// skipped.
+QString CheckReportText(const CheckSummary& summary);
+
+// Checks numbers typed for one entry (texts in items 1 to 8, item 8 the extra
+// ball) against a lottery: each main number 1 to its highest ball, the extra
+// ball 1 to its highest extra ball, no main number twice. The first
+// `requiredMain` main numbers must be given, and the extra ball when
+// `extraRequired`; other boxes may stay empty. Boxes beyond the lottery's
+// balls (and the extra ball of a lottery without one) are not looked at.
+bool TypedEntryValid(const std::array<QString, 9>& texts, const LotteryDefinition& lottery, int requiredMain,
+                     bool extraRequired);

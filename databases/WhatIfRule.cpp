@@ -1,0 +1,93 @@
+#include "databases/WhatIfRule.h"
+
+#include "databases/SavedEntries.h"
+#include "platform/Text.h"
+
+#include <algorithm>
+#include <bitset>
+
+namespace {
+const QString kLineEnd = QStringLiteral("\r\n");
+constexpr int kMaxNumber = 255;
+} // namespace
+
+WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t (*draws)[9], int drawCount,
+                          const LotteryDefinition& lottery)
+{
+    WhatIfTallies tallies{};
+    const int balls = std::clamp(lottery.ballsDrawn, 0, 7);
+
+    // Each draw's main numbers as a set, built once.
+    std::vector<std::bitset<kMaxNumber + 1>> drawn(std::max(drawCount, 0));
+    for (int d = 1; d <= drawCount; ++d)
+        for (int i = 1; i <= balls; ++i)
+            if (draws[d][i] >= 1 && draws[d][i] <= kMaxNumber)
+                drawn[d - 1].set(draws[d][i]);
+
+    for (const BallRow& line : lines) {
+        // The line's distinct numbers, and whether it holds each possible bonus.
+        std::array<int, 7> numbers{};
+        int count = 0;
+        std::bitset<kMaxNumber + 1> held;
+        for (int j = 1; j <= balls; ++j) {
+            const int n = line[j];
+            if (n >= 1 && n <= kMaxNumber && !held.test(n)) {
+                held.set(n);
+                numbers[count++] = n;
+            }
+        }
+        for (int d = 1; d <= drawCount; ++d) {
+            int m = 0;
+            for (int k = 0; k < count; ++k)
+                m += drawn[d - 1].test(numbers[k]);
+            const int extra = draws[d][8];
+            bool bonus = false;
+            if (lottery.extraBallMax != 0)
+                bonus = extra >= 1 && line[8] == extra;
+            else if (lottery.hasBonusBall != 0)
+                bonus = extra >= 1 && extra <= kMaxNumber && held.test(extra);
+            ++tallies[m + (bonus ? 10 : 0)];
+        }
+    }
+    return tallies;
+}
+
+QString WhatIfReport(const WhatIfTallies& tallies, int drawCount, const LotteryDefinition& lottery)
+{
+    const int balls = std::clamp(lottery.ballsDrawn, 0, 7);
+    QString text = QStringLiteral("Your lottery entries were checked against") + Str(drawCount)
+        + QStringLiteral(" draw results:") + kLineEnd + kLineEnd;
+    for (int k = balls; k >= 0; --k)
+        text += Str(k) + QStringLiteral(" - match =") + Str(tallies[k]) + QStringLiteral(" times") + kLineEnd;
+    if (lottery.hasBonusBall > 0) {
+        text += kLineEnd;
+        for (int k = balls; k >= 0; --k)
+            text += Str(k) + QStringLiteral(" - match + bonus =") + Str(tallies[10 + k]) + QStringLiteral(" times")
+                + kLineEnd;
+    }
+    if (lottery.extraBallMax > 0) {
+        text += kLineEnd;
+        for (int k = balls; k >= 0; --k)
+            text += Str(k) + QStringLiteral(" - match + powerball =") + Str(tallies[10 + k])
+                + QStringLiteral(" times") + kLineEnd;
+    }
+    return text;
+}
+
+std::vector<BallRow> SavedLinesOf(const QString& lottery)
+{
+    std::vector<BallRow> lines;
+    const auto entries = ReadSavedEntries();
+    if (!entries)
+        return lines;
+    for (const SavedEntry& entry : *entries) {
+        // Fields 1 to 9 are read from every line, as far as it has them.
+        if (entry.lottery != lottery && entry.lottery != SavedEntryField(lottery))
+            continue;
+        BallRow row{};
+        for (int i = 1; i <= kSavedEntryNumbers; ++i)
+            row[i] = entry.number(i);
+        lines.push_back(row);
+    }
+    return lines;
+}

@@ -1,0 +1,81 @@
+#include "databases/MyDraws.h"
+#include "support/TestSupport.h"
+
+namespace {
+SavedEntry Entry(const QString& date, const QString& lottery = "UK Lotto", const QString& name = QString())
+{
+    return ParseSavedEntry(date + ",1,2,3,4,5,6,,," + lottery + "," + name + ",dbase100.txt");
+}
+
+QStringList Column(const QList<SavedEntry>& rows, int column)
+{
+    QStringList out;
+    for (const SavedEntry& e : rows)
+        out << EntryField(e, column);
+    return out;
+}
+} // namespace
+
+TEST(MyDrawsSortTest, SortsAreStableAndDatesGoNewestFirstInEitherForm)
+{
+    QList<SavedEntry> rows{Entry("01-Mar-2005", "A", "first"), Entry("not a date", "B"), Entry("05 Mar 05", "C"),
+                           Entry("01 Mar 05", "D", "second"), Entry("12-Mar-2005", "E")};
+    SortMyDraws(rows, MyDrawsOrder::ByDate);
+    EXPECT_EQ(Column(rows, 9), QStringList({"E", "C", "A", "D", "B"}));
+
+    QList<SavedEntry> names{Entry("01 Mar 05", "L1", "bob"), Entry("01 Mar 05", "L2", "Alice"),
+                            Entry("01 Mar 05", "L3", ""), Entry("01 Mar 05", "L4", "BOB")};
+    SortMyDraws(names, MyDrawsOrder::ByName);
+    EXPECT_EQ(Column(names, 10), QStringList({"", "Alice", "bob", "BOB"}));
+    SortMyDraws(names, MyDrawsOrder::ByLottery);
+    EXPECT_EQ(Column(names, 9), QStringList({"L1", "L2", "L3", "L4"}));
+}
+
+TEST(MyDrawsOutOfDateTest, AtNoonYesterdayGoesAndTodayStays)
+{
+    QList<SavedEntry> rows{Entry("07 Mar 05"), Entry("08-Mar-2005"), Entry("someday"), Entry("06 Mar 05"),
+                           Entry("09 Mar 05")};
+    EXPECT_EQ(RemoveOutOfDate(rows, QDateTime(QDate(2005, 3, 8), QTime(12, 0))), 2);
+    EXPECT_EQ(Column(rows, 0), QStringList({"08-Mar-2005", "someday", "09 Mar 05"}));
+    // At exactly midnight yesterday's entry is not yet a full day old.
+    QList<SavedEntry> midnight{Entry("07 Mar 05")};
+    EXPECT_EQ(RemoveOutOfDate(midnight, QDateTime(QDate(2005, 3, 8), QTime(0, 0))), 0);
+}
+
+class MyDrawsFileTest : public ProgramFolderTest {};
+
+TEST_F(MyDrawsFileTest, EveryLineSurvivesALoadAndSave)
+{
+    QStringList lines;
+    for (int i = 1; i <= 600; ++i) {
+        lines << QStringLiteral("05 Mar 05,%1,2,3,4,5,6,,,UK Lotto,P%1,dbase100.txt").arg(i);
+        if (i == 10)
+            lines << "05 Mar 05,1,2,3"; // short line
+        if (i == 20)
+            lines << "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann, Bob,dbase100.txt"; // thirteen fields
+    }
+    writeLines(kSavedEntriesFile, lines);
+
+    MyDrawsTable table = LoadMyDrawsFile();
+    ASSERT_EQ(table.rows.size(), 499);
+    EXPECT_EQ(table.kept.size(), 103);
+    EXPECT_EQ(EntryField(table.rows[10], 10), "P11"); // the short line shifted nothing
+    EXPECT_EQ(EntryField(table.rows[498], 10), "P499");
+
+    ASSERT_TRUE(SaveMyDrawsFile(table));
+    const QStringList after = QString::fromUtf8(readBytes(kSavedEntriesFile)).split("\r\n", Qt::SkipEmptyParts);
+    EXPECT_EQ(after.size(), 602);
+    QStringList expected = lines;
+    expected.removeAll("05 Mar 05,1,2,3");
+    expected.removeAll("05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann, Bob,dbase100.txt");
+    expected << "05 Mar 05,1,2,3" << "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann, Bob,dbase100.txt";
+    // The unreadable lines come after the shown entries, before the entries beyond 499.
+    EXPECT_EQ(after.mid(0, 499), expected.mid(0, 499));
+    EXPECT_EQ(after.mid(499, 2), expected.mid(600, 2));
+    EXPECT_EQ(after.mid(501), expected.mid(499, 101));
+
+    table.rows.clear();
+    table.kept.clear();
+    ASSERT_TRUE(SaveMyDrawsFile(table));
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+}

@@ -1,0 +1,179 @@
+#include "databases/SavedEntries.h"
+#include "databases/ShowMyDrawsW.h"
+#include "generators/Tips.h"
+#include "platform/DatePicker.h"
+#include "platform/Dates.h"
+#include "platform/FlexGrid.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kLightRed(255, 192, 192);
+} // namespace
+
+class ShowMyDrawsWTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1",
+                                                 {"12-Mar-2005,1,2,3,4,5,6,0,7",
+                                                  "09-Mar-2005,3,11,20,30,38,40,0,45"}));
+        writeLines("dbase069.txt", DatabaseLines("US Powerball", "5,69,0,26,0", {"09 Mar 05,5,10,33,44,55,,,7"}));
+    }
+    void click(ShowMyDrawsW& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
+    void edit(ShowMyDrawsW& w, int row, int col, const QString& text)
+    {
+        w.MSFlexGrid1->setRow(row);
+        w.MSFlexGrid1->setCol(col);
+        w.MSFlexGrid1_Click();
+        w.Text1->setText(text);
+        click(w, "Command10");
+    }
+    QStringList fileLines() { return readFile(kSavedEntriesFile).split("\r\n", Qt::SkipEmptyParts); }
+};
+
+TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
+{
+    writeLines(kSavedEntriesFile, {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                                   "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt",
+                                   "13 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
+                                   "09 Mar 05,1,2,3,4,5,6,,,Gone,,dbase5.txt"});
+    ShowMyDrawsW w;
+    FlexGrid* g = w.MSFlexGrid1;
+    ASSERT_EQ(g->TextMatrix(2, 10), "Bob");
+    EXPECT_FALSE(w.Label3->isVisibleTo(&w));
+    click(w, "Command2");
+    EXPECT_TRUE(w.Label3->isVisibleTo(&w));
+    EXPECT_EQ(g->cellBackColor(1, 1), kYellow);
+    EXPECT_EQ(g->cellBackColor(1, 3), kWhite);
+    EXPECT_EQ(g->cellBackColor(1, 6), kLightRed);
+    EXPECT_EQ(g->cellBackColor(2, 8), kLightRed);
+    EXPECT_EQ(g->cellBackColor(2, 2), kYellow);
+    EXPECT_EQ(w.MatchCounts[13], 1);
+    EXPECT_EQ(w.MatchCounts[12], 1);
+    const QString report = w.Text2->toPlainText();
+    EXPECT_TRUE(report.startsWith(" 7-match = 0 times\n"));
+    EXPECT_TRUE(report.contains(" 3-match+bonus/pball = 1 times\n 2-match+bonus/pball = 1 times\n"));
+    EXPECT_TRUE(report.contains(" 6-match+bonus/pball = 0 times\n"));
+    EXPECT_TRUE(report.contains("Entries not checked: 1"));
+
+    // A sort moves texts and resets every colour; the next check paints afresh.
+    click(w, "Command3");
+    EXPECT_EQ(g->TextMatrix(4, 10), "Bob");
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 8; ++c)
+            EXPECT_EQ(g->cellBackColor(r, c), kWhite) << r << "," << c;
+    click(w, "Command2");
+    EXPECT_EQ(g->cellBackColor(4, 8), kLightRed);
+    EXPECT_EQ(w.MatchCounts[12], 1);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(ShowMyDrawsWTest, EditsAreCheckedAgainstTheRowsLottery)
+{
+    writeLines(kSavedEntriesFile, {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                                   "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    ShowMyDrawsW w;
+    FlexGrid* g = w.MSFlexGrid1;
+    EXPECT_FALSE(w.Changed);
+    edit(w, 1, 1, "50");
+    EXPECT_EQ(lastBoxText(), "Number out of range!  ");
+    edit(w, 2, 1, "69");
+    EXPECT_EQ(g->TextMatrix(2, 1), "69");
+    edit(w, 2, 8, "27");
+    EXPECT_EQ(lastBoxText(), "Number out of range!  ");
+    edit(w, 1, 2, "3"); // already in the entry
+    EXPECT_EQ(lastBoxText(), TipText(6));
+    EXPECT_EQ(g->TextMatrix(1, 2), "11");
+    edit(w, 1, 7, "9"); // an empty cell cannot be changed
+    EXPECT_EQ(g->TextMatrix(1, 7), "");
+    edit(w, 1, 9, "Other");
+    EXPECT_EQ(lastBoxText(), "Can't change lotteries!  ");
+    edit(w, 1, 11, "../../etc/passwd");
+    EXPECT_EQ(lastBoxText(), "Can't change lotteries!  ");
+    edit(w, 1, 0, "next week");
+    EXPECT_EQ(lastBoxText(), TipText(6));
+    EXPECT_EQ(g->TextMatrix(1, 0), "09 Mar 05");
+    const auto boxCount = boxes().size();
+    edit(w, 1, 0, "16 Mar 05");
+    edit(w, 2, 10, "  Ann, Bob ");
+    EXPECT_EQ(boxes().size(), boxCount);
+    EXPECT_TRUE(w.Changed);
+    click(w, "Command13");
+    EXPECT_FALSE(w.Changed);
+    EXPECT_EQ(fileLines(), QStringList({"16 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                                        "09-Mar-2005,69,10,15,20,25,,,7,US Powerball,Ann; Bob,dbase069.txt"}));
+
+    // Dates of this row and of all rows take the picker's date in the medium form.
+    w.DTPicker1->setValue(QDate(2005, 3, 19));
+    g->setRow(2);
+    click(w, "Command8");
+    EXPECT_EQ(g->TextMatrix(2, 0), "19-Mar-2005");
+    EXPECT_EQ(g->TextMatrix(1, 0), "16 Mar 05");
+    w.DTPicker1->setValue(QDate(2005, 3, 23));
+    click(w, "Command12");
+    EXPECT_EQ(g->TextMatrix(1, 0), "23-Mar-2005");
+    EXPECT_EQ(g->TextMatrix(2, 0), "23-Mar-2005");
+}
+
+TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
+{
+    SetClockForTests(QDateTime(QDate(2005, 3, 8), QTime(12, 0)));
+    writeLines(kSavedEntriesFile, {"07 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
+                                   "08-Mar-2005,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
+                                   "broken line"});
+    {
+        ShowMyDrawsW w;
+        click(w, "Command4");
+        EXPECT_EQ(boxes().back().text, "Delete all lottery entries    \n\rthat are older than today?    ");
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "08-Mar-2005");
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 0), "");
+        // Closing with changes asks; No keeps the window, also from the close box.
+        answer(vbNo);
+        click(w, "Command1");
+        EXPECT_EQ(lastBoxText(), "Close without saving changes?    ");
+        EXPECT_EQ(w.result(), 0);
+        answer(vbNo);
+        w.reject();
+        EXPECT_EQ(lastBoxText(), "Close without saving changes?    ");
+        // Deleting the last entry and saving keeps the line that is no entry.
+        w.MSFlexGrid1->setRow(1);
+        click(w, "Command7");
+        EXPECT_EQ(lastBoxText(), "Delete this lottery entry?   ");
+        click(w, "Command13");
+        EXPECT_EQ(fileLines(), QStringList({"broken line"}));
+        const auto count = boxes().size();
+        click(w, "Command1");
+        EXPECT_EQ(boxes().size(), count);
+    }
+    {
+        ShowMyDrawsW w;
+        answer(vbCancel);
+        click(w, "Command9");
+        EXPECT_TRUE(exists(kSavedEntriesFile));
+        click(w, "Command9");
+        EXPECT_FALSE(exists(kSavedEntriesFile));
+        EXPECT_EQ(lastBoxText(), "All entries deleted. Nothing to show!  ");
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+    }
+    SetClockForTests(std::nullopt);
+}
+
+TEST_F(ShowMyDrawsWTest, SavingAnEmptyListRemovesTheFile)
+{
+    writeLines(kSavedEntriesFile, {"07 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt"});
+    ShowMyDrawsW w;
+    w.MSFlexGrid1->setRow(1);
+    click(w, "Command7");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
+    click(w, "Command13");
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+    EXPECT_FALSE(w.Changed);
+}

@@ -1,0 +1,142 @@
+#include "core/OpenLottery.h"
+#include "databases/SavedEntries.h"
+#include "databases/StoreMyDrawsW.h"
+#include "generators/Tips.h"
+#include "platform/DatePicker.h"
+#include "platform/FlexGrid.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+class StoreMyDrawsWTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        ResetOpenLottery();
+        writeLines("dbase069.txt", DatabaseLines("US Powerball", "5,69,0,26,0", {"09 Mar 05,5,10,33,44,55,,,7"}));
+        writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"09 Mar 05,1,2,3,4,5,6,,7"}));
+    }
+    void click(StoreMyDrawsW& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
+    void type(StoreMyDrawsW& w, const QStringList& numbers)
+    {
+        for (int i = 1; i <= 8; ++i)
+            w.Text1[i]->setText(i <= numbers.size() ? numbers[i - 1] : QString());
+    }
+    QStringList fileLines() { return readFile(kSavedEntriesFile).split("\r\n", Qt::SkipEmptyParts); }
+};
+
+TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
+{
+    writeLines(kSavedEntriesFile, {"earlier line"});
+    StoreMyDrawsW w;
+    ASSERT_EQ(w.List1->count(), 2);
+    EXPECT_EQ(w.List1->currentRow(), 0); // US Powerball, listed first
+    EXPECT_TRUE(w.Text1[6]->isHidden());
+    EXPECT_FALSE(w.Text1[5]->isHidden());
+    EXPECT_FALSE(w.Text1[8]->isHidden());
+    EXPECT_FALSE(w.Label2->isHidden());
+    w.DTPicker1->setValue(QDate(2005, 3, 5));
+
+    type(w, {"1", "2", "3", "4", "69", "", "", "27"}); // the extra ball runs 1 to 26
+    click(w, "Command2");
+    EXPECT_EQ(lastBoxText(), TipText(6));
+    type(w, {"1", "2", "3", "4", "04", "", "", "26"}); // a number twice
+    click(w, "Command2");
+    EXPECT_EQ(boxes().size(), 2u);
+    type(w, {"1", "2", "3", "4", "69", "", "", "26"});
+    w.TextPName->setText(" Ann, Bob");
+    click(w, "Command2");
+    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(w.Text1[1]->text(), "");
+
+    w.List1->setCurrentRow(1); // UK Lotto
+    EXPECT_FALSE(w.Text1[6]->isHidden());
+    EXPECT_TRUE(w.Text1[8]->isHidden());
+    EXPECT_TRUE(w.Label2->isHidden());
+    type(w, {"07", "11", "19", "27", "38", "45", "", "9"});
+    w.TextPName->clear();
+    click(w, "Command2");
+
+    click(w, "Command3");
+    EXPECT_EQ(lastBoxText(), "Your entries have been saved.  ");
+    EXPECT_EQ(boxes().back().title, "");
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_EQ(fileLines(), QStringList({"earlier line", "05 Mar 05,1,2,3,4,69,,,26,US Powerball, Ann; Bob,dbase069.txt",
+                                        "05 Mar 05,07,11,19,27,38,45,,,UK Lotto,,dbase100.txt"}));
+}
+
+TEST_F(StoreMyDrawsWTest, RowCommandsWaitForAChosenRow)
+{
+    StoreMyDrawsW w;
+    w.List1->setCurrentRow(1);
+    FlexGrid* g = w.MSFlexGrid1;
+    for (int i = 1; i <= 7; ++i) {
+        type(w, {QString::number(i), "11", "19", "27", "38", "45"});
+        click(w, "Command2");
+    }
+    EXPECT_EQ(g->TopRow(), 2); // the seventh entry scrolled the grid
+    w.List1->setCurrentRow(0);
+    EXPECT_EQ(w.ChosenRow, 0);
+    click(w, "Command4"); // nothing chosen: nothing deleted
+    EXPECT_EQ(g->TextMatrix(7, 1), "7");
+
+    g->setRow(2);
+    w.MSFlexGrid1_Click();
+    g->setTextMatrix(4, 11, "dbase4.txt");
+    click(w, "Command4");
+    EXPECT_EQ(g->TextMatrix(2, 1), "3");
+    EXPECT_EQ(g->TextMatrix(3, 11), "dbase4.txt");
+    EXPECT_EQ(g->TextMatrix(7, 0), "");
+    click(w, "Command5");
+    EXPECT_EQ(w.ChosenRow, 1);
+    EXPECT_EQ(g->TextMatrix(1, 1), "3");
+    click(w, "Command5"); // already at the top
+    EXPECT_EQ(w.ChosenRow, 1);
+    g->setRow(6);
+    w.MSFlexGrid1_Click();
+    click(w, "Command6"); // the last entry stays last
+    EXPECT_EQ(w.ChosenRow, 6);
+    EXPECT_EQ(g->TextMatrix(6, 1), "7");
+
+    // A full grid refuses more.
+    for (int r = 7; r <= 199; ++r)
+        g->setTextMatrix(r, 0, "05 Mar 05");
+    type(w, {"1", "2", "3", "4", "5", "", "", "6"});
+    click(w, "Command2");
+    EXPECT_EQ(lastBoxText(), "The grid is full. Please save these entries first.  ");
+
+    // Closing with entries asks, from the close box too.
+    answer(vbCancel);
+    w.reject();
+    EXPECT_TRUE(lastBoxText().startsWith("If you have made changes you should    \r\nclick Save"));
+    EXPECT_EQ(w.result(), 0);
+    click(w, "Command1");
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+}
+
+TEST_F(StoreMyDrawsWTest, SavingAnEmptyGridWritesNothingAndSaysNothing)
+{
+    StoreMyDrawsW w;
+    click(w, "Command3");
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+TEST_F(StoreMyDrawsWTest, WithoutADatabaseNothingCanBeAdded)
+{
+    QFile::remove(path("dbase069.txt"));
+    QFile::remove(path("dbase100.txt"));
+    StoreMyDrawsW w;
+    EXPECT_EQ(lastBoxText(), "No lotteries to display!    ");
+    type(w, {"1", "2", "3", "4", "5", "6"});
+    click(w, "Command2");
+    EXPECT_EQ(lastBoxText(), TipText(6));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
+}
