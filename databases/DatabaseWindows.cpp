@@ -5,6 +5,9 @@
 #include "databases/DeleteDbaseW.h"
 #include "databases/HistoryW.h"
 #include "databases/OpenDbase.h"
+#include "databases/ShowMyDrawsW.h"
+#include "databases/StoreMyDrawsW.h"
+#include "databases/WhatIf.h"
 #include "platform/MsgBox.h"
 
 namespace {
@@ -23,4 +26,9 @@ void RegisterDatabaseWindows()
     RegisterWindow("wDatabaseView", open<HistoryW>);
     RegisterWindow("FileOpen", open<OpenDbase>);
     RegisterWindow("FileDelete", open<DeleteDbaseW>);
+    // The main window tests that "ReVadirav.txt" exists before either opens.
+    RegisterWindow("DatabaseCheck", open<ShowMyDrawsW>);
+    RegisterWindow("DatabaseViewCheck", open<ShowMyDrawsW>);
+    RegisterWindow("DatabaseStoreDrawsW", open<StoreMyDrawsW>);
+    RegisterWindow("AnalyseWhatIf", open<WhatIf>);
 }

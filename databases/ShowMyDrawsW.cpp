@@ -8,6 +8,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/Text.h"
+#include "printing/PrintReports.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,8 +26,6 @@ namespace {
 constexpr int kGridRows = 501; // heading row and rows 1 to 500
 constexpr int kGridCols = 12;
 constexpr std::uint32_t kDarkRed = 160;
-// Printing the entries is wired here once the entries printer exists.
-constexpr bool kPrintReady = false;
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kLightRed(255, 192, 192);
@@ -250,7 +249,6 @@ void ShowMyDrawsW::Form_Load()
 
     for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]})
         w->setVisible(false);
-    Command5->setEnabled(kPrintReady);
 
     LoadMyDraws();
     DisplayMyDraws();
@@ -519,8 +517,7 @@ void ShowMyDrawsW::Command13_Click()
 
 void ShowMyDrawsW::Command5_Click()
 {
-    if (!kPrintReady)
-        return;
+    PrintMyEntries(this);
     MSFlexGrid1->setRow(1);
     MSFlexGrid1->setCol(1);
     MSFlexGrid1->setTopRow(1);
@@ -530,10 +527,9 @@ void ShowMyDrawsW::Command5_Click()
 void ShowMyDrawsW::ToggleButtons()
 {
     buttonsOff_ = !buttonsOff_;
-    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command6, Command7, Command8, Command9,
-                           Command10, Command11})
+    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8,
+                           Command9, Command10, Command11})
         b->setEnabled(!buttonsOff_);
-    Command5->setEnabled(!buttonsOff_ && kPrintReady);
 }
 
 bool ShowMyDrawsW::confirmClose()

@@ -5,7 +5,6 @@
 #include "core/WindowCatalog.h"
 #include "databases/SaveEntries.h"
 #include "databases/SavedEntries.h"
-#include "databases/SavedEntryWindows.h"
 #include "databases/ShowMyDrawsW.h"
 #include "generators/Entries.h"
 #include "generators/PLuckyDip.h"
@@ -43,7 +42,7 @@ TEST_F(SavedEntriesRoadTest, LuckyDipLinesAreCheckedAgainstTheirDraw)
     writeLines("dbase100.txt", DatabaseLines("Small Lotto", "6,12,0,0,1",
                                              {"12-Mar-2005,1,2,3,4,5,6,,7", "09 Mar 05,7,8,9,10,11,12,,1"}));
     RegisterGeneratorWindows();
-    RegisterSavedEntryWindows();
+    RegisterDatabaseWindows();
     ASSERT_TRUE(HasWindow("PlayLuckyDip"));
     ASSERT_TRUE(HasWindow("DatabaseCheck"));
 
