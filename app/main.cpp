@@ -1,6 +1,7 @@
 // Vantrel: the application object and the main window.
 #include "core/Vantrel.h"
 #include "core/WindowCatalog.h"
+#include "platform/Printer.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("vantrel");
     QApplication::setApplicationDisplayName("Vantrel");
+    InstallFontSubstitutes();
     RegisterAllWindows();
     Vantrel window;
     window.show();
