@@ -1,0 +1,17 @@
+#pragma once
+// Small helpers every window uses to make its controls: each control carries
+// its name as its object name, so shared procedures and tests find it.
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text);
+QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption,
+                         const QString& tip = QString());
+QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text = QString());
+// Makes a label a window's title: bold, larger by the factor given.
+void MakeTitle(QLabel* label, double scale = 1.4);
