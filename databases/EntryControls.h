@@ -4,9 +4,13 @@
 
 #include "databases/DrawDatabase.h"
 
+#include <QListWidget>
+#include <QPushButton>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 
 class FlexGrid;
 class QLabel;
@@ -41,3 +45,21 @@ LotteryDefinition OpenLotteryDefinition();
 
 // Makes `row` current and selects its columns 1 to lastCol.
 void HighlightRow(FlexGrid* grid, int row, int lastCol);
+
+// Runs each handler of the window when its button is clicked.
+template <class Window>
+void ConnectClicks(Window* window, std::initializer_list<std::pair<QPushButton*, void (Window::*)()>> handlers)
+{
+    for (const auto& [button, handler] : handlers)
+        QObject::connect(button, &QPushButton::clicked, window, [window, handler = handler] { (window->*handler)(); });
+}
+
+// Runs the window's handler when an item of its lottery list is chosen.
+template <class Window>
+void ConnectListChoice(QListWidget* list, Window* window, void (Window::*handler)())
+{
+    QObject::connect(list, &QListWidget::currentRowChanged, window, [window, handler](int row) {
+        if (row >= 0)
+            (window->*handler)();
+    });
+}

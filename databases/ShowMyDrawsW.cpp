@@ -183,8 +183,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
 
     connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command10_Click(); });
-    using Handler = void (ShowMyDrawsW::*)();
-    const std::pair<QPushButton*, Handler> handlers[] = {
+    ConnectClicks<ShowMyDrawsW>(this, {
         {Command1, &ShowMyDrawsW::Command1_Click},   {Command2, &ShowMyDrawsW::Command2_Click},
         {Command3, &ShowMyDrawsW::Command3_Click},   {Command4, &ShowMyDrawsW::Command4_Click},
         {Command5, &ShowMyDrawsW::Command5_Click},   {Command6, &ShowMyDrawsW::Command6_Click},
@@ -192,9 +191,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
         {Command9, &ShowMyDrawsW::Command9_Click},   {Command10, &ShowMyDrawsW::Command10_Click},
         {Command11, &ShowMyDrawsW::Command11_Click}, {Command12, &ShowMyDrawsW::Command12_Click},
         {Command13, &ShowMyDrawsW::Command13_Click},
-    };
-    for (const auto& [button, handler] : handlers)
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
+    });
 
     Form_Load();
 }

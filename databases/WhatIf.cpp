@@ -103,15 +103,12 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     main->addLayout(body, 1);
     main->addLayout(buttons);
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
+    ConnectListChoice(List1, this, &WhatIf::List1_Click);
     connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    ConnectClicks<WhatIf>(this, {
+        {Command1, &WhatIf::Command1_Click}, {Command2, &WhatIf::Command2_Click},
+        {Command3, &WhatIf::Command3_Click}, {Command4, &WhatIf::Command4_Click},
+    });
 
     Form_Load();
 }
