@@ -65,7 +65,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     setWindowTitle("Show/Check Lottery Entries");
 
     Label5 = NamedLabel(this, "Label5", "   Your lottery entries");
-    MakeTitle(Label5, 1.6);
+    MakeTitle(Label5);
     Label8 = NamedLabel(this, "Label8", "Stored lottery entries");
     Label9 = NamedLabel(this, "Label9",
                    "The Check button tells you if you have won anything. Each lottery entry is checked with the "

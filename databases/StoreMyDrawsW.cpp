@@ -35,7 +35,7 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
     setWindowTitle("Store Draws Entries");
 
     Label5 = NamedLabel(this, "Label5", "Store lottery draw entries");
-    MakeTitle(Label5, 1.6);
+    MakeTitle(Label5);
     Label9 = NamedLabel(this, "Label9",
                         "If you pick your lottery numbers manually, enter them here so they can be saved to disk. "
                         "You can then view them, print them, and check them against the latest draw results to see "

@@ -33,7 +33,7 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     setWindowTitle("What if...?");
 
     Label5 = NamedLabel(this, "Label5", "What if...?");
-    MakeTitle(Label5, 1.6);
+    MakeTitle(Label5);
     Label9 = NamedLabel(this, "Label9",
                    "What if you had played the same lottery numbers each week since the lottery started. Would "
                    "you have won the jackpot? What if you had bought 10 tickets each week. Of course, it would be "

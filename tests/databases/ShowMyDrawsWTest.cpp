@@ -4,6 +4,7 @@
 #include "platform/DatePicker.h"
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
+#include "printing/PrintFrm.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
@@ -165,4 +166,27 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
         EXPECT_EQ(w.result(), QDialog::Accepted);
     }
     SetClockForTests(std::nullopt);
+}
+
+TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
+{
+    writeLines(kSavedEntriesFile, {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                                   "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    ShowMyDrawsW w;
+    QString lines;
+    SetModalHook([&](QDialog* dialog) {
+        if (auto* options = qobject_cast<PrintFrm*>(dialog)) {
+            lines = options->Text2->text();
+            options->Command1->click(); // Cancel
+        }
+        return int(QDialog::Rejected);
+    });
+    w.MSFlexGrid1->setRow(2);
+    w.MSFlexGrid1->setCol(5);
+    click(w, "Command5");
+    SetModalHook({});
+    EXPECT_EQ(lines, "2");
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
+    EXPECT_EQ(w.MSFlexGrid1->Col(), 1);
+    EXPECT_EQ(w.Text1->text(), "3");
 }
