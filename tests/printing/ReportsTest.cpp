@@ -115,6 +115,16 @@ protected:
         ResetOpenLottery();
         PrintTest::TearDown();
     }
+    // Prints a grid of those rows with the options as offered; the words printed.
+    std::vector<PdfWord> printGrid(void (*print)(QWidget*), const QStringList& headings,
+                                   const std::vector<QStringList>& rows)
+    {
+        GridWindow w(headings, rows);
+        Player player;
+        Play(player);
+        print(&w.window);
+        return words();
+    }
 };
 
 // The word with that text whose top stands within the tolerance of top.
@@ -214,13 +224,10 @@ TEST_F(Reports, CellsPrintTheirLeadingNumbersInTwoDigitsDatesAndNamesAsTheyStand
         EXPECT_EQ(WordsOnLineOf(words, "02:").back().text, "07");
     }
     {
-        GridWindow w({"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Bonus"},
-                     {{"12-Mar-2025", "4", "9", "15", "22", "31", "44", "", "8"},
-                      {"08 Mar 25", "1", "2", "3", "4", "5", "6", "", ""}});
-        Player player;
-        Play(player);
-        PrintDrawResults(&w.window);
-        const auto words = this->words();
+        const auto words = printGrid(PrintDrawResults,
+                                     {"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Bonus"},
+                                     {{"12-Mar-2025", "4", "9", "15", "22", "31", "44", "", "8"},
+                                      {"08 Mar 25", "1", "2", "3", "4", "5", "6", "", ""}});
         const auto row = WordsOnLineOf(words, "12-Mar-2025:");
         ASSERT_EQ(row.size(), 8u);
         EXPECT_NEAR(row[0].left, 10, kTol);
@@ -231,13 +238,9 @@ TEST_F(Reports, CellsPrintTheirLeadingNumbersInTwoDigitsDatesAndNamesAsTheyStand
         EXPECT_EQ(WordsOnLineOf(words, "25:").size(), 9u); // "08 Mar 25:" and six numbers
     }
     {
-        GridWindow w({"Num", "Last drawn", "Times Drawn", "Average"},
-                     {{"5", "Never", "5 /120 draws", "0.45 draws"},
-                      {"17", "3 draws ago", "12 /120 draws", "9.50 draws"}});
-        Player player;
-        Play(player);
-        PrintNumberStats(&w.window);
-        const auto words = this->words();
+        const auto words = printGrid(PrintNumberStats, {"Num", "Last drawn", "Times Drawn", "Average"},
+                                     {{"5", "Never", "5 /120 draws", "0.45 draws"},
+                                      {"17", "3 draws ago", "12 /120 draws", "9.50 draws"}});
         const auto first = WordsOnLineOf(words, "05:");
         ASSERT_EQ(first.size(), 4u);
         const QStringList texts{"05:", "Never", "05", "00"};
@@ -252,12 +255,10 @@ TEST_F(Reports, CellsPrintTheirLeadingNumbersInTwoDigitsDatesAndNamesAsTheyStand
         EXPECT_EQ(second[3].text, "10"); // 9.50 rounds up
     }
     {
-        GridWindow w({"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball", "Lottery", "Name"},
-                     {{"15-Jun-2025", "1", "5", "9", "", "", "", "", "", "3 Ball Lotto", "2nd Syndicate"}});
-        Player player;
-        Play(player);
-        PrintMyEntries(&w.window);
-        const auto row = WordsOnLineOf(this->words(), "15-Jun-2025:");
+        const auto words = printGrid(
+            PrintMyEntries, {"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball", "Lottery", "Name"},
+            {{"15-Jun-2025", "1", "5", "9", "", "", "", "", "", "3 Ball Lotto", "2nd Syndicate"}});
+        const auto row = WordsOnLineOf(words, "15-Jun-2025:");
         ASSERT_EQ(row.size(), 9u);
         EXPECT_NEAR(row[1].left, 32 + 2 * SpaceWidth(10), kTol);
         EXPECT_EQ(row[4].text, "3");
