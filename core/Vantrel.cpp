@@ -371,7 +371,6 @@ QWidget* Vantrel::buildPanels()
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(12);
 
-
     // Biorhythm, top left.
     Label7 = new QGroupBox("   Biochart:");
     Label7->setObjectName("Label7");
