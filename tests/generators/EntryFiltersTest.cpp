@@ -273,7 +273,12 @@ TEST_F(Rules, HistoryIndexFollowsChangedDraws)
     EXPECT_FALSE(HistoryLineFails(line, 6, 1));
     Draws[2][1] = 7, Draws[2][2] = 8, Draws[2][3] = 9, Draws[2][4] = 10, Draws[2][5] = 11, Draws[2][6] = 12;
     EXPECT_TRUE(HistoryLineFails(line, 6, 1));
-    Draws[1][3] = 0;  // the data now ends... only at row 1's column 1; row 1 stays a draw
+    // A check made for another strength leaves one alive undisturbed.
+    const std::int16_t five[] = {0, 7, 8, 9, 10, 11, 40};
+    const HistoryCheck strength1(6, 1);
+    const HistoryCheck strength2(6, 2);
+    EXPECT_FALSE(strength1.fails(five));
+    EXPECT_TRUE(strength2.fails(five));
     Draws[1][1] = 0;  // now no draws at all
     EXPECT_FALSE(HistoryLineFails(line, 6, 1));
 }
