@@ -154,20 +154,18 @@ TEST_F(Rules, LongRunsCountStepsInAdjacentColumns)
 TEST_F(Rules, TestsFollowTheirBoxesAndAnEmptyListPasses)
 {
     QDialog window;
-    auto* c1 = new QCheckBox(&window);
-    c1->setObjectName("Check1");
-    auto* c2 = new QCheckBox(&window);
-    c2->setObjectName("Check2");
-    auto* c3 = new QCheckBox(&window);
-    c3->setObjectName("Check3");
+    QCheckBox* box[3];
+    for (int i = 0; i < 3; ++i) {
+        box[i] = new QCheckBox(&window);
+        box[i]->setObjectName(QString("Check%1").arg(i + 1));
+    }
     SetDraws({{1, 2, 3, 4, 5, 6}});
     SetList({{2, 4, 6, 8, 10, 12}, {1, 2, 3, 4, 5, 6}});
     EXPECT_TRUE(OddEvenOK(&window));
     EXPECT_TRUE(HighLowOK(&window));
     EXPECT_TRUE(HistoryOK(&window));
-    c1->setChecked(true);
-    c2->setChecked(true);
-    c3->setChecked(true);
+    for (QCheckBox* b : box)
+        b->setChecked(true);
     EXPECT_FALSE(OddEvenOK(&window));
     EXPECT_FALSE(HighLowOK(&window));
     EXPECT_FALSE(HistoryOK(&window));

@@ -87,17 +87,11 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
     for (int r = 1; r <= 5; ++r) {
         const QStringList cells = gridLine(window.MSFlexGrid1, r);
         EXPECT_EQ(cells[0], QString::number(r));
-        int last = 0;
-        for (int c = 1; c <= 5; ++c) {
-            const int v = cells[c].toInt();
-            EXPECT_GT(v, last);
-            EXPECT_LE(v, 59);
-            last = v;
-        }
-        EXPECT_EQ(cells[6], "");
-        EXPECT_EQ(cells[7], "");
-        EXPECT_GE(cells[8].toInt(), 1);
-        EXPECT_LE(cells[8].toInt(), 39);
+        for (int c = 1, last = 0; c <= 5; last = cells[c++].toInt())  // ascending: no number twice
+            EXPECT_LT(last, cells[c].toInt());
+        EXPECT_LE(cells[5].toInt(), 59);
+        EXPECT_EQ(cells.mid(6, 2), QStringList(2, QString()));
+        EXPECT_TRUE(cells[8].toInt() >= 1 && cells[8].toInt() <= 39) << cells[8].toStdString();
         EXPECT_EQ(window.MSFlexGrid1->cellForeColor(r, 8), QColor(160, 0, 0));
     }
     EXPECT_FALSE(Busy);
@@ -219,7 +213,7 @@ TEST_F(Generators, RetryLoopStopsAfterTenSecondsWithTheSuffix)
     PLuckyDip window;
     window.Check3->setChecked(true);
     QTest::mouseClick(window.Command2, Qt::LeftButton);
-    // Readings at 1.5 (start), then 3, 4.5, ... 12 after each try: 7 tries.
+    // Each reading is 1.5 s after the one before: the 7th try ends past 10 s.
     EXPECT_EQ(window.Label5->text(), "Tries: 7   Time: 10.500 sec (Some lines do not comply with conditions)");
     EXPECT_FALSE(Busy);
 
@@ -261,10 +255,6 @@ TEST_F(Generators, CommandsDoNothingWhileBusy)
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title, "Did you know...");
     EXPECT_TRUE(boxes()[0].text.startsWith(" It is rare for a lottery draw to have     \r\n"));
-    EXPECT_EQ(window.findChild<QPushButton*>("Command13")->toolTip(), "");
-    PFullSel full;
-    EXPECT_EQ(full.findChild<QPushButton*>("Command9")->toolTip(), " Delete bad entries ");
-    EXPECT_EQ(full.findChild<QPushButton*>("Command9")->text(), "Previous draws");
 }
 
 TEST_F(Generators, FilterButtonsDeleteFailingLinesWhateverTheBoxes)
@@ -373,22 +363,4 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
     SetModalHook([&](QDialog*) { asked = true; return int(QDialog::Rejected); });
     EXPECT_EQ(SaveMyEntries(&window), 0);
     EXPECT_FALSE(asked);
-}
-
-TEST_F(Generators, WindowsWearThePlaySkinColours)
-{
-    writeLotto();
-    Settings[10] = "2";
-    Settings[1] = "&HFF";      // red
-    Settings[2] = "&HFF00";    // green
-    Settings[3] = "&H800000";  // dark blue
-    Settings[4] = "&H80";      // dark red
-    Settings[5] = "&HC0FFFF";  // light yellow
-    PLuckyDip window;
-    auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->palette().color(QPalette::WindowText); };
-    EXPECT_EQ(text("Label7"), QColor(255, 0, 0));
-    EXPECT_EQ(text("Label2"), QColor(0, 255, 0));
-    EXPECT_EQ(text("Label1"), QColor(0, 0, 128));
-    EXPECT_EQ(text("Label5"), QColor(128, 0, 0));
-    EXPECT_EQ(SkinBackground(&window), QColor(255, 255, 192));
 }
