@@ -9,6 +9,7 @@
 #include "generators/HistoryIndex.h"
 #include "generators/PFullSel.h"
 #include "generators/PLuckyDip.h"
+#include "generators/Tips.h"
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
 #include "platform/Random.h"
@@ -363,4 +364,21 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
     SetModalHook([&](QDialog*) { asked = true; return int(QDialog::Rejected); });
     EXPECT_EQ(SaveMyEntries(&window), 0);
     EXPECT_FALSE(asked);
+}
+
+// The bad-input tip every window shows, to the letter; numbers out of range
+// show nothing.
+TEST_F(Generators, TipsShowTheirExactTextsAndOnlyOneToSix)
+{
+    ShowTip(0);
+    ShowTip(7);
+    EXPECT_TRUE(boxes().empty());
+    ShowTip(6);
+    ShowTip(4);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[0].text, " There was a problem with the input.  \r\n Please check it and try again.  \r\n");
+    EXPECT_EQ(boxes()[0].title, "Error");
+    EXPECT_EQ(boxes()[0].style, vbOKOnly | vbInformation);
+    EXPECT_TRUE(boxes()[1].text.startsWith("      \r\n This method"));
+    EXPECT_EQ(boxes()[1].title, "Feeling lucky?");
 }
