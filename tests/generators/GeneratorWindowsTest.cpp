@@ -229,36 +229,7 @@ TEST_F(Generators, RetryLoopStopsAfterTenSecondsWithTheSuffix)
     EXPECT_EQ(TriesText(12345678, 61.25, 3), "Tries: 12,345,678   Time: 61.250 sec");
 }
 
-TEST_F(Generators, CommandsDoNothingWhileBusy)
-{
-    writeLotto();
-    PLuckyDip window;
-    const QStringList before = gridLine(window.MSFlexGrid1, 1);
-    Busy = true;
-    QTest::mouseClick(window.Command2, Qt::LeftButton);
-    QTest::mouseClick(window.findChild<QPushButton*>("Command13"), Qt::LeftButton);
-    QTest::mouseClick(window.Command7, Qt::LeftButton);
-    Busy = false;
-    EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), before);
-    EXPECT_FALSE(exists(kSavedEntriesFile));
-    // Print asks for the print media, but not while busy.
-    int printDialogs = 0;
-    SetModalHook([&](QDialog*) { ++printDialogs; return int(QDialog::Rejected); });
-    Busy = true;
-    QTest::mouseClick(window.Command6, Qt::LeftButton);
-    Busy = false;
-    EXPECT_EQ(printDialogs, 0);
-    QTest::mouseClick(window.Command6, Qt::LeftButton);
-    EXPECT_EQ(printDialogs, 1);
-    SetModalHook({});
-    // The "?" beside the lines shows the odd/even tip; it is not held by Busy.
-    QTest::mouseClick(window.Command3, Qt::LeftButton);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Did you know...");
-    EXPECT_TRUE(boxes()[0].text.startsWith(" It is rare for a lottery draw to have     \r\n"));
-}
-
-TEST_F(Generators, FilterButtonsDeleteFailingLinesWhateverTheBoxes)
+TEST_F(Generators, CommandsDoNothingWhileBusyAndFiltersActWhateverTheBoxes)
 {
     writeLotto();
     PLuckyDip window;
@@ -269,10 +240,35 @@ TEST_F(Generators, FilterButtonsDeleteFailingLinesWhateverTheBoxes)
             Entries[r + 1][c] = lines[r][c];
     EndEntries(3);
     ShowEntries(&window);
-    QTest::mouseClick(window.findChild<QPushButton*>("Command13"), Qt::LeftButton);
+    auto* oddEven = window.findChild<QPushButton*>("Command13");
+    Busy = true;
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QTest::mouseClick(oddEven, Qt::LeftButton);
+    QTest::mouseClick(window.Command7, Qt::LeftButton);
+    Busy = false;
+    EXPECT_EQ(shownLines(window.MSFlexGrid1), 3);
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+    // The odd/even button deletes the all-even and all-odd lines, box unticked.
+    QTest::mouseClick(oddEven, Qt::LeftButton);
     EXPECT_EQ(shownLines(window.MSFlexGrid1), 1);
     EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), (QStringList{"1", "1", "2", "3", "30", "31", "40", "", ""}));
     EXPECT_EQ(gridLine(window.MSFlexGrid1, 2), QStringList(9, QString()));
+
+    // Print asks for the print media, but not while busy.
+    int printDialogs = 0;
+    SetModalHook([&](QDialog*) { ++printDialogs; return int(QDialog::Rejected); });
+    Busy = true;
+    QTest::mouseClick(window.Command6, Qt::LeftButton);
+    Busy = false;
+    EXPECT_EQ(printDialogs, 0);
+    QTest::mouseClick(window.Command6, Qt::LeftButton);
+    EXPECT_EQ(printDialogs, 1);
+    SetModalHook({});
+    // The "?" beside the filters shows the odd/even tip.
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Did you know...");
+    EXPECT_TRUE(boxes()[0].text.startsWith(" It is rare for a lottery draw to have     \r\n"));
 }
 
 TEST_F(Generators, GridGrowsToHoldEveryLineAndAnEmptyRow)
