@@ -7,13 +7,14 @@
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/Folder.h"
+#include "platform/MsgBox.h"
 #include "platform/Random.h"
+#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "printing/PrintReports.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -22,7 +23,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -281,7 +281,8 @@ void GeneratorFrame::Command7_Click()
 
 void GeneratorFrame::Help_Click()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(ProgramFolder()).filePath(kHelpPage)));
+    if (!OpenLocalPage(QDir(ProgramFolder()).filePath(kHelpPage)))
+        MsgBox("The help page " + kHelpPage + " is not in the program folder.  ", vbOKOnly | vbInformation, "Sorry!");
 }
 
 void GeneratorFrame::Command1_Click()

@@ -41,6 +41,14 @@ bool OpenInTextEditor(const QString& path)
     return open(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
+bool OpenLocalPage(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    return open(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
 bool OpenMailTo(const QString& address, const QString& subject)
 {
     const QString to = address.trimmed();

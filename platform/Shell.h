@@ -13,6 +13,9 @@ bool OpenWebAddress(const QString& address);
 // Opens a file in the desktop's text editor (the application the desktop
 // gives plain text files) without waiting. False when the file is missing.
 bool OpenInTextEditor(const QString& path);
+// Opens a local page (a help page of the program folder) in the web browser.
+// False when the file is missing.
+bool OpenLocalPage(const QString& path);
 // Opens a mail to the address in the mail program, with an optional subject.
 bool OpenMailTo(const QString& address, const QString& subject = QString());
 

@@ -13,6 +13,7 @@
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
 #include "platform/Random.h"
+#include "platform/Shell.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -377,4 +378,27 @@ TEST_F(Generators, TipsShowTheirExactTextsAndOnlyOneToSix)
     EXPECT_EQ(boxes()[0].style, vbOKOnly | vbInformation);
     EXPECT_TRUE(boxes()[1].text.startsWith("      \r\n This method"));
     EXPECT_EQ(boxes()[1].title, "Feeling lucky?");
+}
+
+TEST_F(Generators, HelpOpensThePlayPageOrSaysItIsMissing)
+{
+    writeLotto();
+    PLuckyDip window;
+    ASSERT_FALSE(window.HelpButtons.isEmpty());
+    std::vector<QUrl> opened;
+    SetShellHook([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    window.HelpButtons[0]->click();
+    EXPECT_TRUE(opened.empty());
+    ASSERT_FALSE(boxes().empty());
+    EXPECT_EQ(boxes().back().title, "Sorry!");
+
+    writeFile("helpplay.html", "<html></html>");
+    window.HelpButtons[0]->click();
+    SetShellHook({});
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].isLocalFile());
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith("/helpplay.html"));
 }
