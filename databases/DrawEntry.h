@@ -1,14 +1,23 @@
 #pragma once
-// A draw typed into a database window: checking its numbers before they are
-// written, and the scratch copy the rewrites start from.
+// A draw typed into a database window: the number boxes and buttons these
+// windows share, checking the numbers before they are written, and the
+// scratch copy the rewrites start from.
 
 #include "databases/DrawDatabase.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 #include <optional>
 
+class QGridLayout;
+class QLabel;
 class QLineEdit;
+class QPushButton;
+class QWidget;
 
 // What a draw of one lottery may hold.
 struct DrawShape {
@@ -30,12 +39,35 @@ DrawShape OpenLotteryShape();
 // is wrong.
 std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const DrawShape& shape);
 
-// Lets a number box take digits only, typed or pasted.
-void AcceptDigitsOnly(QLineEdit* box);
+// A number box "Text1_<index>": centred, digits only (typed or pasted), as
+// wide as four digits, and keeping its place in the layout while hidden.
+QLineEdit* NumberBox(QWidget* parent, int index);
+
+// The boxes c1 to c7 in a row, then the eighth set apart under its caption.
+QGridLayout* NumberBoxRow(const QList<QLineEdit*>& boxes, QLabel* eighthCaption);
+
+// A button with a standard picture beside its caption.
+QPushButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
+                           const QString& caption, const QString& tip);
+
+// The texts of the boxes, in order.
+QStringList BoxTexts(const QList<QLineEdit*>& boxes);
+
+// The draw line for the date and the boxes c1 to c8, checked against the open
+// lottery. A wrong number shows the input tip, and there is no line.
+std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*>& boxes);
 
 // Copies a database file to the scratch file "temp.txt" (replacing it). False
 // when the database cannot be read or the copy cannot be written.
 bool CopyToScratch(const QString& database);
 
-// The message for a rewrite that did not happen; empty when it did.
-QString RewriteFailureText(RewriteResult result);
+// True when the rewrite was done; otherwise says why in a message box.
+bool RewriteDone(RewriteResult result);
+
+// The hourglass pointer for as long as it lives.
+struct Hourglass {
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};

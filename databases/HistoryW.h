@@ -70,9 +70,10 @@ public:
     void Timer1_Timer();
 
 private:
-    QLabel* label(const QString& name, const QString& text);
     void layOutColumns();
     void showNumbers(int row, const HistoryRow& draw);
     bool showsEighth() const;
     std::vector<HistoryRow> rows_;
+    int editedRow_ = 0;        // the draw the editor shows (grid row), 0 when none
+    bool settingGrid_ = false; // set while the window itself moves the current cell
 };
