@@ -87,31 +87,19 @@ int clampedValue(const QString& field, const QScrollBar* bar)
         return bar->maximum();
     return int(v);
 }
-
-QListWidget* namedList(QWidget* parent, const QString& name, const QString& tip)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setToolTip(tip);
-    list->setMinimumWidth(list->fontMetrics().horizontalAdvance("Australian Weekday Windfall") + 40);
-    return list;
-}
 } // namespace
 
 CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
 {
-    setObjectName("CreateDbase");
-    setWindowTitle("Create Lottery Database");
+    QLabel* label17 = StartWindow(this, "CreateDbase", "Create Lottery Database", "Label17", "Create lottery database");
+    QLabel* label16 = BodyText(this, "Label16",
+                               "Create a database to store lottery draw results, then you can analyse the data "
+                               "for trends. You must enter one draw result to start off the database.");
 
-    QLabel* label17 = NamedLabel(this, "Label17", "Create lottery database");
-    MakeTitle(label17);
-    QLabel* label16 = NamedLabel(this, "Label16",
-                                 "Create a database to store lottery draw results, then you can analyse the data "
-                                 "for trends. You must enter one draw result to start off the database.");
-    label16->setWordWrap(true);
-
-    List1 = namedList(this, "List1", " Pick a ready made template or make your own loottery ");
-    List2 = namedList(this, "List2", " Lottery databases already created ");
+    List1 = LotteryList(this);
+    List1->setToolTip(" Pick a ready made template or make your own loottery ");
+    List2 = LotteryList(this, "List2");
+    List2->setToolTip(" Lottery databases already created ");
     List2->setSelectionMode(QAbstractItemView::NoSelection);
 
     Text3 = NamedLineEdit(this, "Text3");
@@ -141,9 +129,7 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     Label8->setEnabled(false);
     Label11->setEnabled(false);
 
-    DTPicker1 = new DatePicker(this);
-    DTPicker1->setObjectName("DTPicker1");
-    DTPicker1->setToolTip(" Essential information! ");
+    DTPicker1 = DrawDatePicker(this);
     for (int k = 0; k < 8; ++k)
         Text1[k] = NumberBox(this, k);
     Text1[7]->setToolTip(" Powerball or bonus (leave blank if none) ");
@@ -198,16 +184,11 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     middle->addSpacing(8);
     middle->addLayout(right, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(CancelButton);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label17);
     layout->addWidget(label16);
     layout->addLayout(middle);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({Command1, CancelButton}));
 
     connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {

@@ -4,7 +4,6 @@
 #include "databases/DrawEntry.h"
 #include "platform/Controls.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -18,20 +17,15 @@ DatabaseChoice::DatabaseChoice(QWidget* parent, const QString& name, const QStri
     setWindowTitle(caption);
 
     Label3 = NamedLabel(this, "Label3", "Select a lottery:");
-    List1 = new QListWidget(this);
-    List1->setObjectName("List1");
-    List1->setMinimumSize(260, 180);
+    List1 = LotteryList(this);
+    List1->setMinimumHeight(180);
     Command2 = PictureButton(this, "Command2", action.picture, action.caption, action.tip);
     Command1 = PictureButton(this, "Command1", close.picture, close.caption, close.tip);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label3);
     layout->addWidget(List1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({Command2, Command1}));
 
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command1, &QPushButton::clicked, this, &DatabaseChoice::Command1_Click);

@@ -20,22 +20,13 @@
 
 DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
 {
-    setObjectName("DbaseUpdateW");
-    setWindowTitle("Update lottery databases");
+    QLabel* label5 = StartWindow(this, "DbaseUpdateW", "Update lottery databases", "Label5", "Update lottery draws");
+    QLabel* label11 = BodyText(this, "Label11",
+                               "Draw results are stored by date and it is very important to set it correctly. "
+                               "You can enter a draw for any date and it will be inserted in the right place.");
 
-    QLabel* label5 = NamedLabel(this, "Label5", "Update lottery draws");
-    MakeTitle(label5);
-    QLabel* label11 = NamedLabel(this, "Label11",
-                                 "Draw results are stored by date and it is very important to set it correctly. "
-                                 "You can enter a draw for any date and it will be inserted in the right place.");
-    label11->setWordWrap(true);
-
-    List1 = new QListWidget(this);
-    List1->setObjectName("List1");
-    List1->setMinimumWidth(List1->fontMetrics().horizontalAdvance("Australian Weekday Windfall") + 40);
-    DTPicker1 = new DatePicker(this);
-    DTPicker1->setObjectName("DTPicker1");
-    DTPicker1->setToolTip(" Essential information! ");
+    List1 = LotteryList(this);
+    DTPicker1 = DrawDatePicker(this);
     for (int k = 0; k < 8; ++k)
         Text1[k] = NumberBox(this, k);
     Label7 = NamedLabel(this, "Label7", QString());
@@ -69,16 +60,11 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
     middle->addSpacing(8);
     middle->addLayout(lottery, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(CancelButton);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label5);
     layout->addWidget(label11);
     layout->addLayout(middle);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({Command1, CancelButton}));
 
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)

@@ -6,12 +6,59 @@
 #include "platform/MsgBox.h"
 #include "platform/TextFile.h"
 
+#include "platform/DatePicker.h"
+
+#include <QDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+
+QLabel* StartWindow(QDialog* window, const QString& name, const QString& caption, const QString& titleName,
+                    const QString& title)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    QLabel* label = NamedLabel(window, titleName, title);
+    MakeTitle(label);
+    return label;
+}
+
+QLabel* BodyText(QWidget* parent, const QString& name, const QString& text)
+{
+    QLabel* label = NamedLabel(parent, name, text);
+    label->setWordWrap(true);
+    return label;
+}
+
+QListWidget* LotteryList(QWidget* parent, const QString& name)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 30);
+    return list;
+}
+
+DatePicker* DrawDatePicker(QWidget* parent)
+{
+    auto* picker = new DatePicker(parent);
+    picker->setObjectName("DTPicker1");
+    picker->setToolTip(" Essential information! ");
+    return picker;
+}
+
+QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
+}
 
 DrawShape OpenLotteryShape()
 {

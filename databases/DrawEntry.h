@@ -13,11 +13,27 @@
 #include <QStyle>
 #include <optional>
 
+class DatePicker;
+class QDialog;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QWidget;
+
+// Names a database window, gives it its caption and makes its title label.
+QLabel* StartWindow(QDialog* window, const QString& name, const QString& caption, const QString& titleName,
+                    const QString& title);
+// A label of explanatory text that wraps.
+QLabel* BodyText(QWidget* parent, const QString& name, const QString& text);
+// A list of lottery names "List1" (or the name given), wide enough for long names.
+QListWidget* LotteryList(QWidget* parent, const QString& name = QStringLiteral("List1"));
+// The draw date picker "DTPicker1", with its tip.
+DatePicker* DrawDatePicker(QWidget* parent);
+// The buttons in a row at the right.
+QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons);
 
 // What a draw of one lottery may hold.
 struct DrawShape {

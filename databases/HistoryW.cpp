@@ -57,18 +57,12 @@ std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
 
 HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 {
-    setObjectName("HistoryW");
-    setWindowTitle("Lottery Draws History");
+    QLabel* label2 = StartWindow(this, "HistoryW", "Lottery Draws History", "Label2", "Lottery draw results");
+    QLabel* label4 = BodyText(this, "Label4",
+                              "Select a lottery in the list on the right to view all the draw results. The "
+                              "numbers can be viewed in the order they were drawn or in ascending order.");
 
-    QLabel* label2 = NamedLabel(this, "Label2", "Lottery draw results");
-    MakeTitle(label2);
-    QLabel* label4 = NamedLabel(this, "Label4",
-                                "Select a lottery in the list on the right to view all the draw results. The "
-                                "numbers can be viewed in the order they were drawn or in ascending order.");
-    label4->setWordWrap(true);
-
-    List1 = new QListWidget(this);
-    List1->setObjectName("List1");
+    List1 = LotteryList(this);
     Label1 = NamedLabel(this, "Label1", QString());
     Text2 = NamedLineEdit(this, "Text2");
     Command4 = NamedButton(this, "Command4", "Go");
@@ -136,10 +130,6 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     web->addWidget(NamedLabel(this, "Label5", "Web:"));
     web->addWidget(Text2, 1);
     web->addWidget(Command4);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command6);
-    buttons->addWidget(Command1);
     auto* right = new QVBoxLayout;
     right->addWidget(label4);
     right->addSpacing(8);
@@ -147,7 +137,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     right->addWidget(List1, 1);
     right->addLayout(web);
     right->addSpacing(8);
-    right->addLayout(buttons);
+    right->addLayout(ButtonRow({Command6, Command1}));
     auto* rightPanel = new QWidget(this);
     rightPanel->setLayout(right);
     right->setContentsMargins(0, 0, 0, 0);
