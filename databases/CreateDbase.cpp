@@ -133,6 +133,8 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     for (int k = 0; k < 8; ++k)
         Text1[k] = NumberBox(this, k);
     Text1[7]->setToolTip(" Powerball or bonus (leave blank if none) ");
+    for (int k = HScroll1->value(); k < 7; ++k)
+        Text1[k]->setVisible(false); // a box for each number of the count
 
     Command1 = PictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save ");
     CancelButton = PictureButton(this, "CancelButton", QStyle::SP_DialogCancelButton, "Cancel", " Cancel ");
