@@ -192,11 +192,10 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     layout->addLayout(middle);
     layout->addLayout(ButtonRow({Command1, CancelButton}));
 
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
+    // A template is chosen by a click or the keys; the list taking the focus
+    // only marks its first row, which chooses nothing.
+    connect(List1, &QListWidget::itemClicked, this, &CreateDbase::List1_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &CreateDbase::List1_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &CreateDbase::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &CreateDbase::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &CreateDbase::HScroll3_Change);
@@ -244,7 +243,8 @@ void CreateDbase::Form_Load()
 
 void CreateDbase::List1_Click()
 {
-    const int i = List1->currentRow();
+    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+    const int i = chosen.isEmpty() ? -1 : List1->row(chosen.first());
     if (i < 0 || i >= kTemplateRows)
         return;
     const auto& row = LotteryTemplates[i];

@@ -4,7 +4,9 @@
 #include "support/TestSupport.h"
 
 #include "platform/DatePicker.h"
+#include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -124,7 +126,10 @@ TEST_F(CreateDbaseTest, BoxesFollowTheCountAndHiddenBoxesWriteNothing)
 {
     CreateDbase w;
     w.show();
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(w.List1, &focus); // marks a row, chooses nothing
     EXPECT_EQ(w.Label7->text(), "Enter draw result:");
+    EXPECT_EQ(w.Label12->text(), "Bonus?");
     EXPECT_TRUE(w.Text1[5]->isVisible());
     EXPECT_FALSE(w.Text1[6]->isVisible()); // six numbers at start
     w.List1->setCurrentRow(0);
