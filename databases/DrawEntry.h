@@ -1,7 +1,7 @@
 #pragma once
-// A draw typed into a database window: the number boxes and buttons these
-// windows share, checking the numbers before they are written, and the
-// scratch copy the rewrites start from.
+// What the database windows share: the making of their titles, lists, date
+// picker, buttons and number boxes; the checking of a typed draw before it is
+// written; the scratch copy the rewrites start from and their failure message.
 
 #include "databases/DrawDatabase.h"
 
@@ -34,6 +34,16 @@ QListWidget* LotteryList(QWidget* parent, const QString& name = QStringLiteral("
 DatePicker* DrawDatePicker(QWidget* parent);
 // The buttons in a row at the right.
 QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons);
+// A button with a standard picture beside its caption.
+QPushButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
+                           const QString& caption, const QString& tip);
+// A number box "Text1_<index>": centred, digits only (typed or pasted), as
+// wide as four digits, and keeping its place in the layout while hidden.
+QLineEdit* NumberBox(QWidget* parent, int index);
+// The boxes c1 to c7 in a row, then the eighth set apart under its caption.
+QGridLayout* NumberBoxRow(const QList<QLineEdit*>& boxes, QLabel* eighthCaption);
+// The texts of the boxes, in order.
+QStringList BoxTexts(const QList<QLineEdit*>& boxes);
 
 // What a draw of one lottery may hold.
 struct DrawShape {
@@ -54,20 +64,6 @@ DrawShape OpenLotteryShape();
 // count (and for the eighth when the lottery has none); no value when a number
 // is wrong.
 std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const DrawShape& shape);
-
-// A number box "Text1_<index>": centred, digits only (typed or pasted), as
-// wide as four digits, and keeping its place in the layout while hidden.
-QLineEdit* NumberBox(QWidget* parent, int index);
-
-// The boxes c1 to c7 in a row, then the eighth set apart under its caption.
-QGridLayout* NumberBoxRow(const QList<QLineEdit*>& boxes, QLabel* eighthCaption);
-
-// A button with a standard picture beside its caption.
-QPushButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
-                           const QString& caption, const QString& tip);
-
-// The texts of the boxes, in order.
-QStringList BoxTexts(const QList<QLineEdit*>& boxes);
 
 // The draw line for the date and the boxes c1 to c8, checked against the open
 // lottery. A wrong number shows the input tip, and there is no line.
