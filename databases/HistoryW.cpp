@@ -355,14 +355,15 @@ void HistoryW::Command2_Click()
         MSFlexGrid1_Click();
         return;
     }
-    if (r < 1 || r > int(rows_.size()))
+    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
         return;
+    bool removed = false;
     {
         Hourglass hourglass;
-        const bool removed = CopyToScratch(DbaseFile) && RemoveDrawLine(kScratchFile, DbaseFile, r) >= 0;
-        if (!RewriteDone(removed ? RewriteResult::Done : RewriteResult::CannotWrite))
-            return;
+        removed = CopyToScratch(DbaseFile) && RemoveDrawLine(kScratchFile, DbaseFile, r) >= 0;
     }
+    if (!RewriteDone(removed ? RewriteResult::Done : RewriteResult::CannotWrite))
+        return;
     QApplication::processEvents();
     List1_Click();
 }
@@ -370,7 +371,7 @@ void HistoryW::Command2_Click()
 void HistoryW::Command3_Click()
 {
     const int r = editedRow_;
-    if (r < 1 || r > int(rows_.size()))
+    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
         return;
     const QDate date = DTPicker1->Value();
     const auto checked = CheckedDrawLine(date, {Text1.begin() + 1, Text1.end()});
@@ -399,6 +400,18 @@ void HistoryW::Command3_Click()
     if (!RewriteDone(result))
         return;
     List1_Click();
+}
+
+bool HistoryW::stillShown(int r)
+{
+    const std::vector<HistoryRow> now = ReadHistoryRows(DbaseFile, r);
+    if (int(now.size()) == r && now.back() == rows_[r - 1])
+        return true;
+    MsgBox("The lottery database has been changed by another program.    \r\n"
+           "It is shown again as it is now.    ",
+           vbOKOnly + vbExclamation, "Warning");
+    List1_Click();
+    return false;
 }
 
 void HistoryW::Command6_Click()

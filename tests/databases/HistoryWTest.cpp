@@ -187,6 +187,26 @@ TEST_F(HistoryWTest, OddFilesNeverCrash)
     EXPECT_EQ(draws("dbase2.txt"), QStringList({"05 Mar 05,1,2,3,4,5,6,,0", lotto[2]}));
 }
 
+TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    HistoryW w;
+    pick(w, 2);
+    // Edited in the text editor while the window shows it.
+    const QStringList edited{"19 Mar 05,1,2,3,4,5,6,,7", lotto[0], lotto[1], lotto[2]};
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", edited));
+    w.Command2_Click();
+    EXPECT_EQ(draws(), edited);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].title, "Warning");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "19 Mar 05");
+
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    w.Command3_Click();
+    EXPECT_EQ(draws(), lotto);
+    EXPECT_EQ(boxes_.size(), 2u);
+}
+
 TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
 {
     HistoryW w;
