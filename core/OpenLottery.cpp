@@ -5,7 +5,7 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QListWidget>
 
 #include <algorithm>
@@ -29,14 +29,15 @@ void clearDrawsFrom(int row)
         std::memset(Draws[r], 0, sizeof Draws[r]);
 }
 
-// The first line of a file, or empty when it has none.
+// The first line of a file, or empty when it has none. Only the start of the
+// file is read: a lottery list shows many databases of thousands of draws.
 QString firstLine(const QString& fileName)
 {
-    const auto text = ReadTextFile(fileName);
-    if (!text)
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    FieldReader reader(*text);
-    return reader.atEnd() ? QString() : reader.line();
+    const QStringList lines = SplitLines(DecodeText(file.read(4096)));
+    return lines.value(0);
 }
 
 // One draw line into a row: the date field is skipped, then c1 to c8. A value

@@ -6,6 +6,7 @@
 #include "core/Skinning.h"
 #include "core/WindowCatalog.h"
 #include "platform/Chart.h"
+#include "platform/Controls.h"
 #include "platform/DatePicker.h"
 #include "platform/Dates.h"
 #include "platform/Folder.h"
@@ -206,6 +207,14 @@ QPixmap iconPixmap(const QString& name, qreal ratio)
     return pixmap;
 }
 
+// The small print of the panels: the Clear buttons and the editing hint.
+void makeSmaller(QWidget* widget)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    widget->setFont(font);
+}
+
 } // namespace
 
 // A toolbar picture: a 24 by 24 icon in a 26 by 26 frame that shows a single
@@ -362,18 +371,6 @@ QWidget* Vantrel::buildPanels()
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(12);
 
-    auto button = [](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption);
-        b->setObjectName(name);
-        return b;
-    };
-    auto label = [](const QString& name, const QString& caption) {
-        auto* l = new QLabel(caption);
-        l->setObjectName(name);
-        l->setTextFormat(Qt::PlainText); // names typed by the player are shown as typed
-        return l;
-    };
-
     // Biorhythm, top left.
     Label7 = new QGroupBox("   Biochart:");
     Label7->setObjectName("Label7");
@@ -404,12 +401,12 @@ QWidget* Vantrel::buildPanels()
         box->addWidget(MSChart1, 1);
 
         auto* birth = new QHBoxLayout;
-        Label4 = label("Label4", "Birth date:");
+        Label4 = NamedLabel(nullptr, "Label4", "Birth date:");
         DTPicker1 = new DatePicker;
         DTPicker1->setObjectName("DTPicker1");
         DTPicker1->setCustomFormat(DatePicker::LongFormat);
-        Command1_8 = button("Command1_8", "Update");
-        Command1_17 = button("Command1_17", "More");
+        Command1_8 = NamedButton(nullptr, "Command1_8", "Update");
+        Command1_17 = NamedButton(nullptr, "Command1_17", "More");
         connect(Command1_8, &QPushButton::clicked, this, [this] { Command1_Click(8); });
         connect(Command1_17, &QPushButton::clicked, this, [this] { Command1_Click(17); });
         birth->addWidget(Label4);
@@ -438,13 +435,10 @@ QWidget* Vantrel::buildPanels()
             Check1[i] = new QCheckBox;
             Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
             SetChecklistCaption(i, captions[i]);
-            Command4[i] = button(QStringLiteral("Command4_%1").arg(i), "Clear");
-            Command4[i]->setToolTip("Clear this item");
+            Command4[i] = NamedButton(nullptr, QStringLiteral("Command4_%1").arg(i), "Clear", "Clear this item");
             Command4[i]->setFixedHeight(rowHeight);
             Command4[i]->setFixedWidth(Command4[i]->fontMetrics().horizontalAdvance("Clear") + 24);
-            QFont small = Command4[i]->font();
-            small.setPointSizeF(small.pointSizeF() * 0.85);
-            Command4[i]->setFont(small);
+            makeSmaller(Command4[i]);
             connect(Command4[i], &QPushButton::clicked, this, [this, i] { Command4_Click(i); });
             row->addWidget(Check1[i], 1);
             row->addWidget(Command4[i]);
@@ -452,10 +446,8 @@ QWidget* Vantrel::buildPanels()
         }
         box->addStretch(1);
         auto* add = new QHBoxLayout;
-        Text2 = new QLineEdit("Type in an item and click Add");
-        Text2->setObjectName("Text2");
-        Command3 = button("Command3", "Add");
-        Command3->setToolTip("Type in a checkist item and click Add");
+        Text2 = NamedLineEdit(nullptr, "Text2", "Type in an item and click Add");
+        Command3 = NamedButton(nullptr, "Command3", "Add", "Type in a checkist item and click Add");
         connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
         add->addWidget(Text2, 1);
         add->addWidget(Command3);
@@ -471,10 +463,10 @@ QWidget* Vantrel::buildPanels()
         List1->setObjectName("List1");
         box->addWidget(List1, 1);
         auto* names = new QGridLayout;
-        Label2 = label("Label2", "Syndicate:");
-        Label3 = label("Label3", QString());
-        Label5 = label("Label5", "Manager:");
-        Label6 = label("Label6", QString());
+        Label2 = NamedLabel(nullptr, "Label2", "Syndicate:");
+        Label3 = NamedLabel(nullptr, "Label3", "None selected");
+        Label5 = NamedLabel(nullptr, "Label5", "Manager:");
+        Label6 = NamedLabel(nullptr, "Label6", QString());
         names->addWidget(Label2, 0, 0);
         names->addWidget(Label3, 0, 1);
         names->addWidget(Label5, 1, 0);
@@ -488,10 +480,8 @@ QWidget* Vantrel::buildPanels()
     Label13->setObjectName("Label13");
     {
         auto* box = new QVBoxLayout(Label13);
-        Label11 = label("Label11_0", "(Ctr+C=Copy / Ctrl+X=Cut / Ctrl+V=Paste)");
-        QFont small = Label11->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        Label11->setFont(small);
+        Label11 = NamedLabel(nullptr, "Label11_0", "(Ctr+C=Copy / Ctrl+X=Cut / Ctrl+V=Paste)");
+        makeSmaller(Label11);
         Label11->setAlignment(Qt::AlignRight);
         Text1 = new QPlainTextEdit;
         Text1->setObjectName("Text1");
@@ -718,11 +708,7 @@ QString Vantrel::PictureItem(int index)
 void Vantrel::Image1_Click(int index)
 {
     const QString name = PictureItem(index);
-    if (name.isEmpty() || !ItemAvailable(name))
-        return;
-    if (name.startsWith("LinksLink_"))
-        LinksLink_Click(name.mid(10).toInt());
-    else
+    if (!name.isEmpty())
         RunMenuItem(name);
 }
 

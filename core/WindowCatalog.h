@@ -2,7 +2,7 @@
 // Which window each menu item and toolbar picture of the main window opens.
 //
 // Each subsystem registers the windows it has built, keyed by the object name
-// of the main window's menu item ("PlayLuckyDip", "DatabaseHistory", ...). The
+// of the main window's menu item ("PlayLuckyDip", "wDatabaseView", ...). The
 // opener creates the window when needed, applies any preset and shows it
 // modally; the main window runs its own follow-ups after the opener returns.
 // Items with no opener are windows not built yet: the main window disables

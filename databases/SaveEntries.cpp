@@ -3,6 +3,7 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "databases/SavedEntries.h"
+#include "platform/Controls.h"
 #include "platform/DatePicker.h"
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
@@ -58,36 +59,28 @@ SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
     setObjectName("SaveEntries");
     setWindowTitle("Save lottery entries");
 
-    auto label = [this](const char* name, const QString& text, bool wrap = false) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->setWordWrap(wrap);
+    auto wrapped = [this](const char* name, const QString& text) {
+        QLabel* l = NamedLabel(this, name, text);
+        l->setWordWrap(true);
         return l;
     };
-    Label3 = label("Label3", "Select the number of lottery entries to save.", true);
-    Label1 = label("Label1", "Lines:");
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName("Text1");
-    Label2 = label("Label2", "You can associate these lottery entries with a player or syndicate by entering a name.", true);
-    LabelPName = label("LabelPName", "Name:");
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName("Text2");
-    Label6 = label("Label6", "It is essential that you set the lottery draw date. It is used when checking entries.", true);
-    Label5 = label("Label5", "Date:");
+    Label3 = wrapped("Label3", "Select the number of lottery entries to save.");
+    Label1 = NamedLabel(this, "Label1", "Lines:");
+    Text1 = NamedLineEdit(this, "Text1");
+    Label2 = wrapped("Label2", "You can associate these lottery entries with a player or syndicate by entering a name.");
+    LabelPName = NamedLabel(this, "LabelPName", "Name:");
+    Text2 = NamedLineEdit(this, "Text2");
+    Label6 = wrapped("Label6", "It is essential that you set the lottery draw date. It is used when checking entries.");
+    Label5 = NamedLabel(this, "Label5", "Date:");
     DTPicker1 = new DatePicker(this);
     DTPicker1->setObjectName("DTPicker1");
 
-    Command7 = new QPushButton(this);
-    Command7->setObjectName("Command7");
+    // Picture buttons, with their word beside the picture.
+    Command7 = NamedButton(this, "Command7", "Save", " Save lottery entries ");
     Command7->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    Command7->setToolTip(" Save lottery entries ");
-    Command7->setAccessibleName("Save");
     Command7->setDefault(true);
-    Command1 = new QPushButton(this);
-    Command1->setObjectName("Command1");
+    Command1 = NamedButton(this, "Command1", "Cancel", " Cancel ");
     Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    Command1->setToolTip(" Cancel ");
-    Command1->setAccessibleName("Cancel");
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label3, 0, 0, 1, 2);
@@ -104,6 +97,7 @@ SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
     buttons->addWidget(Command7);
     buttons->addWidget(Command1);
     auto* layout = new QVBoxLayout(this);
+    setMinimumWidth(fontMetrics().horizontalAdvance(Label6->text()) * 3 / 5);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 

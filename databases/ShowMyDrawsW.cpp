@@ -2,10 +2,12 @@
 
 #include "core/OpenLottery.h"
 #include "core/Skinning.h"
+#include "databases/EntryControls.h"
 #include "generators/Tips.h"
 #include "platform/Dates.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
+#include "platform/Controls.h"
 #include "platform/MsgBox.h"
 #include "platform/Text.h"
 #include "printing/PrintReports.h"
@@ -20,12 +22,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kGridRows = 501; // heading row and rows 1 to 500
 constexpr int kGridCols = 12;
-constexpr std::uint32_t kDarkRed = 160;
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kLightRed(255, 192, 192);
@@ -35,22 +37,6 @@ public:
     Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~Hourglass() { QApplication::restoreOverrideCursor(); }
 };
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAutoDefault(false); // Enter in the edit box belongs to the edit box
-    return b;
-}
-
-QLabel* Label(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
 
 QFrame* Group(QWidget* parent, const QString& name)
 {
@@ -62,7 +48,7 @@ QFrame* Group(QWidget* parent, const QString& name)
 
 QLabel* ColourBox(QWidget* parent, const QString& name, const QColor& colour)
 {
-    auto* l = Label(parent, name, QString());
+    auto* l = NamedLabel(parent, name, QString());
     l->setFixedSize(16, 16);
     l->setAutoFillBackground(true);
     QPalette p = l->palette();
@@ -78,16 +64,13 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     setObjectName("ShowMyDrawsW");
     setWindowTitle("Show/Check Lottery Entries");
 
-    Label5 = Label(this, "Label5", "   Your lottery entries");
-    QFont big = Label5->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    big.setBold(true);
-    Label5->setFont(big);
-    Label8 = Label(this, "Label8", "Stored lottery entries");
-    Label9 = Label(this, "Label9",
+    Label5 = NamedLabel(this, "Label5", "   Your lottery entries");
+    MakeTitle(Label5);
+    Label8 = NamedLabel(this, "Label8", "Stored lottery entries");
+    Label9 = NamedLabel(this, "Label9",
                    "The Check button tells you if you have won anything. Each lottery entry is checked with the "
                    "lottery draw result on the date specified. Any numbers matched are highlighted.");
-    Label10 = Label(this, "Label10",
+    Label10 = NamedLabel(this, "Label10",
                     "To play the same lottery entry in future draw, select the row and update the draw date below. "
                     "Numbers and names can be changed too. Click any item and use the edit box below.");
     Label9->setWordWrap(true);
@@ -95,47 +78,45 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
 
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
-    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the file column stays out of view
     MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 22);
 
     Label3 = ColourBox(this, "Label3", kYellow);
-    Label4 = Label(this, "Label4", "Match main draw number:");
+    Label4 = NamedLabel(this, "Label4", "Match main draw number:");
     Label7 = ColourBox(this, "Label7", kLightRed);
     for (int i = 0; i < 4; ++i)
-        Label6[i] = Label(this, QStringLiteral("Label6_%1").arg(i), QString());
+        Label6[i] = NamedLabel(this, QStringLiteral("Label6_%1").arg(i), QString());
     Label6[0]->setText("Match Bonus/Powerball:");
     Label6[1]->setText("Edit");
     Label6[2]->setText("Delete");
     Label6[3]->setText("Sort");
 
-    Label2 = Label(this, "Label2", "Item:");
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName("Text1");
-    Command10 = Button(this, "Command10", "Enter", " Change cell value ");
-    Label1 = Label(this, "Label1", "Date:");
+    Label2 = NamedLabel(this, "Label2", "Item:");
+    Text1 = NamedLineEdit(this, "Text1");
+    Command10 = NamedButton(this, "Command10", "Enter", " Change cell value ");
+    Label1 = NamedLabel(this, "Label1", "Date:");
     DTPicker1 = new DatePicker(this);
     DTPicker1->setObjectName("DTPicker1");
-    Command8 = Button(this, "Command8", "This row", " Change date of current row ");
-    Command12 = Button(this, "Command12", "All rows", " Change date of all rows ");
-    Command7 = Button(this, "Command7", "This row", " Delete the current lottery entry ");
-    Command9 = Button(this, "Command9", "All rows", " Delete all lottery entries ");
-    Command4 = Button(this, "Command4", "Out of date", " Delete lottery entries older than today ");
-    Command11 = Button(this, "Command11", "By date", " Sort lottery entries by date ");
-    Command3 = Button(this, "Command3", "By name", " Sort lottery entries by player name ");
-    Command6 = Button(this, "Command6", "By lottery", " Sort lottery entries by lottery name ");
-    Command2 = Button(this, "Command2", "Check", " See if you have won! ");
-    Label14 = Label(this, "Label14", "Check report:");
+    Command8 = NamedButton(this, "Command8", "This row", " Change date of current row ");
+    Command12 = NamedButton(this, "Command12", "All rows", " Change date of all rows ");
+    Command7 = NamedButton(this, "Command7", "This row", " Delete the current lottery entry ");
+    Command9 = NamedButton(this, "Command9", "All rows", " Delete all lottery entries ");
+    Command4 = NamedButton(this, "Command4", "Out of date", " Delete lottery entries older than today ");
+    Command11 = NamedButton(this, "Command11", "By date", " Sort lottery entries by date ");
+    Command3 = NamedButton(this, "Command3", "By name", " Sort lottery entries by player name ");
+    Command6 = NamedButton(this, "Command6", "By lottery", " Sort lottery entries by lottery name ");
+    Command2 = NamedButton(this, "Command2", "Check", " See if you have won! ");
+    Label14 = NamedLabel(this, "Label14", "Check report:");
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName("Text2");
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0-match+bonus/pball = 00000 times") + 40);
     Text2->setMinimumHeight(Text2->fontMetrics().height() * 10);
-    Command13 = Button(this, "Command13", QString(), " Save the lottery entries ");
+    Command13 = NamedButton(this, "Command13", QString(), " Save the lottery entries ");
     Command13->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    Command5 = Button(this, "Command5", QString(), " Print out lottery entries ");
+    Command5 = NamedButton(this, "Command5", QString(), " Print out lottery entries ");
     Command5->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Command1 = Button(this, "Command1", QString(), " Close ");
+    Command1 = NamedButton(this, "Command1", QString(), " Close ");
     Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 
     // Layout: title, grid with its colour key, the texts, then the edit,
@@ -202,19 +183,15 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
 
     connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command10_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
-    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
-    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
-    connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
+    ConnectClicks<ShowMyDrawsW>(this, {
+        {Command1, &ShowMyDrawsW::Command1_Click},   {Command2, &ShowMyDrawsW::Command2_Click},
+        {Command3, &ShowMyDrawsW::Command3_Click},   {Command4, &ShowMyDrawsW::Command4_Click},
+        {Command5, &ShowMyDrawsW::Command5_Click},   {Command6, &ShowMyDrawsW::Command6_Click},
+        {Command7, &ShowMyDrawsW::Command7_Click},   {Command8, &ShowMyDrawsW::Command8_Click},
+        {Command9, &ShowMyDrawsW::Command9_Click},   {Command10, &ShowMyDrawsW::Command10_Click},
+        {Command11, &ShowMyDrawsW::Command11_Click}, {Command12, &ShowMyDrawsW::Command12_Click},
+        {Command13, &ShowMyDrawsW::Command13_Click},
+    });
 
     Form_Load();
 }
@@ -226,26 +203,9 @@ void ShowMyDrawsW::Form_Load()
     DTPicker1->setCustomFormat(DatePicker::ShortFormat);
     DTPicker1->setValue(Today());
 
-    FlexGrid* g = MSFlexGrid1;
-    g->setRows(kGridRows);
-    g->setCols(kGridCols);
-    const QFontMetrics fm(g->font());
-    const int pad = 8;
-    g->setTextMatrix(0, 0, "Date");
-    g->setColWidth(0, fm.horizontalAdvance("------DATE--------") + pad);
-    g->setColAlignment(0, Qt::AlignHCenter);
-    for (int c = 1; c <= 8; ++c) {
-        g->setTextMatrix(0, c, c == 8 ? QStringLiteral("Pball") : QStringLiteral("Num%1").arg(c));
-        g->setColWidth(c, fm.horizontalAdvance("---NUM----") + pad);
-        g->setColAlignment(c, Qt::AlignHCenter);
-    }
-    g->setCellForeColor(0, 8, ToQColor(kDarkRed));
-    g->setTextMatrix(0, 9, "Lottery");
-    g->setColWidth(9, fm.horizontalAdvance("--------LOTTERY NAME---------") + pad);
-    g->setTextMatrix(0, 10, "Name");
-    g->setColWidth(10, fm.horizontalAdvance("-----PLAYER NAME---------") + pad);
-    g->fitWidthToColumns(10);
-    Label5->setMinimumWidth(g->width());
+    SetUpEntryGrid(MSFlexGrid1, kGridRows,
+                   {"------DATE--------", "---NUM----", "--------LOTTERY NAME---------", "-----PLAYER NAME---------"});
+    Label5->setMinimumWidth(MSFlexGrid1->width());
 
     for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]})
         w->setVisible(false);
@@ -286,7 +246,6 @@ void ShowMyDrawsW::DisplayMyDraws()
             if (c >= 1 && c <= 8)
                 g->setCellBackColor(r, c, kWhite);
         }
-        g->setCellForeColor(r, 8, ToQColor(kDarkRed));
     }
     g->setUpdatesEnabled(true);
     g->setRow(1);
@@ -301,6 +260,17 @@ void ShowMyDrawsW::MSFlexGrid1_Click()
     Text1->setFocus();
     Text1->deselect();
     Text1->setCursorPosition(Text1->text().size());
+}
+
+void ShowMyDrawsW::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The dialog focuses the edit box as by Tab once it shows, which selects
+    // its text; the caret belongs at the end with nothing selected.
+    QTimer::singleShot(0, this, [this] {
+        Text1->deselect();
+        Text1->end(false);
+    });
 }
 
 void ShowMyDrawsW::restoreCell(int row, int col)

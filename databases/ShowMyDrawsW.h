@@ -84,6 +84,9 @@ public:
     // The close box and Escape ask as Close does.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     bool confirmClose();
     void sortBy(MyDrawsOrder order);

@@ -2,9 +2,11 @@
 
 #include "core/OpenLottery.h"
 #include "core/Skinning.h"
+#include "databases/EntryControls.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
 #include "generators/Tips.h"
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/Text.h"
@@ -17,30 +19,12 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kGridRows = 1000; // heading row and rows 1 to 999
 constexpr int kGridCols = 10;
-constexpr std::uint32_t kDarkRed = 160;
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* Label(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
 } // namespace
 
 WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
@@ -48,49 +32,39 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     setObjectName("WhatIf");
     setWindowTitle("What if...?");
 
-    Label5 = Label(this, "Label5", "What if...?");
-    QFont big = Label5->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    big.setBold(true);
-    Label5->setFont(big);
-    Label9 = Label(this, "Label9",
+    Label5 = NamedLabel(this, "Label5", "What if...?");
+    MakeTitle(Label5);
+    Label9 = NamedLabel(this, "Label9",
                    "What if you had played the same lottery numbers each week since the lottery started. Would "
                    "you have won the jackpot? What if you had bought 10 tickets each week. Of course, it would be "
                    "expensive, but if you would have won, it would have been worth it. What if...");
-    Label4 = Label(this, "Label4",
+    Label4 = NamedLabel(this, "Label4",
                    "You can load lottery entries that have been saved to disk or type them in directly. Tip: Choose "
                    "one of the methods of picking lottery entries, such as Full Selection, save the entries, then "
                    "load them here to see how good that method is.");
     Label9->setWordWrap(true);
     Label4->setWordWrap(true);
-    Label8 = Label(this, "Label8", "1. Select lottery:");
+    Label8 = NamedLabel(this, "Label8", "1. Select lottery:");
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
-    Label1 = Label(this, "Label1", "2. Enter numbers:");
-    Label2 = Label(this, "Label2", "Pball:");
-    auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
-    for (int i = 1; i <= 8; ++i) {
-        Text1[i] = new QLineEdit(this);
-        Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        Text1[i]->setValidator(digits); // digits and Backspace only
-        Text1[i]->setAlignment(Qt::AlignCenter);
-        Text1[i]->setMaximumWidth(Text1[i]->fontMetrics().horizontalAdvance("00000") + 12);
-    }
-    Command2 = Button(this, "Command2", "Add", " Add this lottery entry ");
+    List1->setMaximumWidth(List1->fontMetrics().horizontalAdvance(QStringLiteral("M")) * 16);
+    Label1 = NamedLabel(this, "Label1", "2. Enter numbers:");
+    Label2 = NamedLabel(this, "Label2", "Pball:");
+    Text1 = MakeNumberBoxes(this);
+    Command2 = NamedButton(this, "Command2", "Add", " Add this lottery entry ");
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
-    Command4 = Button(this, "Command4", QString(), " Delete selected lottery entry ");
+    Command4 = NamedButton(this, "Command4", QString(), " Delete selected lottery entry ");
     Command4->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    Label3 = Label(this, "Label3", "3. Check numbers:");
-    Command3 = Button(this, "Command3", "Check", " See if you have won! ");
+    Label3 = NamedLabel(this, "Label3", "3. Check numbers:");
+    Command3 = NamedButton(this, "Command3", "Check", " See if you have won! ");
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName("Text2");
     Text2->setReadOnly(true);
-    Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0 - match + powerball = 000000 times") + 40);
-    Command1 = Button(this, "Command1", QString(), " Close the window ");
+    Command1 = NamedButton(this, "Command1", QString(), " Close the window ");
     Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 
     auto* numbers = new QGridLayout;
@@ -98,7 +72,7 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
         numbers->addWidget(Text1[i], 0, i - 1);
     numbers->addWidget(Label2, 1, 0);
     numbers->addWidget(Text1[8], 2, 0);
-    numbers->addWidget(Command2, 2, 6);
+    numbers->addWidget(Command2, 2, 2, 1, 5, Qt::AlignRight | Qt::AlignBottom);
     numbers->setColumnStretch(7, 1);
 
     auto* left = new QVBoxLayout;
@@ -129,15 +103,12 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     main->addLayout(body, 1);
     main->addLayout(buttons);
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
+    ConnectListChoice(List1, this, &WhatIf::List1_Click);
     connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    ConnectClicks<WhatIf>(this, {
+        {Command1, &WhatIf::Command1_Click}, {Command2, &WhatIf::Command2_Click},
+        {Command3, &WhatIf::Command3_Click}, {Command4, &WhatIf::Command4_Click},
+    });
 
     Form_Load();
 }
@@ -173,7 +144,7 @@ void WhatIf::InitGrid()
     }
     g->setTextMatrix(0, 0, "Line");
     g->setTextMatrix(0, 8, "Pball");
-    g->setCellForeColor(0, 8, ToQColor(kDarkRed));
+    g->setCellForeColor(0, 8, ToQColor(kPballColour));
     g->fitWidthToColumns(8);
     g->setRow(1);
     g->setCol(1);
@@ -189,16 +160,9 @@ void WhatIf::List1_Click()
         InitGrid();
         Text2->clear();
         lotteryLoaded_ = LoadDatabase(List1->currentRow());
-        lottery_ = LotteryDefinition{};
-        lottery_.ballsDrawn = std::clamp(BallsDrawn, 0, 7);
-        lottery_.maxBall = MaxBall;
-        lottery_.headerValue3 = HeaderValue3;
-        lottery_.extraBallMax = ExtraBallMax;
-        lottery_.hasBonusBall = HasBonusBall;
-        for (int i = 1; i <= 8; ++i)
-            Text1[i]->setVisible(i <= lottery_.ballsDrawn);
-        Text1[8]->setVisible(lottery_.extraBallMax > 0);
-        Label2->setVisible(lottery_.extraBallMax > 0);
+        lottery_ = OpenLotteryDefinition();
+        lottery_.ballsDrawn = std::clamp(lottery_.ballsDrawn, 0, 7);
+        ShowNumberBoxes(Text1, Label2, lottery_);
     }
     if (!SavedEntriesExist())
         return;
@@ -216,7 +180,7 @@ void WhatIf::List1_Click()
             const int v = lines[r - 1][c];
             g->setTextMatrix(r, c, v >= 1 ? QString::number(v) : QString());
         }
-        g->setCellForeColor(r, 8, ToQColor(kDarkRed));
+        g->setCellForeColor(r, 8, ToQColor(kPballColour));
     }
     g->setTopRow(1);
     ChosenRow = 0;
@@ -224,11 +188,7 @@ void WhatIf::List1_Click()
 
 void WhatIf::highlight()
 {
-    if (ChosenRow < 1)
-        return;
-    MSFlexGrid1->setRow(ChosenRow);
-    MSFlexGrid1->setCol(9);
-    MSFlexGrid1->setColSel(1);
+    HighlightRow(MSFlexGrid1, ChosenRow, 9);
 }
 
 void WhatIf::Command2_Click()
@@ -262,7 +222,7 @@ void WhatIf::Command2_Click()
     for (int c = 1; c <= 7; ++c)
         g->setTextMatrix(r, c, c <= balls ? texts[c].trimmed() : QString());
     g->setTextMatrix(r, 8, lottery.extraBallMax > 0 ? texts[8].trimmed() : QString());
-    g->setCellForeColor(r, 8, ToQColor(kDarkRed));
+    g->setCellForeColor(r, 8, ToQColor(kPballColour));
     for (int i = 1; i <= 8; ++i)
         Text1[i]->clear();
     ChosenRow = r;

@@ -84,6 +84,9 @@ std::vector<BallRow> SavedLinesOf(const QString& lottery)
         // Fields 1 to 9 are read from every line, as far as it has them.
         if (entry.lottery != lottery && entry.lottery != SavedEntryField(lottery))
             continue;
+        // A line without a first number would end the list of lines.
+        if (entry.number(1) < 1)
+            continue;
         BallRow row{};
         for (int i = 1; i <= kSavedEntryNumbers; ++i)
             row[i] = entry.number(i);

@@ -4,6 +4,7 @@
 #include "databases/SaveEntries.h"
 #include "generators/Entries.h"
 #include "generators/EntryFilters.h"
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/Folder.h"
 #include "platform/Random.h"
@@ -29,36 +30,15 @@ namespace {
 constexpr std::uint32_t kExtraBallColour = 160;  // dark red
 const QString kHelpPage = QStringLiteral("helpplay.html");
 
-QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-QPushButton* NewButton(QWidget* parent, const QString& name, const QString& text, const QString& tip)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    if (!tip.isEmpty())
-        b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// A picture button: the theme's icon, or the word when the theme has none.
+// A picture button: the theme's icon, or the standard one, beside its word.
 QPushButton* NewPictureButton(QWidget* parent, const QString& name, const QString& tip, const QString& themeIcon,
                               QStyle::StandardPixmap fallback, const QString& word)
 {
-    auto* b = NewButton(parent, name, QString(), tip);
+    auto* b = NamedButton(parent, name, word, tip);
     QIcon icon = QIcon::fromTheme(themeIcon);
     if (icon.isNull() && fallback != QStyle::SP_CustomBase)
         icon = parent->style()->standardIcon(fallback);
-    if (icon.isNull())
-        b->setText(word);
-    else
-        b->setIcon(icon);
-    b->setAccessibleName(word);
+    b->setIcon(icon);
     return b;
 }
 
@@ -77,27 +57,29 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     setObjectName(options.name);
     setWindowTitle(options.caption);
 
-    Label1 = NewLabel(this, "Label1", "Select a lottery:");
+    Label1 = NamedLabel(this, "Label1", "Select a lottery:");
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
+    List1->setMaximumWidth(List1->fontMetrics().horizontalAdvance("US Mega Millions Plus") + 24);
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setCols(9);
     MSFlexGrid1->setRows(options.gridRows);
-    Label7 = NewLabel(this, "Label7", QString());
-    Label2 = NewLabel(this, "Label2", QString());
+    Label7 = NamedLabel(this, "Label7", QString());
+    MakeTitle(Label7);
+    Label2 = NamedLabel(this, "Label2", QString());
     Label2->setWordWrap(true);
-    Label5 = NewLabel(this, "Label5", QString());
-    Label6[0] = NewLabel(this, "Label6(0)", "Do not pick lottery entries with...");
-    Label6[1] = NewLabel(this, "Label6(1)", "Filters");
+    Label5 = NamedLabel(this, "Label5", QString());
+    Label6[0] = NamedLabel(this, "Label6(0)", "Do not pick lottery entries with...");
+    Label6[1] = NamedLabel(this, "Label6(1)", "Filters");
     Check1 = NewCheck(this, "Check1", "Too many odd or even numbers");
     Check2 = NewCheck(this, "Check2", "Too many low or high numbers");
     Check3 = NewCheck(this, "Check3", "Same numbers as a previous draw");
     const QString filterTip = options.filterTips ? QStringLiteral(" Delete bad entries ") : QString();
-    FilterOddEvenButton = NewButton(this, options.filterButtons[0], "Odd/even", filterTip);
-    FilterHighLowButton = NewButton(this, options.filterButtons[1], "High/low", filterTip);
-    FilterLongRunsButton = NewButton(this, options.filterButtons[2], "Long runs", filterTip);
-    FilterHistoryButton = NewButton(this, options.filterButtons[3], "Previous draws", filterTip);
+    FilterOddEvenButton = NamedButton(this, options.filterButtons[0], "Odd/even", filterTip);
+    FilterHighLowButton = NamedButton(this, options.filterButtons[1], "High/low", filterTip);
+    FilterLongRunsButton = NamedButton(this, options.filterButtons[2], "Long runs", filterTip);
+    FilterHistoryButton = NamedButton(this, options.filterButtons[3], "Previous draws", filterTip);
     Command2 = NewPictureButton(this, "Command2", "Generate another selection of lottery entries", "view-refresh",
                                 QStyle::SP_BrowserReload, "Generate");
     Command6 = NewPictureButton(this, "Command6", "Print out the lottery entries", "document-print",
@@ -105,8 +87,8 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     Command7 = NewPictureButton(this, "Command7", options.saveTip, "document-save", QStyle::SP_DialogSaveButton,
                                 "Save");
     for (const QString& name : options.helpButtons)
-        HelpButtons << NewButton(this, name, "?", " Help ");
-    Command1 = NewButton(this, "Command1", " Close ", QString());
+        HelpButtons << newHelpButton(name, " Help ");
+    Command1 = NamedButton(this, "Command1", " Close ", QString());
 
     // Layout: the lottery list on the left; heading, description, the
     // window's own controls, grid and status on the right; boxes, filters and
@@ -125,33 +107,35 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     top->addLayout(left);
     top->addLayout(right, 1);
 
-    auto* boxes = new QVBoxLayout;
-    boxes->addWidget(Label6[0]);
-    boxes->addWidget(Check1);
-    boxes->addWidget(Check2);
-    boxes->addWidget(Check3);
-    auto* filters = new QGridLayout;
-    filters->addWidget(Label6[1], 0, 0, 1, 2);
-    filters->addWidget(FilterOddEvenButton, 1, 0);
-    filters->addWidget(FilterHighLowButton, 1, 1);
-    filters->addWidget(FilterLongRunsButton, 2, 0);
-    filters->addWidget(FilterHistoryButton, 2, 1);
+    // The boxes and the filter buttons side by side under their headings; a
+    // second help button stands beside the filters.
+    auto* filters = filterGrid_ = new QGridLayout;
+    filters->setHorizontalSpacing(8);
+    filters->addWidget(Label6[0], 0, 0);
+    filters->addWidget(Check1, 1, 0);
+    filters->addWidget(Check2, 2, 0);
+    filters->addWidget(Check3, 3, 0);
+    filters->setColumnMinimumWidth(1, 16);
+    filters->addWidget(Label6[1], 0, 2, 1, 2);
+    filters->addWidget(FilterOddEvenButton, 1, 2);
+    filters->addWidget(FilterHighLowButton, 1, 3);
+    filters->addWidget(FilterLongRunsButton, 2, 2);
+    filters->addWidget(FilterHistoryButton, 2, 3);
+    for (int i = 1; i < HelpButtons.size(); ++i)
+        filters->addWidget(HelpButtons[i], 3, 1 + i, Qt::AlignLeft);
+    filters->setColumnStretch(4, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command2);
     buttons->addWidget(Command6);
     buttons->addWidget(Command7);
-    for (QPushButton* help : HelpButtons)
-        buttons->addWidget(help);
+    if (!HelpButtons.isEmpty())
+        buttons->addWidget(HelpButtons[0]);
     buttons->addStretch();
     buttons->addWidget(Command1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addLayout(boxes);
-    bottom->addLayout(filters);
-    bottom->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(filters);
     layout->addLayout(buttons);
 
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -170,6 +154,13 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     connect(FilterHistoryButton, &QPushButton::clicked, this, [this] { runFilter(FilterHistory); });
 }
 
+QPushButton* GeneratorFrame::newHelpButton(const QString& name, const QString& tip)
+{
+    auto* b = NamedButton(this, name, "?", tip);
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance("?") * 4 + 12);
+    return b;
+}
+
 void GeneratorFrame::Form_Load()
 {
     Busy = false;
@@ -180,6 +171,8 @@ void GeneratorFrame::Form_Load()
         MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
     }
     MSFlexGrid1->fitWidthToColumns(8);
+    // Room for a dozen lines in the grid at first.
+    resize(sizeHint().width(), sizeHint().height() + MSFlexGrid1->fontMetrics().height() * 14);
     setHeadings();
     if (ListDatabases(this) == 0) {
         ClearEntries();
@@ -248,7 +241,8 @@ void GeneratorFrame::Command2_Click()
         return;
     }
     BeforeGenerate();
-    double t0 = MonotonicSeconds();
+    // The start time: before the grid is blanked, or after the reseed.
+    double t0 = options_.clockAfterReseed ? 0.0 : MonotonicSeconds();
     if (options_.blankGridFirst)
         BlankEntriesGrid(this);
     ClearEntries();

@@ -19,6 +19,7 @@
 
 class FlexGrid;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -90,6 +91,11 @@ protected:
     // Where a window puts its own controls (between the description and the
     // grid).
     QVBoxLayout* methodBox() const { return methodBox_; }
+    // The check boxes and filter buttons: boxes in column 0 (rows 1 to 3),
+    // filter buttons in columns 2 and 3 (rows 1 and 2).
+    QGridLayout* filterGrid() const { return filterGrid_; }
+    // A small "?" button named as given.
+    QPushButton* newHelpButton(const QString& name, const QString& tip = QString());
     // The window's own steps: after the lottery is loaded; at the start of
     // Generate; after the loop, before the list is shown.
     virtual void PrepareLottery() {}
@@ -106,5 +112,6 @@ private:
 
     GeneratorFrameOptions options_;
     QVBoxLayout* methodBox_;
+    QGridLayout* filterGrid_;
     bool loadFailed_ = false;
 };

@@ -47,8 +47,9 @@ int LoadedDraws()
     return r - 1;
 }
 
-struct Index {
-    bool built = false;
+} // namespace
+
+struct HistoryIndexData {
     int k = -1;
     int m = -1;
     std::vector<std::int16_t> snapshot;  // rows 1 to the end row of Draws
@@ -58,9 +59,13 @@ struct Index {
     std::vector<unsigned> combos;        // k-bit masks of m set bits
 };
 
-Index& index()
+namespace {
+
+using Index = HistoryIndexData;
+
+std::shared_ptr<Index>& index()
 {
-    static Index i;
+    static std::shared_ptr<Index> i;
     return i;
 }
 
@@ -79,14 +84,14 @@ bool SnapshotCurrent(const Index& ix)
     return n > 0 && std::memcmp(ix.snapshot.data(), &Draws[1][0], n * sizeof(std::int16_t)) == 0;
 }
 
-// The index for k and m, rebuilt when Draws changed since it was built.
-const Index& CurrentIndex(int k, int m)
+// The index for k and m, made anew when Draws changed since it was built.
+std::shared_ptr<const Index> CurrentIndex(int k, int m)
 {
-    Index& ix = index();
-    if (ix.built && ix.k == k && ix.m == m && SnapshotCurrent(ix))
-        return ix;
+    if (const auto& current = index(); current && current->k == k && current->m == m && SnapshotCurrent(*current))
+        return current;
 
-    ix = Index{};
+    auto made = std::make_shared<Index>();
+    Index& ix = *made;
     ix.k = k;
     ix.m = m;
     const int count = LoadedDraws();
@@ -109,8 +114,8 @@ const Index& CurrentIndex(int k, int m)
         for (unsigned c : ix.combos)
             ix.subsets.insert(Pack(sorted, c, k));
     }
-    ix.built = true;
-    return ix;
+    index() = made;
+    return made;
 }
 
 bool IrregularFails(const Index& ix, const std::int16_t* line, int k, int l)
@@ -145,7 +150,7 @@ HistoryCheck::HistoryCheck(int k, int l) : k_(k), l_(l), m_(k - l + 1)
 {
     // m: the shared numbers that make a line fail.
     if (m_ >= 1 && k_ >= 1 && k_ <= kMaxK)
-        index_ = &CurrentIndex(k_, m_);
+        index_ = CurrentIndex(k_, m_);
 }
 
 bool HistoryCheck::fails(const std::int16_t* line) const
@@ -153,7 +158,7 @@ bool HistoryCheck::fails(const std::int16_t* line) const
     std::int16_t sorted[kMaxK];
     if (!index_ || !RegularSorted(line, k_, sorted))
         return HistoryLineFailsPairLoop(line, k_, l_);
-    const Index& ix = *static_cast<const Index*>(index_);
+    const Index& ix = *index_;
     if (m_ <= k_)
         for (unsigned c : ix.combos)
             if (ix.subsets.contains(Pack(sorted, c, k_)))
@@ -171,7 +176,7 @@ bool HistoryCheck::failsBitSet(const std::int16_t* line) const
     std::int16_t sorted[kMaxK];
     if (!index_ || !RegularSorted(line, k_, sorted))
         return HistoryLineFailsPairLoop(line, k_, l_);
-    const Index& ix = *static_cast<const Index*>(index_);
+    const Index& ix = *index_;
     BitSet128 bits;
     for (int i = 0; i < k_; ++i)
         bits.set(sorted[i]);
@@ -188,5 +193,5 @@ bool HistoryLineFailsBitSet(const std::int16_t* line, int k, int l)
 
 void ResetHistoryIndex()
 {
-    index() = Index{};
+    index().reset();
 }

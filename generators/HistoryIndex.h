@@ -10,6 +10,7 @@
 // answer is always the rule's own.
 
 #include <cstdint>
+#include <memory>
 
 // The rule as written: the pairs (i, j), i and j from 1 to k, for which
 // column i of the draw equals column j of the line.
@@ -19,8 +20,11 @@ bool HistoryLineFailsPairLoop(const std::int16_t* line, int k, int l);
 // The same answer through the index.
 bool HistoryLineFails(const std::int16_t* line, int k, int l);
 
-// The index made current once for many lines (Draws must not change while
-// it lives): what a whole-list test or filter uses.
+struct HistoryIndexData;
+
+// The index made current once for many lines: what a whole-list test or
+// filter uses. Draws must not change while it lives; other checks made
+// meanwhile (for another k or l) do not disturb it.
 class HistoryCheck {
 public:
     HistoryCheck(int k, int l);
@@ -30,7 +34,7 @@ public:
 
 private:
     int k_, l_, m_;
-    const void* index_ = nullptr;
+    std::shared_ptr<const HistoryIndexData> index_;
 };
 // The same answer comparing the line with each draw as bit sets.
 bool HistoryLineFailsBitSet(const std::int16_t* line, int k, int l);

@@ -2,6 +2,7 @@
 
 #include "core/OpenLottery.h"
 #include "generators/Entries.h"
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/Random.h"
 
@@ -36,8 +37,7 @@ PFullSel::PFullSel(QWidget* parent) : GeneratorFrame(Options(), parent)
                     "is 8 lines of 6 with 1 number unused.");
     Check4 = new QCheckBox("Include all numbers", this);
     Check4->setObjectName("Check4");
-    Label4 = new QLabel(this);
-    Label4->setObjectName("Label4");
+    Label4 = NamedLabel(this, "Label4", QString());
     methodBox()->addWidget(Check4);
     methodBox()->addWidget(Label4);
     connect(Check4, &QCheckBox::toggled, this, &PFullSel::Check4_Click);

@@ -4,14 +4,15 @@
 #include "generators/Entries.h"
 #include "generators/EntryFilters.h"
 #include "generators/Tips.h"
+#include "platform/Controls.h"
 #include "platform/Random.h"
 
 #include <QHBoxLayout>
-#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 GeneratorFrameOptions Options()
@@ -37,23 +38,21 @@ PLuckyDip::PLuckyDip(QWidget* parent) : GeneratorFrame(Options(), parent)
     Label2->setText("Don't accept any old ticket the lottery terminal prints out. It might be biased! If you have "
                     "not had any wins and want a completely random selection of lottery numbers, try these below. "
                     "They may just bring you luck.");
-    Label8 = new QLabel("Lines to generate", this);
-    Label8->setObjectName("Label8");
+    Label8 = NamedLabel(this, "Label8", "Lines to generate");
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setRange(1, 30);
     HScroll1->setValue(5);
-    Label4 = new QLabel("5", this);
-    Label4->setObjectName("Label4");
-    Command3 = new QPushButton("?", this);
-    Command3->setObjectName("Command3");
-    Command3->setAutoDefault(false);
+    Label4 = NamedLabel(this, "Label4", "5");
+    Label4->setMinimumWidth(Label4->fontMetrics().horizontalAdvance("00"));
+    Command3 = newHelpButton("Command3");
     auto* row = new QHBoxLayout;
     row->addWidget(Label8);
     row->addWidget(HScroll1, 1);
     row->addWidget(Label4);
-    row->addWidget(Command3);
     methodBox()->addLayout(row);
+    // The odd/even tip stands beside the filters.
+    filterGrid()->addWidget(Command3, 3, 2, Qt::AlignLeft);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &PLuckyDip::HScroll1_Change);
     connect(Command3, &QPushButton::clicked, this, &PLuckyDip::Command3_Click);
@@ -77,7 +76,7 @@ void PLuckyDip::PlayLotto()
 
 void LuckyDipLines(int lines)
 {
-    const int k = BallsDrawn, n = MaxBall, e = ExtraBallMax;
+    const int k = BallsDrawn, n = std::min(MaxBall, kBallPoolSize), e = ExtraBallMax;
     for (int i = 1; i <= n; ++i)
         BallPool[i] = std::int16_t(i);
     lines = std::clamp(lines, 0, kMaxEntryLines);

@@ -289,8 +289,11 @@ bool PrinterDevice::begin()
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
         state_ = State::Failed;
-        MsgBox(QStringLiteral("The printout could not be started on ") + DeviceName() + QStringLiteral(".    "),
-               vbExclamation, QStringLiteral("Error"));
+        const QString what = pdfFile.isEmpty()
+                                 ? QStringLiteral("The printout could not be started on ") + DeviceName()
+                                 : QStringLiteral("The file ") + QDir::toNativeSeparators(pdfFile) +
+                                       QStringLiteral(" could not be written");
+        MsgBox(what + QStringLiteral(".    "), vbExclamation, QStringLiteral("Error"));
         return false;
     }
     state_ = State::Printing;

@@ -79,6 +79,8 @@ QByteArray joinCrLf(const QStringList& lines)
 }
 } // namespace
 
+QString DecodeText(const QByteArray& bytes) { return decode(bytes); }
+
 std::optional<QString> ReadTextFile(const QString& path)
 {
     QFile file(path);

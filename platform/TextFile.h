@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <optional>
 
+// Bytes read from a file, decoded as ReadTextFile does.
+QString DecodeText(const QByteArray& bytes);
 // The whole file, decoded. No value when the file cannot be opened.
 std::optional<QString> ReadTextFile(const QString& path);
 // The file's lines without their line ends. A line end at the very end of the

@@ -21,18 +21,10 @@ void PrintEntries(QWidget* window)
             return;
     }
 
-    PrintOptions options;
-    if (!AskPrintOptions(count, false, options))
-        return;
-
-    const int t = options.textStep;
-    const double m = options.margin;
-    ReportLayout layout;
-    layout.title = QStringLiteral("        Vantrel                            ");
-    layout.heading = QStringLiteral("Lottery: ") + LotteryName;
-    layout.bodyTop = 50;
-    layout.prefix = QStringLiteral(" ");
-    for (int k = 0; k <= 8; ++k)
-        layout.columns.push_back({k, m + k * (t + 12), false});
-    PrintGridReport(grid, options, layout);
+    AskAndPrintGrid(grid, count, false, [](int t, double m) {
+        ReportLayout layout(QStringLiteral("        Vantrel                            "),
+                            QStringLiteral("Lottery: ") + LotteryName, QStringLiteral(" "));
+        layout.addColumns(0, 8, m, t + 12);
+        return layout;
+    });
 }

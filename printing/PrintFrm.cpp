@@ -1,5 +1,6 @@
 #include "printing/PrintFrm.h"
 
+#include "platform/Controls.h"
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
 #include "platform/Text.h"
@@ -20,13 +21,6 @@
 #include <cmath>
 
 namespace {
-QLabel* label(QWidget* parent, const char* name, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 QComboBox* combo(QWidget* parent, const char* name, const QString& tip = QString())
 {
     auto* c = new QComboBox(parent);
@@ -49,20 +43,18 @@ PrintFrm::PrintFrm(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Print"));
 
-    Label2 = label(this, "Label2", QStringLiteral("Printer:"));
+    Label2 = NamedLabel(this, "Label2", QStringLiteral("Printer:"));
     Combo1 = combo(this, "Combo1");
-    Label1 = label(this, "Label1", QStringLiteral("Left margin:"));
-    Text1 = new QLineEdit(QStringLiteral("10"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Label3 = label(this, "Label3", QStringLiteral("mm"));
-    Label5 = label(this, "Label5", QStringLiteral("Print quality:"));
+    Label1 = NamedLabel(this, "Label1", QStringLiteral("Left margin:"));
+    Text1 = NamedLineEdit(this, "Text1", QStringLiteral("10"));
+    Label3 = NamedLabel(this, "Label3", QStringLiteral("mm"));
+    Label5 = NamedLabel(this, "Label5", QStringLiteral("Print quality:"));
     Combo2 = combo(this, "Combo2", kNotAllPrinters);
-    Label6 = label(this, "Label6", QStringLiteral("Paper:"));
+    Label6 = NamedLabel(this, "Label6", QStringLiteral("Paper:"));
     Combo3 = combo(this, "Combo3", kNotAllPrinters);
-    Label4 = label(this, "Label4", QStringLiteral("Lines to print:"));
-    Text2 = new QLineEdit(QStringLiteral("Text2"), this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Label8 = label(this, "Label8", QStringLiteral("Text size:"));
+    Label4 = NamedLabel(this, "Label4", QStringLiteral("Lines to print:"));
+    Text2 = NamedLineEdit(this, "Text2", QStringLiteral("Text2"));
+    Label8 = NamedLabel(this, "Label8", QStringLiteral("Text size:"));
     Combo4 = combo(this, "Combo4", kNotAllPrinters);
 
     Frame1 = new QGroupBox(QStringLiteral(" Orientation "), this);
@@ -76,14 +68,12 @@ PrintFrm::PrintFrm(QWidget* parent) : QDialog(parent)
     frameLayout->addWidget(Option1[0]);
     frameLayout->addWidget(Option1[1]);
 
-    Command6 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Print"), this);
-    Command6->setObjectName(QStringLiteral("Command6"));
-    Command6->setToolTip(QStringLiteral(" Print "));
+    Command6 = NamedButton(this, "Command6", QStringLiteral("Print"), QStringLiteral(" Print "));
+    Command6->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     Command6->setDefault(true);
-    Command1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(QStringLiteral(" Cancel "));
-    Label7 = label(this, "Label7", QStringLiteral("OK"));
+    Command1 = NamedButton(this, "Command1", QStringLiteral("Cancel"), QStringLiteral(" Cancel "));
+    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    Label7 = NamedLabel(this, "Label7", QStringLiteral("OK"));
     Label7->setVisible(false);
 
     auto* margin = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #include "printing/PrintSelection.h"
 
+#include "platform/Controls.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,11 +14,11 @@ PrintSelection::PrintSelection(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Print media selection"));
 
-    Label1 = new QLabel(QStringLiteral("Print on standard paper (eg A4), or on lottery forms/entry slips? Printing on "
-                                       "lottery forms requires a template."),
-                        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = NamedLabel(this, "Label1",
+                        QStringLiteral("Print on standard paper (eg A4), or on lottery forms/entry slips? Printing on "
+                                       "lottery forms requires a template."));
     Label1->setWordWrap(true);
+    Label1->setMinimumWidth(Label1->fontMetrics().averageCharWidth() * 48);
 
     Option2 = new QRadioButton(QStringLiteral("Standard paper"), this);
     Option2->setObjectName(QStringLiteral("Option2"));
@@ -26,9 +28,8 @@ PrintSelection::PrintSelection(QWidget* parent) : QDialog(parent)
     // Play slips cannot be printed yet.
     Option1->setEnabled(false);
 
-    Command6 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Print"), this);
-    Command6->setObjectName(QStringLiteral("Command6"));
-    Command6->setToolTip(QStringLiteral("Print out the lottery entries"));
+    Command6 = NamedButton(this, "Command6", QStringLiteral("Print"), QStringLiteral("Print out the lottery entries"));
+    Command6->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     Command6->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

@@ -6,7 +6,20 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+// Rows keep this far above the bottom of the printable area (mm), so that a
+// PDF page, which is printable to its edge, keeps a margin too.
+constexpr double kBottomMargin = 15;
+} // namespace
+
+void ReportLayout::addColumns(int first, int last, double x0, double step, bool asText)
+{
+    for (int k = first; k <= last; ++k)
+        columns.push_back({k, x0 + (k - first) * step, asText});
+}
 
 FlexGrid* ReportGrid(QWidget* window)
 {
@@ -51,7 +64,7 @@ void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const Re
 
     p.SetFontBold(false);
     p.SetFontUnderline(false);
-    if (layout.hasHeading) {
+    if (!layout.heading.isEmpty()) {
         p.SetFontSize(t + 12);
         p.CurrentY = t + 36;
         p.CurrentX = m;
@@ -64,9 +77,9 @@ void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const Re
 
     if (grid) {
         const double lineHeight = p.TextHeight();
-        const double pageHeight = p.ScaleHeight();
+        const double bottom = p.ScaleHeight() - kBottomMargin;
         for (int r = 0;;) {
-            if (r > 0 && p.CurrentY + lineHeight > pageHeight) {
+            if (r > 0 && p.CurrentY + lineHeight > bottom) {
                 p.NewPage();
                 p.CurrentY = top;
             }
@@ -77,7 +90,7 @@ void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const Re
                     const QString cell = grid->TextMatrix(r, column.col);
                     p.PrintText(column.asText ? cell : ReportCell(cell, layout.prefix));
                 }
-                if (first && layout.colonAfterFirst)
+                if (first)
                     p.PrintText(QStringLiteral(":"));
                 first = false;
             }
@@ -88,4 +101,13 @@ void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const Re
         }
     }
     p.EndDoc();
+}
+
+void AskAndPrintGrid(const FlexGrid* grid, int count, bool resetMargin, const ReportLayoutFor& layoutFor)
+{
+    PrintOptions options;
+    if (!AskPrintOptions(count, resetMargin, options))
+        return;
+    options.margin = std::clamp(options.margin, 0.0, 100.0);
+    PrintGridReport(grid, options, layoutFor(options.textStep, options.margin));
 }

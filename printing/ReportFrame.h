@@ -7,6 +7,7 @@
 #include "printing/PrintFrm.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class FlexGrid;
@@ -19,13 +20,20 @@ struct ReportColumn {
 };
 
 struct ReportLayout {
+    // An empty heading prints no heading line.
+    ReportLayout(const QString& title, const QString& heading, const QString& prefix, double bodyTop = 50)
+        : title(title), heading(heading), prefix(prefix), bodyTop(bodyTop)
+    {
+    }
+
     QString title;
-    bool hasHeading = true;
     QString heading;
-    double bodyTop = 50; // first row at y = step + bodyTop
     QString prefix;      // before every number printed by the cell rule
-    bool colonAfterFirst = true;
-    std::vector<ReportColumn> columns; // in printing order, leftmost first
+    double bodyTop = 50; // first row at y = step + bodyTop
+    std::vector<ReportColumn> columns; // in printing order, leftmost first; a colon follows the first
+
+    // Grid columns first to last at x0, x0 + step, ...
+    void addColumns(int first, int last, double x0, double step, bool asText = false);
 };
 
 // The window's results grid ("MSFlexGrid1"), or nullptr.
@@ -43,3 +51,10 @@ QString ReportCell(const QString& text, const QString& prefix);
 // ends the document. A list longer than the page goes on at the body's top on
 // the next page.
 void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const ReportLayout& layout);
+
+// The layout of a report for a text-size step and a left margin (mm).
+using ReportLayoutFor = std::function<ReportLayout(int step, double margin)>;
+// Offers the count of rows in the Print dialog (with a 10 mm margin when
+// asked) and prints the grid with the options chosen; nothing when the
+// player cancels.
+void AskAndPrintGrid(const FlexGrid* grid, int count, bool resetMargin, const ReportLayoutFor& layoutFor);

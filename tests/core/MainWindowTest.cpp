@@ -187,27 +187,6 @@ TEST_F(MainWindowTest, NotesFileRoundTripsByteForByte)
     EXPECT_EQ(readBytes("Notes.txt"), notes);
 }
 
-TEST_F(MainWindowTest, SavedNotesHoldChecklistLinesThenTheNotes)
-{
-    Vantrel& w = start();
-    child<QCheckBox>("Check1_2")->setChecked(true);
-    child<QPlainTextEdit>("Text1")->setPlainText("one\ntwo");
-    closeWindow();
-    EXPECT_EQ(readBytes("Notes.txt"), QByteArray(" 0 ,Analyse lottery draws\r\n"
-                                                 " 0 ,Generate lottery entries\r\n"
-                                                 " 1 ,Fill in payslips\r\n"
-                                                 " 0 ,Buy lottery tickets\r\n"
-                                                 " 0 ,Check results\r\n"
-                                                 " 0 ,Collect winnings!\r\n"
-                                                 " 0 ,\r\n"
-                                                 " 0 ,\r\n"
-                                                 "one\r\ntwo"));
-    Vantrel& again = start();
-    EXPECT_TRUE(child<QCheckBox>("Check1_2")->isChecked());
-    EXPECT_EQ(child<QPlainTextEdit>("Text1")->toPlainText(), "one\ntwo");
-    EXPECT_EQ(again.ChecklistCaption(7), "");
-}
-
 TEST_F(MainWindowTest, ShortOrOddNotesFileLoadsWhatItCan)
 {
     writeFile("Notes.txt", "junk,First\r\n 1 \r\n");

@@ -4,6 +4,7 @@
 #include "platform/DatePicker.h"
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
+#include "printing/PrintFrm.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
@@ -60,8 +61,9 @@ TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
     EXPECT_EQ(w.MatchCounts[12], 1);
     const QString report = w.Text2->toPlainText();
     EXPECT_TRUE(report.startsWith(" 7-match = 0 times\n"));
-    EXPECT_TRUE(report.contains(" 3-match+bonus/pball = 1 times\n 2-match+bonus/pball = 1 times\n"));
-    EXPECT_TRUE(report.contains(" 6-match+bonus/pball = 0 times\n"));
+    EXPECT_TRUE(report.contains("\n 6-match+bonus/pball = 0 times\n 5-match+bonus/pball = 0 times\n"
+                                " 4-match+bonus/pball = 0 times\n 3-match+bonus/pball = 1 times\n"
+                                " 2-match+bonus/pball = 1 times\n"));
     EXPECT_TRUE(report.contains("Entries not checked: 1"));
 
     // A sort moves texts and resets every colour; the next check paints afresh.
@@ -166,14 +168,25 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
     SetClockForTests(std::nullopt);
 }
 
-TEST_F(ShowMyDrawsWTest, SavingAnEmptyListRemovesTheFile)
+TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
 {
-    writeLines(kSavedEntriesFile, {"07 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt"});
+    writeLines(kSavedEntriesFile, {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                                   "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
     ShowMyDrawsW w;
-    w.MSFlexGrid1->setRow(1);
-    click(w, "Command7");
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
-    click(w, "Command13");
-    EXPECT_FALSE(exists(kSavedEntriesFile));
-    EXPECT_FALSE(w.Changed);
+    QString lines;
+    SetModalHook([&](QDialog* dialog) {
+        if (auto* options = qobject_cast<PrintFrm*>(dialog)) {
+            lines = options->Text2->text();
+            options->Command1->click(); // Cancel
+        }
+        return int(QDialog::Rejected);
+    });
+    w.MSFlexGrid1->setRow(2);
+    w.MSFlexGrid1->setCol(5);
+    click(w, "Command5");
+    SetModalHook({});
+    EXPECT_EQ(lines, "2");
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
+    EXPECT_EQ(w.MSFlexGrid1->Col(), 1);
+    EXPECT_EQ(w.Text1->text(), "3");
 }

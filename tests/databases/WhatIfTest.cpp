@@ -1,30 +1,11 @@
 #include "databases/SavedEntries.h"
 #include "databases/WhatIfRule.h"
+#include "BallRows.h"
 #include "support/TestSupport.h"
 
 #include <cstdint>
 
 namespace {
-LotteryDefinition Lottery(int balls, int max, int extra, int bonus)
-{
-    LotteryDefinition d;
-    d.ballsDrawn = balls;
-    d.maxBall = max;
-    d.extraBallMax = extra;
-    d.hasBonusBall = bonus;
-    return d;
-}
-
-BallRow Row(std::initializer_list<int> numbers, int last = 0)
-{
-    BallRow r{};
-    int i = 1;
-    for (int n : numbers)
-        r[i++] = n;
-    r[8] = last;
-    return r;
-}
-
 // Draw rows 1.. as the open lottery holds them; row 0 unused.
 struct DrawTable {
     std::int16_t rows[8][9] = {};
@@ -104,6 +85,7 @@ TEST_F(SavedLinesTest, OnlyLinesOfTheLotteryNamedExactlyAreLoaded)
                                    "05 Mar 05,1,2,3,4,5,,,9,US Powerball,Bob,dbase069.txt",
                                    "05 Mar 05,7,8,9,10,11,12,,,uk lotto,,dbase100.txt",
                                    "05 Mar 05,4,5,6,7,8,9,,,UK Lotto,Ann, Bob,dbase100.txt",
+                                   "05 Mar 05,,5,6,7,8,9,,,UK Lotto,,dbase100.txt", // no first number
                                    "garbage"});
     const auto lines = SavedLinesOf("UK Lotto");
     ASSERT_EQ(lines.size(), 2u);

@@ -52,16 +52,13 @@ TEST_F(WhatIfWindowTest, TypedLinesAreCheckedAgainstEveryDraw)
     type(w, {"3", "10", "15", "40", "70"}); // 70 is above the lottery's highest number
     click(w, "Command2");
     EXPECT_EQ(lastBoxText(), TipText(6));
-    type(w, {"3", "10", "15", "40", "41", "", "", "27"});
-    click(w, "Command2");
-    EXPECT_EQ(boxes().size(), 3u);
     type(w, {"3", "10", "15", "40", "41", "", "", "3"});
     click(w, "Command2");
     type(w, {"3", "10", "15", "40"});
     click(w, "Command2");
     type(w, {"60", "61", "62", "63", "64"});
     click(w, "Command2");
-    EXPECT_EQ(boxes().size(), 3u);
+    EXPECT_EQ(boxes().size(), 2u);
     EXPECT_EQ(g->TextMatrix(2, 4), "40");
     EXPECT_EQ(g->TextMatrix(2, 5), "");
 
@@ -82,7 +79,6 @@ TEST_F(WhatIfWindowTest, TypedLinesAreCheckedAgainstEveryDraw)
                                   " 5 - match = 0 times\n 4 - match = 0 times\n 3 - match = 0 times\n"
                                   " 2 - match = 0 times\n 1 - match = 2 times\n 0 - match = 2 times\n\n"));
     EXPECT_TRUE(report.contains(" 2 - match + powerball = 2 times\n"));
-    EXPECT_FALSE(report.contains("bonus"));
     click(w, "Command3");
     EXPECT_EQ(w.Text2->toPlainText(), report);
     EXPECT_FALSE(Busy);
@@ -111,8 +107,6 @@ TEST_F(WhatIfWindowTest, SavedLinesOfTheChosenLotteryLoadOnRequest)
     const QString report = w.Text2->toPlainText();
     EXPECT_TRUE(report.contains(" 6 - match = 1 times\n"));
     EXPECT_TRUE(report.contains(" 1 - match = 1 times\n"));
-    EXPECT_TRUE(report.contains(" 0 - match + bonus = 0 times\n"));
-    EXPECT_FALSE(report.contains("powerball"));
 
     answer(vbNo);
     w.List1->setCurrentRow(0);

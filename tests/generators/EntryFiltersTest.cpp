@@ -154,20 +154,18 @@ TEST_F(Rules, LongRunsCountStepsInAdjacentColumns)
 TEST_F(Rules, TestsFollowTheirBoxesAndAnEmptyListPasses)
 {
     QDialog window;
-    auto* c1 = new QCheckBox(&window);
-    c1->setObjectName("Check1");
-    auto* c2 = new QCheckBox(&window);
-    c2->setObjectName("Check2");
-    auto* c3 = new QCheckBox(&window);
-    c3->setObjectName("Check3");
+    QCheckBox* box[3];
+    for (int i = 0; i < 3; ++i) {
+        box[i] = new QCheckBox(&window);
+        box[i]->setObjectName(QString("Check%1").arg(i + 1));
+    }
     SetDraws({{1, 2, 3, 4, 5, 6}});
     SetList({{2, 4, 6, 8, 10, 12}, {1, 2, 3, 4, 5, 6}});
     EXPECT_TRUE(OddEvenOK(&window));
     EXPECT_TRUE(HighLowOK(&window));
     EXPECT_TRUE(HistoryOK(&window));
-    c1->setChecked(true);
-    c2->setChecked(true);
-    c3->setChecked(true);
+    for (QCheckBox* b : box)
+        b->setChecked(true);
     EXPECT_FALSE(OddEvenOK(&window));
     EXPECT_FALSE(HighLowOK(&window));
     EXPECT_FALSE(HistoryOK(&window));
@@ -273,7 +271,12 @@ TEST_F(Rules, HistoryIndexFollowsChangedDraws)
     EXPECT_FALSE(HistoryLineFails(line, 6, 1));
     Draws[2][1] = 7, Draws[2][2] = 8, Draws[2][3] = 9, Draws[2][4] = 10, Draws[2][5] = 11, Draws[2][6] = 12;
     EXPECT_TRUE(HistoryLineFails(line, 6, 1));
-    Draws[1][3] = 0;  // the data now ends... only at row 1's column 1; row 1 stays a draw
+    // A check made for another strength leaves one alive undisturbed.
+    const std::int16_t five[] = {0, 7, 8, 9, 10, 11, 40};
+    const HistoryCheck strength1(6, 1);
+    const HistoryCheck strength2(6, 2);
+    EXPECT_FALSE(strength1.fails(five));
+    EXPECT_TRUE(strength2.fails(five));
     Draws[1][1] = 0;  // now no draws at all
     EXPECT_FALSE(HistoryLineFails(line, 6, 1));
 }

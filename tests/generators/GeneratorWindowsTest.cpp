@@ -9,6 +9,7 @@
 #include "generators/HistoryIndex.h"
 #include "generators/PFullSel.h"
 #include "generators/PLuckyDip.h"
+#include "generators/Tips.h"
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
 #include "platform/Random.h"
@@ -87,17 +88,11 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
     for (int r = 1; r <= 5; ++r) {
         const QStringList cells = gridLine(window.MSFlexGrid1, r);
         EXPECT_EQ(cells[0], QString::number(r));
-        int last = 0;
-        for (int c = 1; c <= 5; ++c) {
-            const int v = cells[c].toInt();
-            EXPECT_GT(v, last);
-            EXPECT_LE(v, 59);
-            last = v;
-        }
-        EXPECT_EQ(cells[6], "");
-        EXPECT_EQ(cells[7], "");
-        EXPECT_GE(cells[8].toInt(), 1);
-        EXPECT_LE(cells[8].toInt(), 39);
+        for (int c = 1, last = 0; c <= 5; last = cells[c++].toInt())  // ascending: no number twice
+            EXPECT_LT(last, cells[c].toInt());
+        EXPECT_LE(cells[5].toInt(), 59);
+        EXPECT_EQ(cells.mid(6, 2), QStringList(2, QString()));
+        EXPECT_TRUE(cells[8].toInt() >= 1 && cells[8].toInt() <= 39) << cells[8].toStdString();
         EXPECT_EQ(window.MSFlexGrid1->cellForeColor(r, 8), QColor(160, 0, 0));
     }
     EXPECT_FALSE(Busy);
@@ -219,7 +214,7 @@ TEST_F(Generators, RetryLoopStopsAfterTenSecondsWithTheSuffix)
     PLuckyDip window;
     window.Check3->setChecked(true);
     QTest::mouseClick(window.Command2, Qt::LeftButton);
-    // Readings at 1.5 (start), then 3, 4.5, ... 12 after each try: 7 tries.
+    // Each reading is 1.5 s after the one before: the 7th try ends past 10 s.
     EXPECT_EQ(window.Label5->text(), "Tries: 7   Time: 10.500 sec (Some lines do not comply with conditions)");
     EXPECT_FALSE(Busy);
 
@@ -234,40 +229,7 @@ TEST_F(Generators, RetryLoopStopsAfterTenSecondsWithTheSuffix)
     EXPECT_EQ(TriesText(12345678, 61.25, 3), "Tries: 12,345,678   Time: 61.250 sec");
 }
 
-TEST_F(Generators, CommandsDoNothingWhileBusy)
-{
-    writeLotto();
-    PLuckyDip window;
-    const QStringList before = gridLine(window.MSFlexGrid1, 1);
-    Busy = true;
-    QTest::mouseClick(window.Command2, Qt::LeftButton);
-    QTest::mouseClick(window.findChild<QPushButton*>("Command13"), Qt::LeftButton);
-    QTest::mouseClick(window.Command7, Qt::LeftButton);
-    Busy = false;
-    EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), before);
-    EXPECT_FALSE(exists(kSavedEntriesFile));
-    // Print asks for the print media, but not while busy.
-    int printDialogs = 0;
-    SetModalHook([&](QDialog*) { ++printDialogs; return int(QDialog::Rejected); });
-    Busy = true;
-    QTest::mouseClick(window.Command6, Qt::LeftButton);
-    Busy = false;
-    EXPECT_EQ(printDialogs, 0);
-    QTest::mouseClick(window.Command6, Qt::LeftButton);
-    EXPECT_EQ(printDialogs, 1);
-    SetModalHook({});
-    // The "?" beside the lines shows the odd/even tip; it is not held by Busy.
-    QTest::mouseClick(window.Command3, Qt::LeftButton);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Did you know...");
-    EXPECT_TRUE(boxes()[0].text.startsWith(" It is rare for a lottery draw to have     \r\n"));
-    EXPECT_EQ(window.findChild<QPushButton*>("Command13")->toolTip(), "");
-    PFullSel full;
-    EXPECT_EQ(full.findChild<QPushButton*>("Command9")->toolTip(), " Delete bad entries ");
-    EXPECT_EQ(full.findChild<QPushButton*>("Command9")->text(), "Previous draws");
-}
-
-TEST_F(Generators, FilterButtonsDeleteFailingLinesWhateverTheBoxes)
+TEST_F(Generators, CommandsDoNothingWhileBusyAndFiltersActWhateverTheBoxes)
 {
     writeLotto();
     PLuckyDip window;
@@ -278,10 +240,35 @@ TEST_F(Generators, FilterButtonsDeleteFailingLinesWhateverTheBoxes)
             Entries[r + 1][c] = lines[r][c];
     EndEntries(3);
     ShowEntries(&window);
-    QTest::mouseClick(window.findChild<QPushButton*>("Command13"), Qt::LeftButton);
+    auto* oddEven = window.findChild<QPushButton*>("Command13");
+    Busy = true;
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QTest::mouseClick(oddEven, Qt::LeftButton);
+    QTest::mouseClick(window.Command7, Qt::LeftButton);
+    Busy = false;
+    EXPECT_EQ(shownLines(window.MSFlexGrid1), 3);
+    EXPECT_FALSE(exists(kSavedEntriesFile));
+    // The odd/even button deletes the all-even and all-odd lines, box unticked.
+    QTest::mouseClick(oddEven, Qt::LeftButton);
     EXPECT_EQ(shownLines(window.MSFlexGrid1), 1);
     EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), (QStringList{"1", "1", "2", "3", "30", "31", "40", "", ""}));
     EXPECT_EQ(gridLine(window.MSFlexGrid1, 2), QStringList(9, QString()));
+
+    // Print asks for the print media, but not while busy.
+    int printDialogs = 0;
+    SetModalHook([&](QDialog*) { ++printDialogs; return int(QDialog::Rejected); });
+    Busy = true;
+    QTest::mouseClick(window.Command6, Qt::LeftButton);
+    Busy = false;
+    EXPECT_EQ(printDialogs, 0);
+    QTest::mouseClick(window.Command6, Qt::LeftButton);
+    EXPECT_EQ(printDialogs, 1);
+    SetModalHook({});
+    // The "?" beside the filters shows the odd/even tip.
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Did you know...");
+    EXPECT_TRUE(boxes()[0].text.startsWith(" It is rare for a lottery draw to have     \r\n"));
 }
 
 TEST_F(Generators, GridGrowsToHoldEveryLineAndAnEmptyRow)
@@ -375,20 +362,19 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
     EXPECT_FALSE(asked);
 }
 
-TEST_F(Generators, WindowsWearThePlaySkinColours)
+// The bad-input tip every window shows, to the letter; numbers out of range
+// show nothing.
+TEST_F(Generators, TipsShowTheirExactTextsAndOnlyOneToSix)
 {
-    writeLotto();
-    Settings[10] = "2";
-    Settings[1] = "&HFF";      // red
-    Settings[2] = "&HFF00";    // green
-    Settings[3] = "&H800000";  // dark blue
-    Settings[4] = "&H80";      // dark red
-    Settings[5] = "&HC0FFFF";  // light yellow
-    PLuckyDip window;
-    auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->palette().color(QPalette::WindowText); };
-    EXPECT_EQ(text("Label7"), QColor(255, 0, 0));
-    EXPECT_EQ(text("Label2"), QColor(0, 255, 0));
-    EXPECT_EQ(text("Label1"), QColor(0, 0, 128));
-    EXPECT_EQ(text("Label5"), QColor(128, 0, 0));
-    EXPECT_EQ(SkinBackground(&window), QColor(255, 255, 192));
+    ShowTip(0);
+    ShowTip(7);
+    EXPECT_TRUE(boxes().empty());
+    ShowTip(6);
+    ShowTip(4);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[0].text, " There was a problem with the input.  \r\n Please check it and try again.  \r\n");
+    EXPECT_EQ(boxes()[0].title, "Error");
+    EXPECT_EQ(boxes()[0].style, vbOKOnly | vbInformation);
+    EXPECT_TRUE(boxes()[1].text.startsWith("      \r\n This method"));
+    EXPECT_EQ(boxes()[1].title, "Feeling lucky?");
 }

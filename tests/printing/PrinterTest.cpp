@@ -1,26 +1,7 @@
 #include "PrintFixture.h"
 
-#include <QDir>
-#include <QFontDatabase>
-#include <QFontInfo>
-
 namespace {
 constexpr double kTol = 0.6; // mm
-}
-
-TEST_F(PrintTest, PdfPrinterIsAlwaysListedLastAndChosenByPosition)
-{
-    PrinterDevice& p = Printer();
-    EXPECT_EQ(p.Printers().last(), kPdfPrinterName);
-    p.SetTestPrinters({"Office", "Office", "Label"});
-    EXPECT_EQ(p.Printers(), (QStringList{"Office", "Office", "Label", kPdfPrinterName}));
-    EXPECT_EQ(p.CurrentIndex(), 0);
-    EXPECT_TRUE(p.SelectPrinter(1));
-    EXPECT_EQ(p.CurrentIndex(), 1);
-    EXPECT_EQ(p.DeviceName(), "Office");
-    EXPECT_FALSE(p.SelectPrinter(4));
-    EXPECT_FALSE(p.SelectPrinter(-1));
-    EXPECT_EQ(p.CurrentIndex(), 1);
 }
 
 TEST_F(PrintTest, TextStandsWhereThePenIsWithYAtTheTopOfTheLine)
@@ -114,14 +95,4 @@ TEST_F(PrintTest, ADocumentThatCannotStartSaysSoOnceAndTheNextOneWorks)
     EXPECT_TRUE(Printer().EndDoc());
     EXPECT_EQ(FindWord(words(), "three").page, 1);
     EXPECT_EQ(boxes().size(), 1u);
-}
-
-TEST(FontSubstitutes, MissingFontsFallBackToLookAlikes)
-{
-    InstallFontSubstitutes();
-    const QStringList families = QFontDatabase::families();
-    const QString arial = QFontInfo(QFont("Arial")).family();
-    EXPECT_TRUE(arial == "Arial" || arial == "Liberation Sans" || arial == "Arimo") << arial.toStdString();
-    if (!families.contains("Comic Sans MS") && families.contains("Comic Neue"))
-        EXPECT_EQ(QFontInfo(QFont("Comic Sans MS")).family().toStdString(), "Comic Neue");
 }
