@@ -1,19 +1,19 @@
 #include "databases/CreateDbase.h"
 
-#include "platform/Shell.h"
 #include "core/Skinning.h"
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEntry.h"
+#include "platform/Controls.h"
+#include "platform/DatePicker.h"
 #include "platform/Dates.h"
 #include "platform/Folder.h"
 #include "platform/MsgBox.h"
+#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
 #include <QApplication>
-#include "platform/DatePicker.h"
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 std::array<std::array<QString, 7>, kTemplateRows> LotteryTemplates;
 
@@ -72,7 +73,7 @@ QScrollBar* scrollBar(QWidget* parent, const QString& name, int low, int high, i
     bar->setObjectName(name);
     bar->setRange(low, high);
     bar->setValue(value);
-    bar->setMinimumWidth(120);
+    bar->setMinimumWidth(160);
     return bar;
 }
 
@@ -88,46 +89,24 @@ int clampedValue(const QString& field, const QScrollBar* bar)
 }
 } // namespace
 
-QLabel* CreateDbase::label(const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, this);
-    l->setObjectName(name);
-    return l;
-}
-
 CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
 {
-    setObjectName("CreateDbase");
-    setWindowTitle("Create Lottery Database");
+    QLabel* label17 = StartWindow(this, "CreateDbase", "Create Lottery Database", "Label17", "Create lottery database");
+    QLabel* label16 = BodyText(this, "Label16",
+                               "Create a database to store lottery draw results, then you can analyse the data "
+                               "for trends. You must enter one draw result to start off the database.");
 
-    QLabel* label17 = label("Label17", "Create lottery database");
-    QFont titleFont = label17->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-    label17->setFont(titleFont);
-    QLabel* label16 = label("Label16", "Create a database to store lottery draw results, then you can analyse the data "
-                                       "for trends. You must enter one draw result to start off the database.");
-    label16->setWordWrap(true);
-    QLabel* label18 = label("Label18", "Pick a template or use the controls to define the type of lottery...");
-    QLabel* label13 = label("Label13", "Enter a lottery draw result to start off the database...");
-
-    List1 = new QListWidget(this);
-    List1->setObjectName("List1");
+    List1 = LotteryList(this);
     List1->setToolTip(" Pick a ready made template or make your own loottery ");
-    List2 = new QListWidget(this);
-    List2->setObjectName("List2");
+    List2 = LotteryList(this, "List2");
     List2->setToolTip(" Lottery databases already created ");
     List2->setSelectionMode(QAbstractItemView::NoSelection);
 
-    Text3 = new QLineEdit(this);
-    Text3->setObjectName("Text3");
+    Text3 = NamedLineEdit(this, "Text3");
     Text3->setToolTip(" The name appears in the lottery database list ");
-    Text2 = new QLineEdit("http://", this);
-    Text2->setObjectName("Text2");
+    Text2 = NamedLineEdit(this, "Text2", "http://");
     Text2->setToolTip(" Enter the website address ");
-    Command2 = new QPushButton("Go", this);
-    Command2->setObjectName("Command2");
-    Command2->setToolTip(" Start Internet Explorer and go to site ");
+    Command2 = NamedButton(this, "Command2", "Go", " Start Internet Explorer and go to site ");
 
     Option1[0] = new QRadioButton("Standard lottery - pick x from y", this);
     Option1[0]->setObjectName("Option1_0");
@@ -140,108 +119,83 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     HScroll1 = scrollBar(this, "HScroll1", 4, 7, 6);
     HScroll2 = scrollBar(this, "HScroll2", 10, 60, 49);
     HScroll3 = scrollBar(this, "HScroll3", 2, 60, 14);
-    Label2 = label("Label2", "6");
-    Label6 = label("Label6", "49");
-    Label8 = label("Label8", "14");
-    Label11 = label("Label11", "Pick 1 from:");
-    Label7 = label("Label7", "Enter draw result:");
-    Label12 = label("Label12", "Bonus?");
+    Label2 = NamedLabel(this, "Label2", "6");
+    Label6 = NamedLabel(this, "Label6", "49");
+    Label8 = NamedLabel(this, "Label8", "14");
+    Label11 = NamedLabel(this, "Label11", "Pick 1 from:");
+    Label7 = NamedLabel(this, "Label7", "Enter draw result:");
+    Label12 = NamedLabel(this, "Label12", "Bonus?");
     HScroll3->setEnabled(false);
     Label8->setEnabled(false);
     Label11->setEnabled(false);
 
-    DTPicker1 = new DatePicker(this);
-    DTPicker1->setObjectName("DTPicker1");
-    DTPicker1->setToolTip(" Essential information! ");
-    for (int k = 0; k < 8; ++k) {
-        Text1[k] = new QLineEdit(this);
-        Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
-        Text1[k]->setFixedWidth(Text1[k]->fontMetrics().horizontalAdvance("0000") + 12);
-        Text1[k]->setAlignment(Qt::AlignCenter);
-        AcceptDigitsOnly(Text1[k]);
-        QSizePolicy p = Text1[k]->sizePolicy();
-        p.setRetainSizeWhenHidden(true);
-        Text1[k]->setSizePolicy(p);
-    }
+    DTPicker1 = DrawDatePicker(this);
+    for (int k = 0; k < 8; ++k)
+        Text1[k] = NumberBox(this, k);
     Text1[7]->setToolTip(" Powerball or bonus (leave blank if none) ");
+    for (int k = HScroll1->value(); k < 7; ++k)
+        Text1[k]->setVisible(false); // a box for each number of the count
 
-    Command1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), "Save", this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip(" Save ");
-    CancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
-    CancelButton->setObjectName("CancelButton");
-    CancelButton->setToolTip(" Cancel ");
+    Command1 = PictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save ");
+    CancelButton = PictureButton(this, "CancelButton", QStyle::SP_DialogCancelButton, "Cancel", " Cancel ");
 
     // Left: templates and existing databases; right: the lottery's definition
     // and its first draw.
     auto* lists = new QVBoxLayout;
-    lists->addWidget(label("Label3", "Lottery templates:"));
+    lists->addWidget(NamedLabel(this, "Label3", "Lottery templates:"));
     lists->addWidget(List1, 2);
-    lists->addWidget(label("Label15", "Existing lottery databases:"));
+    lists->addWidget(NamedLabel(this, "Label15", "Existing lottery databases:"));
     lists->addWidget(List2, 1);
 
     auto* definition = new QGridLayout;
-    definition->addWidget(label("Label1", "Lottery name:"), 0, 0);
+    definition->setColumnStretch(1, 1);
+    definition->addWidget(NamedLabel(this, "Label1", "Lottery name:"), 0, 0);
     definition->addWidget(Text3, 0, 1, 1, 3);
-    definition->addWidget(label("Label4", "Web site:"), 1, 0);
+    definition->addWidget(NamedLabel(this, "Label4", "Web site:"), 1, 0);
     definition->addWidget(Text2, 1, 1, 1, 2);
     definition->addWidget(Command2, 1, 3);
     definition->addWidget(Option1[0], 2, 0, 1, 4);
     definition->addWidget(Option1[1], 3, 0, 1, 4);
-    definition->addWidget(label("Label9", "Pick:"), 4, 0);
+    definition->addWidget(NamedLabel(this, "Label9", "Pick:"), 4, 0);
     definition->addWidget(HScroll1, 4, 1);
     definition->addWidget(Label2, 4, 2);
-    definition->addWidget(label("Label10", "From:"), 5, 0);
+    definition->addWidget(NamedLabel(this, "Label10", "From:"), 5, 0);
     definition->addWidget(HScroll2, 5, 1);
     definition->addWidget(Label6, 5, 2);
     definition->addWidget(Label11, 6, 0);
     definition->addWidget(HScroll3, 6, 1);
     definition->addWidget(Label8, 6, 2);
 
-    auto* boxes = new QHBoxLayout;
-    for (int k = 0; k < 7; ++k)
-        boxes->addWidget(Text1[k]);
-    boxes->addSpacing(12);
-    auto* eighth = new QVBoxLayout;
-    eighth->addWidget(Label12);
-    eighth->addWidget(Text1[7]);
-    boxes->addLayout(eighth);
-    boxes->addStretch();
-
-    auto* draw = new QGridLayout;
-    draw->addWidget(label13, 0, 0, 1, 2);
-    draw->addWidget(label("Label5", "Select draw date:"), 1, 0);
-    draw->addWidget(DTPicker1, 1, 1);
-    draw->addWidget(Label7, 2, 0, 1, 2);
-    draw->addLayout(boxes, 3, 0, 1, 2);
+    auto* date = new QHBoxLayout;
+    date->addWidget(NamedLabel(this, "Label5", "Select draw date:"));
+    date->addWidget(DTPicker1);
+    date->addStretch();
 
     auto* right = new QVBoxLayout;
-    right->addWidget(label18);
+    right->addWidget(NamedLabel(this, "Label18", "Pick a template or use the controls to define the type of lottery..."));
     right->addLayout(definition);
-    right->addSpacing(8);
-    right->addLayout(draw);
+    right->addSpacing(12);
+    right->addWidget(NamedLabel(this, "Label13", "Enter a lottery draw result to start off the database..."));
+    right->addLayout(date);
+    right->addWidget(Label7);
+    right->addLayout(NumberBoxRow({Text1.begin(), Text1.end()}, Label12));
     right->addStretch();
 
     auto* middle = new QHBoxLayout;
     middle->addLayout(lists, 1);
+    middle->addSpacing(8);
     middle->addLayout(right, 2);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(CancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label17);
     layout->addWidget(label16);
     layout->addLayout(middle);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({Command1, CancelButton}));
 
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
+    // A template is chosen by a click or the keys; the list taking the focus
+    // only marks its first row, which chooses nothing.
+    connect(List1, &QListWidget::itemClicked, this, &CreateDbase::List1_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &CreateDbase::List1_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &CreateDbase::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &CreateDbase::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &CreateDbase::HScroll3_Change);
@@ -276,6 +230,10 @@ void CreateDbase::Form_Load()
             break;
         List1->addItem(row[0]);
     }
+    // Wide enough for the longest template name.
+    const int names = List1->sizeHintForColumn(0) + List1->verticalScrollBar()->sizeHint().width() +
+                      2 * List1->frameWidth() + 4;
+    List1->setMinimumWidth(std::max(List1->minimumWidth(), names));
 
     for (const QString& file : ListFiles(QStringLiteral("dbase*.txt"))) {
         const auto header = ReadDatabaseHeader(file);
@@ -285,7 +243,8 @@ void CreateDbase::Form_Load()
 
 void CreateDbase::List1_Click()
 {
-    const int i = List1->currentRow();
+    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+    const int i = chosen.isEmpty() ? -1 : List1->row(chosen.first());
     if (i < 0 || i >= kTemplateRows)
         return;
     const auto& row = LotteryTemplates[i];
@@ -354,8 +313,7 @@ void CreateDbase::Command1_Click()
     lottery.powerball = Option1[1]->isChecked();
     lottery.extraMax = HScroll3->value();
     lottery.date = DTPicker1->Value();
-    for (QLineEdit* box : Text1)
-        lottery.numbers << box->text();
+    lottery.numbers = BoxTexts({Text1.begin(), Text1.end()});
 
     const auto lines = NewDatabaseLines(lottery);
     if (!lines) {
@@ -363,10 +321,8 @@ void CreateDbase::Command1_Click()
         return;
     }
     const QString file = NextDatabaseFileName();
-    if (!WriteLines(file, *lines)) {
-        MsgBox("The lottery database could not be written.    ", vbOKOnly + vbExclamation, "Error!");
+    if (!RewriteDone(WriteLines(file, *lines) ? RewriteResult::Done : RewriteResult::CannotWrite))
         return;
-    }
     createdFile_ = file;
     accept();
 }

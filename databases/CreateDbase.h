@@ -86,7 +86,6 @@ public:
     void CancelButton_Click();
 
 private:
-    QLabel* label(const QString& name, const QString& text);
     void showCount();
     QString createdFile_;
 };

@@ -31,7 +31,4 @@ public:
     void Command1_Click();
     void Command2_Click();
     void CancelButton_Click();
-
-private:
-    QLabel* label(const QString& name, const QString& text);
 };

@@ -1,11 +1,64 @@
 #include "databases/DrawEntry.h"
 
 #include "core/OpenLottery.h"
+#include "generators/Tips.h"
+#include "platform/Controls.h"
+#include "platform/MsgBox.h"
 #include "platform/TextFile.h"
 
+#include "platform/DatePicker.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+
+QLabel* StartWindow(QDialog* window, const QString& name, const QString& caption, const QString& titleName,
+                    const QString& title)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    QLabel* label = NamedLabel(window, titleName, title);
+    MakeTitle(label);
+    return label;
+}
+
+QLabel* BodyText(QWidget* parent, const QString& name, const QString& text)
+{
+    QLabel* label = NamedLabel(parent, name, text);
+    label->setWordWrap(true);
+    return label;
+}
+
+QListWidget* LotteryList(QWidget* parent, const QString& name)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 30);
+    return list;
+}
+
+DatePicker* DrawDatePicker(QWidget* parent)
+{
+    auto* picker = new DatePicker(parent);
+    picker->setObjectName("DTPicker1");
+    picker->setToolTip(" Essential information! ");
+    return picker;
+}
+
+QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
+}
 
 DrawShape OpenLotteryShape()
 {
@@ -61,10 +114,55 @@ std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const Draw
     return fields;
 }
 
-void AcceptDigitsOnly(QLineEdit* box)
+QLineEdit* NumberBox(QWidget* parent, int index)
 {
+    QLineEdit* box = NamedLineEdit(parent, QStringLiteral("Text1_%1").arg(index));
     box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
     box->setMaxLength(3);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance("0000") + 12);
+    QSizePolicy policy = box->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    box->setSizePolicy(policy);
+    return box;
+}
+
+QGridLayout* NumberBoxRow(const QList<QLineEdit*>& boxes, QLabel* eighthCaption)
+{
+    auto* row = new QGridLayout;
+    for (int k = 0; k < 7 && k < boxes.size(); ++k)
+        row->addWidget(boxes[k], 1, k);
+    row->setColumnMinimumWidth(7, 12);
+    row->addWidget(eighthCaption, 0, 8, Qt::AlignCenter);
+    row->addWidget(boxes.value(7), 1, 8);
+    row->setColumnStretch(9, 1);
+    return row;
+}
+
+QPushButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
+                           const QString& caption, const QString& tip)
+{
+    QPushButton* button = NamedButton(parent, name, caption, tip);
+    button->setIcon(parent->style()->standardIcon(picture));
+    return button;
+}
+
+QStringList BoxTexts(const QList<QLineEdit*>& boxes)
+{
+    QStringList texts;
+    for (const QLineEdit* box : boxes)
+        texts << box->text();
+    return texts;
+}
+
+std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*>& boxes)
+{
+    const auto fields = CheckDrawNumbers(BoxTexts(boxes), OpenLotteryShape());
+    if (!fields) {
+        ShowTip(6);
+        return std::nullopt;
+    }
+    return FormatDrawLine(date, *fields);
 }
 
 bool CopyToScratch(const QString& database)
@@ -73,15 +171,18 @@ bool CopyToScratch(const QString& database)
     return text && WriteTextFile(kScratchFile, *text);
 }
 
-QString RewriteFailureText(RewriteResult result)
+bool RewriteDone(RewriteResult result)
 {
+    QString text;
     switch (result) {
-    case RewriteResult::Done: return {};
+    case RewriteResult::Done: return true;
     case RewriteResult::BadDate:
-        return QStringLiteral("A draw date in this lottery database cannot be read,    \r\n"
+        text = QStringLiteral("A draw date in this lottery database cannot be read,    \r\n"
                               "so the draw was not saved. Please correct the file.    ");
-    case RewriteResult::CannotRead: return QStringLiteral("The lottery database could not be read.    ");
-    case RewriteResult::CannotWrite: return QStringLiteral("The lottery database could not be written.    ");
+        break;
+    case RewriteResult::CannotRead: text = QStringLiteral("The lottery database could not be read.    "); break;
+    case RewriteResult::CannotWrite: text = QStringLiteral("The lottery database could not be written.    "); break;
     }
-    return {};
+    MsgBox(text, vbOKOnly + vbExclamation, "Error!");
+    return false;
 }

@@ -1,14 +1,49 @@
 #pragma once
-// A draw typed into a database window: checking its numbers before they are
-// written, and the scratch copy the rewrites start from.
+// What the database windows share: the making of their titles, lists, date
+// picker, buttons and number boxes; the checking of a typed draw before it is
+// written; the scratch copy the rewrites start from and their failure message.
 
 #include "databases/DrawDatabase.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 #include <optional>
 
+class DatePicker;
+class QDialog;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+// Names a database window, gives it its caption and makes its title label.
+QLabel* StartWindow(QDialog* window, const QString& name, const QString& caption, const QString& titleName,
+                    const QString& title);
+// A label of explanatory text that wraps.
+QLabel* BodyText(QWidget* parent, const QString& name, const QString& text);
+// A list of lottery names "List1" (or the name given), wide enough for long names.
+QListWidget* LotteryList(QWidget* parent, const QString& name = QStringLiteral("List1"));
+// The draw date picker "DTPicker1", with its tip.
+DatePicker* DrawDatePicker(QWidget* parent);
+// The buttons in a row at the right.
+QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons);
+// A button with a standard picture beside its caption.
+QPushButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
+                           const QString& caption, const QString& tip);
+// A number box "Text1_<index>": centred, digits only (typed or pasted), as
+// wide as four digits, and keeping its place in the layout while hidden.
+QLineEdit* NumberBox(QWidget* parent, int index);
+// The boxes c1 to c7 in a row, then the eighth set apart under its caption.
+QGridLayout* NumberBoxRow(const QList<QLineEdit*>& boxes, QLabel* eighthCaption);
+// The texts of the boxes, in order.
+QStringList BoxTexts(const QList<QLineEdit*>& boxes);
 
 // What a draw of one lottery may hold.
 struct DrawShape {
@@ -30,12 +65,21 @@ DrawShape OpenLotteryShape();
 // is wrong.
 std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const DrawShape& shape);
 
-// Lets a number box take digits only, typed or pasted.
-void AcceptDigitsOnly(QLineEdit* box);
+// The draw line for the date and the boxes c1 to c8, checked against the open
+// lottery. A wrong number shows the input tip, and there is no line.
+std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*>& boxes);
 
 // Copies a database file to the scratch file "temp.txt" (replacing it). False
 // when the database cannot be read or the copy cannot be written.
 bool CopyToScratch(const QString& database);
 
-// The message for a rewrite that did not happen; empty when it did.
-QString RewriteFailureText(RewriteResult result);
+// True when the rewrite was done; otherwise says why in a message box.
+bool RewriteDone(RewriteResult result);
+
+// The hourglass pointer for as long as it lives.
+struct Hourglass {
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};

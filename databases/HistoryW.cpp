@@ -2,17 +2,17 @@
 
 #include "core/OpenLottery.h"
 #include "core/Skinning.h"
-#include "platform/Shell.h"
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEntry.h"
-#include "generators/Tips.h"
+#include "platform/Controls.h"
 #include "platform/DatePicker.h"
 #include "platform/Dates.h"
 #include "platform/FlexGrid.h"
 #include "platform/MsgBox.h"
-#include "printing/PrintReports.h"
+#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
+#include "printing/PrintReports.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -22,7 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -31,12 +31,6 @@ namespace {
 constexpr int kGridRows = 3000;
 constexpr int kShownDraws = 2994; // rows 1 to 2994
 constexpr std::uint32_t kDarkRed = 160;
-
-// The hourglass while a handler works.
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
 } // namespace
 
 std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
@@ -61,39 +55,23 @@ std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
     return rows;
 }
 
-QLabel* HistoryW::label(const QString& name, const QString& text)
-{
-    auto* l = new QLabel(text, this);
-    l->setObjectName(name);
-    return l;
-}
-
 HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 {
-    setObjectName("HistoryW");
-    setWindowTitle("Lottery Draws History");
+    QLabel* label2 = StartWindow(this, "HistoryW", "Lottery Draws History", "Label2", "Lottery draw results");
+    QLabel* label4 = BodyText(this, "Label4",
+                              "Select a lottery in the list on the right to view all the draw results. The "
+                              "numbers can be viewed in the order they were drawn or in ascending order.");
 
-    QLabel* label2 = label("Label2", "Lottery draw results");
-    QFont titleFont = label2->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-    label2->setFont(titleFont);
-    QLabel* label4 = label("Label4", "Select a lottery in the list on the right to view all the draw results. The "
-                                     "numbers can be viewed in the order they were drawn or in ascending order.");
-    label4->setWordWrap(true);
-
-    List1 = new QListWidget(this);
-    List1->setObjectName("List1");
-    Label1 = label("Label1", QString());
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName("Text2");
-    Command4 = new QPushButton("Go", this);
-    Command4->setObjectName("Command4");
+    List1 = LotteryList(this);
+    Label1 = NamedLabel(this, "Label1", QString());
+    Text2 = NamedLineEdit(this, "Text2");
+    Command4 = NamedButton(this, "Command4", "Go");
 
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setRows(kGridRows);
     MSFlexGrid1->setCols(10);
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 28);
 
     Option1 = new QRadioButton("Draw order", this);
     Option1->setObjectName("Option1");
@@ -105,37 +83,23 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     Frame1->setObjectName("Frame1");
     DTPicker1 = new DatePicker(Frame1);
     DTPicker1->setObjectName("DTPicker1");
-    for (int n = 1; n <= 8; ++n) {
-        Text1[n] = new QLineEdit(Frame1);
-        Text1[n]->setObjectName(QStringLiteral("Text1_%1").arg(n));
-        Text1[n]->setAlignment(Qt::AlignCenter);
-        AcceptDigitsOnly(Text1[n]);
-        QSizePolicy p = Text1[n]->sizePolicy();
-        p.setRetainSizeWhenHidden(true);
-        Text1[n]->setSizePolicy(p);
-    }
+    for (int n = 1; n <= 8; ++n)
+        Text1[n] = NumberBox(Frame1, n);
     QPalette red = Text1[8]->palette();
     red.setColor(QPalette::Text, ToQColor(kDarkRed));
     Text1[8]->setPalette(red);
-    Command3 = new QPushButton("Update Draw", Frame1);
-    Command3->setObjectName("Command3");
-    Command3->setToolTip(" Update selected draw ");
-    Command2 = new QPushButton("Delete Draw", Frame1);
-    Command2->setObjectName("Command2");
-    Command2->setToolTip(" Delete selected draw ");
+    Command3 = NamedButton(Frame1, "Command3", "Update Draw", " Update selected draw ");
+    Command2 = NamedButton(Frame1, "Command2", "Delete Draw", " Delete selected draw ");
 
-    Command6 = new QPushButton(style()->standardIcon(QStyle::SP_FileIcon), "Print", this);
-    Command6->setObjectName("Command6");
-    Command6->setToolTip(" Print ");
-    Command1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "Close", this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip(" Close ");
+    Command6 = PictureButton(this, "Command6", QStyle::SP_FileIcon, "Print", " Print ");
+    Command1 = PictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close ");
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
 
-    // The editing area: the date, then one box under each number column.
+    // The editing area: one box under each number column, then the date and
+    // the two buttons.
     auto* boxes = new QHBoxLayout;
     boxes->setSpacing(0);
     boxes->setObjectName("boxes");
@@ -163,23 +127,26 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     left->addWidget(Frame1);
 
     auto* web = new QHBoxLayout;
-    web->addWidget(label("Label5", "Web:"));
+    web->addWidget(NamedLabel(this, "Label5", "Web:"));
     web->addWidget(Text2, 1);
     web->addWidget(Command4);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command6);
-    buttons->addWidget(Command1);
     auto* right = new QVBoxLayout;
     right->addWidget(label4);
-    right->addWidget(label("Label3", "Select a lottery:"));
+    right->addSpacing(8);
+    right->addWidget(NamedLabel(this, "Label3", "Select a lottery:"));
     right->addWidget(List1, 1);
     right->addLayout(web);
-    right->addLayout(buttons);
+    right->addSpacing(8);
+    right->addLayout(ButtonRow({Command6, Command1}));
+    auto* rightPanel = new QWidget(this);
+    rightPanel->setLayout(right);
+    right->setContentsMargins(0, 0, 0, 0);
+    rightPanel->setFixedWidth(rightPanel->fontMetrics().horizontalAdvance("0") * 36);
 
     auto* middle = new QHBoxLayout;
     middle->addLayout(left);
-    middle->addLayout(right, 1);
+    middle->addSpacing(8);
+    middle->addWidget(rightPanel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label2);
     layout->addLayout(middle, 1);
@@ -189,6 +156,12 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
             List1_Click();
     });
     connect(MSFlexGrid1, &FlexGrid::Click, this, &HistoryW::MSFlexGrid1_Click);
+    // A row reached with the keyboard is edited as a clicked one, so Update
+    // and Delete always act on the draw the editor shows.
+    connect(MSFlexGrid1, &FlexGrid::RowColChange, this, [this] {
+        if (!settingGrid_ && MSFlexGrid1->Row() != editedRow_)
+            MSFlexGrid1_Click();
+    });
     connect(Option1, &QRadioButton::clicked, this, &HistoryW::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &HistoryW::Option2_Click);
     connect(Command2, &QPushButton::clicked, this, &HistoryW::Command2_Click);
@@ -263,6 +236,7 @@ void HistoryW::List1_Click()
     if (index < 0 || index >= kMaxDatabases)
         return;
     Hourglass hourglass;
+    QScopedValueRollback setting(settingGrid_, true);
     const bool loaded = LoadDatabase(index);
     Text2->setText(LotteryWebsite);
     Label1->setText("  " + LotteryName);
@@ -312,9 +286,11 @@ void HistoryW::List1_Click()
 
 void HistoryW::MSFlexGrid1_Click()
 {
+    QScopedValueRollback setting(settingGrid_, true);
     int r = MSFlexGrid1->Row();
     MSFlexGrid1->setCol(0);
     if (rows_.empty()) {
+        editedRow_ = 0;
         for (int n = 1; n <= 8; ++n)
             Text1[n]->clear();
         return;
@@ -324,6 +300,7 @@ void HistoryW::MSFlexGrid1_Click()
     while (r > 1 && MSFlexGrid1->TextMatrix(r, 0).isEmpty())
         --r;
     MSFlexGrid1->setRow(r);
+    editedRow_ = r;
     const QRect cell = MSFlexGrid1->cellRect(r, 1);
     if (r < MSFlexGrid1->TopRow() || !MSFlexGrid1->viewport()->rect().contains(cell))
         MSFlexGrid1->setTopRow(r);
@@ -372,40 +349,35 @@ void HistoryW::Option1_Click()
 
 void HistoryW::Command2_Click()
 {
-    const int r = MSFlexGrid1->Row();
+    const int r = editedRow_;
     if (rows_.size() < 2) {
         MsgBox("Can't delete last line!    ", vbOKOnly + vbExclamation, "Warning");
         MSFlexGrid1_Click();
         return;
     }
-    if (r < 1 || r > int(rows_.size()))
+    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
         return;
+    bool removed = false;
     {
         Hourglass hourglass;
-        if (!CopyToScratch(DbaseFile) || RemoveDrawLine(kScratchFile, DbaseFile, r) < 0) {
-            MsgBox(RewriteFailureText(RewriteResult::CannotWrite), vbOKOnly + vbExclamation, "Error!");
-            return;
-        }
+        removed = CopyToScratch(DbaseFile) && RemoveDrawLine(kScratchFile, DbaseFile, r) >= 0;
     }
+    if (!RewriteDone(removed ? RewriteResult::Done : RewriteResult::CannotWrite))
+        return;
     QApplication::processEvents();
     List1_Click();
 }
 
 void HistoryW::Command3_Click()
 {
-    const int r = MSFlexGrid1->Row();
-    if (rows_.empty() || r < 1 || r > int(rows_.size()))
+    const int r = editedRow_;
+    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
         return;
-    QStringList texts;
-    for (int n = 1; n <= 8; ++n)
-        texts << Text1[n]->text();
-    const auto fields = CheckDrawNumbers(texts, OpenLotteryShape());
-    if (!fields) {
-        ShowTip(6);
-        return;
-    }
     const QDate date = DTPicker1->Value();
-    const QString line = FormatDrawLine(date, *fields);
+    const auto checked = CheckedDrawLine(date, {Text1.begin() + 1, Text1.end()});
+    if (!checked)
+        return;
+    const QString& line = *checked;
 
     RewriteResult result = RewriteResult::Done;
     {
@@ -425,16 +397,29 @@ void HistoryW::Command3_Click()
             QApplication::processEvents();
         }
     }
-    if (result != RewriteResult::Done) {
-        MsgBox(RewriteFailureText(result), vbOKOnly + vbExclamation, "Error!");
+    if (!RewriteDone(result))
         return;
-    }
     List1_Click();
+}
+
+bool HistoryW::stillShown(int r)
+{
+    const std::vector<HistoryRow> now = ReadHistoryRows(DbaseFile, r);
+    if (int(now.size()) == r && now.back() == rows_[r - 1])
+        return true;
+    MsgBox("The lottery database has been changed by another program.    \r\n"
+           "It is shown again as it is now.    ",
+           vbOKOnly + vbExclamation, "Warning");
+    List1_Click();
+    return false;
 }
 
 void HistoryW::Command6_Click()
 {
-    PrintDrawResults(this);
+    {
+        QScopedValueRollback setting(settingGrid_, true);
+        PrintDrawResults(this);
+    }
     // Printing moves the current cell: the editor returns to the first draw.
     MSFlexGrid1->setRow(1);
     MSFlexGrid1->setCol(1);

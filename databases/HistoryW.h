@@ -23,6 +23,7 @@ class QTimer;
 struct HistoryRow {
     QString date;
     std::array<int, 9> numbers{}; // index 1 to 8
+    bool operator==(const HistoryRow&) const = default;
 };
 
 // The draw lines of a database file (after its three header lines, without the
@@ -70,9 +71,13 @@ public:
     void Timer1_Timer();
 
 private:
-    QLabel* label(const QString& name, const QString& text);
     void layOutColumns();
     void showNumbers(int row, const HistoryRow& draw);
     bool showsEighth() const;
+    // True when draw line r of the file is still the draw shown in grid row r;
+    // otherwise says so and shows the file again.
+    bool stillShown(int r);
     std::vector<HistoryRow> rows_;
+    int editedRow_ = 0;        // the draw the editor shows (grid row), 0 when none
+    bool settingGrid_ = false; // set while the window itself moves the current cell
 };

@@ -7,8 +7,6 @@
 #include "databases/DrawEntry.h"
 #include "databases/OpenDbase.h"
 #include "platform/Shell.h"
-#include "core/Settings.h"
-#include "core/Skinning.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
@@ -140,18 +138,4 @@ TEST(DatabaseWindowCatalog, MenuItemsOpenTheWindows)
     RegisterAllWindows();
     for (const char* item : {"DatabasesCreate", "wUpdateDbase", "wDatabaseView", "FileOpen", "FileDelete"})
         EXPECT_TRUE(HasWindow(item)) << item;
-}
-
-TEST_F(DatabaseDialogsTest, DatabaseWindowsWearTheColourScheme)
-{
-    Settings[10] = "2";
-    Settings[5] = "&HFF";     // red background
-    Settings[1] = "&HFF0000"; // blue titles
-    CreateDbase create;
-    DbaseUpdateW update;
-    HistoryW history;
-    for (QWidget* w : std::initializer_list<QWidget*>{&create, &update, &history})
-        EXPECT_EQ(SkinBackground(w), QColor(255, 0, 0)) << w->objectName().toStdString();
-    EXPECT_EQ(history.findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    ResetSettings();
 }

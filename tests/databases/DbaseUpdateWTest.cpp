@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/DatePicker.h"
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -94,38 +95,41 @@ TEST_F(DbaseUpdateWTest, WrongNumbersShowTheInputTipAndWriteNothing)
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
     const QByteArray before = readBytes("dbase1.txt");
     DbaseUpdateW w;
-    const QList<QStringList> wrong{{"1", "2", "3", "4", "5"},
-                                   {"1", "2", "3", "4", "5", "50"},
-                                   {"1", "2", "3", "4", "5", "1"},
-                                   {"1", "2", "3", "4", "5", "6", "", "50"}};
-    for (const QStringList& numbers : wrong)
-        save(w, QDate(2005, 3, 19), numbers);
-    ASSERT_EQ(boxes_.size(), 4u);
+    save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5"});
+    save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5", "6", "", "50"});
+    ASSERT_EQ(boxes_.size(), 2u);
     EXPECT_TRUE(boxes_[0].text.startsWith(" There was a problem with the input.  "));
     EXPECT_EQ(readBytes("dbase1.txt"), before);
     EXPECT_EQ(w.Text1[7]->text(), "50"); // the boxes keep their text
 }
 
-TEST_F(DbaseUpdateWTest, HeaderOnlyAndUnreadableDates)
+TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
 {
     writeLines("dbase1.txt", DatabaseLines("Empty", "5,39,1,14,0", {}));
     writeLines("dbase2.txt", DatabaseLines("Edited", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,,,9", "someday,1,2,3,4,5,,,9"}));
+    writeLines("dbase3.txt", DatabaseLines("Broken", "5,x", {"12 Mar 05,1,2,3,4,5,,,9"}));
     DbaseUpdateW w;
+    // A header-only file takes the draw after its header.
     EXPECT_EQ(w.Label13->text(), "Last update was\n");
     save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5", "", "", ""});
     EXPECT_EQ(draws("dbase1.txt"), QStringList({"19 Mar 05,1,2,3,4,5,,,"}));
 
+    // A date that cannot be read refuses the draw and leaves the file as it was.
     w.List1->setCurrentRow(1);
     const QByteArray before = readBytes("dbase2.txt");
     save(w, QDate(2005, 1, 1), {"1", "2", "3", "4", "5", "", "", "3"});
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].title, "Error!");
     EXPECT_EQ(readBytes("dbase2.txt"), before);
-}
 
-TEST_F(DbaseUpdateWTest, NoDatabaseOffersNothingToSave)
-{
-    DbaseUpdateW w;
-    EXPECT_EQ(w.List1->count(), 0);
+    // A wrong definition line offers nothing to save, and says so.
+    w.List1->setCurrentRow(2);
     EXPECT_FALSE(w.Command1->isEnabled());
+    EXPECT_FALSE(w.Text1[0]->isVisibleTo(&w));
+    EXPECT_EQ(w.Label13->text(), "This lottery database cannot be read.");
+
+    for (int i = 1; i <= 3; ++i)
+        QFile::remove(path(QStringLiteral("dbase%1.txt").arg(i)));
+    DbaseUpdateW none;
+    EXPECT_FALSE(none.Command1->isEnabled());
 }

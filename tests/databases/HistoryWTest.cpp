@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <QElapsedTimer>
 
 namespace {
 class HistoryWTest : public ProgramFolderTest {
@@ -46,6 +45,7 @@ TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
     writeLines("dbase2.txt", DatabaseLines("Plain", "5,39,1,0,0", {"12 Mar 05,1,2,3,4,5,,,", "05 Mar 05,6,7,8,9,10,11,12,13"}));
+    writeLines("dbase3.txt", DatabaseLines("Thunder", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,0,0,9"}));
     HistoryW w;
     w.show();
     EXPECT_EQ(w.Label1->text(), "  Lotto");
@@ -70,6 +70,9 @@ TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
     EXPECT_EQ(gridRow(w, 2), QStringList({"05 Mar 05", "6", "7", "8", "9", "10", "11", "12", ""}));
     EXPECT_FALSE(w.Text1[8]->isVisible());
     EXPECT_FALSE(w.Text1[6]->isVisible());
+    w.List1->setCurrentRow(2);
+    EXPECT_EQ(gridRow(w, 1), QStringList({"12 Mar 05", "1", "2", "3", "4", "5", "", "", "9"}));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 8), "Pball");
 }
 
 TEST_F(HistoryWTest, AscendingOrderSortsTheMainNumbersOnly)
@@ -107,25 +110,24 @@ TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
     EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
     EXPECT_TRUE(boxes_.empty());
 
+    // A draw reached with the keyboard is the one edited and updated.
+    w.MSFlexGrid1->setFocus();
+    QTest::keyClick(w.MSFlexGrid1, Qt::Key_Down);
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 2);
+    EXPECT_EQ(w.Text1[1]->text(), "8");
+    w.Text1[1]->setText("7");
+    w.Command3_Click();
+    EXPECT_EQ(draws(), QStringList({"05 Mar 05,7,9,10,11,12,13,,0", "05 Mar 05,1,16,17,18,19,20,,21",
+                                    "01 Mar 05,12,3,45,7,30,19,,22"}));
+
     // Wrong numbers are refused with the input tip.
     pick(w, 1);
-    w.Text1[2]->setText("1");
+    w.Text1[2]->setText(w.Text1[1]->text());
     const QByteArray before = readBytes("dbase1.txt");
     w.Command3_Click();
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_TRUE(boxes_[0].text.startsWith(" There was a problem with the input."));
     EXPECT_EQ(readBytes("dbase1.txt"), before);
-}
-
-TEST_F(HistoryWTest, UpdatingTheOnlyDrawReplacesIt)
-{
-    writeLines("dbase1.txt", DatabaseLines("Thunder", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,0,0,9"}));
-    HistoryW w;
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 8), "Pball");
-    w.DTPicker1->setValue(QDate(2005, 3, 19));
-    w.Text1[5]->setText("39");
-    w.Command3_Click();
-    EXPECT_EQ(draws(), QStringList({"19 Mar 05,1,2,3,4,39,,,9"}));
 }
 
 TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
@@ -157,6 +159,12 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
     EXPECT_EQ(boxes_[0].title, "Warning");
     EXPECT_EQ(boxes_[0].style, vbOKOnly + vbExclamation);
     EXPECT_EQ(draws(), QStringList({lotto[0]}));
+
+    // Updating the only draw replaces it.
+    w.DTPicker1->setValue(QDate(2005, 3, 19));
+    w.Text1[6]->setText("49");
+    w.Command3_Click();
+    EXPECT_EQ(draws(), QStringList({"19 Mar 05,12,3,45,7,30,49,,22"}));
 }
 
 TEST_F(HistoryWTest, OddFilesNeverCrash)
@@ -179,6 +187,26 @@ TEST_F(HistoryWTest, OddFilesNeverCrash)
     EXPECT_EQ(draws("dbase2.txt"), QStringList({"05 Mar 05,1,2,3,4,5,6,,0", lotto[2]}));
 }
 
+TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    HistoryW w;
+    pick(w, 2);
+    // Edited in the text editor while the window shows it.
+    const QStringList edited{"19 Mar 05,1,2,3,4,5,6,,7", lotto[0], lotto[1], lotto[2]};
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", edited));
+    w.Command2_Click();
+    EXPECT_EQ(draws(), edited);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].title, "Warning");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "19 Mar 05");
+
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    w.Command3_Click();
+    EXPECT_EQ(draws(), lotto);
+    EXPECT_EQ(boxes_.size(), 2u);
+}
+
 TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
 {
     HistoryW w;
@@ -194,17 +222,11 @@ TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
 TEST_F(HistoryWTest, ShowsAtMostTheDrawsTheTableHolds)
 {
     QStringList many;
-    QDate date(2020, 1, 1);
     for (int i = 0; i < 3000; ++i)
-        many << FormatShortDate(date.addDays(-i)) + ",1,2,3,4,5,6,,7";
+        many << FormatShortDate(QDate(2020, 1, 1).addDays(-i)) + ",1,2,3,4,5,6,,7";
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", many));
-    QElapsedTimer timer;
-    timer.start();
     HistoryW w;
-    w.show();
-    EXPECT_LT(timer.elapsed(), 3000);
     EXPECT_EQ(w.rows().size(), 2994u);
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2994, 0), many[2993].left(9));
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2995, 0), "");
 }
 
