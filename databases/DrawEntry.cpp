@@ -116,11 +116,7 @@ std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const Draw
 
 QLineEdit* NumberBox(QWidget* parent, int index)
 {
-    QLineEdit* box = NamedLineEdit(parent, QStringLiteral("Text1_%1").arg(index));
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
-    box->setMaxLength(3);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance("0000") + 12);
+    QLineEdit* box = NamedDigitsBox(parent, QStringLiteral("Text1_%1").arg(index));
     QSizePolicy policy = box->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     box->setSizePolicy(policy);

@@ -3,6 +3,7 @@
 // picker, buttons and number boxes; the checking of a typed draw before it is
 // written; the scratch copy the rewrites start from and their failure message.
 
+#include "platform/Controls.h"
 #include "databases/DrawDatabase.h"
 
 #include <QApplication>
@@ -76,10 +77,3 @@ bool CopyToScratch(const QString& database);
 // True when the rewrite was done; otherwise says why in a message box.
 bool RewriteDone(RewriteResult result);
 
-// The hourglass pointer for as long as it lives.
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};

@@ -1,6 +1,7 @@
 #include "databases/EntryControls.h"
 
 #include "core/OpenLottery.h"
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/Text.h"
 
@@ -38,15 +39,8 @@ void SetUpEntryGrid(FlexGrid* grid, int rows, const EntryGridWidths& widths)
 std::array<QLineEdit*, 9> MakeNumberBoxes(QWidget* parent)
 {
     std::array<QLineEdit*, 9> boxes{};
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), parent);
-    for (int i = 1; i <= 8; ++i) {
-        auto* box = new QLineEdit(parent);
-        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        box->setValidator(digits); // digits and Backspace only
-        box->setAlignment(Qt::AlignCenter);
-        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-        boxes[i] = box;
-    }
+    for (int i = 1; i <= 8; ++i)
+        boxes[i] = NamedDigitsBox(parent, QStringLiteral("Text1_%1").arg(i), 4);
     return boxes;
 }
 

@@ -32,12 +32,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kLightRed(255, 192, 192);
 
-class Hourglass {
-public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
-
 QFrame* Group(QWidget* parent, const QString& name)
 {
     auto* f = new QFrame(parent);

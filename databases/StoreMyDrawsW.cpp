@@ -147,11 +147,10 @@ void StoreMyDrawsW::List1_Click()
     const int index = List1->currentRow();
     if (index < 0 || index >= kMaxDatabases)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Hourglass wait;
     lotteryRead_ = ReadOpenLotteryHeader(DbaseFiles[index]);
     ShowNumberBoxes(Text1, Label2, lotteryRead_ ? OpenLotteryDefinition() : LotteryDefinition{});
     ChosenRow = 0; // no row chosen until one is clicked or added
-    QApplication::restoreOverrideCursor();
 }
 
 int StoreMyDrawsW::filledRows() const

@@ -1,8 +1,10 @@
 #include "platform/Controls.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text)
 {
@@ -36,3 +38,16 @@ void MakeTitle(QLabel* label, double scale)
     font.setPointSizeF(font.pointSizeF() * scale);
     label->setFont(font);
 }
+
+QLineEdit* NamedDigitsBox(QWidget* parent, const QString& name, int digits)
+{
+    QLineEdit* box = NamedLineEdit(parent, name);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    box->setMaxLength(digits);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(digits + 1, '0')) + 12);
+    return box;
+}
+
+Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+Hourglass::~Hourglass() { QApplication::restoreOverrideCursor(); }

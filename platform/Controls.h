@@ -13,5 +13,17 @@ QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text);
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption,
                          const QString& tip = QString());
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text = QString());
+// A box that takes digits only, typed or pasted, centred and wide enough for
+// the number of digits given.
+QLineEdit* NamedDigitsBox(QWidget* parent, const QString& name, int digits = 3);
 // Makes a label a window's title: bold, larger by the factor given.
 void MakeTitle(QLabel* label, double scale = 1.4);
+
+// The hourglass (wait) pointer for as long as it lives.
+class Hourglass {
+public:
+    Hourglass();
+    ~Hourglass();
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
