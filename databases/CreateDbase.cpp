@@ -136,8 +136,8 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     for (int k = HScroll1->value(); k < 7; ++k)
         Text1[k]->setVisible(false); // a box for each number of the count
 
-    Command1 = PictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save ");
-    CancelButton = PictureButton(this, "CancelButton", QStyle::SP_DialogCancelButton, "Cancel", " Cancel ");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save ");
+    CancelButton = NamedPictureButton(this, "CancelButton", QStyle::SP_DialogCancelButton, "Cancel", " Cancel ");
 
     // Left: templates and existing databases; right: the lottery's definition
     // and its first draw.

@@ -19,8 +19,8 @@ DatabaseChoice::DatabaseChoice(QWidget* parent, const QString& name, const QStri
     Label3 = NamedLabel(this, "Label3", "Select a lottery:");
     List1 = LotteryList(this);
     List1->setMinimumHeight(180);
-    Command2 = PictureButton(this, "Command2", action.picture, action.caption, action.tip);
-    Command1 = PictureButton(this, "Command1", close.picture, close.caption, close.tip);
+    Command2 = NamedPictureButton(this, "Command2", action.picture, action.caption, action.tip);
+    Command1 = NamedPictureButton(this, "Command1", close.picture, close.caption, close.tip);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label3);

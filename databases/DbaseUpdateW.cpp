@@ -32,9 +32,9 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
     Label7 = NamedLabel(this, "Label7", QString());
     Label13 = NamedLabel(this, "Label13", "Last update was 00/00/00");
 
-    Command1 = PictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save lottery draw result ");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save lottery draw result ");
     Command2 = NamedButton(this, "Command2", "Go to website", " Start Intenet Explorer ");
-    CancelButton = PictureButton(this, "CancelButton", QStyle::SP_DialogCloseButton, "Close", " Close ");
+    CancelButton = NamedPictureButton(this, "CancelButton", QStyle::SP_DialogCloseButton, "Close", " Close ");
 
     auto* date = new QHBoxLayout;
     date->addWidget(DTPicker1);

@@ -135,14 +135,6 @@ QGridLayout* NumberBoxRow(const QList<QLineEdit*>& boxes, QLabel* eighthCaption)
     return row;
 }
 
-QPushButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
-                           const QString& caption, const QString& tip)
-{
-    QPushButton* button = NamedButton(parent, name, caption, tip);
-    button->setIcon(parent->style()->standardIcon(picture));
-    return button;
-}
-
 QStringList BoxTexts(const QList<QLineEdit*>& boxes)
 {
     QStringList texts;

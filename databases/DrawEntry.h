@@ -35,9 +35,6 @@ QListWidget* LotteryList(QWidget* parent, const QString& name = QStringLiteral("
 DatePicker* DrawDatePicker(QWidget* parent);
 // The buttons in a row at the right.
 QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons);
-// A button with a standard picture beside its caption.
-QPushButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
-                           const QString& caption, const QString& tip);
 // A number box "Text1_<index>": centred, digits only (typed or pasted), as
 // wide as four digits, and keeping its place in the layout while hidden.
 QLineEdit* NumberBox(QWidget* parent, int index);

@@ -91,8 +91,8 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     Command3 = NamedButton(Frame1, "Command3", "Update Draw", " Update selected draw ");
     Command2 = NamedButton(Frame1, "Command2", "Delete Draw", " Delete selected draw ");
 
-    Command6 = PictureButton(this, "Command6", QStyle::SP_FileIcon, "Print", " Print ");
-    Command1 = PictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close ");
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_FileIcon, "Print", " Print ");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close ");
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

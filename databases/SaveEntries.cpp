@@ -76,11 +76,9 @@ SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
     DTPicker1->setObjectName("DTPicker1");
 
     // Picture buttons, with their word beside the picture.
-    Command7 = NamedButton(this, "Command7", "Save", " Save lottery entries ");
-    Command7->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    Command7 = NamedPictureButton(this, "Command7", QStyle::SP_DialogSaveButton, "Save", " Save lottery entries ");
     Command7->setDefault(true);
-    Command1 = NamedButton(this, "Command1", "Cancel", " Cancel ");
-    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCancelButton, "Cancel", " Cancel ");
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label3, 0, 0, 1, 2);

@@ -72,7 +72,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
 
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 22);
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
 
     Label3 = ColourBox(this, "Label3", kYellow);
     Label4 = NamedLabel(this, "Label4", "Match main draw number:");
@@ -106,12 +106,11 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0-match+bonus/pball = 00000 times") + 40);
     Text2->setMinimumHeight(Text2->fontMetrics().height() * 10);
-    Command13 = NamedButton(this, "Command13", QString(), " Save the lottery entries ");
-    Command13->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    Command5 = NamedButton(this, "Command5", QString(), " Print out lottery entries ");
-    Command5->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Command1 = NamedButton(this, "Command1", QString(), " Close ");
-    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    Command13 = NamedPictureButton(this, "Command13", QStyle::SP_DialogSaveButton, "Save", " Save the lottery entries ",
+                                   "document-save");
+    Command5 = NamedPictureButton(this, "Command5", QStyle::SP_CustomBase, "Print", " Print out lottery entries ",
+                                  "document-print");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close ");
 
     // Layout: title, grid with its colour key, the texts, then the edit,
     // delete, sort and check groups, the report and the window's buttons.
@@ -187,6 +186,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
         {Command13, &ShowMyDrawsW::Command13_Click},
     });
 
+    resize(sizeHint());
     Form_Load();
 }
 

@@ -54,16 +54,12 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
     TextPName->setToolTip(" Enter the player's name or syndicate name ");
     Text1 = MakeNumberBoxes(this);
     Command2 = NamedButton(this, "Command2", "Add", " Add this entry to the grid ");
-    Command4 = NamedButton(this, "Command4", QString(), " Delete current row ");
-    Command4->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    Command5 = NamedButton(this, "Command5", QString(), " Move current row up ");
-    Command5->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    Command6 = NamedButton(this, "Command6", QString(), " Move current row down ");
-    Command6->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    Command3 = NamedButton(this, "Command3", QString(), " Save all lottery entries in the grid ");
-    Command3->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    Command1 = NamedButton(this, "Command1", QString(), " Close the window ");
-    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    Command4 = NamedPictureButton(this, "Command4", QStyle::SP_TrashIcon, QString(), " Delete current row ");
+    Command5 = NamedPictureButton(this, "Command5", QStyle::SP_ArrowUp, QString(), " Move current row up ");
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_ArrowDown, QString(), " Move current row down ");
+    Command3 = NamedPictureButton(this, "Command3", QStyle::SP_DialogSaveButton, "Save",
+                                  " Save all lottery entries in the grid ", "document-save");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close the window ");
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);

@@ -56,16 +56,14 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
-    Command4 = NamedButton(this, "Command4", QString(), " Delete selected lottery entry ");
-    Command4->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    Command4 = NamedPictureButton(this, "Command4", QStyle::SP_TrashIcon, QString(), " Delete selected lottery entry ");
     Label3 = NamedLabel(this, "Label3", "3. Check numbers:");
     Command3 = NamedButton(this, "Command3", "Check", " See if you have won! ");
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName("Text2");
     Text2->setReadOnly(true);
     Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0 - match + powerball = 000000 times") + 40);
-    Command1 = NamedButton(this, "Command1", QString(), " Close the window ");
-    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close the window ");
 
     auto* numbers = new QGridLayout;
     for (int i = 1; i <= 7; ++i)

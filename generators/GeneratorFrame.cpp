@@ -30,18 +30,6 @@ namespace {
 constexpr std::uint32_t kExtraBallColour = 160;  // dark red
 const QString kHelpPage = QStringLiteral("helpplay.html");
 
-// A picture button: the theme's icon, or the standard one, beside its word.
-QPushButton* NewPictureButton(QWidget* parent, const QString& name, const QString& tip, const QString& themeIcon,
-                              QStyle::StandardPixmap fallback, const QString& word)
-{
-    auto* b = NamedButton(parent, name, word, tip);
-    QIcon icon = QIcon::fromTheme(themeIcon);
-    if (icon.isNull() && fallback != QStyle::SP_CustomBase)
-        icon = parent->style()->standardIcon(fallback);
-    b->setIcon(icon);
-    return b;
-}
-
 QCheckBox* NewCheck(QWidget* parent, const QString& name, const QString& text)
 {
     auto* c = new QCheckBox(text, parent);
@@ -80,12 +68,12 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     FilterHighLowButton = NamedButton(this, options.filterButtons[1], "High/low", filterTip);
     FilterLongRunsButton = NamedButton(this, options.filterButtons[2], "Long runs", filterTip);
     FilterHistoryButton = NamedButton(this, options.filterButtons[3], "Previous draws", filterTip);
-    Command2 = NewPictureButton(this, "Command2", "Generate another selection of lottery entries", "view-refresh",
-                                QStyle::SP_BrowserReload, "Generate");
-    Command6 = NewPictureButton(this, "Command6", "Print out the lottery entries", "document-print",
-                                QStyle::SP_CustomBase, "Print");
-    Command7 = NewPictureButton(this, "Command7", options.saveTip, "document-save", QStyle::SP_DialogSaveButton,
-                                "Save");
+    Command2 = NamedPictureButton(this, "Command2", QStyle::SP_BrowserReload, "Generate",
+                                  "Generate another selection of lottery entries", "view-refresh");
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_CustomBase, "Print", "Print out the lottery entries",
+                                  "document-print");
+    Command7 = NamedPictureButton(this, "Command7", QStyle::SP_DialogSaveButton, "Save", options.saveTip,
+                                  "document-save");
     for (const QString& name : options.helpButtons)
         HelpButtons << newHelpButton(name, " Help ");
     Command1 = NamedButton(this, "Command1", " Close ", QString());

@@ -24,6 +24,17 @@ QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& ca
     return button;
 }
 
+QPushButton* NamedPictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
+                                const QString& word, const QString& tip, const QString& themeIcon)
+{
+    QPushButton* button = NamedButton(parent, name, word, tip);
+    QIcon icon = themeIcon.isEmpty() ? QIcon() : QIcon::fromTheme(themeIcon);
+    if (icon.isNull() && picture != QStyle::SP_CustomBase)
+        icon = parent->style()->standardIcon(picture);
+    button->setIcon(icon);
+    return button;
+}
+
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text)
 {
     auto* edit = new QLineEdit(text, parent);

@@ -3,6 +3,7 @@
 // its name as its object name, so shared procedures and tests find it.
 
 #include <QString>
+#include <QStyle>
 
 class QLabel;
 class QLineEdit;
@@ -12,6 +13,11 @@ class QWidget;
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text);
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption,
                          const QString& tip = QString());
+// A picture button: the desktop theme's icon when it has one by that name,
+// else the style's standard picture, with its word beside it (no word for a
+// picture alone).
+QPushButton* NamedPictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
+                                const QString& word, const QString& tip, const QString& themeIcon = QString());
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text = QString());
 // A box that takes digits only, typed or pasted, centred and wide enough for
 // the number of digits given.
