@@ -54,12 +54,16 @@ void ConnectClicks(Window* window, std::initializer_list<std::pair<QPushButton*,
         QObject::connect(button, &QPushButton::clicked, window, [window, handler = handler] { (window->*handler)(); });
 }
 
-// Runs the window's handler when an item of its lottery list is chosen.
+// Runs the window's handler when an item of its lottery list is chosen. The
+// list making its first item current on taking the focus chooses nothing (it
+// selects nothing); a later click on that item selects it and so chooses it.
+// The current row is already the chosen one when the selection reports.
 template <class Window>
 void ConnectListChoice(QListWidget* list, Window* window, void (Window::*handler)())
 {
-    QObject::connect(list, &QListWidget::currentRowChanged, window, [window, handler](int row) {
-        if (row >= 0)
+    QObject::connect(list, &QListWidget::itemSelectionChanged, window, [list, window, handler] {
+        const QListWidgetItem* item = list->currentItem();
+        if (item && item->isSelected())
             (window->*handler)();
     });
 }

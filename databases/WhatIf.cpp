@@ -51,6 +51,10 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     Label1 = NamedLabel(this, "Label1", "2. Enter numbers:");
     Label2 = NamedLabel(this, "Label2", "Pball:");
     Text1 = MakeNumberBoxes(this);
+    // Room for two digits is enough here and keeps the window within a
+    // 1280-pixel screen beside the grid and the report.
+    for (int i = 1; i <= 8; ++i)
+        Text1[i]->setFixedWidth(Text1[i]->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
     Command2 = NamedButton(this, "Command2", "Add", " Add this lottery entry ");
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");

@@ -6,7 +6,9 @@
 #include "platform/FlexGrid.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -112,4 +114,24 @@ TEST_F(WhatIfWindowTest, SavedLinesOfTheChosenLotteryLoadOnRequest)
     w.List1->setCurrentRow(0);
     EXPECT_EQ(g->TextMatrix(1, 0), "");
     EXPECT_EQ(w.Text2->toPlainText(), "");
+}
+
+TEST_F(WhatIfWindowTest, OpeningChoosesNoLotteryAndFitsASmallScreen)
+{
+    writeLines("ReVadirav.txt", {"09-Mar-2005,1,2,3,4,5,,,9,US Powerball,Ann,dbase069.txt"});
+    WhatIf w;
+    w.show();
+    w.List1->setFocus(); // the list takes the focus first when the window opens
+    QApplication::processEvents();
+    EXPECT_TRUE(boxes().empty()); // no question before the player picks a lottery
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "");
+    EXPECT_LE(w.width(), 1240); // within a 1280-pixel screen
+
+    // Clicking the lottery the focus made current still chooses it.
+    answer(vbYes);
+    const QRect first = w.List1->visualItemRect(w.List1->item(0));
+    QTest::mouseClick(w.List1->viewport(), Qt::LeftButton, {}, first.center());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(lastBoxText(), "Load saved draws?    ");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "1");
 }
