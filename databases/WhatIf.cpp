@@ -282,7 +282,9 @@ void WhatIf::Command3_Click()
         return;
     if (Val(MSFlexGrid1->TextMatrix(1, 1)) == 0)
         return; // no line typed or loaded
-    if (List1->currentRow() < 0) {
+    // The list's current row alone is no choice: taking the focus makes its
+    // first item current without loading that lottery.
+    if (!lotteryLoaded_ || List1->selectedItems().isEmpty()) {
         MsgBox("Select a lottery first!    ", vbExclamation, "Error!");
         return;
     }

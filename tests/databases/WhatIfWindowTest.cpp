@@ -126,6 +126,12 @@ TEST_F(WhatIfWindowTest, OpeningChoosesNoLotteryAndFitsASmallScreen)
     EXPECT_TRUE(boxes().empty()); // no question before the player picks a lottery
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "");
     EXPECT_LE(w.width(), 1240); // within a 1280-pixel screen
+    type(w, {"1", "2", "3", "4", "5"});
+    click(w, "Command2");
+    click(w, "Command3");
+    EXPECT_EQ(lastBoxText(), "Select a lottery first!    ");
+    EXPECT_EQ(w.Text2->toPlainText(), "");
+    boxes_.clear();
 
     // Clicking the lottery the focus made current still chooses it.
     answer(vbYes);
