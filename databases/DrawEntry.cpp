@@ -3,6 +3,7 @@
 #include "core/OpenLottery.h"
 #include "generators/Tips.h"
 #include "platform/Controls.h"
+#include "platform/Dates.h"
 #include "platform/MsgBox.h"
 #include "platform/TextFile.h"
 
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+
+#include <algorithm>
 
 QLabel* StartWindow(QDialog* window, const QString& name, const QString& caption, const QString& titleName,
                     const QString& title)
@@ -48,7 +51,25 @@ DatePicker* DrawDatePicker(QWidget* parent)
     auto* picker = new DatePicker(parent);
     picker->setObjectName("DTPicker1");
     picker->setToolTip(" Essential information! ");
+    LimitToStoredDates(picker);
     return picker;
+}
+
+void LimitToStoredDates(DatePicker* picker)
+{
+    // Draw lines keep a two-digit year, read back within a hundred-year
+    // window; a date outside it would be written as another century's.
+    int low = 9999;
+    int high = 0;
+    for (int yy = 0; yy < 100; ++yy) {
+        const auto date = ParseDate(QStringLiteral("01 Jan %1").arg(yy, 2, 10, QLatin1Char('0')));
+        if (!date)
+            continue;
+        low = std::min(low, date->year());
+        high = std::max(high, date->year());
+    }
+    if (low <= high)
+        picker->setDateRange(QDate(low, 1, 1), QDate(high, 12, 31));
 }
 
 QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons)

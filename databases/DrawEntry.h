@@ -33,6 +33,8 @@ QLabel* BodyText(QWidget* parent, const QString& name, const QString& text);
 QListWidget* LotteryList(QWidget* parent, const QString& name = QStringLiteral("List1"));
 // The draw date picker "DTPicker1", with its tip.
 DatePicker* DrawDatePicker(QWidget* parent);
+// Keeps a picker to the dates a draw line's two-digit year can hold.
+void LimitToStoredDates(DatePicker* picker);
 // The buttons in a row at the right.
 QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons);
 // A number box "Text1_<index>": centred, digits only (typed or pasted), as

@@ -83,6 +83,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     Frame1->setObjectName("Frame1");
     DTPicker1 = new DatePicker(Frame1);
     DTPicker1->setObjectName("DTPicker1");
+    LimitToStoredDates(DTPicker1);
     for (int n = 1; n <= 8; ++n)
         Text1[n] = NumberBox(Frame1, n);
     QPalette red = Text1[8]->palette();

@@ -4,6 +4,8 @@
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"
 
+#include <QFileInfo>
+
 OpenDbase::OpenDbase(QWidget* parent)
     : DatabaseChoice(parent, "OpenDbase", "Open lottery database",
                      {QStyle::SP_DialogOpenButton, "Open", " Open database "},
@@ -17,9 +19,15 @@ void OpenDbase::Command2_Click()
     if (i < 0)
         return;
     DbaseFile = DbaseFiles[i];
-    // The editor runs on its own; a file removed meanwhile is reported.
+    // The editor runs on its own; a file removed meanwhile, or a desktop
+    // without a text editor, is reported as what it is.
+    if (!QFileInfo(DbaseFile).isFile()) {
+        MsgBox("The lottery database could not be found.    ", vbOKOnly + vbExclamation, "Error!");
+        return;
+    }
     if (!OpenInTextEditor(DbaseFile)) {
-        MsgBox("The lottery database could not be opened.    ", vbOKOnly + vbExclamation, "Error!");
+        MsgBox("No text editor could be started to open the lottery database.    ", vbOKOnly + vbExclamation,
+               "Error!");
         return;
     }
     close();

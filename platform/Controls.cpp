@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
@@ -39,6 +41,19 @@ QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& te
 {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
+    // A one-line box keeps one line: pasted line breaks become blanks, so
+    // the text never splits a line of the file it is written to.
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& typed) {
+        if (!typed.contains('\n') && !typed.contains('\r'))
+            return;
+        QString flat = typed;
+        flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        flat.replace('\r', ' ');
+        flat.replace('\n', ' ');
+        const int cursor = edit->cursorPosition() - int(typed.size() - flat.size());
+        edit->setText(flat);
+        edit->setCursorPosition(std::max(0, cursor));
+    });
     return edit;
 }
 

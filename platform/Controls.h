@@ -18,6 +18,7 @@ QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& ca
 // picture alone).
 QPushButton* NamedPictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
                                 const QString& word, const QString& tip, const QString& themeIcon = QString());
+// A one-line text box; line breaks pasted into it become blanks.
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text = QString());
 // A box that takes digits only, typed or pasted, centred and wide enough for
 // the number of digits given.

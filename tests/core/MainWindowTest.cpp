@@ -14,7 +14,9 @@
 #include "syndicates/SyndicateFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QDir>
 #include <QGroupBox>
@@ -221,6 +223,22 @@ TEST_F(MainWindowTest, AddFillsTheFirstEmptyItemAndClearEmptiesOne)
     for (int i = 0; i < kChecklistItems; ++i)
         EXPECT_FALSE(w.ChecklistCaption(i).isEmpty()) << i;
     EXPECT_EQ(w.ChecklistCaption(0), "Analyse lottery draws");
+}
+
+TEST_F(MainWindowTest, PastedLineBreaksStayOutOfTheChecklistFile)
+{
+    Vantrel& w = start();
+    auto* text2 = child<QLineEdit>("Text2");
+    text2->clear();
+    QApplication::clipboard()->setText("Buy\r\nmore");
+    text2->paste();
+    w.Command3_Click();
+    EXPECT_EQ(w.ChecklistCaption(6), "Buy more");
+    closeWindow();
+    const auto lines = ReadLines(path("Notes.txt"));
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), kChecklistItems);
+    EXPECT_EQ(lines->at(6), " 0 ,Buy more");
 }
 
 TEST_F(MainWindowTest, DatabasesAreListed)

@@ -5,6 +5,7 @@
 
 #include "platform/DatePicker.h"
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
@@ -211,4 +212,24 @@ TEST(LotteryTemplatesFile, EveryShippedTemplateFitsTheWindow)
         EXPECT_TRUE(extra == 0 || (extra >= 2 && extra <= 60));
         EXPECT_TRUE(site.startsWith("https://"));
     }
+}
+
+TEST_F(CreateDbaseTest, PastedLineBreaksDoNotSplitTheHeaderLines)
+{
+    {
+        CreateDbase w;
+        w.List1->setCurrentRow(0);
+        for (auto [box, pasted] : {std::pair{w.Text3, QStringLiteral("My\r\nLotto")},
+                                   std::pair{w.Text2, QStringLiteral("http://a\n.example")}}) {
+            box->clear();
+            QApplication::clipboard()->setText(pasted);
+            box->paste();
+        }
+        type(w, {"1", "2", "3", "4", "5", "6"});
+        w.DTPicker1->setDate(QDate(2005, 3, 5));
+        w.Command1_Click();
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(lines("dbase1.txt"),
+              QStringList({"My Lotto", "http://a .example", "6,59,1,0,0", "05 Mar 05,1,2,3,4,5,6,,"}));
 }

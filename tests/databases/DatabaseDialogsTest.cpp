@@ -97,6 +97,15 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     v.Command2_Click();
     EXPECT_EQ(catcher.urls.size(), 1);
     ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_TRUE(boxes_[0].text.contains("could not be found"));
+    EXPECT_TRUE(v.isVisible());
+
+    // A desktop without a text editor is not blamed on the file.
+    SetShellHook([](const QUrl&) { return false; });
+    v.List1->setCurrentRow(0);
+    v.Command2_Click();
+    ASSERT_EQ(boxes_.size(), 2u);
+    EXPECT_TRUE(boxes_[1].text.contains("No text editor"));
     EXPECT_TRUE(v.isVisible());
 }
 

@@ -133,3 +133,18 @@ TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
     DbaseUpdateW none;
     EXPECT_FALSE(none.Command1->isEnabled());
 }
+
+TEST_F(DbaseUpdateWTest, OnlyDatesTheTwoDigitYearCanHoldArePicked)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    DbaseUpdateW w;
+    for (const QDate& wanted : {QDate(1900, 6, 1), QDate(2100, 6, 1)}) {
+        w.DTPicker1->setValue(wanted);
+        const QDate picked = w.DTPicker1->Value();
+        EXPECT_NE(picked, wanted);
+        EXPECT_EQ(ParseDate(FormatShortDate(picked)), picked) << picked.toString().toStdString();
+    }
+    // The far end of the window is still a later draw than any stored one.
+    save(w, w.DTPicker1->maximumDate(), {"1", "2", "3", "4", "5", "6"});
+    EXPECT_EQ(draws("dbase1.txt").first(), FormatShortDate(w.DTPicker1->maximumDate()) + ",1,2,3,4,5,6,,");
+}
