@@ -145,6 +145,13 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
         answer(vbNo);
         w.reject();
         EXPECT_EQ(lastBoxText(), "Close without saving changes?    ");
+        // The window's close box asks too, and No keeps it open.
+        w.show();
+        const auto asked = boxes().size();
+        answer(vbNo);
+        w.close();
+        EXPECT_EQ(boxes().size(), asked + 1);
+        EXPECT_TRUE(w.isVisible());
         // Deleting the last entry and saving keeps the line that is no entry.
         w.MSFlexGrid1->setRow(1);
         click(w, "Command7");
