@@ -1,7 +1,7 @@
 // Vantrel: the application object and the main window.
-#include "core/Vantrel.h"
-#include "core/WindowCatalog.h"
-#include "platform/Printer.h"
+#include "app/Vantrel.h"
+#include "app/WindowCatalog.h"
+#include "platform/ui/Printer.h"
 
 #include <QApplication>
 

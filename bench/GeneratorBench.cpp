@@ -3,7 +3,8 @@
 #include "generators/Entries.h"
 #include "generators/EntryFilters.h"
 #include "generators/HistoryIndex.h"
-#include "generators/PLuckyDip.h"
+#include "generators/LuckyDip.h"
+#include "generators/ui/PLuckyDip.h"
 #include "generators/RetryLoop.h"
 #include "platform/Random.h"
 
@@ -33,6 +34,7 @@ void LoadLotto()
             Draws[r][c] = pool[c];
         Draws[r][8] = pool[7];
     }
+    OpenLotteryChanged();
     ResetHistoryIndex();
 }
 

@@ -1,5 +1,5 @@
 // Filling a generator window's results grid, as every generation does.
-#include "platform/FlexGrid.h"
+#include "platform/ui/FlexGrid.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,6 @@
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QListWidget>
 
 #include <algorithm>
 #include <cstring>
@@ -23,10 +22,13 @@ std::int16_t HasBonusBall = 0;
 std::int16_t Draws[kDrawRows + 1][9];
 
 namespace {
+std::uint64_t generation = 0;
+
 void clearDrawsFrom(int row)
 {
     for (int r = std::max(row, 0); r <= kDrawRows; ++r)
         std::memset(Draws[r], 0, sizeof Draws[r]);
+    ++generation;
 }
 
 // The first line of a file, or empty when it has none. Only the start of the
@@ -68,26 +70,18 @@ void loadDrawLine(QStringView line, std::int16_t* row, int maxMain, int maxExtra
 }
 } // namespace
 
-int ListDatabases(QWidget* window)
+QStringList FindDatabases()
 {
     MakeProgramFolderCurrent();
-    QListWidget* list = window ? window->findChild<QListWidget*>("List1") : nullptr;
-    if (list)
-        list->clear(); // rows and DbaseFiles stay aligned
-    const QStringList names = ListFiles("dbase*.txt");
-    const int count = std::min<int>(int(names.size()), kMaxDatabases);
+    const QStringList files = ListFiles("dbase*.txt");
+    const int count = std::min<int>(int(files.size()), kMaxDatabases);
+    QStringList names;
     for (int i = 0; i < count; ++i) {
-        DbaseFiles[i] = names[i];
-        if (list) {
-            QString caption = firstLine(names[i]);
-            if (caption.trimmed().isEmpty())
-                caption = names[i];
-            list->addItem(caption);
-        }
+        DbaseFiles[i] = files[i];
+        QString caption = firstLine(files[i]);
+        names << (caption.trimmed().isEmpty() ? files[i] : caption);
     }
-    if (list)
-        list->setCurrentRow(-1);
-    return count;
+    return names;
 }
 
 bool LoadDatabase(int index)
@@ -130,6 +124,7 @@ bool LoadDatabaseFile(const QString& fileName)
     int r = 1;
     for (qsizetype i = 3; i < lines.size() && r < kMaxDrawsLoaded + 1; ++i, ++r)
         loadDrawLine(lines[i], Draws[r], MaxBall, maxExtra);
+    ++generation;
     return true;
 }
 
@@ -144,7 +139,12 @@ void SortDraws(int n)
         std::stable_sort(cells, cells + n, [&](std::int16_t a, std::int16_t b) { return key(a) < key(b); });
         ++row;
     } while (row <= kDrawRows && Draws[row][1] != 0);
+    ++generation;
 }
+
+void OpenLotteryChanged() { ++generation; }
+
+std::uint64_t OpenLotteryGeneration() { return generation; }
 
 int DrawCount()
 {
@@ -163,4 +163,5 @@ void ResetOpenLottery()
     BallsDrawn = MaxBall = HeaderValue3 = ExtraBallMax = 0;
     HasBonusBall = 0;
     std::memset(Draws, 0, sizeof Draws);
+    ++generation;
 }

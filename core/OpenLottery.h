@@ -3,10 +3,10 @@
 // database loaded last and its draws.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
-class QWidget;
 
 inline constexpr int kMaxDatabases = 76;  // DbaseFiles 0 to 75
 inline constexpr int kDrawRows = 3000;     // Draws rows 0 to 3000
@@ -26,11 +26,10 @@ extern std::int16_t HasBonusBall;
 // column 1 is 0 ends the data.
 extern std::int16_t Draws[kDrawRows + 1][9];
 
-// Fills DbaseFiles with the "dbase*.txt" files of the program folder and
-// appends each lottery's name (its first line, or the file name when the file
-// has none) to the window's list box "List1"; leaves no row selected.
-// Returns how many databases were listed.
-int ListDatabases(QWidget* window);
+// Fills DbaseFiles with the "dbase*.txt" files of the program folder, in the
+// order the lottery lists show them, and returns each lottery's name (its
+// first line, or the file name when the file has none).
+QStringList FindDatabases();
 
 // Loads DbaseFiles[index] into the open lottery and Draws. Returns false when
 // the file cannot be read or its definition line is out of range; Draws then
@@ -46,5 +45,13 @@ void SortDraws(int n);
 // How many draws Draws holds (rows before the first whose column 1 is 0).
 int DrawCount();
 
-// Empties the open lottery and Draws (tests).
+// The change count of the open lottery: it moves whenever a database is
+// loaded, Draws is sorted or emptied, or the header values are set. Caches of
+// Draws (the history index) and windows keep the count they were made at and
+// compare it instead of the table. Whoever writes Draws or the header values
+// by hand calls OpenLotteryChanged() afterwards.
+std::uint64_t OpenLotteryGeneration();
+void OpenLotteryChanged();
+
+// Empties the open lottery and Draws.
 void ResetOpenLottery();

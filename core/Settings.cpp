@@ -4,8 +4,9 @@
 
 #include <QFile>
 #include <QStringList>
+#include <vector>
 
-std::array<QString, kSettingsCount + 1> Settings;
+SettingsTable Settings;
 
 namespace {
 std::function<void()>& loadedHook()
@@ -14,63 +15,95 @@ std::function<void()>& loadedHook()
     return hook;
 }
 
+// The host names of the default addresses.
+const QString kProgramSite = QStringLiteral("http://www.vantrel.org");
 const QString kUkLotteryHost = QStringLiteral("http://www.national-lottery.co.uk");
+const QString kPowerballHost = QStringLiteral("http://www.powerball.com");
+const QString kMegaMillionsHost = QStringLiteral("http://www.megamillions.com");
 const QString kAustralianHost = QStringLiteral("http://www.thelott.com");
+const QString kSouthAfricanHost = QStringLiteral("http://www.nationallottery.co.za");
 const QString kCaliforniaHost = QStringLiteral("http://www.calottery.com");
+
+std::vector<SettingsItemInfo> makeTable()
+{
+    std::vector<SettingsItemInfo> t = {
+        {TitleColour, "TitleColour", "&H000000"},
+        {BodyTextColour, "BodyTextColour", "&H000000"},
+        {LabelColour, "LabelColour", "&H800000"},
+        {OtherTextColour, "OtherTextColour", "&H000080"},
+        {BackgroundColour, "BackgroundColour", "&H8000000F"},
+        {SkinFlags, "SkinFlags", "1 Skinning/colours"},
+        {OddEvenFilter, "OddEvenFilter", "1 Odd/Even filter"},
+        {HighLowFilter, "HighLowFilter", "1 High/Low filter"},
+        {HistoryFilter, "HistoryFilter", "1 History  filter"},
+        {LongRunFilter, "LongRunFilter", "3 Long Run filter"},
+        {BirthDate, "BirthDate", "01/01/1970"},
+        {SyndicateFile, "SyndicateFile", ""},
+        {PlayerName, "PlayerName", ""},
+        {DrawDate, "DrawDate", ""},
+        {PanelsShown, "PanelsShown", "0"},
+    };
+    const QString captions[kWebLinks] = {"Vantrel", "UK National Lottery", "Camelot (UK Lottery)", "US Powerball",
+                                         "US Mega Millions"};
+    const QString addresses[kWebLinks] = {kProgramSite, kUkLotteryHost, "http://www.camelotgroup.co.uk",
+                                          kPowerballHost, kMegaMillionsHost};
+    for (int i = 0; i < kWebLinks; ++i)
+        t.push_back({LinkCaption + i, "LinkCaption", captions[i]});
+    for (int i = 0; i < kWebLinks; ++i)
+        t.push_back({LinkAddress + i, "LinkAddress", addresses[i]});
+    const QString names[kUKDownloads] = {"UK Lotto", "UK Thunderball", "UK Daily Play", "UK Lotto Extra",
+                                         "UK Lotto Hot Picks"};
+    for (int i = 0; i < kUKDownloads; ++i)
+        t.push_back({UKDownloadName + i, "UKDownloadName", names[i]});
+    const QString files[kUKDownloads] = {"Lotto", "Thunderball", "DailyPlay", "Extra", "HotPicks"};
+    for (int i = 0; i < kUKDownloads; ++i)
+        t.push_back({UKDownloadURL + i, "UKDownloadURL", kUkLotteryHost + "/player/files/" + files[i] + ".csv"});
+    const QString others[kOtherDownloads] = {
+        kAustralianHost + "/results/results_download_gold_lotto.asp?type=sat",
+        kAustralianHost + "/results/results_download_gold_lotto.asp?type=wed",
+        kAustralianHost + "/results/results_download_powerball.asp",
+        kAustralianHost + "/results/results_download_ozlotto.asp",
+        kSouthAfricanHost + "/Downloads/winningnumbers.csv",
+        kMegaMillionsHost + "/winningpicks/download_numbers_execute.asp",
+        kPowerballHost + "/powerball/winnums-text.txt",
+        kCaliforniaHost + "/Games/SuperLottoPlus/WinningNumbers/DownloadAllNumbers.htm",
+        kCaliforniaHost + "/Games/FantasyFive/WinningNumbers/DownloadNumbers.htm",
+    };
+    for (int i = 0; i < kOtherDownloads; ++i)
+        t.push_back({OtherDownloadURL + i, "OtherDownloadURL", others[i]});
+    return t;
+}
 } // namespace
+
+std::span<const SettingsItemInfo> SettingsItemTable()
+{
+    static const std::vector<SettingsItemInfo> table = makeTable();
+    return table;
+}
+
+void SettingsTable::set(SettingsItem item, const QString& value)
+{
+    QString& slot = items_.at(std::size_t(item));
+    if (slot == value)
+        return;
+    slot = value;
+    ++generation_;
+}
 
 void SetSettingsLoadedHook(std::function<void()> hook) { loadedHook() = std::move(hook); }
 
 void ResetSettings()
 {
-    for (QString& item : Settings)
+    for (QString& item : Settings.items_)
         item.clear();
+    ++Settings.generation_;
 }
 
 void DefaultSettings()
 {
     ResetSettings();
-    Settings[1] = "&H000000";
-    Settings[2] = "&H000000";
-    Settings[3] = "&H800000";
-    Settings[4] = "&H000080";
-    Settings[5] = "&H8000000F";
-    Settings[10] = "1 Skinning/colours";
-    Settings[11] = "1 Odd/Even filter";
-    Settings[12] = "1 High/Low filter";
-    Settings[13] = "1 History  filter";
-    Settings[14] = "3 Long Run filter";
-    Settings[15] = "01/01/1970";
-    Settings[19] = "0";
-    Settings[20] = "Vantrel";
-    Settings[21] = "UK National Lottery";
-    Settings[22] = "Camelot (UK Lottery)";
-    Settings[23] = "US Powerball";
-    Settings[24] = "US Mega Millions";
-    Settings[30] = "http://www.vantrel.org";
-    Settings[31] = kUkLotteryHost;
-    Settings[32] = "http://www.camelotgroup.co.uk";
-    Settings[33] = "http://www.powerball.com";
-    Settings[34] = "http://www.megamillions.com";
-    Settings[40] = "UK Lotto";
-    Settings[41] = "UK Thunderball";
-    Settings[42] = "UK Daily Play";
-    Settings[43] = "UK Lotto Extra";
-    Settings[44] = "UK Lotto Hot Picks";
-    Settings[50] = kUkLotteryHost + "/player/files/Lotto.csv";
-    Settings[51] = kUkLotteryHost + "/player/files/Thunderball.csv";
-    Settings[52] = kUkLotteryHost + "/player/files/DailyPlay.csv";
-    Settings[53] = kUkLotteryHost + "/player/files/Extra.csv";
-    Settings[54] = kUkLotteryHost + "/player/files/HotPicks.csv";
-    Settings[63] = kAustralianHost + "/results/results_download_gold_lotto.asp?type=sat";
-    Settings[64] = kAustralianHost + "/results/results_download_gold_lotto.asp?type=wed";
-    Settings[65] = kAustralianHost + "/results/results_download_powerball.asp";
-    Settings[66] = kAustralianHost + "/results/results_download_ozlotto.asp";
-    Settings[67] = "http://www.nationallottery.co.za/Downloads/winningnumbers.csv";
-    Settings[68] = Settings[34] + "/winningpicks/download_numbers_execute.asp";
-    Settings[69] = Settings[33] + "/powerball/winnums-text.txt";
-    Settings[70] = kCaliforniaHost + "/Games/SuperLottoPlus/WinningNumbers/DownloadAllNumbers.htm";
-    Settings[71] = kCaliforniaHost + "/Games/FantasyFive/WinningNumbers/DownloadNumbers.htm";
+    for (const SettingsItemInfo& info : SettingsItemTable())
+        Settings.set(info.item, info.defaultValue);
     SaveSettings();
 }
 
@@ -81,7 +114,8 @@ void LoadSettings()
     if (const auto lines = ReadLines(kSettingsFile)) {
         const int count = std::min<int>(int(lines->size()), kSettingsCount);
         for (int k = 1; k <= count; ++k)
-            Settings[k] = lines->at(k - 1);
+            Settings.items_[std::size_t(k)] = lines->at(k - 1);
+        ++Settings.generation_;
     }
     if (loadedHook())
         loadedHook()();
@@ -91,6 +125,6 @@ bool SaveSettings()
 {
     QStringList lines;
     for (int k = 1; k <= kSettingsCount; ++k)
-        lines << Settings[k];
+        lines << Settings.items_[std::size_t(k)];
     return WriteLines(kSettingsFile, lines);
 }

@@ -51,6 +51,7 @@ std::optional<DatabaseHeader> ReadDatabaseHeader(const QString& fileName)
 
 bool ReadOpenLotteryHeader(const QString& fileName)
 {
+    OpenLotteryChanged();
     DbaseFile = fileName;
     const auto header = ReadDatabaseHeader(fileName);
     LotteryName = header ? header->name : QString();

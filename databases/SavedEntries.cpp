@@ -113,3 +113,32 @@ bool DeleteSavedEntries(const QString& path)
         return true;
     return QFile::remove(path);
 }
+
+std::optional<QDate> NextDrawDate(const QString& lotteryName, const QDate& today)
+{
+    const QString name = lotteryName.trimmed().toUpper();
+    const int w = today.dayOfWeek() % 7 + 1;  // Sunday 1 .. Saturday 7
+    int days = -1;
+    if (name == "UK THUNDERBALL" || name == "UK LOTTO" || name == "UK LOTTO EXTRA"
+        || name == "UK LOTTO HOT PICKS" || name == "US POWERBALL") {
+        // Wednesday and Saturday draws.
+        if (w < 4)
+            days = 4 - w;
+        else if (w > 4)
+            days = 7 - w;
+    } else if (name == "UK DAILY PLAY") {
+        if (w == 1)
+            days = 1;
+    } else if (name == "US MEGA MILLIONS") {
+        // Tuesday and Friday draws.
+        if (w < 3)
+            days = 3 - w;
+        else if (w == 4 || w == 5)
+            days = 6 - w;
+        else if (w == 7)
+            days = 3;
+    }
+    if (days < 0)
+        return std::nullopt;
+    return today.addDays(days);
+}

@@ -67,3 +67,10 @@ bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path = 
 bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile);
 // Deletes the file; true when it is gone afterwards.
 bool DeleteSavedEntries(const QString& path = kSavedEntriesFile);
+
+// The draw date proposed for a lottery, counted from `today`: the next draw
+// day of the lotteries it knows by name (upper-cased and trimmed), today
+// itself on a draw day where the table says so. No value where the date
+// already chosen stands (every day of other lotteries, and the days the
+// table leaves alone).
+std::optional<QDate> NextDrawDate(const QString& lotteryName, const QDate& today);

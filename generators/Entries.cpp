@@ -1,27 +1,11 @@
 #include "generators/Entries.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <algorithm>
 #include <cstring>
 
 std::int16_t Entries[kEntryRows + 1][kEntryColumns + 1] = {};
 std::int16_t BallPool[kBallPoolSize + 1] = {};
 bool Busy = false;
-
-BusyGuard::BusyGuard(bool hourglass) : hourglass_(hourglass && qApp)
-{
-    Busy = true;
-    if (hourglass_)
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-}
-
-BusyGuard::~BusyGuard()
-{
-    if (hourglass_)
-        QApplication::restoreOverrideCursor();
-    Busy = false;
-}
 
 void ClearEntries()
 {

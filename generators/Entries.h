@@ -11,8 +11,6 @@
 
 #include <cstdint>
 
-class QWidget;
-
 inline constexpr int kEntryRows = 180;      // rows 0 to 180
 inline constexpr int kEntryColumns = 14;    // columns 0 to 14
 inline constexpr int kMaxEntryLines = kEntryRows - 1;
@@ -23,17 +21,14 @@ extern std::int16_t BallPool[kBallPoolSize + 1];
 // True while a generator, wheel or what-if window works on Entries.
 extern bool Busy;
 
-// Sets Busy for as long as it lives, with the hourglass pointer when asked;
-// clears both however the handler ends.
+// Sets Busy for as long as it lives; clears it however the handler ends.
+// (Windows hold an Hourglass beside it for the wait pointer.)
 class BusyGuard {
 public:
-    explicit BusyGuard(bool hourglass = true);
-    ~BusyGuard();
+    BusyGuard() { Busy = true; }
+    ~BusyGuard() { Busy = false; }
     BusyGuard(const BusyGuard&) = delete;
     BusyGuard& operator=(const BusyGuard&) = delete;
-
-private:
-    bool hourglass_;
 };
 
 // Zeroes columns 0 to 14 of rows 1 to 180; row 0 keeps its values.
@@ -51,13 +46,3 @@ void EndEntries(int lines);
 void DeleteEntry(int r);
 // Zeroes Entries, BallPool and Busy (tests).
 void ResetEntries();
-
-// Writes the list into the window's grid "MSFlexGrid1": the line number in
-// column 0, the numbers in columns 1 to 8 (the extra ball in dark red), an
-// empty cell for a value below 1; then blanks the rows below that still hold
-// a line number, and scrolls to the first line. The grid grows, when needed,
-// to hold every line and one empty row after them.
-void ShowEntries(QWidget* window);
-// Writes "" into columns 8 down to 0 of every grid row from row 1 on whose
-// line number is not empty, and scrolls to the top.
-void BlankEntriesGrid(QWidget* window);

@@ -6,14 +6,12 @@
 #include "generators/HistoryIndex.h"
 #include "platform/Text.h"
 
-#include <QAbstractButton>
-#include <QWidget>
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-int Strength(int item, int lo, int hi)
+int Strength(SettingsItem item, int lo, int hi)
 {
     const QString& text = Settings[item];
     const int value = CellFromText(text);
@@ -52,10 +50,10 @@ FilterStrengths ReadFilterStrengths(int k)
 {
     k = std::clamp(k, 0, 7);
     FilterStrengths s;
-    s.oddEven = Strength(kOddEvenFilterItem, 0, k / 2);
-    s.highLow = Strength(kHighLowFilterItem, 0, k / 2);
-    s.history = Strength(kHistoryFilterItem, 0, k);
-    s.longRun = Strength(kLongRunFilterItem, 1, k);
+    s.oddEven = Strength(OddEvenFilter, 0, k / 2);
+    s.highLow = Strength(HighLowFilter, 0, k / 2);
+    s.history = Strength(HistoryFilter, 0, k);
+    s.longRun = Strength(LongRunFilter, 1, k);
     return s;
 }
 
@@ -110,61 +108,47 @@ bool EntriesHistoryOK(int k, int l)
     return AllLinesPass([&](const std::int16_t* row) { return !check.fails(row); });
 }
 
-bool IsBoxTicked(QWidget* window, const char* name)
+bool OddEvenOK(bool ticked)
 {
-    if (!window)
-        return false;
-    const auto* box = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    return box && box->isChecked();
+    return !ticked || EntriesOddEvenOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).oddEven);
 }
 
-bool OddEvenOK(QWidget* window)
+bool HighLowOK(bool ticked)
 {
-    if (!IsBoxTicked(window, "Check1"))
-        return true;
-    return EntriesOddEvenOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).oddEven);
+    return !ticked || EntriesHighLowOK(BallsDrawn, MaxBall, ReadFilterStrengths(BallsDrawn).highLow);
 }
 
-bool HighLowOK(QWidget* window)
+bool HistoryOK(bool ticked)
 {
-    if (!IsBoxTicked(window, "Check2"))
-        return true;
-    return EntriesHighLowOK(BallsDrawn, MaxBall, ReadFilterStrengths(BallsDrawn).highLow);
+    return !ticked || EntriesHistoryOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).history);
 }
 
-bool HistoryOK(QWidget* window)
-{
-    if (!IsBoxTicked(window, "Check3"))
-        return true;
-    return EntriesHistoryOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).history);
-}
-
-void FilterOddEven(QWidget*)
+void FilterOddEven()
 {
     const int k = BallsDrawn, l = ReadFilterStrengths(k).oddEven;
     DeleteFailing([&](const std::int16_t* row) { return OddEvenLineOK(row, k, l); });
 }
 
-void FilterHighLow(QWidget*)
+void FilterHighLow()
 {
     const int k = BallsDrawn, n = MaxBall, l = ReadFilterStrengths(k).highLow;
     DeleteFailing([&](const std::int16_t* row) { return HighLowLineOK(row, k, n, l); });
 }
 
-void FilterLongRuns(QWidget*)
+void FilterLongRuns()
 {
     const int k = BallsDrawn, l = ReadFilterStrengths(k).longRun;
     DeleteFailing([&](const std::int16_t* row) { return LongRunLineOK(row, k, l); });
 }
 
-void FilterHistory(QWidget*)
+void FilterHistory()
 {
     const int k = BallsDrawn, l = ReadFilterStrengths(k).history;
     const HistoryCheck check(k, l);
     DeleteFailing([&](const std::int16_t* row) { return !check.fails(row); });
 }
 
-void RemoveDuplicates(QWidget*)
+void RemoveDuplicates()
 {
     int r = 1;
     while (r <= LineCount()) {

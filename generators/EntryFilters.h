@@ -5,20 +5,12 @@
 // Each rule works on the lines of Entries (columns 1 to K, K = BallsDrawn).
 // The tests (OddEvenOK, HighLowOK, HistoryOK) say whether every line passes,
 // and pass at once when the window's check box for the rule (Check1, Check2,
-// Check3) is off or missing. The filters delete every failing line whatever
+// Check3) is off. The filters delete every failing line whatever
 // the boxes say. Strengths are read from the settings at each call and
 // clamped to what the rules can use. No rule ever reads the row that ends the
 // list, so an empty list passes every test and stays empty.
 
 #include <cstdint>
-
-class QWidget;
-
-// Settings items of the rule strengths.
-inline constexpr int kOddEvenFilterItem = 11;
-inline constexpr int kHighLowFilterItem = 12;
-inline constexpr int kHistoryFilterItem = 13;
-inline constexpr int kLongRunFilterItem = 14;
 
 struct FilterStrengths {
     int oddEven = 1;  // at least L odd and L even numbers, 0 to K/2
@@ -26,7 +18,7 @@ struct FilterStrengths {
     int history = 1;  // at most K - L numbers shared with a draw, 0 to K
     int longRun = 3;  // longest run shorter than L steps, 1 to K
 };
-// The strengths of settings items 11 to 14 (their leading numbers) for a
+// The strengths of the filter settings (their leading numbers) for a
 // lottery of k numbers, each clamped to its range above.
 FilterStrengths ReadFilterStrengths(int k);
 
@@ -45,20 +37,18 @@ bool EntriesOddEvenOK(int k, int l);
 bool EntriesHighLowOK(int k, int n, int l);
 bool EntriesHistoryOK(int k, int l);
 
-// The tests as the windows call them: the box (Check1, Check2, Check3) off or
-// missing passes at once; otherwise the rule with the strength from the
-// settings and K, N of the open lottery.
-bool IsBoxTicked(QWidget* window, const char* name);
-bool OddEvenOK(QWidget* window);
-bool HighLowOK(QWidget* window);
-bool HistoryOK(QWidget* window);
+// The tests as the windows call them, with whether the rule's box is ticked:
+// an unticked box passes at once; otherwise the rule with the strength from
+// the settings and K, N of the open lottery.
+bool OddEvenOK(bool ticked);
+bool HighLowOK(bool ticked);
+bool HistoryOK(bool ticked);
 
 // The filters: delete every failing line, keeping the order of the others.
-// The window is not read; it may be null.
-void FilterOddEven(QWidget* window = nullptr);
-void FilterHighLow(QWidget* window = nullptr);
-void FilterLongRuns(QWidget* window = nullptr);
-void FilterHistory(QWidget* window = nullptr);
+void FilterOddEven();
+void FilterHighLow();
+void FilterLongRuns();
+void FilterHistory();
 // Deletes a line when a later line has the same columns 1 to 7 (the extra
 // ball is not compared): of equal lines the last survives.
-void RemoveDuplicates(QWidget* window = nullptr);
+void RemoveDuplicates();

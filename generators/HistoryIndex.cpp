@@ -52,7 +52,7 @@ int LoadedDraws()
 struct HistoryIndexData {
     int k = -1;
     int m = -1;
-    std::vector<std::int16_t> snapshot;  // rows 1 to the end row of Draws
+    std::uint64_t generation = 0;        // of the open lottery it was made from
     std::unordered_set<std::uint64_t> subsets;
     std::vector<BitSet128> regular;      // regular draws as bit sets
     std::vector<int> irregular;          // rows compared pair by pair
@@ -78,16 +78,11 @@ std::uint64_t Pack(const std::int16_t* sorted, unsigned combo, int k)
     return key;
 }
 
-bool SnapshotCurrent(const Index& ix)
-{
-    const std::size_t n = ix.snapshot.size();
-    return n > 0 && std::memcmp(ix.snapshot.data(), &Draws[1][0], n * sizeof(std::int16_t)) == 0;
-}
-
 // The index for k and m, made anew when Draws changed since it was built.
 std::shared_ptr<const Index> CurrentIndex(int k, int m)
 {
-    if (const auto& current = index(); current && current->k == k && current->m == m && SnapshotCurrent(*current))
+    if (const auto& current = index(); current && current->k == k && current->m == m &&
+        current->generation == OpenLotteryGeneration())
         return current;
 
     auto made = std::make_shared<Index>();
@@ -95,8 +90,7 @@ std::shared_ptr<const Index> CurrentIndex(int k, int m)
     ix.k = k;
     ix.m = m;
     const int count = LoadedDraws();
-    const int rows = std::min(count + 1, kDrawRows);  // the end row too
-    ix.snapshot.assign(&Draws[1][0], &Draws[1][0] + rows * 9);
+    ix.generation = OpenLotteryGeneration();
     for (unsigned c = 0; c < (1u << k); ++c)
         if (std::popcount(c) == m)
             ix.combos.push_back(c);

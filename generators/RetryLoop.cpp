@@ -2,7 +2,7 @@
 
 #include "core/OpenLottery.h"
 
-#include <QLabel>
+#include <QCoreApplication>
 #include <QLocale>
 #include <chrono>
 
@@ -14,7 +14,7 @@ std::function<double()>& testClock()
     return clock;
 }
 
-constexpr double kRepaintSeconds = 0.04;
+constexpr double kReportSeconds = 0.04;
 
 } // namespace
 
@@ -46,12 +46,12 @@ QString TriesText(long tries, double seconds, int decimals)
     return QStringLiteral("Tries: ") + digits + QStringLiteral("   Time: ") + time + QStringLiteral(" sec");
 }
 
-RetryTests ReadRetryTests(QWidget* window)
+RetryTests ReadRetryTests(bool oddEven, bool highLow, bool history)
 {
     RetryTests t;
-    t.oddEven = IsBoxTicked(window, "Check1");
-    t.highLow = IsBoxTicked(window, "Check2");
-    t.history = IsBoxTicked(window, "Check3");
+    t.oddEven = oddEven;
+    t.highLow = highLow;
+    t.history = history;
     t.k = BallsDrawn;
     t.n = MaxBall;
     t.strengths = ReadFilterStrengths(BallsDrawn);
@@ -72,11 +72,12 @@ bool RetryTestsPass(const RetryTests& t)
     return true;
 }
 
-RetryOutcome RunRetryLoop(QLabel* status, int decimals, double t0,
-                          const std::function<void()>& play, const RetryTests& tests, double limit)
+RetryOutcome RunRetryLoop(const RetryStatus& status, int decimals, double t0, const std::function<void()>& play,
+                          const RetryTests& tests, double limit)
 {
     RetryOutcome out;
-    double lastPaint = -1e300;
+    double lastReport = -1e300;
+    double lastEvents = t0;
     for (;;) {
         play();
         ++out.tries;
@@ -84,18 +85,21 @@ RetryOutcome RunRetryLoop(QLabel* status, int decimals, double t0,
         out.seconds = now - t0;
         out.passed = RetryTestsPass(tests);
         const bool last = out.passed || out.seconds > limit;
-        if (status && (last || now - lastPaint >= kRepaintSeconds)) {
-            status->setText(TriesText(out.tries, out.seconds, decimals));
-            status->repaint();
-            lastPaint = now;
+        if (status && (last || now - lastReport >= kReportSeconds)) {
+            status(TriesText(out.tries, out.seconds, decimals));
+            lastReport = now;
         }
         if (last)
             return out;
+        if (now - lastEvents >= kEventSeconds && QCoreApplication::instance()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            lastEvents = now;
+        }
     }
 }
 
-void FinishRetryStatus(QLabel* status, const RetryOutcome& outcome)
+QString FinalRetryStatus(const RetryOutcome& outcome, int decimals)
 {
-    if (status && !outcome.passed)
-        status->setText(status->text() + kNotComplySuffix);
+    const QString text = TriesText(outcome.tries, outcome.seconds, decimals);
+    return outcome.passed ? text : text + kNotComplySuffix;
 }

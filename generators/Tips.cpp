@@ -1,6 +1,5 @@
 #include "generators/Tips.h"
 
-#include "platform/MsgBox.h"
 
 #include <QStringList>
 
@@ -54,10 +53,4 @@ QString TipTitle(int n)
 {
     const Tip* t = tip(n);
     return t ? QString::fromLatin1(t->title) : QString();
-}
-
-void ShowTip(int n)
-{
-    if (tip(n))
-        MsgBox(TipText(n), vbOKOnly | vbInformation, TipTitle(n));
 }

@@ -1,7 +1,5 @@
 #include "platform/Text.h"
 
-#include <QApplication>
-#include <QPalette>
 
 #include <cmath>
 
@@ -97,24 +95,3 @@ QString ColourToText(std::uint32_t value) { return "&H" + QString::number(value,
 
 bool IsSystemColour(std::uint32_t value) { return (value & 0x80000000u) != 0; }
 
-QColor ToQColor(std::uint32_t value)
-{
-    if (IsSystemColour(value)) {
-        const QPalette palette = QApplication::palette();
-        switch (value & 0xFF) {
-        case 5: return palette.color(QPalette::Base);          // window background
-        case 8: return palette.color(QPalette::Text);          // window text
-        case 13: return palette.color(QPalette::Highlight);
-        case 14: return palette.color(QPalette::HighlightedText);
-        case 18: return palette.color(QPalette::ButtonText);
-        case 15: // button face
-        default: return palette.color(QPalette::Window);
-        }
-    }
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-std::uint32_t FromQColor(const QColor& colour)
-{
-    return std::uint32_t(colour.red()) | (std::uint32_t(colour.green()) << 8) | (std::uint32_t(colour.blue()) << 16);
-}

@@ -2,7 +2,6 @@
 // Numbers and colours held as text, read and written the way the program's
 // files expect.
 
-#include <QColor>
 #include <QString>
 #include <cstdint>
 
@@ -26,8 +25,3 @@ std::uint32_t ColourFromText(const QString& text, std::uint32_t fallback = 0);
 // "&H" and upper-case hex digits, without leading zeros ("&HA0", "&H8000000F").
 QString ColourToText(std::uint32_t value);
 bool IsSystemColour(std::uint32_t value);
-// The colour to paint with: system colours map to the application palette
-// (15, the face of buttons and dialogs, is the window colour).
-QColor ToQColor(std::uint32_t value);
-// A painted colour back to a colour value (red + 256 green + 65536 blue).
-std::uint32_t FromQColor(const QColor& colour);

@@ -8,8 +8,6 @@
 QString Syndicate[kSyndicateRows + 1][kSyndicateFields];
 
 namespace {
-constexpr int kFileItem = 16;
-
 void clearRows(int lastRow)
 {
     for (int r = 0; r <= lastRow; ++r)
@@ -23,11 +21,11 @@ void ResetSyndicate() { clearRows(kSyndicateRows); }
 void LoadSyndicate()
 {
     clearRows(kSyndicateFileRows - 1);
-    const QString fileName = Settings[kFileItem];
+    const QString fileName = Settings[SyndicateFile];
     if (fileName.isEmpty())
         return;
     if (!QFile::exists(fileName)) {
-        Settings[kFileItem].clear();
+        Settings.set(SyndicateFile, QString());
         return;
     }
     const auto text = ReadTextFile(fileName);

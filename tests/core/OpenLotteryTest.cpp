@@ -1,4 +1,5 @@
 #include "core/OpenLottery.h"
+#include "core/ui/DatabaseList.h"
 #include "support/TestSupport.h"
 
 #include <QDialog>
@@ -29,10 +30,9 @@ TEST_F(OpenLotteryTest, ListsEveryDatabaseByItsFirstLine)
     writeLines("dbase1.txt", DatabaseLines("Powerball", "5,59,0,39,0", {}));
     writeFile("dbase3.txt", "");
     writeLines("other.txt", {"x"});
-    QDialog window;
-    auto* list = new QListWidget(&window);
-    list->setObjectName("List1");
-    EXPECT_EQ(ListDatabases(&window), 3);
+    QListWidget listWidget;
+    QListWidget* list = &listWidget;
+    EXPECT_EQ(ListDatabases(list), 3);
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), "Powerball");
     EXPECT_EQ(list->item(1)->text(), "Lotto, UK");
@@ -40,7 +40,7 @@ TEST_F(OpenLotteryTest, ListsEveryDatabaseByItsFirstLine)
     EXPECT_EQ(DbaseFiles[1], "dbase2.txt");
     EXPECT_EQ(list->currentRow(), -1);
     // Listing again does not misalign the rows and the files.
-    ListDatabases(&window);
+    ListDatabases(list);
     EXPECT_EQ(list->count(), 3);
     // The empty database loads as no lottery, without failing.
     EXPECT_FALSE(LoadDatabase(2));
@@ -50,10 +50,9 @@ TEST_F(OpenLotteryTest, ListsEveryDatabaseByItsFirstLine)
 TEST_F(OpenLotteryTest, AFolderWithoutDatabasesLeavesTheListEmpty)
 {
     DbaseFiles[0] = "kept";
-    QDialog window;
-    auto* list = new QListWidget(&window);
-    list->setObjectName("List1");
-    EXPECT_EQ(ListDatabases(&window), 0);
+    QListWidget listWidget;
+    QListWidget* list = &listWidget;
+    EXPECT_EQ(ListDatabases(list), 0);
     EXPECT_EQ(list->count(), 0);
     EXPECT_EQ(DbaseFiles[0], "kept");
 }

@@ -43,7 +43,7 @@ TEST_F(SettingsFile, FirstStartWritesTheDefaultsByteForByte)
     EXPECT_EQ(line(72), "");
     for (int k : {30, 31, 32, 33, 34, 63, 67, 70})
         EXPECT_TRUE(line(k).startsWith("http://")) << k;
-    EXPECT_EQ(Settings[10], "1 Skinning/colours");
+    EXPECT_EQ(Settings[SkinFlags], "1 Skinning/colours");
 }
 
 TEST_F(SettingsFile, ShortFilesFillWhatTheyHaveAndLongFilesStopAt100)
@@ -52,28 +52,34 @@ TEST_F(SettingsFile, ShortFilesFillWhatTheyHaveAndLongFilesStopAt100)
     for (int k = 1; k <= 20; ++k)
         twenty << QString("item %1").arg(k);
     writeLines("vantrel.ini", twenty);
-    Settings[50] = "kept in memory";
+    Settings.set(UKDownloadURL, "kept in memory");
     LoadSettings();
-    EXPECT_EQ(Settings[20], "item 20");
-    EXPECT_EQ(Settings[21], "");
-    EXPECT_EQ(Settings[50], "kept in memory");
+    EXPECT_EQ(Settings[LinkCaption], "item 20");
+    EXPECT_EQ(Settings[LinkCaption + 1], "");
+    EXPECT_EQ(Settings[UKDownloadURL], "kept in memory");
 
     QStringList many;
     for (int k = 1; k <= 120; ++k)
         many << QString("line %1").arg(k);
     writeLines("vantrel.ini", many);
     LoadSettings();
-    EXPECT_EQ(Settings[100], "line 100");
-    EXPECT_EQ(Settings[0], "");
     ASSERT_TRUE(SaveSettings());
-    EXPECT_EQ(readFile("vantrel.ini").count("\r\n"), 100);
+    const QStringList saved = readFile("vantrel.ini").split("\r\n");
+    ASSERT_EQ(saved.size(), 101);
+    EXPECT_EQ(saved[99], "line 100");
 }
 
 TEST_F(SettingsFile, SavedItemsSurviveAReloadAndTheHookRuns)
 {
     LoadSettings();
-    Settings[17] = "Jo, the player";
-    Settings[15] = "05-Mar-1999";
+    // Every change moves the change count; setting the same text does not.
+    const auto before = Settings.generation();
+    Settings.set(PlayerName, "Jo, the player");
+    const auto changed = Settings.generation();
+    EXPECT_NE(changed, before);
+    Settings.set(PlayerName, "Jo, the player");
+    EXPECT_EQ(Settings.generation(), changed);
+    Settings.set(BirthDate, "05-Mar-1999");
     ASSERT_TRUE(SaveSettings());
     ResetSettings();
     int runs = 0;
@@ -81,13 +87,14 @@ TEST_F(SettingsFile, SavedItemsSurviveAReloadAndTheHookRuns)
     LoadSettings();
     SetSettingsLoadedHook({});
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(Settings[17], "Jo, the player");
-    EXPECT_EQ(Settings[15], "05-Mar-1999");
+    EXPECT_NE(Settings.generation(), changed);
+    EXPECT_EQ(Settings[PlayerName], "Jo, the player");
+    EXPECT_EQ(Settings[BirthDate], "05-Mar-1999");
 }
 
 TEST_F(SettingsFile, ALinuxEditedFileLoads)
 {
     writeFile("vantrel.ini", "&H000000\n&H111111\n");
     LoadSettings();
-    EXPECT_EQ(Settings[2], "&H111111");
+    EXPECT_EQ(Settings[BodyTextColour], "&H111111");
 }

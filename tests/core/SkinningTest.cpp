@@ -2,7 +2,7 @@
 // design colours coming back when colours are switched off.
 
 #include "core/Settings.h"
-#include "core/Skinning.h"
+#include "core/ui/Skinning.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -70,7 +70,7 @@ TEST_F(SkinningTest, DefaultFlagsWithoutPicturesChangeNothing)
 TEST_F(SkinningTest, PicturesFollowTheirFamily)
 {
     writePicture("SkinPlay.jpg", Qt::green);
-    Settings[10] = "1 Skinning/colours";
+    Settings.set(SkinFlags, "1 Skinning/colours");
     skin(SkinFamily::Analyse);
     EXPECT_TRUE(SkinPicture(dialog_).isNull());
     skin(SkinFamily::Play);
@@ -82,7 +82,7 @@ TEST_F(SkinningTest, PicturesFollowTheirFamily)
     QFile::remove(path("SkinPlay.jpg"));
     skin();
     EXPECT_FALSE(SkinPicture(dialog_).isNull());
-    Settings[10] = "0";
+    Settings.set(SkinFlags, "0");
     skin();
     EXPECT_TRUE(SkinPicture(dialog_).isNull());
 }
@@ -102,12 +102,12 @@ TEST_F(SkinningTest, CorruptPictureShowsNoPicture)
 
 TEST_F(SkinningTest, ColoursOfItemsOneToFive)
 {
-    Settings[1] = "&HFF";     // red
-    Settings[2] = "&HFF00";   // green
-    Settings[3] = "&H800000"; // dark blue
-    Settings[4] = "&H000080"; // dark red
-    Settings[5] = "&HC0FFFF"; // light yellow
-    Settings[10] = "2";
+    Settings.set(TitleColour, "&HFF");     // red
+    Settings.set(BodyTextColour, "&HFF00");   // green
+    Settings.set(LabelColour, "&H800000"); // dark blue
+    Settings.set(OtherTextColour, "&H000080"); // dark red
+    Settings.set(BackgroundColour, "&HC0FFFF"); // light yellow
+    Settings.set(SkinFlags, "2");
     skin();
     EXPECT_EQ(SkinBackground(dialog_), QColor(255, 255, 192));
     EXPECT_EQ(textOf("Label1"), QColor(255, 0, 0));
@@ -118,14 +118,14 @@ TEST_F(SkinningTest, ColoursOfItemsOneToFive)
     EXPECT_EQ(textOf("Label5"), labelDesign_); // not listed: keeps its colour
 
     // The system face colour is the palette's window colour.
-    Settings[5] = "&H8000000F";
+    Settings.set(BackgroundColour, "&H8000000F");
     skin();
     EXPECT_EQ(SkinBackground(dialog_), QApplication::palette().color(QPalette::Window));
 
     // Colours off: the design background returns at the next skinning.
-    Settings[5] = "&HFF";
+    Settings.set(BackgroundColour, "&HFF");
     skin();
-    Settings[10] = "1";
+    Settings.set(SkinFlags, "1");
     skin();
     EXPECT_EQ(SkinBackground(dialog_), design_);
 }
@@ -133,8 +133,8 @@ TEST_F(SkinningTest, ColoursOfItemsOneToFive)
 TEST_F(SkinningTest, LeadingNumberOfTheFlagsIsRounded)
 {
     writePicture("SkinFile.jpg", Qt::red);
-    Settings[5] = "&HFF";
-    Settings[10] = "2.6 both";
+    Settings.set(BackgroundColour, "&HFF");
+    Settings.set(SkinFlags, "2.6 both");
     skin(SkinFamily::File);
     EXPECT_FALSE(SkinPicture(dialog_).isNull());
     EXPECT_EQ(SkinBackground(dialog_), QColor(255, 0, 0));

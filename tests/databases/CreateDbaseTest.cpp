@@ -1,9 +1,9 @@
 #include "core/OpenLottery.h"
-#include "databases/CreateDbase.h"
+#include "databases/ui/CreateDbase.h"
 #include "platform/TextFile.h"
 #include "support/TestSupport.h"
 
-#include "platform/DatePicker.h"
+#include "platform/ui/DatePicker.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>

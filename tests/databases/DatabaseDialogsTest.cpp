@@ -1,12 +1,11 @@
 #include "core/OpenLottery.h"
-#include "core/WindowCatalog.h"
-#include "databases/DeleteDbaseW.h"
-#include "databases/CreateDbase.h"
-#include "databases/DbaseUpdateW.h"
-#include "databases/HistoryW.h"
-#include "databases/DrawEntry.h"
-#include "databases/OpenDbase.h"
-#include "platform/Shell.h"
+#include "databases/ui/DeleteDbaseW.h"
+#include "databases/ui/CreateDbase.h"
+#include "databases/ui/DbaseUpdateW.h"
+#include "databases/ui/HistoryW.h"
+#include "databases/ui/DrawEntry.h"
+#include "databases/ui/OpenDbase.h"
+#include "platform/ui/Shell.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
@@ -140,11 +139,4 @@ TEST(DrawNumbers, CheckedAgainstTheLotterysShape)
     const DrawShape none{5, 39, 0, false};
     EXPECT_EQ(CheckDrawNumbers({"1", "2", "3", "4", "5", "", "", "99"}, none)->at(7), "");
     EXPECT_FALSE(CheckDrawNumbers({"1", "2", "3", "4", "5"}, DrawShape{}));
-}
-
-TEST(DatabaseWindowCatalog, MenuItemsOpenTheWindows)
-{
-    RegisterAllWindows();
-    for (const char* item : {"DatabasesCreate", "wUpdateDbase", "wDatabaseView", "FileOpen", "FileDelete"})
-        EXPECT_TRUE(HasWindow(item)) << item;
 }

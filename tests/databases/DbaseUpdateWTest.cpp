@@ -1,9 +1,9 @@
 #include "core/OpenLottery.h"
-#include "databases/DbaseUpdateW.h"
+#include "databases/ui/DbaseUpdateW.h"
 #include "platform/Dates.h"
 #include "support/TestSupport.h"
 
-#include "platform/DatePicker.h"
+#include "platform/ui/DatePicker.h"
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "core/OpenLottery.h"
-#include "databases/HistoryW.h"
-#include "platform/DatePicker.h"
-#include "platform/FlexGrid.h"
+#include "databases/ui/HistoryW.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/Dates.h"
-#include "printing/PrintFrm.h"
+#include "printing/ui/PrintFrm.h"
 #include "support/TestSupport.h"
 
 #include <QGroupBox>

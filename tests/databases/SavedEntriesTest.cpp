@@ -1,12 +1,12 @@
 // The saved entries file and the draw date the save dialog proposes.
-#include "databases/SaveEntries.h"
+#include "databases/ui/SaveEntries.h"
 #include "databases/SavedEntries.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "platform/Dates.h"
 #include "support/TestSupport.h"
 
-#include "platform/DatePicker.h"
+#include "platform/ui/DatePicker.h"
 #include <QLineEdit>
 
 namespace {
@@ -107,8 +107,8 @@ TEST_F(SavedEntriesFile, DialogProposesTheChosenOrNextDrawDate)
 {
     SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));  // a Monday
     ResetSettings();
-    Settings[17] = "Bob";
-    Settings[18] = MediumDate(QDate(2026, 12, 12));  // next Saturday
+    Settings.set(PlayerName, "Bob");
+    Settings.set(DrawDate, MediumDate(QDate(2026, 12, 12)));  // next Saturday
     LotteryName = "UK Lotto";
     {
         SaveEntries dialog;
@@ -120,7 +120,7 @@ TEST_F(SavedEntriesFile, DialogProposesTheChosenOrNextDrawDate)
         SaveEntries dialog;
         EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 12));  // the later chosen date stands
     }
-    Settings[18] = MediumDate(QDate(2026, 12, 1));
+    Settings.set(DrawDate, MediumDate(QDate(2026, 12, 1)));
     {
         SaveEntries dialog;
         EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 7));  // a past choice gives today

@@ -1,10 +1,10 @@
 #include "databases/SavedEntries.h"
-#include "databases/ShowMyDrawsW.h"
+#include "databases/ui/ShowMyDrawsW.h"
 #include "generators/Tips.h"
-#include "platform/DatePicker.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/Dates.h"
-#include "platform/FlexGrid.h"
-#include "printing/PrintFrm.h"
+#include "platform/ui/FlexGrid.h"
+#include "printing/ui/PrintFrm.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
-#include "databases/StoreMyDrawsW.h"
+#include "databases/ui/StoreMyDrawsW.h"
 #include "generators/Tips.h"
-#include "platform/DatePicker.h"
-#include "platform/FlexGrid.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/FlexGrid.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

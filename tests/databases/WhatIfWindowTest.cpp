@@ -1,9 +1,9 @@
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
-#include "databases/WhatIf.h"
+#include "databases/ui/WhatIf.h"
 #include "generators/Entries.h"
 #include "generators/Tips.h"
-#include "platform/FlexGrid.h"
+#include "platform/ui/FlexGrid.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -51,6 +51,7 @@ void SetDraws(const std::vector<Line>& draws)
     for (int r = 0; r < int(draws.size()); ++r)
         for (int c = 0; c < int(draws[r].size()); ++c)
             Draws[r + 1][c + 1] = draws[r][c];
+    OpenLotteryChanged();
 }
 
 class Rules : public ::testing::Test {
@@ -62,17 +63,17 @@ protected:
         ResetOpenLottery();
         BallsDrawn = 6;
         MaxBall = 49;
-        Settings[11] = "1 Odd/Even filter";
-        Settings[12] = "1 High/Low filter";
-        Settings[13] = "1 History  filter";
-        Settings[14] = "3 Long Run filter";
+        Settings.set(OddEvenFilter, "1 Odd/Even filter");
+        Settings.set(HighLowFilter, "1 High/Low filter");
+        Settings.set(HistoryFilter, "1 History  filter");
+        Settings.set(LongRunFilter, "3 Long Run filter");
     }
     void TearDown() override
     {
         ResetOpenLottery();
         ResetHistoryIndex();
-        for (int i = 11; i <= 14; ++i)
-            Settings[i].clear();
+        for (SettingsItem item : {OddEvenFilter, HighLowFilter, HistoryFilter, LongRunFilter})
+            Settings.set(item, QString());
     }
 };
 
@@ -153,28 +154,19 @@ TEST_F(Rules, LongRunsCountStepsInAdjacentColumns)
 
 TEST_F(Rules, TestsFollowTheirBoxesAndAnEmptyListPasses)
 {
-    QDialog window;
-    QCheckBox* box[3];
-    for (int i = 0; i < 3; ++i) {
-        box[i] = new QCheckBox(&window);
-        box[i]->setObjectName(QString("Check%1").arg(i + 1));
-    }
     SetDraws({{1, 2, 3, 4, 5, 6}});
     SetList({{2, 4, 6, 8, 10, 12}, {1, 2, 3, 4, 5, 6}});
-    EXPECT_TRUE(OddEvenOK(&window));
-    EXPECT_TRUE(HighLowOK(&window));
-    EXPECT_TRUE(HistoryOK(&window));
-    for (QCheckBox* b : box)
-        b->setChecked(true);
-    EXPECT_FALSE(OddEvenOK(&window));
-    EXPECT_FALSE(HighLowOK(&window));
-    EXPECT_FALSE(HistoryOK(&window));
-    EXPECT_TRUE(OddEvenOK(nullptr));  // a window without boxes
+    EXPECT_TRUE(OddEvenOK(false));
+    EXPECT_TRUE(HighLowOK(false));
+    EXPECT_TRUE(HistoryOK(false));
+    EXPECT_FALSE(OddEvenOK(true));
+    EXPECT_FALSE(HighLowOK(true));
+    EXPECT_FALSE(HistoryOK(true));
 
     ClearEntries();
-    EXPECT_TRUE(OddEvenOK(&window));
-    EXPECT_TRUE(HighLowOK(&window));
-    EXPECT_TRUE(HistoryOK(&window));
+    EXPECT_TRUE(OddEvenOK(true));
+    EXPECT_TRUE(HighLowOK(true));
+    EXPECT_TRUE(HistoryOK(true));
 }
 
 TEST_F(Rules, FiltersDeleteFailingLinesInOrder)
@@ -185,7 +177,7 @@ TEST_F(Rules, FiltersDeleteFailingLinesInOrder)
     EXPECT_EQ(List(), (std::vector<Line>{{1, 2, 3, 30, 40, 41}, {5, 6, 7, 8, 20, 30}, {1, 2, 3, 4, 5, 6}}));
     FilterLongRuns();
     EXPECT_EQ(List(), (std::vector<Line>{{1, 2, 3, 30, 40, 41}}));
-    Settings[12] = "3";
+    Settings.set(HighLowFilter, "3");
     FilterHighLow();
     EXPECT_EQ(List(), (std::vector<Line>{{1, 2, 3, 30, 40, 41}}));
     SetList({{1, 2, 3, 4, 5, 30}});
@@ -201,7 +193,7 @@ TEST_F(Rules, FilterHistoryAtStrengthsOneAndTwo)
     SetList(lines);
     FilterHistory();
     EXPECT_EQ(List(), (std::vector<Line>{{6, 5, 4, 3, 2, 7}, {10, 20, 30, 40, 45, 48}, {7, 8, 9, 11, 12, 13}}));
-    Settings[13] = "2";
+    Settings.set(HistoryFilter, "2");
     FilterHistory();
     EXPECT_EQ(List(), (std::vector<Line>{{7, 8, 9, 11, 12, 13}}));
 }
@@ -223,17 +215,17 @@ TEST_F(Rules, RemoveDuplicatesKeepsTheLastOfEqualLines)
 
 TEST_F(Rules, StrengthsFromAHandEditedFileAreClamped)
 {
-    Settings[11] = "9";
-    Settings[12] = "-4 x";
-    Settings[13] = "99";
-    Settings[14] = "0";
+    Settings.set(OddEvenFilter, "9");
+    Settings.set(HighLowFilter, "-4 x");
+    Settings.set(HistoryFilter, "99");
+    Settings.set(LongRunFilter, "0");
     const FilterStrengths s = ReadFilterStrengths(6);
     EXPECT_EQ(s.oddEven, 3);
     EXPECT_EQ(s.highLow, 0);
     EXPECT_EQ(s.history, 6);
     EXPECT_EQ(s.longRun, 1);
     // A strength no line could meet still leaves a list that ends.
-    Settings[13] = "99";
+    Settings.set(HistoryFilter, "99");
     SetDraws({{1, 2, 3, 4, 5, 6}});
     SetList({{1, 7, 8, 9, 10, 11}, {12, 13, 14, 15, 16, 17}});
     FilterHistory();
@@ -251,6 +243,7 @@ TEST_F(Rules, HistoryIndexAgreesWithThePairLoop)
             for (int c = 1; c <= k; ++c)
                 Draws[r][c] = std::int16_t(RandomNumber(n));  // repeats happen
         Draws[17][k] = 0;                                      // a zero inside a draw
+        OpenLotteryChanged();
         for (int l = 0; l <= k; ++l) {
             for (int t = 0; t < 300; ++t) {
                 std::int16_t line[9] = {};
@@ -270,6 +263,7 @@ TEST_F(Rules, HistoryIndexFollowsChangedDraws)
     const std::int16_t line[] = {0, 7, 8, 9, 10, 11, 12};
     EXPECT_FALSE(HistoryLineFails(line, 6, 1));
     Draws[2][1] = 7, Draws[2][2] = 8, Draws[2][3] = 9, Draws[2][4] = 10, Draws[2][5] = 11, Draws[2][6] = 12;
+    OpenLotteryChanged();
     EXPECT_TRUE(HistoryLineFails(line, 6, 1));
     // A check made for another strength leaves one alive undisturbed.
     const std::int16_t five[] = {0, 7, 8, 9, 10, 11, 40};
@@ -278,5 +272,6 @@ TEST_F(Rules, HistoryIndexFollowsChangedDraws)
     EXPECT_FALSE(strength1.fails(five));
     EXPECT_TRUE(strength2.fails(five));
     Draws[1][1] = 0;  // now no draws at all
+    OpenLotteryChanged();
     EXPECT_FALSE(HistoryLineFails(line, 6, 1));
 }

@@ -2,18 +2,20 @@
 // would, and the save dialog they hand their lines to.
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
-#include "core/WindowCatalog.h"
-#include "databases/SaveEntries.h"
+#include "app/WindowCatalog.h"
+#include "databases/ui/SaveEntries.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
+#include "generators/ui/EntriesGrid.h"
 #include "generators/HistoryIndex.h"
-#include "generators/PFullSel.h"
-#include "generators/PLuckyDip.h"
+#include "generators/ui/PFullSel.h"
+#include "generators/ui/PLuckyDip.h"
+#include "core/ui/TipBox.h"
 #include "generators/Tips.h"
 #include "platform/Dates.h"
-#include "platform/FlexGrid.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/Random.h"
-#include "platform/Shell.h"
+#include "platform/ui/Shell.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -37,10 +39,10 @@ protected:
         ResetEntries();
         ResetOpenLottery();
         ResetHistoryIndex();
-        Settings[11] = "1 Odd/Even filter";
-        Settings[12] = "1 High/Low filter";
-        Settings[13] = "1 History  filter";
-        Settings[14] = "3 Long Run filter";
+        Settings.set(OddEvenFilter, "1 Odd/Even filter");
+        Settings.set(HighLowFilter, "1 High/Low filter");
+        Settings.set(HistoryFilter, "1 History  filter");
+        Settings.set(LongRunFilter, "3 Long Run filter");
     }
     void TearDown() override
     {
@@ -78,6 +80,7 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
 {
     writeLotto("US Powerball", "5,59,0,39,0", {"05 Mar 05,1,2,3,4,5,0,0,7"});
     PLuckyDip window;
+    window.Load();
     EXPECT_EQ(window.windowTitle(), "Lucky Dip");
     EXPECT_EQ(window.Label4->text(), "5");
     EXPECT_EQ(window.MSFlexGrid1->Rows(), 35);
@@ -116,6 +119,7 @@ TEST_F(Generators, LuckyDipRemovesRepeatedLinesOfASmallLottery)
 {
     writeLotto("Tiny", "3,10,0,0,0", {});
     PLuckyDip window;
+    window.Load();
     RandomizeSeed(3);
     window.HScroll1->setValue(30);
     window.PlayLotto();
@@ -136,6 +140,7 @@ TEST_F(Generators, FullSelectionDealsEveryNumberOnce)
 {
     writeLotto();
     PFullSel window;
+    window.Load();
     EXPECT_EQ(window.windowTitle(), "Full Selection");
     EXPECT_EQ(window.Label4->text(), "  1 numbers unused");
     ASSERT_EQ(shownLines(window.MSFlexGrid1), 8);
@@ -165,6 +170,7 @@ TEST_F(Generators, FullSelectionSpillOverComesFromShuffledPlaces)
 {
     writeLotto("Small", "6,10,0,0,0", {});
     PFullSel window;
+    window.Load();
     window.Check4->setChecked(true);
     RandomizeSeed(11);
     ClearEntries();
@@ -180,6 +186,7 @@ TEST_F(Generators, FullSelectionSpillOverComesFromShuffledPlaces)
     // 5/50 fills ten lines either way.
     writeLotto("Fifty", "5,50,0,0,0", {});
     PFullSel fifty;
+    fifty.Load();
     EXPECT_EQ(fifty.Label4->text(), "  0 numbers unused");
     EXPECT_EQ(shownLines(fifty.MSFlexGrid1), 10);
 }
@@ -188,6 +195,7 @@ TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
 {
     {
         PLuckyDip window;
+        window.Load();
         EXPECT_EQ(window.Label5->text(), "There is no lottery database to choose from.");
         EXPECT_EQ(shownLines(window.MSFlexGrid1), 0);
         EXPECT_FALSE(Busy);
@@ -195,14 +203,17 @@ TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
     writeLotto("Odd", "6,4,0,0,0", {});
     {
         PFullSel window;
+        window.Load();
         EXPECT_EQ(window.Label5->text(), "This lottery draws more numbers than it has.");
         EXPECT_EQ(EntryCount(), 0);
         EXPECT_EQ(shownLines(window.MSFlexGrid1), 0);
     }
     writeLotto("Huge", "6,115,0,0,0", {});
     PFullSel window;
+    window.Load();
     EXPECT_EQ(window.Label5->text(), "This window plays lotteries of at most 110 numbers.");
     PLuckyDip dip;  // its pool holds 120
+    dip.Load();
     EXPECT_EQ(shownLines(dip.MSFlexGrid1), 5);
 }
 
@@ -213,6 +224,7 @@ TEST_F(Generators, RetryLoopStopsAfterTenSecondsWithTheSuffix)
     double now = 0;
     SetMonotonicClockForTests([&now] { return now += 1.5; });
     PLuckyDip window;
+    window.Load();
     window.Check3->setChecked(true);
     QTest::mouseClick(window.Command2, Qt::LeftButton);
     // Each reading is 1.5 s after the one before: the 7th try ends past 10 s.
@@ -234,13 +246,14 @@ TEST_F(Generators, CommandsDoNothingWhileBusyAndFiltersActWhateverTheBoxes)
 {
     writeLotto();
     PLuckyDip window;
+    window.Load();
     ClearEntries();
     const std::int16_t lines[3][7] = {{0, 2, 4, 6, 8, 10, 12}, {0, 1, 2, 3, 30, 31, 40}, {0, 1, 3, 5, 7, 9, 11}};
     for (int r = 0; r < 3; ++r)
         for (int c = 1; c <= 6; ++c)
             Entries[r + 1][c] = lines[r][c];
     EndEntries(3);
-    ShowEntries(&window);
+    ShowEntries(window.MSFlexGrid1);
     auto* oddEven = window.findChild<QPushButton*>("Command13");
     Busy = true;
     QTest::mouseClick(window.Command2, Qt::LeftButton);
@@ -276,11 +289,12 @@ TEST_F(Generators, GridGrowsToHoldEveryLineAndAnEmptyRow)
 {
     writeLotto();
     PFullSel window;
+    window.Load();
     ClearEntries();
     for (int r = 1; r <= 40; ++r)
         Entries[r][1] = std::int16_t(r);
     EndEntries(40);
-    ShowEntries(&window);
+    ShowEntries(window.MSFlexGrid1);
     EXPECT_EQ(window.MSFlexGrid1->Rows(), 42);
     EXPECT_EQ(window.MSFlexGrid1->TextMatrix(40, 0), "40");
     EXPECT_EQ(window.MSFlexGrid1->TextMatrix(41, 1), "");
@@ -291,7 +305,7 @@ TEST_F(Generators, LuckyDipFromTheMenuSavesItsLines)
 {
     writeLotto();
     SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));  // a Monday
-    RegisterGeneratorWindows();
+    RegisterAllWindows();
     QStringList shown;
     int dialogs = 0;
     SetModalHook([&](QDialog* dialog) {
@@ -315,22 +329,23 @@ TEST_F(Generators, LuckyDipFromTheMenuSavesItsLines)
         QTest::mouseClick(save->Command7, Qt::LeftButton);
         return int(save->result());
     });
-    WindowFor("PlayLuckyDip")(nullptr);
+    OpenWindow(MenuItem::PlayLuckyDip, nullptr);
     EXPECT_EQ(dialogs, 1);
     ASSERT_EQ(shown.size(), 10);
     const QStringList lines = readFile(kSavedEntriesFile).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(lines[i], "09-Dec-2026," + shown[i] + ",UK Lotto,  Bob; Jr,dbase100.txt");
-    EXPECT_EQ(Settings[17], "Bob, Jr");
-    EXPECT_EQ(Settings[18], "09-Dec-2026");
-    EXPECT_TRUE(HasWindow("PlayFullSel"));
+    EXPECT_EQ(Settings[PlayerName], "Bob, Jr");
+    EXPECT_EQ(Settings[DrawDate], "09-Dec-2026");
+    EXPECT_TRUE(HasWindow(MenuItem::PlayFullSel));
 }
 
 TEST_F(Generators, SaveDialogCountsAndCancel)
 {
     writeLotto();
     PFullSel window;  // eight lines shown
+    window.Load();
     auto saveWith = [&](const QString& count, bool cancel) {
         SetModalHook([&](QDialog* dialog) {
             auto* save = qobject_cast<SaveEntries*>(dialog);
@@ -338,7 +353,7 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
             QTest::mouseClick(cancel ? save->Command1 : save->Command7, Qt::LeftButton);
             return int(save->result());
         });
-        return SaveMyEntries(&window);
+        return SaveMyEntries(window.MSFlexGrid1);
     };
     EXPECT_EQ(saveWith("0", false), 0);
     EXPECT_EQ(saveWith("-2", false), 0);
@@ -353,13 +368,13 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
 
     // A closed dialog (no button) saves nothing either.
     SetModalHook([](QDialog*) { return int(QDialog::Rejected); });
-    EXPECT_EQ(SaveMyEntries(&window), 0);
+    EXPECT_EQ(SaveMyEntries(window.MSFlexGrid1), 0);
     // No lines shown: no dialog at all.
     ClearEntries();
-    ShowEntries(&window);
+    ShowEntries(window.MSFlexGrid1);
     bool asked = false;
     SetModalHook([&](QDialog*) { asked = true; return int(QDialog::Rejected); });
-    EXPECT_EQ(SaveMyEntries(&window), 0);
+    EXPECT_EQ(SaveMyEntries(window.MSFlexGrid1), 0);
     EXPECT_FALSE(asked);
 }
 
@@ -384,6 +399,7 @@ TEST_F(Generators, HelpOpensThePlayPageOrSaysItIsMissing)
 {
     writeLotto();
     PLuckyDip window;
+    window.Load();
     ASSERT_FALSE(window.HelpButtons.isEmpty());
     std::vector<QUrl> opened;
     SetShellHook([&](const QUrl& url) {

@@ -1,6 +1,6 @@
 // The chart control: cells chosen by row and column, labels, series.
 
-#include "platform/Chart.h"
+#include "platform/ui/Chart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,7 +1,7 @@
 // The grid and the date picker as the windows use them.
 
-#include "platform/DatePicker.h"
-#include "platform/FlexGrid.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/FlexGrid.h"
 
 #include <QApplication>
 #include <QLocale>

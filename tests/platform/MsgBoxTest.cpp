@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include "platform/ui/MsgBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,5 @@
 #include "platform/Random.h"
+#include "platform/ui/Colours.h"
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>

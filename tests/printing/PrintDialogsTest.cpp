@@ -1,5 +1,5 @@
 #include "PrintFixture.h"
-#include "printing/PrintSelection.h"
+#include "printing/ui/PrintSelection.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // A program folder whose PDF printer writes to "out.pdf" in it.
 
 #include "PdfText.h"
-#include "platform/Printer.h"
-#include "printing/PrintFrm.h"
+#include "platform/ui/Printer.h"
+#include "printing/ui/PrintFrm.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "PrintFixture.h"
 #include "core/OpenLottery.h"
-#include "platform/FlexGrid.h"
-#include "printing/PrintReports.h"
-#include "printing/PrintSelection.h"
-#include "printing/ReportFrame.h"
+#include "platform/ui/FlexGrid.h"
+#include "printing/ui/PrintReports.h"
+#include "printing/ui/PrintSelection.h"
+#include "printing/ui/ReportFrame.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -116,13 +116,13 @@ protected:
         PrintTest::TearDown();
     }
     // Prints a grid of those rows with the options as offered; the words printed.
-    std::vector<PdfWord> printGrid(void (*print)(QWidget*), const QStringList& headings,
+    std::vector<PdfWord> printGrid(void (*print)(const FlexGrid*), const QStringList& headings,
                                    const std::vector<QStringList>& rows)
     {
         GridWindow w(headings, rows);
         Player player;
         Play(player);
-        print(&w.window);
+        print(w.grid);
         return words();
     }
 };
@@ -139,7 +139,7 @@ PdfWord WordAt(const std::vector<PdfWord>& words, const QString& text, double to
 
 struct ReportCase {
     const char* name;
-    void (*print)(QWidget*);
+    void (*print)(const FlexGrid*);
     QStringList headings;
     QString titleWord;
     int titleBlanks;
@@ -172,7 +172,7 @@ TEST_F(Reports, TitleHeadingAndCellsStandAtTheirPlacesForEveryTextSize)
             player.margin = "15";
             Play(player);
             QFile::remove(pdf_);
-            c.print(&w.window);
+            c.print(w.grid);
             ASSERT_EQ(player.offeredLines, "3");
             // The saved-entries report offers 10 mm whatever was chosen before.
             if (c.print == PrintMyEntries)
@@ -212,7 +212,7 @@ TEST_F(Reports, CellsPrintTheirLeadingNumbersInTwoDigitsDatesAndNamesAsTheyStand
         w.grid->setTextMatrix(2, 8, "7"); // an extra ball on line 2 only
         Player player;
         Play(player);
-        PrintEntries(&w.window);
+        PrintEntries(w.grid);
         const auto words = this->words();
         const auto line1 = WordsOnLineOf(words, "01:");
         ASSERT_EQ(line1.size(), 7u); // empty cells print nothing
@@ -274,13 +274,13 @@ TEST_F(Reports, LinesToPrintLimitTheRowsAndTheListEndsAtTheFirstEmptyRow)
     Player player;
     player.lines = "2";
     Play(player);
-    PrintEntries(&w.window);
+    PrintEntries(w.grid);
     QString text = PdfLayoutText(pdf_);
     EXPECT_TRUE(text.contains("02:"));
     EXPECT_FALSE(text.contains("03:"));
 
     player.lines = "50";
-    PrintEntries(&w.window);
+    PrintEntries(w.grid);
     text = PdfLayoutText(pdf_);
     EXPECT_TRUE(text.contains("10:"));
     EXPECT_EQ(text.count(":"), 12); // "Lottery:", the heading row and 10 entries
@@ -291,17 +291,16 @@ TEST_F(Reports, EmptyGridsPrintNothingAndOnlyEntriesSaySo)
     GridWindow w(EntryHeadings(), {});
     Player player;
     Play(player);
-    PrintDrawResults(&w.window);
-    PrintNumberStats(&w.window);
-    PrintMyEntries(&w.window);
+    PrintDrawResults(w.grid);
+    PrintNumberStats(w.grid);
+    PrintMyEntries(w.grid);
     EXPECT_TRUE(boxes().empty());
-    PrintEntries(&w.window);
+    PrintEntries(w.grid);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "Nothing to print!    ");
     EXPECT_EQ(boxes()[0].title, "Error!");
     EXPECT_EQ(boxes()[0].icon(), vbExclamation);
-    QDialog noGrid;
-    PrintEntries(&noGrid);
+    PrintEntries(nullptr);
     EXPECT_EQ(boxes().size(), 2u);
     EXPECT_EQ(player.frmShown, 0);
     EXPECT_FALSE(printed());
@@ -313,16 +312,16 @@ TEST_F(Reports, CancelOrClosingADialogPrintsNothing)
     Player player;
     player.closeMedia = true;
     Play(player);
-    PrintEntries(&w.window);
+    PrintEntries(w.grid);
     EXPECT_EQ(player.frmShown, 0);
 
     player.closeMedia = false;
     player.options = [](PrintFrm* f) { QTest::mouseClick(f->Command1, Qt::LeftButton); };
-    PrintEntries(&w.window);
-    PrintDrawResults(&w.window);
+    PrintEntries(w.grid);
+    PrintDrawResults(w.grid);
     player.options = [](PrintFrm* f) { f->close(); };
-    PrintMyEntries(&w.window);
-    PrintNumberStats(&w.window);
+    PrintMyEntries(w.grid);
+    PrintNumberStats(w.grid);
     EXPECT_EQ(player.frmShown, 4);
     EXPECT_EQ(pdfAsked_, 0);
     EXPECT_TRUE(boxes().empty());
@@ -333,7 +332,7 @@ TEST_F(Reports, ALongListRunsOntoFurtherPagesFromTheBodyTop)
     GridWindow w(EntryHeadings(), Entries(180));
     Player player;
     Play(player);
-    PrintEntries(&w.window);
+    PrintEntries(w.grid);
     ASSERT_GE(PdfPages(pdf_), 2);
     const auto words = this->words();
     int lastPage = 0;

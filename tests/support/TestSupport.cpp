@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/Folder.h"
-#include "platform/Printer.h"
+#include "platform/ui/Printer.h"
 
 #include <QDir>
 #include <QFile>

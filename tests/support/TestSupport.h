@@ -2,7 +2,7 @@
 // Shared test helpers: a temporary program folder and a recorder for message
 // boxes.
 
-#include "platform/MsgBox.h"
+#include "platform/ui/MsgBox.h"
 
 #include <QString>
 #include <QStringList>

@@ -37,7 +37,7 @@ TEST_F(SyndicateFileTest, LoadsEveryFieldOfTheFile)
     writeLines("SMembers.003", lines);
     Syndicate[101][0] = "kept";
     Syndicate[2][4] = "stale";
-    Settings[16] = "SMembers.003";
+    Settings.set(SyndicateFile, "SMembers.003");
 
     LoadSyndicate();
     EXPECT_EQ(Syndicate[0][0], "  Ann Lee ");
@@ -48,15 +48,15 @@ TEST_F(SyndicateFileTest, LoadsEveryFieldOfTheFile)
     EXPECT_EQ(Syndicate[2][4], "");
     EXPECT_EQ(Syndicate[100][0], "Last");
     EXPECT_EQ(Syndicate[101][0], "kept");
-    EXPECT_EQ(Settings[16], "SMembers.003");
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.003");
 }
 
 TEST_F(SyndicateFileTest, MissingFileClosesTheSyndicate)
 {
     Syndicate[0][10] = "Old";
-    Settings[16] = "SMembers.009";
+    Settings.set(SyndicateFile, "SMembers.009");
     LoadSyndicate();
-    EXPECT_EQ(Settings[16], "");
+    EXPECT_EQ(Settings[SyndicateFile], "");
     EXPECT_EQ(Syndicate[0][10], "");
 
     Syndicate[0][0] = "Old";
@@ -67,11 +67,11 @@ TEST_F(SyndicateFileTest, MissingFileClosesTheSyndicate)
 TEST_F(SyndicateFileTest, ShortFileLoadsWhatItHas)
 {
     writeFile("SMembers.000", "\"Ann\",\"x\"\r\n\"Bob\"");
-    Settings[16] = "SMembers.000";
+    Settings.set(SyndicateFile, "SMembers.000");
     LoadSyndicate();
     EXPECT_EQ(Syndicate[0][0], "Ann");
     EXPECT_EQ(Syndicate[0][1], "x");
     EXPECT_EQ(Syndicate[0][2], "Bob"); // items are read as one stream
     EXPECT_EQ(Syndicate[0][10], "");
-    EXPECT_EQ(Settings[16], "SMembers.000");
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
 }

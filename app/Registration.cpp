@@ -1,0 +1,50 @@
+// Every window the main window's menus open, under its menu item. A window
+// is added here when it is built; its item is enabled from then on.
+#include "app/WindowCatalog.h"
+#include "databases/ui/CreateDbase.h"
+#include "databases/ui/DbaseUpdateW.h"
+#include "databases/ui/DeleteDbaseW.h"
+#include "databases/ui/HistoryW.h"
+#include "databases/ui/OpenDbase.h"
+#include "databases/ui/ShowMyDrawsW.h"
+#include "databases/ui/StoreMyDrawsW.h"
+#include "databases/ui/WhatIf.h"
+#include "generators/ui/PFullSel.h"
+#include "generators/ui/PLuckyDip.h"
+#include "platform/ui/MsgBox.h"
+
+namespace {
+// Creates the window over the main window, loads it when it loads apart
+// from its making, and shows it modally.
+template <class Window>
+void open(QWidget* main)
+{
+    Window window(main);
+    if constexpr (requires { window.Load(); })
+        window.Load();
+    ShowModal(&window);
+}
+} // namespace
+
+void RegisterAllWindows()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+
+    // Databases.
+    RegisterWindow(MenuItem::DatabasesCreate, open<CreateDbase>);
+    RegisterWindow(MenuItem::wUpdateDbase, open<DbaseUpdateW>);
+    RegisterWindow(MenuItem::wDatabaseView, open<HistoryW>);
+    RegisterWindow(MenuItem::FileOpen, open<OpenDbase>);
+    RegisterWindow(MenuItem::FileDelete, open<DeleteDbaseW>);
+    RegisterWindow(MenuItem::DatabaseCheck, open<ShowMyDrawsW>);
+    RegisterWindow(MenuItem::DatabaseViewCheck, open<ShowMyDrawsW>);
+    RegisterWindow(MenuItem::DatabaseStoreDrawsW, open<StoreMyDrawsW>);
+    RegisterWindow(MenuItem::AnalyseWhatIf, open<WhatIf>);
+
+    // Generators.
+    RegisterWindow(MenuItem::PlayLuckyDip, open<PLuckyDip>);
+    RegisterWindow(MenuItem::PlayFullSel, open<PFullSel>);
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The main window: the program's start-up and shut-down, its menus and
+// toolbar that open every other window, and the info panels (checklist,
+// notes, biorhythm chart, lottery databases, the open syndicate).
+//
+// Controls carry their names as object names; the i-th control of a family
+// ("Check1(i)" in the design) is named "Check1_i".
+
+#include "app/MenuItems.h"
+#include "core/Settings.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+class Chart;
+class QAction;
+class QCheckBox;
+class DatePicker;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class ToolPicture;
+
+// Carriage return and line feed, for message texts.
+extern QString NewLine;
+
+// The checklist and notes file.
+inline const QString kNotesFile = QStringLiteral("Notes.txt");
+inline constexpr int kToolPictures = 16;
+inline constexpr int kChecklistItems = 8;
+
+class Vantrel : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window and runs its start-up (Form_Load).
+    explicit Vantrel(QWidget* parent = nullptr);
+    ~Vantrel() override;
+
+    // Public operations other windows and the start-up use.
+    void SaveNotes();
+    void UpdateSyndicate();
+    void DoBiorhythm();
+    void Skinning();
+
+    // Handlers.
+    void FileNotes_Click();
+    void Command1_Click(int index);
+    void Command3_Click();
+    void Command4_Click(int index);
+    void Option1_Click(int index);
+    void Image1_Click(int index);
+    void LinksLink_Click(int index);
+
+    // Runs a menu item as a click on it does (a disabled item does nothing).
+    void RunMenuItem(MenuItem item);
+    // The menu item a toolbar picture stands for.
+    static MenuItem PictureItem(int index);
+    // Whether a menu item (or the window behind it) can run now.
+    bool ItemAvailable(MenuItem item) const;
+    // The action of a menu item.
+    QAction* Item(MenuItem item) const;
+
+    // A checklist caption as typed (the check box shows '&' literally).
+    QString ChecklistCaption(int index) const;
+    void SetChecklistCaption(int index, const QString& caption);
+
+    bool PanelsVisible() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildToolbar();
+    QWidget* buildPanels();
+    QAction* addItem(QMenu* menu, MenuItem item, const QString& caption);
+    void Form_Load();
+    void ReadNotes();
+    void ShowWebLinks();
+    void RefreshItems();
+    void ShowHover(int index);
+    void Form_QueryUnload();
+
+    // Toolbar.
+    QLabel* Label1;
+    std::array<ToolPicture*, kToolPictures> Image1{};
+    // Biorhythm panel.
+    QGroupBox* Label7;
+    QLabel* Label4;
+    DatePicker* DTPicker1;
+    std::array<QRadioButton*, 2> Option1{};
+    QPushButton* Command1_8;
+    QPushButton* Command1_17;
+    Chart* MSChart1;
+    // Checklist.
+    QGroupBox* Label8;
+    std::array<QCheckBox*, kChecklistItems> Check1{};
+    std::array<QPushButton*, kChecklistItems> Command4{};
+    QLineEdit* Text2;
+    QPushButton* Command3;
+    // Notes.
+    QGroupBox* Label13;
+    QLabel* Label11;
+    QPlainTextEdit* Text1;
+    // Databases and syndicate.
+    QGroupBox* Label9;
+    QListWidget* List1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label5;
+    QLabel* Label6;
+
+    std::array<QAction*, kWebLinks> LinksLink{};
+    std::array<QAction*, kMenuItemCount> items_{};
+};

@@ -1,0 +1,86 @@
+#pragma once
+// Which window each menu item and toolbar picture of the main window opens,
+// and what the main window does before and after it.
+//
+// Every built window is registered in Registration.cpp under its menu item.
+// A registration carries the item's follow-ups, which the main window runs
+// around the opener:
+// - Before: "DatabaseCheck" and "DatabaseViewCheck" open nothing (and show
+//   the "Oops!  " message) when "ReVadirav.txt" is missing.
+// - After: "FilePreferences": LoadSettings, then the main window's Skinning,
+//   and the open syndicate again if the settings name another; "SyndicateNew",
+//   "SyndicateOpen", "SyndicatesDelete", "SyndicateManager": UpdateSyndicate;
+//   "FileBackup": the program folder current again.
+// Items with no registration are windows not built yet: the main window
+// disables them. The four syndicate view items run only while a syndicate
+// with a name and a manager is open (the main window sees to that).
+//
+// Presets belong to the opener, which opens its window in the required state:
+// - "AnalyseColdNums" (ACommonNumbers), "PlayColdNums" (PHotNumbers),
+//   "PlayColdWheels" (PHotWheels): create the window (its load runs), call
+//   LetPendingEventsRun() (the five event pauses), select Option1(1) "Cold
+//   numbers" as the player's click does (its handler runs), then ShowModal.
+// - "PlayGuarantee4" (PThreeMatch): create the window, select Option1(1)
+//   "4-match wheels" (its handler runs), no event pause, then ShowModal.
+// - "DatabaseDownloadAU" / "DatabaseDownloadSA" / "DatabaseUS"
+//   (DbaseUpdateOther): create the window and put its tab strip SSTab1 on tab
+//   1 (Australia) / 0 (South Africa) / 2 (United States), no event pause, then
+//   ShowModal.
+
+#include "app/MenuItems.h"
+
+#include <QCoreApplication>
+#include <functional>
+#include <optional>
+
+class QWidget;
+class Vantrel;
+
+// Creates the window over the main window, applies any preset and shows it
+// modally.
+using WindowOpener = std::function<void(QWidget* mainWindow)>;
+
+struct WindowEntry {
+    WindowOpener open;
+    // Runs first: false opens nothing (it has told the player why).
+    std::function<bool()> before;
+    // Runs when the window has closed.
+    std::function<void(Vantrel& mainWindow)> after;
+};
+
+// Registers the item's window with the item's follow-ups.
+void RegisterWindow(MenuItem item, WindowOpener open);
+// The item's registration, or nullptr when its window is not built.
+const WindowEntry* WindowFor(MenuItem item);
+bool HasWindow(MenuItem item);
+// Opens the item's window as the main window does: the check before, the
+// opener, the follow-ups after (those need the main window; without one they
+// are left out). False when nothing opened.
+bool OpenWindow(MenuItem item, Vantrel* mainWindow);
+
+// Registers every built window (Registration.cpp); runs once.
+void RegisterAllWindows();
+// Forgets every registration.
+void ClearWindowCatalog();
+
+// Puts another opener in place of an item's for as long as it lives, and the
+// one before back when it ends (an empty opener: the item has no window).
+class WindowOverride {
+public:
+    WindowOverride(MenuItem item, WindowOpener open);
+    ~WindowOverride();
+    WindowOverride(const WindowOverride&) = delete;
+    WindowOverride& operator=(const WindowOverride&) = delete;
+
+private:
+    MenuItem item_;
+    std::optional<WindowEntry> before_;
+};
+
+// Lets pending window events run, as an opener does between creating its
+// window and setting a preset.
+inline void LetPendingEventsRun(int times = 5)
+{
+    for (int i = 0; i < times; ++i)
+        QCoreApplication::processEvents();
+}

@@ -1,0 +1,1 @@
+// Holds the place of a library whose folder has no source yet.

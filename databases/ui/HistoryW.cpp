@@ -1,0 +1,433 @@
+#include "databases/ui/HistoryW.h"
+#include "core/ui/DatabaseList.h"
+#include "platform/ui/Colours.h"
+
+#include "core/OpenLottery.h"
+#include "core/ui/Skinning.h"
+#include "databases/DrawDatabase.h"
+#include "databases/ui/DrawEntry.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/Dates.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/ui/Shell.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+#include "printing/ui/PrintReports.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr int kGridRows = 3000;
+constexpr int kShownDraws = 2994; // rows 1 to 2994
+} // namespace
+
+std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
+{
+    std::vector<HistoryRow> rows;
+    const auto lines = ReadLines(fileName);
+    if (!lines)
+        return rows;
+    QStringList draws = lines->mid(3);
+    while (!draws.isEmpty() && draws.last().trimmed().isEmpty())
+        draws.removeLast();
+    for (const QString& line : draws) {
+        if (int(rows.size()) >= limit)
+            break;
+        const QStringList fields = SplitFields(line);
+        HistoryRow row;
+        row.date = DrawLineDate(line);
+        for (int c = 1; c <= 8; ++c)
+            row.numbers[c] = std::max(0, int(CellFromText(fields.value(c))));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
+{
+    QLabel* label2 = StartWindow(this, "HistoryW", "Lottery Draws History", "Label2", "Lottery draw results");
+    QLabel* label4 = BodyText(this, "Label4",
+                              "Select a lottery in the list on the right to view all the draw results. The "
+                              "numbers can be viewed in the order they were drawn or in ascending order.");
+
+    List1 = LotteryList(this);
+    Label1 = NamedLabel(this, "Label1", QString());
+    Text2 = NamedLineEdit(this, "Text2");
+    Command4 = NamedButton(this, "Command4", "Go");
+
+    MSFlexGrid1 = new FlexGrid(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setRows(kGridRows);
+    MSFlexGrid1->setCols(10);
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 28);
+
+    Option1 = new QRadioButton("Draw order", this);
+    Option1->setObjectName("Option1");
+    Option1->setChecked(true);
+    Option2 = new QRadioButton("Ascending order", this);
+    Option2->setObjectName("Option2");
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName("Frame1");
+    DTPicker1 = new DatePicker(Frame1);
+    DTPicker1->setObjectName("DTPicker1");
+    LimitToStoredDates(DTPicker1);
+    for (int n = 1; n <= 8; ++n)
+        Text1[n] = NumberBox(Frame1, n);
+    QPalette red = Text1[8]->palette();
+    red.setColor(QPalette::Text, ToQColor(kExtraBallColour));
+    Text1[8]->setPalette(red);
+    Command3 = NamedButton(Frame1, "Command3", "Update Draw", " Update selected draw ");
+    Command2 = NamedButton(Frame1, "Command2", "Delete Draw", " Delete selected draw ");
+
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_FileIcon, "Print", " Print ");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close ");
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+
+    // The editing area: one box under each number column, then the date and
+    // the two buttons.
+    auto* boxes = new QHBoxLayout;
+    boxes->setSpacing(0);
+    boxes->setObjectName("boxes");
+    for (int n = 1; n <= 8; ++n)
+        boxes->addWidget(Text1[n]);
+    boxes->addStretch();
+    auto* editButtons = new QHBoxLayout;
+    editButtons->addWidget(DTPicker1);
+    editButtons->addStretch();
+    editButtons->addWidget(Command3);
+    editButtons->addWidget(Command2);
+    auto* frame = new QVBoxLayout(Frame1);
+    frame->addLayout(boxes);
+    frame->addLayout(editButtons);
+
+    auto* views = new QHBoxLayout;
+    views->addWidget(Option1);
+    views->addWidget(Option2);
+    views->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Label1);
+    left->addWidget(MSFlexGrid1, 1);
+    left->addLayout(views);
+    left->addWidget(Frame1);
+
+    auto* web = new QHBoxLayout;
+    web->addWidget(NamedLabel(this, "Label5", "Web:"));
+    web->addWidget(Text2, 1);
+    web->addWidget(Command4);
+    auto* right = new QVBoxLayout;
+    right->addWidget(label4);
+    right->addSpacing(8);
+    right->addWidget(NamedLabel(this, "Label3", "Select a lottery:"));
+    right->addWidget(List1, 1);
+    right->addLayout(web);
+    right->addSpacing(8);
+    right->addLayout(ButtonRow({Command6, Command1}));
+    auto* rightPanel = new QWidget(this);
+    rightPanel->setLayout(right);
+    right->setContentsMargins(0, 0, 0, 0);
+    rightPanel->setFixedWidth(rightPanel->fontMetrics().horizontalAdvance("0") * 36);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(left);
+    middle->addSpacing(8);
+    middle->addWidget(rightPanel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label2);
+    layout->addLayout(middle, 1);
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &HistoryW::MSFlexGrid1_Click);
+    // A row reached with the keyboard is edited as a clicked one, so Update
+    // and Delete always act on the draw the editor shows.
+    connect(MSFlexGrid1, &FlexGrid::RowColChange, this, [this] {
+        if (!settingGrid_ && MSFlexGrid1->Row() != editedRow_)
+            MSFlexGrid1_Click();
+    });
+    connect(Option1, &QRadioButton::clicked, this, &HistoryW::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &HistoryW::Option2_Click);
+    connect(Command2, &QPushButton::clicked, this, &HistoryW::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &HistoryW::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &HistoryW::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &HistoryW::Command6_Click);
+    connect(Command1, &QPushButton::clicked, this, &HistoryW::Command1_Click);
+    connect(Timer1, &QTimer::timeout, this, &HistoryW::Timer1_Timer);
+
+    Form_Load();
+}
+
+void HistoryW::Skinning()
+{
+    ::Skinning(this, SkinFamily::Databases, {.title = {"Label2"}, .body = {"Label4"}, .label = {"Label3", "Label5"}, .other = {}});
+}
+
+void HistoryW::layOutColumns()
+{
+    const QFontMetrics metrics(MSFlexGrid1->font());
+    const int number = metrics.horizontalAdvance("000000000");
+    for (int c = 0; c <= 8; ++c) {
+        MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
+        MSFlexGrid1->setColWidth(c, number);
+    }
+    MSFlexGrid1->setColWidth(0, metrics.horizontalAdvance("00000000000000"));
+    MSFlexGrid1->setColWidth(9, 0); // only carries the row selection
+    MSFlexGrid1->fitWidthToColumns(8);
+    // The boxes line up under columns 1 to 8.
+    if (auto* boxes = Frame1->findChild<QHBoxLayout*>("boxes")) {
+        const int margin = Frame1->layout()->contentsMargins().left();
+        boxes->insertSpacing(0, std::max(0, MSFlexGrid1->ColWidth(0) - margin + MSFlexGrid1->frameWidth()));
+    }
+    for (int n = 1; n <= 8; ++n)
+        Text1[n]->setFixedWidth(MSFlexGrid1->ColWidth(n));
+}
+
+void HistoryW::Form_Load()
+{
+    Skinning();
+    DTPicker1->setCustomFormat(DatePicker::ShortFormat);
+    layOutColumns();
+    if (ListDatabases(List1) == 0) {
+        Frame1->hide();
+        MsgBox("No lotteries to display!    ", vbOKOnly + vbExclamation, "Error!");
+        Timer1->start();
+        return;
+    }
+    SortedView = false;
+    List1->setCurrentRow(0);
+}
+
+void HistoryW::Timer1_Timer()
+{
+    Timer1->stop();
+    if (List1->count() == 0)
+        close();
+}
+
+bool HistoryW::showsEighth() const { return ExtraBallMax > 0 || HasBonusBall == 1; }
+
+void HistoryW::showNumbers(int row, const HistoryRow& draw)
+{
+    for (int c = 1; c <= 7; ++c)
+        MSFlexGrid1->setTextMatrix(row, c, draw.numbers[c] > 0 ? QString::number(draw.numbers[c]) : QString());
+    MSFlexGrid1->setTextMatrix(row, 8, showsEighth() ? QString::number(draw.numbers[8]) : QString());
+}
+
+void HistoryW::List1_Click()
+{
+    const int index = List1->currentRow();
+    if (index < 0 || index >= kMaxDatabases)
+        return;
+    Hourglass hourglass;
+    QScopedValueRollback setting(settingGrid_, true);
+    const bool loaded = LoadDatabase(index);
+    Text2->setText(LotteryWebsite);
+    Label1->setText("  " + LotteryName);
+
+    // Dates and numbers come from one reading of each line, so grid row k is
+    // always draw line k of the file.
+    rows_ = ReadHistoryRows(DbaseFile, kShownDraws);
+    MSFlexGrid1->setUpdatesEnabled(false);
+    MSFlexGrid1->Clear();
+    MSFlexGrid1->setTextMatrix(0, 0, "Date");
+    if (!rows_.empty()) {
+        for (int c = 1; c <= 7; ++c) {
+            if (rows_[0].numbers[c] > 0)
+                MSFlexGrid1->setTextMatrix(0, c, "Num" + QString::number(c));
+        }
+    }
+    QString eighth;
+    if (HasBonusBall == 1)
+        eighth = "Bonus";
+    if (ExtraBallMax > 0)
+        eighth = "Pball";
+    MSFlexGrid1->setTextMatrix(0, 8, eighth);
+    for (int k = 1; k <= int(rows_.size()); ++k) {
+        MSFlexGrid1->setTextMatrix(k, 0, rows_[k - 1].date);
+        showNumbers(k, rows_[k - 1]);
+        MSFlexGrid1->setCellForeColor(k, 8, ToQColor(kExtraBallColour));
+    }
+    MSFlexGrid1->setUpdatesEnabled(true);
+
+    // A box for each of the lottery's numbers, and the eighth when it draws a
+    // bonus or extra ball, so every draw can be corrected whole.
+    for (int n = 1; n <= 8; ++n) {
+        const bool shown = n <= 7 ? n <= BallsDrawn : showsEighth();
+        if (!shown)
+            Text1[n]->clear();
+        Text1[n]->setVisible(shown);
+    }
+    Command3->setEnabled(loaded);
+
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setTopRow(1);
+    SortedView = false;
+    Option1->setChecked(true);
+    MSFlexGrid1_Click();
+    Frame1->show();
+}
+
+void HistoryW::MSFlexGrid1_Click()
+{
+    QScopedValueRollback setting(settingGrid_, true);
+    int r = MSFlexGrid1->Row();
+    MSFlexGrid1->setCol(0);
+    if (rows_.empty()) {
+        editedRow_ = 0;
+        for (int n = 1; n <= 8; ++n)
+            Text1[n]->clear();
+        return;
+    }
+    // A click below the last draw picks the last draw.
+    r = std::clamp(r, 1, int(rows_.size()));
+    while (r > 1 && MSFlexGrid1->TextMatrix(r, 0).isEmpty())
+        --r;
+    MSFlexGrid1->setRow(r);
+    editedRow_ = r;
+    const QRect cell = MSFlexGrid1->cellRect(r, 1);
+    if (r < MSFlexGrid1->TopRow() || !MSFlexGrid1->viewport()->rect().contains(cell))
+        MSFlexGrid1->setTopRow(r);
+
+    // A date that cannot be read leaves today's date to pick the right one.
+    const auto date = ParseDate(MSFlexGrid1->TextMatrix(r, 0));
+    DTPicker1->setValue(date ? *date : Today());
+    for (int n = 1; n <= 8; ++n)
+        Text1[n]->setText(MSFlexGrid1->TextMatrix(r, n));
+
+    MSFlexGrid1->setCol(9);
+    MSFlexGrid1->setColSel(0);
+}
+
+void HistoryW::Option2_Click()
+{
+    if (SortedView)
+        return;
+    Hourglass hourglass;
+    Frame1->hide();
+    const int count = std::clamp(BallsDrawn, 0, 7);
+    for (int r = 1; r <= int(rows_.size()); ++r) {
+        const HistoryRow& draw = rows_[r - 1];
+        if (r > 1 && draw.numbers[1] == 0)
+            break;
+        std::array<int, 9> sorted = draw.numbers;
+        std::sort(sorted.begin() + 1, sorted.begin() + 1 + count);
+        for (int c = 1; c <= count; ++c)
+            MSFlexGrid1->setTextMatrix(r, c, sorted[c] > 0 ? QString::number(sorted[c]) : QString());
+    }
+    SortedView = true;
+}
+
+void HistoryW::Option1_Click()
+{
+    if (!SortedView)
+        return;
+    Hourglass hourglass;
+    for (int r = 1; r <= int(rows_.size()); ++r)
+        showNumbers(r, rows_[r - 1]);
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1_Click();
+    SortedView = false;
+    Frame1->show();
+}
+
+void HistoryW::Command2_Click()
+{
+    const int r = editedRow_;
+    if (rows_.size() < 2) {
+        MsgBox("Can't delete last line!    ", vbOKOnly + vbExclamation, "Warning");
+        MSFlexGrid1_Click();
+        return;
+    }
+    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
+        return;
+    bool removed = false;
+    {
+        Hourglass hourglass;
+        removed = CopyToScratch(DbaseFile) && RemoveDrawLine(kScratchFile, DbaseFile, r) >= 0;
+    }
+    if (!RewriteDone(removed ? RewriteResult::Done : RewriteResult::CannotWrite))
+        return;
+    QApplication::processEvents();
+    List1_Click();
+}
+
+void HistoryW::Command3_Click()
+{
+    const int r = editedRow_;
+    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
+        return;
+    const QDate date = DTPicker1->Value();
+    const auto checked = CheckedDrawLine(date, {Text1.begin() + 1, Text1.end()});
+    if (!checked)
+        return;
+    const QString& line = *checked;
+
+    RewriteResult result = RewriteResult::Done;
+    {
+        Hourglass hourglass;
+        const int read = RemoveDrawLine(DbaseFile, kScratchFile, r);
+        if (read < 0) {
+            result = RewriteResult::CannotWrite;
+        } else if (read == 1) {
+            // The only draw: the file again holds one line, the updated one.
+            const bool appended = AppendLines(kScratchFile, {line});
+            const auto text = appended ? ReadTextFile(kScratchFile) : std::nullopt;
+            if (!text || !WriteTextFile(DbaseFile, *text))
+                result = RewriteResult::CannotWrite;
+        } else {
+            QApplication::processEvents();
+            result = InsertDrawByDate(DbaseFile, line, date);
+            QApplication::processEvents();
+        }
+    }
+    if (!RewriteDone(result))
+        return;
+    List1_Click();
+}
+
+bool HistoryW::stillShown(int r)
+{
+    const std::vector<HistoryRow> now = ReadHistoryRows(DbaseFile, r);
+    if (int(now.size()) == r && now.back() == rows_[r - 1])
+        return true;
+    MsgBox("The lottery database has been changed by another program.    \r\n"
+           "It is shown again as it is now.    ",
+           vbOKOnly + vbExclamation, "Warning");
+    List1_Click();
+    return false;
+}
+
+void HistoryW::Command6_Click()
+{
+    {
+        QScopedValueRollback setting(settingGrid_, true);
+        PrintDrawResults(MSFlexGrid1);
+    }
+    // Printing moves the current cell: the editor returns to the first draw.
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setCol(1);
+    MSFlexGrid1_Click();
+}
+
+void HistoryW::Command4_Click() { OpenWebAddress(Text2->text()); }
+
+void HistoryW::Command1_Click() { close(); }

@@ -1,0 +1,518 @@
+#include "databases/ui/ShowMyDrawsW.h"
+
+#include "core/OpenLottery.h"
+#include "core/ui/Skinning.h"
+#include "databases/ui/EntryControls.h"
+#include "core/ui/TipBox.h"
+#include "generators/Tips.h"
+#include "platform/Dates.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/Text.h"
+#include "printing/ui/PrintReports.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kGridRows = 501; // heading row and rows 1 to 500
+constexpr int kGridCols = 12;
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kLightRed(255, 192, 192);
+
+QFrame* Group(QWidget* parent, const QString& name)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::StyledPanel);
+    return f;
+}
+
+QLabel* ColourBox(QWidget* parent, const QString& name, const QColor& colour)
+{
+    auto* l = NamedLabel(parent, name, QString());
+    l->setFixedSize(16, 16);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, colour);
+    l->setPalette(p);
+    l->setFrameShape(QFrame::Box);
+    return l;
+}
+} // namespace
+
+ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("ShowMyDrawsW");
+    setWindowTitle("Show/Check Lottery Entries");
+
+    Label5 = NamedLabel(this, "Label5", "   Your lottery entries");
+    MakeTitle(Label5);
+    Label8 = NamedLabel(this, "Label8", "Stored lottery entries");
+    Label9 = NamedLabel(this, "Label9",
+                   "The Check button tells you if you have won anything. Each lottery entry is checked with the "
+                   "lottery draw result on the date specified. Any numbers matched are highlighted.");
+    Label10 = NamedLabel(this, "Label10",
+                    "To play the same lottery entry in future draw, select the row and update the draw date below. "
+                    "Numbers and names can be changed too. Click any item and use the edit box below.");
+    Label9->setWordWrap(true);
+    Label10->setWordWrap(true);
+
+    MSFlexGrid1 = new FlexGrid(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
+
+    Label3 = ColourBox(this, "Label3", kYellow);
+    Label4 = NamedLabel(this, "Label4", "Match main draw number:");
+    Label7 = ColourBox(this, "Label7", kLightRed);
+    for (int i = 0; i < 4; ++i)
+        Label6[i] = NamedLabel(this, QStringLiteral("Label6_%1").arg(i), QString());
+    Label6[0]->setText("Match Bonus/Powerball:");
+    Label6[1]->setText("Edit");
+    Label6[2]->setText("Delete");
+    Label6[3]->setText("Sort");
+
+    Label2 = NamedLabel(this, "Label2", "Item:");
+    Text1 = NamedLineEdit(this, "Text1");
+    Command10 = NamedButton(this, "Command10", "Enter", " Change cell value ");
+    Label1 = NamedLabel(this, "Label1", "Date:");
+    DTPicker1 = new DatePicker(this);
+    DTPicker1->setObjectName("DTPicker1");
+    Command8 = NamedButton(this, "Command8", "This row", " Change date of current row ");
+    Command12 = NamedButton(this, "Command12", "All rows", " Change date of all rows ");
+    Command7 = NamedButton(this, "Command7", "This row", " Delete the current lottery entry ");
+    Command9 = NamedButton(this, "Command9", "All rows", " Delete all lottery entries ");
+    Command4 = NamedButton(this, "Command4", "Out of date", " Delete lottery entries older than today ");
+    Command11 = NamedButton(this, "Command11", "By date", " Sort lottery entries by date ");
+    Command3 = NamedButton(this, "Command3", "By name", " Sort lottery entries by player name ");
+    Command6 = NamedButton(this, "Command6", "By lottery", " Sort lottery entries by lottery name ");
+    Command2 = NamedButton(this, "Command2", "Check", " See if you have won! ");
+    Label14 = NamedLabel(this, "Label14", "Check report:");
+    Text2 = new QPlainTextEdit(this);
+    Text2->setObjectName("Text2");
+    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0-match+bonus/pball = 00000 times") + 40);
+    Text2->setMinimumHeight(Text2->fontMetrics().height() * 10);
+    Command13 = NamedPictureButton(this, "Command13", QStyle::SP_DialogSaveButton, "Save", " Save the lottery entries ",
+                                   "document-save");
+    Command5 = NamedPictureButton(this, "Command5", QStyle::SP_CustomBase, "Print", " Print out lottery entries ",
+                                  "document-print");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close ");
+
+    // Layout: title, grid with its colour key, the texts, then the edit,
+    // delete, sort and check groups, the report and the window's buttons.
+    auto* key = new QGridLayout;
+    key->addWidget(Label4, 0, 0);
+    key->addWidget(Label3, 0, 1);
+    key->addWidget(Label6[0], 1, 0);
+    key->addWidget(Label7, 1, 1);
+    key->setRowStretch(2, 1);
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addWidget(MSFlexGrid1, 1);
+    gridRow->addLayout(key);
+
+    QFrame* edit = Group(this, "Label11");
+    auto* editLayout = new QGridLayout(edit);
+    editLayout->addWidget(Label6[1], 0, 0, 1, 4);
+    editLayout->addWidget(Label2, 1, 0);
+    editLayout->addWidget(Text1, 1, 1, 1, 2);
+    editLayout->addWidget(Command10, 1, 3);
+    editLayout->addWidget(Label1, 2, 0);
+    editLayout->addWidget(DTPicker1, 2, 1);
+    editLayout->addWidget(Command8, 2, 2);
+    editLayout->addWidget(Command12, 2, 3);
+    editLayout->setRowStretch(3, 1);
+    QFrame* remove = Group(this, "Label12");
+    auto* removeLayout = new QVBoxLayout(remove);
+    removeLayout->addWidget(Label6[2]);
+    removeLayout->addWidget(Command7);
+    removeLayout->addWidget(Command9);
+    removeLayout->addWidget(Command4);
+    removeLayout->addStretch(1);
+    QFrame* sort = Group(this, "Label13");
+    auto* sortLayout = new QVBoxLayout(sort);
+    sortLayout->addWidget(Label6[3]);
+    sortLayout->addWidget(Command11);
+    sortLayout->addWidget(Command3);
+    sortLayout->addWidget(Command6);
+    sortLayout->addStretch(1);
+    auto* check = new QVBoxLayout;
+    check->addWidget(Command2);
+    check->addWidget(Label14);
+    check->addWidget(Text2, 1);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(edit);
+    groups->addWidget(remove);
+    groups->addWidget(sort);
+    groups->addLayout(check, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command13);
+    buttons->addWidget(Command5);
+    buttons->addWidget(Command1);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(Label5);
+    main->addWidget(Label8);
+    main->addLayout(gridRow, 1);
+    main->addWidget(Label9);
+    main->addWidget(Label10);
+    main->addLayout(groups);
+    main->addLayout(buttons);
+
+    connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Command10_Click(); });
+    ConnectClicks<ShowMyDrawsW>(this, {
+        {Command1, &ShowMyDrawsW::Command1_Click},   {Command2, &ShowMyDrawsW::Command2_Click},
+        {Command3, &ShowMyDrawsW::Command3_Click},   {Command4, &ShowMyDrawsW::Command4_Click},
+        {Command5, &ShowMyDrawsW::Command5_Click},   {Command6, &ShowMyDrawsW::Command6_Click},
+        {Command7, &ShowMyDrawsW::Command7_Click},   {Command8, &ShowMyDrawsW::Command8_Click},
+        {Command9, &ShowMyDrawsW::Command9_Click},   {Command10, &ShowMyDrawsW::Command10_Click},
+        {Command11, &ShowMyDrawsW::Command11_Click}, {Command12, &ShowMyDrawsW::Command12_Click},
+        {Command13, &ShowMyDrawsW::Command13_Click},
+    });
+
+    resize(sizeHint());
+    Form_Load();
+}
+
+void ShowMyDrawsW::Form_Load()
+{
+    Changed = false;
+    Skinning();
+    DTPicker1->setCustomFormat(DatePicker::ShortFormat);
+    DTPicker1->setValue(Today());
+
+    SetUpEntryGrid(MSFlexGrid1, kGridRows,
+                   {"------DATE--------", "---NUM----", "--------LOTTERY NAME---------", "-----PLAYER NAME---------"});
+    Label5->setMinimumWidth(MSFlexGrid1->width());
+
+    for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]})
+        w->setVisible(false);
+
+    LoadMyDraws();
+    DisplayMyDraws();
+}
+
+void ShowMyDrawsW::Skinning()
+{
+    SkinLabels labels;
+    labels.title = {"Label8"};
+    labels.body = {"Label9", "Label10"};
+    labels.label = {"Label14"};
+    ::Skinning(this, SkinFamily::Databases, labels);
+}
+
+void ShowMyDrawsW::LoadMyDraws()
+{
+    const auto lines = ReadSavedEntries();
+    loadFailed_ = !lines.has_value();
+    MyDraws = lines ? SplitMyDraws(*lines) : MyDrawsTable{};
+    if (loadFailed_) {
+        // Saving would replace a file that could not be read: keep it as it is.
+        Command13->setEnabled(false);
+        MsgBox("Your saved lottery entries could not be read.  ", vbExclamation, "Error!");
+    }
+}
+
+void ShowMyDrawsW::DisplayMyDraws()
+{
+    FlexGrid* g = MSFlexGrid1;
+    g->setUpdatesEnabled(false);
+    for (int r = 1; r < kGridRows; ++r) {
+        const SavedEntry* e = r <= entryCount() ? &MyDraws.rows[r - 1] : nullptr;
+        for (int c = 0; c < kGridCols; ++c) {
+            g->setTextMatrix(r, c, e ? EntryField(*e, c) : QString());
+            if (c >= 1 && c <= 8)
+                g->setCellBackColor(r, c, kWhite);
+        }
+    }
+    g->setUpdatesEnabled(true);
+    g->setRow(1);
+    g->setCol(1);
+    g->setTopRow(1);
+    MSFlexGrid1_Click();
+}
+
+void ShowMyDrawsW::MSFlexGrid1_Click()
+{
+    Text1->setText(MSFlexGrid1->Text());
+    Text1->setFocus();
+    Text1->deselect();
+    Text1->setCursorPosition(Text1->text().size());
+}
+
+void ShowMyDrawsW::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The dialog focuses the edit box as by Tab once it shows, which selects
+    // its text; the caret belongs at the end with nothing selected.
+    QTimer::singleShot(0, this, [this] {
+        Text1->deselect();
+        Text1->end(false);
+    });
+}
+
+void ShowMyDrawsW::restoreCell(int row, int col)
+{
+    MSFlexGrid1->setRow(row);
+    MSFlexGrid1->setCol(col);
+}
+
+void ShowMyDrawsW::Command10_Click()
+{
+    const int j = MSFlexGrid1->Col();
+    const int r = MSFlexGrid1->Row();
+    if (j == 9 || j == 11) {
+        MsgBox("Can't change lotteries!  ", vbExclamation, "Error");
+        return;
+    }
+    if (r < 1 || r > entryCount() || MSFlexGrid1->TextMatrix(r, j).isEmpty())
+        return; // only cells that hold text can be changed
+    SavedEntry& entry = MyDraws.rows[r - 1];
+    QString text = Text1->text().trimmed();
+
+    if (j >= 1 && j <= 8) {
+        // The bound is the lottery of the row; 60 when its file cannot be read.
+        const auto header = IsDatabaseFileName(entry.dbaseFile) ? ReadDatabaseHeader(entry.dbaseFile) : std::nullopt;
+        const std::optional<LotteryDefinition> lottery =
+            header && header->definition && header->definition->valid() ? header->definition : std::nullopt;
+        int highest = 60;
+        if (lottery && j <= 7 && j <= lottery->ballsDrawn)
+            highest = lottery->maxBall;
+        else if (lottery && j == 8 && lottery->extraBallMax > 0)
+            highest = lottery->extraBallMax;
+        const int n = CellFromText(text);
+        if (n < 1 || n > highest) {
+            MsgBox("Number out of range!  ", vbExclamation, "Error");
+            return;
+        }
+        if (j <= 7) {
+            for (int c = 1; c <= 7; ++c) {
+                if (c != j && CellFromText(entry.numbers[c - 1]) == n) {
+                    ShowTip(6);
+                    return;
+                }
+            }
+        }
+    } else if (j == 0) {
+        if (!ParseDate(text)) {
+            ShowTip(6);
+            return;
+        }
+    } else if (j == 10) {
+        text = SavedEntryField(text);
+    }
+    MSFlexGrid1->setTextMatrix(r, j, text);
+    SetEntryField(entry, j, text);
+    Changed = true;
+}
+
+void ShowMyDrawsW::Command8_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    const int c = MSFlexGrid1->Col();
+    if (r >= 1 && r <= entryCount() && ParseDate(MyDraws.rows[r - 1].date)) {
+        const QString date = MediumDate(DTPicker1->Value());
+        MyDraws.rows[r - 1].date = date;
+        MSFlexGrid1->setTextMatrix(r, 0, date);
+    }
+    restoreCell(r, c);
+    Changed = true;
+}
+
+void ShowMyDrawsW::Command12_Click()
+{
+    Hourglass wait;
+    const int r0 = MSFlexGrid1->Row();
+    const int c0 = MSFlexGrid1->Col();
+    const QString date = MediumDate(DTPicker1->Value());
+    for (int r = 1; r <= entryCount(); ++r) {
+        if (!ParseDate(MyDraws.rows[r - 1].date))
+            continue; // a row without a date is left alone
+        MyDraws.rows[r - 1].date = date;
+        MSFlexGrid1->setTextMatrix(r, 0, date);
+    }
+    restoreCell(r0, c0);
+    Changed = true;
+}
+
+void ShowMyDrawsW::Command7_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    if (r < 1 || r > entryCount())
+        return; // no entry on this row
+    MSFlexGrid1->setCol(11);
+    MSFlexGrid1->setColSel(0);
+    if (MsgBox("Delete this lottery entry?   ", vbOKCancel + vbExclamation, "Please confirm...") != vbOK)
+        return;
+    Hourglass wait;
+    ToggleButtons();
+    DeleteRow(r);
+    DisplayMyDraws();
+    ToggleButtons();
+    Changed = true;
+}
+
+void ShowMyDrawsW::DeleteRow(int r)
+{
+    if (r >= 1 && r <= entryCount())
+        MyDraws.rows.removeAt(r - 1);
+}
+
+void ShowMyDrawsW::Command9_Click()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to delete    \n\rall of the lottery entries?    "),
+               vbOKCancel + vbExclamation, "Please confirm...")
+        != vbOK)
+        return;
+    if (!DeleteSavedEntries()) {
+        MsgBox("Your saved lottery entries could not be deleted.  ", vbExclamation, "Error!");
+        return;
+    }
+    MSFlexGrid1->Clear();
+    MyDraws = MyDrawsTable{};
+    Changed = false;
+    MsgBox("All entries deleted. Nothing to show!  ", vbInformation, "Help");
+    done(QDialog::Accepted);
+}
+
+void ShowMyDrawsW::Command4_Click()
+{
+    if (MsgBox(QStringLiteral("Delete all lottery entries    \n\rthat are older than today?    "),
+               vbOKCancel + vbExclamation, "Please confirm...")
+        != vbOK)
+        return;
+    Hourglass wait;
+    ToggleButtons();
+    RemoveOutOfDate(MyDraws.rows, Now());
+    DisplayMyDraws();
+    ToggleButtons();
+    Changed = true;
+}
+
+void ShowMyDrawsW::sortBy(MyDrawsOrder order)
+{
+    Hourglass wait;
+    ToggleButtons();
+    SortMyDraws(MyDraws.rows, order);
+    DisplayMyDraws();
+    ToggleButtons();
+    Changed = true;
+}
+
+void ShowMyDrawsW::Command11_Click() { sortBy(MyDrawsOrder::ByDate); }
+void ShowMyDrawsW::Command3_Click() { sortBy(MyDrawsOrder::ByName); }
+void ShowMyDrawsW::Command6_Click() { sortBy(MyDrawsOrder::ByLottery); }
+
+void ShowMyDrawsW::Command2_Click()
+{
+    Hourglass wait;
+    ToggleButtons();
+    MatchCounts.fill(0);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]})
+        w->setVisible(true);
+
+    std::vector<EntryToCheck> entries;
+    entries.reserve(entryCount());
+    for (int r = 1; r <= entryCount(); ++r) {
+        EntryToCheck e;
+        e.date = MSFlexGrid1->TextMatrix(r, 0);
+        for (int c = 1; c <= 8; ++c) {
+            e.numbers[c] = CellFromText(MSFlexGrid1->TextMatrix(r, c));
+            MSFlexGrid1->setCellBackColor(r, c, kWhite);
+        }
+        e.dbaseFile = MSFlexGrid1->TextMatrix(r, 11);
+        entries.push_back(e);
+    }
+    CheckSummary summary = CheckEntries(entries);
+    for (int r = 1; r <= entryCount(); ++r)
+        if (summary.outcomes[r - 1].status == EntryStatus::Checked)
+            PaintCheck(r, summary.outcomes[r - 1].result);
+    MatchCounts = summary.matchCounts;
+    if (!summary.lastHeader)
+        summary.bonusBlockBalls = std::clamp(BallsDrawn, 0, 7);
+    else
+        ReadOpenLotteryHeader(summary.lastDbaseFile);
+    Text2->setPlainText(CheckReportText(summary));
+
+    MSFlexGrid1->setTopRow(1);
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setCol(1);
+    MSFlexGrid1_Click();
+    ToggleButtons();
+}
+
+void ShowMyDrawsW::PaintCheck(int r, const LottoResult& result)
+{
+    for (int c = 1; c <= 8; ++c) {
+        const CellMark mark = result.marks[c];
+        MSFlexGrid1->setCellBackColor(r, c, mark == CellMark::Main ? kYellow
+                                           : mark == CellMark::Bonus ? kLightRed
+                                                                     : kWhite);
+    }
+}
+
+void ShowMyDrawsW::Command13_Click()
+{
+    if (!SaveMyDrawsFile(MyDraws)) {
+        MsgBox("Your lottery entries could not be saved.  ", vbExclamation, "Error!");
+        return;
+    }
+    Changed = false;
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setCol(entryCount() > 0 ? 1 : 0);
+    MSFlexGrid1_Click();
+}
+
+void ShowMyDrawsW::Command5_Click()
+{
+    PrintMyEntries(MSFlexGrid1);
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setCol(1);
+    MSFlexGrid1->setTopRow(1);
+    MSFlexGrid1_Click();
+}
+
+void ShowMyDrawsW::ToggleButtons()
+{
+    buttonsOff_ = !buttonsOff_;
+    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8,
+                           Command9, Command10, Command11})
+        b->setEnabled(!buttonsOff_);
+}
+
+bool ShowMyDrawsW::confirmClose()
+{
+    if (!Changed)
+        return true;
+    return MsgBox("Close without saving changes?    ", vbYesNo + vbQuestion, "Close window") == vbYes;
+}
+
+void ShowMyDrawsW::Command1_Click()
+{
+    if (confirmClose())
+        done(QDialog::Rejected);
+}
+
+void ShowMyDrawsW::reject()
+{
+    // The close box and Escape ask as Close does.
+    if (confirmClose())
+        QDialog::reject();
+}

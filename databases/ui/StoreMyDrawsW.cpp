@@ -1,0 +1,299 @@
+#include "databases/ui/StoreMyDrawsW.h"
+#include "core/ui/DatabaseList.h"
+
+#include "core/OpenLottery.h"
+#include "core/ui/Skinning.h"
+#include "databases/EntryCheck.h"
+#include "databases/ui/EntryControls.h"
+#include "databases/SavedEntries.h"
+#include "core/ui/TipBox.h"
+#include "generators/Tips.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/Dates.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/Text.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kGridRows = 200; // heading row and rows 1 to 199
+constexpr int kGridCols = 12;
+const QString kNewLine = QStringLiteral("\r\n");
+} // namespace
+
+StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("StoreMyDrawsW");
+    setWindowTitle("Store Draws Entries");
+
+    Label5 = NamedLabel(this, "Label5", "Store lottery draw entries");
+    MakeTitle(Label5);
+    Label9 = NamedLabel(this, "Label9",
+                        "If you pick your lottery numbers manually, enter them here so they can be saved to disk. "
+                        "You can then view them, print them, and check them against the latest draw results to see "
+                        "if you have won anything.");
+    Label9->setWordWrap(true);
+    Label8 = NamedLabel(this, "Label8", "Select the lottery:");
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    Label7 = NamedLabel(this, "Label7", "Draw date:");
+    DTPicker1 = new DatePicker(this);
+    DTPicker1->setObjectName("DTPicker1");
+    Label1 = NamedLabel(this, "Label1", "Enter your numbers:");
+    Label2 = NamedLabel(this, "Label2", " Pball");
+    LabelPName = NamedLabel(this, "LabelPName", "Player/syndicate:");
+    TextPName = NamedLineEdit(this, "TextPName");
+    TextPName->setToolTip(" Enter the player's name or syndicate name ");
+    Text1 = MakeNumberBoxes(this);
+    Command2 = NamedButton(this, "Command2", "Add", " Add this entry to the grid ");
+    Command4 = NamedPictureButton(this, "Command4", QStyle::SP_TrashIcon, QString(), " Delete current row ");
+    Command5 = NamedPictureButton(this, "Command5", QStyle::SP_ArrowUp, QString(), " Move current row up ");
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_ArrowDown, QString(), " Move current row down ");
+    Command3 = NamedPictureButton(this, "Command3", QStyle::SP_DialogSaveButton, "Save",
+                                  " Save all lottery entries in the grid ", "document-save");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close the window ");
+    MSFlexGrid1 = new FlexGrid(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
+    SetUpEntryGrid(MSFlexGrid1, kGridRows,
+                   {"----------DATE-----------", "---NUM---", "-------LOTTERY NAME--------", "-------PLAYER NAME---------"});
+
+    // The input controls stand in one row above the grid, each over the
+    // column it fills.
+    auto* inputs = new QGridLayout;
+    inputs->setHorizontalSpacing(0);
+    inputs->setContentsMargins(MSFlexGrid1->frameWidth(), 0, 0, 0);
+    const auto over = [&](QWidget* control, int col, int row, int rowSpan = 1) {
+        control->setFixedWidth(MSFlexGrid1->ColWidth(col) - 8);
+        inputs->setColumnMinimumWidth(col, MSFlexGrid1->ColWidth(col));
+        inputs->addWidget(control, row, col, rowSpan, 1, Qt::AlignLeft | Qt::AlignTop);
+    };
+    inputs->addWidget(Label7, 0, 0);
+    over(DTPicker1, 0, 1);
+    inputs->addWidget(Label1, 0, 1, 1, 7);
+    for (int i = 1; i <= 8; ++i)
+        over(Text1[i], i, 1);
+    inputs->addWidget(Label2, 0, 8);
+    inputs->addWidget(Label8, 0, 9);
+    over(List1, 9, 1, 2);
+    List1->setFixedHeight(List1->fontMetrics().height() * 4 + 2 * List1->frameWidth());
+    inputs->addWidget(LabelPName, 0, 10);
+    over(TextPName, 10, 1);
+    inputs->addWidget(Command2, 2, 10, Qt::AlignLeft | Qt::AlignBottom);
+    inputs->setColumnStretch(11, 1);
+
+    auto* rowButtons = new QVBoxLayout;
+    rowButtons->addWidget(Command4);
+    rowButtons->addWidget(Command5);
+    rowButtons->addWidget(Command6);
+    rowButtons->addStretch(1);
+    rowButtons->addWidget(Command3);
+    rowButtons->addWidget(Command1);
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addWidget(MSFlexGrid1);
+    gridRow->addLayout(rowButtons);
+    gridRow->addStretch(1);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(Label5);
+    main->addWidget(Label9);
+    main->addLayout(inputs);
+    main->addLayout(gridRow, 1);
+
+    ConnectListChoice(List1, this, &StoreMyDrawsW::List1_Click);
+    connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
+    ConnectClicks<StoreMyDrawsW>(this, {
+        {Command1, &StoreMyDrawsW::Command1_Click}, {Command2, &StoreMyDrawsW::Command2_Click},
+        {Command3, &StoreMyDrawsW::Command3_Click}, {Command4, &StoreMyDrawsW::Command4_Click},
+        {Command5, &StoreMyDrawsW::Command5_Click}, {Command6, &StoreMyDrawsW::Command6_Click},
+    });
+
+    Form_Load();
+}
+
+void StoreMyDrawsW::Skinning()
+{
+    SkinLabels labels;
+    labels.title = {"Label5"};
+    labels.body = {"Label9"};
+    ::Skinning(this, SkinFamily::Databases, labels);
+}
+
+void StoreMyDrawsW::Form_Load()
+{
+    Skinning();
+    DTPicker1->setCustomFormat(DatePicker::ShortFormat);
+    DTPicker1->setValue(Today());
+    if (ListDatabases(List1) > 0)
+        List1->setCurrentRow(0); // runs the lottery choice
+    else
+        MsgBox("No lotteries to display!    ", vbExclamation, "Error!");
+}
+
+void StoreMyDrawsW::List1_Click()
+{
+    const int index = List1->currentRow();
+    if (index < 0 || index >= kMaxDatabases)
+        return;
+    Hourglass wait;
+    lotteryRead_ = ReadOpenLotteryHeader(DbaseFiles[index]);
+    ShowNumberBoxes(Text1, Label2, lotteryRead_ ? OpenLotteryDefinition() : LotteryDefinition{});
+    ChosenRow = 0; // no row chosen until one is clicked or added
+}
+
+int StoreMyDrawsW::filledRows() const
+{
+    int n = 0;
+    while (n + 1 < kGridRows && !MSFlexGrid1->TextMatrix(n + 1, 0).isEmpty())
+        ++n;
+    return n;
+}
+
+void StoreMyDrawsW::Command2_Click()
+{
+    std::array<QString, 9> texts;
+    for (int i = 1; i <= 8; ++i)
+        texts[i] = Text1[i]->text();
+    const LotteryDefinition lottery = OpenLotteryDefinition();
+    if (!lotteryRead_ || !TypedEntryValid(texts, lottery, lottery.ballsDrawn, lottery.extraBallMax > 0)) {
+        ShowTip(6);
+        return;
+    }
+    const int r = filledRows() + 1;
+    if (r >= kGridRows) {
+        MsgBox("The grid is full. Please save these entries first.  ", vbExclamation, "Error!");
+        return;
+    }
+    FlexGrid* g = MSFlexGrid1;
+    if (r + g->TopRow() > 7)
+        g->setTopRow(std::max(1, r - 5));
+    g->setTextMatrix(r, 0, FormatShortDate(DTPicker1->Value()));
+    for (int i = 1; i <= 7; ++i)
+        g->setTextMatrix(r, i, i <= BallsDrawn ? texts[i].trimmed() : QString());
+    g->setTextMatrix(r, 8, ExtraBallMax > 0 ? texts[8].trimmed() : QString());
+    g->setTextMatrix(r, 9, LotteryName);
+    g->setTextMatrix(r, 10, SavedEntryField(TextPName->text()));
+    g->setTextMatrix(r, 11, DbaseFile);
+    ChosenRow = r;
+    highlight();
+    for (int i = 1; i <= 8; ++i)
+        Text1[i]->clear();
+}
+
+void StoreMyDrawsW::highlight()
+{
+    HighlightRow(MSFlexGrid1, ChosenRow, 11);
+}
+
+void StoreMyDrawsW::MSFlexGrid1_Click()
+{
+    ChosenRow = MSFlexGrid1->Row();
+    highlight();
+}
+
+void StoreMyDrawsW::swapRows(int a, int b)
+{
+    for (int c = 0; c < kGridCols; ++c) {
+        const QString t = MSFlexGrid1->TextMatrix(a, c);
+        MSFlexGrid1->setTextMatrix(a, c, MSFlexGrid1->TextMatrix(b, c));
+        MSFlexGrid1->setTextMatrix(b, c, t);
+    }
+}
+
+void StoreMyDrawsW::Command4_Click()
+{
+    const int s = ChosenRow;
+    const int n = filledRows();
+    if (s < 1 || s > n)
+        return;
+    for (int i = s; i < n; ++i)
+        for (int c = 0; c < kGridCols; ++c)
+            MSFlexGrid1->setTextMatrix(i, c, MSFlexGrid1->TextMatrix(i + 1, c));
+    for (int c = 0; c < kGridCols; ++c)
+        MSFlexGrid1->setTextMatrix(n, c, QString());
+    highlight();
+}
+
+void StoreMyDrawsW::Command5_Click()
+{
+    const int m = ChosenRow;
+    if (m <= 1)
+        return;
+    if (m > filledRows()) {
+        highlight();
+        return;
+    }
+    swapRows(m, m - 1);
+    ChosenRow = m - 1;
+    highlight();
+}
+
+void StoreMyDrawsW::Command6_Click()
+{
+    const int m = ChosenRow;
+    if (m < 1)
+        return;
+    if (m + 1 > filledRows()) {
+        highlight();
+        return;
+    }
+    swapRows(m, m + 1);
+    ChosenRow = m + 1;
+    highlight();
+}
+
+void StoreMyDrawsW::Command3_Click()
+{
+    QList<SavedEntry> entries;
+    const int n = filledRows();
+    for (int r = 1; r <= n; ++r) {
+        SavedEntry e;
+        e.date = MSFlexGrid1->TextMatrix(r, 0);
+        for (int i = 0; i < kSavedEntryNumbers; ++i)
+            e.numbers[i] = MSFlexGrid1->TextMatrix(r, i + 1);
+        e.lottery = MSFlexGrid1->TextMatrix(r, 9);
+        e.name = MSFlexGrid1->TextMatrix(r, 10);
+        e.dbaseFile = MSFlexGrid1->TextMatrix(r, 11);
+        entries << e;
+    }
+    if (!entries.isEmpty()) {
+        if (!AppendSavedEntries(entries)) {
+            MsgBox("Your entries could not be saved.  ", vbExclamation, "Error!");
+            return;
+        }
+        MsgBox("Your entries have been saved.  ", vbInformation); // under the application's title
+    }
+    done(QDialog::Accepted);
+}
+
+bool StoreMyDrawsW::confirmClose()
+{
+    if (MSFlexGrid1->TextMatrix(1, 0).isEmpty())
+        return true;
+    return MsgBox("If you have made changes you should    " + kNewLine + "click Save to save them. If you        "
+                      + kNewLine + "continue, any changes will be lost.    ",
+                  vbOKCancel + vbExclamation, "Warning!")
+        == vbOK;
+}
+
+void StoreMyDrawsW::Command1_Click()
+{
+    if (confirmClose())
+        done(QDialog::Rejected);
+}
+
+void StoreMyDrawsW::reject()
+{
+    if (confirmClose())
+        QDialog::reject();
+}

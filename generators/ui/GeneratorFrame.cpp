@@ -1,0 +1,337 @@
+#include "generators/ui/GeneratorFrame.h"
+#include "core/ui/DatabaseList.h"
+#include "platform/ui/Colours.h"
+
+#include "core/OpenLottery.h"
+#include "databases/ui/SaveEntries.h"
+#include "generators/ui/EntriesGrid.h"
+#include "generators/Entries.h"
+#include "generators/EntryFilters.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/Folder.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/Random.h"
+#include "platform/ui/Shell.h"
+#include "platform/Text.h"
+#include "printing/ui/PrintReports.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kHelpPage = QStringLiteral("helpplay.html");
+
+QCheckBox* NewCheck(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* c = new QCheckBox(text, parent);
+    c->setObjectName(name);
+    return c;
+}
+
+} // namespace
+
+GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* parent)
+    : QDialog(parent), options_(options)
+{
+    setObjectName(options.name);
+    setWindowTitle(options.caption);
+
+    Label1 = NamedLabel(this, "Label1", "Select a lottery:");
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    List1->setMaximumWidth(List1->fontMetrics().horizontalAdvance("US Mega Millions Plus") + 24);
+    MSFlexGrid1 = new FlexGrid(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setCols(9);
+    MSFlexGrid1->setRows(options.gridRows);
+    Label7 = NamedLabel(this, "Label7", QString());
+    MakeTitle(Label7);
+    Label2 = NamedLabel(this, "Label2", QString());
+    Label2->setWordWrap(true);
+    Label5 = NamedLabel(this, "Label5", QString());
+    Label6[0] = NamedLabel(this, "Label6(0)", "Do not pick lottery entries with...");
+    Label6[1] = NamedLabel(this, "Label6(1)", "Filters");
+    Check1 = NewCheck(this, "Check1", "Too many odd or even numbers");
+    Check2 = NewCheck(this, "Check2", "Too many low or high numbers");
+    Check3 = NewCheck(this, "Check3", "Same numbers as a previous draw");
+    const QString filterTip = options.filterTips ? QStringLiteral(" Delete bad entries ") : QString();
+    FilterOddEvenButton = NamedButton(this, options.filterButtons[0], "Odd/even", filterTip);
+    FilterHighLowButton = NamedButton(this, options.filterButtons[1], "High/low", filterTip);
+    FilterLongRunsButton = NamedButton(this, options.filterButtons[2], "Long runs", filterTip);
+    FilterHistoryButton = NamedButton(this, options.filterButtons[3], "Previous draws", filterTip);
+    Command2 = NamedPictureButton(this, "Command2", QStyle::SP_BrowserReload, "Generate",
+                                  "Generate another selection of lottery entries", "view-refresh");
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_CustomBase, "Print", "Print out the lottery entries",
+                                  "document-print");
+    Command7 = NamedPictureButton(this, "Command7", QStyle::SP_DialogSaveButton, "Save", options.saveTip,
+                                  "document-save");
+    for (const QString& name : options.helpButtons)
+        HelpButtons << newHelpButton(name, " Help ");
+    Command1 = NamedButton(this, "Command1", " Close ", QString());
+
+    // Layout: the lottery list on the left; heading, description, the
+    // window's own controls, grid and status on the right; boxes, filters and
+    // buttons below.
+    auto* left = new QVBoxLayout;
+    left->addWidget(Label1);
+    left->addWidget(List1, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Label7);
+    right->addWidget(Label2);
+    methodBox_ = new QVBoxLayout;
+    right->addLayout(methodBox_);
+    right->addWidget(MSFlexGrid1, 1);
+    right->addWidget(Label5);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addLayout(right, 1);
+
+    // The boxes and the filter buttons side by side under their headings; a
+    // second help button stands beside the filters.
+    auto* filters = filterGrid_ = new QGridLayout;
+    filters->setHorizontalSpacing(8);
+    filters->addWidget(Label6[0], 0, 0);
+    filters->addWidget(Check1, 1, 0);
+    filters->addWidget(Check2, 2, 0);
+    filters->addWidget(Check3, 3, 0);
+    filters->setColumnMinimumWidth(1, 16);
+    filters->addWidget(Label6[1], 0, 2, 1, 2);
+    filters->addWidget(FilterOddEvenButton, 1, 2);
+    filters->addWidget(FilterHighLowButton, 1, 3);
+    filters->addWidget(FilterLongRunsButton, 2, 2);
+    filters->addWidget(FilterHistoryButton, 2, 3);
+    for (int i = 1; i < HelpButtons.size(); ++i)
+        filters->addWidget(HelpButtons[i], 3, 1 + i, Qt::AlignLeft);
+    filters->setColumnStretch(4, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command6);
+    buttons->addWidget(Command7);
+    if (!HelpButtons.isEmpty())
+        buttons->addWidget(HelpButtons[0]);
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(filters);
+    layout->addLayout(buttons);
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    connect(Command2, &QPushButton::clicked, this, &GeneratorFrame::Command2_Click);
+    connect(Command6, &QPushButton::clicked, this, &GeneratorFrame::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &GeneratorFrame::Command7_Click);
+    connect(Command1, &QPushButton::clicked, this, &GeneratorFrame::Command1_Click);
+    for (QPushButton* help : HelpButtons)
+        connect(help, &QPushButton::clicked, this, &GeneratorFrame::Help_Click);
+    connect(FilterOddEvenButton, &QPushButton::clicked, this, [this] { runFilter(FilterOddEven); });
+    connect(FilterHighLowButton, &QPushButton::clicked, this, [this] { runFilter(FilterHighLow); });
+    connect(FilterLongRunsButton, &QPushButton::clicked, this, [this] { runFilter(FilterLongRuns); });
+    connect(FilterHistoryButton, &QPushButton::clicked, this, [this] { runFilter(FilterHistory); });
+}
+
+QPushButton* GeneratorFrame::newHelpButton(const QString& name, const QString& tip)
+{
+    auto* b = NamedButton(this, name, "?", tip);
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance("?") * 4 + 12);
+    return b;
+}
+
+void GeneratorFrame::Load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void GeneratorFrame::showEvent(QShowEvent* event)
+{
+    Load();
+    QDialog::showEvent(event);
+}
+
+void GeneratorFrame::Form_Load()
+{
+    Busy = false;
+    Skinning(this, SkinFamily::Play, options_.skin);
+    const int width = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance("00000000");
+    for (int c = 0; c <= 8; ++c) {
+        MSFlexGrid1->setColWidth(c, width);
+        MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
+    }
+    MSFlexGrid1->fitWidthToColumns(8);
+    // Room for a dozen lines in the grid at first.
+    resize(sizeHint().width(), sizeHint().height() + MSFlexGrid1->fontMetrics().height() * 14);
+    setHeadings();
+    if (ListDatabases(List1) == 0) {
+        ClearEntries();
+        Label5->setText("There is no lottery database to choose from.");
+        return;
+    }
+    List1->setCurrentRow(0);
+}
+
+void GeneratorFrame::setHeadings()
+{
+    MSFlexGrid1->setTextMatrix(0, 0, "Line");
+    for (int c = 1; c <= 7; ++c)
+        MSFlexGrid1->setTextMatrix(0, c, "Num" + QString::number(c));
+    MSFlexGrid1->setTextMatrix(0, 8, "Pball");
+    MSFlexGrid1->setCellForeColor(0, 8, ToQColor(kExtraBallColour));
+}
+
+void GeneratorFrame::UntickFilterBoxes()
+{
+    Check1->setChecked(false);
+    Check2->setChecked(false);
+    Check3->setChecked(false);
+}
+
+void GeneratorFrame::List1_Click()
+{
+    if (Busy) {
+        // The open lottery stays the one being played: the list shows it again.
+        const QSignalBlocker block(List1);
+        List1->setCurrentRow(loadedRow_);
+        return;
+    }
+    {
+        BusyGuard busy;
+        Hourglass wait;
+        MSFlexGrid1->Clear();
+        MSFlexGrid1->setTopRow(1);
+        setHeadings();
+        loadedRow_ = List1->currentRow();
+        loadFailed_ = !LoadDatabase(loadedRow_);
+        if (!loadFailed_)
+            PrepareLottery();
+    }
+    Command2_Click();
+}
+
+QString GeneratorFrame::ServingProblem() const
+{
+    if (List1->count() == 0)
+        return "There is no lottery database to choose from.";
+    if (loadFailed_)
+        return "This lottery's database could not be read.";
+    if (BallsDrawn < 1 || BallsDrawn > 7)
+        return "This lottery's database does not say how many numbers are drawn.";
+    if (BallsDrawn > MaxBall)
+        return "This lottery draws more numbers than it has.";
+    if (MaxBall > options_.poolLimit)
+        return QString("This window plays lotteries of at most %1 numbers.").arg(options_.poolLimit);
+    return QString();
+}
+
+void GeneratorFrame::Command2_Click()
+{
+    if (Busy)
+        return;
+    {
+        BusyGuard busy;
+        Hourglass wait;
+        if (const QString problem = ServingProblem(); !problem.isEmpty()) {
+            // Nothing from an earlier lottery stays to be saved under this one.
+            ClearEntries();
+            ShowEntries(MSFlexGrid1);
+            Label5->setText(problem);
+        } else {
+            Generate();
+        }
+    }
+    finishBusy();
+}
+
+void GeneratorFrame::Generate()
+{
+    BeforeGenerate();
+    const double t0 = MonotonicSeconds();
+    BlankGrid();
+    ClearEntries();
+    Randomize();
+    RetryTests tests = ReadRetryTests(Check1->isChecked(), Check2->isChecked(), Check3->isChecked());
+    tests.own = OwnTest();
+    const RetryOutcome outcome = RunRetryLoop(
+        [this](const QString& status) { Label5->setText(status); }, options_.decimals, t0,
+        [this] { PlayLotto(); }, tests);
+    AfterRetryLoop();
+    ShowEntries(MSFlexGrid1);
+    Label5->setText(FinalRetryStatus(outcome, options_.decimals));
+}
+
+void GeneratorFrame::BlankGrid() { BlankEntriesGrid(MSFlexGrid1); }
+
+void GeneratorFrame::AfterRetryLoop() { SortEntries(BallsDrawn); }
+
+void GeneratorFrame::finishBusy()
+{
+    // A Close that came while the loop ran closes the window now.
+    if (closeAfterBusy_) {
+        closeAfterBusy_ = false;
+        done(QDialog::Rejected);
+    }
+}
+
+void GeneratorFrame::runFilter(void (*filter)())
+{
+    if (Busy)
+        return;
+    filter();
+    ShowEntries(MSFlexGrid1);
+}
+
+void GeneratorFrame::Command6_Click()
+{
+    if (Busy)
+        return;
+    PrintEntries(MSFlexGrid1);
+}
+
+void GeneratorFrame::Command7_Click()
+{
+    if (Busy)
+        return;
+    SaveMyEntries(MSFlexGrid1);
+}
+
+void GeneratorFrame::Help_Click()
+{
+    if (!OpenLocalPage(QDir(ProgramFolder()).filePath(kHelpPage)))
+        MsgBox("The help page " + kHelpPage + " is not in the program folder.  ", vbOKOnly | vbInformation, "Sorry!");
+}
+
+void GeneratorFrame::Command1_Click()
+{
+    if (Busy) {
+        // The command that runs lets events run, so this click came from
+        // inside it: the window closes when it ends.
+        if (CloseWaitsWhileBusy())
+            closeAfterBusy_ = true;
+        return;
+    }
+    done(QDialog::Rejected);
+}
+
+void GeneratorFrame::reject()
+{
+    // Escape and the close box close as the Close button does.
+    Command1_Click();
+}

@@ -1,0 +1,143 @@
+#pragma once
+// The frame every generator window stands on (the wheel windows too): the
+// lottery list, the results grid, the status line, the filter boxes and
+// buttons, and Generate, Print, Save, Help and Close.
+//
+// A window derives from it, builds its own controls in its constructor (into
+// methodBox()), fills Entries once in PlayLotto, and overrides the steps
+// below where the window differs from the frame. Whoever opens the window
+// calls Load() (the frame also loads on first show): Form_Load then runs once,
+// lists the lotteries and chooses the first, which generates.
+//
+// Generate (Command2) runs Generate(): by default the retry loop, which calls
+// PlayLotto again and again until the ticked tests pass or ten seconds have
+// gone by, letting events run meanwhile. While it runs Busy is set: the
+// other commands are ignored, a lottery chosen in the list is put back, and
+// Close is kept until the loop ends (or ignored, as CloseWhileBusy says).
+
+#include "core/ui/Skinning.h"
+#include "generators/Entries.h"
+#include "generators/RetryLoop.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class FlexGrid;
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
+// What a generator window shows: its names, texts and sizes.
+struct GeneratorFrameOptions {
+    QString name;              // the window's class name, also its object name
+    QString caption;
+    int gridRows = 20;         // the heading row included
+    // Object names of the filter buttons "Odd/even", "High/low", "Long runs",
+    // "Previous draws", and whether they carry the tip " Delete bad entries ".
+    std::array<QString, 4> filterButtons{"Command13", "Command14", "Command15", "Command9"};
+    bool filterTips = true;
+    QString saveTip = "Save lottery entries to disk";
+    QStringList helpButtons{"Command3", "Command4"};
+    int decimals = 2;          // of the time in the status line
+    // The labels that take the skin's text colours.
+    SkinLabels skin{.title = {"Label7"}, .body = {"Label2"}, .label = {"Label1"}, .other = {"Label5"}};
+    int poolLimit = kBallPoolSize;   // the highest MaxBall the window can play
+};
+
+class GeneratorFrame : public QDialog {
+    Q_OBJECT
+public:
+    explicit GeneratorFrame(const GeneratorFrameOptions& options, QWidget* parent = nullptr);
+
+    QLabel* Label1;            // "Select a lottery:"
+    QListWidget* List1;
+    FlexGrid* MSFlexGrid1;
+    QLabel* Label7;            // heading
+    QLabel* Label2;            // description
+    QLabel* Label5;            // status line
+    std::array<QLabel*, 2> Label6;
+    QCheckBox* Check1;
+    QCheckBox* Check2;
+    QCheckBox* Check3;
+    QPushButton* FilterOddEvenButton;
+    QPushButton* FilterHighLowButton;
+    QPushButton* FilterLongRunsButton;
+    QPushButton* FilterHistoryButton;
+    QPushButton* Command2;     // Generate
+    QPushButton* Command6;     // Print
+    QPushButton* Command7;     // Save
+    QList<QPushButton*> HelpButtons;
+    QPushButton* Command1;     // Close
+
+    // Runs Form_Load the first time; later calls do nothing.
+    void Load();
+
+    // Fills Entries once; never shows anything.
+    virtual void PlayLotto() = 0;
+
+    // Handlers.
+    void List1_Click();
+    void Command2_Click();     // Generate
+    void Command6_Click();     // Print
+    void Command7_Click();     // Save
+    void Command1_Click();     // Close
+    void Help_Click();
+
+    // Why the open lottery cannot be played in this window; empty when it can.
+    QString ServingProblem() const;
+
+protected:
+    // The steps a window may change.
+    // After the chosen lottery is loaded (the frame: nothing).
+    virtual void PrepareLottery() {}
+    // The whole of Generate once Busy is set and the lottery can be played:
+    // the frame's retry loop; a window that generates otherwise replaces it.
+    virtual void Generate();
+    // Retry loop: before the clock starts (the frame: nothing).
+    virtual void BeforeGenerate() {}
+    // Retry loop: empties the grid before the loop (the frame: every shown
+    // line blanked; a window that keeps its lines meanwhile does nothing).
+    virtual void BlankGrid();
+    // Retry loop: the window's own test, run first in every try (the frame:
+    // none).
+    virtual std::function<bool()> OwnTest() { return {}; }
+    // Retry loop: after the loop, before the list is shown (the frame: the
+    // lines sorted).
+    virtual void AfterRetryLoop();
+    // What Close does while a command runs: true waits for it to end and
+    // then closes (the frame); false ignores the click.
+    virtual bool CloseWaitsWhileBusy() const { return true; }
+
+    // Where a window puts its own controls (between the description and the
+    // grid).
+    QVBoxLayout* methodBox() const { return methodBox_; }
+    // The check boxes and filter buttons: boxes in column 0 (rows 1 to 3),
+    // filter buttons in columns 2 and 3 (rows 1 and 2).
+    QGridLayout* filterGrid() const { return filterGrid_; }
+    // A small "?" button named as given.
+    QPushButton* newHelpButton(const QString& name, const QString& tip = QString());
+    // Unticks Check1 to Check3 (windows whose lottery choice does so).
+    void UntickFilterBoxes();
+
+    void reject() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Form_Load();
+    void runFilter(void (*filter)());
+    void setHeadings();
+    void finishBusy();
+
+    GeneratorFrameOptions options_;
+    QVBoxLayout* methodBox_;
+    QGridLayout* filterGrid_;
+    bool loaded_ = false;
+    bool loadFailed_ = false;
+    int loadedRow_ = -1;         // the list row whose lottery is open
+    bool closeAfterBusy_ = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// Colour values (red + 256 green + 65536 blue, as the settings file holds
+// them) on screen, and the few colours the program paints with itself.
+
+#include "platform/Text.h"
+
+#include <QColor>
+#include <cstdint>
+
+// The extra ball's heading and cells in every results grid: dark red.
+inline constexpr std::uint32_t kExtraBallColour = 160;
+
+// The colour to paint with: system colours map to the application palette
+// (15, the face of buttons and dialogs, is the window colour).
+QColor ToQColor(std::uint32_t value);
+// A painted colour back to a colour value (red + 256 green + 65536 blue).
+std::uint32_t FromQColor(const QColor& colour);

@@ -1,0 +1,79 @@
+#include "platform/ui/Controls.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* NamedPictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
+                                const QString& word, const QString& tip, const QString& themeIcon)
+{
+    QPushButton* button = NamedButton(parent, name, word, tip);
+    QIcon icon = themeIcon.isEmpty() ? QIcon() : QIcon::fromTheme(themeIcon);
+    if (icon.isNull() && picture != QStyle::SP_CustomBase)
+        icon = parent->style()->standardIcon(picture);
+    button->setIcon(icon);
+    return button;
+}
+
+QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    // A one-line box keeps one line: pasted line breaks become blanks, so
+    // the text never splits a line of the file it is written to.
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& typed) {
+        if (!typed.contains('\n') && !typed.contains('\r'))
+            return;
+        QString flat = typed;
+        flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        flat.replace('\r', ' ');
+        flat.replace('\n', ' ');
+        const int cursor = edit->cursorPosition() - int(typed.size() - flat.size());
+        edit->setText(flat);
+        edit->setCursorPosition(std::max(0, cursor));
+    });
+    return edit;
+}
+
+void MakeTitle(QLabel* label, double scale)
+{
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+}
+
+QLineEdit* NamedDigitsBox(QWidget* parent, const QString& name, int digits)
+{
+    QLineEdit* box = NamedLineEdit(parent, name);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    box->setMaxLength(digits);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(digits + 1, '0')) + 12);
+    return box;
+}
+
+Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+Hourglass::~Hourglass() { QApplication::restoreOverrideCursor(); }
