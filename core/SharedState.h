@@ -1,0 +1,8 @@
+#pragma once
+// The program's shared state in one place: the settings, the open lottery and
+// its draws, the entries table with its pool and busy flag, the history index
+// and the open syndicate. Each lives with the subsystem that owns it; this
+// empties them all at once, as at the start of a run (tests do it before
+// every test).
+
+void ResetSharedState();
