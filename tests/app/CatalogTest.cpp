@@ -1,0 +1,60 @@
+// The window catalog as the program registers it: every registered item is a
+// menu item of the main window, enabled, and opens a window.
+#include "app/MenuItems.h"
+#include "app/Vantrel.h"
+#include "app/WindowCatalog.h"
+#include "platform/ui/MsgBox.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QDialog>
+
+TEST(MenuItemNames, EveryKeyIsItsObjectName)
+{
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const MenuItem item = MenuItem(i);
+        const QString name = MenuItemName(item);
+        ASSERT_FALSE(name.isEmpty());
+        EXPECT_EQ(MenuItemNamed(name), item) << name.toStdString();
+    }
+    EXPECT_EQ(MenuItemNamed("PlayLuckyDipp"), std::nullopt);
+    EXPECT_EQ(WebLinkIndex(WebLinkItem(7)), 7);
+    EXPECT_EQ(WebLinkIndex(MenuItem::HelpNewVersion), -1);
+}
+
+class Catalog : public ProgramFolderTest {
+protected:
+    void TearDown() override
+    {
+        SetModalHook({});
+        ProgramFolderTest::TearDown();
+    }
+};
+
+TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
+{
+    writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"05 Mar 05,1,2,3,4,5,6,7"}));
+    writeLines("ReVadirav.txt", {"05-Mar-2005,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt"});
+    RegisterAllWindows();
+    Vantrel main;
+    QStringList shown;
+    SetModalHook([&](QDialog* dialog) {
+        shown << dialog->metaObject()->className();
+        return int(QDialog::Rejected);
+    });
+    int registered = 0;
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const MenuItem item = MenuItem(i);
+        if (!HasWindow(item))
+            continue;
+        ++registered;
+        const std::string name = MenuItemName(item).toStdString();
+        QAction* action = main.Item(item);
+        ASSERT_NE(action, nullptr) << name;
+        ASSERT_TRUE(action->isEnabled()) << name;
+        shown.clear();
+        action->trigger();
+        EXPECT_EQ(shown.size(), 1) << name << ": " << shown.join(", ").toStdString();
+    }
+    EXPECT_GE(registered, 11);
+}

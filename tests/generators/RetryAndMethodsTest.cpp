@@ -1,0 +1,318 @@
+// The retry loop's limit, a generator window that stays responsive while the
+// loop runs, and the lucky-dip and full-selection methods with a seeded
+// source.
+#include "core/OpenLottery.h"
+#include "core/Settings.h"
+#include "generators/Entries.h"
+#include "generators/EntryFilters.h"
+#include "generators/FullSelection.h"
+#include "generators/LuckyDip.h"
+#include "generators/RetryLoop.h"
+#include "generators/ui/PFullSel.h"
+#include "generators/ui/PLuckyDip.h"
+#include "platform/Random.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/MsgBox.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <array>
+#include <cmath>
+#include <map>
+#include <set>
+
+namespace {
+
+// Entries as lines of their first k numbers.
+std::vector<std::vector<int>> Lines(int k)
+{
+    std::vector<std::vector<int>> out;
+    for (int r = 1; r <= EntryCount(); ++r) {
+        std::vector<int> line;
+        for (int c = 1; c <= k; ++c)
+            line.push_back(Entries[r][c]);
+        out.push_back(line);
+    }
+    return out;
+}
+
+void SetLottery(int k, int n, int extra = 0)
+{
+    ResetOpenLottery();
+    BallsDrawn = k;
+    MaxBall = n;
+    ExtraBallMax = extra;
+    OpenLotteryChanged();
+}
+
+} // namespace
+
+// The loop goes on while no more than ten seconds have passed and stops at
+// the first reading past them, and reports the last try.
+TEST(RetryLoopRule, StopsOnlyPastTenSecondsAndReportsTheLastTry)
+{
+    ResetEntries();
+    SetLottery(6, 49);
+    const std::array<double, 4> readings{2.5, 5.0, 10.0, 10.001};
+    std::size_t next = 0;
+    SetMonotonicClockForTests([&] { return readings[std::min(next++, readings.size() - 1)]; });
+    QStringList reports;
+    RetryTests never;
+    never.own = [] { return false; };
+    const RetryOutcome out =
+        RunRetryLoop([&](const QString& s) { reports << s; }, 3, 0.0, [] {}, never);
+    SetMonotonicClockForTests({});
+    EXPECT_EQ(out.tries, 4);  // 10.000 is not past the limit, 10.001 is
+    EXPECT_FALSE(out.passed);
+    EXPECT_DOUBLE_EQ(out.seconds, 10.001);
+    ASSERT_FALSE(reports.isEmpty());
+    EXPECT_EQ(reports.last(), "Tries: 4   Time: 10.001 sec");
+    EXPECT_EQ(FinalRetryStatus(out, 3), "Tries: 4   Time: 10.001 sec" + kNotComplySuffix);
+
+    // A pass ends the loop at once, without the suffix.
+    SetMonotonicClockForTests([] { return 1.0; });
+    int tries = 0;
+    RetryTests third;
+    third.own = [&] { return tries == 3; };
+    const RetryOutcome passed = RunRetryLoop({}, 2, 0.0, [&] { ++tries; }, third);
+    SetMonotonicClockForTests({});
+    EXPECT_EQ(passed.tries, 3);
+    EXPECT_TRUE(passed.passed);
+    EXPECT_EQ(FinalRetryStatus(passed, 2), "Tries: 3   Time: 1.00 sec");
+}
+
+class ResponsiveGenerators : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        ResetSettings();
+        ResetEntries();
+        ResetOpenLottery();
+        for (SettingsItem item : {OddEvenFilter, HighLowFilter, HistoryFilter, LongRunFilter})
+            Settings.set(item, "1");
+        // Every line of 3 from 4 repeats a past draw: no try passes the
+        // previous-draws test.
+        writeLines("dbase100.txt", DatabaseLines("Four", "3,4,0,0,0",
+                                                 {"01 Jan 05,1,2,3", "02 Jan 05,1,2,4", "03 Jan 05,1,3,4",
+                                                  "04 Jan 05,2,3,4"}));
+        writeLines("dbase200.txt", DatabaseLines("Other", "6,49,0,0,0", {}));
+    }
+    void TearDown() override
+    {
+        SetMonotonicClockForTests({});
+        SetModalHook({});
+        ResetOpenLottery();
+        ProgramFolderTest::TearDown();
+    }
+
+    // Clicks every command of the window once, from inside the running loop.
+    static void clickEverything(GeneratorFrame& w)
+    {
+        for (QPushButton* b : w.findChildren<QPushButton*>())
+            if (b != w.Command1 && !w.HelpButtons.contains(b) && b->objectName() != "Command3")
+                b->click();
+        w.List1->setCurrentRow(1);  // another lottery
+        w.Command1->click();        // Close
+    }
+};
+
+// While the loop runs, events are delivered: the clicks on Generate, the
+// filters, Print and Save do nothing, the list keeps the lottery being played,
+// and Close waits for the loop to end. The lines are whole afterwards.
+TEST_F(ResponsiveGenerators, ClicksDuringTheLoopAreIgnoredAndCloseWaits)
+{
+    PLuckyDip w;
+    w.HScroll1->setValue(2);
+    w.Load();  // the first lottery: unticked boxes, one try
+    ASSERT_EQ(w.List1->currentRow(), 0);
+    w.Check3->setChecked(true);
+
+    double now = 0;
+    SetMonotonicClockForTests([&now] { return now += 0.01; });
+    int dialogs = 0;
+    SetModalHook([&](QDialog*) {
+        ++dialogs;
+        return int(QDialog::Rejected);
+    });
+    bool finished = false;
+    QObject::connect(&w, &QDialog::finished, [&] { finished = true; });
+    int clickedAtTry = -1;
+    QTimer::singleShot(0, &w, [&] {
+        EXPECT_TRUE(Busy);
+        clickedAtTry = w.Label5->text().section(' ', 1, 1).toInt();
+        clickEverything(w);
+        EXPECT_FALSE(finished);  // not while the loop runs
+    });
+    w.Command2->click();
+
+    EXPECT_GE(clickedAtTry, 1);  // the clicks came during the loop
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(w.Label5->text().endsWith(kNotComplySuffix)) << w.Label5->text().toStdString();
+    EXPECT_TRUE(w.Label5->text().contains("Time: 10.0")) << w.Label5->text().toStdString();
+    EXPECT_EQ(w.List1->currentRow(), 0);
+    EXPECT_EQ(LotteryName, "Four");
+    // Two whole lines of three different numbers from 1 to 4.
+    ASSERT_EQ(EntryCount(), 2);
+    for (const auto& line : Lines(3)) {
+        EXPECT_EQ(std::set<int>(line.begin(), line.end()).size(), 3u);
+        for (int n : line)
+            EXPECT_TRUE(n >= 1 && n <= 4);
+    }
+    EXPECT_FALSE(Busy);
+    // The Close that came during the loop closed the window when it ended.
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(w.result(), int(QDialog::Rejected));
+}
+
+// The full-selection window ignores Close while it works.
+TEST_F(ResponsiveGenerators, FullSelectionIgnoresCloseWhileBusy)
+{
+    writeLines("dbase100.txt", DatabaseLines("Four", "3,4,0,0,0", {"01 Jan 05,1,2,3"}));
+    PFullSel w;
+    w.Load();
+    w.Check3->setChecked(true);
+    Settings.set(HistoryFilter, "3");  // no line of three may share a number with a draw
+    double now = 0;
+    SetMonotonicClockForTests([&now] { return now += 0.05; });
+    bool finished = false;
+    QObject::connect(&w, &QDialog::finished, [&] { finished = true; });
+    QTimer::singleShot(0, &w, [&] { w.Command1->click(); });
+    w.Command2->click();
+    EXPECT_TRUE(w.Label5->text().endsWith(kNotComplySuffix));
+    EXPECT_FALSE(finished);
+    w.Command1->click();  // now it closes
+    EXPECT_TRUE(finished);
+}
+
+// Lucky dip with a seeded source: every line holds K different numbers in
+// order, and over many lines every number turns up about equally often, so
+// the shuffle reaches every place of the pool.
+TEST(LuckyDipMethod, EveryNumberIsReachedAboutEquallyOften)
+{
+    ResetEntries();
+    SetLottery(6, 49, 10);
+    RandomizeSeed(20261208);
+    std::array<int, 50> count{};
+    std::array<int, 11> extras{};
+    const int rounds = 100;
+    for (int round = 0; round < rounds; ++round) {
+        LuckyDipLines(kMaxEntryLines);
+        ASSERT_EQ(EntryCount(), kMaxEntryLines);
+        for (int r = 1; r <= kMaxEntryLines; ++r) {
+            for (int c = 1; c <= 6; ++c) {
+                ASSERT_TRUE(Entries[r][c] >= 1 && Entries[r][c] <= 49);
+                if (c > 1) {
+                    ASSERT_LT(Entries[r][c - 1], Entries[r][c]);
+                }
+                ++count[std::size_t(Entries[r][c])];
+            }
+            ASSERT_TRUE(Entries[r][8] >= 1 && Entries[r][8] <= 10);
+            ++extras[std::size_t(Entries[r][8])];
+        }
+    }
+    const double picks = double(rounds) * kMaxEntryLines * 6;
+    const double mean = picks / 49;
+    const double sd = std::sqrt(mean * (1 - 6.0 / 49));
+    for (int n = 1; n <= 49; ++n)
+        EXPECT_NEAR(count[std::size_t(n)], mean, 6 * sd) << "number " << n;
+    const double extraMean = double(rounds) * kMaxEntryLines / 10;
+    for (int e = 1; e <= 10; ++e)
+        EXPECT_NEAR(extras[std::size_t(e)], extraMean, 6 * std::sqrt(extraMean)) << "extra " << e;
+
+    // The same seed gives the same lines.
+    RandomizeSeed(99);
+    LuckyDipLines(5);
+    const auto first = Lines(6);
+    RandomizeSeed(99);
+    LuckyDipLines(5);
+    EXPECT_EQ(Lines(6), first);
+}
+
+// Each line's shuffle exchanges every place with a random place of the whole
+// pool: after one line of 3 from 4 the pool's order follows the distribution
+// of the 4^4 equally likely choices of places, which a shuffle that skips a
+// place or never chooses the last one does not.
+TEST(LuckyDipMethod, TheShuffleReachesEveryPlace)
+{
+    std::map<std::array<int, 4>, double> expected;
+    for (int code = 0; code < 256; ++code) {
+        std::array<int, 4> pool{1, 2, 3, 4};
+        for (int i = 0, c = code; i < 4; ++i, c /= 4)
+            std::swap(pool[std::size_t(i)], pool[std::size_t(c % 4)]);
+        expected[pool] += 1.0 / 256;
+    }
+    ResetEntries();
+    SetLottery(3, 4);
+    RandomizeSeed(1208);
+    const int samples = 100000;
+    std::map<std::array<int, 4>, int> seen;
+    for (int s = 0; s < samples; ++s) {
+        LuckyDipLines(1);
+        ++seen[{BallPool[1], BallPool[2], BallPool[3], BallPool[4]}];
+    }
+    for (const auto& [order, count] : seen)
+        EXPECT_TRUE(expected.count(order)) << "an order no shuffle gives";
+    for (const auto& [order, p] : expected) {
+        const double sd = std::sqrt(p * (1 - p) / samples);
+        EXPECT_NEAR(double(seen[order]) / samples, p, 6 * sd)
+            << order[0] << order[1] << order[2] << order[3];
+    }
+}
+
+// Full selection deals every number once; with every number included the
+// last line is completed from the spill-over; a lottery the pool cannot deal
+// gives no lines.
+TEST(FullSelectionMethod, DealsEveryNumberOnce)
+{
+    ResetEntries();
+    SetLottery(6, 49);
+    RandomizeSeed(5);
+    FullSelectionLines(false);
+    ASSERT_EQ(EntryCount(), 8);
+    std::set<int> seen;
+    for (const auto& line : Lines(6))
+        seen.insert(line.begin(), line.end());
+    EXPECT_EQ(seen.size(), 48u);
+
+    FullSelectionLines(true);
+    ASSERT_EQ(EntryCount(), 9);
+    seen.clear();
+    for (const auto& line : Lines(6))
+        seen.insert(line.begin(), line.end());
+    EXPECT_EQ(seen.size(), 49u);
+
+    SetLottery(0, 49);
+    FullSelectionLines(true);
+    EXPECT_EQ(EntryCount(), 0);
+    SetLottery(6, 115);
+    FullSelectionLines(true);
+    EXPECT_EQ(EntryCount(), 0);
+}
+
+// Seven-number lines that differ only in the seventh number are different
+// lines; lines equal in all seven are duplicates whatever their extra ball.
+TEST(RemoveDuplicatesRule, ComparesAllSevenNumbers)
+{
+    ResetEntries();
+    SetLottery(7, 49);
+    const std::array<std::array<int, 8>, 4> lines{{{1, 2, 3, 4, 5, 6, 7, 1},
+                                                   {1, 2, 3, 4, 5, 6, 8, 2},
+                                                   {1, 2, 3, 4, 5, 6, 7, 3},
+                                                   {9, 10, 11, 12, 13, 14, 15, 4}}};
+    for (std::size_t r = 0; r < lines.size(); ++r)
+        for (int c = 1; c <= 8; ++c)
+            Entries[r + 1][c] = std::int16_t(lines[r][std::size_t(c - 1)]);
+    EndEntries(4);
+    RemoveDuplicates();
+    ASSERT_EQ(EntryCount(), 3);
+    EXPECT_EQ(Entries[1][7], 8);  // the first line went: a later one equals it
+    EXPECT_EQ(Entries[2][8], 3);
+    EXPECT_EQ(Entries[3][1], 9);
+}
