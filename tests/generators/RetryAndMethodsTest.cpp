@@ -158,8 +158,10 @@ TEST_F(ResponsiveGenerators, ClicksDuringTheLoopAreIgnoredAndCloseWaits)
     EXPECT_TRUE(w.Label5->text().contains("Time: 10.0")) << w.Label5->text().toStdString();
     EXPECT_EQ(w.List1->currentRow(), 0);
     EXPECT_EQ(LotteryName, "Four");
-    // Two whole lines of three different numbers from 1 to 4.
-    ASSERT_EQ(EntryCount(), 2);
+    // Two whole lines of three different numbers from 1 to 4 (one when the
+    // last try drew the same line twice).
+    ASSERT_GE(EntryCount(), 1);
+    ASSERT_LE(EntryCount(), 2);
     for (const auto& line : Lines(3)) {
         EXPECT_EQ(std::set<int>(line.begin(), line.end()).size(), 3u);
         for (int n : line)
