@@ -165,6 +165,7 @@ void WhatIf::List1_Click()
         InitGrid();
         Text2->clear();
         lotteryLoaded_ = LoadDatabase(List1->currentRow());
+        loadedGeneration_ = OpenLotteryGeneration();
         lottery_ = OpenLotteryDefinition();
         lottery_.ballsDrawn = std::clamp(lottery_.ballsDrawn, 0, 7);
         ShowNumberBoxes(Text1, Label2, lottery_);
@@ -293,6 +294,12 @@ void WhatIf::Command3_Click()
     }
     BusyGuard busy;
     Text2->clear();
+    // Another window may have opened another lottery since this one was
+    // chosen: the check runs against the lottery chosen here.
+    if (OpenLotteryGeneration() != loadedGeneration_) {
+        lotteryLoaded_ = LoadDatabase(List1->currentRow());
+        loadedGeneration_ = OpenLotteryGeneration();
+    }
     const WhatIfTallies tallies = CheckIt();
     Text2->setPlainText(WhatIfReport(tallies, DrawCount(), lottery_));
 }

@@ -197,6 +197,15 @@ void GeneratorFrame::setHeadings()
     MSFlexGrid1->setCellForeColor(0, 8, ToQColor(kExtraBallColour));
 }
 
+void GeneratorFrame::loadLottery(int row)
+{
+    loadedRow_ = row;
+    loadFailed_ = !LoadDatabase(row);
+    loadedGeneration_ = OpenLotteryGeneration();
+    if (!loadFailed_)
+        PrepareLottery();
+}
+
 void GeneratorFrame::UntickFilterBoxes()
 {
     Check1->setChecked(false);
@@ -218,10 +227,7 @@ void GeneratorFrame::List1_Click()
         MSFlexGrid1->Clear();
         MSFlexGrid1->setTopRow(1);
         setHeadings();
-        loadedRow_ = List1->currentRow();
-        loadFailed_ = !LoadDatabase(loadedRow_);
-        if (!loadFailed_)
-            PrepareLottery();
+        loadLottery(List1->currentRow());
     }
     Command2_Click();
 }
@@ -248,6 +254,10 @@ void GeneratorFrame::Command2_Click()
     {
         BusyGuard busy;
         Hourglass wait;
+        // Lines are made for the lottery chosen here, even when another
+        // window opened another one since.
+        if (loadedRow_ >= 0 && OpenLotteryGeneration() != loadedGeneration_)
+            loadLottery(loadedRow_);
         if (const QString problem = ServingProblem(); !problem.isEmpty()) {
             // Nothing from an earlier lottery stays to be saved under this one.
             ClearEntries();

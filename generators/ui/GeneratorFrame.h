@@ -132,6 +132,7 @@ private:
     void runFilter(void (*filter)());
     void setHeadings();
     void finishBusy();
+    void loadLottery(int row);
 
     GeneratorFrameOptions options_;
     QVBoxLayout* methodBox_;
@@ -139,5 +140,6 @@ private:
     bool loaded_ = false;
     bool loadFailed_ = false;
     int loadedRow_ = -1;         // the list row whose lottery is open
+    std::uint64_t loadedGeneration_ = 0;  // of the open lottery when it was loaded
     bool closeAfterBusy_ = false;
 };

@@ -193,6 +193,23 @@ TEST_F(ResponsiveGenerators, FullSelectionIgnoresCloseWhileBusy)
     EXPECT_TRUE(finished);
 }
 
+// Another window opening another lottery does not change what this window
+// plays: Generate loads its own lottery again.
+TEST_F(ResponsiveGenerators, GenerateUsesTheLotteryChosenHere)
+{
+    PLuckyDip w;
+    w.Load();
+    ASSERT_EQ(LotteryName, "Four");
+    ASSERT_TRUE(LoadDatabaseFile("dbase200.txt"));
+    w.Command2->click();
+    EXPECT_EQ(LotteryName, "Four");
+    ASSERT_GE(EntryCount(), 1);
+    for (const auto& line : Lines(3))
+        for (int n : line)
+            EXPECT_TRUE(n >= 1 && n <= 4) << n;
+    EXPECT_EQ(Entries[1][4], 0);
+}
+
 // Lucky dip with a seeded source: every line holds K different numbers in
 // order, and over many lines every number turns up about equally often, so
 // the shuffle reaches every place of the pool.
