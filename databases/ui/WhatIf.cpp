@@ -162,6 +162,7 @@ void WhatIf::List1_Click()
         return;
     {
         BusyGuard busy;
+        Hourglass wait;
         InitGrid();
         Text2->clear();
         lotteryLoaded_ = LoadDatabase(List1->currentRow());
@@ -176,6 +177,7 @@ void WhatIf::List1_Click()
         return;
 
     BusyGuard busy;
+    Hourglass wait;
     const QListWidgetItem* item = List1->currentItem();
     const std::vector<BallRow> lines = SavedLinesOf(item ? item->text() : QString());
     const int n = std::min<int>(static_cast<int>(lines.size()), kGridRows - 2); // an empty row stays after them
@@ -293,6 +295,7 @@ void WhatIf::Command3_Click()
         return;
     }
     BusyGuard busy;
+    Hourglass wait;
     Text2->clear();
     // Another window may have opened another lottery since this one was
     // chosen: the check runs against the lottery chosen here.
