@@ -2,6 +2,7 @@
 
 #include "core/ui/Skinning.h"
 #include "databases/DrawDatabase.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"

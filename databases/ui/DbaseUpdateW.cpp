@@ -4,6 +4,7 @@
 #include "core/OpenLottery.h"
 #include "core/ui/Skinning.h"
 #include "databases/DrawDatabase.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"

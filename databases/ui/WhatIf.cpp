@@ -4,6 +4,7 @@
 
 #include "core/OpenLottery.h"
 #include "core/ui/Skinning.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/EntryControls.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"

@@ -3,7 +3,7 @@
 #include "databases/ui/CreateDbase.h"
 #include "databases/ui/DbaseUpdateW.h"
 #include "databases/ui/HistoryW.h"
-#include "databases/ui/DrawEntry.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/OpenDbase.h"
 #include "platform/ui/Shell.h"
 #include "support/TestSupport.h"
