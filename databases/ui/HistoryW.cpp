@@ -102,14 +102,18 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     left->addLayout(views);
     left->addWidget(Frame1);
 
+    QLabel* label3 = NamedLabel(this, "Label3", "Select a lottery:");
+    QLabel* label5 = NamedLabel(this, "Label5", "Web:");
+    skinLabels_ = {.title = {label2}, .body = {label4}, .label = {label3, label5}, .other = {}};
+
     auto* web = new QHBoxLayout;
-    web->addWidget(NamedLabel(this, "Label5", "Web:"));
+    web->addWidget(label5);
     web->addWidget(Text2, 1);
     web->addWidget(Command4);
     auto* right = new QVBoxLayout;
     right->addWidget(label4);
     right->addSpacing(8);
-    right->addWidget(NamedLabel(this, "Label3", "Select a lottery:"));
+    right->addWidget(label3);
     right->addWidget(List1, 1);
     right->addLayout(web);
     right->addSpacing(8);
@@ -152,7 +156,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 
 void HistoryW::Skinning()
 {
-    ::Skinning(this, SkinFamily::Databases, {.title = {"Label2"}, .body = {"Label4"}, .label = {"Label3", "Label5"}, .other = {}});
+    ::Skinning(this, SkinFamily::Databases, skinLabels_);
 }
 
 void HistoryW::layOutColumns()

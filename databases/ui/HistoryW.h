@@ -3,6 +3,7 @@
 // grid, newest first, in draw order or with each draw's main numbers in
 // ascending order; in draw order a draw can be corrected or deleted.
 
+#include "core/ui/Skinning.h"
 #include "databases/DrawEdit.h"
 
 #include <QDialog>
@@ -69,6 +70,7 @@ private:
     bool showsEighth() const;
     std::vector<HistoryRow> rows_;
     QHBoxLayout* numberRow_ = nullptr; // the number boxes, lined up under their columns
+    SkinLabels skinLabels_;            // the labels that take the skin's colours
     int editedRow_ = 0;        // the draw the editor shows (grid row), 0 when none
     bool settingGrid_ = false; // set while the window itself moves the current cell
 };

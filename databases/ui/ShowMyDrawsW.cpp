@@ -224,11 +224,8 @@ void ShowMyDrawsW::Form_Load()
 
 void ShowMyDrawsW::Skinning()
 {
-    SkinLabels labels;
-    labels.title = {"Label8"};
-    labels.body = {"Label9", "Label10"};
-    labels.label = {"Label14"};
-    ::Skinning(this, SkinFamily::Databases, labels);
+    ::Skinning(this, SkinFamily::Databases,
+               {.title = {Label8}, .body = {Label9, Label10}, .label = {Label14}, .other = {}});
 }
 
 void ShowMyDrawsW::LoadMyDraws()

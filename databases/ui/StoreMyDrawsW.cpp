@@ -124,10 +124,7 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
 
 void StoreMyDrawsW::Skinning()
 {
-    SkinLabels labels;
-    labels.title = {"Label5"};
-    labels.body = {"Label9"};
-    ::Skinning(this, SkinFamily::Databases, labels);
+    ::Skinning(this, SkinFamily::Databases, {.title = {Label5}, .body = {Label9}, .label = {}, .other = {}});
 }
 
 void StoreMyDrawsW::Form_Load()
