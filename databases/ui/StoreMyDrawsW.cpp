@@ -79,19 +79,19 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
         inputs->setColumnMinimumWidth(col, MSFlexGrid1->ColWidth(col));
         inputs->addWidget(control, row, col, rowSpan, 1, Qt::AlignLeft | Qt::AlignTop);
     };
-    inputs->addWidget(Label7, 0, 0);
-    over(DTPicker1, 0, 1);
-    inputs->addWidget(Label1, 0, 1, 1, 7);
+    inputs->addWidget(Label7, 0, kDateColumn);
+    over(DTPicker1, kDateColumn, 1);
+    inputs->addWidget(Label1, 0, kFirstNumberColumn, 1, kLastMainColumn - kFirstNumberColumn + 1);
     for (int i = 1; i <= 8; ++i)
-        over(Text1[i], i, 1);
-    inputs->addWidget(Label2, 0, 8);
-    inputs->addWidget(Label8, 0, 9);
-    over(List1, 9, 1, 2);
+        over(Text1[i], kFirstNumberColumn + i - 1, 1);
+    inputs->addWidget(Label2, 0, kExtraBallColumn);
+    inputs->addWidget(Label8, 0, kLotteryColumn);
+    over(List1, kLotteryColumn, 1, 2);
     List1->setFixedHeight(List1->fontMetrics().height() * 4 + 2 * List1->frameWidth());
-    inputs->addWidget(LabelPName, 0, 10);
-    over(TextPName, 10, 1);
-    inputs->addWidget(Command2, 2, 10, Qt::AlignLeft | Qt::AlignBottom);
-    inputs->setColumnStretch(11, 1);
+    inputs->addWidget(LabelPName, 0, kNameColumn);
+    over(TextPName, kNameColumn, 1);
+    inputs->addWidget(Command2, 2, kNameColumn, Qt::AlignLeft | Qt::AlignBottom);
+    inputs->setColumnStretch(kDbaseFileColumn, 1);
 
     auto* rowButtons = new QVBoxLayout;
     rowButtons->addWidget(Command4);
