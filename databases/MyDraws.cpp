@@ -25,34 +25,6 @@ bool SaveMyDrawsFile(const MyDrawsTable& table)
     return WriteSavedEntries(table.rows + table.kept);
 }
 
-QString EntryField(const SavedEntry& entry, int column)
-{
-    if (column == 0)
-        return entry.date;
-    if (column >= 1 && column <= kSavedEntryNumbers)
-        return entry.numbers[column - 1];
-    switch (column) {
-    case 9: return entry.lottery;
-    case 10: return entry.name;
-    case 11: return entry.dbaseFile;
-    default: return QString();
-    }
-}
-
-void SetEntryField(SavedEntry& entry, int column, const QString& text)
-{
-    if (column == 0)
-        entry.date = text;
-    else if (column >= 1 && column <= kSavedEntryNumbers)
-        entry.numbers[column - 1] = text;
-    else if (column == 9)
-        entry.lottery = text;
-    else if (column == 10)
-        entry.name = text;
-    else if (column == 11)
-        entry.dbaseFile = text;
-}
-
 void SortMyDraws(QList<SavedEntry>& rows, MyDrawsOrder order)
 {
     switch (order) {

@@ -25,10 +25,6 @@ MyDrawsTable LoadMyDrawsFile();
 // written.
 bool SaveMyDrawsFile(const MyDrawsTable& table);
 
-// The text of field `column` (0 to 11) of an entry, and its change.
-QString EntryField(const SavedEntry& entry, int column);
-void SetEntryField(SavedEntry& entry, int column, const QString& text);
-
 enum class MyDrawsOrder { ByDate, ByName, ByLottery };
 // Stable sort: by date newest first (entries whose date does not parse go
 // last), by player name or lottery name ascending without regard to case.

@@ -27,17 +27,44 @@ QString SavedEntryField(const QString& text)
     return out;
 }
 
+QString EntryField(const SavedEntry& entry, int column)
+{
+    if (column >= kFirstNumberColumn && column <= kExtraBallColumn)
+        return entry.numbers[column - kFirstNumberColumn];
+    switch (column) {
+    case kDateColumn: return entry.date;
+    case kLotteryColumn: return entry.lottery;
+    case kNameColumn: return entry.name;
+    case kDbaseFileColumn: return entry.dbaseFile;
+    default: return QString();
+    }
+}
+
+void SetEntryField(SavedEntry& entry, int column, const QString& text)
+{
+    if (column >= kFirstNumberColumn && column <= kExtraBallColumn)
+        entry.numbers[column - kFirstNumberColumn] = text;
+    else if (column == kDateColumn)
+        entry.date = text;
+    else if (column == kLotteryColumn)
+        entry.lottery = text;
+    else if (column == kNameColumn)
+        entry.name = text;
+    else if (column == kDbaseFileColumn)
+        entry.dbaseFile = text;
+}
+
 SavedEntry ParseSavedEntry(const QString& line)
 {
     const QStringList f = SplitFields(line);
     SavedEntry e;
     auto at = [&f](int i) { return i < f.size() ? f[i] : QString(); };
-    e.date = at(0);
+    e.date = at(kDateColumn);
     for (int i = 0; i < kSavedEntryNumbers; ++i)
-        e.numbers[i] = at(1 + i);
-    e.lottery = at(9);
-    e.name = at(10);
-    e.dbaseFile = at(11);
+        e.numbers[i] = at(kFirstNumberColumn + i);
+    e.lottery = at(kLotteryColumn);
+    e.name = at(kNameColumn);
+    e.dbaseFile = at(kDbaseFileColumn);
     // A quoted field may hide a comma; only a line that holds exactly twelve
     // fields both ways of counting is taken as an entry.
     e.readable = f.size() == kSavedEntryFields

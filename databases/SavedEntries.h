@@ -24,6 +24,16 @@ inline const QString kSavedEntriesFile = QStringLiteral("ReVadirav.txt");
 inline constexpr int kSavedEntryFields = 12;
 inline constexpr int kSavedEntryNumbers = 8;  // Num1..Num7 and Pball
 
+// The fields of a line by number. The entry grids show field c in column c,
+// so these are their column numbers too.
+inline constexpr int kDateColumn = 0;
+inline constexpr int kFirstNumberColumn = 1; // Num1
+inline constexpr int kLastMainColumn = 7;    // Num7
+inline constexpr int kExtraBallColumn = 8;   // Pball
+inline constexpr int kLotteryColumn = 9;
+inline constexpr int kNameColumn = 10;
+inline constexpr int kDbaseFileColumn = 11;
+
 struct SavedEntry {
     QString date;                                   // field 0
     std::array<QString, kSavedEntryNumbers> numbers;  // fields 1..8 (index 0 = Num1, 7 = Pball)
@@ -43,6 +53,11 @@ struct SavedEntry {
     // Field 0 read by the general date parser.
     std::optional<QDate> drawDate() const;
 };
+
+// The text of field `column` (kDateColumn to kDbaseFileColumn) of an entry,
+// and its change. Other columns read empty and change nothing.
+QString EntryField(const SavedEntry& entry, int column);
+void SetEntryField(SavedEntry& entry, int column, const QString& text);
 
 // Makes a free text safe as a field: commas become semicolons and double
 // quotes become single quotes, so every line keeps twelve plain fields.

@@ -68,15 +68,15 @@ void setPicture(QWidget* window, const QPixmap& picture)
 
 QColor settingColour(SettingsItem item) { return ToQColor(ColourFromText(Settings[item])); }
 
-void colourText(QWidget* window, const QStringList& names, const QColor& colour)
+void colourText(const QList<QWidget*>& widgets, const QColor& colour)
 {
-    for (const QString& name : names) {
-        for (QWidget* widget : window->findChildren<QWidget*>(name)) {
-            QPalette palette = widget->palette();
-            palette.setColor(QPalette::WindowText, colour);
-            palette.setColor(QPalette::Text, colour);
-            widget->setPalette(palette);
-        }
+    for (QWidget* widget : widgets) {
+        if (!widget)
+            continue;
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
+        widget->setPalette(palette);
     }
 }
 
@@ -128,10 +128,10 @@ void Skinning(QWidget* window, SkinFamily family, const SkinLabels& labels)
 
     if (flags & 2) {
         setBackground(window, settingColour(BackgroundColour));
-        colourText(window, labels.title, settingColour(TitleColour));
-        colourText(window, labels.body, settingColour(BodyTextColour));
-        colourText(window, labels.label, settingColour(LabelColour));
-        colourText(window, labels.other, settingColour(OtherTextColour));
+        colourText(labels.title, settingColour(TitleColour));
+        colourText(labels.body, settingColour(BodyTextColour));
+        colourText(labels.label, settingColour(LabelColour));
+        colourText(labels.other, settingColour(OtherTextColour));
         window->setProperty(kColoured, true);
     } else if (window->property(kColoured).toBool()) {
         // Colours were on at an earlier skinning: back to the design colour.

@@ -4,19 +4,19 @@
 // two flags of item 10 (1 = pictures, 2 = colours, added together).
 //
 // Every skinned window calls Skinning once at the start of its load (its
-// controls built and named, before anything else), in one line, naming its
-// family and which of its labels take which colour item:
+// controls built, before anything else), in one line, naming its family and
+// which of its labels take which colour item:
 //
-//   Skinning(this, SkinFamily::Play, {.title = {"Label1"}, .label = {"Label3"}});
+//   Skinning(this, SkinFamily::Play, {.title = {Label1}, .label = {Label3}});
 //
-// Labels (and the text boxes some windows list) are reached by object name
-// among the window's children. The main window calls it again after the
-// Preferences window closes.
+// The window hands over the labels (and the text boxes some windows list)
+// themselves. The main window calls it again after the Preferences window
+// closes.
 
 #include <QColor>
+#include <QList>
 #include <QPixmap>
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
@@ -31,12 +31,12 @@ enum class SkinFamily {
     Help,       // "SkinHelp.jpg": LotteryInfo
 };
 
-// Object names of the labels that take each text colour.
+// The labels that take each text colour.
 struct SkinLabels {
-    QStringList title; // item 1, title or heading labels
-    QStringList body;  // item 2, the main explanatory text
-    QStringList label; // item 3, field labels such as "Select a lottery:"
-    QStringList other; // item 4, other text (labels or text boxes)
+    QList<QWidget*> title; // item 1, title or heading labels
+    QList<QWidget*> body;  // item 2, the main explanatory text
+    QList<QWidget*> label; // item 3, field labels such as "Select a lottery:"
+    QList<QWidget*> other; // item 4, other text (labels or text boxes)
 };
 
 // The picture file of a family, looked for in the current folder.

@@ -2,6 +2,7 @@
 
 #include "core/ui/Skinning.h"
 #include "databases/DrawDatabase.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
@@ -139,27 +140,41 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save ");
     CancelButton = NamedPictureButton(this, "CancelButton", QStyle::SP_DialogCancelButton, "Cancel", " Cancel ");
 
+    QLabel* label3 = NamedLabel(this, "Label3", "Lottery templates:");
+    QLabel* label15 = NamedLabel(this, "Label15", "Existing lottery databases:");
+    QLabel* label1 = NamedLabel(this, "Label1", "Lottery name:");
+    QLabel* label4 = NamedLabel(this, "Label4", "Web site:");
+    QLabel* label9 = NamedLabel(this, "Label9", "Pick:");
+    QLabel* label10 = NamedLabel(this, "Label10", "From:");
+    QLabel* label5 = NamedLabel(this, "Label5", "Select draw date:");
+    QLabel* label18 = NamedLabel(this, "Label18", "Pick a template or use the controls to define the type of lottery...");
+    QLabel* label13 = NamedLabel(this, "Label13", "Enter a lottery draw result to start off the database...");
+    skinLabels_ = {.title = {label17},
+                   .body = {label16},
+                   .label = {label15, label3, label1, label9, label10, Label11, label4, label5, Label7, Label12},
+                   .other = {label18, label13}};
+
     // Left: templates and existing databases; right: the lottery's definition
     // and its first draw.
     auto* lists = new QVBoxLayout;
-    lists->addWidget(NamedLabel(this, "Label3", "Lottery templates:"));
+    lists->addWidget(label3);
     lists->addWidget(List1, 2);
-    lists->addWidget(NamedLabel(this, "Label15", "Existing lottery databases:"));
+    lists->addWidget(label15);
     lists->addWidget(List2, 1);
 
     auto* definition = new QGridLayout;
     definition->setColumnStretch(1, 1);
-    definition->addWidget(NamedLabel(this, "Label1", "Lottery name:"), 0, 0);
+    definition->addWidget(label1, 0, 0);
     definition->addWidget(Text3, 0, 1, 1, 3);
-    definition->addWidget(NamedLabel(this, "Label4", "Web site:"), 1, 0);
+    definition->addWidget(label4, 1, 0);
     definition->addWidget(Text2, 1, 1, 1, 2);
     definition->addWidget(Command2, 1, 3);
     definition->addWidget(Option1[0], 2, 0, 1, 4);
     definition->addWidget(Option1[1], 3, 0, 1, 4);
-    definition->addWidget(NamedLabel(this, "Label9", "Pick:"), 4, 0);
+    definition->addWidget(label9, 4, 0);
     definition->addWidget(HScroll1, 4, 1);
     definition->addWidget(Label2, 4, 2);
-    definition->addWidget(NamedLabel(this, "Label10", "From:"), 5, 0);
+    definition->addWidget(label10, 5, 0);
     definition->addWidget(HScroll2, 5, 1);
     definition->addWidget(Label6, 5, 2);
     definition->addWidget(Label11, 6, 0);
@@ -167,15 +182,15 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     definition->addWidget(Label8, 6, 2);
 
     auto* date = new QHBoxLayout;
-    date->addWidget(NamedLabel(this, "Label5", "Select draw date:"));
+    date->addWidget(label5);
     date->addWidget(DTPicker1);
     date->addStretch();
 
     auto* right = new QVBoxLayout;
-    right->addWidget(NamedLabel(this, "Label18", "Pick a template or use the controls to define the type of lottery..."));
+    right->addWidget(label18);
     right->addLayout(definition);
     right->addSpacing(12);
-    right->addWidget(NamedLabel(this, "Label13", "Enter a lottery draw result to start off the database..."));
+    right->addWidget(label13);
     right->addLayout(date);
     right->addWidget(Label7);
     right->addLayout(NumberBoxRow({Text1.begin(), Text1.end()}, Label12));
@@ -210,12 +225,7 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
 
 void CreateDbase::Skinning()
 {
-    ::Skinning(this, SkinFamily::Databases,
-               {.title = {"Label17"},
-                .body = {"Label16"},
-                .label = {"Label15", "Label3", "Label1", "Label9", "Label10", "Label11", "Label4", "Label5", "Label7",
-                          "Label12"},
-                .other = {"Label18", "Label13"}});
+    ::Skinning(this, SkinFamily::Databases, skinLabels_);
 }
 
 void CreateDbase::Form_Load()

@@ -2,6 +2,8 @@
 // The Create Lottery Database window: defines a new lottery, from a ready-made
 // template or by hand, and starts its database file with one draw result.
 
+#include "core/ui/Skinning.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QString>
@@ -88,4 +90,5 @@ public:
 private:
     void showCount();
     QString createdFile_;
+    SkinLabels skinLabels_; // the labels that take the skin's colours
 };

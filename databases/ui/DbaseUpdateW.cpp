@@ -4,6 +4,7 @@
 #include "core/OpenLottery.h"
 #include "core/ui/Skinning.h"
 #include "databases/DrawDatabase.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
@@ -41,11 +42,16 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
     date->addWidget(DTPicker1);
     date->addStretch();
 
+    QLabel* label4 = NamedLabel(this, "Label4", "Select Date:");
+    QLabel* label6 = NamedLabel(this, "Label6", "Enter lottery draw result:");
+    QLabel* label8 = NamedLabel(this, "Label8", "Select Lottery:");
+    skinLabels_ = {.title = {label5}, .body = {label11}, .label = {label8, label4, label6, Label7}, .other = {Label13}};
+
     auto* entry = new QVBoxLayout;
-    entry->addWidget(NamedLabel(this, "Label4", "Select Date:"));
+    entry->addWidget(label4);
     entry->addLayout(date);
     entry->addSpacing(8);
-    entry->addWidget(NamedLabel(this, "Label6", "Enter lottery draw result:"));
+    entry->addWidget(label6);
     entry->addLayout(NumberBoxRow({Text1.begin(), Text1.end()}, Label7));
     entry->addSpacing(8);
     entry->addWidget(Label13);
@@ -53,7 +59,7 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
     entry->addWidget(Command2, 0, Qt::AlignLeft);
 
     auto* lottery = new QVBoxLayout;
-    lottery->addWidget(NamedLabel(this, "Label8", "Select Lottery:"));
+    lottery->addWidget(label8);
     lottery->addWidget(List1);
 
     auto* middle = new QHBoxLayout;
@@ -80,11 +86,7 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
 
 void DbaseUpdateW::Skinning()
 {
-    ::Skinning(this, SkinFamily::Databases,
-               {.title = {"Label5"},
-                .body = {"Label11"},
-                .label = {"Label8", "Label4", "Label6", "Label7"},
-                .other = {"Label13"}});
+    ::Skinning(this, SkinFamily::Databases, skinLabels_);
 }
 
 void DbaseUpdateW::Form_Load()

@@ -2,6 +2,8 @@
 // The Update lottery databases window: the player types in one draw result
 // for any lottery database, and it is stored in date order.
 
+#include "core/ui/Skinning.h"
+
 #include <QDialog>
 #include <array>
 
@@ -31,4 +33,7 @@ public:
     void Command1_Click();
     void Command2_Click();
     void CancelButton_Click();
+
+private:
+    SkinLabels skinLabels_; // the labels that take the skin's colours
 };

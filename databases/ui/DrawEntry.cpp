@@ -1,12 +1,9 @@
 #include "databases/ui/DrawEntry.h"
 
-#include "core/OpenLottery.h"
 #include "core/ui/TipBox.h"
 #include "generators/Tips.h"
 #include "platform/ui/Controls.h"
-#include "platform/Dates.h"
 #include "platform/ui/MsgBox.h"
-#include "platform/TextFile.h"
 
 #include "platform/ui/DatePicker.h"
 
@@ -17,10 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
-
-#include <algorithm>
 
 QLabel* StartWindow(QDialog* window, const QString& name, const QString& caption, const QString& titleName,
                     const QString& title)
@@ -58,19 +51,9 @@ DatePicker* DrawDatePicker(QWidget* parent)
 
 void LimitToStoredDates(DatePicker* picker)
 {
-    // Draw lines keep a two-digit year, read back within a hundred-year
-    // window; a date outside it would be written as another century's.
-    int low = 9999;
-    int high = 0;
-    for (int yy = 0; yy < 100; ++yy) {
-        const auto date = ParseDate(QStringLiteral("01 Jan %1").arg(yy, 2, 10, QLatin1Char('0')));
-        if (!date)
-            continue;
-        low = std::min(low, date->year());
-        high = std::max(high, date->year());
-    }
-    if (low <= high)
-        picker->setDateRange(QDate(low, 1, 1), QDate(high, 12, 31));
+    const auto [first, last] = StoredDateRange();
+    if (first.isValid())
+        picker->setDateRange(first, last);
 }
 
 QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons)
@@ -80,60 +63,6 @@ QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons)
     for (QPushButton* button : buttons)
         row->addWidget(button);
     return row;
-}
-
-DrawShape OpenLotteryShape()
-{
-    DrawShape shape;
-    shape.ballsDrawn = BallsDrawn;
-    shape.maxBall = MaxBall;
-    if (ExtraBallMax > 0) {
-        shape.eighthMax = ExtraBallMax;
-    } else if (HasBonusBall > 0) {
-        shape.eighthMax = MaxBall;
-        shape.eighthIsBonus = true;
-    }
-    return shape;
-}
-
-namespace {
-// The value of a box holding digits only (blanks around them allowed); no
-// value for an empty box or any other character.
-std::optional<int> digitsValue(const QString& text)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
-    const QString t = text.trimmed();
-    if (!digits.match(t).hasMatch())
-        return std::nullopt;
-    return t.toInt();
-}
-} // namespace
-
-std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const DrawShape& shape)
-{
-    if (shape.ballsDrawn < 1 || shape.ballsDrawn > 7 || shape.maxBall < shape.ballsDrawn)
-        return std::nullopt;
-    QStringList fields(8);
-    QList<int> main;
-    for (int k = 0; k < shape.ballsDrawn; ++k) {
-        const auto value = digitsValue(texts.value(k));
-        if (!value || *value < 1 || *value > shape.maxBall || main.contains(*value))
-            return std::nullopt;
-        main << *value;
-        fields[k] = QString::number(*value);
-    }
-    if (shape.eighthMax > 0) {
-        const QString eighth = texts.value(7).trimmed();
-        if (!eighth.isEmpty()) {
-            const auto value = digitsValue(eighth);
-            if (!value || *value > shape.eighthMax)
-                return std::nullopt;
-            if (*value > 0 && shape.eighthIsBonus && main.contains(*value))
-                return std::nullopt;
-            fields[7] = QString::number(*value);
-        }
-    }
-    return fields;
 }
 
 QLineEdit* NumberBox(QWidget* parent, int index)
@@ -167,18 +96,10 @@ QStringList BoxTexts(const QList<QLineEdit*>& boxes)
 
 std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*>& boxes)
 {
-    const auto fields = CheckDrawNumbers(BoxTexts(boxes), OpenLotteryShape());
-    if (!fields) {
+    const auto line = NewDrawLine(date, BoxTexts(boxes), OpenLotteryShape());
+    if (!line)
         ShowTip(6);
-        return std::nullopt;
-    }
-    return FormatDrawLine(date, *fields);
-}
-
-bool CopyToScratch(const QString& database)
-{
-    const auto text = ReadTextFile(database);
-    return text && WriteTextFile(kScratchFile, *text);
+    return line;
 }
 
 bool RewriteDone(RewriteResult result)

@@ -1,10 +1,11 @@
 #pragma once
 // What the database windows share: the making of their titles, lists, date
-// picker, buttons and number boxes; the checking of a typed draw before it is
-// written; the scratch copy the rewrites start from and their failure message.
+// picker, buttons and number boxes; the reading of a typed draw from its boxes
+// and the failure message of the rewrites. The checks themselves are rules
+// (databases/DrawCheck.h).
 
 #include "platform/ui/Controls.h"
-#include "databases/DrawDatabase.h"
+#include "databases/DrawCheck.h"
 
 #include <QApplication>
 #include <QDate>
@@ -45,33 +46,9 @@ QGridLayout* NumberBoxRow(const QList<QLineEdit*>& boxes, QLabel* eighthCaption)
 // The texts of the boxes, in order.
 QStringList BoxTexts(const QList<QLineEdit*>& boxes);
 
-// What a draw of one lottery may hold.
-struct DrawShape {
-    int ballsDrawn = 0;      // main numbers, 1 to 7
-    int maxBall = 0;         // main numbers run 1 to maxBall
-    int eighthMax = 0;       // the eighth number runs 1 to eighthMax; 0 when the lottery has none
-    bool eighthIsBonus = false; // the eighth number comes from the main range, so it differs from them
-};
-
-// The shape of the open lottery's draws (BallsDrawn, MaxBall, ExtraBallMax,
-// HasBonusBall); an extra ball wins over a bonus ball.
-DrawShape OpenLotteryShape();
-
-// Checks the eight number texts (c1 to c8) of a draw: each main number present,
-// digits only, 1 to maxBall and all different; the eighth empty, 0 or in its
-// range (and, for a bonus ball, not one of the main numbers). Returns the eight
-// fields to write, as plain numbers, with empty fields beyond the lottery's
-// count (and for the eighth when the lottery has none); no value when a number
-// is wrong.
-std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const DrawShape& shape);
-
 // The draw line for the date and the boxes c1 to c8, checked against the open
 // lottery. A wrong number shows the input tip, and there is no line.
 std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*>& boxes);
-
-// Copies a database file to the scratch file "temp.txt" (replacing it). False
-// when the database cannot be read or the copy cannot be written.
-bool CopyToScratch(const QString& database);
 
 // True when the rewrite was done; otherwise says why in a message box.
 bool RewriteDone(RewriteResult result);

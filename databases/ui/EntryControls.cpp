@@ -1,7 +1,6 @@
 #include "databases/ui/EntryControls.h"
 #include "platform/ui/Colours.h"
 
-#include "core/OpenLottery.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/Text.h"
@@ -15,26 +14,26 @@ void SetUpEntryGrid(FlexGrid* grid, int rows, const EntryGridWidths& widths)
 {
     constexpr int kPad = 8;
     grid->setRows(rows);
-    grid->setCols(12);
+    grid->setCols(kSavedEntryFields);
     const QFontMetrics fm(grid->font());
-    grid->setTextMatrix(0, 0, QStringLiteral("Date"));
-    grid->setColWidth(0, fm.horizontalAdvance(widths.date) + kPad);
-    grid->setColAlignment(0, Qt::AlignHCenter);
-    for (int c = 1; c <= 8; ++c) {
-        grid->setTextMatrix(0, c, c == 8 ? QStringLiteral("Pball") : QStringLiteral("Num%1").arg(c));
+    grid->setTextMatrix(0, kDateColumn, QStringLiteral("Date"));
+    grid->setColWidth(kDateColumn, fm.horizontalAdvance(widths.date) + kPad);
+    grid->setColAlignment(kDateColumn, Qt::AlignHCenter);
+    for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c) {
+        grid->setTextMatrix(0, c, c == kExtraBallColumn ? QStringLiteral("Pball") : QStringLiteral("Num%1").arg(c));
         grid->setColWidth(c, fm.horizontalAdvance(widths.number) + kPad);
         grid->setColAlignment(c, Qt::AlignHCenter);
     }
-    grid->setTextMatrix(0, 9, QStringLiteral("Lottery"));
-    grid->setColWidth(9, fm.horizontalAdvance(widths.lottery) + kPad);
-    grid->setTextMatrix(0, 10, QStringLiteral("Name"));
-    grid->setColWidth(10, fm.horizontalAdvance(widths.name) + kPad);
-    for (int c = 9; c <= 11; ++c)
+    grid->setTextMatrix(0, kLotteryColumn, QStringLiteral("Lottery"));
+    grid->setColWidth(kLotteryColumn, fm.horizontalAdvance(widths.lottery) + kPad);
+    grid->setTextMatrix(0, kNameColumn, QStringLiteral("Name"));
+    grid->setColWidth(kNameColumn, fm.horizontalAdvance(widths.name) + kPad);
+    for (int c = kLotteryColumn; c <= kDbaseFileColumn; ++c)
         grid->setColAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
     for (int r = 0; r < rows; ++r)
-        grid->setCellForeColor(r, 8, ToQColor(kExtraBallColour));
+        grid->setCellForeColor(r, kExtraBallColumn, ToQColor(kExtraBallColour));
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the file column stays out of view
-    grid->fitWidthToColumns(10);
+    grid->fitWidthToColumns(kNameColumn);
 }
 
 std::array<QLineEdit*, 9> MakeNumberBoxes(QWidget* parent)
@@ -52,17 +51,6 @@ void ShowNumberBoxes(const std::array<QLineEdit*, 9>& boxes, QLabel* pballLabel,
         boxes[i]->setVisible(i <= balls);
     boxes[8]->setVisible(lottery.extraBallMax > 0);
     pballLabel->setVisible(lottery.extraBallMax > 0);
-}
-
-LotteryDefinition OpenLotteryDefinition()
-{
-    LotteryDefinition lottery;
-    lottery.ballsDrawn = BallsDrawn;
-    lottery.maxBall = MaxBall;
-    lottery.headerValue3 = HeaderValue3;
-    lottery.extraBallMax = ExtraBallMax;
-    lottery.hasBonusBall = HasBonusBall;
-    return lottery;
 }
 
 void HighlightRow(FlexGrid* grid, int row, int lastCol)

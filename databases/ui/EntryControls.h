@@ -3,6 +3,7 @@
 // grid of saved entries, the row of number boxes and the highlighted row.
 
 #include "databases/DrawDatabase.h"
+#include "databases/SavedEntries.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -36,9 +37,6 @@ std::array<QLineEdit*, 9> MakeNumberBoxes(QWidget* parent);
 // Shows the boxes of the lottery's main numbers, and the extra-ball box with
 // its label when the lottery has an extra ball. The boxes keep their text.
 void ShowNumberBoxes(const std::array<QLineEdit*, 9>& boxes, QLabel* pballLabel, const LotteryDefinition& lottery);
-
-// The open lottery's definition values.
-LotteryDefinition OpenLotteryDefinition();
 
 // Makes `row` current and selects its columns 1 to lastCol.
 void HighlightRow(FlexGrid* grid, int row, int lastCol);

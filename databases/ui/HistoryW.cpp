@@ -4,7 +4,6 @@
 
 #include "core/OpenLottery.h"
 #include "core/ui/Skinning.h"
-#include "databases/DrawDatabase.h"
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
@@ -12,8 +11,6 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Shell.h"
-#include "platform/Text.h"
-#include "platform/TextFile.h"
 #include "printing/ui/PrintReports.h"
 
 #include <QApplication>
@@ -33,28 +30,6 @@ namespace {
 constexpr int kGridRows = 3000;
 constexpr int kShownDraws = 2994; // rows 1 to 2994
 } // namespace
-
-std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
-{
-    std::vector<HistoryRow> rows;
-    const auto lines = ReadLines(fileName);
-    if (!lines)
-        return rows;
-    QStringList draws = lines->mid(3);
-    while (!draws.isEmpty() && draws.last().trimmed().isEmpty())
-        draws.removeLast();
-    for (const QString& line : draws) {
-        if (int(rows.size()) >= limit)
-            break;
-        const QStringList fields = SplitFields(line);
-        HistoryRow row;
-        row.date = DrawLineDate(line);
-        for (int c = 1; c <= 8; ++c)
-            row.numbers[c] = std::max(0, int(CellFromText(fields.value(c))));
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 {
@@ -102,19 +77,18 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 
     // The editing area: one box under each number column, then the date and
     // the two buttons.
-    auto* boxes = new QHBoxLayout;
-    boxes->setSpacing(0);
-    boxes->setObjectName("boxes");
+    numberRow_ = new QHBoxLayout;
+    numberRow_->setSpacing(0);
     for (int n = 1; n <= 8; ++n)
-        boxes->addWidget(Text1[n]);
-    boxes->addStretch();
+        numberRow_->addWidget(Text1[n]);
+    numberRow_->addStretch();
     auto* editButtons = new QHBoxLayout;
     editButtons->addWidget(DTPicker1);
     editButtons->addStretch();
     editButtons->addWidget(Command3);
     editButtons->addWidget(Command2);
     auto* frame = new QVBoxLayout(Frame1);
-    frame->addLayout(boxes);
+    frame->addLayout(numberRow_);
     frame->addLayout(editButtons);
 
     auto* views = new QHBoxLayout;
@@ -128,14 +102,18 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     left->addLayout(views);
     left->addWidget(Frame1);
 
+    QLabel* label3 = NamedLabel(this, "Label3", "Select a lottery:");
+    QLabel* label5 = NamedLabel(this, "Label5", "Web:");
+    skinLabels_ = {.title = {label2}, .body = {label4}, .label = {label3, label5}, .other = {}};
+
     auto* web = new QHBoxLayout;
-    web->addWidget(NamedLabel(this, "Label5", "Web:"));
+    web->addWidget(label5);
     web->addWidget(Text2, 1);
     web->addWidget(Command4);
     auto* right = new QVBoxLayout;
     right->addWidget(label4);
     right->addSpacing(8);
-    right->addWidget(NamedLabel(this, "Label3", "Select a lottery:"));
+    right->addWidget(label3);
     right->addWidget(List1, 1);
     right->addLayout(web);
     right->addSpacing(8);
@@ -178,7 +156,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 
 void HistoryW::Skinning()
 {
-    ::Skinning(this, SkinFamily::Databases, {.title = {"Label2"}, .body = {"Label4"}, .label = {"Label3", "Label5"}, .other = {}});
+    ::Skinning(this, SkinFamily::Databases, skinLabels_);
 }
 
 void HistoryW::layOutColumns()
@@ -193,10 +171,8 @@ void HistoryW::layOutColumns()
     MSFlexGrid1->setColWidth(9, 0); // only carries the row selection
     MSFlexGrid1->fitWidthToColumns(8);
     // The boxes line up under columns 1 to 8.
-    if (auto* boxes = Frame1->findChild<QHBoxLayout*>("boxes")) {
-        const int margin = Frame1->layout()->contentsMargins().left();
-        boxes->insertSpacing(0, std::max(0, MSFlexGrid1->ColWidth(0) - margin + MSFlexGrid1->frameWidth()));
-    }
+    const int margin = Frame1->layout()->contentsMargins().left();
+    numberRow_->insertSpacing(0, std::max(0, MSFlexGrid1->ColWidth(0) - margin + MSFlexGrid1->frameWidth()));
     for (int n = 1; n <= 8; ++n)
         Text1[n]->setFixedWidth(MSFlexGrid1->ColWidth(n));
 }
@@ -227,9 +203,9 @@ bool HistoryW::showsEighth() const { return ExtraBallMax > 0 || HasBonusBall == 
 
 void HistoryW::showNumbers(int row, const HistoryRow& draw)
 {
-    for (int c = 1; c <= 7; ++c)
-        MSFlexGrid1->setTextMatrix(row, c, draw.numbers[c] > 0 ? QString::number(draw.numbers[c]) : QString());
-    MSFlexGrid1->setTextMatrix(row, 8, showsEighth() ? QString::number(draw.numbers[8]) : QString());
+    const QStringList texts = DrawNumberTexts(draw, showsEighth());
+    for (int c = 1; c <= 8; ++c)
+        MSFlexGrid1->setTextMatrix(row, c, texts[c - 1]);
 }
 
 void HistoryW::List1_Click()
@@ -289,29 +265,23 @@ void HistoryW::List1_Click()
 void HistoryW::MSFlexGrid1_Click()
 {
     QScopedValueRollback setting(settingGrid_, true);
-    int r = MSFlexGrid1->Row();
     MSFlexGrid1->setCol(0);
-    if (rows_.empty()) {
-        editedRow_ = 0;
+    const int r = ChosenDrawRow(rows_, MSFlexGrid1->Row());
+    editedRow_ = r;
+    if (r == 0) {
         for (int n = 1; n <= 8; ++n)
             Text1[n]->clear();
         return;
     }
-    // A click below the last draw picks the last draw.
-    r = std::clamp(r, 1, int(rows_.size()));
-    while (r > 1 && MSFlexGrid1->TextMatrix(r, 0).isEmpty())
-        --r;
     MSFlexGrid1->setRow(r);
-    editedRow_ = r;
     const QRect cell = MSFlexGrid1->cellRect(r, 1);
     if (r < MSFlexGrid1->TopRow() || !MSFlexGrid1->viewport()->rect().contains(cell))
         MSFlexGrid1->setTopRow(r);
 
-    // A date that cannot be read leaves today's date to pick the right one.
-    const auto date = ParseDate(MSFlexGrid1->TextMatrix(r, 0));
-    DTPicker1->setValue(date ? *date : Today());
+    const DrawInEditor draw = EditorContents(rows_[r - 1], showsEighth(), Today());
+    DTPicker1->setValue(draw.date);
     for (int n = 1; n <= 8; ++n)
-        Text1[n]->setText(MSFlexGrid1->TextMatrix(r, n));
+        Text1[n]->setText(draw.numbers[n - 1]);
 
     MSFlexGrid1->setCol(9);
     MSFlexGrid1->setColSel(0);
@@ -352,19 +322,17 @@ void HistoryW::Option1_Click()
 void HistoryW::Command2_Click()
 {
     const int r = editedRow_;
-    if (rows_.size() < 2) {
-        MsgBox("Can't delete last line!    ", vbOKOnly + vbExclamation, "Warning");
-        MSFlexGrid1_Click();
+    const DrawEditCheck check = CheckDrawDelete(DbaseFile, rows_, r);
+    if (check != DrawEditCheck::Allowed) {
+        refuseEdit(check);
         return;
     }
-    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
-        return;
-    bool removed = false;
+    RewriteResult result;
     {
         Hourglass hourglass;
-        removed = CopyToScratch(DbaseFile) && RemoveDrawLine(kScratchFile, DbaseFile, r) >= 0;
+        result = DeleteDraw(DbaseFile, r);
     }
-    if (!RewriteDone(removed ? RewriteResult::Done : RewriteResult::CannotWrite))
+    if (!RewriteDone(result))
         return;
     QApplication::processEvents();
     List1_Click();
@@ -373,47 +341,41 @@ void HistoryW::Command2_Click()
 void HistoryW::Command3_Click()
 {
     const int r = editedRow_;
-    if (r < 1 || r > int(rows_.size()) || !stillShown(r))
+    const DrawEditCheck check = CheckDrawUpdate(DbaseFile, rows_, r);
+    if (check != DrawEditCheck::Allowed) {
+        refuseEdit(check);
         return;
+    }
     const QDate date = DTPicker1->Value();
-    const auto checked = CheckedDrawLine(date, {Text1.begin() + 1, Text1.end()});
-    if (!checked)
+    const auto line = CheckedDrawLine(date, {Text1.begin() + 1, Text1.end()});
+    if (!line)
         return;
-    const QString& line = *checked;
-
-    RewriteResult result = RewriteResult::Done;
+    RewriteResult result;
     {
         Hourglass hourglass;
-        const int read = RemoveDrawLine(DbaseFile, kScratchFile, r);
-        if (read < 0) {
-            result = RewriteResult::CannotWrite;
-        } else if (read == 1) {
-            // The only draw: the file again holds one line, the updated one.
-            const bool appended = AppendLines(kScratchFile, {line});
-            const auto text = appended ? ReadTextFile(kScratchFile) : std::nullopt;
-            if (!text || !WriteTextFile(DbaseFile, *text))
-                result = RewriteResult::CannotWrite;
-        } else {
-            QApplication::processEvents();
-            result = InsertDrawByDate(DbaseFile, line, date);
-            QApplication::processEvents();
-        }
+        result = ReplaceDraw(DbaseFile, r, *line, date, [] { QApplication::processEvents(); });
     }
     if (!RewriteDone(result))
         return;
     List1_Click();
 }
 
-bool HistoryW::stillShown(int r)
+void HistoryW::refuseEdit(DrawEditCheck check)
 {
-    const std::vector<HistoryRow> now = ReadHistoryRows(DbaseFile, r);
-    if (int(now.size()) == r && now.back() == rows_[r - 1])
-        return true;
-    MsgBox("The lottery database has been changed by another program.    \r\n"
-           "It is shown again as it is now.    ",
-           vbOKOnly + vbExclamation, "Warning");
-    List1_Click();
-    return false;
+    switch (check) {
+    case DrawEditCheck::Allowed:
+    case DrawEditCheck::NoDraw: break;
+    case DrawEditCheck::OnlyDraw:
+        MsgBox("Can't delete last line!    ", vbOKOnly + vbExclamation, "Warning");
+        MSFlexGrid1_Click();
+        break;
+    case DrawEditCheck::ChangedElsewhere:
+        MsgBox("The lottery database has been changed by another program.    \r\n"
+               "It is shown again as it is now.    ",
+               vbOKOnly + vbExclamation, "Warning");
+        List1_Click();
+        break;
+    }
 }
 
 void HistoryW::Command6_Click()

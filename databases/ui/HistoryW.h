@@ -3,6 +3,9 @@
 // grid, newest first, in draw order or with each draw's main numbers in
 // ascending order; in draw order a draw can be corrected or deleted.
 
+#include "core/ui/Skinning.h"
+#include "databases/DrawEdit.h"
+
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -11,25 +14,13 @@
 class DatePicker;
 class FlexGrid;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-
-// One draw line of a database file as the window shows it: its date text as
-// stored and c1 to c8 (0 when a field holds no number).
-struct HistoryRow {
-    QString date;
-    std::array<int, 9> numbers{}; // index 1 to 8
-    bool operator==(const HistoryRow&) const = default;
-};
-
-// The draw lines of a database file (after its three header lines, without the
-// empty lines at its end), each read once, at most `limit` of them. Row k - 1
-// is draw line k, as the rewrites count them.
-std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit);
 
 class HistoryW : public QDialog {
     Q_OBJECT
@@ -72,12 +63,14 @@ public:
 
 private:
     void layOutColumns();
+    // Shows why a draw cannot be rewritten now; the file changed elsewhere is
+    // shown again.
+    void refuseEdit(DrawEditCheck check);
     void showNumbers(int row, const HistoryRow& draw);
     bool showsEighth() const;
-    // True when draw line r of the file is still the draw shown in grid row r;
-    // otherwise says so and shows the file again.
-    bool stillShown(int r);
     std::vector<HistoryRow> rows_;
+    QHBoxLayout* numberRow_ = nullptr; // the number boxes, lined up under their columns
+    SkinLabels skinLabels_;            // the labels that take the skin's colours
     int editedRow_ = 0;        // the draw the editor shows (grid row), 0 when none
     bool settingGrid_ = false; // set while the window itself moves the current cell
 };

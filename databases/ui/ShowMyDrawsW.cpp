@@ -2,6 +2,7 @@
 
 #include "core/OpenLottery.h"
 #include "core/ui/Skinning.h"
+#include "databases/EntryEdit.h"
 #include "databases/ui/EntryControls.h"
 #include "core/ui/TipBox.h"
 #include "generators/Tips.h"
@@ -28,7 +29,7 @@
 
 namespace {
 constexpr int kGridRows = 501; // heading row and rows 1 to 500
-constexpr int kGridCols = 12;
+constexpr int kGridCols = kSavedEntryFields; // one column a field
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kLightRed(255, 192, 192);
@@ -39,6 +40,18 @@ QFrame* Group(QWidget* parent, const QString& name)
     f->setObjectName(name);
     f->setFrameShape(QFrame::StyledPanel);
     return f;
+}
+
+// Says why a changed cell was refused, as the window always has.
+void ShowEntryEditError(EntryEditError error)
+{
+    switch (error) {
+    case EntryEditError::FixedColumn: MsgBox("Can't change lotteries!  ", vbExclamation, "Error"); break;
+    case EntryEditError::OutOfRange: MsgBox("Number out of range!  ", vbExclamation, "Error"); break;
+    case EntryEditError::RepeatedNumber:
+    case EntryEditError::BadDate: ShowTip(6); break;
+    case EntryEditError::NoText: break; // only cells that hold text can be changed
+    }
 }
 
 QLabel* ColourBox(QWidget* parent, const QString& name, const QColor& colour)
@@ -211,11 +224,8 @@ void ShowMyDrawsW::Form_Load()
 
 void ShowMyDrawsW::Skinning()
 {
-    SkinLabels labels;
-    labels.title = {"Label8"};
-    labels.body = {"Label9", "Label10"};
-    labels.label = {"Label14"};
-    ::Skinning(this, SkinFamily::Databases, labels);
+    ::Skinning(this, SkinFamily::Databases,
+               {.title = {Label8}, .body = {Label9, Label10}, .label = {Label14}, .other = {}});
 }
 
 void ShowMyDrawsW::LoadMyDraws()
@@ -238,13 +248,13 @@ void ShowMyDrawsW::DisplayMyDraws()
         const SavedEntry* e = r <= entryCount() ? &MyDraws.rows[r - 1] : nullptr;
         for (int c = 0; c < kGridCols; ++c) {
             g->setTextMatrix(r, c, e ? EntryField(*e, c) : QString());
-            if (c >= 1 && c <= 8)
+            if (c >= kFirstNumberColumn && c <= kExtraBallColumn)
                 g->setCellBackColor(r, c, kWhite);
         }
     }
     g->setUpdatesEnabled(true);
     g->setRow(1);
-    g->setCol(1);
+    g->setCol(kFirstNumberColumn);
     g->setTopRow(1);
     MSFlexGrid1_Click();
 }
@@ -276,50 +286,15 @@ void ShowMyDrawsW::restoreCell(int row, int col)
 
 void ShowMyDrawsW::Command10_Click()
 {
-    const int j = MSFlexGrid1->Col();
     const int r = MSFlexGrid1->Row();
-    if (j == 9 || j == 11) {
-        MsgBox("Can't change lotteries!  ", vbExclamation, "Error");
+    const EntryEdit edit = CheckEntryEdit(MyDraws.rows, r, MSFlexGrid1->Col(), Text1->text(),
+                                          EntryLottery(MyDraws.rows.value(r - 1)));
+    if (edit.error) {
+        ShowEntryEditError(*edit.error);
         return;
     }
-    if (r < 1 || r > entryCount() || MSFlexGrid1->TextMatrix(r, j).isEmpty())
-        return; // only cells that hold text can be changed
-    SavedEntry& entry = MyDraws.rows[r - 1];
-    QString text = Text1->text().trimmed();
-
-    if (j >= 1 && j <= 8) {
-        // The bound is the lottery of the row; 60 when its file cannot be read.
-        const auto header = IsDatabaseFileName(entry.dbaseFile) ? ReadDatabaseHeader(entry.dbaseFile) : std::nullopt;
-        const std::optional<LotteryDefinition> lottery =
-            header && header->definition && header->definition->valid() ? header->definition : std::nullopt;
-        int highest = 60;
-        if (lottery && j <= 7 && j <= lottery->ballsDrawn)
-            highest = lottery->maxBall;
-        else if (lottery && j == 8 && lottery->extraBallMax > 0)
-            highest = lottery->extraBallMax;
-        const int n = CellFromText(text);
-        if (n < 1 || n > highest) {
-            MsgBox("Number out of range!  ", vbExclamation, "Error");
-            return;
-        }
-        if (j <= 7) {
-            for (int c = 1; c <= 7; ++c) {
-                if (c != j && CellFromText(entry.numbers[c - 1]) == n) {
-                    ShowTip(6);
-                    return;
-                }
-            }
-        }
-    } else if (j == 0) {
-        if (!ParseDate(text)) {
-            ShowTip(6);
-            return;
-        }
-    } else if (j == 10) {
-        text = SavedEntryField(text);
-    }
-    MSFlexGrid1->setTextMatrix(r, j, text);
-    SetEntryField(entry, j, text);
+    MSFlexGrid1->setTextMatrix(edit.row, edit.column, edit.text);
+    SetEntryField(MyDraws.rows[edit.row - 1], edit.column, edit.text);
     Changed = true;
 }
 
@@ -330,7 +305,7 @@ void ShowMyDrawsW::Command8_Click()
     if (r >= 1 && r <= entryCount() && ParseDate(MyDraws.rows[r - 1].date)) {
         const QString date = MediumDate(DTPicker1->Value());
         MyDraws.rows[r - 1].date = date;
-        MSFlexGrid1->setTextMatrix(r, 0, date);
+        MSFlexGrid1->setTextMatrix(r, kDateColumn, date);
     }
     restoreCell(r, c);
     Changed = true;
@@ -346,7 +321,7 @@ void ShowMyDrawsW::Command12_Click()
         if (!ParseDate(MyDraws.rows[r - 1].date))
             continue; // a row without a date is left alone
         MyDraws.rows[r - 1].date = date;
-        MSFlexGrid1->setTextMatrix(r, 0, date);
+        MSFlexGrid1->setTextMatrix(r, kDateColumn, date);
     }
     restoreCell(r0, c0);
     Changed = true;
@@ -357,8 +332,8 @@ void ShowMyDrawsW::Command7_Click()
     const int r = MSFlexGrid1->Row();
     if (r < 1 || r > entryCount())
         return; // no entry on this row
-    MSFlexGrid1->setCol(11);
-    MSFlexGrid1->setColSel(0);
+    MSFlexGrid1->setCol(kDbaseFileColumn);
+    MSFlexGrid1->setColSel(kDateColumn);
     if (MsgBox("Delete this lottery entry?   ", vbOKCancel + vbExclamation, "Please confirm...") != vbOK)
         return;
     Hourglass wait;
@@ -432,12 +407,12 @@ void ShowMyDrawsW::Command2_Click()
     entries.reserve(entryCount());
     for (int r = 1; r <= entryCount(); ++r) {
         EntryToCheck e;
-        e.date = MSFlexGrid1->TextMatrix(r, 0);
-        for (int c = 1; c <= 8; ++c) {
+        e.date = MSFlexGrid1->TextMatrix(r, kDateColumn);
+        for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c) {
             e.numbers[c] = CellFromText(MSFlexGrid1->TextMatrix(r, c));
             MSFlexGrid1->setCellBackColor(r, c, kWhite);
         }
-        e.dbaseFile = MSFlexGrid1->TextMatrix(r, 11);
+        e.dbaseFile = MSFlexGrid1->TextMatrix(r, kDbaseFileColumn);
         entries.push_back(e);
     }
     CheckSummary summary = CheckEntries(entries);
@@ -453,14 +428,14 @@ void ShowMyDrawsW::Command2_Click()
 
     MSFlexGrid1->setTopRow(1);
     MSFlexGrid1->setRow(1);
-    MSFlexGrid1->setCol(1);
+    MSFlexGrid1->setCol(kFirstNumberColumn);
     MSFlexGrid1_Click();
     ToggleButtons();
 }
 
 void ShowMyDrawsW::PaintCheck(int r, const LottoResult& result)
 {
-    for (int c = 1; c <= 8; ++c) {
+    for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c) {
         const CellMark mark = result.marks[c];
         MSFlexGrid1->setCellBackColor(r, c, mark == CellMark::Main ? kYellow
                                            : mark == CellMark::Bonus ? kLightRed
@@ -476,7 +451,7 @@ void ShowMyDrawsW::Command13_Click()
     }
     Changed = false;
     MSFlexGrid1->setRow(1);
-    MSFlexGrid1->setCol(entryCount() > 0 ? 1 : 0);
+    MSFlexGrid1->setCol(entryCount() > 0 ? kFirstNumberColumn : kDateColumn);
     MSFlexGrid1_Click();
 }
 
@@ -484,7 +459,7 @@ void ShowMyDrawsW::Command5_Click()
 {
     PrintMyEntries(MSFlexGrid1);
     MSFlexGrid1->setRow(1);
-    MSFlexGrid1->setCol(1);
+    MSFlexGrid1->setCol(kFirstNumberColumn);
     MSFlexGrid1->setTopRow(1);
     MSFlexGrid1_Click();
 }

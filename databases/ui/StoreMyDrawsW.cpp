@@ -3,7 +3,8 @@
 
 #include "core/OpenLottery.h"
 #include "core/ui/Skinning.h"
-#include "databases/EntryCheck.h"
+#include "databases/EntryEdit.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/EntryControls.h"
 #include "databases/SavedEntries.h"
 #include "core/ui/TipBox.h"
@@ -27,7 +28,7 @@
 
 namespace {
 constexpr int kGridRows = 200; // heading row and rows 1 to 199
-constexpr int kGridCols = 12;
+constexpr int kGridCols = kSavedEntryFields; // one column a field
 const QString kNewLine = QStringLiteral("\r\n");
 } // namespace
 
@@ -78,19 +79,19 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
         inputs->setColumnMinimumWidth(col, MSFlexGrid1->ColWidth(col));
         inputs->addWidget(control, row, col, rowSpan, 1, Qt::AlignLeft | Qt::AlignTop);
     };
-    inputs->addWidget(Label7, 0, 0);
-    over(DTPicker1, 0, 1);
-    inputs->addWidget(Label1, 0, 1, 1, 7);
+    inputs->addWidget(Label7, 0, kDateColumn);
+    over(DTPicker1, kDateColumn, 1);
+    inputs->addWidget(Label1, 0, kFirstNumberColumn, 1, kLastMainColumn - kFirstNumberColumn + 1);
     for (int i = 1; i <= 8; ++i)
-        over(Text1[i], i, 1);
-    inputs->addWidget(Label2, 0, 8);
-    inputs->addWidget(Label8, 0, 9);
-    over(List1, 9, 1, 2);
+        over(Text1[i], kFirstNumberColumn + i - 1, 1);
+    inputs->addWidget(Label2, 0, kExtraBallColumn);
+    inputs->addWidget(Label8, 0, kLotteryColumn);
+    over(List1, kLotteryColumn, 1, 2);
     List1->setFixedHeight(List1->fontMetrics().height() * 4 + 2 * List1->frameWidth());
-    inputs->addWidget(LabelPName, 0, 10);
-    over(TextPName, 10, 1);
-    inputs->addWidget(Command2, 2, 10, Qt::AlignLeft | Qt::AlignBottom);
-    inputs->setColumnStretch(11, 1);
+    inputs->addWidget(LabelPName, 0, kNameColumn);
+    over(TextPName, kNameColumn, 1);
+    inputs->addWidget(Command2, 2, kNameColumn, Qt::AlignLeft | Qt::AlignBottom);
+    inputs->setColumnStretch(kDbaseFileColumn, 1);
 
     auto* rowButtons = new QVBoxLayout;
     rowButtons->addWidget(Command4);
@@ -123,10 +124,7 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
 
 void StoreMyDrawsW::Skinning()
 {
-    SkinLabels labels;
-    labels.title = {"Label5"};
-    labels.body = {"Label9"};
-    ::Skinning(this, SkinFamily::Databases, labels);
+    ::Skinning(this, SkinFamily::Databases, {.title = {Label5}, .body = {Label9}, .label = {}, .other = {}});
 }
 
 void StoreMyDrawsW::Form_Load()
@@ -154,7 +152,7 @@ void StoreMyDrawsW::List1_Click()
 int StoreMyDrawsW::filledRows() const
 {
     int n = 0;
-    while (n + 1 < kGridRows && !MSFlexGrid1->TextMatrix(n + 1, 0).isEmpty())
+    while (n + 1 < kGridRows && !MSFlexGrid1->TextMatrix(n + 1, kDateColumn).isEmpty())
         ++n;
     return n;
 }
@@ -164,8 +162,8 @@ void StoreMyDrawsW::Command2_Click()
     std::array<QString, 9> texts;
     for (int i = 1; i <= 8; ++i)
         texts[i] = Text1[i]->text();
-    const LotteryDefinition lottery = OpenLotteryDefinition();
-    if (!lotteryRead_ || !TypedEntryValid(texts, lottery, lottery.ballsDrawn, lottery.extraBallMax > 0)) {
+    const auto numbers = lotteryRead_ ? TypedEntryNumbers(texts, OpenLotteryDefinition()) : std::nullopt;
+    if (!numbers) {
         ShowTip(6);
         return;
     }
@@ -174,16 +172,17 @@ void StoreMyDrawsW::Command2_Click()
         MsgBox("The grid is full. Please save these entries first.  ", vbExclamation, "Error!");
         return;
     }
+    SavedEntry entry;
+    entry.date = FormatShortDate(DTPicker1->Value());
+    entry.numbers = *numbers;
+    entry.lottery = LotteryName;
+    entry.name = SavedEntryField(TextPName->text());
+    entry.dbaseFile = DbaseFile;
     FlexGrid* g = MSFlexGrid1;
     if (r + g->TopRow() > 7)
         g->setTopRow(std::max(1, r - 5));
-    g->setTextMatrix(r, 0, FormatShortDate(DTPicker1->Value()));
-    for (int i = 1; i <= 7; ++i)
-        g->setTextMatrix(r, i, i <= BallsDrawn ? texts[i].trimmed() : QString());
-    g->setTextMatrix(r, 8, ExtraBallMax > 0 ? texts[8].trimmed() : QString());
-    g->setTextMatrix(r, 9, LotteryName);
-    g->setTextMatrix(r, 10, SavedEntryField(TextPName->text()));
-    g->setTextMatrix(r, 11, DbaseFile);
+    for (int c = 0; c < kGridCols; ++c)
+        g->setTextMatrix(r, c, EntryField(entry, c));
     ChosenRow = r;
     highlight();
     for (int i = 1; i <= 8; ++i)
@@ -192,7 +191,7 @@ void StoreMyDrawsW::Command2_Click()
 
 void StoreMyDrawsW::highlight()
 {
-    HighlightRow(MSFlexGrid1, ChosenRow, 11);
+    HighlightRow(MSFlexGrid1, ChosenRow, kDbaseFileColumn);
 }
 
 void StoreMyDrawsW::MSFlexGrid1_Click()
@@ -258,12 +257,8 @@ void StoreMyDrawsW::Command3_Click()
     const int n = filledRows();
     for (int r = 1; r <= n; ++r) {
         SavedEntry e;
-        e.date = MSFlexGrid1->TextMatrix(r, 0);
-        for (int i = 0; i < kSavedEntryNumbers; ++i)
-            e.numbers[i] = MSFlexGrid1->TextMatrix(r, i + 1);
-        e.lottery = MSFlexGrid1->TextMatrix(r, 9);
-        e.name = MSFlexGrid1->TextMatrix(r, 10);
-        e.dbaseFile = MSFlexGrid1->TextMatrix(r, 11);
+        for (int c = 0; c < kGridCols; ++c)
+            SetEntryField(e, c, MSFlexGrid1->TextMatrix(r, c));
         entries << e;
     }
     if (!entries.isEmpty()) {
@@ -278,7 +273,7 @@ void StoreMyDrawsW::Command3_Click()
 
 bool StoreMyDrawsW::confirmClose()
 {
-    if (MSFlexGrid1->TextMatrix(1, 0).isEmpty())
+    if (MSFlexGrid1->TextMatrix(1, kDateColumn).isEmpty())
         return true;
     return MsgBox("If you have made changes you should    " + kNewLine + "click Save to save them. If you        "
                       + kNewLine + "continue, any changes will be lost.    ",

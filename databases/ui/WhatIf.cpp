@@ -4,6 +4,7 @@
 
 #include "core/OpenLottery.h"
 #include "core/ui/Skinning.h"
+#include "databases/DrawCheck.h"
 #include "databases/ui/EntryControls.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
@@ -120,11 +121,8 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
 
 void WhatIf::Skinning()
 {
-    SkinLabels labels;
-    labels.title = {"Label5"};
-    labels.body = {"Label9", "Label4"};
-    labels.label = {"Label8", "Label1", "Label2", "Label3"};
-    ::Skinning(this, SkinFamily::Analyse, labels);
+    ::Skinning(this, SkinFamily::Analyse,
+               {.title = {Label5}, .body = {Label9, Label4}, .label = {Label8, Label1, Label2, Label3}, .other = {}});
 }
 
 void WhatIf::Form_Load()

@@ -170,7 +170,7 @@ void GeneratorFrame::showEvent(QShowEvent* event)
 void GeneratorFrame::Form_Load()
 {
     Busy = false;
-    Skinning(this, SkinFamily::Play, options_.skin);
+    Skinning(this, SkinFamily::Play, {.title = {Label7}, .body = {Label2}, .label = {Label1}, .other = {Label5}});
     const int width = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance("00000000");
     for (int c = 0; c <= 8; ++c) {
         MSFlexGrid1->setColWidth(c, width);

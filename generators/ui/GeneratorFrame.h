@@ -44,8 +44,6 @@ struct GeneratorFrameOptions {
     QString saveTip = "Save lottery entries to disk";
     QStringList helpButtons{"Command3", "Command4"};
     int decimals = 2;          // of the time in the status line
-    // The labels that take the skin's text colours.
-    SkinLabels skin{.title = {"Label7"}, .body = {"Label2"}, .label = {"Label1"}, .other = {"Label5"}};
     int poolLimit = kBallPoolSize;   // the highest MaxBall the window can play
 };
 

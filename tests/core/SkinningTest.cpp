@@ -49,7 +49,9 @@ protected:
     }
     void skin(SkinFamily family = SkinFamily::Play)
     {
-        Skinning(dialog_, family, {.title = {"Label1"}, .body = {"Label2"}, .label = {"Label3"}, .other = {"Label4", "Text1"}});
+        Skinning(dialog_, family,
+                 {.title = {label("Label1")}, .body = {label("Label2")}, .label = {label("Label3")},
+                  .other = {label("Label4"), label("Text1")}});
     }
 
     QDialog* dialog_ = nullptr;

@@ -3,7 +3,6 @@
 #include "databases/ui/CreateDbase.h"
 #include "databases/ui/DbaseUpdateW.h"
 #include "databases/ui/HistoryW.h"
-#include "databases/ui/DrawEntry.h"
 #include "databases/ui/OpenDbase.h"
 #include "platform/ui/Shell.h"
 #include "support/TestSupport.h"
@@ -121,22 +120,4 @@ TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
     create.Text2->setText("file:///etc/passwd");
     create.Command2->click();
     EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl("https://lotto.example/results"), QUrl("http://example.org")}));
-}
-
-TEST(DrawNumbers, CheckedAgainstTheLotterysShape)
-{
-    const DrawShape bonus{6, 49, 49, true};
-    EXPECT_EQ(*CheckDrawNumbers({" 01", "2", "3", "4", "5", "6", "9", "7"}, bonus),
-              QStringList({"1", "2", "3", "4", "5", "6", "", "7"})); // the seventh box is not the lottery's
-    EXPECT_EQ(CheckDrawNumbers({"1", "2", "3", "4", "5", "6", "", ""}, bonus)->at(7), "");
-    EXPECT_EQ(CheckDrawNumbers({"1", "2", "3", "4", "5", "6", "", "0"}, bonus)->at(7), "0");
-    EXPECT_FALSE(CheckDrawNumbers({"1", "2", "3", "4", "5", "6", "", "6"}, bonus));
-    EXPECT_FALSE(CheckDrawNumbers({"1", "2", "3", "4", "5", "+6"}, bonus));
-    EXPECT_FALSE(CheckDrawNumbers({"1", "2", "3", "4", "5", "6a"}, bonus));
-    const DrawShape extra{5, 39, 14, false};
-    EXPECT_EQ(CheckDrawNumbers({"1", "2", "3", "4", "5", "", "", "5"}, extra)->at(7), "5");
-    EXPECT_FALSE(CheckDrawNumbers({"1", "2", "3", "4", "5", "", "", "15"}, extra));
-    const DrawShape none{5, 39, 0, false};
-    EXPECT_EQ(CheckDrawNumbers({"1", "2", "3", "4", "5", "", "", "99"}, none)->at(7), "");
-    EXPECT_FALSE(CheckDrawNumbers({"1", "2", "3", "4", "5"}, DrawShape{}));
 }

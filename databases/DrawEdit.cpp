@@ -1,0 +1,100 @@
+#include "databases/DrawEdit.h"
+
+#include "databases/DrawCheck.h"
+#include "platform/Dates.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+#include <algorithm>
+
+std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
+{
+    std::vector<HistoryRow> rows;
+    const auto lines = ReadLines(fileName);
+    if (!lines)
+        return rows;
+    QStringList draws = lines->mid(3);
+    while (!draws.isEmpty() && draws.last().trimmed().isEmpty())
+        draws.removeLast();
+    for (const QString& line : draws) {
+        if (int(rows.size()) >= limit)
+            break;
+        const QStringList fields = SplitFields(line);
+        HistoryRow row;
+        row.date = DrawLineDate(line);
+        for (int c = 1; c <= 8; ++c)
+            row.numbers[c] = std::max(0, int(CellFromText(fields.value(c))));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QStringList DrawNumberTexts(const HistoryRow& draw, bool showsEighth)
+{
+    QStringList texts;
+    for (int c = 1; c <= 7; ++c)
+        texts << (draw.numbers[c] > 0 ? QString::number(draw.numbers[c]) : QString());
+    texts << (showsEighth ? QString::number(draw.numbers[8]) : QString());
+    return texts;
+}
+
+int ChosenDrawRow(const std::vector<HistoryRow>& rows, int row)
+{
+    if (rows.empty())
+        return 0;
+    int r = std::clamp(row, 1, int(rows.size()));
+    while (r > 1 && rows[r - 1].date.isEmpty())
+        --r;
+    return r;
+}
+
+DrawInEditor EditorContents(const HistoryRow& draw, bool showsEighth, const QDate& fallback)
+{
+    const auto date = ParseDate(draw.date);
+    return {date ? *date : fallback, DrawNumberTexts(draw, showsEighth)};
+}
+
+DrawEditCheck CheckDrawDelete(const QString& database, const std::vector<HistoryRow>& shown, int row)
+{
+    if (shown.size() < 2)
+        return DrawEditCheck::OnlyDraw;
+    return CheckDrawUpdate(database, shown, row);
+}
+
+DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<HistoryRow>& shown, int row)
+{
+    if (row < 1 || row > int(shown.size()))
+        return DrawEditCheck::NoDraw;
+    const std::vector<HistoryRow> now = ReadHistoryRows(database, row);
+    if (int(now.size()) == row && now.back() == shown[row - 1])
+        return DrawEditCheck::Allowed;
+    return DrawEditCheck::ChangedElsewhere;
+}
+
+RewriteResult DeleteDraw(const QString& database, int k)
+{
+    const bool removed = CopyToScratch(database) && RemoveDrawLine(kScratchFile, database, k) >= 0;
+    return removed ? RewriteResult::Done : RewriteResult::CannotWrite;
+}
+
+RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date,
+                          const std::function<void()>& letEventsRun)
+{
+    const auto eventsRun = [&letEventsRun] {
+        if (letEventsRun)
+            letEventsRun();
+    };
+    const int read = RemoveDrawLine(database, kScratchFile, k);
+    if (read < 0)
+        return RewriteResult::CannotWrite;
+    if (read == 1) {
+        // The only draw: the file again holds one line, the updated one.
+        const bool appended = AppendLines(kScratchFile, {line});
+        const auto text = appended ? ReadTextFile(kScratchFile) : std::nullopt;
+        return text && WriteTextFile(database, *text) ? RewriteResult::Done : RewriteResult::CannotWrite;
+    }
+    eventsRun();
+    const RewriteResult result = InsertDrawByDate(database, line, date);
+    eventsRun();
+    return result;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// The correction and deletion of one draw of a database file, as the Lottery
+// Draws History window offers them: the draws as it shows them, the draw its
+// editor takes for a chosen row, the checks before a draw line is rewritten
+// and the rewrites themselves. Draw line k is the k-th after the header
+// (k = 1 the newest), as the rewrites count them.
+
+#include "databases/DrawDatabase.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <vector>
+
+// One draw line of a database file as the history shows it: its date text as
+// stored and c1 to c8 (0 when a field holds no number).
+struct HistoryRow {
+    QString date;
+    std::array<int, 9> numbers{}; // index 1 to 8
+    bool operator==(const HistoryRow&) const = default;
+};
+
+// The draw lines of a database file (after its three header lines, without the
+// empty lines at its end), each read once, at most `limit` of them. Row k - 1
+// is draw line k.
+std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit);
+
+// The texts of c1 to c8 of a draw as the history shows them: a main number of
+// 0 is empty; the eighth is its number (0 too) when the lottery draws a bonus
+// or extra ball (`showsEighth`), and empty otherwise.
+QStringList DrawNumberTexts(const HistoryRow& draw, bool showsEighth);
+
+// The draw the editor takes when grid row `row` is chosen (rows[k - 1] is
+// grid row k): a row below the last draw picks the last, and a draw without a
+// date text gives way to the nearest one above that has one. 0 when there is
+// no draw.
+int ChosenDrawRow(const std::vector<HistoryRow>& rows, int row);
+
+// What the editor shows for a draw: its date, or `fallback` when the date
+// cannot be read (so the right one can be picked), and the texts of c1 to c8.
+struct DrawInEditor {
+    QDate date;
+    QStringList numbers; // c1 to c8
+};
+DrawInEditor EditorContents(const HistoryRow& draw, bool showsEighth, const QDate& fallback);
+
+// Whether draw `row` (grid row, 1 for the newest) may be rewritten now.
+enum class DrawEditCheck {
+    Allowed,
+    NoDraw,           // the row shows no draw: nothing is done
+    OnlyDraw,         // delete only: the last draw line of a file is never deleted
+    ChangedElsewhere, // the file no longer holds the draw shown there
+};
+// Before a draw is deleted: OnlyDraw when fewer than two draws are shown, then
+// as for an update.
+DrawEditCheck CheckDrawDelete(const QString& database, const std::vector<HistoryRow>& shown, int row);
+// Before a draw is updated: NoDraw for a row outside the draws shown, then
+// ChangedElsewhere unless draw line `row` of the file still reads as shown.
+DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<HistoryRow>& shown, int row);
+
+// Deletes draw line k of the database, through the scratch file "temp.txt".
+// Done, or CannotWrite when the file could not be read or written.
+RewriteResult DeleteDraw(const QString& database, int k);
+// Replaces draw line k of the database by `line`, placed by its date as
+// InsertDrawByDate places it; the only draw of a file is replaced where it
+// stands. `letEventsRun` is called between the steps of the rewrite.
+RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date,
+                          const std::function<void()>& letEventsRun = {});
