@@ -82,9 +82,11 @@ int MsgBox(const QString& text, int style, const QString& title)
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     if (!clicked)
-        return resultFor(set.escape);
+        return MsgBoxCloseAnswer(style);
     return resultFor(box.standardButton(clicked));
 }
+
+int MsgBoxCloseAnswer(int style) { return resultFor(buttonsFor(style & 7).escape); }
 
 int ShowModal(QDialog* dialog)
 {

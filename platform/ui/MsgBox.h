@@ -36,6 +36,9 @@ struct MsgBoxCall {
 // Shows the text as plain text and returns the button pressed. Closing the box
 // without a button answers Cancel (or No, or OK when those are the only ones).
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());
+// What closing a box of this style without a button answers: Cancel where
+// the box has it, else No, else Abort (Abort, Retry, Ignore), else OK.
+int MsgBoxCloseAnswer(int style);
 
 // Shows a window modally and returns its result (QDialog::Accepted or Rejected).
 int ShowModal(QDialog* dialog);

@@ -41,8 +41,6 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetSettings();
-        ResetSyndicate();
         SetShellHook([this](const QUrl& url) {
             opened_ << url.toString();
             return true;
@@ -51,8 +49,6 @@ protected:
     void TearDown() override
     {
         window_.reset();
-        SetShellHook({});
-        SetClockForTests(std::nullopt);
         ProgramFolderTest::TearDown();
     }
 
@@ -479,6 +475,7 @@ TEST_F(MainWindowTest, ShowMyEntriesWithoutSavedEntriesSaysOops)
     WindowOverride check(MenuItem::DatabaseCheck, [&opened](QWidget*) { opened = true; });
     WindowOverride view(MenuItem::DatabaseViewCheck, [&opened](QWidget*) { opened = true; });
     start();
+    answer(vbOK);
     action(MenuItem::DatabaseViewCheck)->trigger();
     EXPECT_FALSE(opened);
     ASSERT_EQ(boxes().size(), 1u);
@@ -493,7 +490,9 @@ TEST_F(MainWindowTest, OnlyWebAddressesAreOpened)
     lines[31] = "http://example.org/a b\" & rm -rf ~";
     writeLines("vantrel.ini", lines);
     Vantrel& w = start();
+    answer(vbOK);
     w.LinksLink_Click(1);
+    answer(vbOK);
     w.LinksLink_Click(2);
     EXPECT_TRUE(opened_.isEmpty());
     EXPECT_EQ(boxes().size(), 2u);

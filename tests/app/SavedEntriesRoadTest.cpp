@@ -23,17 +23,8 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetSettings();
-        ResetEntries();
-        ResetOpenLottery();
         for (SettingsItem item : {OddEvenFilter, HighLowFilter, HistoryFilter, LongRunFilter})
             Settings.set(item, "0");
-    }
-    void TearDown() override
-    {
-        ResetOpenLottery();
-        ResetSettings();
-        ProgramFolderTest::TearDown();
     }
 };
 
@@ -86,7 +77,7 @@ TEST_F(SavedEntriesRoadTest, LuckyDipLinesAreCheckedAgainstTheirDraw)
             show->Command1->click();
             return int(show->result());
         }
-        return int(QDialog::Rejected);
+        return Harness::UnexpectedWindow(dialog);
     });
     OpenWindow(MenuItem::PlayLuckyDip, nullptr);
     ASSERT_EQ(shown.size(), 4);
@@ -98,5 +89,4 @@ TEST_F(SavedEntriesRoadTest, LuckyDipLinesAreCheckedAgainstTheirDraw)
     OpenWindow(MenuItem::DatabaseCheck, nullptr);
     EXPECT_EQ(checked, 4);
     EXPECT_FALSE(report.contains("not checked"));
-    SetModalHook({});
 }

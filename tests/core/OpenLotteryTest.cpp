@@ -7,11 +7,6 @@
 
 class OpenLotteryTest : public ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        ResetOpenLottery();
-    }
     static QStringList draws(int count, int first = 1)
     {
         QStringList lines;

@@ -1,14 +1,7 @@
 #include "core/Settings.h"
 #include "support/TestSupport.h"
 
-class SettingsFile : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        ResetSettings();
-    }
-};
+using SettingsFile = ProgramFolderTest;
 
 TEST_F(SettingsFile, FirstStartWritesTheDefaultsByteForByte)
 {

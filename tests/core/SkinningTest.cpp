@@ -19,7 +19,6 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetSettings();
         DefaultSettings();
         dialog_ = new QDialog;
         auto* layout = new QVBoxLayout(dialog_);

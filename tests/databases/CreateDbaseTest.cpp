@@ -113,13 +113,14 @@ TEST_F(CreateDbaseTest, WrongNumbersWriteNothing)
                                                    {1, {"1", "2", "3", "4", "5", "", "", "15"}}};
     for (const auto& [i, numbers] : wrong) {
         CreateDbase w;
+        answer(vbOK);
         create(w, i, numbers);
         EXPECT_NE(w.result(), QDialog::Accepted);
     }
-    ASSERT_EQ(boxes_.size(), 3u);
-    EXPECT_EQ(boxes_[0].text, "Incorrect draw result...    ");
-    EXPECT_EQ(boxes_[0].title, "Oops!");
-    EXPECT_EQ(boxes_[0].style, vbOKOnly + vbExclamation);
+    ASSERT_EQ(boxes().size(), 3u);
+    EXPECT_EQ(boxes()[0].text, "Incorrect draw result...    ");
+    EXPECT_EQ(boxes()[0].title, "Oops!");
+    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
     EXPECT_FALSE(exists("dbase1.txt"));
 }
 
@@ -184,11 +185,12 @@ TEST_F(CreateDbaseTest, CancelAsksFirst)
     answer(vbNo);
     w.CancelButton_Click();
     EXPECT_TRUE(w.isVisible());
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].text, "Close and discard data?    ");
-    EXPECT_EQ(boxes_[0].title, "Are you sure?");
-    EXPECT_EQ(boxes_[0].style, vbYesNo + vbQuestion);
-    w.CancelButton_Click(); // yes
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Close and discard data?    ");
+    EXPECT_EQ(boxes()[0].title, "Are you sure?");
+    EXPECT_EQ(boxes()[0].style, vbYesNo + vbQuestion);
+    answer(vbYes);
+    w.CancelButton_Click();
     EXPECT_FALSE(w.isVisible());
 }
 

@@ -25,7 +25,6 @@ struct UrlCatcher {
             return true;
         });
     }
-    ~UrlCatcher() { SetShellHook({}); }
     QList<QUrl> urls;
 };
 
@@ -52,14 +51,14 @@ TEST_F(DatabaseDialogsTest, DeleteAsksAndRemovesTheFile)
     ASSERT_EQ(w.List1->count(), 2);
     EXPECT_EQ(w.List1->currentRow(), -1);
     w.Command2_Click(); // nothing chosen
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(boxes().empty());
 
     answer(vbNo);
     doubleClick(w.List1, 1);
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].text, "  Are you sure?    \r\n");
-    EXPECT_EQ(boxes_[0].title, "Delete database");
-    EXPECT_EQ(boxes_[0].style, vbYesNo + vbQuestion);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "  Are you sure?    \r\n");
+    EXPECT_EQ(boxes()[0].title, "Delete database");
+    EXPECT_EQ(boxes()[0].style, vbYesNo + vbQuestion);
     EXPECT_TRUE(exists("dbase2.txt"));
     EXPECT_TRUE(w.isVisible());
 
@@ -92,18 +91,20 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     v.show();
     QFile::remove(path("dbase2.txt"));
     v.List1->setCurrentRow(1);
+    answer(vbOK);
     v.Command2_Click();
     EXPECT_EQ(catcher.urls.size(), 1);
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_TRUE(boxes_[0].text.contains("could not be found"));
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_TRUE(boxes()[0].text.contains("could not be found"));
     EXPECT_TRUE(v.isVisible());
 
     // A desktop without a text editor is not blamed on the file.
     SetShellHook([](const QUrl&) { return false; });
     v.List1->setCurrentRow(0);
+    answer(vbOK);
     v.Command2_Click();
-    ASSERT_EQ(boxes_.size(), 2u);
-    EXPECT_TRUE(boxes_[1].text.contains("No text editor"));
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_TRUE(boxes()[1].text.contains("No text editor"));
     EXPECT_TRUE(v.isVisible());
 }
 

@@ -18,11 +18,6 @@ protected:
         ProgramFolderTest::SetUp();
         SetClockForTests(QDateTime(QDate(2005, 3, 20), QTime(12, 0)));
     }
-    void TearDown() override
-    {
-        SetClockForTests(std::nullopt);
-        ProgramFolderTest::TearDown();
-    }
     void save(DbaseUpdateW& w, const QDate& date, const QStringList& numbers)
     {
         w.DTPicker1->setDate(date);
@@ -87,7 +82,7 @@ TEST_F(DbaseUpdateWTest, DrawsArePlacedByDate)
     EXPECT_EQ(draws("dbase1.txt"),
               QStringList({"19 Mar 05,7,8,9,10,11,12,,13", lotto[0], "05 Mar 05,21,22,23,24,25,26,,", lotto[1],
                            lotto[2], "01 Feb 05,31,32,33,34,35,36,,37"}));
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(DbaseUpdateWTest, WrongNumbersShowTheInputTipAndWriteNothing)
@@ -95,10 +90,12 @@ TEST_F(DbaseUpdateWTest, WrongNumbersShowTheInputTipAndWriteNothing)
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
     const QByteArray before = readBytes("dbase1.txt");
     DbaseUpdateW w;
+    answer(vbOK);
     save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5"});
+    answer(vbOK);
     save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5", "6", "", "50"});
-    ASSERT_EQ(boxes_.size(), 2u);
-    EXPECT_TRUE(boxes_[0].text.startsWith(" There was a problem with the input.  "));
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_TRUE(boxes()[0].text.startsWith(" There was a problem with the input.  "));
     EXPECT_EQ(readBytes("dbase1.txt"), before);
     EXPECT_EQ(w.Text1[7]->text(), "50"); // the boxes keep their text
 }
@@ -117,9 +114,10 @@ TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
     // A date that cannot be read refuses the draw and leaves the file as it was.
     w.List1->setCurrentRow(1);
     const QByteArray before = readBytes("dbase2.txt");
+    answer(vbOK);
     save(w, QDate(2005, 1, 1), {"1", "2", "3", "4", "5", "", "", "3"});
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].title, "Error!");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Error!");
     EXPECT_EQ(readBytes("dbase2.txt"), before);
 
     // A wrong definition line offers nothing to save, and says so.

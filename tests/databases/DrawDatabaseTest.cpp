@@ -120,7 +120,6 @@ TEST_F(Rewrites, NextDatabaseNameReusesFreedNumbers)
 
 TEST_F(Rewrites, HeaderReadersSetTheOpenLotteryWithoutDraws)
 {
-    ResetOpenLottery();
     Draws[1][1] = 5;
     writeLines("dbase1.txt", DatabaseLines("Name, with comma", "5,59,0,35,0", {}));
     EXPECT_TRUE(ReadOpenLotteryHeader("dbase1.txt"));

@@ -108,7 +108,7 @@ TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
     w.Command3_Click();
     EXPECT_EQ(draws(), QStringList({"05 Mar 05,1,16,17,18,19,20,,21", lotto[1], "01 Mar 05,12,3,45,7,30,19,,22"}));
     EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(boxes().empty());
 
     // A draw reached with the keyboard is the one edited and updated.
     w.MSFlexGrid1->setFocus();
@@ -124,9 +124,10 @@ TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
     pick(w, 1);
     w.Text1[2]->setText(w.Text1[1]->text());
     const QByteArray before = readBytes("dbase1.txt");
+    answer(vbOK);
     w.Command3_Click();
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_TRUE(boxes_[0].text.startsWith(" There was a problem with the input."));
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_TRUE(boxes()[0].text.startsWith(" There was a problem with the input."));
     EXPECT_EQ(readBytes("dbase1.txt"), before);
 }
 
@@ -143,7 +144,7 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
     pick(w, 3);
     w.Command2_Click();
     EXPECT_EQ(draws(), QStringList({lotto[0], "05 Mar 05,8,9,10,11,12,13"}));
-    EXPECT_TRUE(boxes_.empty()); // no question
+    EXPECT_TRUE(boxes().empty()); // no question
 
     // A click below the last draw picks the last draw.
     const QRect below = w.MSFlexGrid1->cellRect(5, 2);
@@ -153,11 +154,12 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
     w.Command2_Click();
     EXPECT_EQ(draws(), QStringList({lotto[0]}));
 
+    answer(vbOK);
     w.Command2_Click();
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].text, "Can't delete last line!    ");
-    EXPECT_EQ(boxes_[0].title, "Warning");
-    EXPECT_EQ(boxes_[0].style, vbOKOnly + vbExclamation);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Can't delete last line!    ");
+    EXPECT_EQ(boxes()[0].title, "Warning");
+    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
     EXPECT_EQ(draws(), QStringList({lotto[0]}));
 
     // Updating the only draw replaces it.
@@ -176,6 +178,7 @@ TEST_F(HistoryWTest, OddFilesNeverCrash)
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
     w.MSFlexGrid1_Click();
     w.Command3_Click();
+    answer(vbOK); // the only line stays
     w.Command2_Click();
     EXPECT_EQ(draws(), QStringList());
 
@@ -195,25 +198,28 @@ TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
     // Edited in the text editor while the window shows it.
     const QStringList edited{"19 Mar 05,1,2,3,4,5,6,,7", lotto[0], lotto[1], lotto[2]};
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", edited));
+    answer(vbOK);
     w.Command2_Click();
     EXPECT_EQ(draws(), edited);
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].title, "Warning");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Warning");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "19 Mar 05");
 
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    answer(vbOK);
     w.Command3_Click();
     EXPECT_EQ(draws(), lotto);
-    EXPECT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(boxes().size(), 2u);
 }
 
 TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
 {
+    answer(vbOK);
     HistoryW w;
     w.show();
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].text, "No lotteries to display!    ");
-    EXPECT_EQ(boxes_[0].title, "Error!");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "No lotteries to display!    ");
+    EXPECT_EQ(boxes()[0].title, "Error!");
     EXPECT_TRUE(w.Timer1->isActive());
     w.Timer1_Timer();
     EXPECT_FALSE(w.isVisible());
@@ -235,10 +241,11 @@ TEST_F(HistoryWTest, PrintOffersEveryDrawAndReturnsToTheFirst)
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
     QString offered;
     SetModalHook([&offered](QDialog* d) {
-        if (auto* frm = qobject_cast<PrintFrm*>(d)) {
-            offered = frm->Text2->text();
-            frm->Command1->click(); // cancel
-        }
+        auto* frm = qobject_cast<PrintFrm*>(d);
+        if (!frm)
+            return Harness::UnexpectedWindow(d);
+        offered = frm->Text2->text();
+        frm->Command1->click(); // cancel
         return int(QDialog::Rejected);
     });
     HistoryW w;

@@ -106,7 +106,6 @@ TEST(NextDrawDate, EveryWeekdayOfEachGroup)
 TEST_F(SavedEntriesFile, DialogProposesTheChosenOrNextDrawDate)
 {
     SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));  // a Monday
-    ResetSettings();
     Settings.set(PlayerName, "Bob");
     Settings.set(DrawDate, MediumDate(QDate(2026, 12, 12)));  // next Saturday
     LotteryName = "UK Lotto";
@@ -126,7 +125,4 @@ TEST_F(SavedEntriesFile, DialogProposesTheChosenOrNextDrawDate)
         EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 7));  // a past choice gives today
         EXPECT_EQ(dialog.DTPicker1->displayFormat(), "ddd d MMM yyyy");
     }
-    SetClockForTests(std::nullopt);
-    LotteryName.clear();
-    ResetSettings();
 }

@@ -85,21 +85,27 @@ TEST_F(ShowMyDrawsWTest, EditsAreCheckedAgainstTheRowsLottery)
     ShowMyDrawsW w;
     FlexGrid* g = w.MSFlexGrid1;
     EXPECT_FALSE(w.Changed);
+    answer(vbOK);
     edit(w, 1, 1, "50");
     EXPECT_EQ(lastBoxText(), "Number out of range!  ");
     edit(w, 2, 1, "69");
     EXPECT_EQ(g->TextMatrix(2, 1), "69");
+    answer(vbOK);
     edit(w, 2, 8, "27");
     EXPECT_EQ(lastBoxText(), "Number out of range!  ");
+    answer(vbOK);
     edit(w, 1, 2, "3"); // already in the entry
     EXPECT_EQ(lastBoxText(), TipText(6));
     EXPECT_EQ(g->TextMatrix(1, 2), "11");
     edit(w, 1, 7, "9"); // an empty cell cannot be changed
     EXPECT_EQ(g->TextMatrix(1, 7), "");
+    answer(vbOK);
     edit(w, 1, 9, "Other");
     EXPECT_EQ(lastBoxText(), "Can't change lotteries!  ");
+    answer(vbOK);
     edit(w, 1, 11, "../../etc/passwd");
     EXPECT_EQ(lastBoxText(), "Can't change lotteries!  ");
+    answer(vbOK);
     edit(w, 1, 0, "next week");
     EXPECT_EQ(lastBoxText(), TipText(6));
     EXPECT_EQ(g->TextMatrix(1, 0), "09 Mar 05");
@@ -133,6 +139,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
                                    "broken line"});
     {
         ShowMyDrawsW w;
+        answer(vbOK);
         click(w, "Command4");
         EXPECT_EQ(boxes().back().text, "Delete all lottery entries    \n\rthat are older than today?    ");
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "08-Mar-2005");
@@ -154,6 +161,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
         EXPECT_TRUE(w.isVisible());
         // Deleting the last entry and saving keeps the line that is no entry.
         w.MSFlexGrid1->setRow(1);
+        answer(vbOK);
         click(w, "Command7");
         EXPECT_EQ(lastBoxText(), "Delete this lottery entry?   ");
         click(w, "Command13");
@@ -167,12 +175,13 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
         answer(vbCancel);
         click(w, "Command9");
         EXPECT_TRUE(exists(kSavedEntriesFile));
+        answer(vbOK);
+        answer(vbOK); // nothing left to show
         click(w, "Command9");
         EXPECT_FALSE(exists(kSavedEntriesFile));
         EXPECT_EQ(lastBoxText(), "All entries deleted. Nothing to show!  ");
         EXPECT_EQ(w.result(), QDialog::Accepted);
     }
-    SetClockForTests(std::nullopt);
 }
 
 TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
@@ -182,16 +191,16 @@ TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
     ShowMyDrawsW w;
     QString lines;
     SetModalHook([&](QDialog* dialog) {
-        if (auto* options = qobject_cast<PrintFrm*>(dialog)) {
-            lines = options->Text2->text();
-            options->Command1->click(); // Cancel
-        }
+        auto* options = qobject_cast<PrintFrm*>(dialog);
+        if (!options)
+            return Harness::UnexpectedWindow(dialog);
+        lines = options->Text2->text();
+        options->Command1->click(); // Cancel
         return int(QDialog::Rejected);
     });
     w.MSFlexGrid1->setRow(2);
     w.MSFlexGrid1->setCol(5);
     click(w, "Command5");
-    SetModalHook({});
     EXPECT_EQ(lines, "2");
     EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
     EXPECT_EQ(w.MSFlexGrid1->Col(), 1);

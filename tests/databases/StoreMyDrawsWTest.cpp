@@ -17,7 +17,6 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetOpenLottery();
         writeLines("dbase069.txt", DatabaseLines("US Powerball", "5,69,0,26,0", {"09 Mar 05,5,10,33,44,55,,,7"}));
         writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"09 Mar 05,1,2,3,4,5,6,,7"}));
     }
@@ -43,9 +42,11 @@ TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
     w.DTPicker1->setValue(QDate(2005, 3, 5));
 
     type(w, {"1", "2", "3", "4", "69", "", "", "27"}); // the extra ball runs 1 to 26
+    answer(vbOK);
     click(w, "Command2");
     EXPECT_EQ(lastBoxText(), TipText(6));
     type(w, {"1", "2", "3", "4", "04", "", "", "26"}); // a number twice
+    answer(vbOK);
     click(w, "Command2");
     EXPECT_EQ(boxes().size(), 2u);
     type(w, {"1", "2", "3", "4", "69", "", "", "26"});
@@ -62,6 +63,7 @@ TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
     w.TextPName->clear();
     click(w, "Command2");
 
+    answer(vbOK);
     click(w, "Command3");
     EXPECT_EQ(lastBoxText(), "Your entries have been saved.  ");
     EXPECT_EQ(boxes().back().title, "");
@@ -107,15 +109,19 @@ TEST_F(StoreMyDrawsWTest, RowCommandsWaitForAChosenRow)
     for (int r = 7; r <= 199; ++r)
         g->setTextMatrix(r, 0, "05 Mar 05");
     type(w, {"1", "2", "3", "4", "5", "", "", "6"});
+    answer(vbOK);
     click(w, "Command2");
     EXPECT_EQ(lastBoxText(), "The grid is full. Please save these entries first.  ");
 
-    // Closing with entries asks, from the close box too.
+    // Closing with entries asks, from the close box too; Cancel keeps the window.
+    w.show();
     answer(vbCancel);
     w.reject();
     EXPECT_TRUE(lastBoxText().startsWith("If you have made changes you should    \r\nclick Save"));
-    EXPECT_EQ(w.result(), 0);
+    EXPECT_TRUE(w.isVisible());
+    answer(vbOK);
     click(w, "Command1");
+    EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Rejected);
     EXPECT_FALSE(exists(kSavedEntriesFile));
 }
@@ -133,9 +139,11 @@ TEST_F(StoreMyDrawsWTest, WithoutADatabaseNothingCanBeAdded)
 {
     QFile::remove(path("dbase069.txt"));
     QFile::remove(path("dbase100.txt"));
+    answer(vbOK);
     StoreMyDrawsW w;
     EXPECT_EQ(lastBoxText(), "No lotteries to display!    ");
     type(w, {"1", "2", "3", "4", "5", "6"});
+    answer(vbOK);
     click(w, "Command2");
     EXPECT_EQ(lastBoxText(), TipText(6));
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");

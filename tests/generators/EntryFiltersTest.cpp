@@ -58,22 +58,12 @@ class Rules : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetEntries();
-        ResetHistoryIndex();
-        ResetOpenLottery();
         BallsDrawn = 6;
         MaxBall = 49;
         Settings.set(OddEvenFilter, "1 Odd/Even filter");
         Settings.set(HighLowFilter, "1 High/Low filter");
         Settings.set(HistoryFilter, "1 History  filter");
         Settings.set(LongRunFilter, "3 Long Run filter");
-    }
-    void TearDown() override
-    {
-        ResetOpenLottery();
-        ResetHistoryIndex();
-        for (SettingsItem item : {OddEvenFilter, HighLowFilter, HistoryFilter, LongRunFilter})
-            Settings.set(item, QString());
     }
 };
 

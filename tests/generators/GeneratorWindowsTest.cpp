@@ -16,6 +16,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/Random.h"
 #include "platform/ui/Shell.h"
+#include "printing/ui/PrintSelection.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -35,22 +36,10 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetSettings();
-        ResetEntries();
-        ResetOpenLottery();
-        ResetHistoryIndex();
         Settings.set(OddEvenFilter, "1 Odd/Even filter");
         Settings.set(HighLowFilter, "1 High/Low filter");
         Settings.set(HistoryFilter, "1 History  filter");
         Settings.set(LongRunFilter, "3 Long Run filter");
-    }
-    void TearDown() override
-    {
-        SetMonotonicClockForTests({});
-        SetClockForTests(std::nullopt);
-        ResetOpenLottery();
-        ResetSettings();
-        ProgramFolderTest::TearDown();
     }
     // A 6/49 lottery with a few draws.
     void writeLotto(const QString& name = "UK Lotto", const QString& definition = "6,49,0,0,1",
@@ -270,15 +259,20 @@ TEST_F(Generators, CommandsDoNothingWhileBusyAndFiltersActWhateverTheBoxes)
 
     // Print asks for the print media, but not while busy.
     int printDialogs = 0;
-    SetModalHook([&](QDialog*) { ++printDialogs; return int(QDialog::Rejected); });
+    SetModalHook([&](QDialog* dialog) {
+        if (!qobject_cast<PrintSelection*>(dialog))
+            return Harness::UnexpectedWindow(dialog);
+        ++printDialogs;
+        return int(QDialog::Rejected);
+    });
     Busy = true;
     QTest::mouseClick(window.Command6, Qt::LeftButton);
     Busy = false;
     EXPECT_EQ(printDialogs, 0);
     QTest::mouseClick(window.Command6, Qt::LeftButton);
     EXPECT_EQ(printDialogs, 1);
-    SetModalHook({});
     // The "?" beside the filters shows the odd/even tip.
+    answer(vbOK);
     QTest::mouseClick(window.Command3, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title, "Did you know...");
@@ -320,7 +314,7 @@ TEST_F(Generators, LuckyDipFromTheMenuSavesItsLines)
         }
         auto* save = qobject_cast<SaveEntries*>(dialog);
         if (!save)
-            return int(QDialog::Rejected);
+            return Harness::UnexpectedWindow(dialog);
         ++dialogs;
         EXPECT_EQ(save->windowTitle(), "Save lottery entries");
         EXPECT_EQ(save->Text1->text(), "10");
@@ -385,7 +379,9 @@ TEST_F(Generators, TipsShowTheirExactTextsAndOnlyOneToSix)
     ShowTip(0);
     ShowTip(7);
     EXPECT_TRUE(boxes().empty());
+    answer(vbOK);
     ShowTip(6);
+    answer(vbOK);
     ShowTip(4);
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[0].text, " There was a problem with the input.  \r\n Please check it and try again.  \r\n");
@@ -406,6 +402,7 @@ TEST_F(Generators, HelpOpensThePlayPageOrSaysItIsMissing)
         opened.push_back(url);
         return true;
     });
+    answer(vbOK);
     window.HelpButtons[0]->click();
     EXPECT_TRUE(opened.empty());
     ASSERT_FALSE(boxes().empty());
@@ -413,7 +410,6 @@ TEST_F(Generators, HelpOpensThePlayPageOrSaysItIsMissing)
 
     writeFile("helpplay.html", "<html></html>");
     window.HelpButtons[0]->click();
-    SetShellHook({});
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].isLocalFile());
     EXPECT_TRUE(opened[0].toLocalFile().endsWith("/helpplay.html"));

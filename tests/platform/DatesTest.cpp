@@ -27,7 +27,6 @@ protected:
     }
     void TearDown() override
     {
-        SetClockForTests(std::nullopt);
         QLocale::setDefault(saved_);
     }
 

@@ -22,8 +22,10 @@ void whenShown(std::function<void(QMessageBox*)> act)
 }
 } // namespace
 
+// These show the real box, so they put the harness's hook aside.
 TEST(MsgBoxReal, ShowsPlainTextAndReturnsTheButtonPressed)
 {
+    SetMsgBoxHook({});
     whenShown([](QMessageBox* box) {
         EXPECT_EQ(box->textFormat(), Qt::PlainText);
         EXPECT_EQ(box->text(), "<b>Sure?</b>  ");
@@ -36,6 +38,7 @@ TEST(MsgBoxReal, ShowsPlainTextAndReturnsTheButtonPressed)
 
 TEST(MsgBoxReal, ClosingTheBoxAnswersLikeEscape)
 {
+    SetMsgBoxHook({});
     whenShown([](QMessageBox* box) { box->reject(); });
     EXPECT_EQ(MsgBox("Save?", vbYesNoCancel), vbCancel);
     whenShown([](QMessageBox* box) { box->reject(); });
@@ -50,7 +53,6 @@ TEST(MsgBoxHook, RecordsCallsAndAnswersAsScripted)
         return int(vbRetry);
     });
     EXPECT_EQ(MsgBox("Text", vbRetryCancel | vbExclamation, "Oops!  "), vbRetry);
-    SetMsgBoxHook({});
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].buttons(), int(vbRetryCancel));
     EXPECT_EQ(calls[0].icon(), int(vbExclamation));

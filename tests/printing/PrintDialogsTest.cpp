@@ -33,6 +33,7 @@ TEST_F(PrintDialogs, LinesBelowOneKeepTheDialogOpenAndTheMarginIsClamped)
     f->show();
     for (const char* lines : {"0", "-3", "", "abc"}) {
         f->Text2->setText(lines);
+        answer(vbOK);
         PressPrint(f);
         EXPECT_TRUE(f->isVisible()) << lines;
     }

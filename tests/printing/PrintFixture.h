@@ -26,7 +26,6 @@ protected:
     void TearDown() override
     {
         Printer().EndDoc();
-        SetPdfFileHook({});
         UnloadPrintFrm();
         ProgramFolderTest::TearDown();
     }

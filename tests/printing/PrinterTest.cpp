@@ -82,6 +82,7 @@ TEST_F(PrintTest, NothingDrawnOrNoFileChosenPrintsNothing)
 TEST_F(PrintTest, ADocumentThatCannotStartSaysSoOnceAndTheNextOneWorks)
 {
     SetPdfFileHook([this] { return path("no such folder/out.pdf"); });
+    answer(vbOK);
     Printer().PrintText("one");
     Printer().FillBox(0, 0, 10, 10, Qt::black);
     Printer().PrintText("two");

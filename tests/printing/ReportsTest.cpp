@@ -64,13 +64,17 @@ struct Player {
 void Play(Player& player)
 {
     SetModalHook([&player](QDialog* d) {
+        auto* media = qobject_cast<PrintSelection*>(d);
+        auto* f = qobject_cast<PrintFrm*>(d);
+        if (!media && !f)
+            return Harness::UnexpectedWindow(d);
         d->show();
-        if (auto* media = qobject_cast<PrintSelection*>(d)) {
+        if (media) {
             if (player.closeMedia)
                 d->close();
             else
                 QTest::mouseClick(media->Command6, Qt::LeftButton);
-        } else if (auto* f = qobject_cast<PrintFrm*>(d)) {
+        } else {
             ++player.frmShown;
             player.offeredLines = f->Text2->text();
             player.offeredMargin = f->Text1->text();
@@ -109,11 +113,6 @@ protected:
     {
         PrintTest::SetUp();
         LotteryName = "UK Lotto";
-    }
-    void TearDown() override
-    {
-        ResetOpenLottery();
-        PrintTest::TearDown();
     }
     // Prints a grid of those rows with the options as offered; the words printed.
     std::vector<PdfWord> printGrid(void (*print)(const FlexGrid*), const QStringList& headings,
@@ -175,8 +174,9 @@ TEST_F(Reports, TitleHeadingAndCellsStandAtTheirPlacesForEveryTextSize)
             c.print(w.grid);
             ASSERT_EQ(player.offeredLines, "3");
             // The saved-entries report offers 10 mm whatever was chosen before.
-            if (c.print == PrintMyEntries)
+            if (c.print == PrintMyEntries) {
                 EXPECT_EQ(player.offeredMargin, "10");
+            }
             const double m = 15;
             const auto words = this->words();
 
@@ -295,11 +295,13 @@ TEST_F(Reports, EmptyGridsPrintNothingAndOnlyEntriesSaySo)
     PrintNumberStats(w.grid);
     PrintMyEntries(w.grid);
     EXPECT_TRUE(boxes().empty());
+    answer(vbOK);
     PrintEntries(w.grid);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "Nothing to print!    ");
     EXPECT_EQ(boxes()[0].title, "Error!");
     EXPECT_EQ(boxes()[0].icon(), vbExclamation);
+    answer(vbOK);
     PrintEntries(nullptr);
     EXPECT_EQ(boxes().size(), 2u);
     EXPECT_EQ(player.frmShown, 0);
@@ -341,10 +343,11 @@ TEST_F(Reports, ALongListRunsOntoFurtherPagesFromTheBodyTop)
         const PdfWord w = FindWord(words, QString::number(i).rightJustified(2, '0') + ":");
         ASSERT_GT(w.page, 0) << i;
         EXPECT_LT(w.bottom, 297.0 - 15) << i; // a bottom margin stays free
-        if (w.page != lastPage && lastPage > 0)
+        if (w.page != lastPage && lastPage > 0) {
             EXPECT_NEAR(w.top, 50, kTol) << i;
-        else if (lastPage > 0)
+        } else if (lastPage > 0) {
             EXPECT_GT(w.top, lastTop) << i;
+        }
         lastPage = w.page;
         lastTop = w.top;
     }

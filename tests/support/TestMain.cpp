@@ -1,5 +1,7 @@
 // Every test runner: GoogleTest inside an offscreen QApplication, so real
-// windows can be built and driven.
+// windows can be built and driven, under the strict harness.
+#include "support/Harness.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -11,5 +13,6 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    Harness::Install();
     return RUN_ALL_TESTS();
 }

@@ -3,42 +3,16 @@
 #include "platform/Folder.h"
 #include "platform/ui/Printer.h"
 
-#include <QDir>
 #include <QFile>
 
 void ProgramFolderTest::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
-    oldCurrent_ = QDir::currentPath();
     SetProgramFolder(dir_.path());
     ASSERT_TRUE(MakeProgramFolderCurrent());
     // Whatever a test prints goes to a PDF file in its folder, never to paper.
     Printer().SelectPrinter(Printer().PrinterCount() - 1);
     SetPdfFileHook([this] { return path("printout.pdf"); });
-    SetMsgBoxHook([this](const MsgBoxCall& call) {
-        boxes_.push_back(call);
-        if (!answers_.empty()) {
-            int a = answers_.front();
-            answers_.pop_front();
-            return a;
-        }
-        switch (call.buttons()) {
-        case vbOKCancel: return int(vbOK);
-        case vbAbortRetryIgnore: return int(vbAbort);
-        case vbYesNoCancel:
-        case vbYesNo: return int(vbYes);
-        case vbRetryCancel: return int(vbRetry);
-        default: return int(vbOK);
-        }
-    });
-}
-
-void ProgramFolderTest::TearDown()
-{
-    SetMsgBoxHook({});
-    SetModalHook({});
-    SetPdfFileHook({});
-    QDir::setCurrent(oldCurrent_);
 }
 
 QString ProgramFolderTest::path(const QString& name) const { return dir_.filePath(name); }

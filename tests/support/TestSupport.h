@@ -1,24 +1,21 @@
 #pragma once
-// Shared test helpers: a temporary program folder and a recorder for message
-// boxes.
+// Shared test helpers: a temporary program folder, and the message boxes of
+// the strict harness (support/Harness.h) reached from the fixture.
 
-#include "platform/ui/MsgBox.h"
+#include "support/Harness.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <deque>
 #include <gtest/gtest.h>
 #include <vector>
 
 // Points the program folder at a new temporary folder and makes it current;
-// message boxes are recorded and answered from a script (OK, Yes... when the
-// script runs out: the first button); printing goes to "printout.pdf" in the
-// folder. Restores everything when it ends.
+// printing goes to "printout.pdf" in the folder. The harness puts the current
+// folder back when the test ends.
 class ProgramFolderTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     QString path(const QString& name) const;
     void writeFile(const QString& name, const QString& content) const;
@@ -27,15 +24,12 @@ protected:
     QByteArray readBytes(const QString& name) const;
     bool exists(const QString& name) const;
 
-    // Answers for the next message boxes, in order.
-    void answer(int button) { answers_.push_back(button); }
-    const std::vector<MsgBoxCall>& boxes() const { return boxes_; }
-    QString lastBoxText() const { return boxes_.empty() ? QString() : boxes_.back().text; }
+    // The next message box is expected and answered so; answers go in order.
+    void answer(int button) { Harness::ExpectBox(button); }
+    const std::vector<MsgBoxCall>& boxes() const { return Harness::Boxes(); }
+    QString lastBoxText() const { return Harness::LastBoxText(); }
 
     QTemporaryDir dir_;
-    QString oldCurrent_;
-    std::vector<MsgBoxCall> boxes_;
-    std::deque<int> answers_;
 };
 
 // Writes a small database file in the program's layout.

@@ -8,12 +8,6 @@ namespace {
 
 class SyndicateFileTest : public ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        ResetSettings();
-        ResetSyndicate();
-    }
     static QString row(const QStringList& fields)
     {
         QStringList quoted;
