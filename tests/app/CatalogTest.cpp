@@ -22,14 +22,7 @@ TEST(MenuItemNames, EveryKeyIsItsObjectName)
     EXPECT_EQ(WebLinkIndex(MenuItem::HelpNewVersion), -1);
 }
 
-class Catalog : public ProgramFolderTest {
-protected:
-    void TearDown() override
-    {
-        SetModalHook({});
-        ProgramFolderTest::TearDown();
-    }
-};
+class Catalog : public ProgramFolderTest {};
 
 TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
 {

@@ -91,9 +91,6 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetSettings();
-        ResetEntries();
-        ResetOpenLottery();
         for (SettingsItem item : {OddEvenFilter, HighLowFilter, HistoryFilter, LongRunFilter})
             Settings.set(item, "1");
         // Every line of 3 from 4 repeats a past draw: no try passes the
@@ -102,13 +99,6 @@ protected:
                                                  {"01 Jan 05,1,2,3", "02 Jan 05,1,2,4", "03 Jan 05,1,3,4",
                                                   "04 Jan 05,2,3,4"}));
         writeLines("dbase200.txt", DatabaseLines("Other", "6,49,0,0,0", {}));
-    }
-    void TearDown() override
-    {
-        SetMonotonicClockForTests({});
-        SetModalHook({});
-        ResetOpenLottery();
-        ProgramFolderTest::TearDown();
     }
 
     // Clicks every command of the window once, from inside the running loop.
