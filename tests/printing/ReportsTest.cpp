@@ -175,8 +175,9 @@ TEST_F(Reports, TitleHeadingAndCellsStandAtTheirPlacesForEveryTextSize)
             c.print(w.grid);
             ASSERT_EQ(player.offeredLines, "3");
             // The saved-entries report offers 10 mm whatever was chosen before.
-            if (c.print == PrintMyEntries)
+            if (c.print == PrintMyEntries) {
                 EXPECT_EQ(player.offeredMargin, "10");
+            }
             const double m = 15;
             const auto words = this->words();
 
@@ -341,10 +342,11 @@ TEST_F(Reports, ALongListRunsOntoFurtherPagesFromTheBodyTop)
         const PdfWord w = FindWord(words, QString::number(i).rightJustified(2, '0') + ":");
         ASSERT_GT(w.page, 0) << i;
         EXPECT_LT(w.bottom, 297.0 - 15) << i; // a bottom margin stays free
-        if (w.page != lastPage && lastPage > 0)
+        if (w.page != lastPage && lastPage > 0) {
             EXPECT_NEAR(w.top, 50, kTol) << i;
-        else if (lastPage > 0)
+        } else if (lastPage > 0) {
             EXPECT_GT(w.top, lastTop) << i;
+        }
         lastPage = w.page;
         lastTop = w.top;
     }
