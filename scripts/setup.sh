@@ -7,6 +7,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   poppler-utils fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth desktop-file-utils
+  clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
