@@ -8,6 +8,7 @@
 #include <optional>
 
 // Every menu item, menu by menu, in the menus' order.
+// clang-format off
 #define VANTREL_MENU_ITEMS(X)                                                                                \
     X(FileCopyToA) X(FileCopyFromA) X(FileBackup) X(FileDelete) X(FileDeleteSaved) X(FileNotes) X(FileOpen)  \
     X(FilePreferences) X(FilePrintSetup) X(FileExit)                                                          \
@@ -25,6 +26,7 @@
     X(LinksLink_6) X(LinksLink_7) X(LinksLink_8) X(LinksLink_9)                                              \
     X(HelpNewVersion) X(HelpHelp) X(HelpLotteryInfo) X(HelpWebSite) X(HelpBackupSite) X(HelpEmail)           \
     X(HelpAbout)
+// clang-format on
 
 enum class MenuItem {
 #define VANTREL_MENU_ITEM_KEY(name) name,

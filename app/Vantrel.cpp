@@ -50,7 +50,7 @@ constexpr int kIconSize = 24;
 // The menus, their items in order, with separator lines between groups.
 struct MenuEntry {
     MenuItem item;
-    const char* caption;  // nullptr: a separator line
+    const char* caption; // nullptr: a separator line
 };
 constexpr MenuEntry kSeparator{MenuItem::FileExit, nullptr};
 
@@ -122,14 +122,10 @@ const MenuEntry kPlayItems[] = {
     {MenuItem::PlayLucky, "Numerology"},
 };
 const MenuEntry kSyndicateItems[] = {
-    {MenuItem::SyndicateNew, "New syndicate"},
-    {MenuItem::SyndicateOpen, "Open syndicate"},
-    {MenuItem::SyndicatesDelete, "Delete syndicate"},
-    kSeparator,
-    {MenuItem::SyndicateManager, "View manager"},
-    {MenuItem::SyndicateMembers, "View members"},
-    {MenuItem::SyndicatePayments, "View payments"},
-    {MenuItem::SyndicatesNotes, "Notes and checklist"},
+    {MenuItem::SyndicateNew, "New syndicate"},        {MenuItem::SyndicateOpen, "Open syndicate"},
+    {MenuItem::SyndicatesDelete, "Delete syndicate"}, kSeparator,
+    {MenuItem::SyndicateManager, "View manager"},     {MenuItem::SyndicateMembers, "View members"},
+    {MenuItem::SyndicatePayments, "View payments"},   {MenuItem::SyndicatesNotes, "Notes and checklist"},
 };
 const MenuEntry kHelpItems[] = {
     {MenuItem::HelpNewVersion, "Check for new version"},
@@ -148,7 +144,7 @@ const MenuEntry kHelpItems[] = {
 struct Picture {
     const char* icon;
     const char* tip;
-    MenuItem item;  // picture 1 chooses by region instead
+    MenuItem item; // picture 1 chooses by region instead
 };
 const Picture kPictures[kToolPictures] = {
     {"panels", " Show notes, checklist, etc. ", MenuItem::FileNotes},
@@ -179,8 +175,8 @@ bool handledHere(MenuItem item)
 
 bool isSyndicateView(MenuItem item)
 {
-    return item == MenuItem::SyndicateManager || item == MenuItem::SyndicateMembers ||
-           item == MenuItem::SyndicatePayments || item == MenuItem::SyndicatesNotes;
+    return item == MenuItem::SyndicateManager || item == MenuItem::SyndicateMembers
+        || item == MenuItem::SyndicatePayments || item == MenuItem::SyndicatesNotes;
 }
 
 QPixmap iconPixmap(const QString& name, qreal ratio)
@@ -417,8 +413,14 @@ QWidget* Vantrel::buildPanels()
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
         box->addWidget(line);
-        const char* captions[kChecklistItems] = {"Analyse lottery draws", "Generate lottery entries", "Fill in payslips",
-                                                 "Buy lottery tickets", "Check results", "Collect winnings!", "", ""};
+        const char* captions[kChecklistItems] = {"Analyse lottery draws",
+                                                 "Generate lottery entries",
+                                                 "Fill in payslips",
+                                                 "Buy lottery tickets",
+                                                 "Check results",
+                                                 "Collect winnings!",
+                                                 "",
+                                                 ""};
         const int rowHeight = QCheckBox("X").sizeHint().height();
         for (int i = 0; i < kChecklistItems; ++i) {
             auto* row = new QHBoxLayout;
@@ -704,8 +706,8 @@ void Vantrel::LinksLink_Click(int index)
         return;
     const QString address = Settings[LinkAddress + index];
     if (!OpenWebAddress(address))
-        MsgBox("This web address cannot be opened: " + address + NewLine + NewLine +
-                   "Only addresses that start with http:// or https:// are opened.",
+        MsgBox("This web address cannot be opened: " + address + NewLine + NewLine
+                   + "Only addresses that start with http:// or https:// are opened.",
                vbExclamation, "Vantrel");
 }
 
@@ -737,12 +739,10 @@ bool Vantrel::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::MouseMove:
         case QEvent::Enter: ShowHover(picture->index()); break;
-        case QEvent::MouseButtonPress:
-            event->accept();
-            return true;
+        case QEvent::MouseButtonPress: event->accept(); return true;
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-                picture->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+                && picture->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
                 Image1_Click(picture->index());
             return true;
         default: break;

@@ -7,9 +7,8 @@
 #include <array>
 #include <cstdint>
 
-
-inline constexpr int kMaxDatabases = 76;  // DbaseFiles 0 to 75
-inline constexpr int kDrawRows = 3000;     // Draws rows 0 to 3000
+inline constexpr int kMaxDatabases = 76; // DbaseFiles 0 to 75
+inline constexpr int kDrawRows = 3000;   // Draws rows 0 to 3000
 inline constexpr int kMaxDrawsLoaded = 2994;
 
 extern std::array<QString, kMaxDatabases> DbaseFiles;

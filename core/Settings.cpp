@@ -45,8 +45,8 @@ std::vector<SettingsItemInfo> makeTable()
     };
     const QString captions[kWebLinks] = {"Vantrel", "UK National Lottery", "Camelot (UK Lottery)", "US Powerball",
                                          "US Mega Millions"};
-    const QString addresses[kWebLinks] = {kProgramSite, kUkLotteryHost, "http://www.camelotgroup.co.uk",
-                                          kPowerballHost, kMegaMillionsHost};
+    const QString addresses[kWebLinks] = {kProgramSite, kUkLotteryHost, "http://www.camelotgroup.co.uk", kPowerballHost,
+                                          kMegaMillionsHost};
     for (int i = 0; i < kWebLinks; ++i)
         t.push_back({LinkCaption + i, "LinkCaption", captions[i]});
     for (int i = 0; i < kWebLinks; ++i)

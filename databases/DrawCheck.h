@@ -13,9 +13,9 @@
 
 // What a draw of one lottery may hold.
 struct DrawShape {
-    int ballsDrawn = 0;      // main numbers, 1 to 7
-    int maxBall = 0;         // main numbers run 1 to maxBall
-    int eighthMax = 0;       // the eighth number runs 1 to eighthMax; 0 when the lottery has none
+    int ballsDrawn = 0;         // main numbers, 1 to 7
+    int maxBall = 0;            // main numbers run 1 to maxBall
+    int eighthMax = 0;          // the eighth number runs 1 to eighthMax; 0 when the lottery has none
     bool eighthIsBonus = false; // the eighth number comes from the main range, so it differs from them
 };
 

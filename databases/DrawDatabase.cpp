@@ -11,13 +11,18 @@
 
 QString LotteryDefinition::toLine() const
 {
-    return QStringLiteral("%1,%2,%3,%4,%5").arg(ballsDrawn).arg(maxBall).arg(headerValue3).arg(extraBallMax).arg(hasBonusBall);
+    return QStringLiteral("%1,%2,%3,%4,%5")
+        .arg(ballsDrawn)
+        .arg(maxBall)
+        .arg(headerValue3)
+        .arg(extraBallMax)
+        .arg(hasBonusBall);
 }
 
 bool LotteryDefinition::valid() const
 {
-    return ballsDrawn >= 1 && ballsDrawn <= 7 && maxBall >= 1 && maxBall <= 120 && extraBallMax >= 0 &&
-           extraBallMax <= 120 && (hasBonusBall == 0 || hasBonusBall == 1);
+    return ballsDrawn >= 1 && ballsDrawn <= 7 && maxBall >= 1 && maxBall <= 120 && extraBallMax >= 0
+        && extraBallMax <= 120 && (hasBonusBall == 0 || hasBonusBall == 1);
 }
 
 std::optional<LotteryDefinition> ParseDefinition(const QString& line)

@@ -28,8 +28,8 @@ enum class CellMark {
 using BallRow = std::array<int, 9>;
 
 struct LottoResult {
-    int mainMatches = 0;     // distinct main numbers of the entry that were drawn
-    bool bonusMatch = false; // the bonus number or the extra ball matched
+    int mainMatches = 0;             // distinct main numbers of the entry that were drawn
+    bool bonusMatch = false;         // the bonus number or the extra ball matched
     std::array<CellMark, 9> marks{}; // columns 1 to 8
 
     // Where the entry is counted: main matches, plus 10 with a bonus match.
@@ -45,7 +45,7 @@ LottoResult CheckLotto(const BallRow& entry, const BallRow& draw, const LotteryD
 
 // One entry as the check reads it from a grid row or the file.
 struct EntryToCheck {
-    QString date;     // column 0
+    QString date;      // column 0
     BallRow numbers{}; // columns 1 to 8
     QString dbaseFile; // column 11
 };

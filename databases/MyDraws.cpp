@@ -20,10 +20,7 @@ MyDrawsTable LoadMyDrawsFile()
     return lines ? SplitMyDraws(*lines) : MyDrawsTable{};
 }
 
-bool SaveMyDrawsFile(const MyDrawsTable& table)
-{
-    return WriteSavedEntries(table.rows + table.kept);
-}
+bool SaveMyDrawsFile(const MyDrawsTable& table) { return WriteSavedEntries(table.rows + table.kept); }
 
 void SortMyDraws(QList<SavedEntry>& rows, MyDrawsOrder order)
 {

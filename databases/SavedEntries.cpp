@@ -14,10 +14,7 @@ int SavedEntry::number(int i) const
     return CellFromText(numbers[i - 1]);
 }
 
-std::optional<QDate> SavedEntry::drawDate() const
-{
-    return ParseDate(date);
-}
+std::optional<QDate> SavedEntry::drawDate() const { return ParseDate(date); }
 
 QString SavedEntryField(const QString& text)
 {
@@ -67,8 +64,7 @@ SavedEntry ParseSavedEntry(const QString& line)
     e.dbaseFile = at(kDbaseFileColumn);
     // A quoted field may hide a comma; only a line that holds exactly twelve
     // fields both ways of counting is taken as an entry.
-    e.readable = f.size() == kSavedEntryFields
-        && line.count(QLatin1Char(',')) == kSavedEntryFields - 1;
+    e.readable = f.size() == kSavedEntryFields && line.count(QLatin1Char(',')) == kSavedEntryFields - 1;
     if (!e.readable)
         e.line = line;
     return e;
@@ -83,15 +79,11 @@ QString FormatSavedEntry(const SavedEntry& entry)
     f << SavedEntryField(entry.date);
     for (const QString& n : entry.numbers)
         f << SavedEntryField(n);
-    f << SavedEntryField(entry.lottery) << SavedEntryField(entry.name)
-      << SavedEntryField(entry.dbaseFile);
+    f << SavedEntryField(entry.lottery) << SavedEntryField(entry.name) << SavedEntryField(entry.dbaseFile);
     return f.join(QLatin1Char(','));
 }
 
-bool SavedEntriesExist(const QString& path)
-{
-    return QFileInfo::exists(path);
-}
+bool SavedEntriesExist(const QString& path) { return QFileInfo::exists(path); }
 
 std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path)
 {
@@ -144,10 +136,10 @@ bool DeleteSavedEntries(const QString& path)
 std::optional<QDate> NextDrawDate(const QString& lotteryName, const QDate& today)
 {
     const QString name = lotteryName.trimmed().toUpper();
-    const int w = today.dayOfWeek() % 7 + 1;  // Sunday 1 .. Saturday 7
+    const int w = today.dayOfWeek() % 7 + 1; // Sunday 1 .. Saturday 7
     int days = -1;
-    if (name == "UK THUNDERBALL" || name == "UK LOTTO" || name == "UK LOTTO EXTRA"
-        || name == "UK LOTTO HOT PICKS" || name == "US POWERBALL") {
+    if (name == "UK THUNDERBALL" || name == "UK LOTTO" || name == "UK LOTTO EXTRA" || name == "UK LOTTO HOT PICKS"
+        || name == "US POWERBALL") {
         // Wednesday and Saturday draws.
         if (w < 4)
             days = 4 - w;

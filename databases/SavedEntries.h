@@ -22,7 +22,7 @@
 
 inline const QString kSavedEntriesFile = QStringLiteral("ReVadirav.txt");
 inline constexpr int kSavedEntryFields = 12;
-inline constexpr int kSavedEntryNumbers = 8;  // Num1..Num7 and Pball
+inline constexpr int kSavedEntryNumbers = 8; // Num1..Num7 and Pball
 
 // The fields of a line by number. The entry grids show field c in column c,
 // so these are their column numbers too.
@@ -35,11 +35,11 @@ inline constexpr int kNameColumn = 10;
 inline constexpr int kDbaseFileColumn = 11;
 
 struct SavedEntry {
-    QString date;                                   // field 0
-    std::array<QString, kSavedEntryNumbers> numbers;  // fields 1..8 (index 0 = Num1, 7 = Pball)
-    QString lottery;                                // field 9
-    QString name;                                   // field 10
-    QString dbaseFile;                              // field 11
+    QString date;                                    // field 0
+    std::array<QString, kSavedEntryNumbers> numbers; // fields 1..8 (index 0 = Num1, 7 = Pball)
+    QString lottery;                                 // field 9
+    QString name;                                    // field 10
+    QString dbaseFile;                               // field 11
 
     // False for a line that does not hold exactly twelve fields. Its text is
     // then kept in `line` and written back as it stands; the fields above hold

@@ -68,8 +68,8 @@ QString WhatIfReport(const WhatIfTallies& tallies, int drawCount, const LotteryD
     if (lottery.extraBallMax > 0) {
         text += kLineEnd;
         for (int k = balls; k >= 0; --k)
-            text += Str(k) + QStringLiteral(" - match + powerball =") + Str(tallies[10 + k])
-                + QStringLiteral(" times") + kLineEnd;
+            text += Str(k) + QStringLiteral(" - match + powerball =") + Str(tallies[10 + k]) + QStringLiteral(" times")
+                + kLineEnd;
     }
     return text;
 }

@@ -7,10 +7,7 @@ std::int16_t Entries[kEntryRows + 1][kEntryColumns + 1] = {};
 std::int16_t BallPool[kBallPoolSize + 1] = {};
 bool Busy = false;
 
-void ClearEntries()
-{
-    std::memset(&Entries[1][0], 0, sizeof(Entries) - sizeof(Entries[0]));
-}
+void ClearEntries() { std::memset(&Entries[1][0], 0, sizeof(Entries) - sizeof(Entries[0])); }
 
 int EntryCount()
 {
@@ -20,10 +17,7 @@ int EntryCount()
     return r - 1;
 }
 
-void EndEntries(int lines)
-{
-    Entries[std::clamp(lines, 0, kMaxEntryLines) + 1][1] = 0;
-}
+void EndEntries(int lines) { Entries[std::clamp(lines, 0, kMaxEntryLines) + 1][1] = 0; }
 
 void SortEntries(int n)
 {
@@ -43,7 +37,7 @@ void SortEntries(int n)
 
 void DeleteEntry(int r)
 {
-    const int end = EntryCount() + 1;  // the row that ends the list
+    const int end = EntryCount() + 1; // the row that ends the list
     if (r < 1 || r >= end)
         return;
     for (int s = r; s < end; ++s)

@@ -11,10 +11,10 @@
 
 #include <cstdint>
 
-inline constexpr int kEntryRows = 180;      // rows 0 to 180
-inline constexpr int kEntryColumns = 14;    // columns 0 to 14
+inline constexpr int kEntryRows = 180;   // rows 0 to 180
+inline constexpr int kEntryColumns = 14; // columns 0 to 14
 inline constexpr int kMaxEntryLines = kEntryRows - 1;
-inline constexpr int kBallPoolSize = 120;   // BallPool 0 to 120
+inline constexpr int kBallPoolSize = 120; // BallPool 0 to 120
 
 extern std::int16_t Entries[kEntryRows + 1][kEntryColumns + 1];
 extern std::int16_t BallPool[kBallPoolSize + 1];

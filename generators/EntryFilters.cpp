@@ -85,10 +85,7 @@ bool LongRunLineOK(const std::int16_t* row, int k, int l)
     return longest < l;
 }
 
-bool HistoryLineOK(const std::int16_t* row, int k, int l)
-{
-    return !HistoryLineFails(row, k, l);
-}
+bool HistoryLineOK(const std::int16_t* row, int k, int l) { return !HistoryLineFails(row, k, l); }
 
 bool EntriesOddEvenOK(int k, int l)
 {
@@ -108,20 +105,14 @@ bool EntriesHistoryOK(int k, int l)
     return AllLinesPass([&](const std::int16_t* row) { return !check.fails(row); });
 }
 
-bool OddEvenOK(bool ticked)
-{
-    return !ticked || EntriesOddEvenOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).oddEven);
-}
+bool OddEvenOK(bool ticked) { return !ticked || EntriesOddEvenOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).oddEven); }
 
 bool HighLowOK(bool ticked)
 {
     return !ticked || EntriesHighLowOK(BallsDrawn, MaxBall, ReadFilterStrengths(BallsDrawn).highLow);
 }
 
-bool HistoryOK(bool ticked)
-{
-    return !ticked || EntriesHistoryOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).history);
-}
+bool HistoryOK(bool ticked) { return !ticked || EntriesHistoryOK(BallsDrawn, ReadFilterStrengths(BallsDrawn).history); }
 
 void FilterOddEven()
 {

@@ -13,10 +13,10 @@
 #include <cstdint>
 
 struct FilterStrengths {
-    int oddEven = 1;  // at least L odd and L even numbers, 0 to K/2
-    int highLow = 1;  // at least L low and L high numbers, 0 to K/2
-    int history = 1;  // at most K - L numbers shared with a draw, 0 to K
-    int longRun = 3;  // longest run shorter than L steps, 1 to K
+    int oddEven = 1; // at least L odd and L even numbers, 0 to K/2
+    int highLow = 1; // at least L low and L high numbers, 0 to K/2
+    int history = 1; // at most K - L numbers shared with a draw, 0 to K
+    int longRun = 3; // longest run shorter than L steps, 1 to K
 };
 // The strengths of the filter settings (their leading numbers) for a
 // lottery of k numbers, each clamped to its range above.

@@ -11,7 +11,7 @@ void FullSelectionLines(bool includeAll)
 {
     const int k = BallsDrawn, n = MaxBall, e = ExtraBallMax;
     if (k < 1 || k > 7 || n < k || n > kBallPoolSize - kFullSelectionSpill) {
-        EndEntries(0);  // a lottery the pool cannot deal
+        EndEntries(0); // a lottery the pool cannot deal
         return;
     }
     for (int i = 1; i <= n; ++i)

@@ -11,15 +11,12 @@
 namespace {
 
 constexpr int kMaxK = 7;
-constexpr int kMaxIndexed = 127;  // numbers packed in 7 bits
+constexpr int kMaxIndexed = 127; // numbers packed in 7 bits
 
 struct BitSet128 {
     std::uint64_t lo = 0, hi = 0;
     void set(int n) { (n < 64 ? lo : hi) |= std::uint64_t(1) << (n & 63); }
-    int common(const BitSet128& o) const
-    {
-        return std::popcount(lo & o.lo) + std::popcount(hi & o.hi);
-    }
+    int common(const BitSet128& o) const { return std::popcount(lo & o.lo) + std::popcount(hi & o.hi); }
 };
 
 // Columns 1 to k of a row, sorted, into out. True when they are k different
@@ -52,11 +49,11 @@ int LoadedDraws()
 struct HistoryIndexData {
     int k = -1;
     int m = -1;
-    std::uint64_t generation = 0;        // of the open lottery it was made from
+    std::uint64_t generation = 0; // of the open lottery it was made from
     std::unordered_set<std::uint64_t> subsets;
-    std::vector<BitSet128> regular;      // regular draws as bit sets
-    std::vector<int> irregular;          // rows compared pair by pair
-    std::vector<unsigned> combos;        // k-bit masks of m set bits
+    std::vector<BitSet128> regular; // regular draws as bit sets
+    std::vector<int> irregular;     // rows compared pair by pair
+    std::vector<unsigned> combos;   // k-bit masks of m set bits
 };
 
 namespace {
@@ -81,8 +78,8 @@ std::uint64_t Pack(const std::int16_t* sorted, unsigned combo, int k)
 // The index for k and m, made anew when Draws changed since it was built.
 std::shared_ptr<const Index> CurrentIndex(int k, int m)
 {
-    if (const auto& current = index(); current && current->k == k && current->m == m &&
-        current->generation == OpenLotteryGeneration())
+    if (const auto& current = index();
+        current && current->k == k && current->m == m && current->generation == OpenLotteryGeneration())
         return current;
 
     auto made = std::make_shared<Index>();
@@ -160,10 +157,7 @@ bool HistoryCheck::fails(const std::int16_t* line) const
     return IrregularFails(ix, line, k_, l_);
 }
 
-bool HistoryLineFails(const std::int16_t* line, int k, int l)
-{
-    return HistoryCheck(k, l).fails(line);
-}
+bool HistoryLineFails(const std::int16_t* line, int k, int l) { return HistoryCheck(k, l).fails(line); }
 
 bool HistoryCheck::failsBitSet(const std::int16_t* line) const
 {
@@ -180,12 +174,6 @@ bool HistoryCheck::failsBitSet(const std::int16_t* line) const
     return IrregularFails(ix, line, k_, l_);
 }
 
-bool HistoryLineFailsBitSet(const std::int16_t* line, int k, int l)
-{
-    return HistoryCheck(k, l).failsBitSet(line);
-}
+bool HistoryLineFailsBitSet(const std::int16_t* line, int k, int l) { return HistoryCheck(k, l).failsBitSet(line); }
 
-void ResetHistoryIndex()
-{
-    index().reset();
-}
+void ResetHistoryIndex() { index().reset(); }

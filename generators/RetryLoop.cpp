@@ -26,10 +26,7 @@ double MonotonicSeconds()
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-void SetMonotonicClockForTests(std::function<double()> clock)
-{
-    testClock() = std::move(clock);
-}
+void SetMonotonicClockForTests(std::function<double()> clock) { testClock() = std::move(clock); }
 
 QString TriesText(long tries, double seconds, int decimals)
 {

@@ -34,9 +34,9 @@ QString TriesText(long tries, double seconds, int decimals);
 
 // Which tests a try must pass, read once before the loop.
 struct RetryTests {
-    bool oddEven = false;   // Check1
-    bool highLow = false;   // Check2
-    bool history = false;   // Check3
+    bool oddEven = false; // Check1
+    bool highLow = false; // Check2
+    bool history = false; // Check3
     int k = 0;
     int n = 0;
     FilterStrengths strengths;
@@ -51,8 +51,8 @@ bool RetryTestsPass(const RetryTests& tests);
 
 struct RetryOutcome {
     long tries = 0;
-    double seconds = 0;   // since t0, at the last try
-    bool passed = false;  // the last try passed every test
+    double seconds = 0;  // since t0, at the last try
+    bool passed = false; // the last try passed every test
 };
 
 // Where the loop shows its progress ("Tries: ...   Time: ... sec").

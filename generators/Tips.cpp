@@ -1,6 +1,5 @@
 #include "generators/Tips.h"
 
-
 #include <QStringList>
 
 namespace {

@@ -8,11 +8,10 @@
 
 namespace {
 
-const std::array<const char*, 12> kMonthAbbrev = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const std::array<const char*, 12> kMonthFull = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+const std::array<const char*, 12> kMonthAbbrev = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const std::array<const char*, 12> kMonthFull = {"January", "February", "March",     "April",   "May",      "June",
+                                                "July",    "August",   "September", "October", "November", "December"};
 const std::array<const char*, 7> kDayAbbrev = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 const std::array<const char*, 7> kDayFull = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                              "Friday", "Saturday", "Sunday"};
@@ -35,25 +34,13 @@ struct NameTables {
     std::vector<Name> weekdays;
 };
 
-bool IsAsciiLetter(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
+bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
-bool IsLetter(char16_t c)
-{
-    return IsAsciiLetter(c) || (c >= 0x80 && QChar(c).isLetter());
-}
+bool IsLetter(char16_t c) { return IsAsciiLetter(c) || (c >= 0x80 && QChar(c).isLetter()); }
 
-bool IsDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-bool IsSeparator(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'-' || c == u'/' || c == u'.' || c == u',';
-}
+bool IsSeparator(char16_t c) { return c == u' ' || c == u'\t' || c == u'-' || c == u'/' || c == u'.' || c == u','; }
 
 // Adds a name unless it is already known or cannot be a single word for the
 // tokenizer (trailing dots of abbreviations like "févr." are dropped).
@@ -188,8 +175,7 @@ bool IsTime(QStringView s)
     bool twelveHour = false;
     if (i < s.size()) {
         const QStringView rest = s.mid(i);
-        if (rest.compare(u"AM", Qt::CaseInsensitive) != 0
-            && rest.compare(u"PM", Qt::CaseInsensitive) != 0)
+        if (rest.compare(u"AM", Qt::CaseInsensitive) != 0 && rest.compare(u"PM", Qt::CaseInsensitive) != 0)
             return false;
         twelveHour = true;
     }
@@ -217,10 +203,7 @@ int YearOf(const Token& t)
     return -1;
 }
 
-bool IsDayOrMonth(const Token& t)
-{
-    return t.number && t.text.size() <= 2;
-}
+bool IsDayOrMonth(const Token& t) { return t.number && t.text.size() <= 2; }
 
 } // namespace
 
@@ -298,8 +281,7 @@ std::optional<QDate> ParseDate(const QString& input)
         const int year = YearOf(c);
         if (year < 0)
             return std::nullopt;
-        return names.monthFirst ? MakeDate(year, a.value, b.value)
-                                : MakeDate(year, b.value, a.value);
+        return names.monthFirst ? MakeDate(year, a.value, b.value) : MakeDate(year, b.value, a.value);
     }
 
     // Day and month name, either way round, then the year; or a four-digit
@@ -338,10 +320,7 @@ QString MonthAbbreviation(int month)
 
 namespace {
 
-QString TwoDigits(int value)
-{
-    return QString::number(value).rightJustified(2, u'0');
-}
+QString TwoDigits(int value) { return QString::number(value).rightJustified(2, u'0'); }
 
 } // namespace
 
@@ -365,21 +344,12 @@ QString PickerDate(const QDate& date)
 {
     if (!date.isValid())
         return QString();
-    return QString::fromLatin1(kDayAbbrev[date.dayOfWeek() - 1]) + u' ' + QString::number(date.day())
-        + u' ' + MonthAbbreviation(date.month()) + u' ' + QString::number(date.year());
+    return QString::fromLatin1(kDayAbbrev[date.dayOfWeek() - 1]) + u' ' + QString::number(date.day()) + u' '
+        + MonthAbbreviation(date.month()) + u' ' + QString::number(date.year());
 }
 
-QDateTime Now()
-{
-    return testClock ? *testClock : QDateTime::currentDateTime();
-}
+QDateTime Now() { return testClock ? *testClock : QDateTime::currentDateTime(); }
 
-QDate Today()
-{
-    return Now().date();
-}
+QDate Today() { return Now().date(); }
 
-void SetClockForTests(std::optional<QDateTime> fixed)
-{
-    testClock = std::move(fixed);
-}
+void SetClockForTests(std::optional<QDateTime> fixed) { testClock = std::move(fixed); }

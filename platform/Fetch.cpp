@@ -28,8 +28,7 @@ QString duration(int ms)
 
 QString statusFailure(int status, const QNetworkReply& reply)
 {
-    const QByteArray phrase =
-        reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
+    const QByteArray phrase = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
     const QString reason = QString::fromLatin1(phrase).trimmed();
     if (reason.isEmpty())
         return QStringLiteral("The server answered %1.").arg(status);
@@ -51,15 +50,11 @@ qint64 announcedLength(const QNetworkReply& reply)
 QString networkFailure(const QNetworkReply& reply, const QString& host)
 {
     switch (reply.error()) {
-    case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("The connection to %1 was refused.").arg(host);
+    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("The connection to %1 was refused.").arg(host);
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("The connection to %1 was dropped before the answer was complete.")
-            .arg(host);
-    case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("The server %1 could not be found.").arg(host);
-    case QNetworkReply::TimeoutError:
-        return QStringLiteral("The connection to %1 timed out.").arg(host);
+        return QStringLiteral("The connection to %1 was dropped before the answer was complete.").arg(host);
+    case QNetworkReply::HostNotFoundError: return QStringLiteral("The server %1 could not be found.").arg(host);
+    case QNetworkReply::TimeoutError: return QStringLiteral("The connection to %1 timed out.").arg(host);
     case QNetworkReply::SslHandshakeFailedError:
         return QStringLiteral("No secure connection could be made with %1.").arg(host);
     case QNetworkReply::TooManyRedirectsError:
@@ -67,8 +62,7 @@ QString networkFailure(const QNetworkReply& reply, const QString& host)
     case QNetworkReply::InsecureRedirectError:
         return QStringLiteral("The server redirected the download from a secure address to an "
                               "insecure one.");
-    default:
-        return QStringLiteral("The download from %1 failed: %2.").arg(host, reply.errorString());
+    default: return QStringLiteral("The download from %1 failed: %2.").arg(host, reply.errorString());
     }
 }
 } // namespace
@@ -84,11 +78,9 @@ FetchResult Fetch(const QString& address, int timeoutMs)
     // Only web addresses: anything else (a file, ftp...) is refused here, before
     // the network layer could act on it.
     const QUrl url(trimmed, QUrl::StrictMode);
-    if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https")
-        || url.host().isEmpty()) {
+    if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty()) {
         result.error =
-            QStringLiteral("\"%1\" is not a web address: it must start with http:// or https://.")
-                .arg(trimmed);
+            QStringLiteral("\"%1\" is not a web address: it must start with http:// or https://.").arg(trimmed);
         return result;
     }
     if (!QCoreApplication::instance()) {
@@ -98,8 +90,7 @@ FetchResult Fetch(const QString& address, int timeoutMs)
 
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(kMaxRedirects);
     QNetworkReply* reply = manager.get(request); // owned by the manager
 
@@ -121,8 +112,7 @@ FetchResult Fetch(const QString& address, int timeoutMs)
 
     const QString host = reply->url().host().isEmpty() ? url.host() : reply->url().host();
     if (timedOut) {
-        result.error =
-            QStringLiteral("No answer from %1 within %2.").arg(host, duration(timeoutMs));
+        result.error = QStringLiteral("No answer from %1 within %2.").arg(host, duration(timeoutMs));
         return result;
     }
     if (!reply->isFinished()) {
@@ -136,8 +126,7 @@ FetchResult Fetch(const QString& address, int timeoutMs)
     const QByteArray bytes = reply->readAll();
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const auto error = reply->error();
-    if (error == QNetworkReply::TooManyRedirectsError
-        || error == QNetworkReply::InsecureRedirectError) {
+    if (error == QNetworkReply::TooManyRedirectsError || error == QNetworkReply::InsecureRedirectError) {
         result.error = networkFailure(*reply, host);
         return result;
     }
@@ -147,9 +136,8 @@ FetchResult Fetch(const QString& address, int timeoutMs)
     }
     const qint64 announced = announcedLength(*reply);
     if (result.status != 0 && announced >= 0 && bytes.size() < announced) {
-        result.error = QStringLiteral("The download was cut short: %1 of %2 bytes arrived.")
-                           .arg(bytes.size())
-                           .arg(announced);
+        result.error =
+            QStringLiteral("The download was cut short: %1 of %2 bytes arrived.").arg(bytes.size()).arg(announced);
         return result;
     }
     if (error != QNetworkReply::NoError) {

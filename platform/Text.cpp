@@ -1,6 +1,5 @@
 #include "platform/Text.h"
 
-
 #include <cmath>
 
 double Val(const QString& text)
@@ -94,4 +93,3 @@ std::uint32_t ColourFromText(const QString& text, std::uint32_t fallback)
 QString ColourToText(std::uint32_t value) { return "&H" + QString::number(value, 16).toUpper(); }
 
 bool IsSystemColour(std::uint32_t value) { return (value & 0x80000000u) != 0; }
-

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-inline constexpr int kSyndicateRows = 101;  // rows 0 to 101; row 101 is never in a file
-inline constexpr int kSyndicateFields = 11; // fields 0 to 10
+inline constexpr int kSyndicateRows = 101;     // rows 0 to 101; row 101 is never in a file
+inline constexpr int kSyndicateFields = 11;    // fields 0 to 10
 inline constexpr int kSyndicateFileRows = 101; // rows 0 to 100 are in the file
 
 // Row r, field f. Empty text means "not set".

@@ -147,7 +147,8 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     QLabel* label9 = NamedLabel(this, "Label9", "Pick:");
     QLabel* label10 = NamedLabel(this, "Label10", "From:");
     QLabel* label5 = NamedLabel(this, "Label5", "Select draw date:");
-    QLabel* label18 = NamedLabel(this, "Label18", "Pick a template or use the controls to define the type of lottery...");
+    QLabel* label18 =
+        NamedLabel(this, "Label18", "Pick a template or use the controls to define the type of lottery...");
     QLabel* label13 = NamedLabel(this, "Label13", "Enter a lottery draw result to start off the database...");
     skinLabels_ = {.title = {label17},
                    .body = {label16},
@@ -223,10 +224,7 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-void CreateDbase::Skinning()
-{
-    ::Skinning(this, SkinFamily::Databases, skinLabels_);
-}
+void CreateDbase::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }
 
 void CreateDbase::Form_Load()
 {
@@ -241,8 +239,8 @@ void CreateDbase::Form_Load()
         List1->addItem(row[0]);
     }
     // Wide enough for the longest template name.
-    const int names = List1->sizeHintForColumn(0) + List1->verticalScrollBar()->sizeHint().width() +
-                      2 * List1->frameWidth() + 4;
+    const int names =
+        List1->sizeHintForColumn(0) + List1->verticalScrollBar()->sizeHint().width() + 2 * List1->frameWidth() + 4;
     List1->setMinimumWidth(std::max(List1->minimumWidth(), names));
 
     for (const QString& file : ListFiles(QStringLiteral("dbase*.txt"))) {

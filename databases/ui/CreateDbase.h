@@ -35,12 +35,12 @@ void LoadLotteryTemplates();
 struct NewLottery {
     QString name;
     QString website;
-    int count = 6;         // main numbers drawn
-    int maxBall = 49;      // highest main number
+    int count = 6;          // main numbers drawn
+    int maxBall = 49;       // highest main number
     bool powerball = false; // a separately drawn extra ball
-    int extraMax = 14;     // highest extra ball (Powerball type only)
-    QDate date;            // of the first draw
-    QStringList numbers;   // the eight boxes as typed
+    int extraMax = 14;      // highest extra ball (Powerball type only)
+    QDate date;             // of the first draw
+    QStringList numbers;    // the eight boxes as typed
 };
 
 // The four lines of a new database: name, web address, definition line and
@@ -53,10 +53,10 @@ class CreateDbase : public QDialog {
 public:
     explicit CreateDbase(QWidget* parent = nullptr);
 
-    QListWidget* List1;  // templates
-    QListWidget* List2;  // existing databases
-    QLineEdit* Text3;    // lottery name
-    QLineEdit* Text2;    // web address
+    QListWidget* List1;    // templates
+    QListWidget* List2;    // existing databases
+    QLineEdit* Text3;      // lottery name
+    QLineEdit* Text2;      // web address
     QPushButton* Command2; // Go
     std::array<QRadioButton*, 2> Option1;
     QScrollBar* HScroll1; // count of main numbers
@@ -70,7 +70,7 @@ public:
     QLabel* Label12;
     DatePicker* DTPicker1;
     std::array<QLineEdit*, 8> Text1;
-    QPushButton* Command1;     // Save
+    QPushButton* Command1; // Save
     QPushButton* CancelButton;
 
     // The name of the database file the last Save wrote.

@@ -84,10 +84,7 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-void DbaseUpdateW::Skinning()
-{
-    ::Skinning(this, SkinFamily::Databases, skinLabels_);
-}
+void DbaseUpdateW::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }
 
 void DbaseUpdateW::Form_Load()
 {
@@ -120,8 +117,7 @@ void DbaseUpdateW::List1_Click()
     QString newest;
     if (const auto lines = ReadLines(DbaseFile); lines && lines->size() > 3)
         newest = DrawLineDate(lines->at(3));
-    Label13->setText(readable ? "Last update was\n" + newest
-                              : QStringLiteral("This lottery database cannot be read."));
+    Label13->setText(readable ? "Last update was\n" + newest : QStringLiteral("This lottery database cannot be read."));
 
     // A box for each of the lottery's numbers, and the eighth when it draws a
     // bonus or extra ball, so every draw of this lottery can be typed in.

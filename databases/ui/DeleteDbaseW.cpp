@@ -10,8 +10,7 @@ DeleteDbaseW::DeleteDbaseW(QWidget* parent)
     : DatabaseChoice(parent, "DeleteDbaseW", "Delete lottery database",
                      {QStyle::SP_TrashIcon, "Delete", " Delete database "},
                      {QStyle::SP_DialogCloseButton, "Close", " Close "})
-{
-}
+{}
 
 void DeleteDbaseW::Command2_Click()
 {

@@ -52,4 +52,3 @@ std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*
 
 // True when the rewrite was done; otherwise says why in a message box.
 bool RewriteDone(RewriteResult result);
-

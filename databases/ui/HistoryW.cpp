@@ -154,10 +154,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-void HistoryW::Skinning()
-{
-    ::Skinning(this, SkinFamily::Databases, skinLabels_);
-}
+void HistoryW::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }
 
 void HistoryW::layOutColumns()
 {

@@ -28,8 +28,8 @@ public:
     explicit HistoryW(QWidget* parent = nullptr);
 
     QListWidget* List1;
-    QLabel* Label1;   // the lottery's name
-    QLineEdit* Text2; // web address
+    QLabel* Label1;        // the lottery's name
+    QLineEdit* Text2;      // web address
     QPushButton* Command4; // Go
     FlexGrid* MSFlexGrid1;
     QRadioButton* Option1; // draw order
@@ -37,10 +37,10 @@ public:
     QGroupBox* Frame1;     // the editing area
     DatePicker* DTPicker1;
     std::array<QLineEdit*, 9> Text1{}; // 1 to 8: c1 to c8 of the selected draw
-    QPushButton* Command3; // Update Draw
-    QPushButton* Command2; // Delete Draw
-    QPushButton* Command6; // Print
-    QPushButton* Command1; // Close
+    QPushButton* Command3;             // Update Draw
+    QPushButton* Command2;             // Delete Draw
+    QPushButton* Command6;             // Print
+    QPushButton* Command1;             // Close
     QTimer* Timer1;
 
     // Set while the grid shows ascending order.
@@ -71,6 +71,6 @@ private:
     std::vector<HistoryRow> rows_;
     QHBoxLayout* numberRow_ = nullptr; // the number boxes, lined up under their columns
     SkinLabels skinLabels_;            // the labels that take the skin's colours
-    int editedRow_ = 0;        // the draw the editor shows (grid row), 0 when none
-    bool settingGrid_ = false; // set while the window itself moves the current cell
+    int editedRow_ = 0;                // the draw the editor shows (grid row), 0 when none
+    bool settingGrid_ = false;         // set while the window itself moves the current cell
 };

@@ -10,8 +10,7 @@ OpenDbase::OpenDbase(QWidget* parent)
     : DatabaseChoice(parent, "OpenDbase", "Open lottery database",
                      {QStyle::SP_DialogOpenButton, "Open", " Open database "},
                      {QStyle::SP_DialogCancelButton, "Cancel", " Cancel "})
-{
-}
+{}
 
 void OpenDbase::Command2_Click()
 {
@@ -27,8 +26,7 @@ void OpenDbase::Command2_Click()
         return;
     }
     if (!OpenInTextEditor(DbaseFile)) {
-        MsgBox("No text editor could be started to open the lottery database.    ", vbOKOnly + vbExclamation,
-               "Error!");
+        MsgBox("No text editor could be started to open the lottery database.    ", vbOKOnly + vbExclamation, "Error!");
         return;
     }
     close();

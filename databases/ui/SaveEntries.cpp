@@ -33,7 +33,8 @@ SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
     Label3 = wrapped("Label3", "Select the number of lottery entries to save.");
     Label1 = NamedLabel(this, "Label1", "Lines:");
     Text1 = NamedLineEdit(this, "Text1");
-    Label2 = wrapped("Label2", "You can associate these lottery entries with a player or syndicate by entering a name.");
+    Label2 =
+        wrapped("Label2", "You can associate these lottery entries with a player or syndicate by entering a name.");
     LabelPName = NamedLabel(this, "LabelPName", "Name:");
     Text2 = NamedLineEdit(this, "Text2");
     Label6 = wrapped("Label6", "It is essential that you set the lottery draw date. It is used when checking entries.");

@@ -28,8 +28,8 @@ public:
     QLabel* Label3;
     QLabel* Label2;
     QLabel* Label6;
-    QPushButton* Command7;  // Save
-    QPushButton* Command1;  // Cancel
+    QPushButton* Command7; // Save
+    QPushButton* Command1; // Cancel
 
     // True once Save was pressed; a dialog closed any other way saves nothing.
     bool saved() const { return saved_; }

@@ -28,7 +28,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kGridRows = 501; // heading row and rows 1 to 500
+constexpr int kGridRows = 501;               // heading row and rows 1 to 500
 constexpr int kGridCols = kSavedEntryFields; // one column a field
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
@@ -76,11 +76,12 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     MakeTitle(Label5);
     Label8 = NamedLabel(this, "Label8", "Stored lottery entries");
     Label9 = NamedLabel(this, "Label9",
-                   "The Check button tells you if you have won anything. Each lottery entry is checked with the "
-                   "lottery draw result on the date specified. Any numbers matched are highlighted.");
-    Label10 = NamedLabel(this, "Label10",
-                    "To play the same lottery entry in future draw, select the row and update the draw date below. "
-                    "Numbers and names can be changed too. Click any item and use the edit box below.");
+                        "The Check button tells you if you have won anything. Each lottery entry is checked with the "
+                        "lottery draw result on the date specified. Any numbers matched are highlighted.");
+    Label10 =
+        NamedLabel(this, "Label10",
+                   "To play the same lottery entry in future draw, select the row and update the draw date below. "
+                   "Numbers and names can be changed too. Click any item and use the edit box below.");
     Label9->setWordWrap(true);
     Label10->setWordWrap(true);
 
@@ -190,15 +191,22 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
 
     connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command10_Click(); });
-    ConnectClicks<ShowMyDrawsW>(this, {
-        {Command1, &ShowMyDrawsW::Command1_Click},   {Command2, &ShowMyDrawsW::Command2_Click},
-        {Command3, &ShowMyDrawsW::Command3_Click},   {Command4, &ShowMyDrawsW::Command4_Click},
-        {Command5, &ShowMyDrawsW::Command5_Click},   {Command6, &ShowMyDrawsW::Command6_Click},
-        {Command7, &ShowMyDrawsW::Command7_Click},   {Command8, &ShowMyDrawsW::Command8_Click},
-        {Command9, &ShowMyDrawsW::Command9_Click},   {Command10, &ShowMyDrawsW::Command10_Click},
-        {Command11, &ShowMyDrawsW::Command11_Click}, {Command12, &ShowMyDrawsW::Command12_Click},
-        {Command13, &ShowMyDrawsW::Command13_Click},
-    });
+    ConnectClicks<ShowMyDrawsW>(this,
+                                {
+                                    {Command1, &ShowMyDrawsW::Command1_Click},
+                                    {Command2, &ShowMyDrawsW::Command2_Click},
+                                    {Command3, &ShowMyDrawsW::Command3_Click},
+                                    {Command4, &ShowMyDrawsW::Command4_Click},
+                                    {Command5, &ShowMyDrawsW::Command5_Click},
+                                    {Command6, &ShowMyDrawsW::Command6_Click},
+                                    {Command7, &ShowMyDrawsW::Command7_Click},
+                                    {Command8, &ShowMyDrawsW::Command8_Click},
+                                    {Command9, &ShowMyDrawsW::Command9_Click},
+                                    {Command10, &ShowMyDrawsW::Command10_Click},
+                                    {Command11, &ShowMyDrawsW::Command11_Click},
+                                    {Command12, &ShowMyDrawsW::Command12_Click},
+                                    {Command13, &ShowMyDrawsW::Command13_Click},
+                                });
 
     resize(sizeHint());
     Form_Load();
@@ -287,8 +295,8 @@ void ShowMyDrawsW::restoreCell(int row, int col)
 void ShowMyDrawsW::Command10_Click()
 {
     const int r = MSFlexGrid1->Row();
-    const EntryEdit edit = CheckEntryEdit(MyDraws.rows, r, MSFlexGrid1->Col(), Text1->text(),
-                                          EntryLottery(MyDraws.rows.value(r - 1)));
+    const EntryEdit edit =
+        CheckEntryEdit(MyDraws.rows, r, MSFlexGrid1->Col(), Text1->text(), EntryLottery(MyDraws.rows.value(r - 1)));
     if (edit.error) {
         ShowEntryEditError(*edit.error);
         return;
@@ -437,9 +445,10 @@ void ShowMyDrawsW::PaintCheck(int r, const LottoResult& result)
 {
     for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c) {
         const CellMark mark = result.marks[c];
-        MSFlexGrid1->setCellBackColor(r, c, mark == CellMark::Main ? kYellow
-                                           : mark == CellMark::Bonus ? kLightRed
-                                                                     : kWhite);
+        MSFlexGrid1->setCellBackColor(r, c,
+                                      mark == CellMark::Main        ? kYellow
+                                          : mark == CellMark::Bonus ? kLightRed
+                                                                    : kWhite);
     }
 }
 
@@ -467,8 +476,8 @@ void ShowMyDrawsW::Command5_Click()
 void ShowMyDrawsW::ToggleButtons()
 {
     buttonsOff_ = !buttonsOff_;
-    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8,
-                           Command9, Command10, Command11})
+    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
+                           Command10, Command11})
         b->setEnabled(!buttonsOff_);
 }
 

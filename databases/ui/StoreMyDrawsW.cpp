@@ -27,7 +27,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kGridRows = 200; // heading row and rows 1 to 199
+constexpr int kGridRows = 200;               // heading row and rows 1 to 199
 constexpr int kGridCols = kSavedEntryFields; // one column a field
 const QString kNewLine = QStringLiteral("\r\n");
 } // namespace
@@ -66,8 +66,9 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
-    SetUpEntryGrid(MSFlexGrid1, kGridRows,
-                   {"----------DATE-----------", "---NUM---", "-------LOTTERY NAME--------", "-------PLAYER NAME---------"});
+    SetUpEntryGrid(
+        MSFlexGrid1, kGridRows,
+        {"----------DATE-----------", "---NUM---", "-------LOTTERY NAME--------", "-------PLAYER NAME---------"});
 
     // The input controls stand in one row above the grid, each over the
     // column it fills.
@@ -113,11 +114,15 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
 
     ConnectListChoice(List1, this, &StoreMyDrawsW::List1_Click);
     connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    ConnectClicks<StoreMyDrawsW>(this, {
-        {Command1, &StoreMyDrawsW::Command1_Click}, {Command2, &StoreMyDrawsW::Command2_Click},
-        {Command3, &StoreMyDrawsW::Command3_Click}, {Command4, &StoreMyDrawsW::Command4_Click},
-        {Command5, &StoreMyDrawsW::Command5_Click}, {Command6, &StoreMyDrawsW::Command6_Click},
-    });
+    ConnectClicks<StoreMyDrawsW>(this,
+                                 {
+                                     {Command1, &StoreMyDrawsW::Command1_Click},
+                                     {Command2, &StoreMyDrawsW::Command2_Click},
+                                     {Command3, &StoreMyDrawsW::Command3_Click},
+                                     {Command4, &StoreMyDrawsW::Command4_Click},
+                                     {Command5, &StoreMyDrawsW::Command5_Click},
+                                     {Command6, &StoreMyDrawsW::Command6_Click},
+                                 });
 
     Form_Load();
 }
@@ -189,10 +194,7 @@ void StoreMyDrawsW::Command2_Click()
         Text1[i]->clear();
 }
 
-void StoreMyDrawsW::highlight()
-{
-    HighlightRow(MSFlexGrid1, ChosenRow, kDbaseFileColumn);
-}
+void StoreMyDrawsW::highlight() { HighlightRow(MSFlexGrid1, ChosenRow, kDbaseFileColumn); }
 
 void StoreMyDrawsW::MSFlexGrid1_Click()
 {

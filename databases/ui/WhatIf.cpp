@@ -39,10 +39,11 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     Label5 = NamedLabel(this, "Label5", "What if...?");
     MakeTitle(Label5);
     Label9 = NamedLabel(this, "Label9",
-                   "What if you had played the same lottery numbers each week since the lottery started. Would "
-                   "you have won the jackpot? What if you had bought 10 tickets each week. Of course, it would be "
-                   "expensive, but if you would have won, it would have been worth it. What if...");
-    Label4 = NamedLabel(this, "Label4",
+                        "What if you had played the same lottery numbers each week since the lottery started. Would "
+                        "you have won the jackpot? What if you had bought 10 tickets each week. Of course, it would be "
+                        "expensive, but if you would have won, it would have been worth it. What if...");
+    Label4 =
+        NamedLabel(this, "Label4",
                    "You can load lottery entries that have been saved to disk or type them in directly. Tip: Choose "
                    "one of the methods of picking lottery entries, such as Full Selection, save the entries, then "
                    "load them here to see how good that method is.");
@@ -111,10 +112,13 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
 
     ConnectListChoice(List1, this, &WhatIf::List1_Click);
     connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    ConnectClicks<WhatIf>(this, {
-        {Command1, &WhatIf::Command1_Click}, {Command2, &WhatIf::Command2_Click},
-        {Command3, &WhatIf::Command3_Click}, {Command4, &WhatIf::Command4_Click},
-    });
+    ConnectClicks<WhatIf>(this,
+                          {
+                              {Command1, &WhatIf::Command1_Click},
+                              {Command2, &WhatIf::Command2_Click},
+                              {Command3, &WhatIf::Command3_Click},
+                              {Command4, &WhatIf::Command4_Click},
+                          });
 
     Form_Load();
 }
@@ -192,10 +196,7 @@ void WhatIf::List1_Click()
     ChosenRow = 0;
 }
 
-void WhatIf::highlight()
-{
-    HighlightRow(MSFlexGrid1, ChosenRow, 9);
-}
+void WhatIf::highlight() { HighlightRow(MSFlexGrid1, ChosenRow, 9); }
 
 void WhatIf::Command2_Click()
 {
@@ -275,10 +276,7 @@ std::vector<BallRow> WhatIf::gridLines() const
     return lines;
 }
 
-WhatIfTallies WhatIf::CheckIt() const
-{
-    return WhatIfTally(gridLines(), Draws, DrawCount(), lottery_);
-}
+WhatIfTallies WhatIf::CheckIt() const { return WhatIfTally(gridLines(), Draws, DrawCount(), lottery_); }
 
 void WhatIf::Command3_Click()
 {

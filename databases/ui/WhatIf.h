@@ -56,6 +56,6 @@ private:
     std::vector<BallRow> gridLines() const;
     void highlight();
     bool lotteryLoaded_ = false;
-    std::uint64_t loadedGeneration_ = 0;  // of the open lottery when it was chosen
+    std::uint64_t loadedGeneration_ = 0; // of the open lottery when it was chosen
     LotteryDefinition lottery_;
 };

@@ -7,10 +7,7 @@
 
 namespace {
 
-QString Cell(int value)
-{
-    return value < 1 ? QString() : QString::number(value);
-}
+QString Cell(int value) { return value < 1 ? QString() : QString::number(value); }
 
 // Empties columns 8 down to 0 of the rows from `from` on that still carry a
 // line number; stops at the first that does not.

@@ -76,8 +76,8 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
                                   "Generate another selection of lottery entries", "view-refresh");
     Command6 = NamedPictureButton(this, "Command6", QStyle::SP_CustomBase, "Print", "Print out the lottery entries",
                                   "document-print");
-    Command7 = NamedPictureButton(this, "Command7", QStyle::SP_DialogSaveButton, "Save", options.saveTip,
-                                  "document-save");
+    Command7 =
+        NamedPictureButton(this, "Command7", QStyle::SP_DialogSaveButton, "Save", options.saveTip, "document-save");
     for (const QString& name : options.helpButtons)
         HelpButtons << newHelpButton(name, " Help ");
     Command1 = NamedButton(this, "Command1", " Close ", QString());
@@ -279,9 +279,8 @@ void GeneratorFrame::Generate()
     Randomize();
     RetryTests tests = ReadRetryTests(Check1->isChecked(), Check2->isChecked(), Check3->isChecked());
     tests.own = OwnTest();
-    const RetryOutcome outcome = RunRetryLoop(
-        [this](const QString& status) { Label5->setText(status); }, options_.decimals, t0,
-        [this] { PlayLotto(); }, tests);
+    const RetryOutcome outcome = RunRetryLoop([this](const QString& status) { Label5->setText(status); },
+                                              options_.decimals, t0, [this] { PlayLotto(); }, tests);
     AfterRetryLoop();
     ShowEntries(MSFlexGrid1);
     Label5->setText(FinalRetryStatus(outcome, options_.decimals));

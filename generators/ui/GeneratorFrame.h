@@ -34,17 +34,17 @@ class QVBoxLayout;
 
 // What a generator window shows: its names, texts and sizes.
 struct GeneratorFrameOptions {
-    QString name;              // the window's class name, also its object name
+    QString name; // the window's class name, also its object name
     QString caption;
-    int gridRows = 20;         // the heading row included
+    int gridRows = 20; // the heading row included
     // Object names of the filter buttons "Odd/even", "High/low", "Long runs",
     // "Previous draws", and whether they carry the tip " Delete bad entries ".
     std::array<QString, 4> filterButtons{"Command13", "Command14", "Command15", "Command9"};
     bool filterTips = true;
     QString saveTip = "Save lottery entries to disk";
     QStringList helpButtons{"Command3", "Command4"};
-    int decimals = 2;          // of the time in the status line
-    int poolLimit = kBallPoolSize;   // the highest MaxBall the window can play
+    int decimals = 2;              // of the time in the status line
+    int poolLimit = kBallPoolSize; // the highest MaxBall the window can play
 };
 
 class GeneratorFrame : public QDialog {
@@ -52,12 +52,12 @@ class GeneratorFrame : public QDialog {
 public:
     explicit GeneratorFrame(const GeneratorFrameOptions& options, QWidget* parent = nullptr);
 
-    QLabel* Label1;            // "Select a lottery:"
+    QLabel* Label1; // "Select a lottery:"
     QListWidget* List1;
     FlexGrid* MSFlexGrid1;
-    QLabel* Label7;            // heading
-    QLabel* Label2;            // description
-    QLabel* Label5;            // status line
+    QLabel* Label7; // heading
+    QLabel* Label2; // description
+    QLabel* Label5; // status line
     std::array<QLabel*, 2> Label6;
     QCheckBox* Check1;
     QCheckBox* Check2;
@@ -66,11 +66,11 @@ public:
     QPushButton* FilterHighLowButton;
     QPushButton* FilterLongRunsButton;
     QPushButton* FilterHistoryButton;
-    QPushButton* Command2;     // Generate
-    QPushButton* Command6;     // Print
-    QPushButton* Command7;     // Save
+    QPushButton* Command2; // Generate
+    QPushButton* Command6; // Print
+    QPushButton* Command7; // Save
     QList<QPushButton*> HelpButtons;
-    QPushButton* Command1;     // Close
+    QPushButton* Command1; // Close
 
     // Runs Form_Load the first time; later calls do nothing.
     void Load();
@@ -80,10 +80,10 @@ public:
 
     // Handlers.
     void List1_Click();
-    void Command2_Click();     // Generate
-    void Command6_Click();     // Print
-    void Command7_Click();     // Save
-    void Command1_Click();     // Close
+    void Command2_Click(); // Generate
+    void Command6_Click(); // Print
+    void Command7_Click(); // Save
+    void Command1_Click(); // Close
     void Help_Click();
 
     // Why the open lottery cannot be played in this window; empty when it can.
@@ -137,7 +137,7 @@ private:
     QGridLayout* filterGrid_;
     bool loaded_ = false;
     bool loadFailed_ = false;
-    int loadedRow_ = -1;         // the list row whose lottery is open
-    std::uint64_t loadedGeneration_ = 0;  // of the open lottery when it was loaded
+    int loadedRow_ = -1;                 // the list row whose lottery is open
+    std::uint64_t loadedGeneration_ = 0; // of the open lottery when it was loaded
     bool closeAfterBusy_ = false;
 };

@@ -40,10 +40,7 @@ PFullSel::PFullSel(QWidget* parent) : GeneratorFrame(Options(), parent)
     connect(Check4, &QCheckBox::toggled, this, &PFullSel::Check4_Click);
 }
 
-void PFullSel::Check4_Click()
-{
-    Command2_Click();
-}
+void PFullSel::Check4_Click() { Command2_Click(); }
 
 void PFullSel::BeforeGenerate()
 {
@@ -54,7 +51,4 @@ void PFullSel::BeforeGenerate()
         Label4->setText("  " + QString::number(n % k) + " numbers unused");
 }
 
-void PFullSel::PlayLotto()
-{
-    FullSelectionLines(Check4->isChecked());
-}
+void PFullSel::PlayLotto() { FullSelectionLines(Check4->isChecked()); }

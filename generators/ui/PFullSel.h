@@ -10,8 +10,8 @@ class PFullSel : public GeneratorFrame {
 public:
     explicit PFullSel(QWidget* parent = nullptr);
 
-    QCheckBox* Check4;  // "Include all numbers"
-    QLabel* Label4;     // the note on the numbers left out
+    QCheckBox* Check4; // "Include all numbers"
+    QLabel* Label4;    // the note on the numbers left out
 
     void PlayLotto() override;
     void Check4_Click();

@@ -58,22 +58,10 @@ PLuckyDip::PLuckyDip(QWidget* parent) : GeneratorFrame(Options(), parent)
     connect(Command3, &QPushButton::clicked, this, &PLuckyDip::Command3_Click);
 }
 
-void PLuckyDip::HScroll1_Change()
-{
-    Label4->setText(QString::number(HScroll1->value()));
-}
+void PLuckyDip::HScroll1_Change() { Label4->setText(QString::number(HScroll1->value())); }
 
-void PLuckyDip::Command3_Click()
-{
-    ShowTip(1);
-}
+void PLuckyDip::Command3_Click() { ShowTip(1); }
 
-void PLuckyDip::PlayLotto()
-{
-    LuckyDipLines(HScroll1->value());
-}
+void PLuckyDip::PlayLotto() { LuckyDipLines(HScroll1->value()); }
 
-void PLuckyDip::AfterRetryLoop()
-{
-    RemoveDuplicates();
-}
+void PLuckyDip::AfterRetryLoop() { RemoveDuplicates(); }

@@ -11,10 +11,10 @@ class PLuckyDip : public GeneratorFrame {
 public:
     explicit PLuckyDip(QWidget* parent = nullptr);
 
-    QLabel* Label8;         // "Lines to generate"
-    QScrollBar* HScroll1;   // lines, 1 to 30
-    QLabel* Label4;         // the scroll bar's value
-    QPushButton* Command3;  // "?": the odd/even tip
+    QLabel* Label8;        // "Lines to generate"
+    QScrollBar* HScroll1;  // lines, 1 to 30
+    QLabel* Label4;        // the scroll bar's value
+    QPushButton* Command3; // "?": the odd/even tip
 
     void PlayLotto() override;
     void HScroll1_Change();

@@ -77,7 +77,10 @@ void Chart::setRow(int row) { row_ = std::clamp(row, 1, rowCount()); }
 
 void Chart::setColumn(int column) { column_ = std::clamp(column, 1, columns_); }
 
-bool Chart::inRange(int row, int column) const { return row >= 1 && row <= rowCount() && column >= 1 && column <= columns_; }
+bool Chart::inRange(int row, int column) const
+{
+    return row >= 1 && row <= rowCount() && column >= 1 && column <= columns_;
+}
 
 void Chart::setData(double value) { setValue(row_, column_, value); }
 

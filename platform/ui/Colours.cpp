@@ -8,8 +8,8 @@ QColor ToQColor(std::uint32_t value)
     if (IsSystemColour(value)) {
         const QPalette palette = QApplication::palette();
         switch (value & 0xFF) {
-        case 5: return palette.color(QPalette::Base);          // window background
-        case 8: return palette.color(QPalette::Text);          // window text
+        case 5: return palette.color(QPalette::Base); // window background
+        case 8: return palette.color(QPalette::Text); // window text
         case 13: return palette.color(QPalette::Highlight);
         case 14: return palette.color(QPalette::HighlightedText);
         case 18: return palette.color(QPalette::ButtonText);

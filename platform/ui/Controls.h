@@ -11,8 +11,7 @@ class QPushButton;
 class QWidget;
 
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text);
-QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption,
-                         const QString& tip = QString());
+QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip = QString());
 // A picture button: the desktop theme's icon when it has one by that name,
 // else the style's standard picture, with its word beside it (no word for a
 // picture alone).

@@ -20,7 +20,4 @@ void DatePicker::setValue(const QDate& value)
     setDate(std::clamp(value, minimumDate(), maximumDate()));
 }
 
-void DatePicker::setCustomFormat(const QString& format)
-{
-    setDisplayFormat(format);
-}
+void DatePicker::setCustomFormat(const QString& format) { setDisplayFormat(format); }

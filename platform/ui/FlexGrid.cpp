@@ -58,9 +58,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     connect(this, &QTableWidget::currentCellChanged, this,
             [this](int row, int col, int, int) { viewCurrentChanged(row, col); });
     // A press on the current cell moves nothing but still starts a new selection.
-    connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
-        viewCurrentChanged(index.row(), index.column());
-    });
+    connect(this, &QAbstractItemView::pressed, this,
+            [this](const QModelIndex& index) { viewCurrentChanged(index.row(), index.column()); });
     connect(this, &QTableWidget::cellClicked, this,
             [this](int row, int col) { emit Click(row + fixedRows_, col + fixedCols_); });
     connect(this, &QTableWidget::cellDoubleClicked, this,
@@ -69,15 +68,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
 
 // ---- Size ------------------------------------------------------------------
 
-int FlexGrid::Rows() const
-{
-    return QTableWidget::rowCount() + fixedRows_;
-}
+int FlexGrid::Rows() const { return QTableWidget::rowCount() + fixedRows_; }
 
-int FlexGrid::Cols() const
-{
-    return QTableWidget::columnCount() + fixedCols_;
-}
+int FlexGrid::Cols() const { return QTableWidget::columnCount() + fixedCols_; }
 
 void FlexGrid::setRows(int rows)
 {
@@ -186,10 +179,7 @@ void FlexGrid::changeEvent(QEvent* event)
 
 // ---- Cells -----------------------------------------------------------------
 
-bool FlexGrid::inRange(int row, int col) const
-{
-    return row >= 0 && col >= 0 && row < Rows() && col < Cols();
-}
+bool FlexGrid::inRange(int row, int col) const { return row >= 0 && col >= 0 && row < Rows() && col < Cols(); }
 
 QTableWidgetItem* FlexGrid::cellItem(int row, int col, bool create) const
 {
@@ -363,15 +353,9 @@ void FlexGrid::setCellForeColor(int row, int col, const QColor& colour)
     }
 }
 
-void FlexGrid::setCellBackColor(std::uint32_t value)
-{
-    setCellBackColor(ToQColor(value));
-}
+void FlexGrid::setCellBackColor(std::uint32_t value) { setCellBackColor(ToQColor(value)); }
 
-void FlexGrid::setCellForeColor(std::uint32_t value)
-{
-    setCellForeColor(ToQColor(value));
-}
+void FlexGrid::setCellForeColor(std::uint32_t value) { setCellForeColor(ToQColor(value)); }
 
 // ---- Current cell and selection -------------------------------------------
 
@@ -453,10 +437,7 @@ void FlexGrid::showSelection()
 
 // ---- Scrolling and layout ----------------------------------------------------
 
-int FlexGrid::TopRow() const
-{
-    return verticalScrollBar()->value() + fixedRows_;
-}
+int FlexGrid::TopRow() const { return verticalScrollBar()->value() + fixedRows_; }
 
 void FlexGrid::setTopRow(int row)
 {

@@ -135,13 +135,13 @@ private:
     void applyAlignment(QTableWidgetItem* item, int col) const;
 
     // Hide the QTableWidget's own counts and items from the grid's users.
-    using QTableWidget::rowCount;
-    using QTableWidget::setRowCount;
-    using QTableWidget::columnCount;
-    using QTableWidget::setColumnCount;
-    using QTableWidget::item;
-    using QTableWidget::setItem;
     using QTableWidget::clear;
+    using QTableWidget::columnCount;
+    using QTableWidget::item;
+    using QTableWidget::rowCount;
+    using QTableWidget::setColumnCount;
+    using QTableWidget::setItem;
+    using QTableWidget::setRowCount;
 
     int fixedRows_ = 1;
     int fixedCols_ = 1;

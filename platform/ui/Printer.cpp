@@ -215,10 +215,7 @@ QPrinter* PrinterDevice::configured() const
     return printer_.get();
 }
 
-double PrinterDevice::ScaleWidth() const
-{
-    return configured()->pageRect(QPrinter::Millimeter).width() * unitsPerMm();
-}
+double PrinterDevice::ScaleWidth() const { return configured()->pageRect(QPrinter::Millimeter).width() * unitsPerMm(); }
 
 double PrinterDevice::ScaleHeight() const
 {
@@ -246,10 +243,7 @@ QFont PrinterDevice::font() const
     return f;
 }
 
-double PrinterDevice::toDevice(double units) const
-{
-    return units / unitsPerMm() * configured()->resolution() / 25.4;
-}
+double PrinterDevice::toDevice(double units) const { return units / unitsPerMm() * configured()->resolution() / 25.4; }
 
 double PrinterDevice::fromDevice(double pixels) const
 {
@@ -261,10 +255,7 @@ double PrinterDevice::TextWidth(const QString& text) const
     return fromDevice(QFontMetricsF(font(), configured()).horizontalAdvance(text));
 }
 
-double PrinterDevice::TextHeight() const
-{
-    return fromDevice(QFontMetricsF(font(), configured()).height());
-}
+double PrinterDevice::TextHeight() const { return fromDevice(QFontMetricsF(font(), configured()).height()); }
 
 bool PrinterDevice::begin()
 {
@@ -290,9 +281,8 @@ bool PrinterDevice::begin()
         painter_.reset();
         state_ = State::Failed;
         const QString what = pdfFile.isEmpty()
-                                 ? QStringLiteral("The printout could not be started on ") + DeviceName()
-                                 : QStringLiteral("The file ") + QDir::toNativeSeparators(pdfFile) +
-                                       QStringLiteral(" could not be written");
+            ? QStringLiteral("The printout could not be started on ") + DeviceName()
+            : QStringLiteral("The file ") + QDir::toNativeSeparators(pdfFile) + QStringLiteral(" could not be written");
         MsgBox(what + QStringLiteral(".    "), vbExclamation, QStringLiteral("Error"));
         return false;
     }

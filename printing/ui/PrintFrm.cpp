@@ -135,10 +135,7 @@ void PrintFrm::Command6_Click()
     accept();
 }
 
-void PrintFrm::Command1_Click()
-{
-    reject();
-}
+void PrintFrm::Command1_Click() { reject(); }
 
 void PrintFrm::reject()
 {

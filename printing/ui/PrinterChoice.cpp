@@ -24,8 +24,8 @@ void ChoosePrinter(const QComboBox* combo)
 
 void FillQualityList(QComboBox* combo)
 {
-    combo->addItems({QStringLiteral("Draft"), QStringLiteral("Standard"), QStringLiteral("Better"),
-                     QStringLiteral("Best")});
+    combo->addItems(
+        {QStringLiteral("Draft"), QStringLiteral("Standard"), QStringLiteral("Better"), QStringLiteral("Best")});
     combo->setCurrentIndex(1);
 }
 

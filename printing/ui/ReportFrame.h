@@ -23,13 +23,12 @@ struct ReportLayout {
     // An empty heading prints no heading line.
     ReportLayout(const QString& title, const QString& heading, const QString& prefix, double bodyTop = 50)
         : title(title), heading(heading), prefix(prefix), bodyTop(bodyTop)
-    {
-    }
+    {}
 
     QString title;
     QString heading;
-    QString prefix;      // before every number printed by the cell rule
-    double bodyTop = 50; // first row at y = step + bodyTop
+    QString prefix;                    // before every number printed by the cell rule
+    double bodyTop = 50;               // first row at y = step + bodyTop
     std::vector<ReportColumn> columns; // in printing order, leftmost first; a colon follows the first
 
     // Grid columns first to last at x0, x0 + step, ...

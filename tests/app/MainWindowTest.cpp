@@ -64,7 +64,8 @@ protected:
         window_.reset();
     }
 
-    template <typename T> T* child(const QString& name) const
+    template <typename T>
+    T* child(const QString& name) const
     {
         T* widget = window_->findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
@@ -126,8 +127,9 @@ TEST_F(MainWindowTest, FirstStartWritesSettingsAndKeepsPanelsHidden)
         if (link->isVisible())
             shown << link->text();
     }
-    EXPECT_EQ(shown, QStringList({"Vantrel", "UK National Lottery", "Camelot (UK Lottery)", "US Powerball",
-                                  "US Mega Millions"}));
+    EXPECT_EQ(
+        shown,
+        QStringList({"Vantrel", "UK National Lottery", "Camelot (UK Lottery)", "US Powerball", "US Mega Millions"}));
 
     w.FileNotes_Click();
     EXPECT_EQ(w.ChecklistCaption(0), "Analyse lottery draws");
@@ -142,8 +144,8 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder)
     QStringList titles;
     for (QAction* a : w.menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, QStringList({" &File", " &Databases", " &Analyse", " &Play", " &Syndicates", " &WebLinks",
-                                   " &Help"}));
+    EXPECT_EQ(titles,
+              QStringList({" &File", " &Databases", " &Analyse", " &Play", " &Syndicates", " &WebLinks", " &Help"}));
     const std::vector<MenuItem> items = menuItems(w);
     EXPECT_EQ(items.size(), std::size_t(kMenuItemCount));
     EXPECT_EQ(items.size(), 13u - 3 + 12 - 2 + 11 - 1 + 23 - 3 + 8 - 1 + 10 + 9 - 2);
@@ -390,10 +392,10 @@ TEST_F(MainWindowTest, EveryItemAndPictureReachesItsHandler)
 
     // Pictures run their menu items.
     const std::map<int, MenuItem> expected = {
-        {2, MenuItem::wDatabaseView},   {3, MenuItem::DatabaseCheck},   {4, MenuItem::DatabaseStoreDrawsW},
-        {5, MenuItem::AnalysisCommon},  {6, MenuItem::AnalyseNumStats}, {7, MenuItem::AnalyseOddEven},
-        {8, MenuItem::PlayFullSel},     {9, MenuItem::PlayHot},         {10, MenuItem::PlayLucky},
-        {11, MenuItem::PlayDIYWheels},  {13, MenuItem::HelpLotteryInfo}, {14, MenuItem::HelpHelp}};
+        {2, MenuItem::wDatabaseView},  {3, MenuItem::DatabaseCheck},    {4, MenuItem::DatabaseStoreDrawsW},
+        {5, MenuItem::AnalysisCommon}, {6, MenuItem::AnalyseNumStats},  {7, MenuItem::AnalyseOddEven},
+        {8, MenuItem::PlayFullSel},    {9, MenuItem::PlayHot},          {10, MenuItem::PlayLucky},
+        {11, MenuItem::PlayDIYWheels}, {13, MenuItem::HelpLotteryInfo}, {14, MenuItem::HelpHelp}};
     for (const auto& [i, item] : expected) {
         calls.clear();
         QTest::mouseClick(child<QLabel>(QStringLiteral("Image1_%1").arg(i)), Qt::LeftButton);
@@ -512,8 +514,7 @@ TEST_F(MainWindowTest, HoverBorderFollowsTheMouse)
     QApplication::sendEvent(p4, &enter);
     EXPECT_EQ(p3->frameShape(), QFrame::NoFrame);
     EXPECT_NE(p4->frameShape(), QFrame::NoFrame);
-    QMouseEvent move(QEvent::MouseMove, QPointF(400, 10), QPointF(400, 10), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(400, 10), QPointF(400, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(child<QLabel>("Label1"), &move);
     EXPECT_EQ(p4->frameShape(), QFrame::NoFrame);
 }

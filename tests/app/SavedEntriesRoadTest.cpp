@@ -30,8 +30,9 @@ protected:
 
 TEST_F(SavedEntriesRoadTest, LuckyDipLinesAreCheckedAgainstTheirDraw)
 {
-    writeLines("dbase100.txt", DatabaseLines("Small Lotto", "6,12,0,0,1",
-                                             {"12-Mar-2005,1,2,3,4,5,6,,7", "09 Mar 05,7,8,9,10,11,12,,1"}));
+    writeLines(
+        "dbase100.txt",
+        DatabaseLines("Small Lotto", "6,12,0,0,1", {"12-Mar-2005,1,2,3,4,5,6,,7", "09 Mar 05,7,8,9,10,11,12,,1"}));
     RegisterAllWindows();
     ASSERT_TRUE(HasWindow(MenuItem::PlayLuckyDip));
     ASSERT_TRUE(HasWindow(MenuItem::DatabaseCheck));
@@ -69,7 +70,7 @@ TEST_F(SavedEntriesRoadTest, LuckyDipLinesAreCheckedAgainstTheirDraw)
                 for (int c = 1; c <= 6; ++c) {
                     const int n = show->MSFlexGrid1->TextMatrix(r, c).toInt();
                     const QColor expected = n >= 7 ? QColor(255, 255, 0)
-                                          : n == 1 ? QColor(255, 192, 192)
+                        : n == 1                   ? QColor(255, 192, 192)
                                                    : QColor(255, 255, 255);
                     EXPECT_EQ(show->MSFlexGrid1->cellBackColor(r, c), expected) << r << "," << c;
                 }

@@ -13,7 +13,13 @@ protected:
         for (int i = 0; i < count; ++i) {
             const int base = (first + i) % 40 + 1;
             lines << QString("01 Jan 05,%1,%2,%3,%4,%5,%6,,%7")
-                         .arg(base).arg(base + 1).arg(base + 2).arg(base + 3).arg(base + 4).arg(base + 5).arg(base + 9);
+                         .arg(base)
+                         .arg(base + 1)
+                         .arg(base + 2)
+                         .arg(base + 3)
+                         .arg(base + 4)
+                         .arg(base + 5)
+                         .arg(base + 9);
         }
         return lines;
     }
@@ -66,7 +72,7 @@ TEST_F(OpenLotteryTest, LoadsHeaderAndDrawsAndKeepsTheNewest2994)
     EXPECT_EQ(HasBonusBall, 1);
     EXPECT_EQ(DrawCount(), 2994);
     EXPECT_EQ(Draws[1][1], 2);
-    EXPECT_EQ(Draws[1][7], 0); // the empty seventh field
+    EXPECT_EQ(Draws[1][7], 0);  // the empty seventh field
     EXPECT_EQ(Draws[1][8], 11); // the bonus in column 8
     for (int r = 2995; r <= 3000; ++r)
         for (int c = 0; c <= 8; ++c)
@@ -91,8 +97,9 @@ TEST_F(OpenLotteryTest, ASmallDatabaseAfterALargeOneLeavesNoStaleRow)
 TEST_F(OpenLotteryTest, OutOfRangeDefinitionsAndNumbersAreNotLoaded)
 {
     writeLines("dbase1.txt", DatabaseLines("Bad", "8,49,0,0,1", draws(5)));
-    writeLines("dbase2.txt", DatabaseLines("Odd", "5,40,0,10,0",
-                                           {"01 Jan 05,1,41,70000,3.5,-2,9,9,11", "31 Dec 04,2.5,3,4,5,6,,,10"}));
+    writeLines(
+        "dbase2.txt",
+        DatabaseLines("Odd", "5,40,0,10,0", {"01 Jan 05,1,41,70000,3.5,-2,9,9,11", "31 Dec 04,2.5,3,4,5,6,,,10"}));
     writeLines("dbase3.txt", {"Header only"});
     DbaseFiles[0] = "dbase1.txt";
     DbaseFiles[1] = "dbase2.txt";

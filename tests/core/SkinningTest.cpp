@@ -49,7 +49,9 @@ protected:
     void skin(SkinFamily family = SkinFamily::Play)
     {
         Skinning(dialog_, family,
-                 {.title = {label("Label1")}, .body = {label("Label2")}, .label = {label("Label3")},
+                 {.title = {label("Label1")},
+                  .body = {label("Label2")},
+                  .label = {label("Label3")},
                   .other = {label("Label4"), label("Text1")}});
     }
 
@@ -103,10 +105,10 @@ TEST_F(SkinningTest, CorruptPictureShowsNoPicture)
 
 TEST_F(SkinningTest, ColoursOfItemsOneToFive)
 {
-    Settings.set(TitleColour, "&HFF");     // red
-    Settings.set(BodyTextColour, "&HFF00");   // green
-    Settings.set(LabelColour, "&H800000"); // dark blue
-    Settings.set(OtherTextColour, "&H000080"); // dark red
+    Settings.set(TitleColour, "&HFF");          // red
+    Settings.set(BodyTextColour, "&HFF00");     // green
+    Settings.set(LabelColour, "&H800000");      // dark blue
+    Settings.set(OtherTextColour, "&H000080");  // dark red
     Settings.set(BackgroundColour, "&HC0FFFF"); // light yellow
     Settings.set(SkinFlags, "2");
     skin();

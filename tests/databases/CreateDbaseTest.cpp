@@ -22,9 +22,9 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        writeLines("LotteryTemplates.txt", {"UK Lotto,6,59,1,0,https://lotto.example/a,b",
-                                            "Thunder,5,39,1,14,https://thunder.example",
-                                            "Big draw,8,69,0,99,http://big.example", "Small,3,5,0,1,x"});
+        writeLines("LotteryTemplates.txt",
+                   {"UK Lotto,6,59,1,0,https://lotto.example/a,b", "Thunder,5,39,1,14,https://thunder.example",
+                    "Big draw,8,69,0,99,http://big.example", "Small,3,5,0,1,x"});
     }
     // Picks template i, types the numbers and saves with 5 March 2005.
     void create(CreateDbase& w, int i, const QStringList& numbers)
@@ -57,8 +57,8 @@ TEST_F(CreateDbaseTest, WritesTheHeaderAndFirstDrawOfEachKind)
         EXPECT_EQ(w.result(), QDialog::Accepted);
         EXPECT_EQ(w.createdFile(), "dbase1.txt");
     }
-    EXPECT_EQ(lines("dbase1.txt"), QStringList({"UK Lotto", "https://lotto.example/a,b", "6,59,1,0,1",
-                                                "05 Mar 05,12,3,45,7,30,19,,22"}));
+    EXPECT_EQ(lines("dbase1.txt"),
+              QStringList({"UK Lotto", "https://lotto.example/a,b", "6,59,1,0,1", "05 Mar 05,12,3,45,7,30,19,,22"}));
     {
         // A Powerball-type lottery: the extra ball does not make a bonus, and
         // the two columns beyond five numbers stay empty.

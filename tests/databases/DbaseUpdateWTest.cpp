@@ -103,7 +103,8 @@ TEST_F(DbaseUpdateWTest, WrongNumbersShowTheInputTipAndWriteNothing)
 TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
 {
     writeLines("dbase1.txt", DatabaseLines("Empty", "5,39,1,14,0", {}));
-    writeLines("dbase2.txt", DatabaseLines("Edited", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,,,9", "someday,1,2,3,4,5,,,9"}));
+    writeLines("dbase2.txt",
+               DatabaseLines("Edited", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,,,9", "someday,1,2,3,4,5,,,9"}));
     writeLines("dbase3.txt", DatabaseLines("Broken", "5,x", {"12 Mar 05,1,2,3,4,5,,,9"}));
     DbaseUpdateW w;
     // A header-only file takes the draw after its header.

@@ -211,8 +211,8 @@ TEST_F(EntryLotteryTest, AnEntrysLotteryComesFromItsOwnDatabaseFile)
     const auto lottery = EntryLottery(Entry("", {}, "dbase1.txt"));
     ASSERT_TRUE(lottery);
     EXPECT_EQ(lottery->maxBall, 49);
-    EXPECT_FALSE(EntryLottery(Entry("", {}, "dbase2.txt")));  // out of range
-    EXPECT_FALSE(EntryLottery(Entry("", {}, "dbase9.txt")));  // missing
+    EXPECT_FALSE(EntryLottery(Entry("", {}, "dbase2.txt")));    // out of range
+    EXPECT_FALSE(EntryLottery(Entry("", {}, "dbase9.txt")));    // missing
     EXPECT_FALSE(EntryLottery(Entry("", {}, "../dbase1.txt"))); // not in the program folder
 }
 

@@ -26,9 +26,9 @@ TEST(CheckLottoTest, BonusBallMatchIsCountedAboveTen)
     EXPECT_EQ(r.mainMatches, 3);
     EXPECT_TRUE(r.bonusMatch);
     EXPECT_EQ(r.countIndex(), 13);
-    const std::array<CellMark, 9> expected{CellMark::None, CellMark::Main, CellMark::Main, CellMark::None,
-                                           CellMark::None, CellMark::Main, CellMark::Bonus, CellMark::None,
-                                           CellMark::None};
+    const std::array<CellMark, 9> expected{CellMark::None,  CellMark::Main, CellMark::Main,
+                                           CellMark::None,  CellMark::None, CellMark::Main,
+                                           CellMark::Bonus, CellMark::None, CellMark::None};
     EXPECT_EQ(r.marks, expected);
 }
 
@@ -68,8 +68,8 @@ TEST(CheckReportTest, MainBlockHasEightLinesAndBonusBlockFollowsTheLottery)
         " 3-match+bonus/pball = 0 times\r\n 2-match+bonus/pball = 0 times\r\n 1-match+bonus/pball = 0 times\r\n"
         " 0-match+bonus/pball = 0 times\r\n");
     EXPECT_EQ(ReportWith(6, {{3, 1}}), expected);
-    EXPECT_TRUE(ReportWith(6, {}, 2).endsWith(
-        "\r\nEntries not checked: 2 (database file missing or date not readable)\r\n"));
+    EXPECT_TRUE(
+        ReportWith(6, {}, 2).endsWith("\r\nEntries not checked: 2 (database file missing or date not readable)\r\n"));
 }
 
 TEST(DatabaseNameTest, OnlyBareDatabaseNamesAreOpened)
@@ -85,14 +85,12 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1",
-                                                 {"12-Mar-2005,1,2,3,4,5,6,0,7",
-                                                  "09 Mar 05,3,11,20,30,38,40,,45",
-                                                  "05-Mar-2005,10,20,30,40,41,42,0,43",
-                                                  "not a date,1,2,3,4,5,6,,7",
-                                                  "26 Feb 05,11,12,13,14,15,16,,17"}));
-        writeLines("dbase069.txt", DatabaseLines("US Powerball", "5,69,0,26,0",
-                                                 {"05-Mar-2005,5,10,33,44,55,0,0,7"}));
+        writeLines("dbase100.txt",
+                   DatabaseLines("UK Lotto", "6,49,0,0,1",
+                                 {"12-Mar-2005,1,2,3,4,5,6,0,7", "09 Mar 05,3,11,20,30,38,40,,45",
+                                  "05-Mar-2005,10,20,30,40,41,42,0,43", "not a date,1,2,3,4,5,6,,7",
+                                  "26 Feb 05,11,12,13,14,15,16,,17"}));
+        writeLines("dbase069.txt", DatabaseLines("US Powerball", "5,69,0,26,0", {"05-Mar-2005,5,10,33,44,55,0,0,7"}));
     }
 };
 
@@ -101,18 +99,18 @@ TEST_F(CheckEntriesTest, EachEntryMeetsTheDrawOfItsOwnDateAndLottery)
     writeLines("dbase1.txt", {"Broken"}); // no definition line
     writeLines("dbase2.txt", DatabaseLines("Empty", "5,39,0,0,0", {}));
     const std::vector<EntryToCheck> entries{
-        Entry("09 Mar 05", Row({3, 11, 19, 27, 38, 45}), "dbase100.txt"),      // 13
-        Entry("05 Mar 05", Row({10, 20, 1, 2, 3, 4}), "dbase100.txt"),         // short form meets medium form: 2
-        Entry("09-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "dbase069.txt"),     // no draw of that date
-        Entry("13 Mar 05", Row({1, 2, 3, 4, 5, 6}), "dbase100.txt"),           // after the newest draw
-        Entry("07 Mar 05", Row({1, 2, 3, 4, 5, 6}), "dbase100.txt"),           // between draws
-        Entry("26 Feb 05", Row({11, 12, 13, 14, 15, 16}), "dbase100.txt"),     // past a line that is no date: 6
-        Entry("05-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "dbase069.txt"),     // 12
-        Entry("05-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "dbase999.txt"),     // missing file
-        Entry("someday", Row({5, 10, 15, 20, 25}, 7), "dbase069.txt"),         // no date
-        Entry("05-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "../dbase069.txt"),  // not a bare name
-        Entry("05 Mar 05", Row({1, 2, 3, 4, 5}), "dbase1.txt"),                // no definition line
-        Entry("05 Mar 05", Row({1, 2, 3, 4, 5}), "dbase2.txt"),                // no draw lines
+        Entry("09 Mar 05", Row({3, 11, 19, 27, 38, 45}), "dbase100.txt"),     // 13
+        Entry("05 Mar 05", Row({10, 20, 1, 2, 3, 4}), "dbase100.txt"),        // short form meets medium form: 2
+        Entry("09-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "dbase069.txt"),    // no draw of that date
+        Entry("13 Mar 05", Row({1, 2, 3, 4, 5, 6}), "dbase100.txt"),          // after the newest draw
+        Entry("07 Mar 05", Row({1, 2, 3, 4, 5, 6}), "dbase100.txt"),          // between draws
+        Entry("26 Feb 05", Row({11, 12, 13, 14, 15, 16}), "dbase100.txt"),    // past a line that is no date: 6
+        Entry("05-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "dbase069.txt"),    // 12
+        Entry("05-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "dbase999.txt"),    // missing file
+        Entry("someday", Row({5, 10, 15, 20, 25}, 7), "dbase069.txt"),        // no date
+        Entry("05-Mar-2005", Row({5, 10, 15, 20, 25}, 7), "../dbase069.txt"), // not a bare name
+        Entry("05 Mar 05", Row({1, 2, 3, 4, 5}), "dbase1.txt"),               // no definition line
+        Entry("05 Mar 05", Row({1, 2, 3, 4, 5}), "dbase2.txt"),               // no draw lines
     };
     const CheckSummary s = CheckEntries(entries);
     ASSERT_EQ(s.outcomes.size(), entries.size());
@@ -140,7 +138,8 @@ TEST(TypedEntryTest, NumbersAreCheckedAgainstTheirLottery)
     const auto lotto = Lottery(6, 49, 0, 1);
     const auto powerball = Lottery(5, 69, 26, 0);
     EXPECT_TRUE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "49", "", ""}, lotto, 6, false));
-    EXPECT_TRUE(TypedEntryValid(Texts{"", "07", "2", "3", "4", "5", "49", "99", "99"}, lotto, 6, false)); // hidden boxes
+    EXPECT_TRUE(
+        TypedEntryValid(Texts{"", "07", "2", "3", "4", "5", "49", "99", "99"}, lotto, 6, false)); // hidden boxes
     EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "50", "", ""}, lotto, 6, false));
     EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "", "", ""}, lotto, 6, false));
     EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "5", "01", "", ""}, lotto, 6, false)); // repeated

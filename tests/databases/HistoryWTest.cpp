@@ -44,7 +44,8 @@ protected:
 TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
-    writeLines("dbase2.txt", DatabaseLines("Plain", "5,39,1,0,0", {"12 Mar 05,1,2,3,4,5,,,", "05 Mar 05,6,7,8,9,10,11,12,13"}));
+    writeLines("dbase2.txt",
+               DatabaseLines("Plain", "5,39,1,0,0", {"12 Mar 05,1,2,3,4,5,,,", "05 Mar 05,6,7,8,9,10,11,12,13"}));
     writeLines("dbase3.txt", DatabaseLines("Thunder", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,0,0,9"}));
     HistoryW w;
     w.show();
@@ -117,8 +118,9 @@ TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
     EXPECT_EQ(w.Text1[1]->text(), "8");
     w.Text1[1]->setText("7");
     w.Command3_Click();
-    EXPECT_EQ(draws(), QStringList({"05 Mar 05,7,9,10,11,12,13,,0", "05 Mar 05,1,16,17,18,19,20,,21",
-                                    "01 Mar 05,12,3,45,7,30,19,,22"}));
+    EXPECT_EQ(draws(),
+              QStringList(
+                  {"05 Mar 05,7,9,10,11,12,13,,0", "05 Mar 05,1,16,17,18,19,20,,21", "01 Mar 05,12,3,45,7,30,19,,22"}));
 
     // Wrong numbers are refused with the input tip.
     pick(w, 1);
@@ -135,8 +137,7 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
 {
     // The second line lost two fields by hand; the grid and the delete still
     // agree on which line is which.
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1",
-                                           {lotto[0], "05 Mar 05,8,9,10,11,12,13", lotto[2]}));
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", {lotto[0], "05 Mar 05,8,9,10,11,12,13", lotto[2]}));
     HistoryW w;
     w.show();
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "26 Feb 05");

@@ -68,7 +68,8 @@ TEST_F(MyDrawsFileTest, EveryLineSurvivesALoadAndSave)
     QStringList expected = lines;
     expected.removeAll("05 Mar 05,1,2,3");
     expected.removeAll("05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann, Bob,dbase100.txt");
-    expected << "05 Mar 05,1,2,3" << "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann, Bob,dbase100.txt";
+    expected << "05 Mar 05,1,2,3"
+             << "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann, Bob,dbase100.txt";
     // The unreadable lines come after the shown entries, before the entries beyond 499.
     EXPECT_EQ(after.mid(0, 499), expected.mid(0, 499));
     EXPECT_EQ(after.mid(499, 2), expected.mid(600, 2));

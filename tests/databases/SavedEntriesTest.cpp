@@ -11,8 +11,8 @@
 
 namespace {
 
-SavedEntry Entry(const QString& date, const QStringList& numbers, const QString& lottery,
-                 const QString& name, const QString& file)
+SavedEntry Entry(const QString& date, const QStringList& numbers, const QString& lottery, const QString& name,
+                 const QString& file)
 {
     SavedEntry e;
     e.date = date;
@@ -42,7 +42,7 @@ TEST_F(SavedEntriesFile, LineLayoutAndRoundTrip)
     EXPECT_EQ(back.number(7), 0);
     EXPECT_EQ(back.number(8), 7);
     EXPECT_EQ(back.lottery, "UK Lotto");
-    EXPECT_EQ(back.name, "Bob");  // leading blanks are read away
+    EXPECT_EQ(back.name, "Bob"); // leading blanks are read away
     EXPECT_EQ(back.dbaseFile, "dbase100.txt");
     ASSERT_TRUE(back.drawDate().has_value());
     EXPECT_EQ(*back.drawDate(), QDate(2005, 3, 5));
@@ -62,7 +62,8 @@ TEST_F(SavedEntriesFile, AppendCreatesThenAddsAndMalformedLinesStayPut)
     EXPECT_TRUE(ReadSavedEntries()->isEmpty());
 
     ASSERT_TRUE(AppendSavedEntries({Entry("05-Mar-2005", {"1", "2"}, "L", "", "dbase100.txt")}));
-    writeFile(kSavedEntriesFile, readFile(kSavedEntriesFile) + "broken,line\r\n05 Mar 05,1,2,3,4,5,6,7,8,L,A,B,extra\r\n");
+    writeFile(kSavedEntriesFile,
+              readFile(kSavedEntriesFile) + "broken,line\r\n05 Mar 05,1,2,3,4,5,6,7,8,L,A,B,extra\r\n");
     ASSERT_TRUE(AppendSavedEntries({Entry("06-Mar-2005", {"3", "4"}, "L", "Ann", "dbase100.txt")}));
 
     const auto entries = ReadSavedEntries();
@@ -71,7 +72,7 @@ TEST_F(SavedEntriesFile, AppendCreatesThenAddsAndMalformedLinesStayPut)
     EXPECT_TRUE((*entries)[0].readable);
     EXPECT_FALSE((*entries)[1].readable);
     EXPECT_FALSE((*entries)[2].readable);
-    EXPECT_EQ((*entries)[3].name, "Ann");  // the bad lines shifted nothing
+    EXPECT_EQ((*entries)[3].name, "Ann"); // the bad lines shifted nothing
 
     // A rewrite keeps unreadable lines exactly as they stood.
     ASSERT_TRUE(WriteSavedEntries(*entries));
@@ -105,24 +106,24 @@ TEST(NextDrawDate, EveryWeekdayOfEachGroup)
 
 TEST_F(SavedEntriesFile, DialogProposesTheChosenOrNextDrawDate)
 {
-    SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));  // a Monday
+    SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(12, 0))); // a Monday
     Settings.set(PlayerName, "Bob");
-    Settings.set(DrawDate, MediumDate(QDate(2026, 12, 12)));  // next Saturday
+    Settings.set(DrawDate, MediumDate(QDate(2026, 12, 12))); // next Saturday
     LotteryName = "UK Lotto";
     {
         SaveEntries dialog;
         EXPECT_EQ(dialog.Text2->text(), "Bob");
-        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 9));  // Wednesday this week
+        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 9)); // Wednesday this week
     }
     LotteryName = "Irish Lotto";
     {
         SaveEntries dialog;
-        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 12));  // the later chosen date stands
+        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 12)); // the later chosen date stands
     }
     Settings.set(DrawDate, MediumDate(QDate(2026, 12, 1)));
     {
         SaveEntries dialog;
-        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 7));  // a past choice gives today
+        EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 7)); // a past choice gives today
         EXPECT_EQ(dialog.DTPicker1->displayFormat(), "ddd d MMM yyyy");
     }
 }

@@ -23,9 +23,9 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1",
-                                                 {"12-Mar-2005,1,2,3,4,5,6,0,7",
-                                                  "09-Mar-2005,3,11,20,30,38,40,0,45"}));
+        writeLines("dbase100.txt",
+                   DatabaseLines("UK Lotto", "6,49,0,0,1",
+                                 {"12-Mar-2005,1,2,3,4,5,6,0,7", "09-Mar-2005,3,11,20,30,38,40,0,45"}));
         writeLines("dbase069.txt", DatabaseLines("US Powerball", "5,69,0,26,0", {"09 Mar 05,5,10,33,44,55,,,7"}));
     }
     void click(ShowMyDrawsW& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
@@ -42,10 +42,10 @@ protected:
 
 TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
 {
-    writeLines(kSavedEntriesFile, {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                                   "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt",
-                                   "13 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
-                                   "09 Mar 05,1,2,3,4,5,6,,,Gone,,dbase5.txt"});
+    writeLines(kSavedEntriesFile,
+               {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt",
+                "13 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt", "09 Mar 05,1,2,3,4,5,6,,,Gone,,dbase5.txt"});
     ShowMyDrawsW w;
     FlexGrid* g = w.MSFlexGrid1;
     ASSERT_EQ(g->TextMatrix(2, 10), "Bob");
@@ -80,8 +80,9 @@ TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
 
 TEST_F(ShowMyDrawsWTest, EditsAreCheckedAgainstTheRowsLottery)
 {
-    writeLines(kSavedEntriesFile, {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                                   "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    writeLines(kSavedEntriesFile,
+               {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
     ShowMyDrawsW w;
     FlexGrid* g = w.MSFlexGrid1;
     EXPECT_FALSE(w.Changed);
@@ -116,8 +117,9 @@ TEST_F(ShowMyDrawsWTest, EditsAreCheckedAgainstTheRowsLottery)
     EXPECT_TRUE(w.Changed);
     click(w, "Command13");
     EXPECT_FALSE(w.Changed);
-    EXPECT_EQ(fileLines(), QStringList({"16 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                                        "09-Mar-2005,69,10,15,20,25,,,7,US Powerball,Ann; Bob,dbase069.txt"}));
+    EXPECT_EQ(fileLines(),
+              QStringList({"16 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                           "09-Mar-2005,69,10,15,20,25,,,7,US Powerball,Ann; Bob,dbase069.txt"}));
 
     // Dates of this row and of all rows take the picker's date in the medium form.
     w.DTPicker1->setValue(QDate(2005, 3, 19));
@@ -134,9 +136,9 @@ TEST_F(ShowMyDrawsWTest, EditsAreCheckedAgainstTheRowsLottery)
 TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
 {
     SetClockForTests(QDateTime(QDate(2005, 3, 8), QTime(12, 0)));
-    writeLines(kSavedEntriesFile, {"07 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
-                                   "08-Mar-2005,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
-                                   "broken line"});
+    writeLines(kSavedEntriesFile,
+               {"07 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt", "08-Mar-2005,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
+                "broken line"});
     {
         ShowMyDrawsW w;
         answer(vbOK);
@@ -186,8 +188,9 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
 
 TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
 {
-    writeLines(kSavedEntriesFile, {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                                   "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    writeLines(kSavedEntriesFile,
+               {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
     ShowMyDrawsW w;
     QString lines;
     SetModalHook([&](QDialog* dialog) {

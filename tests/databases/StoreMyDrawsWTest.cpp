@@ -68,8 +68,9 @@ TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
     EXPECT_EQ(lastBoxText(), "Your entries have been saved.  ");
     EXPECT_EQ(boxes().back().title, "");
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(fileLines(), QStringList({"earlier line", "05 Mar 05,1,2,3,4,69,,,26,US Powerball, Ann; Bob,dbase069.txt",
-                                        "05 Mar 05,07,11,19,27,38,45,,,UK Lotto,,dbase100.txt"}));
+    EXPECT_EQ(fileLines(),
+              QStringList({"earlier line", "05 Mar 05,1,2,3,4,69,,,26,US Powerball, Ann; Bob,dbase069.txt",
+                           "05 Mar 05,07,11,19,27,38,45,,,UK Lotto,,dbase100.txt"}));
 }
 
 TEST_F(StoreMyDrawsWTest, RowCommandsWaitForAChosenRow)

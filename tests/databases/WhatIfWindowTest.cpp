@@ -19,8 +19,9 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        writeLines("dbase069.txt", DatabaseLines("US Powerball", "5,69,0,26,0",
-                                                 {"12 Mar 05,5,10,15,20,25,0,0,3", "09 Mar 05,3,11,12,13,14,0,0,0"}));
+        writeLines("dbase069.txt",
+                   DatabaseLines("US Powerball", "5,69,0,26,0",
+                                 {"12 Mar 05,5,10,15,20,25,0,0,3", "09 Mar 05,3,11,12,13,14,0,0,0"}));
         writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"09 Mar 05,1,2,3,4,5,6,,7"}));
     }
     void click(WhatIf& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
@@ -88,10 +89,10 @@ TEST_F(WhatIfWindowTest, TypedLinesAreCheckedAgainstEveryDraw)
 
 TEST_F(WhatIfWindowTest, SavedLinesOfTheChosenLotteryLoadOnRequest)
 {
-    writeLines(kSavedEntriesFile, {"05 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                                   "05 Mar 05,1,2,3,4,5,,,9,US Powerball,Bob,dbase069.txt",
-                                   "05 Mar 05,7,8,9,10,11,12,,,uk lotto,,dbase100.txt",
-                                   "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt"});
+    writeLines(
+        kSavedEntriesFile,
+        {"05 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt", "05 Mar 05,1,2,3,4,5,,,9,US Powerball,Bob,dbase069.txt",
+         "05 Mar 05,7,8,9,10,11,12,,,uk lotto,,dbase100.txt", "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt"});
     WhatIf w;
     FlexGrid* g = w.MSFlexGrid1;
     answer(vbYes);

@@ -79,7 +79,7 @@ TEST_F(Rules, SortEntriesSortsNumbersAndLeavesTheExtraBall)
     EXPECT_EQ(List(7), (std::vector<Line>{{1, 2, 3, 5, 7, 9, 4}, {1, 2, 3, 4, 5, 5, 0}}));
     EXPECT_EQ(Entries[1][8], 3);
     ClearEntries();
-    SortEntries(6);  // an empty list stays empty
+    SortEntries(6); // an empty list stays empty
     EXPECT_EQ(EntryCount(), 0);
     EXPECT_EQ(Entries[1][2], 0);
 }
@@ -125,7 +125,7 @@ TEST_F(Rules, OddEvenAndHighLowLines)
     const std::int16_t edge[] = {0, 24, 25, 26, 27, 28, 29};
     EXPECT_TRUE(HighLowLineOK(edge, 6, 49, 1));
     EXPECT_TRUE(HighLowLineOK(edge, 6, 50, 1));
-    EXPECT_TRUE(HighLowLineOK(edge, 6, 51, 2));  // 25 is low for 51
+    EXPECT_TRUE(HighLowLineOK(edge, 6, 51, 2)); // 25 is low for 51
     EXPECT_FALSE(HighLowLineOK(edge, 6, 50, 2));
 }
 
@@ -161,8 +161,8 @@ TEST_F(Rules, TestsFollowTheirBoxesAndAnEmptyListPasses)
 
 TEST_F(Rules, FiltersDeleteFailingLinesInOrder)
 {
-    SetList({{2, 4, 6, 8, 10, 12}, {1, 3, 5, 7, 9, 11}, {1, 2, 3, 30, 40, 41}, {5, 6, 7, 8, 20, 30},
-             {1, 2, 3, 4, 5, 6}});
+    SetList(
+        {{2, 4, 6, 8, 10, 12}, {1, 3, 5, 7, 9, 11}, {1, 2, 3, 30, 40, 41}, {5, 6, 7, 8, 20, 30}, {1, 2, 3, 4, 5, 6}});
     FilterOddEven();
     EXPECT_EQ(List(), (std::vector<Line>{{1, 2, 3, 30, 40, 41}, {5, 6, 7, 8, 20, 30}, {1, 2, 3, 4, 5, 6}}));
     FilterLongRuns();
@@ -172,14 +172,15 @@ TEST_F(Rules, FiltersDeleteFailingLinesInOrder)
     EXPECT_EQ(List(), (std::vector<Line>{{1, 2, 3, 30, 40, 41}}));
     SetList({{1, 2, 3, 4, 5, 30}});
     FilterHighLow();
-    FilterHighLow();  // an empty list stays empty
+    FilterHighLow(); // an empty list stays empty
     EXPECT_EQ(EntryCount(), 0);
 }
 
 TEST_F(Rules, FilterHistoryAtStrengthsOneAndTwo)
 {
     SetDraws({{10, 20, 30, 40, 45, 49}, {1, 2, 3, 4, 5, 6}});
-    const std::vector<Line> lines{{1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 7}, {10, 20, 30, 40, 45, 48}, {7, 8, 9, 11, 12, 13}};
+    const std::vector<Line> lines{
+        {1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 7}, {10, 20, 30, 40, 45, 48}, {7, 8, 9, 11, 12, 13}};
     SetList(lines);
     FilterHistory();
     EXPECT_EQ(List(), (std::vector<Line>{{6, 5, 4, 3, 2, 7}, {10, 20, 30, 40, 45, 48}, {7, 8, 9, 11, 12, 13}}));
@@ -231,8 +232,8 @@ TEST_F(Rules, HistoryIndexAgreesWithThePairLoop)
         ResetOpenLottery();
         for (int r = 1; r <= 400; ++r)
             for (int c = 1; c <= k; ++c)
-                Draws[r][c] = std::int16_t(RandomNumber(n));  // repeats happen
-        Draws[17][k] = 0;                                      // a zero inside a draw
+                Draws[r][c] = std::int16_t(RandomNumber(n)); // repeats happen
+        Draws[17][k] = 0;                                    // a zero inside a draw
         OpenLotteryChanged();
         for (int l = 0; l <= k; ++l) {
             for (int t = 0; t < 300; ++t) {
@@ -261,7 +262,7 @@ TEST_F(Rules, HistoryIndexFollowsChangedDraws)
     const HistoryCheck strength2(6, 2);
     EXPECT_FALSE(strength1.fails(five));
     EXPECT_TRUE(strength2.fails(five));
-    Draws[1][1] = 0;  // now no draws at all
+    Draws[1][1] = 0; // now no draws at all
     OpenLotteryChanged();
     EXPECT_FALSE(HistoryLineFails(line, 6, 1));
 }

@@ -73,7 +73,8 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
     EXPECT_EQ(window.windowTitle(), "Lucky Dip");
     EXPECT_EQ(window.Label4->text(), "5");
     EXPECT_EQ(window.MSFlexGrid1->Rows(), 35);
-    EXPECT_EQ(gridLine(window.MSFlexGrid1, 0), (QStringList{"Line", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball"}));
+    EXPECT_EQ(gridLine(window.MSFlexGrid1, 0),
+              (QStringList{"Line", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball"}));
     EXPECT_EQ(window.MSFlexGrid1->cellForeColor(0, 8), QColor(160, 0, 0));
     EXPECT_TRUE(window.Label5->text().startsWith("Tries: 1   Time: "));
     EXPECT_FALSE(window.Label5->text().contains("comply"));
@@ -81,7 +82,7 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
     for (int r = 1; r <= 5; ++r) {
         const QStringList cells = gridLine(window.MSFlexGrid1, r);
         EXPECT_EQ(cells[0], QString::number(r));
-        for (int c = 1, last = 0; c <= 5; last = cells[c++].toInt())  // ascending: no number twice
+        for (int c = 1, last = 0; c <= 5; last = cells[c++].toInt()) // ascending: no number twice
             EXPECT_LT(last, cells[c].toInt());
         EXPECT_LE(cells[5].toInt(), 59);
         EXPECT_EQ(cells.mid(6, 2), QStringList(2, QString()));
@@ -115,7 +116,7 @@ TEST_F(Generators, LuckyDipRemovesRepeatedLinesOfASmallLottery)
     EXPECT_EQ(EntryCount(), 30);
     RemoveDuplicates();
     const int kept = EntryCount();
-    EXPECT_LT(kept, 30);  // 120 possible lines: 30 draws repeat one almost surely
+    EXPECT_LT(kept, 30); // 120 possible lines: 30 draws repeat one almost surely
     std::set<std::vector<int>> seen;
     for (int r = 1; r <= kept; ++r) {
         const std::vector<int> line{Entries[r][1], Entries[r][2], Entries[r][3]};
@@ -201,7 +202,7 @@ TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
     PFullSel window;
     window.Load();
     EXPECT_EQ(window.Label5->text(), "This window plays lotteries of at most 110 numbers.");
-    PLuckyDip dip;  // its pool holds 120
+    PLuckyDip dip; // its pool holds 120
     dip.Load();
     EXPECT_EQ(shownLines(dip.MSFlexGrid1), 5);
 }
@@ -298,7 +299,7 @@ TEST_F(Generators, GridGrowsToHoldEveryLineAndAnEmptyRow)
 TEST_F(Generators, LuckyDipFromTheMenuSavesItsLines)
 {
     writeLotto();
-    SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));  // a Monday
+    SetClockForTests(QDateTime(QDate(2026, 12, 7), QTime(9, 0))); // a Monday
     RegisterAllWindows();
     QStringList shown;
     int dialogs = 0;
@@ -338,7 +339,7 @@ TEST_F(Generators, LuckyDipFromTheMenuSavesItsLines)
 TEST_F(Generators, SaveDialogCountsAndCancel)
 {
     writeLotto();
-    PFullSel window;  // eight lines shown
+    PFullSel window; // eight lines shown
     window.Load();
     auto saveWith = [&](const QString& count, bool cancel) {
         SetModalHook([&](QDialog* dialog) {
@@ -367,7 +368,10 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
     ClearEntries();
     ShowEntries(window.MSFlexGrid1);
     bool asked = false;
-    SetModalHook([&](QDialog*) { asked = true; return int(QDialog::Rejected); });
+    SetModalHook([&](QDialog*) {
+        asked = true;
+        return int(QDialog::Rejected);
+    });
     EXPECT_EQ(SaveMyEntries(window.MSFlexGrid1), 0);
     EXPECT_FALSE(asked);
 }

@@ -64,10 +64,9 @@ TEST(RetryLoopRule, StopsOnlyPastTenSecondsAndReportsTheLastTry)
     QStringList reports;
     RetryTests never;
     never.own = [] { return false; };
-    const RetryOutcome out =
-        RunRetryLoop([&](const QString& s) { reports << s; }, 3, 0.0, [] {}, never);
+    const RetryOutcome out = RunRetryLoop([&](const QString& s) { reports << s; }, 3, 0.0, [] {}, never);
     SetMonotonicClockForTests({});
-    EXPECT_EQ(out.tries, 4);  // 10.000 is not past the limit, 10.001 is
+    EXPECT_EQ(out.tries, 4); // 10.000 is not past the limit, 10.001 is
     EXPECT_FALSE(out.passed);
     EXPECT_DOUBLE_EQ(out.seconds, 10.001);
     ASSERT_FALSE(reports.isEmpty());
@@ -79,7 +78,8 @@ TEST(RetryLoopRule, StopsOnlyPastTenSecondsAndReportsTheLastTry)
     int tries = 0;
     RetryTests third;
     third.own = [&] { return tries == 3; };
-    const RetryOutcome passed = RunRetryLoop({}, 2, 0.0, [&] { ++tries; }, third);
+    const RetryOutcome passed = RunRetryLoop(
+        {}, 2, 0.0, [&] { ++tries; }, third);
     SetMonotonicClockForTests({});
     EXPECT_EQ(passed.tries, 3);
     EXPECT_TRUE(passed.passed);
@@ -95,9 +95,9 @@ protected:
             Settings.set(item, "1");
         // Every line of 3 from 4 repeats a past draw: no try passes the
         // previous-draws test.
-        writeLines("dbase100.txt", DatabaseLines("Four", "3,4,0,0,0",
-                                                 {"01 Jan 05,1,2,3", "02 Jan 05,1,2,4", "03 Jan 05,1,3,4",
-                                                  "04 Jan 05,2,3,4"}));
+        writeLines("dbase100.txt",
+                   DatabaseLines("Four", "3,4,0,0,0",
+                                 {"01 Jan 05,1,2,3", "02 Jan 05,1,2,4", "03 Jan 05,1,3,4", "04 Jan 05,2,3,4"}));
         writeLines("dbase200.txt", DatabaseLines("Other", "6,49,0,0,0", {}));
     }
 
@@ -107,8 +107,8 @@ protected:
         for (QPushButton* b : w.findChildren<QPushButton*>())
             if (b != w.Command1 && !w.HelpButtons.contains(b) && b->objectName() != "Command3")
                 b->click();
-        w.List1->setCurrentRow(1);  // another lottery
-        w.Command1->click();        // Close
+        w.List1->setCurrentRow(1); // another lottery
+        w.Command1->click();       // Close
     }
 };
 
@@ -119,7 +119,7 @@ TEST_F(ResponsiveGenerators, ClicksDuringTheLoopAreIgnoredAndCloseWaits)
 {
     PLuckyDip w;
     w.HScroll1->setValue(2);
-    w.Load();  // the first lottery: unticked boxes, one try
+    w.Load(); // the first lottery: unticked boxes, one try
     ASSERT_EQ(w.List1->currentRow(), 0);
     w.Check3->setChecked(true);
 
@@ -137,11 +137,11 @@ TEST_F(ResponsiveGenerators, ClicksDuringTheLoopAreIgnoredAndCloseWaits)
         EXPECT_TRUE(Busy);
         clickedAtTry = w.Label5->text().section(' ', 1, 1).toInt();
         clickEverything(w);
-        EXPECT_FALSE(finished);  // not while the loop runs
+        EXPECT_FALSE(finished); // not while the loop runs
     });
     w.Command2->click();
 
-    EXPECT_GE(clickedAtTry, 1);  // the clicks came during the loop
+    EXPECT_GE(clickedAtTry, 1); // the clicks came during the loop
     EXPECT_EQ(dialogs, 0);
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(w.Label5->text().endsWith(kNotComplySuffix)) << w.Label5->text().toStdString();
@@ -170,7 +170,7 @@ TEST_F(ResponsiveGenerators, FullSelectionIgnoresCloseWhileBusy)
     PFullSel w;
     w.Load();
     w.Check3->setChecked(true);
-    Settings.set(HistoryFilter, "3");  // no line of three may share a number with a draw
+    Settings.set(HistoryFilter, "3"); // no line of three may share a number with a draw
     double now = 0;
     SetMonotonicClockForTests([&now] { return now += 0.05; });
     bool finished = false;
@@ -179,7 +179,7 @@ TEST_F(ResponsiveGenerators, FullSelectionIgnoresCloseWhileBusy)
     w.Command2->click();
     EXPECT_TRUE(w.Label5->text().endsWith(kNotComplySuffix));
     EXPECT_FALSE(finished);
-    w.Command1->click();  // now it closes
+    w.Command1->click(); // now it closes
     EXPECT_TRUE(finished);
 }
 
@@ -270,8 +270,7 @@ TEST(LuckyDipMethod, TheShuffleReachesEveryPlace)
         EXPECT_TRUE(expected.count(order)) << "an order no shuffle gives";
     for (const auto& [order, p] : expected) {
         const double sd = std::sqrt(p * (1 - p) / samples);
-        EXPECT_NEAR(double(seen[order]) / samples, p, 6 * sd)
-            << order[0] << order[1] << order[2] << order[3];
+        EXPECT_NEAR(double(seen[order]) / samples, p, 6 * sd) << order[0] << order[1] << order[2] << order[3];
     }
 }
 
@@ -311,17 +310,15 @@ TEST(RemoveDuplicatesRule, ComparesAllSevenNumbers)
 {
     ResetEntries();
     SetLottery(7, 49);
-    const std::array<std::array<int, 8>, 4> lines{{{1, 2, 3, 4, 5, 6, 7, 1},
-                                                   {1, 2, 3, 4, 5, 6, 8, 2},
-                                                   {1, 2, 3, 4, 5, 6, 7, 3},
-                                                   {9, 10, 11, 12, 13, 14, 15, 4}}};
+    const std::array<std::array<int, 8>, 4> lines{
+        {{1, 2, 3, 4, 5, 6, 7, 1}, {1, 2, 3, 4, 5, 6, 8, 2}, {1, 2, 3, 4, 5, 6, 7, 3}, {9, 10, 11, 12, 13, 14, 15, 4}}};
     for (std::size_t r = 0; r < lines.size(); ++r)
         for (int c = 1; c <= 8; ++c)
             Entries[r + 1][c] = std::int16_t(lines[r][std::size_t(c - 1)]);
     EndEntries(4);
     RemoveDuplicates();
     ASSERT_EQ(EntryCount(), 3);
-    EXPECT_EQ(Entries[1][7], 8);  // the first line went: a later one equals it
+    EXPECT_EQ(Entries[1][7], 8); // the first line went: a later one equals it
     EXPECT_EQ(Entries[2][8], 3);
     EXPECT_EQ(Entries[3][1], 9);
 }

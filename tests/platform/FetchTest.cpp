@@ -31,8 +31,7 @@ private:
     {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             ++connections;
-            QObject::connect(socket, &QTcpSocket::readyRead, socket,
-                             [this, socket] { read(socket); });
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
         }
     }
     void read(QTcpSocket* socket)
@@ -55,19 +54,24 @@ private:
     QHash<QTcpSocket*, QByteArray> heads_;
 };
 
-QByteArray response(const QByteArray& statusLine, const QByteArray& body,
-                    const QByteArray& headers = {})
+QByteArray response(const QByteArray& statusLine, const QByteArray& body, const QByteArray& headers = {})
 {
     return "HTTP/1.1 " + statusLine + "\r\nContent-Length: " + QByteArray::number(body.size())
-           + "\r\nConnection: close\r\n" + headers + "\r\n" + body;
+        + "\r\nConnection: close\r\n" + headers + "\r\n" + body;
 }
 } // namespace
 
 TEST(Fetch, ReturnsTheBodyAsUtf8OrWindows1252Text)
 {
     CannedServer server;
-    server.answer("/utf8", response("200 OK", "Z\xC3\xBCrich \xE2\x82\xAC" "5\r\nline 2"));
-    server.answer("/latin1", response("200 OK", "M\xFCnchen \x80" "5 \x93quoted\x94"));
+    server.answer("/utf8",
+                  response("200 OK",
+                           "Z\xC3\xBCrich \xE2\x82\xAC"
+                           "5\r\nline 2"));
+    server.answer("/latin1",
+                  response("200 OK",
+                           "M\xFCnchen \x80"
+                           "5 \x93quoted\x94"));
     server.answer("/empty", response("204 No Content", ""));
 
     const FetchResult utf8 = Fetch(server.url("/utf8"));
@@ -108,16 +112,14 @@ TEST(Fetch, FailsOnAnErrorStatusOrAShortBody)
     server.answer("/missing", response("404 Not Found", "no such page"));
     server.answer("/broken", response("500 Internal Server Error", ""));
     // Announces 500 bytes, sends 120 and hangs up.
-    server.answer("/short",
-                  "HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n" + QByteArray(120, 'x'));
+    server.answer("/short", "HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n" + QByteArray(120, 'x'));
 
     const FetchResult missing = Fetch(server.url("/missing"));
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.status, 404);
     EXPECT_EQ(missing.error.toStdString(), "The server answered 404 (Not Found).");
     EXPECT_TRUE(missing.body.isEmpty());
-    EXPECT_EQ(Fetch(server.url("/broken")).error.toStdString(),
-              "The server answered 500 (Internal Server Error).");
+    EXPECT_EQ(Fetch(server.url("/broken")).error.toStdString(), "The server answered 500 (Internal Server Error).");
 
     const FetchResult cut = Fetch(server.url("/short"));
     EXPECT_FALSE(cut.ok);

@@ -45,14 +45,18 @@ bool Says(const std::string& message, const std::string& part) { return message.
 TEST(StrictHarness, AnUnexpectedMessageBoxFailsTheTestAndIsAnsweredAsClosingIt)
 {
     int pressed = 0;
-    auto failures = FailuresOf([&] { pressed = MsgBox("Delete every entry?", vbYesNo + vbQuestion, "Please confirm"); });
+    auto failures =
+        FailuresOf([&] { pressed = MsgBox("Delete every entry?", vbYesNo + vbQuestion, "Please confirm"); });
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_TRUE(Says(failures[0], "Please confirm")) << failures[0];
     EXPECT_TRUE(Says(failures[0], "Delete every entry?")) << failures[0];
     EXPECT_EQ(pressed, vbNo);
 
-    const std::pair<int, int> closed[] = {{vbOKOnly, vbOK},     {vbOKCancel, vbCancel}, {vbAbortRetryIgnore, vbAbort},
-                                          {vbYesNoCancel, vbCancel}, {vbYesNo + vbDefaultButton2, vbNo},
+    const std::pair<int, int> closed[] = {{vbOKOnly, vbOK},
+                                          {vbOKCancel, vbCancel},
+                                          {vbAbortRetryIgnore, vbAbort},
+                                          {vbYesNoCancel, vbCancel},
+                                          {vbYesNo + vbDefaultButton2, vbNo},
                                           {vbRetryCancel + vbCritical, vbCancel}};
     for (auto [style, answer] : closed) {
         EXPECT_EQ(FailuresOf([&] { pressed = MsgBox("Text", style); }).size(), 1u) << style;

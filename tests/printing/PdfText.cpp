@@ -31,8 +31,8 @@ std::vector<PdfWord> PdfWords(const QString& pdf)
 {
     const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     std::vector<PdfWord> words;
-    static const QRegularExpression tag(
-        QStringLiteral(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression tag(QStringLiteral(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     int page = 0;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const auto m = it.next();

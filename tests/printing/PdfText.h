@@ -6,7 +6,7 @@
 #include <vector>
 
 struct PdfWord {
-    int page = 0; // from 1
+    int page = 0;                                    // from 1
     double left = 0, top = 0, right = 0, bottom = 0; // mm from the page's top-left corner
     QString text;
 };

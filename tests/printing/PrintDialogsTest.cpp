@@ -28,7 +28,7 @@ TEST_F(PrintDialogs, LinesBelowOneKeepTheDialogOpenAndTheMarginIsClamped)
     Printer().SetTestPrinters({"Office", "Office", "Label"});
     Printer().SelectPrinter(1);
     PrintFrm* f = LoadPrintFrm();
-    EXPECT_EQ(f->Combo1->currentIndex(), 1); // the later of two equal names
+    EXPECT_EQ(f->Combo1->currentIndex(), 1);            // the later of two equal names
     EXPECT_EQ(f->Combo1->itemText(3), kPdfPrinterName); // always offered, last
     f->show();
     for (const char* lines : {"0", "-3", "", "abc"}) {

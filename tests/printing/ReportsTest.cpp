@@ -36,10 +36,7 @@ struct GridWindow {
     }
 };
 
-QStringList EntryHeadings()
-{
-    return {"Line", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball"};
-}
+QStringList EntryHeadings() { return {"Line", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball"}; }
 
 std::vector<QStringList> Entries(int count)
 {
@@ -155,11 +152,19 @@ TEST_F(Reports, TitleHeadingAndCellsStandAtTheirPlacesForEveryTextSize)
          [](int k, int t, double m) { return m + k * (t + 12); }},
         {"draws", PrintDrawResults, QStringList{"Date"} + nums + QStringList{"Bonus"}, "Lottery", 8, "Lottery", 50,
          [](int k, int t, double m) { return k == 0 ? m : m + 10 + k * (t + 14); }},
-        {"statistics", PrintNumberStats, {"Num", "Last drawn", "Times Drawn", "Average"}, "Lottery", 5, "Lottery:", 50,
+        {"statistics",
+         PrintNumberStats,
+         {"Num", "Last drawn", "Times Drawn", "Average"},
+         "Lottery",
+         5,
+         "Lottery:",
+         50,
          [](int k, int t, double m) { return m + k * (t + 28); }},
         {"saved entries", PrintMyEntries, QStringList{"Date"} + nums + QStringList{"Pball", "Lottery", "Name"},
          "Lottery", 5, "", 36,
-         [](int k, int t, double m) { return k == 0 ? m : k < 10 ? m + 10 + k * (t + 12) : m + 15 + k * (t + 14); }},
+         [](int k, int t, double m) { return k == 0 ? m
+                                          : k < 10  ? m + 10 + k * (t + 12)
+                                                    : m + 15 + k * (t + 14); }},
     };
     for (const ReportCase& c : cases) {
         std::vector<QStringList> rows(3, QStringList{"1", "5", "9", "14", "22", "31", "40", "", "", "Lotto", "Ann"});
@@ -224,10 +229,10 @@ TEST_F(Reports, CellsPrintTheirLeadingNumbersInTwoDigitsDatesAndNamesAsTheyStand
         EXPECT_EQ(WordsOnLineOf(words, "02:").back().text, "07");
     }
     {
-        const auto words = printGrid(PrintDrawResults,
-                                     {"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Bonus"},
-                                     {{"12-Mar-2025", "4", "9", "15", "22", "31", "44", "", "8"},
-                                      {"08 Mar 25", "1", "2", "3", "4", "5", "6", "", ""}});
+        const auto words =
+            printGrid(PrintDrawResults, {"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Bonus"},
+                      {{"12-Mar-2025", "4", "9", "15", "22", "31", "44", "", "8"},
+                       {"08 Mar 25", "1", "2", "3", "4", "5", "6", "", ""}});
         const auto row = WordsOnLineOf(words, "12-Mar-2025:");
         ASSERT_EQ(row.size(), 8u);
         EXPECT_NEAR(row[0].left, 10, kTol);
@@ -238,9 +243,9 @@ TEST_F(Reports, CellsPrintTheirLeadingNumbersInTwoDigitsDatesAndNamesAsTheyStand
         EXPECT_EQ(WordsOnLineOf(words, "25:").size(), 9u); // "08 Mar 25:" and six numbers
     }
     {
-        const auto words = printGrid(PrintNumberStats, {"Num", "Last drawn", "Times Drawn", "Average"},
-                                     {{"5", "Never", "5 /120 draws", "0.45 draws"},
-                                      {"17", "3 draws ago", "12 /120 draws", "9.50 draws"}});
+        const auto words = printGrid(
+            PrintNumberStats, {"Num", "Last drawn", "Times Drawn", "Average"},
+            {{"5", "Never", "5 /120 draws", "0.45 draws"}, {"17", "3 draws ago", "12 /120 draws", "9.50 draws"}});
         const auto first = WordsOnLineOf(words, "05:");
         ASSERT_EQ(first.size(), 4u);
         const QStringList texts{"05:", "Never", "05", "00"};
@@ -255,9 +260,10 @@ TEST_F(Reports, CellsPrintTheirLeadingNumbersInTwoDigitsDatesAndNamesAsTheyStand
         EXPECT_EQ(second[3].text, "10"); // 9.50 rounds up
     }
     {
-        const auto words = printGrid(
-            PrintMyEntries, {"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball", "Lottery", "Name"},
-            {{"15-Jun-2025", "1", "5", "9", "", "", "", "", "", "3 Ball Lotto", "2nd Syndicate"}});
+        const auto words =
+            printGrid(PrintMyEntries,
+                      {"Date", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball", "Lottery", "Name"},
+                      {{"15-Jun-2025", "1", "5", "9", "", "", "", "", "", "3 Ball Lotto", "2nd Syndicate"}});
         const auto row = WordsOnLineOf(words, "15-Jun-2025:");
         ASSERT_EQ(row.size(), 9u);
         EXPECT_NEAR(row[1].left, 32 + 2 * SpaceWidth(10), kTol);

@@ -93,8 +93,8 @@ void CheckAnswersUsed()
     QStringList names;
     for (int a : answers)
         names << buttonName(a);
-    ADD_FAILURE() << answers.size() << " expected message box(es) never shown; answers left unused: "
-                  << names.join(", ").toStdString();
+    ADD_FAILURE() << answers.size()
+                  << " expected message box(es) never shown; answers left unused: " << names.join(", ").toStdString();
     answers.clear();
 }
 

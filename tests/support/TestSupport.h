@@ -20,7 +20,7 @@ protected:
     QString path(const QString& name) const;
     void writeFile(const QString& name, const QString& content) const;
     void writeLines(const QString& name, const QStringList& lines) const; // CR LF
-    QString readFile(const QString& name) const; // raw bytes as Latin-1/UTF-8 text
+    QString readFile(const QString& name) const;                          // raw bytes as Latin-1/UTF-8 text
     QByteArray readBytes(const QString& name) const;
     bool exists(const QString& name) const;
 
