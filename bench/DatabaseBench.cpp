@@ -1,52 +1,73 @@
-// Loading and sorting a full database.
+// Loading and sorting a database, and reading a database's header.
 #include "core/OpenLottery.h"
+#include "databases/DrawDatabase.h"
 #include "platform/Folder.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <map>
 
 namespace {
-// A 2994-draw 6/49 database with a bonus ball, in a temporary program folder.
+// 6/49 databases with a bonus ball in a temporary program folder: one of
+// 2994 draws (what the table holds), one just above it and one ten times
+// larger. DbaseFiles[0] is the 2994-draw file.
 struct Fixture {
     QTemporaryDir dir;
+    std::map<int, int> index; // draws -> DbaseFiles index
+    QStringList names;
+    // Other benchmarks use other folders: each benchmark here comes back.
+    void enter()
+    {
+        SetProgramFolder(dir.path());
+        MakeProgramFolderCurrent();
+        for (int i = 0; i < names.size(); ++i)
+            DbaseFiles[i] = names[i];
+    }
     Fixture()
     {
         SetProgramFolder(dir.path());
         MakeProgramFolderCurrent();
-        QStringList lines{"UK Lotto", "http://www.national-lottery.co.uk", "6,49,0,0,1"};
-        unsigned x = 12345;
-        for (int i = 0; i < 2994; ++i) {
-            QStringList fields{"05 Mar 05"};
-            for (int c = 0; c < 7; ++c) {
-                x = x * 1103515245u + 12345u;
-                fields << QString::number((x >> 16) % 49 + 1);
+        int i = 0;
+        for (int draws : {2994, 3000, 30000}) {
+            QStringList lines{"UK Lotto", "http://www.national-lottery.co.uk", "6,49,0,0,1"};
+            unsigned x = 12345;
+            for (int d = 0; d < draws; ++d) {
+                QStringList fields{"05 Mar 05"};
+                for (int c = 0; c < 7; ++c) {
+                    x = x * 1103515245u + 12345u;
+                    fields << QString::number((x >> 16) % 49 + 1);
+                }
+                fields << "";
+                lines << fields.join(',');
             }
-            fields << "";
-            lines << fields.join(',');
+            const QString name = QStringLiteral("dbase%1.txt").arg(draws);
+            WriteLines(name, lines);
+            names << name;
+            index[draws] = i++;
         }
-        WriteLines("dbase1.txt", lines);
-        DbaseFiles[0] = "dbase1.txt";
     }
 };
 
 Fixture& fixture()
 {
     static Fixture f;
+    f.enter();
     return f;
 }
 } // namespace
 
+// Argument: the draws in the file.
 static void BM_LoadDatabase(benchmark::State& state)
 {
-    fixture();
+    const int i = fixture().index.at(int(state.range(0)));
     for (auto _ : state) {
-        LoadDatabase(0);
+        LoadDatabase(i);
         benchmark::DoNotOptimize(Draws[1][1]);
     }
 }
-BENCHMARK(BM_LoadDatabase)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadDatabase)->Arg(2994)->Arg(3000)->Arg(30000)->Unit(benchmark::kMicrosecond);
 
 static void BM_SortDraws(benchmark::State& state)
 {
@@ -60,3 +81,13 @@ static void BM_SortDraws(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SortDraws)->Unit(benchmark::kMicrosecond);
+
+// The three header lines, as the hand-entry and store-entries windows read
+// them; argument: the draws in the file.
+static void BM_ReadDatabaseHeader(benchmark::State& state)
+{
+    const QString file = DbaseFiles[fixture().index.at(int(state.range(0)))];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadDatabaseHeader(file));
+}
+BENCHMARK(BM_ReadDatabaseHeader)->Arg(30000)->Unit(benchmark::kMicrosecond);

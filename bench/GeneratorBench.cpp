@@ -10,8 +10,10 @@
 
 #include <benchmark/benchmark.h>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -38,15 +40,25 @@ void LoadLotto()
     ResetHistoryIndex();
 }
 
-// 179 lines that pass the history test, so every line is compared.
-void FullList()
+// 179 lines that pass the history test at strength l, so every line is
+// compared with every draw.
+void FullList(int l)
 {
-    ClearEntries();
+    std::vector<std::array<std::int16_t, kEntryColumns + 1>> passing;
     RandomizeSeed(180);
-    LuckyDipLines(kMaxEntryLines);
-    for (int r = 1; r <= EntryCount(); ++r)
-        while (HistoryLineFailsPairLoop(Entries[r], 6, 1))
-            Entries[r][1] = std::int16_t(Entries[r][1] % 49 + 1);
+    const HistoryCheck check(6, l);
+    while (int(passing.size()) < kMaxEntryLines) {
+        LuckyDipLines(kMaxEntryLines);
+        for (int r = 1; r <= EntryCount() && int(passing.size()) < kMaxEntryLines; ++r) {
+            if (!check.fails(Entries[r])) {
+                passing.emplace_back();
+                std::copy(std::begin(Entries[r]), std::end(Entries[r]), passing.back().begin());
+            }
+        }
+    }
+    ClearEntries();
+    for (int r = 1; r <= kMaxEntryLines; ++r)
+        std::copy(passing[r - 1].begin(), passing[r - 1].end(), Entries[r]);
 }
 
 RetryTests AllBoxes(int strength)
@@ -62,15 +74,35 @@ RetryTests AllBoxes(int strength)
 
 } // namespace
 
+// The history test of a whole list: argument L, the strength (a line may
+// share at most 6 - L numbers with a draw). The index is built before the
+// timing (BM_HistoryIndexBuild measures that).
 static void BM_HistoryOK(benchmark::State& state)
 {
+    const int l = int(state.range(0));
     LoadLotto();
-    FullList();
+    FullList(l);
+    if (!EntriesHistoryOK(6, l))
+        state.SkipWithError("the list does not pass");
     for (auto _ : state)
-        benchmark::DoNotOptimize(EntriesHistoryOK(6, 1));
+        benchmark::DoNotOptimize(EntriesHistoryOK(6, l));
     state.SetItemsProcessed(state.iterations() * EntryCount());
 }
-BENCHMARK(BM_HistoryOK)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryOK)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// Building the history index over 2994 draws, as the first test after a
+// load does: argument L, the strength.
+static void BM_HistoryIndexBuild(benchmark::State& state)
+{
+    const int l = int(state.range(0));
+    LoadLotto();
+    for (auto _ : state) {
+        ResetHistoryIndex();
+        const HistoryCheck check(6, l);
+        benchmark::DoNotOptimize(&check);
+    }
+}
+BENCHMARK(BM_HistoryIndexBuild)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 // The history test line by line with another way of comparing.
 // (The lottery is loaded and the list made first.)
@@ -88,20 +120,22 @@ void HistoryLineByLine(benchmark::State& state, Fails fails)
 
 static void BM_HistoryOK_BitSet(benchmark::State& state)
 {
+    const int l = int(state.range(0));
     LoadLotto();
-    FullList();
-    const HistoryCheck check(6, 1);
+    FullList(l);
+    const HistoryCheck check(6, l);
     HistoryLineByLine(state, [&](const std::int16_t* line) { return check.failsBitSet(line); });
 }
-BENCHMARK(BM_HistoryOK_BitSet)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryOK_BitSet)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 static void BM_HistoryOK_PairLoop(benchmark::State& state)
 {
+    const int l = int(state.range(0));
     LoadLotto();
-    FullList();
-    HistoryLineByLine(state, [](const std::int16_t* line) { return HistoryLineFailsPairLoop(line, 6, 1); });
+    FullList(l);
+    HistoryLineByLine(state, [l](const std::int16_t* line) { return HistoryLineFailsPairLoop(line, 6, l); });
 }
-BENCHMARK(BM_HistoryOK_PairLoop)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryOK_PairLoop)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 // One try of the retry loop: 30 lucky-dip lines, a clock reading and the
 // three tests, all boxes ticked; odd/even and high/low at the strength given,

@@ -5,8 +5,6 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cstring>
 
@@ -35,38 +33,8 @@ void clearDrawsFrom(int row)
 // file is read: a lottery list shows many databases of thousands of draws.
 QString firstLine(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QStringList lines = SplitLines(DecodeText(file.read(4096)));
-    return lines.value(0);
-}
-
-// One draw line into a row: the date field is skipped, then c1 to c8. A value
-// outside its lottery's range, or one that does not fit 16 bits, reads as 0.
-void loadDrawLine(QStringView line, std::int16_t* row, int maxMain, int maxExtra)
-{
-    qsizetype pos = line.indexOf(u',');
-    for (int column = 1; column <= 8; ++column) {
-        std::int16_t value = 0;
-        if (pos >= 0) {
-            const qsizetype start = pos + 1;
-            qsizetype end = line.indexOf(u',', start);
-            QStringView field = line.mid(start, (end < 0 ? line.size() : end) - start);
-            // A quoted field may hold a comma; its number starts after the quote.
-            if (!field.isEmpty() && field.trimmed().startsWith(u'"')) {
-                const qsizetype close = line.indexOf(u'"', line.indexOf(u'"', start) + 1);
-                if (close >= 0) {
-                    field = line.mid(start, close - start).trimmed().mid(1);
-                    end = line.indexOf(u',', close);
-                }
-            }
-            value = CellFromText(field);
-            pos = end;
-        }
-        const int limit = column <= 7 ? maxMain : maxExtra;
-        row[column] = (value < 0 || value > limit) ? 0 : value;
-    }
+    const auto lines = ReadFirstLines(fileName, 1);
+    return lines ? lines->value(0) : QString();
 }
 } // namespace
 
@@ -97,33 +65,36 @@ bool LoadDatabaseFile(const QString& fileName)
 {
     DbaseFile = fileName;
     clearDrawsFrom(1);
-    const auto text = ReadTextFile(fileName);
-    if (!text) {
-        LotteryName.clear();
-        LotteryWebsite.clear();
+    DrawFileReader file(fileName);
+    const DatabaseHeader& header = file.header();
+    LotteryName = header.name;
+    LotteryWebsite = header.website;
+    if (!file.isOpen() || !file.lottery()) {
         BallsDrawn = MaxBall = HeaderValue3 = ExtraBallMax = 0;
         HasBonusBall = 0;
         return false;
     }
-    const QStringList lines = SplitLines(*text);
-    LotteryName = lines.value(0);
-    LotteryWebsite = lines.value(1);
-    const auto definition = ParseDefinition(lines.value(2));
-    if (!definition || !definition->valid()) {
-        BallsDrawn = MaxBall = HeaderValue3 = ExtraBallMax = 0;
-        HasBonusBall = 0;
-        return false;
-    }
-    BallsDrawn = definition->ballsDrawn;
-    MaxBall = definition->maxBall;
-    HeaderValue3 = definition->headerValue3;
-    ExtraBallMax = definition->extraBallMax;
-    HasBonusBall = std::int16_t(definition->hasBonusBall);
+    const LotteryDefinition& lottery = *file.lottery();
+    BallsDrawn = lottery.ballsDrawn;
+    MaxBall = lottery.maxBall;
+    HeaderValue3 = lottery.headerValue3;
+    ExtraBallMax = lottery.extraBallMax;
+    HasBonusBall = std::int16_t(lottery.hasBonusBall);
 
-    const int maxExtra = ExtraBallMax > 0 ? ExtraBallMax : MaxBall;
+    // The file is read no further than the draws kept. A draw without a first
+    // number in range is left out: a row whose column 1 is 0 would end the
+    // draws for every reader, cutting off all the older ones.
     int r = 1;
-    for (qsizetype i = 3; i < lines.size() && r < kMaxDrawsLoaded + 1; ++i, ++r)
-        loadDrawLine(lines[i], Draws[r], MaxBall, maxExtra);
+    while (r <= kMaxDrawsLoaded) {
+        const auto draw = file.next();
+        if (!draw)
+            break;
+        if (draw->numbers[1] == 0)
+            continue;
+        for (int column = 1; column <= 8; ++column)
+            Draws[r][column] = std::int16_t(draw->numbers[column]);
+        ++r;
+    }
     ++generation;
     return true;
 }

@@ -30,9 +30,13 @@ extern std::int16_t Draws[kDrawRows + 1][9];
 // first line, or the file name when the file has none).
 QStringList FindDatabases();
 
-// Loads DbaseFiles[index] into the open lottery and Draws. Returns false when
-// the file cannot be read or its definition line is out of range; Draws then
-// holds no draw and the header values are what the file's first lines gave.
+// Loads DbaseFiles[index] into the open lottery and Draws. Draws takes the
+// newest 2994 draws, read as every reader of the file reads them
+// (DrawFileReader); a draw whose first number is missing or out of range is
+// left out, since it cannot stand in the table, and the file is read no
+// further than the draws kept. Returns false when the file cannot be read or
+// its definition line is out of range; Draws then holds no draw and the
+// header values are what the file's first lines gave.
 bool LoadDatabase(int index);
 // Loads a database file by name, as LoadDatabase does.
 bool LoadDatabaseFile(const QString& fileName);

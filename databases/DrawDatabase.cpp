@@ -40,18 +40,93 @@ std::optional<LotteryDefinition> ParseDefinition(const QString& line)
     return LotteryDefinition{values[0], values[1], values[2], values[3], values[4]};
 }
 
-std::optional<DatabaseHeader> ReadDatabaseHeader(const QString& fileName)
+namespace {
+DatabaseHeader headerOf(const QStringList& lines)
 {
-    const auto text = ReadTextFile(fileName);
-    if (!text)
-        return std::nullopt;
-    FieldReader reader(*text);
     DatabaseHeader header;
-    header.name = reader.line();
-    header.website = reader.line();
-    header.definitionLine = reader.line();
+    header.name = lines.value(0);
+    header.website = lines.value(1);
+    header.definitionLine = lines.value(2);
     header.definition = ParseDefinition(header.definitionLine);
     return header;
+}
+
+// The next field of a line from pos, by the file's field rule: blanks before
+// it skipped; in double quotes it runs to the next quote (what follows up to
+// the comma belongs to no field), otherwise to the next comma. pos moves past
+// the comma; at the end of the line the field is empty.
+QStringView nextField(QStringView line, qsizetype& pos)
+{
+    const qsizetype n = line.size();
+    while (pos < n && (line[pos] == u' ' || line[pos] == u'\t'))
+        ++pos;
+    QStringView field;
+    if (pos < n && line[pos] == u'"') {
+        const qsizetype start = ++pos;
+        while (pos < n && line[pos] != u'"')
+            ++pos;
+        field = line.sliced(start, pos - start);
+        while (pos < n && line[pos] != u',')
+            ++pos;
+    } else {
+        const qsizetype start = pos;
+        while (pos < n && line[pos] != u',')
+            ++pos;
+        field = line.sliced(start, pos - start);
+    }
+    if (pos < n)
+        ++pos;
+    return field;
+}
+} // namespace
+
+std::optional<DatabaseHeader> ReadDatabaseHeader(const QString& fileName)
+{
+    const auto lines = ReadFirstLines(fileName, 3);
+    if (!lines)
+        return std::nullopt;
+    return headerOf(*lines);
+}
+
+std::optional<StoredDraw> ReadDrawLine(QStringView line, const LotteryDefinition* lottery)
+{
+    if (line.trimmed().isEmpty())
+        return std::nullopt;
+    StoredDraw draw;
+    qsizetype pos = 0;
+    draw.date = nextField(line, pos).trimmed().toString();
+    for (int c = 1; c <= 8; ++c) {
+        const int value = CellFromText(nextField(line, pos));
+        int highest = 0x7FFF;
+        if (lottery)
+            highest = c <= 7 || lottery->extraBallMax <= 0 ? lottery->maxBall : lottery->extraBallMax;
+        draw.numbers[c] = value < 0 || value > highest ? 0 : value;
+    }
+    return draw;
+}
+
+DrawFileReader::DrawFileReader(const QString& fileName) : lines_(fileName)
+{
+    QStringList first;
+    while (first.size() < 3) {
+        auto line = lines_.next();
+        if (!line)
+            break;
+        first << *line;
+    }
+    header_ = headerOf(first);
+    if (header_.definition && header_.definition->valid())
+        lottery_ = header_.definition;
+}
+
+std::optional<StoredDraw> DrawFileReader::next()
+{
+    const LotteryDefinition* lottery = lottery_ ? &*lottery_ : nullptr;
+    while (auto line = lines_.next()) {
+        if (auto draw = ReadDrawLine(*line, lottery))
+            return draw;
+    }
+    return std::nullopt;
 }
 
 bool ReadOpenLotteryHeader(const QString& fileName)
@@ -85,11 +160,13 @@ QString FormatDrawLine(const QDate& date, const QStringList& numbers)
 
 QString DrawLineDate(const QString& line)
 {
-    const qsizetype comma = line.indexOf(',');
-    return (comma < 0 ? line : line.left(comma)).trimmed();
+    qsizetype pos = 0;
+    return nextField(line, pos).trimmed().toString();
 }
 
 namespace {
+bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
+
 // Draw lines without the empty lines at the end of a file.
 QStringList drawLinesOf(const QStringList& lines)
 {
@@ -113,7 +190,7 @@ RewriteResult InsertDrawByDate(const QString& database, const QString& line, con
     // lines are passed over, and a date that cannot be read stops the rewrite.
     qsizetype at = draws.size();
     for (qsizetype i = 0; i < draws.size(); ++i) {
-        if (draws[i].trimmed().isEmpty())
+        if (isBlank(draws[i]))
             continue;
         const auto existing = ParseDate(DrawLineDate(draws[i]));
         if (!existing)
@@ -136,14 +213,18 @@ int RemoveDrawLine(const QString& source, const QString& target, int k)
     if (!lines)
         return -1;
     QStringList out = lines->mid(0, 3);
-    const QStringList draws = drawLinesOf(*lines);
-    for (qsizetype i = 0; i < draws.size(); ++i) {
-        if (i + 1 != k)
-            out << draws[i];
+    int read = 0;
+    for (const QString& line : drawLinesOf(*lines)) {
+        if (isBlank(line)) {
+            out << line;
+            continue;
+        }
+        if (++read != k)
+            out << line;
     }
     if (!WriteLines(target, out))
         return -1;
-    return int(draws.size());
+    return read;
 }
 
 QString NextDatabaseFileName()

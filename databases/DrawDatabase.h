@@ -3,9 +3,12 @@
 // ("6,49,0,0,1"), then one draw line per draw, newest first:
 // date,c1,c2,c3,c4,c5,c6,c7,c8.
 
+#include "platform/TextFile.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 struct LotteryDefinition {
@@ -32,9 +35,46 @@ struct DatabaseHeader {
     std::optional<LotteryDefinition> definition; // empty when unreadable
 };
 
-// Reads the three header lines of a database file; no value when the file
-// cannot be opened.
+// Reads the three header lines of a database file, and nothing after them;
+// no value when the file cannot be opened.
 std::optional<DatabaseHeader> ReadDatabaseHeader(const QString& fileName);
+
+// One draw line as every reader of a database file takes it.
+struct StoredDraw {
+    QString date;                 // the date field's text, blanks around it dropped
+    std::array<int, 9> numbers{}; // c1 to c8 in items 1 to 8
+    bool operator==(const StoredDraw&) const = default;
+};
+
+// Reads a line after the header: the date field, then c1 to c8, fields as the
+// file's field rule reads them (blanks before a field skipped, a field in
+// double quotes may hold commas); each number is its field's leading number,
+// 0 when it has none or is negative. No value for a blank line: it holds no
+// draw, and every reader passes over it. Given the lottery, a number outside
+// its range reads as 0 as well: c1 to c7 outside 1 to its highest ball, c8
+// outside 1 to its extra ball's highest (or its highest ball when it has no
+// extra ball).
+std::optional<StoredDraw> ReadDrawLine(QStringView line, const LotteryDefinition* lottery = nullptr);
+
+// A database file read from the top: its header, then its draws newest first
+// (ReadDrawLine, with the lottery's ranges when its definition line is
+// valid), one at a time, so a reader reads no further than the draws it
+// takes.
+class DrawFileReader {
+public:
+    explicit DrawFileReader(const QString& fileName);
+    bool isOpen() const { return lines_.isOpen(); }
+    const DatabaseHeader& header() const { return header_; }
+    // The definition line, when it is readable and in range.
+    const std::optional<LotteryDefinition>& lottery() const { return lottery_; }
+    // The next draw; no value at the end of the file.
+    std::optional<StoredDraw> next();
+
+private:
+    LineReader lines_;
+    DatabaseHeader header_;
+    std::optional<LotteryDefinition> lottery_;
+};
 
 // Sets the open lottery's header values (DbaseFile, LotteryName,
 // LotteryWebsite and the five definition values) from a database file without
@@ -46,7 +86,7 @@ bool ReadOpenLotteryHeader(const QString& fileName);
 // joined by commas.
 QString FormatDrawLine(const QDate& date, const QStringList& numbers);
 
-// The date field of a draw line (text before the first comma).
+// The date field of a draw line, as ReadDrawLine reads it.
 QString DrawLineDate(const QString& line);
 
 // Result of a rewrite.
@@ -59,9 +99,10 @@ enum class RewriteResult { Done, CannotRead, BadDate, CannotWrite };
 // database is left untouched.
 RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date);
 
-// Copies source to target without its k-th draw line (k from 1, the newest).
-// Returns how many draw lines source held, or -1 when it could not be read or
-// target could not be written.
+// Copies source to target without its k-th draw line (k from 1, the newest;
+// blank lines are not draw lines and are copied as they stand). Returns how
+// many draw lines source held, or -1 when it could not be read or target
+// could not be written.
 int RemoveDrawLine(const QString& source, const QString& target, int k);
 
 // The smallest n from 1 up for which "dbase<n>.txt" does not exist.

@@ -10,21 +10,12 @@
 std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit)
 {
     std::vector<HistoryRow> rows;
-    const auto lines = ReadLines(fileName);
-    if (!lines)
-        return rows;
-    QStringList draws = lines->mid(3);
-    while (!draws.isEmpty() && draws.last().trimmed().isEmpty())
-        draws.removeLast();
-    for (const QString& line : draws) {
-        if (int(rows.size()) >= limit)
+    DrawFileReader file(fileName);
+    while (int(rows.size()) < limit) {
+        auto draw = file.next();
+        if (!draw)
             break;
-        const QStringList fields = SplitFields(line);
-        HistoryRow row;
-        row.date = DrawLineDate(line);
-        for (int c = 1; c <= 8; ++c)
-            row.numbers[c] = std::max(0, int(CellFromText(fields.value(c))));
-        rows.push_back(row);
+        rows.push_back(std::move(*draw));
     }
     return rows;
 }

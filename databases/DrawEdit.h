@@ -15,16 +15,12 @@
 #include <vector>
 
 // One draw line of a database file as the history shows it: its date text as
-// stored and c1 to c8 (0 when a field holds no number).
-struct HistoryRow {
-    QString date;
-    std::array<int, 9> numbers{}; // index 1 to 8
-    bool operator==(const HistoryRow&) const = default;
-};
+// stored and c1 to c8 as every reader takes them (ReadDrawLine).
+using HistoryRow = StoredDraw;
 
-// The draw lines of a database file (after its three header lines, without the
-// empty lines at its end), each read once, at most `limit` of them. Row k - 1
-// is draw line k.
+// The draw lines of a database file, newest first, as DrawFileReader reads
+// them (blank lines are not draw lines), at most `limit` of them; the file is
+// read no further. Row k - 1 is draw line k.
 std::vector<HistoryRow> ReadHistoryRows(const QString& fileName, int limit);
 
 // The texts of c1 to c8 of a draw as the history shows them: a main number of

@@ -64,28 +64,17 @@ std::optional<DrawFile> ReadDrawFile(const QString& fileName)
 {
     if (!IsDatabaseFileName(fileName))
         return std::nullopt;
-    const auto lines = ReadLines(fileName);
-    if (!lines || lines->size() < 3)
-        return std::nullopt;
-    const auto definition = ParseDefinition(lines->at(2));
-    if (!definition || !definition->valid())
+    DrawFileReader reader(fileName);
+    if (!reader.isOpen() || !reader.lottery())
         return std::nullopt;
     DrawFile file;
-    file.header.name = lines->at(0);
-    file.header.website = lines->at(1);
-    file.header.definitionLine = lines->at(2);
-    file.header.definition = definition;
-    file.lottery = *definition;
-    file.draws.reserve(lines->size() - 3);
-    for (qsizetype i = 3; i < lines->size(); ++i) {
-        const QStringList fields = SplitFields(lines->at(i));
-        if (fields.isEmpty() || (fields.size() == 1 && fields[0].trimmed().isEmpty()))
-            continue;
+    file.header = reader.header();
+    file.lottery = *reader.lottery();
+    while (auto stored = reader.next()) {
         DrawFile::Draw draw;
-        if (const auto date = ParseDate(fields[0]))
+        if (const auto date = ParseDate(stored->date))
             draw.date = *date;
-        for (int k = 1; k <= 8 && k < fields.size(); ++k)
-            draw.numbers[k] = CellFromText(fields[k]);
+        draw.numbers = stored->numbers;
         file.draws.push_back(draw);
     }
     return file;

@@ -87,8 +87,9 @@ struct DrawFile {
     std::vector<Draw> draws;
 };
 
-// Reads a database file for the check; no value when the name is not a bare
-// database name, the file cannot be read or its definition line is bad.
+// Reads a database file for the check, its draws as every reader takes them
+// (DrawFileReader); no value when the name is not a bare database name, the
+// file cannot be read or its definition line is bad.
 std::optional<DrawFile> ReadDrawFile(const QString& fileName);
 
 // Finds the draw of a date as the check does: draw lines are read newest

@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 // Windows-1252 differs from Latin-1 in 0x80 to 0x9F.
 constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -28,6 +30,22 @@ bool decodeUtf8(QByteArrayView bytes, QString& out)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     out = decoder(bytes);
     return !decoder.hasError();
+}
+
+// One line's bytes: UTF-8 when valid, otherwise Windows-1252.
+QString decodeLine(QByteArrayView bytes)
+{
+    bool ascii = true;
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    QString text;
+    return decodeUtf8(bytes, text) ? text : fromCp1252(bytes);
 }
 
 // UTF-8 when the whole text is valid; otherwise each line on its own, so one
@@ -107,6 +125,94 @@ QStringList SplitLines(const QString& text)
     }
     if (start < n)
         lines << text.mid(start);
+    return lines;
+}
+
+namespace {
+constexpr qint64 kChunkBytes = 16 * 1024;
+}
+
+LineReader::LineReader(const QString& path, qint64 maxBytes) : file_(path), left_(maxBytes < 0 ? -1 : maxBytes)
+{
+    open_ = file_.open(QIODevice::ReadOnly);
+}
+
+bool LineReader::fill()
+{
+    if (!open_ || left_ == 0)
+        return false;
+    const qint64 want = left_ < 0 ? kChunkBytes : std::min(left_, kChunkBytes);
+    buffer_.resize(want);
+    const qint64 got = file_.read(buffer_.data(), want);
+    pos_ = 0;
+    if (got <= 0) {
+        buffer_.clear();
+        left_ = 0;
+        return false;
+    }
+    buffer_.resize(got);
+    if (left_ > 0)
+        left_ -= got;
+    if (!started_) {
+        started_ = true;
+        if (buffer_.startsWith("\xEF\xBB\xBF"))
+            pos_ = 3;
+    }
+    return pos_ < buffer_.size() || fill();
+}
+
+std::optional<QString> LineReader::next()
+{
+    if (lfAfterCr_) {
+        lfAfterCr_ = false;
+        if (pos_ >= buffer_.size())
+            fill();
+        if (pos_ < buffer_.size() && buffer_[pos_] == '\n')
+            ++pos_;
+    }
+    QByteArray line; // the start of a line that runs over chunks
+    bool any = false;
+    for (;;) {
+        if (pos_ >= buffer_.size() && !fill()) {
+            if (!any)
+                return std::nullopt;
+            return decodeLine(line);
+        }
+        any = true;
+        const char* data = buffer_.constData();
+        const qsizetype n = buffer_.size();
+        qsizetype end = pos_;
+        while (end < n && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        const qsizetype room = std::max<qsizetype>(0, kMaxLineBytes - line.size());
+        const QByteArrayView part(data + pos_, std::min(end - pos_, room));
+        if (end == n) {
+            line.append(part);
+            pos_ = n;
+            continue;
+        }
+        lfAfterCr_ = data[end] == '\r';
+        pos_ = end + 1;
+        if (line.isEmpty())
+            return decodeLine(part);
+        line.append(part);
+        return decodeLine(line);
+    }
+}
+
+std::optional<QStringList> ReadFirstLines(const QString& path, int n)
+{
+    n = std::max(n, 0);
+    LineReader reader(path, qint64(n) * (LineReader::kMaxLineBytes + 2));
+    if (!reader.isOpen())
+        return std::nullopt;
+    QStringList lines;
+    while (lines.size() < n) {
+        auto line = reader.next();
+        if (!line)
+            break;
+        lines << *line;
+    }
     return lines;
 }
 

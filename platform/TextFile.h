@@ -7,6 +7,8 @@
 // Writing: every line ends with CR LF, and a file is rewritten by writing a new
 // file beside it and renaming it over the old one.
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,6 +21,39 @@ std::optional<QString> ReadTextFile(const QString& path);
 // file does not start another line.
 std::optional<QStringList> ReadLines(const QString& path);
 QStringList SplitLines(const QString& text);
+
+// Reads a text file line by line, a chunk at a time, with the reading rules
+// above, so a reader that needs only the start of a file reads only that.
+// Memory stays bounded whatever the file's size: a line longer than
+// kMaxLineBytes is cut there (the rest of it, up to its line end, is passed
+// over).
+class LineReader {
+public:
+    static constexpr qsizetype kMaxLineBytes = 64 * 1024;
+
+    // At most maxBytes of the file are read (the file then ends there for
+    // the reader); a negative maxBytes reads all of it.
+    explicit LineReader(const QString& path, qint64 maxBytes = -1);
+    bool isOpen() const { return open_; }
+    // The next line without its line end; no value at the end of the file. A
+    // line end at the very end of the file does not start another line.
+    std::optional<QString> next();
+
+private:
+    bool fill();
+    QFile file_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    qint64 left_ = -1;
+    bool open_ = false;
+    bool started_ = false;
+    bool lfAfterCr_ = false; // the last line ended with CR: an LF next belongs to it
+};
+
+// The first n lines of a file (fewer when it has fewer), reading no more of
+// it than they take, and never more than n * kMaxLineBytes (plus line ends).
+// No value when the file cannot be opened.
+std::optional<QStringList> ReadFirstLines(const QString& path, int n);
 
 // Comma-separated fields of one line: blanks before a field are skipped; a
 // field that starts with a double quote runs to the next double quote and may

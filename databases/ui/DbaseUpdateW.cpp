@@ -113,10 +113,10 @@ void DbaseUpdateW::List1_Click()
     OpenLotteryChanged();
     const bool readable = ReadOpenLotteryHeader(DbaseFile);
 
-    // The newest draw is the first line after the header.
+    // The newest draw is the first draw line after the header.
     QString newest;
-    if (const auto lines = ReadLines(DbaseFile); lines && lines->size() > 3)
-        newest = DrawLineDate(lines->at(3));
+    if (const auto draw = DrawFileReader(DbaseFile).next())
+        newest = draw->date;
     Label13->setText(readable ? "Last update was\n" + newest : QStringLiteral("This lottery database cannot be read."));
 
     // A box for each of the lottery's numbers, and the eighth when it draws a

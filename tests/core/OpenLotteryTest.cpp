@@ -121,6 +121,44 @@ TEST_F(OpenLotteryTest, OutOfRangeDefinitionsAndNumbersAreNotLoaded)
     EXPECT_FALSE(LoadDatabase(75)); // no file behind the index
 }
 
+TEST_F(OpenLotteryTest, ABadFirstNumberOrABlankLineDoesNotCutTheHistory)
+{
+    writeLines("dbase1.txt",
+               DatabaseLines("Lotto", "6,49,0,0,1",
+                             {"08 Jan 05,1,2,3,4,5,6,,7", "05 Jan 05,50,2,3,4,5,6,,7", "", "   ",
+                              "01 Jan 05,,9,10,11,12,13,,14", "29 Dec 04,8,60,10,11,12,13,,14",
+                              "25 Dec 04,15,16,17,18,19,20,,21"}));
+    DbaseFiles[0] = "dbase1.txt";
+    ASSERT_TRUE(LoadDatabase(0));
+    // A draw without a first number in range is left out; every older draw
+    // is still there.
+    EXPECT_EQ(DrawCount(), 3);
+    EXPECT_EQ(Draws[1][1], 1);
+    const std::int16_t row2[] = {8, 0, 10, 11, 12, 13, 0, 14}; // 60 above the highest ball reads as 0
+    for (int c = 1; c <= 8; ++c)
+        EXPECT_EQ(Draws[2][c], row2[c - 1]) << c;
+    EXPECT_EQ(Draws[3][1], 15);
+    EXPECT_EQ(Draws[3][8], 21);
+    for (int c = 0; c <= 8; ++c)
+        EXPECT_EQ(Draws[4][c], 0);
+}
+
+TEST_F(OpenLotteryTest, AFileOfManyMoreDrawsLoadsTheNewest2994AndReadsNoFurther)
+{
+    const QStringList lines = DatabaseLines("Big", "6,49,0,0,1", draws(60000));
+    writeLines("dbase1.txt", lines);
+    DbaseFiles[0] = "dbase1.txt";
+    const qint64 before = BytesReadByProcess();
+    ASSERT_GE(before, 0);
+    ASSERT_TRUE(LoadDatabase(0));
+    const qint64 read = BytesReadByProcess() - before;
+    EXPECT_EQ(DrawCount(), 2994);
+    EXPECT_EQ(Draws[2994][1], lines[3 + 2993].section(',', 1, 1).toInt());
+    EXPECT_EQ(Draws[2994][8], lines[3 + 2993].section(',', 8, 8).toInt());
+    // The file is about 1.7 MB; its first 2994 draws about 90 KB.
+    EXPECT_LT(read, 256 * 1024);
+}
+
 TEST_F(OpenLotteryTest, LinuxLineEndsLoad)
 {
     writeFile("dbase1.txt", "LF lotto\nhttp://x\n6,49,0,0,0\n01 Jan 05,1,2,3,4,5,6,,\n25 Dec 04,7,8,9,10,11,12,,\n");

@@ -66,6 +66,13 @@ TEST_F(DbaseUpdateWTest, OffersABoxForEachOfTheLotterysNumbers)
     EXPECT_EQ(w.Label7->text(), "");
 }
 
+TEST_F(DbaseUpdateWTest, TheLastUpdateIsTheNewestDrawPastBlankLines)
+{
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", {"", " ", lotto[0], lotto[1]}));
+    DbaseUpdateW w;
+    EXPECT_EQ(w.Label13->text(), "Last update was\n12 Mar 05");
+}
+
 TEST_F(DbaseUpdateWTest, DrawsArePlacedByDate)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));

@@ -1,5 +1,7 @@
 #include "core/OpenLottery.h"
 #include "databases/DrawDatabase.h"
+#include "databases/DrawEdit.h"
+#include "databases/EntryCheck.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -127,4 +129,65 @@ TEST_F(Rewrites, HeaderReadersSetTheOpenLotteryWithoutDraws)
     EXPECT_EQ(ExtraBallMax, 35);
     EXPECT_EQ(Draws[1][1], 5);
     EXPECT_FALSE(ReadOpenLotteryHeader("nothing.txt"));
+}
+
+TEST_F(Rewrites, HeaderReadersReadOnlyTheFirstLinesOfALargeFile)
+{
+    QStringList draws;
+    for (int i = 0; i < 30000; ++i)
+        draws << QStringLiteral("01 Jan 05,%1,2,3,4,5,6,,7").arg(i % 40 + 10);
+    writeLines("dbase1.txt", DatabaseLines("Big, Lotto", "6,49,1,0,1", draws));
+    const qint64 before = BytesReadByProcess();
+    ASSERT_GE(before, 0);
+    const auto header = ReadDatabaseHeader("dbase1.txt");
+    EXPECT_TRUE(ReadOpenLotteryHeader("dbase1.txt"));
+    EXPECT_EQ(FindDatabases(), QStringList({"Big, Lotto"}));
+    const qint64 read = BytesReadByProcess() - before;
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->name, "Big, Lotto");
+    EXPECT_EQ(header->website, "http://example.org");
+    EXPECT_EQ(header->definitionLine, "6,49,1,0,1");
+    EXPECT_EQ(LotteryName, "Big, Lotto");
+    EXPECT_EQ(HeaderValue3, 1);
+    // The file is about 780 KB; three header reads take a few chunks.
+    EXPECT_LT(read, 256 * 1024);
+}
+
+TEST_F(Rewrites, BlankLinesAreNotDrawLines)
+{
+    const QStringList withBlanks{three[0], "", three[1], "  ", three[2]};
+    database(withBlanks);
+    // Draw line 2 is the second draw, whatever blank lines stand before it.
+    const std::vector<HistoryRow> rows = ReadHistoryRows("dbase1.txt", 10);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].date, "05-Mar-2005");
+    EXPECT_EQ(rows[1].numbers[1], 8);
+    EXPECT_EQ(RemoveDrawLine("temp.txt", "dbase1.txt", 2), 3);
+    EXPECT_EQ(drawLines(), QStringList({three[0], "", "  ", three[2]}));
+
+    // The history shows and checks the same draws as the loader keeps.
+    database(withBlanks);
+    ASSERT_EQ(DeleteDraw("dbase1.txt", 3), RewriteResult::Done);
+    EXPECT_EQ(drawLines(), QStringList({three[0], "", three[1], "  "}));
+    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", ReadHistoryRows("dbase1.txt", 10), 2), DrawEditCheck::Allowed);
+}
+
+TEST_F(Rewrites, EveryReaderTakesNumbersOutOfRangeAsMissing)
+{
+    database({"12 Mar 05,50,2,3,4,5,6,,60", "\"05 Mar 05\", 8,9,10,11,12,13,0,14"});
+    const std::vector<HistoryRow> rows = ReadHistoryRows("dbase1.txt", 10);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].numbers, (std::array<int, 9>{0, 0, 2, 3, 4, 5, 6, 0, 0}));
+    EXPECT_EQ(rows[1].date, "05 Mar 05");
+    EXPECT_EQ(rows[1].numbers[1], 8);
+
+    // The entries check: a 50 in the draw matches no entry, not even one
+    // holding 50 itself.
+    const auto file = ReadDrawFile("dbase1.txt");
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->draws.size(), 2u);
+    EXPECT_EQ(file->draws[0].numbers, (BallRow{0, 0, 2, 3, 4, 5, 6, 0, 0}));
+    EXPECT_EQ(file->draws[1].date, QDate(2005, 3, 5));
+    EXPECT_EQ(CheckLotto(BallRow{0, 50, 2, 40, 41, 42, 43, 0, 0}, file->draws[0].numbers, file->lottery).mainMatches,
+              1);
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <vector>
 
 TEST(SplitLines, AcceptsEveryLineEnd)
 {
@@ -91,4 +92,59 @@ TEST_F(TextFiles, TheProgramFolderIsMadeWhenMissing)
     EXPECT_TRUE(QDir(nested).exists());
     EXPECT_EQ(QDir::currentPath(), QDir(nested).canonicalPath());
     SetProgramFolder(dir_.path());
+}
+
+namespace {
+std::vector<QString> readAllLines(const QString& path)
+{
+    std::vector<QString> lines;
+    LineReader reader(path);
+    while (auto line = reader.next())
+        lines.push_back(*line);
+    return lines;
+}
+} // namespace
+
+TEST_F(TextFiles, LineByLineReadingKeepsTheWholeFileRules)
+{
+    // Line ends of every kind, one of them split between two chunks of the
+    // reader, a byte-order mark, a Windows-1252 line and no end on the last.
+    QByteArray bytes("\xEF\xBB\xBF");
+    bytes += QByteArray(16 * 1024 - 4, 'a') + "\r\nb\rc\n\r\nna\xc3\xafve\rcaf\xe9\r\n\nlast";
+    QFile f(path("mixed.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    const QStringList whole = *ReadLines("mixed.txt");
+    ASSERT_EQ(whole.size(), 8);
+    EXPECT_EQ(whole[5], QString::fromUtf8("café"));
+    const std::vector<QString> lines = readAllLines("mixed.txt");
+    EXPECT_EQ(QStringList(lines.begin(), lines.end()), whole);
+    EXPECT_EQ(*ReadFirstLines("mixed.txt", 3), whole.mid(0, 3));
+    EXPECT_EQ(*ReadFirstLines("mixed.txt", 20), whole);
+
+    writeFile("ends.txt", "a\r\n\r\n");
+    EXPECT_EQ(readAllLines("ends.txt"), std::vector<QString>({"a", ""}));
+    writeFile("empty.txt", "");
+    EXPECT_TRUE(readAllLines("empty.txt").empty());
+    EXPECT_FALSE(ReadFirstLines("missing.txt", 3));
+    EXPECT_FALSE(LineReader("missing.txt").isOpen());
+}
+
+TEST_F(TextFiles, FirstLinesOfAHugeLineStayBounded)
+{
+    QFile f(path("huge.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4 * 1024 * 1024, 'x') + "\r\nsecond\r\n");
+    f.close();
+    const qint64 before = BytesReadByProcess();
+    const auto first = ReadFirstLines("huge.txt", 1);
+    const qint64 read = BytesReadByProcess() - before;
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->value(0).size(), LineReader::kMaxLineBytes);
+    EXPECT_LT(read, 256 * 1024);
+    // Read on, the rest of the long line is passed over.
+    const std::vector<QString> lines = readAllLines("huge.txt");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "second");
 }

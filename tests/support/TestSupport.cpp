@@ -50,3 +50,15 @@ QStringList DatabaseLines(const QString& name, const QString& definition, const 
     lines += draws;
     return lines;
 }
+
+qint64 BytesReadByProcess()
+{
+    QFile io("/proc/self/io");
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}

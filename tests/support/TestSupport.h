@@ -32,5 +32,9 @@ protected:
     QTemporaryDir dir_;
 };
 
+// How many bytes this process has read from files so far (Linux's count of
+// bytes passed by read calls), to check that a reader reads only what it uses.
+qint64 BytesReadByProcess();
+
 // Writes a small database file in the program's layout.
 QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws);
