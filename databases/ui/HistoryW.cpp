@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <climits>
 
 namespace {
 constexpr int kGridRows = 3000;
@@ -291,12 +292,12 @@ void HistoryW::Option2_Click()
     Hourglass hourglass;
     Frame1->hide();
     const int count = std::clamp(BallsDrawn, 0, 7);
+    // Every draw shown is sorted, one missing a number too; missing numbers
+    // go after the others, as SortDraws puts them.
+    const auto key = [](int v) { return v == 0 ? INT_MAX : v; };
     for (int r = 1; r <= int(rows_.size()); ++r) {
-        const HistoryRow& draw = rows_[r - 1];
-        if (r > 1 && draw.numbers[1] == 0)
-            break;
-        std::array<int, 9> sorted = draw.numbers;
-        std::sort(sorted.begin() + 1, sorted.begin() + 1 + count);
+        std::array<int, 9> sorted = rows_[r - 1].numbers;
+        std::sort(sorted.begin() + 1, sorted.begin() + 1 + count, [&](int a, int b) { return key(a) < key(b); });
         for (int c = 1; c <= count; ++c)
             MSFlexGrid1->setTextMatrix(r, c, sorted[c] > 0 ? QString::number(sorted[c]) : QString());
     }

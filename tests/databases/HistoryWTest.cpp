@@ -91,6 +91,27 @@ TEST_F(HistoryWTest, AscendingOrderSortsTheMainNumbersOnly)
     EXPECT_EQ(gridRow(w, 1), QStringList({"12 Mar 05", "12", "3", "45", "7", "30", "19", "", "22"}));
 }
 
+TEST_F(HistoryWTest, ADrawWithoutAFirstNumberIsShownAndSortedLikeTheOthers)
+{
+    // A blank line and a draw whose first number is out of range, between
+    // two whole draws: the grid shows every draw line, the blank one apart,
+    // and the ascending order reaches the draws after the damaged one.
+    writeLines("dbase1.txt",
+               DatabaseLines("Lotto", "6,49,0,0,1", {lotto[0], "", "05 Mar 05,50,9,8,11,10,13,,14", lotto[2]}));
+    HistoryW w;
+    w.show();
+    EXPECT_EQ(w.rows().size(), 3u);
+    EXPECT_EQ(gridRow(w, 2), QStringList({"05 Mar 05", "", "9", "8", "11", "10", "13", "", "14"}));
+    EXPECT_EQ(DrawCount(), 2); // the table holds the two whole draws
+    w.Option2->click();
+    EXPECT_EQ(gridRow(w, 2), QStringList({"05 Mar 05", "8", "9", "10", "11", "13", "", "", "14"}));
+    EXPECT_EQ(gridRow(w, 3), QStringList({"26 Feb 05", "15", "16", "17", "18", "19", "20", "", "21"}));
+    w.Option1->click();
+    pick(w, 3);
+    w.Command2_Click();
+    EXPECT_EQ(draws(), QStringList({lotto[0], "", "05 Mar 05,50,9,8,11,10,13,,14"}));
+}
+
 TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
