@@ -57,7 +57,7 @@ int MsgBox(const QString& text, int style, const QString& title)
     QMessageBox box(QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     switch (call.icon()) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;
     case vbQuestion: box.setIcon(QMessageBox::Question); break;

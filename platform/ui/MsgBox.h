@@ -33,6 +33,9 @@ struct MsgBoxCall {
     int icon() const { return style & 0x70; }
 };
 
+// The title of a box that has none of its own: the program's.
+inline const QString kProgramTitle = QStringLiteral("Vantrel");
+
 // Shows the text as plain text and returns the button pressed. Closing the box
 // without a button answers Cancel (or No, or OK when those are the only ones).
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());

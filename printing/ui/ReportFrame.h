@@ -43,14 +43,23 @@ int CountGridRows(const FlexGrid* grid);
 // ("7" as "07", "12.6 draws" as "13"); any other text prints unchanged.
 QString ReportCell(const QString& text, const QString& prefix);
 
+// The layout of a report for a text-size step and a left margin (mm).
+using ReportLayoutFor = std::function<ReportLayout(int step, double margin)>;
+
 // Prints row 0 and rows 1 to options.lines of the grid (stopping at the first
 // row whose column-1 cell is empty) under the layout's title and heading, and
 // ends the document. A list longer than the page goes on at the body's top on
 // the next page.
-void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const ReportLayout& layout);
+//
+// The columns stand where the layout for the chosen step puts them as long as
+// every row's texts clear one another there and stay inside the printable
+// area. Where a text is too wide, the columns after it move right as far as
+// it needs; where the page is then too narrow, the rows print at the next
+// smaller step, down to -4; and where even that is too wide, the columns
+// close up and texts that are not numbers wrap onto further lines. Titles and
+// headings too wide for the page wrap as well.
+void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const ReportLayoutFor& layoutFor);
 
-// The layout of a report for a text-size step and a left margin (mm).
-using ReportLayoutFor = std::function<ReportLayout(int step, double margin)>;
 // Offers the count of rows in the Print dialog (with a 10 mm margin when
 // asked) and prints the grid with the options chosen; nothing when the
 // player cancels.

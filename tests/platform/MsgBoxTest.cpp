@@ -41,7 +41,11 @@ TEST(MsgBoxReal, ClosingTheBoxAnswersLikeEscape)
     SetMsgBoxHook({});
     whenShown([](QMessageBox* box) { box->reject(); });
     EXPECT_EQ(MsgBox("Save?", vbYesNoCancel), vbCancel);
-    whenShown([](QMessageBox* box) { box->reject(); });
+    whenShown([](QMessageBox* box) {
+        // Without a title of its own a box shows the program's.
+        EXPECT_EQ(box->windowTitle().toStdString(), "Vantrel");
+        box->reject();
+    });
     EXPECT_EQ(MsgBox("Info", vbOKOnly | vbInformation), vbOK);
 }
 

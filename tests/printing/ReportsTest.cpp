@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -197,14 +198,17 @@ TEST_F(Reports, TitleHeadingAndCellsStandAtTheirPlacesForEveryTextSize)
                 const PdfWord name = WordAt(words, "Lotto", t + 36);
                 EXPECT_GT(name.left, heading.right);
             }
+            // At +4 the saved entries' name column would start at the edge of
+            // A4 portrait (210 mm), so the rows print at the largest smaller
+            // size whose columns fit the sheet: +1 (the heading "Name" ends
+            // past the right margin at +2 and +3).
+            const int body = c.print == PrintMyEntries && t == 4 ? 1 : t;
             for (int k = 0; k < c.headings.size(); ++k) {
-                if (c.x(k, t, m) > 190)
-                    continue; // the player name at +4 stands past the edge of A4 portrait
                 const QString text = c.headings[k].section(' ', 0, 0) + (k == 0 ? ":" : "");
                 const PdfWord cell = WordAt(words, text, t + c.bodyTop);
                 ASSERT_GT(cell.page, 0) << text.toStdString();
-                EXPECT_NEAR(cell.left, c.x(k, t, m), kTol) << k;
-                EXPECT_NEAR(cell.bottom - cell.top, WordHeight(t + 10), 0.4);
+                EXPECT_NEAR(cell.left, c.x(k, body, m), kTol) << k;
+                EXPECT_NEAR(cell.bottom - cell.top, WordHeight(body + 10), 0.4);
             }
         }
     }
@@ -381,4 +385,151 @@ TEST_F(Reports, WindowImageGoesOnOneLandscapePage)
     EXPECT_EQ(PdfPageSize(pdf_).toStdString(), "842 x 595");
     EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
     EXPECT_EQ(Printer().PrintQuality(), vbPRPQMedium);
+}
+
+namespace {
+struct Sheet {
+    const char* name;
+    int paperIndex; // in the dialog's paper list
+    bool landscape;
+    double width, height; // mm
+};
+const Sheet kSheets[] = {{"A4 portrait", 0, false, 210, 297},
+                         {"A4 landscape", 0, true, 297, 210},
+                         {"Letter portrait", 2, false, 215.9, 279.4},
+                         {"Letter landscape", 2, true, 279.4, 215.9}};
+
+// What a report over a grid must print, word for word, whatever the size.
+struct ColumnCase {
+    const char* name;
+    void (*print)(const FlexGrid*);
+    QStringList headings;
+    std::vector<QStringList> rows;
+    QStringList words; // every word printed: title, heading, heading row and rows
+};
+
+std::vector<ColumnCase> ColumnCases()
+{
+    const QStringList nums{"Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7"};
+    return {
+        {"entries",
+         PrintEntries,
+         QStringList{"Line"} + nums + QStringList{"Pball"},
+         {{"1", "1", "2", "3", "4", "5", "6", "7", "8"}, {"180", "120", "99", "98", "97", "96", "95", "94", "120"}},
+         QStringList{"Vantrel", "Lottery:", "UK", "Lotto", "Line:"} + nums
+             + QStringList{"Pball", "01:", "01", "02", "03", "04", "05", "06", "07", "08", "180:", "120", "99", "98",
+                           "97", "96", "95", "94", "120"}},
+        {"draws",
+         PrintDrawResults,
+         QStringList{"Date"} + nums + QStringList{"Bonus"},
+         {{"08-Dec-2026", "3", "11", "17", "28", "39", "41", "45", "12"},
+          {"31 December 2025", "1", "2", "3", "4", "5", "6", "", "7"}},
+         QStringList{"Lottery", "Draw", "Results", "Lottery", "database:", "UK", "Lotto", "Date:"} + nums
+             + QStringList{"Bonus", "08-Dec-2026:", "03",    "11", "17", "28", "39", "41", "45", "12",
+                           "31",    "December",     "2025:", "01", "02", "03", "04", "05", "06", "07"}},
+        {"statistics",
+         PrintNumberStats,
+         {"Num", "Last drawn", "Times Drawn", "Average"},
+         {{"5", "Never", "5 /120 draws", "0.45 draws"}, {"120", "2994 draws ago", "2994 /2994 draws", "999.50 draws"}},
+         {"Lottery", "Number",  "Statistics", "Lottery:", "UK", "Lotto", "Num:", "Last", "drawn", "Times",
+          "Drawn",   "Average", "05:",        "Never",    "05", "00",    "120:", "2994", "2994",  "1000"}},
+        {"saved entries",
+         PrintMyEntries,
+         QStringList{"Date"} + nums + QStringList{"Pball", "Lottery", "Name"},
+         {{"08-Dec-2026", "3", "11", "17", "28", "39", "41", "45", "12", "EuroMillions", "Friday Syndicate"},
+          {"31 Dec 25", "1", "2", "3", "4", "5", "6", "", "", "UK Lotto", "Ann"}},
+         QStringList{"Lottery", "Entries", "Date:"} + nums
+             + QStringList{"Pball", "Lottery", "Name", "08-Dec-2026:", "03",     "11",        "17", "28",    "39",
+                           "41",    "45",      "12",   "EuroMillions", "Friday", "Syndicate", "31", "Dec",   "25:",
+                           "01",    "02",      "03",   "04",           "05",     "06",        "UK", "Lotto", "Ann"}},
+    };
+}
+
+// Every word expected is printed as a word of its own, none runs into
+// another on its line, and all stay on the sheet.
+void ExpectColumnsApartAndOnTheSheet(const std::vector<PdfWord>& words, QStringList expected, const Sheet& sheet)
+{
+    QStringList printed;
+    for (const PdfWord& w : words) {
+        printed << w.text;
+        EXPECT_GE(w.left, 0) << w.text.toStdString();
+        EXPECT_LE(w.right, sheet.width) << w.text.toStdString();
+        EXPECT_LE(w.bottom, sheet.height) << w.text.toStdString();
+    }
+    printed.sort();
+    expected.sort();
+    EXPECT_EQ(printed.join(' ').toStdString(), expected.join(' ').toStdString());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        for (std::size_t j = i + 1; j < words.size(); ++j) {
+            const PdfWord& a = words[i];
+            const PdfWord& b = words[j];
+            const double sameLine = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+            if (a.page != b.page || sameLine < 0.3)
+                continue;
+            const double apart = std::max(a.left, b.left) - std::min(a.right, b.right);
+            EXPECT_GE(apart, 0.4) << a.text.toStdString() << " and " << b.text.toStdString();
+        }
+    }
+}
+} // namespace
+
+class ColumnReports : public Reports {
+protected:
+    // Prints the case at every text size on every sheet and checks each printout.
+    void printEverywhere(const ColumnCase& c, double margin = 10)
+    {
+        GridWindow w(c.headings, c.rows);
+        for (const Sheet& sheet : kSheets) {
+            for (int t = -4; t <= 4; ++t) {
+                SCOPED_TRACE(std::string(c.name) + " on " + sheet.name + " at " + std::to_string(t));
+                Player player;
+                player.options = [&](PrintFrm* f) {
+                    f->Combo4->setCurrentText(TextSize(t));
+                    f->Combo3->setCurrentIndex(sheet.paperIndex);
+                    f->Option1[sheet.landscape ? 1 : 0]->setChecked(true);
+                    f->Text1->setText(QString::number(margin));
+                    QTest::mouseClick(f->Command6, Qt::LeftButton);
+                };
+                Play(player);
+                QFile::remove(pdf_);
+                c.print(w.grid);
+                ASSERT_TRUE(printed());
+                ExpectColumnsApartAndOnTheSheet(words(), c.words, sheet);
+            }
+        }
+    }
+};
+
+class ReportColumns : public ColumnReports, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ReportColumns, NeverOverlapNorLeaveTheSheetAtAnySizeOnAnyPaper) { printEverywhere(ColumnCases()[GetParam()]); }
+
+INSTANTIATE_TEST_SUITE_P(Reports, ReportColumns, ::testing::Range(0, 4), [](const auto& info) {
+    return QString(ColumnCases()[info.param].name).remove(' ').toStdString();
+});
+
+TEST_F(ColumnReports, OverlongTextsWrapInsideTheSheetEvenWithTheWidestMargin)
+{
+    LotteryName = "Grand Weekend Super Draw of the Northern Counties and Islands Lottery Association";
+    const QString lottery = "Northern Counties and Islands Weekend Super Draw";
+    const QString player = "Friday night syndicate of the Red Lion darts team and their friends from the market";
+    const QStringList nums{"Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7"};
+    ColumnCase saved{
+        "saved entries",
+        PrintMyEntries,
+        QStringList{"Date"} + nums + QStringList{"Pball", "Lottery", "Name"},
+        {{"08-Dec-2026", "3", "11", "17", "28", "39", "41", "45", "12", lottery, player}},
+        QStringList{"Lottery", "Entries", "Date:"} + nums
+            + QStringList{"Pball", "Lottery", "Name", "08-Dec-2026:", "03", "11", "17", "28", "39", "41", "45", "12"}
+            + lottery.split(' ') + player.split(' ')};
+    printEverywhere(saved, 100);
+    const QString date = "Saturday 31 December 2025 (moved from Friday)";
+    ColumnCase draws{"draws",
+                     PrintDrawResults,
+                     QStringList{"Date"} + nums + QStringList{"Bonus"},
+                     {{date, "3", "11", "17", "28", "39", "41", "45", "12"}},
+                     QStringList{"Lottery", "Draw", "Results", "Lottery", "database:"} + LotteryName.split(' ')
+                         + QStringList{"Date:"} + nums + QStringList{"Bonus"} + (date + ":").split(' ')
+                         + QStringList{"03", "11", "17", "28", "39", "41", "45", "12"}};
+    printEverywhere(draws, 100);
 }
