@@ -122,6 +122,7 @@ CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
         const DrawFile::Draw* draw = FindDraw(*file, *date);
         if (!draw) {
             outcome.status = EntryStatus::NoDraw;
+            ++summary.noDraw;
             continue;
         }
         outcome.status = EntryStatus::Checked;
@@ -140,9 +141,15 @@ QString CheckReportText(const CheckSummary& summary)
     for (int k = summary.bonusBlockBalls; k >= 0; --k)
         text += Str(k) + QStringLiteral("-match+bonus/pball =") + Str(summary.matchCounts[10 + k])
             + QStringLiteral(" times") + kLineEnd;
+    if (summary.skipped > 0 || summary.noDraw > 0)
+        text += kLineEnd;
     if (summary.skipped > 0) {
-        text += kLineEnd + QStringLiteral("Entries not checked:") + Str(summary.skipped)
+        text += QStringLiteral("Entries not checked:") + Str(summary.skipped)
             + QStringLiteral(" (database file missing or date not readable)") + kLineEnd;
+    }
+    if (summary.noDraw > 0) {
+        text += QStringLiteral("Entries not checked:") + Str(summary.noDraw)
+            + QStringLiteral(" (no draw on their date)") + kLineEnd;
     }
     return text;
 }

@@ -64,7 +64,8 @@ struct EntryOutcome {
 struct CheckSummary {
     std::array<int, 21> matchCounts{};
     std::vector<EntryOutcome> outcomes; // one per entry, in order
-    int skipped = 0;
+    int skipped = 0;                    // entries Skipped
+    int noDraw = 0;                     // entries with NoDraw
     // The largest balls drawn among the entries whose lottery could be read
     // (the bonus block of the report runs from it down to 0).
     int bonusBlockBalls = 0;
@@ -101,8 +102,9 @@ const DrawFile::Draw* FindDraw(const DrawFile& file, const QDate& date);
 CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries);
 
 // The report text: the main-match block for 7 down to 0, an empty line, the
-// bonus block, each line ended by CR LF, and a closing line when entries were
-// skipped.
+// bonus block, each line ended by CR LF; then, after an empty line, a line
+// for the entries skipped and a line for the entries without a draw on their
+// date, each when there are any.
 QString CheckReportText(const CheckSummary& summary);
 
 // Checks numbers typed for one entry (texts in items 1 to 8, item 8 the extra

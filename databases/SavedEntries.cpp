@@ -62,12 +62,21 @@ SavedEntry ParseSavedEntry(const QString& line)
     e.lottery = at(kLotteryColumn);
     e.name = at(kNameColumn);
     e.dbaseFile = at(kDbaseFileColumn);
-    // A quoted field may hide a comma; only a line that holds exactly twelve
-    // fields both ways of counting is taken as an entry.
-    e.readable = f.size() == kSavedEntryFields && line.count(QLatin1Char(',')) == kSavedEntryFields - 1;
+    e.readable = f.size() == kSavedEntryFields;
     if (!e.readable)
         e.line = line;
     return e;
+}
+
+// A field as the line holds it: in double quotes when it holds a comma, so
+// the field rules read it back whole.
+static QString FieldText(const QString& text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('"'), QLatin1Char('\''));
+    if (out.contains(QLatin1Char(',')))
+        return QLatin1Char('"') + out + QLatin1Char('"');
+    return out;
 }
 
 QString FormatSavedEntry(const SavedEntry& entry)
@@ -76,10 +85,10 @@ QString FormatSavedEntry(const SavedEntry& entry)
         return entry.line;
     QStringList f;
     f.reserve(kSavedEntryFields);
-    f << SavedEntryField(entry.date);
+    f << FieldText(entry.date);
     for (const QString& n : entry.numbers)
-        f << SavedEntryField(n);
-    f << SavedEntryField(entry.lottery) << SavedEntryField(entry.name) << SavedEntryField(entry.dbaseFile);
+        f << FieldText(n);
+    f << FieldText(entry.lottery) << FieldText(entry.name) << FieldText(entry.dbaseFile);
     return f.join(QLatin1Char(','));
 }
 

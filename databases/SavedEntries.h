@@ -1,6 +1,9 @@
 #pragma once
 // The saved entries file "ReVadirav.txt": one entry per line, twelve
-// comma-separated fields, no header, no quoting, CR LF line ends.
+// comma-separated fields, no header, CR LF line ends. Fields are read by the
+// program's field rules (platform/TextFile.h): blanks before a field are
+// skipped, and a field that starts with a double quote runs to the next one
+// and may hold commas. A field holding a comma is written in double quotes.
 //
 //   0      draw date as text ("05 Mar 05" or the medium form "05-Mar-2005")
 //   1..7   main numbers as text (empty beyond the lottery's balls drawn)
@@ -9,10 +12,12 @@
 //   10     player or syndicate name (may be empty)
 //   11     database file name (dbase100.txt)
 //
-// The file is read line by line, so a malformed line never shifts the fields
-// of the lines after it; such a line is kept as it stands and written back
-// unchanged. Appending never reads or changes the lines already there; a
-// rewrite goes through a new file renamed over the old.
+// ReadSavedEntries is the one reader of the file: every window that shows,
+// checks or counts saved entries takes the entries it returns, and only those
+// marked readable. The file is read line by line, so a malformed line never
+// shifts the fields of the lines after it; such a line is kept as it stands
+// and written back unchanged. Appending never reads or changes the lines
+// already there; a rewrite goes through a new file renamed over the old.
 
 #include <QDate>
 #include <QList>
@@ -41,8 +46,9 @@ struct SavedEntry {
     QString name;                                    // field 10
     QString dbaseFile;                               // field 11
 
-    // False for a line that does not hold exactly twelve fields. Its text is
-    // then kept in `line` and written back as it stands; the fields above hold
+    // False for a line that does not hold exactly twelve fields by the field
+    // rules: it is no entry, and no window shows, checks or counts it. Its text
+    // is kept in `line` and written back as it stands; the fields above hold
     // what could be read from it (missing fields empty, extra ones dropped).
     bool readable = true;
     QString line;
@@ -59,13 +65,14 @@ struct SavedEntry {
 QString EntryField(const SavedEntry& entry, int column);
 void SetEntryField(SavedEntry& entry, int column, const QString& text);
 
-// Makes a free text safe as a field: commas become semicolons and double
-// quotes become single quotes, so every line keeps twelve plain fields.
-// Blanks are kept as they are.
+// Makes a name typed by the player a plain field: commas become semicolons
+// and double quotes become single quotes. Blanks are kept as they are.
 QString SavedEntryField(const QString& text);
 
-// One line of the file to an entry, and back. FormatSavedEntry writes the
-// fields through SavedEntryField; an unreadable entry is written as its line.
+// One line of the file to an entry, and back. FormatSavedEntry writes a field
+// that holds a comma in double quotes, and a double quote (which no field can
+// carry) as a single one, so every line keeps twelve fields and reads back as
+// it was; an unreadable entry is written as its line.
 SavedEntry ParseSavedEntry(const QString& line);
 QString FormatSavedEntry(const SavedEntry& entry);
 

@@ -81,7 +81,10 @@ std::vector<BallRow> SavedLinesOf(const QString& lottery)
     if (!entries)
         return lines;
     for (const SavedEntry& entry : *entries) {
-        // Fields 1 to 9 are read from every line, as far as it has them.
+        // A line that is no entry is counted by no window. Older files hold a
+        // comma of a lottery name as a semicolon.
+        if (!entry.readable)
+            continue;
         if (entry.lottery != lottery && entry.lottery != SavedEntryField(lottery))
             continue;
         // A line without a first number would end the list of lines.

@@ -26,6 +26,7 @@ WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t 
 QString WhatIfReport(const WhatIfTallies& tallies, int drawCount, const LotteryDefinition& lottery);
 
 // The saved lines of one lottery in "ReVadirav.txt": numbers 1 to 8 of every
-// entry whose lottery name equals `lottery` exactly and whose first number is
-// 1 or more.
+// entry (as ReadSavedEntries reads them; lines that are no entry are left out)
+// whose lottery name equals `lottery` exactly and whose first number is 1 or
+// more.
 std::vector<BallRow> SavedLinesOf(const QString& lottery);

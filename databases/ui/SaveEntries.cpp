@@ -129,7 +129,7 @@ int SaveMyEntries(FlexGrid* grid)
         for (int c = 1; c <= kSavedEntryNumbers; ++c)
             e.numbers[c - 1] = grid->TextMatrix(r, c);
         e.lottery = LotteryName;
-        e.name = dialog.Text2->text();
+        e.name = SavedEntryField(dialog.Text2->text()); // as the other windows take a typed name
         e.dbaseFile = DbaseFile;
         entries << e;
     }

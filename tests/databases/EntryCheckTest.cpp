@@ -129,7 +129,20 @@ TEST_F(CheckEntriesTest, EachEntryMeetsTheDrawOfItsOwnDateAndLottery)
     EXPECT_EQ(s.bonusBlockBalls, 6); // the larger of 6 (UK Lotto) and 5 (Powerball)
     ASSERT_TRUE(s.lastHeader.has_value());
     EXPECT_EQ(s.lastHeader->name, "Empty"); // the last entry whose lottery could be read
-    EXPECT_TRUE(CheckReportText(s).contains(" 3-match+bonus/pball = 1 times\r\n"));
+    const QString report = CheckReportText(s);
+    EXPECT_TRUE(report.contains(" 3-match+bonus/pball = 1 times\r\n"));
+    // Every entry is accounted for: 4 counted, 4 not checked, 4 without a draw.
+    EXPECT_TRUE(report.endsWith(" 0-match+bonus/pball = 0 times\r\n\r\n"
+                                "Entries not checked: 4 (database file missing or date not readable)\r\n"
+                                "Entries not checked: 4 (no draw on their date)\r\n"));
+}
+
+TEST_F(CheckEntriesTest, EntriesWithoutADrawAreReportedOnTheirOwn)
+{
+    const CheckSummary s = CheckEntries({Entry("13 Mar 05", Row({1, 2, 3, 4, 5, 6}), "dbase100.txt")});
+    EXPECT_EQ(std::accumulate(s.matchCounts.begin(), s.matchCounts.end(), 0), 0);
+    EXPECT_TRUE(CheckReportText(s).endsWith(" 0-match+bonus/pball = 0 times\r\n\r\n"
+                                            "Entries not checked: 1 (no draw on their date)\r\n"));
 }
 
 TEST(TypedEntryTest, NumbersAreCheckedAgainstTheirLottery)

@@ -50,9 +50,26 @@ TEST_F(SavedEntriesFile, LineLayoutAndRoundTrip)
 
 TEST_F(SavedEntriesFile, CommasAndQuotesInNamesKeepTwelveFields)
 {
+    // A name in double quotes may hold commas: the line is an entry like any
+    // other, and it is written back as it was read.
+    const QString quoted = "05 Mar 05,3,11,19,27,38,45,,,UK Lotto,\"Smith, Ann\",dbase100.txt";
+    const SavedEntry read = ParseSavedEntry(quoted);
+    EXPECT_TRUE(read.readable);
+    EXPECT_EQ(read.name, "Smith, Ann");
+    EXPECT_EQ(read.dbaseFile, "dbase100.txt");
+    EXPECT_EQ(FormatSavedEntry(read), quoted);
+
+    // Commas are kept in quotes; a double quote, which no field can carry,
+    // becomes a single one.
     const QString line = FormatSavedEntry(Entry("05-Mar-2005", {"1"}, "Lotto, UK", "\"Smith, Bob\"", "dbase100.txt"));
-    EXPECT_EQ(line, "05-Mar-2005,1,,,,,,,,Lotto; UK,'Smith; Bob',dbase100.txt");
-    EXPECT_TRUE(ParseSavedEntry(line).readable);
+    EXPECT_EQ(line, "05-Mar-2005,1,,,,,,,,\"Lotto, UK\",\"'Smith, Bob'\",dbase100.txt");
+    const SavedEntry back = ParseSavedEntry(line);
+    EXPECT_TRUE(back.readable);
+    EXPECT_EQ(back.lottery, "Lotto, UK");
+    EXPECT_EQ(back.name, "'Smith, Bob'");
+
+    // A comma outside quotes makes a thirteenth field: no entry.
+    EXPECT_FALSE(ParseSavedEntry("05 Mar 05,3,11,19,27,38,45,,,UK Lotto,Smith, Ann,dbase100.txt").readable);
 }
 
 TEST_F(SavedEntriesFile, AppendCreatesThenAddsAndMalformedLinesStayPut)

@@ -64,7 +64,8 @@ TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
     EXPECT_TRUE(report.contains("\n 6-match+bonus/pball = 0 times\n 5-match+bonus/pball = 0 times\n"
                                 " 4-match+bonus/pball = 0 times\n 3-match+bonus/pball = 1 times\n"
                                 " 2-match+bonus/pball = 1 times\n"));
-    EXPECT_TRUE(report.contains("Entries not checked: 1"));
+    EXPECT_TRUE(report.endsWith("\n\nEntries not checked: 1 (database file missing or date not readable)\n"
+                                "Entries not checked: 1 (no draw on their date)\n"));
 
     // A sort moves texts and resets every colour; the next check paints afresh.
     click(w, "Command3");
@@ -208,4 +209,24 @@ TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
     EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
     EXPECT_EQ(w.MSFlexGrid1->Col(), 1);
     EXPECT_EQ(w.Text1->text(), "3");
+}
+
+TEST_F(ShowMyDrawsWTest, AQuotedNameWithACommaIsShownCheckedAndWrittenBackAsItWas)
+{
+    const QString quoted = "09 Mar 05,3,11,19,27,38,45,,,UK Lotto,\"Smith, Ann\",dbase100.txt";
+    writeLines(kSavedEntriesFile, {quoted, "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    ShowMyDrawsW w;
+    FlexGrid* g = w.MSFlexGrid1;
+    ASSERT_EQ(g->TextMatrix(1, 10), "Smith, Ann");
+    EXPECT_EQ(g->TextMatrix(1, 11), "dbase100.txt");
+    EXPECT_EQ(g->TextMatrix(2, 10), "Bob");
+    click(w, "Command2");
+    EXPECT_EQ(g->cellBackColor(1, 1), kYellow);
+    EXPECT_EQ(w.MatchCounts[13], 1);
+    EXPECT_EQ(w.MatchCounts[12], 1);
+    EXPECT_FALSE(w.Text2->toPlainText().contains("not checked"));
+
+    edit(w, 2, 1, "69");
+    click(w, "Command13");
+    EXPECT_EQ(fileLines(), QStringList({quoted, "09-Mar-2005,69,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"}));
 }

@@ -1,5 +1,6 @@
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
+#include "databases/ui/ShowMyDrawsW.h"
 #include "databases/ui/StoreMyDrawsW.h"
 #include "generators/Tips.h"
 #include "platform/ui/DatePicker.h"
@@ -148,4 +149,23 @@ TEST_F(StoreMyDrawsWTest, WithoutADatabaseNothingCanBeAdded)
     click(w, "Command2");
     EXPECT_EQ(lastBoxText(), TipText(6));
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
+}
+
+TEST_F(StoreMyDrawsWTest, AppendingLeavesAQuotedNameAsItWasForTheShowWindow)
+{
+    const QString quoted = "09 Mar 05,1,2,3,4,5,6,,,UK Lotto,\"Smith, Ann\",dbase100.txt";
+    writeLines(kSavedEntriesFile, {quoted});
+    {
+        StoreMyDrawsW w;
+        w.List1->setCurrentRow(1); // UK Lotto
+        w.DTPicker1->setValue(QDate(2005, 3, 9));
+        type(w, {"7", "8", "9", "10", "11", "12"});
+        click(w, "Command2");
+        answer(vbOK);
+        click(w, "Command3");
+    }
+    EXPECT_EQ(fileLines(), QStringList({quoted, "09 Mar 05,7,8,9,10,11,12,,,UK Lotto,,dbase100.txt"}));
+    ShowMyDrawsW show;
+    EXPECT_EQ(show.MSFlexGrid1->TextMatrix(1, 10), "Smith, Ann");
+    EXPECT_EQ(show.MSFlexGrid1->TextMatrix(2, 1), "7");
 }

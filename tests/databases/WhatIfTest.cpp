@@ -81,15 +81,17 @@ class SavedLinesTest : public ProgramFolderTest {};
 
 TEST_F(SavedLinesTest, OnlyLinesOfTheLotteryNamedExactlyAreLoaded)
 {
-    writeLines(
-        kSavedEntriesFile,
-        {"05 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt", "05 Mar 05,1,2,3,4,5,,,9,US Powerball,Bob,dbase069.txt",
-         "05 Mar 05,7,8,9,10,11,12,,,uk lotto,,dbase100.txt", "05 Mar 05,4,5,6,7,8,9,,,UK Lotto,Ann, Bob,dbase100.txt",
-         "05 Mar 05,,5,6,7,8,9,,,UK Lotto,,dbase100.txt", // no first number
-         "garbage"});
+    writeLines(kSavedEntriesFile,
+               {"05 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
+                "05 Mar 05,1,2,3,4,5,,,9,US Powerball,Bob,dbase069.txt",
+                "05 Mar 05,7,8,9,10,11,12,,,uk lotto,,dbase100.txt",
+                "05 Mar 05,4,5,6,7,8,9,,,UK Lotto,\"Ann, Bob\",dbase100.txt", // a quoted name may hold a comma
+                "05 Mar 05,1,5,6,7,8,9,,,UK Lotto,Ann, Bob,dbase100.txt",     // thirteen fields: no entry anywhere
+                "05 Mar 05,,5,6,7,8,9,,,UK Lotto,,dbase100.txt",              // no first number
+                "garbage"});
     const auto lines = SavedLinesOf("UK Lotto");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], Row({3, 11, 19, 27, 38, 45}));
-    EXPECT_EQ(lines[1], Row({4, 5, 6, 7, 8, 9})); // a comma in the player's name spoils nothing here
+    EXPECT_EQ(lines[1], Row({4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(SavedLinesOf("US Powerball").at(0), Row({1, 2, 3, 4, 5}, 9));
 }
