@@ -53,6 +53,8 @@ std::optional<QString> Medium(const QString& text)
 
 // ---------------------------------------------------------------- rows
 
+const QString kNoDraw = QStringLiteral("No draw was found in the downloaded text.");
+
 // Builds the database file while the draws are read.
 class Builder {
 public:
@@ -65,7 +67,14 @@ public:
     {
         result_.error = QStringLiteral("Line %1 of the downloaded text: %2").arg(line + 1).arg(why);
     }
-    void failWhole(const QString& why) { result_.error = why; }
+    // A row that is no draw: before the first draw the text holds none.
+    void notADate(qsizetype line, const QString& field)
+    {
+        if (result_.draws == 0)
+            result_.error = kNoDraw;
+        else
+            fail(line, QStringLiteral("\"%1\" is not a date.").arg(field.trimmed()));
+    }
     bool failed() const { return !result_.error.isEmpty(); }
 
     // A main number: a whole number from 1 to the highest a line holds.
@@ -88,7 +97,7 @@ public:
     ParsedResults finish()
     {
         if (!failed() && result_.draws == 0)
-            result_.error = QStringLiteral("No draw was found in the downloaded text.");
+            result_.error = kNoDraw;
         if (failed()) {
             result_.lines.clear();
             result_.draws = 0;
@@ -132,7 +141,6 @@ private:
     int highest_ = 0;
 };
 
-QString NotADate(const QString& field) { return QStringLiteral("\"%1\" is not a date.").arg(field.trimmed()); }
 QString TooFewFields() { return QStringLiteral("the draw holds too few numbers."); }
 
 // A line that holds nothing but blanks (and commas) ends the data.
@@ -226,13 +234,14 @@ ParsedResults ParseSixNumberRows(OtherLottery lottery, const QStringList& lines)
         const QStringList fields = SplitFields(lines[at]);
         if (EmptyRow(fields) || LastLoneField(lines, at, fields))
             break;
-        if (fields.size() < (sa ? 9 : 8)) {
-            out.fail(at, TooFewFields());
+        const QString dateField = fields.value(1);
+        const auto date = sa ? Medium(dateField) : GetDateAU(dateField);
+        if (!date) {
+            out.notADate(at, dateField);
             break;
         }
-        const auto date = sa ? Medium(fields[1]) : GetDateAU(fields[1]);
-        if (!date) {
-            out.fail(at, NotADate(fields[1]));
+        if (fields.size() < (sa ? 9 : 8)) {
+            out.fail(at, TooFewFields());
             break;
         }
         std::array<QString, 8> c = {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero};
@@ -291,7 +300,7 @@ ParsedResults ParsePowerball(const QStringList& lines)
         if (tokens.isEmpty() || (tokens.size() == 1 && LastLoneField(lines, at, {line})))
             break;
         if (!date) {
-            out.fail(at, NotADate(tokens[0].toString()));
+            out.notADate(at, tokens[0].toString());
             break;
         }
         if (tokens.size() < 7) {
@@ -366,13 +375,14 @@ ParsedResults ParseCalifornia(OtherLottery lottery, const QStringList& lines)
         const QStringList fields = SplitFields(lines[at]);
         if (EmptyRow(fields) || LastLoneField(lines, at, fields))
             break;
-        if (fields.size() < (extra ? 8 : 7)) {
-            out.fail(at, TooFewFields());
+        const QString dateField = fields.value(1);
+        const auto date = GetDate(dateField);
+        if (!date) {
+            out.notADate(at, dateField);
             break;
         }
-        const auto date = GetDate(fields[1]);
-        if (!date) {
-            out.fail(at, NotADate(fields[1]));
+        if (fields.size() < (extra ? 8 : 7)) {
+            out.fail(at, TooFewFields());
             break;
         }
         std::array<QString, 8> c = {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero};
@@ -460,7 +470,7 @@ ParsedResults ParseUKResults(int i, const QString& name, const QStringList& line
             break;
         const auto date = ParseDate(fields[0]);
         if (!date) {
-            out.fail(at, NotADate(fields[0]));
+            out.notADate(at, fields[0]);
             break;
         }
         if (fields.size() < needed) {
