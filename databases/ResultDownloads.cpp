@@ -4,6 +4,7 @@
 #include "platform/TextFile.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 
@@ -20,27 +21,46 @@ bool ReadsDayFirst()
     return date && date->month() == 6;
 }
 
-// Day and month of a numeric date change places ("12/31/2005" becomes
-// "31/12/2005"); what follows the second '/' is carried over. A year-first
-// date ("2005/12/31") is left as it stands. No value with fewer than two '/'.
-std::optional<QString> SwapDayAndMonth(const QString& text)
-{
-    const qsizetype first = text.indexOf(u'/');
-    if (first < 0)
-        return std::nullopt;
-    const qsizetype second = text.indexOf(u'/', first + 1);
-    if (second < 0)
-        return std::nullopt;
-    if (first > 2)
-        return text;
-    return text.mid(first + 1, second - first - 1) + u'/' + text.left(first) + u'/' + text.mid(second + 1);
-}
+bool DateSeparator(QChar c) { return c == u'/' || c == u'\\' || c == u'-'; }
 
-QString Slashed(QString text)
+// The date with '\' and '-' as '/' and, with `dropBlanks`, no blanks; with
+// `swap`, day and month change places ("12/31/2005" becomes "31/12/2005")
+// and what follows the second separator is carried over. A year-first date
+// ("2005/12/31") is not swapped. No value when a swap finds fewer than two
+// separators.
+std::optional<QString> Slashed(QStringView text, bool swap, bool dropBlanks = false)
 {
-    text.replace(u'\\', u'/');
-    text.replace(u'-', u'/');
-    return text;
+    qsizetype first = -1;
+    qsizetype second = -1;
+    qsizetype firstDigits = 0; // characters before the first separator, blanks aside
+    for (qsizetype i = 0; i < text.size() && second < 0; ++i) {
+        if (DateSeparator(text[i]))
+            (first < 0 ? first : second) = i;
+        else if (first < 0 && !(dropBlanks && text[i] == u' '))
+            ++firstDigits;
+    }
+    QString out;
+    out.reserve(text.size());
+    const auto append = [&](QStringView part) {
+        for (QChar c : part) {
+            if (dropBlanks && c == u' ')
+                continue;
+            out += DateSeparator(c) ? QChar(u'/') : c;
+        }
+    };
+    if (swap) {
+        if (second < 0)
+            return std::nullopt;
+        if (firstDigits <= 2) {
+            append(text.mid(first + 1, second - first - 1));
+            out += u'/';
+            append(text.left(first));
+            out += u'/';
+            text = text.mid(second + 1);
+        }
+    }
+    append(text);
+    return out;
 }
 
 std::optional<QString> Medium(const QString& text)
@@ -50,16 +70,140 @@ std::optional<QString> Medium(const QString& text)
         return std::nullopt;
     return MediumDate(*date);
 }
+std::optional<QString> Medium(QStringView text)
+{
+    const auto date = ParseDate(text.toString());
+    if (!date)
+        return std::nullopt;
+    return MediumDate(*date);
+}
+
+// GetDate and GetDateAU with the locale's order read once by the caller.
+std::optional<QString> MonthFirstDate(QStringView text, bool dayFirstLocale)
+{
+    const auto date = Slashed(text.trimmed(), dayFirstLocale);
+    return date ? Medium(*date) : std::nullopt;
+}
+
+std::optional<QString> AustralianDate(QStringView text, bool dayFirstLocale)
+{
+    auto date = Slashed(text, !dayFirstLocale, true);
+    if (!date)
+        date = Slashed(text, false, true);
+    return Medium(*date);
+}
+
+// ---------------------------------------------------------------- lines and fields
+
+using Lines = QList<QStringView>;
+using Fields = QVarLengthArray<QStringView, 16>;
+
+// The lines of a text: CR LF, a lone CR or a lone LF end a line.
+Lines LinesOf(QStringView text)
+{
+    Lines lines;
+    lines.reserve(text.size() / 32 + 1);
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+// Comma-separated fields, read as every file of the program is read: blanks
+// before a field are skipped; a field in double quotes runs to the next
+// double quote and may hold commas; otherwise it ends at the next comma. A
+// comma at the end of the line leaves an empty last field.
+void CommaFields(QStringView line, Fields& out)
+{
+    out.clear();
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (i < n) {
+        while (i < n && (line[i] == u' ' || line[i] == u'\t'))
+            ++i;
+        if (i < n && line[i] == u'"') {
+            const qsizetype start = ++i;
+            while (i < n && line[i] != u'"')
+                ++i;
+            out << line.mid(start, i - start);
+            while (i < n && line[i] != u',')
+                ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < n && line[i] != u',')
+                ++i;
+            out << line.mid(start, i - start);
+        }
+        if (i < n) {
+            ++i; // the comma
+            if (i == n)
+                out << QStringView();
+        }
+    }
+}
+
+// The tokens of a line between blanks (and commas, which the operators'
+// blank-separated files may hold in place of blanks).
+void Tokens(QStringView line, Fields& out)
+{
+    out.clear();
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    auto separator = [](QChar c) { return c == u' ' || c == u'\t' || c == u','; };
+    while (i < n) {
+        while (i < n && separator(line[i]))
+            ++i;
+        const qsizetype start = i;
+        while (i < n && !separator(line[i]))
+            ++i;
+        if (i > start)
+            out << line.mid(start, i - start);
+    }
+}
+
+bool Blank(QStringView line) { return line.trimmed().isEmpty(); }
+
+// A row that holds nothing but blanks (and commas) ends the data.
+bool EmptyRow(const Fields& fields) { return fields.isEmpty() || fields[0].trimmed().isEmpty(); }
+
+// The last line of the text holding a single field ends the data, as the
+// end of the text does.
+bool LastLoneField(const Lines& lines, qsizetype at, const Fields& fields)
+{
+    if (fields.size() != 1)
+        return false;
+    for (qsizetype k = at + 1; k < lines.size(); ++k)
+        if (!Blank(lines[k]))
+            return false;
+    return true;
+}
 
 // ---------------------------------------------------------------- rows
 
 const QString kNoDraw = QStringLiteral("No draw was found in the downloaded text.");
+constexpr QStringView kZero = u"0";
+
+// The numbers of one draw line, c1 to c8, as views of the text.
+using Columns = std::array<QStringView, 8>;
+Columns ZeroColumns() { return {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero}; }
 
 // Builds the database file while the draws are read.
 class Builder {
 public:
-    Builder(const QString& name, const QString& website, const LotteryDefinition& definition) : definition_(definition)
+    Builder(const QString& name, const QString& website, const LotteryDefinition& definition, qsizetype rows)
+        : definition_(definition)
     {
+        result_.lines.reserve(rows + 3);
         result_.lines << name << website << QString();
     }
     // A failure for the player, naming the line of the text (from 1).
@@ -68,28 +212,36 @@ public:
         result_.error = QStringLiteral("Line %1 of the downloaded text: %2").arg(line + 1).arg(why);
     }
     // A row that is no draw: before the first draw the text holds none.
-    void notADate(qsizetype line, const QString& field)
+    void notADate(qsizetype line, QStringView field)
     {
         if (result_.draws == 0)
             result_.error = kNoDraw;
         else
             fail(line, QStringLiteral("\"%1\" is not a date.").arg(field.trimmed()));
     }
+    void tooFew(qsizetype line) { fail(line, QStringLiteral("the draw holds too few numbers.")); }
     bool failed() const { return !result_.error.isEmpty(); }
 
     // A main number: a whole number from 1 to the highest a line holds.
-    bool mainNumber(qsizetype line, QStringView field, QString& out)
+    bool mainNumber(qsizetype line, QStringView field, QStringView& out)
     {
         const int value = numberOf(line, field, 1, out);
-        if (value > highest_)
-            highest_ = value;
+        highest_ = std::max(highest_, value);
         return value > 0;
     }
     // The bonus ball or extra ball: a whole number from 0.
-    bool extraNumber(qsizetype line, QStringView field, QString& out) { return numberOf(line, field, 0, out) >= 0; }
+    bool extraNumber(qsizetype line, QStringView field, QStringView& out) { return numberOf(line, field, 0, out) >= 0; }
 
-    void add(QString line)
+    // A draw line: the date, then c1 to c8.
+    void add(const QString& date, const Columns& c)
     {
+        QString line;
+        line.reserve(date.size() + 8 * 3);
+        line += date;
+        for (QStringView n : c) {
+            line += u',';
+            line += n;
+        }
         result_.lines << std::move(line);
         ++result_.draws;
     }
@@ -112,7 +264,7 @@ public:
 private:
     // The field's number (digits only, blanks around allowed) when it lies
     // from `least` to 60, its digits in `out`; else -1 and the failure.
-    int numberOf(qsizetype line, QStringView field, int least, QString& out)
+    int numberOf(qsizetype line, QStringView field, int least, QStringView& out)
     {
         const QStringView digits = field.trimmed();
         bool ok = !digits.isEmpty() && digits.size() <= 4;
@@ -127,12 +279,12 @@ private:
         if (!ok || value < least || value > kHighestDownloadedNumber) {
             fail(line,
                  QStringLiteral("\"%1\" is not a number from %2 to %3.")
-                     .arg(field.trimmed().toString())
+                     .arg(digits)
                      .arg(least)
                      .arg(kHighestDownloadedNumber));
             return -1;
         }
-        out = digits.toString();
+        out = digits;
         return value;
     }
 
@@ -141,37 +293,13 @@ private:
     int highest_ = 0;
 };
 
-QString TooFewFields() { return QStringLiteral("the draw holds too few numbers."); }
-
-// A line that holds nothing but blanks (and commas) ends the data.
-bool EmptyRow(const QStringList& fields) { return fields.isEmpty() || fields[0].trimmed().isEmpty(); }
-
-// The last line of the text holding a single field ends the data, as the
-// end of the text does.
-bool LastLoneField(const QStringList& lines, qsizetype at, const QStringList& fields)
+// Digits without their leading zeros ("07" is "7", "00" is "0").
+QStringView PlainDigits(QStringView digits)
 {
-    if (fields.size() != 1)
-        return false;
-    for (qsizetype k = at + 1; k < lines.size(); ++k)
-        if (!lines[k].trimmed().isEmpty())
-            return false;
-    return true;
+    while (digits.size() > 1 && digits[0] == u'0')
+        digits = digits.mid(1);
+    return digits;
 }
-
-// A draw line: the date, then c1 to c8.
-QString DrawLineOf(const QString& date, const std::array<QString, 8>& c)
-{
-    QString line;
-    line.reserve(date.size() + 32);
-    line += date;
-    for (const QString& n : c) {
-        line += u',';
-        line += n;
-    }
-    return line;
-}
-
-const QString kZero = QStringLiteral("0");
 
 // ---------------------------------------------------------------- UK
 
@@ -217,34 +345,37 @@ const std::array<OtherLotteryInfo, kOtherLotteries>& OtherTable()
     return table;
 }
 
-Builder BuilderFor(OtherLottery lottery)
+Builder BuilderFor(OtherLottery lottery, qsizetype rows)
 {
     const OtherLotteryInfo& info = OtherLotteryOf(lottery);
-    return Builder(info.name, info.website, *ParseDefinition(info.definition));
+    return Builder(info.name, info.website, *ParseDefinition(info.definition), rows);
 }
 
 // South Africa and Australia: a heading line, then a first field, the date,
 // six numbers and for South Africa the bonus ball.
-ParsedResults ParseSixNumberRows(OtherLottery lottery, const QStringList& lines)
+ParsedResults ParseSixNumberRows(OtherLottery lottery, QStringView text)
 {
-    Builder out = BuilderFor(lottery);
+    const Lines lines = LinesOf(text);
+    Builder out = BuilderFor(lottery, lines.size());
     const bool sa = lottery == OtherLottery::SALotto;
     const bool powerball = lottery == OtherLottery::AUPowerball;
+    const bool dayFirst = ReadsDayFirst();
+    Fields fields;
     for (qsizetype at = 1; at < lines.size() && !out.failed(); ++at) {
-        const QStringList fields = SplitFields(lines[at]);
+        CommaFields(lines[at], fields);
         if (EmptyRow(fields) || LastLoneField(lines, at, fields))
             break;
-        const QString dateField = fields.value(1);
-        const auto date = sa ? Medium(dateField) : GetDateAU(dateField);
+        const QStringView dateField = fields.size() > 1 ? fields[1] : QStringView();
+        const auto date = sa ? Medium(dateField) : AustralianDate(dateField, dayFirst);
         if (!date) {
             out.notADate(at, dateField);
             break;
         }
         if (fields.size() < (sa ? 9 : 8)) {
-            out.fail(at, TooFewFields());
+            out.tooFew(at);
             break;
         }
-        std::array<QString, 8> c = {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero};
+        Columns c = ZeroColumns();
         bool ok = true;
         for (int k = 0; k < 6 && ok; ++k) {
             // The Australian Powerball's sixth number is its Powerball.
@@ -256,58 +387,40 @@ ParsedResults ParseSixNumberRows(OtherLottery lottery, const QStringList& lines)
         if (ok && sa)
             ok = out.extraNumber(at, fields[8], c[7]);
         if (ok)
-            out.add(DrawLineOf(*date, c));
+            out.add(*date, c);
     }
     return out.finish();
 }
 
-// The tokens of a line, split at blanks.
-QList<QStringView> Tokens(QStringView line)
-{
-    QList<QStringView> tokens;
-    qsizetype i = 0;
-    const qsizetype n = line.size();
-    while (i < n) {
-        while (i < n && (line[i] == u' ' || line[i] == u'\t'))
-            ++i;
-        const qsizetype start = i;
-        while (i < n && line[i] != u' ' && line[i] != u'\t')
-            ++i;
-        if (i > start)
-            tokens << line.mid(start, i - start);
-    }
-    return tokens;
-}
-
 // US Powerball: blank-separated tokens; the first line whose first token is
 // a month-first date starts the draws.
-ParsedResults ParsePowerball(const QStringList& lines)
+ParsedResults ParsePowerball(QStringView text)
 {
-    Builder out = BuilderFor(OtherLottery::USPowerball);
+    const Lines lines = LinesOf(text);
+    Builder out = BuilderFor(OtherLottery::USPowerball, lines.size());
+    const bool dayFirst = ReadsDayFirst();
     bool started = false;
+    Fields tokens;
     for (qsizetype at = 0; at < lines.size() && !out.failed(); ++at) {
-        QString line = lines[at];
-        line.replace(u',', u' ');
-        const QList<QStringView> tokens = Tokens(line);
-        std::optional<QString> date;
-        if (!tokens.isEmpty() && tokens.size() > 1)
-            date = GetDate(tokens[0].toString());
+        Tokens(lines[at], tokens);
+        // A line of one token is never a draw's first.
+        const auto date = tokens.size() > 1 ? MonthFirstDate(tokens[0], dayFirst) : std::nullopt;
         if (!started) {
             started = date.has_value();
             if (!started)
                 continue;
         }
-        if (tokens.isEmpty() || (tokens.size() == 1 && LastLoneField(lines, at, {line})))
+        if (tokens.isEmpty() || LastLoneField(lines, at, tokens))
             break;
         if (!date) {
-            out.notADate(at, tokens[0].toString());
+            out.notADate(at, tokens[0]);
             break;
         }
         if (tokens.size() < 7) {
-            out.fail(at, TooFewFields());
+            out.tooFew(at);
             break;
         }
-        std::array<QString, 8> c = {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero};
+        Columns c = ZeroColumns();
         bool ok = true;
         for (int k = 0; k < 5 && ok; ++k)
             ok = out.mainNumber(at, tokens[1 + k], c[k]);
@@ -316,85 +429,105 @@ ParsedResults ParsePowerball(const QStringList& lines)
         if (!ok)
             break;
         // Written in plain digits: 07 becomes 7.
-        for (QString& n : c)
-            n = QString::number(n.toInt());
-        out.add(DrawLineOf(*date, c));
+        for (QStringView& n : c)
+            n = PlainDigits(n);
+        out.add(*date, c);
     }
     return out.finish();
 }
 
-// Mega Millions, its lines already reversed: lines that are not draws come
-// first (the end of the source), then the draws newest first, then the
-// heading. A draw past the heading means a line among the draws is not one.
-ParsedResults ParseMegaMillions(const QStringList& lines)
+// Mega Millions after its edits: read from the last line up, lines that are
+// not draws come first (the end of the source), then the draws newest first,
+// then the heading. A draw above the heading means a line among the draws is
+// not one.
+ParsedResults ParseMegaMillions(QStringView text)
 {
-    Builder out = BuilderFor(OtherLottery::MegaMillions);
-    qsizetype at = 0;
-    auto dateOf = [](const QStringList& fields) -> std::optional<QString> {
-        return fields.isEmpty() ? std::nullopt : GetDate(fields[0]);
+    Lines lines = LinesOf(text);
+    std::reverse(lines.begin(), lines.end());
+    Builder out = BuilderFor(OtherLottery::MegaMillions, lines.size());
+    const bool dayFirst = ReadsDayFirst();
+    const auto sourceLine = [&](qsizetype at) { return lines.size() - 1 - at; };
+    Fields fields;
+    const auto dateOf = [&](QStringView line) -> std::optional<QString> {
+        CommaFields(line, fields);
+        return fields.isEmpty() ? std::nullopt : MonthFirstDate(fields[0], dayFirst);
     };
-    while (at < lines.size() && !dateOf(SplitFields(lines[at])))
+    qsizetype at = 0;
+    while (at < lines.size() && !dateOf(lines[at]))
         ++at;
     for (; at < lines.size() && !out.failed(); ++at) {
-        const QStringList fields = SplitFields(lines[at]);
-        const auto date = dateOf(fields);
+        const auto date = dateOf(lines[at]);
         if (!date)
             break;
         if (fields.size() < 7) {
-            out.fail(lines.size() - 1 - at, TooFewFields());
+            out.tooFew(sourceLine(at));
             break;
         }
-        std::array<QString, 8> c = {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero};
+        Columns c = ZeroColumns();
         bool ok = true;
         for (int k = 0; k < 5 && ok; ++k)
-            ok = out.mainNumber(lines.size() - 1 - at, fields[1 + k], c[k]);
+            ok = out.mainNumber(sourceLine(at), fields[1 + k], c[k]);
         if (ok)
-            ok = out.extraNumber(lines.size() - 1 - at, fields[6], c[7]);
+            ok = out.extraNumber(sourceLine(at), fields[6], c[7]);
         if (ok)
-            out.add(DrawLineOf(*date, c));
+            out.add(*date, c);
     }
-    // Only the heading may come before the oldest draw.
+    // Only the heading may stand above the oldest draw.
     for (qsizetype k = at + 1; k < lines.size() && !out.failed(); ++k) {
-        if (!dateOf(SplitFields(lines[k])))
+        if (!dateOf(lines[k]))
             continue;
-        const QString stray = lines[at].trimmed();
-        out.fail(lines.size() - 1 - at,
+        const QStringView stray = lines[at].trimmed();
+        out.fail(sourceLine(at),
                  stray.isEmpty() ? QStringLiteral("an empty line stands among the draws.")
                                  : QStringLiteral("\"%1\" stands among the draws.").arg(stray));
     }
     return out.finish();
 }
 
-// California: three heading lines, then a first column, the date, five
-// numbers and for SuperLotto Plus its extra number.
-ParsedResults ParseCalifornia(OtherLottery lottery, const QStringList& lines)
+// California: three heading lines, then blank-separated columns: a first
+// column, the date, five numbers and for SuperLotto Plus its extra number.
+ParsedResults ParseCalifornia(OtherLottery lottery, QStringView text)
 {
-    Builder out = BuilderFor(lottery);
+    const Lines lines = LinesOf(text);
+    Builder out = BuilderFor(lottery, lines.size());
     const bool extra = lottery == OtherLottery::SuperLottoPlus;
+    const bool dayFirst = ReadsDayFirst();
+    Fields fields;
     for (qsizetype at = 3; at < lines.size() && !out.failed(); ++at) {
-        const QStringList fields = SplitFields(lines[at]);
-        if (EmptyRow(fields) || LastLoneField(lines, at, fields))
+        Tokens(lines[at], fields);
+        if (fields.isEmpty() || LastLoneField(lines, at, fields))
             break;
-        const QString dateField = fields.value(1);
-        const auto date = GetDate(dateField);
+        const QStringView dateField = fields.size() > 1 ? fields[1] : QStringView();
+        const auto date = MonthFirstDate(dateField, dayFirst);
         if (!date) {
             out.notADate(at, dateField);
             break;
         }
         if (fields.size() < (extra ? 8 : 7)) {
-            out.fail(at, TooFewFields());
+            out.tooFew(at);
             break;
         }
-        std::array<QString, 8> c = {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero};
+        Columns c = ZeroColumns();
         bool ok = true;
         for (int k = 0; k < 5 && ok; ++k)
             ok = out.mainNumber(at, fields[2 + k], c[k]);
         if (ok && extra)
             ok = out.extraNumber(at, fields[7], c[7]);
         if (ok)
-            out.add(DrawLineOf(*date, c));
+            out.add(*date, c);
     }
     return out.finish();
+}
+
+// Mega Millions' edits: ';' becomes ',', ':' a blank, and "Mega Ball" goes.
+QString MegaMillionsEdited(const QString& text)
+{
+    QString edited = text;
+    edited.replace(u';', u',');
+    edited.replace(u':', u' ');
+    for (const char* words : {"Mega Ball", "mega ball", "MEGA BALL"})
+        edited.remove(QLatin1String(words));
+    return edited;
 }
 
 } // namespace
@@ -407,28 +540,9 @@ bool ReadsDatesTheUKWay()
     return date && QLocale().monthName(date->month(), QLocale::LongFormat) == QStringLiteral("June");
 }
 
-std::optional<QString> GetDate(const QString& text)
-{
-    QString date = text.trimmed();
-    if (ReadsDayFirst()) {
-        const auto swapped = SwapDayAndMonth(Slashed(date));
-        if (!swapped)
-            return std::nullopt;
-        date = *swapped;
-    }
-    return Medium(date);
-}
+std::optional<QString> GetDate(const QString& text) { return MonthFirstDate(text, ReadsDayFirst()); }
 
-std::optional<QString> GetDateAU(const QString& text)
-{
-    QString date = Slashed(text);
-    date.remove(u' ');
-    if (!ReadsDayFirst()) {
-        if (const auto swapped = SwapDayAndMonth(date))
-            date = *swapped;
-    }
-    return Medium(date);
-}
+std::optional<QString> GetDateAU(const QString& text) { return AustralianDate(text, ReadsDayFirst()); }
 
 QString TimedLine(const QString& text, int tenths)
 {
@@ -446,19 +560,20 @@ LotteryDefinition UKDefinition(int i)
 
 QStringList UKResultLines(const QString& text) { return SplitLines(text); }
 
-ParsedResults ParseUKResults(int i, const QString& name, const QStringList& lines)
+ParsedResults ParseUKResults(int i, const QString& name, const QString& text)
 {
     const UKShape& shape = kUKShapes.at(std::size_t(i));
-    Builder out(name, kUKWebsite, UKDefinition(i));
+    const Lines lines = LinesOf(text);
+    Builder out(name, kUKWebsite, UKDefinition(i), lines.size());
 
     // The first field that is a date starts the first draw; the fields before
     // it are a heading.
     qsizetype at = 0;
-    QStringList fields;
+    Fields fields;
     for (; at < lines.size(); ++at) {
-        fields = SplitFields(lines[at]);
-        const auto first =
-            std::find_if(fields.begin(), fields.end(), [](const QString& f) { return ParseDate(f).has_value(); });
+        CommaFields(lines[at], fields);
+        const auto first = std::find_if(fields.begin(), fields.end(),
+                                        [](QStringView f) { return ParseDate(f.toString()).has_value(); });
         if (first != fields.end()) {
             fields.erase(fields.begin(), first);
             break;
@@ -468,16 +583,16 @@ ParsedResults ParseUKResults(int i, const QString& name, const QStringList& line
     while (at < lines.size() && !out.failed()) {
         if (EmptyRow(fields))
             break;
-        const auto date = ParseDate(fields[0]);
+        const auto date = ParseDate(fields[0].toString());
         if (!date) {
             out.notADate(at, fields[0]);
             break;
         }
         if (fields.size() < needed) {
-            out.fail(at, TooFewFields());
+            out.tooFew(at);
             break;
         }
-        std::array<QString, 8> c = {kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero};
+        Columns c = ZeroColumns();
         bool ok = true;
         for (int k = 0; k < shape.numbers && ok; ++k)
             ok = out.mainNumber(at, fields[1 + k], c[k]);
@@ -485,16 +600,11 @@ ParsedResults ParseUKResults(int i, const QString& name, const QStringList& line
             ok = out.extraNumber(at, fields[1 + shape.numbers], c[7]);
         if (!ok)
             break;
-        out.add(DrawLineOf(MediumDate(*date), c));
+        out.add(MediumDate(*date), c);
         if (++at < lines.size())
-            fields = SplitFields(lines[at]);
+            CommaFields(lines[at], fields);
     }
     return out.finish();
-}
-
-ParsedResults ParseUKResults(int i, const QString& name, const QString& text)
-{
-    return ParseUKResults(i, name, UKResultLines(text));
 }
 
 const OtherLotteryInfo& OtherLotteryOf(OtherLottery lottery) { return OtherTable().at(std::size_t(lottery)); }
@@ -503,12 +613,7 @@ QStringList OtherResultLines(OtherLottery lottery, const QString& text)
 {
     switch (lottery) {
     case OtherLottery::MegaMillions: {
-        QString edited = text;
-        edited.replace(u';', u',');
-        edited.replace(u':', u' ');
-        for (const char* words : {"Mega Ball", "mega ball", "MEGA BALL"})
-            edited.remove(QLatin1String(words));
-        QStringList lines = SplitLines(edited);
+        QStringList lines = SplitLines(MegaMillionsEdited(text));
         std::reverse(lines.begin(), lines.end());
         return lines;
     }
@@ -523,20 +628,18 @@ QStringList OtherResultLines(OtherLottery lottery, const QString& text)
     }
 }
 
-ParsedResults ParseOtherResults(OtherLottery lottery, const QStringList& lines)
-{
-    switch (lottery) {
-    case OtherLottery::MegaMillions: return ParseMegaMillions(lines);
-    case OtherLottery::USPowerball: return ParsePowerball(lines);
-    case OtherLottery::SuperLottoPlus:
-    case OtherLottery::Fantasy5: return ParseCalifornia(lottery, lines);
-    default: return ParseSixNumberRows(lottery, lines);
-    }
-}
-
 ParsedResults ParseOtherResults(OtherLottery lottery, const QString& text)
 {
-    return ParseOtherResults(lottery, OtherResultLines(lottery, text));
+    switch (lottery) {
+    case OtherLottery::MegaMillions: {
+        const QString edited = MegaMillionsEdited(text);
+        return ParseMegaMillions(edited);
+    }
+    case OtherLottery::USPowerball: return ParsePowerball(text);
+    case OtherLottery::SuperLottoPlus:
+    case OtherLottery::Fantasy5: return ParseCalifornia(lottery, text);
+    default: return ParseSixNumberRows(lottery, text);
+    }
 }
 
 bool StoreResults(const QString& file, const ParsedResults& results)

@@ -72,11 +72,10 @@ QString UKDatabaseFile(int i);
 LotteryDefinition UKDefinition(int i);
 // The lines of a fetched UK text, as they go to the scratch file.
 QStringList UKResultLines(const QString& text);
-// Reads the lines of lottery i's result file: any fields that are not dates
-// first (a heading), then one draw a line, newest first: the date, the
-// numbers, for Lotto and Thunderball the bonus ball or Thunderball. The data
-// ends at an empty line or the end of the text.
-ParsedResults ParseUKResults(int i, const QString& name, const QStringList& lines);
+// Reads lottery i's result file: any fields that are not dates first (a
+// heading), then one draw a line, newest first: the date, the numbers, for
+// Lotto and Thunderball the bonus ball or Thunderball. The data ends at an
+// empty line or the end of the text.
 ParsedResults ParseUKResults(int i, const QString& name, const QString& text);
 
 // ---- The other lotteries, in the order of their address items (63 to 71).
@@ -107,12 +106,12 @@ const OtherLotteryInfo& OtherLotteryOf(OtherLottery lottery);
 inline SettingsItem AddressItemOf(OtherLottery lottery) { return OtherDownloadURL + int(lottery); }
 
 // The lines of a fetched text after the operator's own edits, as they go to
-// the scratch file: Mega Millions with ';' as ',', ':' as a blank, "Mega
+// the scratch file (the parsers read the text as fetched): Mega Millions with ';' as ',', ':' as a blank, "Mega
 // Ball" removed and the lines in reverse order (its file lists the oldest
 // draw first); the California files with runs of blanks as one comma; the
 // rest as they stand.
 QStringList OtherResultLines(OtherLottery lottery, const QString& text);
-// Reads the lines OtherResultLines gave. The shapes:
+// Reads a fetched text. The shapes:
 // - South Africa and Australia: a heading line, then one draw a line: a first
 //   field (ignored), the date, six numbers, for South Africa the bonus ball.
 //   The Australian Powerball's sixth number is its Powerball (c8).
@@ -123,7 +122,6 @@ QStringList OtherResultLines(OtherLottery lottery, const QString& text);
 // - California: three heading lines, then one draw a line: a first column
 //   (ignored), the month-first date, five numbers, for SuperLotto Plus its
 //   extra number.
-ParsedResults ParseOtherResults(OtherLottery lottery, const QStringList& lines);
 ParsedResults ParseOtherResults(OtherLottery lottery, const QString& text);
 
 // Writes the parsed lines over the database file (a new file renamed over

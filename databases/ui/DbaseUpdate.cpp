@@ -106,7 +106,7 @@ void DbaseUpdate::DbaseDownload(int i)
     if (!WriteLines(kDownloadScratchFile, lines))
         return Failed("The file " + kDownloadScratchFile + " could not be written.");
     LetEventsRun();
-    const ParsedResults parsed = ParseUKResults(i, name, lines);
+    const ParsedResults parsed = ParseUKResults(i, name, fetched.body);
     if (!parsed.usable())
         return Failed(parsed.error);
     if (!StoreResults(UKDatabaseFile(i), parsed))

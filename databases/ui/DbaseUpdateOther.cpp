@@ -184,7 +184,7 @@ bool DbaseUpdateOther::Download(OtherLottery lottery)
         return false;
     }
     LetEventsRun();
-    const ParsedResults parsed = ParseOtherResults(lottery, lines);
+    const ParsedResults parsed = ParseOtherResults(lottery, fetched.body);
     if (!parsed.usable()) {
         Failed(parsed.error);
         return false;
