@@ -2,6 +2,8 @@
 // is added here when it is built; its item is enabled from then on.
 #include "app/WindowCatalog.h"
 #include "databases/ui/CreateDbase.h"
+#include "databases/ui/DbaseUpdate.h"
+#include "databases/ui/DbaseUpdateOther.h"
 #include "databases/ui/DbaseUpdateW.h"
 #include "databases/ui/DeleteDbaseW.h"
 #include "databases/ui/HistoryW.h"
@@ -13,6 +15,8 @@
 #include "generators/ui/PLuckyDip.h"
 #include "platform/ui/MsgBox.h"
 
+#include <QTabWidget>
+
 namespace {
 // Creates the window over the main window, loads it when it loads apart
 // from its making, and shows it modally.
@@ -22,6 +26,15 @@ void open(QWidget* main)
     Window window(main);
     if constexpr (requires { window.Load(); })
         window.Load();
+    ShowModal(&window);
+}
+
+// The other lotteries' download window, opened on the tab of a region.
+template <int Tab>
+void openOtherDownloads(QWidget* main)
+{
+    DbaseUpdateOther window(main);
+    window.SSTab1->setCurrentIndex(Tab);
     ShowModal(&window);
 }
 } // namespace
@@ -43,6 +56,10 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::DatabaseViewCheck, open<ShowMyDrawsW>);
     RegisterWindow(MenuItem::DatabaseStoreDrawsW, open<StoreMyDrawsW>);
     RegisterWindow(MenuItem::AnalyseWhatIf, open<WhatIf>);
+    RegisterWindow(MenuItem::DatabaseUpdate, open<DbaseUpdate>);
+    RegisterWindow(MenuItem::DatabaseDownloadSA, openOtherDownloads<0>);
+    RegisterWindow(MenuItem::DatabaseDownloadAU, openOtherDownloads<1>);
+    RegisterWindow(MenuItem::DatabaseUS, openOtherDownloads<2>);
 
     // Generators.
     RegisterWindow(MenuItem::PlayLuckyDip, open<PLuckyDip>);

@@ -6,6 +6,7 @@
 #include "core/Settings.h"
 #include "core/ui/Skinning.h"
 #include "app/WindowCatalog.h"
+#include "databases/ResultDownloads.h"
 #include "platform/ui/Chart.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
@@ -685,11 +686,8 @@ void Vantrel::RefreshItems()
 MenuItem Vantrel::PictureItem(int index)
 {
     if (index == 1) {
-        // The player's region: a day-first locale with English month names
-        // reads this date as the first of June.
-        const auto date = ParseDate("01/06/2005");
-        const bool uk = date && QLocale().standaloneMonthName(date->month(), QLocale::LongFormat) == "June";
-        return uk ? MenuItem::DatabaseUpdate : MenuItem::DatabaseUS;
+        // The player's region: the UK download where its dates are read.
+        return ReadsDatesTheUKWay() ? MenuItem::DatabaseUpdate : MenuItem::DatabaseUS;
     }
     return kPictures[std::clamp(index, 0, kToolPictures - 1)].item;
 }

@@ -336,8 +336,18 @@ QString MediumDate(const QDate& date)
 {
     if (!date.isValid())
         return QString();
-    return TwoDigits(date.day()) + u'-' + MonthAbbreviation(date.month()) + u'-'
-        + QString::number(date.year()).rightJustified(4, u'0');
+    // Written digit by digit: the downloads write thousands of these.
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    QString text;
+    text.reserve(12);
+    text += QChar(u'0' + day / 10);
+    text += QChar(u'0' + day % 10);
+    text += u'-';
+    text += QLatin1String(kMonthAbbrev[month - 1]);
+    text += u'-';
+    text += QString::number(year).rightJustified(4, u'0');
+    return text;
 }
 
 QString PickerDate(const QDate& date)

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QTabWidget>
 
 TEST(MenuItemNames, EveryKeyIsItsObjectName)
 {
@@ -50,4 +51,30 @@ TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
         EXPECT_EQ(shown.size(), 1) << name << ": " << shown.join(", ").toStdString();
     }
     EXPECT_GE(registered, 11);
+}
+
+TEST_F(Catalog, DownloadItemsOpenTheirWindowOnTheirRegionsTab)
+{
+    RegisterAllWindows();
+    struct Preset {
+        MenuItem item;
+        const char* window;
+        int tab;
+    };
+    for (const Preset& p : {Preset{MenuItem::DatabaseUpdate, "DbaseUpdate", 0},
+                            Preset{MenuItem::DatabaseDownloadSA, "DbaseUpdateOther", 0},
+                            Preset{MenuItem::DatabaseDownloadAU, "DbaseUpdateOther", 1},
+                            Preset{MenuItem::DatabaseUS, "DbaseUpdateOther", 2}}) {
+        QString shown;
+        int tab = -1;
+        SetModalHook([&](QDialog* dialog) {
+            shown = dialog->metaObject()->className();
+            if (auto* tabs = dialog->findChild<QTabWidget*>("SSTab1"))
+                tab = tabs->currentIndex();
+            return int(QDialog::Rejected);
+        });
+        EXPECT_TRUE(OpenWindow(p.item, nullptr));
+        EXPECT_EQ(shown.toStdString(), p.window);
+        EXPECT_EQ(tab, p.tab) << p.window;
+    }
 }

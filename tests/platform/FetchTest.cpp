@@ -1,78 +1,23 @@
 #include "platform/Fetch.h"
+#include "support/LoopbackServer.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace {
-// A web server on 127.0.0.1 that answers each path with canned bytes and then
-// closes the connection. A path with no answer set is never answered.
-class CannedServer {
-public:
-    CannedServer()
-    {
-        server_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { accept(); });
-    }
-    QString url(const QString& path) const
-    {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path);
-    }
-    void answer(const QByteArray& path, const QByteArray& bytes) { answers_[path] = bytes; }
-
-    QList<QByteArray> paths; // the paths asked for, in order
-    int connections = 0;
-
-private:
-    void accept()
-    {
-        while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            ++connections;
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
-        }
-    }
-    void read(QTcpSocket* socket)
-    {
-        QByteArray& head = heads_[socket];
-        head += socket->readAll();
-        if (!head.contains("\r\n\r\n"))
-            return;
-        const QByteArray path = head.split(' ').value(1);
-        heads_.remove(socket);
-        paths << path;
-        if (!answers_.contains(path))
-            return;
-        socket->write(answers_[path]);
-        socket->disconnectFromHost();
-    }
-
-    QTcpServer server_;
-    QHash<QByteArray, QByteArray> answers_;
-    QHash<QTcpSocket*, QByteArray> heads_;
-};
-
-QByteArray response(const QByteArray& statusLine, const QByteArray& body, const QByteArray& headers = {})
-{
-    return "HTTP/1.1 " + statusLine + "\r\nContent-Length: " + QByteArray::number(body.size())
-        + "\r\nConnection: close\r\n" + headers + "\r\n" + body;
-}
-} // namespace
-
 TEST(Fetch, ReturnsTheBodyAsUtf8OrWindows1252Text)
 {
-    CannedServer server;
+    LoopbackServer server;
     server.answer("/utf8",
-                  response("200 OK",
-                           "Z\xC3\xBCrich \xE2\x82\xAC"
-                           "5\r\nline 2"));
+                  HttpResponse("200 OK",
+                               "Z\xC3\xBCrich \xE2\x82\xAC"
+                               "5\r\nline 2"));
     server.answer("/latin1",
-                  response("200 OK",
-                           "M\xFCnchen \x80"
-                           "5 \x93quoted\x94"));
-    server.answer("/empty", response("204 No Content", ""));
+                  HttpResponse("200 OK",
+                               "M\xFCnchen \x80"
+                               "5 \x93quoted\x94"));
+    server.answer("/empty", HttpResponse("204 No Content", ""));
 
     const FetchResult utf8 = Fetch(server.url("/utf8"));
     EXPECT_TRUE(utf8.ok) << utf8.error.toStdString();
@@ -87,12 +32,12 @@ TEST(Fetch, ReturnsTheBodyAsUtf8OrWindows1252Text)
 
 TEST(Fetch, FollowsRedirectsUpToTen)
 {
-    CannedServer server;
+    LoopbackServer server;
     const QByteArray absolute = "Location: " + server.url("/final").toUtf8() + "\r\n";
-    server.answer("/moved", response("301 Moved Permanently", "", absolute));
-    server.answer("/found", response("302 Found", "", "Location: /final\r\n"));
-    server.answer("/loop", response("302 Found", "", "Location: /loop\r\n"));
-    server.answer("/final", response("200 OK", "arrived"));
+    server.answer("/moved", HttpResponse("301 Moved Permanently", "", absolute));
+    server.answer("/found", HttpResponse("302 Found", "", "Location: /final\r\n"));
+    server.answer("/loop", HttpResponse("302 Found", "", "Location: /loop\r\n"));
+    server.answer("/final", HttpResponse("200 OK", "arrived"));
 
     EXPECT_EQ(Fetch(server.url("/moved")).body.toStdString(), "arrived");
     EXPECT_EQ(Fetch(server.url("/found")).body.toStdString(), "arrived");
@@ -108,9 +53,9 @@ TEST(Fetch, FollowsRedirectsUpToTen)
 
 TEST(Fetch, FailsOnAnErrorStatusOrAShortBody)
 {
-    CannedServer server;
-    server.answer("/missing", response("404 Not Found", "no such page"));
-    server.answer("/broken", response("500 Internal Server Error", ""));
+    LoopbackServer server;
+    server.answer("/missing", HttpResponse("404 Not Found", "no such page"));
+    server.answer("/broken", HttpResponse("500 Internal Server Error", ""));
     // Announces 500 bytes, sends 120 and hangs up.
     server.answer("/short", "HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n" + QByteArray(120, 'x'));
 
@@ -137,7 +82,7 @@ TEST(Fetch, FailsWhenTheConnectionIsRefusedOrDropped)
     EXPECT_FALSE(refused.ok);
     EXPECT_EQ(refused.error.toStdString(), "The connection to 127.0.0.1 was refused.");
 
-    CannedServer server;
+    LoopbackServer server;
     server.answer("/hangup", ""); // closes without a word
     const FetchResult dropped = Fetch(server.url("/hangup"));
     EXPECT_FALSE(dropped.ok);
@@ -146,7 +91,7 @@ TEST(Fetch, FailsWhenTheConnectionIsRefusedOrDropped)
 
 TEST(Fetch, TimesOutWhileTheProgramsTimersGoOn)
 {
-    CannedServer server; // answers nothing
+    LoopbackServer server; // answers nothing
     QObject context;
     bool timerFired = false;
     QTimer::singleShot(50, &context, [&] { timerFired = true; });
@@ -162,8 +107,8 @@ TEST(Fetch, TimesOutWhileTheProgramsTimersGoOn)
 
 TEST(Fetch, RefusesAnythingButWebAddressesWithoutConnecting)
 {
-    CannedServer server;
-    server.answer("/x", response("200 OK", "reached"));
+    LoopbackServer server;
+    server.answer("/x", HttpResponse("200 OK", "reached"));
     const QString ftp = server.url("/x").replace("http:", "ftp:");
     for (const QString& address : {ftp, QStringLiteral("file:///etc/passwd"), QString(),
                                    QStringLiteral("www.example.org"), QStringLiteral("http://")}) {

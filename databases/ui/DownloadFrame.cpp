@@ -1,0 +1,136 @@
+#include "databases/ui/DownloadFrame.h"
+
+#include "databases/ResultDownloads.h"
+#include "databases/ui/DrawEntry.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/MsgBox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <limits>
+
+const QString kDownloadNotice = QStringLiteral(
+    "This is a free service for the general public provided by the lottery organiser. It is not under our "
+    "control and could be changed or discontinued. However, we have found it to be reliable and useful. The "
+    "latest results are not always immediately available, so try again later if there are problems. Security "
+    "software can block this feature!");
+
+DownloadFrame::DownloadFrame(QWidget* parent, const QString& name, const QString& title) : QDialog(parent)
+{
+    Label5 = StartWindow(this, name, "Update lottery databases", "Label5", title);
+    Label1 = NamedLabel(this, "Label1", "1. Connect to the Internet in the usual way.");
+    Label3 = NamedLabel(this, "Label3", QString());
+    Label4 = BodyText(this, "Label4", kDownloadNotice);
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName("SSTab1");
+    List2 = new QListWidget(this);
+    List2->setObjectName("List2");
+    const QFontMetrics metrics = List2->fontMetrics();
+    List2->setMinimumSize(metrics.horizontalAdvance(QStringLiteral("0")) * 60, metrics.height() * 9);
+    OKButton = NamedButton(this, "OKButton", QString());
+    CancelButton = NamedButton(this, "CancelButton", " Close ");
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(100);
+
+    connect(Timer1, &QTimer::timeout, this, &DownloadFrame::Timer1_Timer);
+    connect(CancelButton, &QPushButton::clicked, this, &DownloadFrame::CancelButton_Click);
+    // The tab stays where the run began until the run ends.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (running_ && index != runTab_)
+            SSTab1->setCurrentIndex(runTab_);
+    });
+}
+
+DownloadFrame::~DownloadFrame() = default;
+
+void DownloadFrame::Timer1_Timer()
+{
+    if (Tenths < std::numeric_limits<int>::max())
+        ++Tenths;
+}
+
+void DownloadFrame::CancelButton_Click() { close(); }
+
+void DownloadFrame::StartRun(const QList<QWidget*>& held)
+{
+    running_ = true;
+    runTab_ = SSTab1->currentIndex();
+    hourglass_ = std::make_unique<Hourglass>();
+    Tenths = 0;
+    Timer1->start();
+    OKButton->setEnabled(false);
+    CancelButton->setEnabled(false);
+    SSTab1->tabBar()->setEnabled(false);
+    held_ = held;
+    for (QWidget* w : held_)
+        w->setEnabled(false);
+}
+
+void DownloadFrame::EndRun()
+{
+    CancelButton->setEnabled(true);
+    Timer1->stop();
+    SSTab1->tabBar()->setEnabled(true);
+    for (QWidget* w : held_)
+        w->setEnabled(true);
+    held_.clear();
+    hourglass_.reset();
+    running_ = false;
+}
+
+void DownloadFrame::AddTimedLine(const QString& text)
+{
+    List2->addItem(TimedLine(text, Tenths));
+    List2->setCurrentRow(List2->count() - 1);
+    List2->scrollToBottom();
+}
+
+void DownloadFrame::AddLine(const QString& text)
+{
+    List2->addItem(text);
+    List2->scrollToBottom();
+}
+
+FetchResult DownloadFrame::FetchAddress(const QString& address) { return Fetch(address, FetchTimeoutMs); }
+
+void DownloadFrame::LetEventsRun() { QApplication::processEvents(); }
+
+void DownloadFrame::SaveAddresses(const QString& question, const QList<std::pair<SettingsItem, QLineEdit*>>& boxes)
+{
+    if (running_)
+        return;
+    if (MsgBox(question, vbYesNo + vbQuestion, "Update URLs") != vbYes)
+        return;
+    for (const auto& [item, box] : boxes)
+        Settings.set(item, box->text().trimmed());
+    if (SaveSettings())
+        MsgBox("URLs updated.    ", vbInformation, "Saved");
+    else
+        MsgBox("The settings file could not be written.    \r\n"
+               "The new URLs are used now, but they are not saved yet.    ",
+               vbExclamation, "Error");
+}
+
+void DownloadFrame::closeEvent(QCloseEvent* event)
+{
+    if (running_)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void DownloadFrame::reject()
+{
+    if (!running_)
+        QDialog::reject();
+}
