@@ -1,6 +1,13 @@
 // Every window the main window's menus open, under its menu item. A window
 // is added here when it is built; its item is enabled from then on.
 #include "app/WindowCatalog.h"
+#include "analysis/ui/AAverages.h"
+#include "analysis/ui/ACommonNumbers.h"
+#include "analysis/ui/ANumberStats.h"
+#include "analysis/ui/AOddEven.h"
+#include "analysis/ui/ARange.h"
+#include "analysis/ui/ASums.h"
+#include "analysis/ui/Biorhythm.h"
 #include "databases/ui/CreateDbase.h"
 #include "databases/ui/DbaseUpdateW.h"
 #include "databases/ui/DeleteDbaseW.h"
@@ -13,6 +20,8 @@
 #include "generators/ui/PLuckyDip.h"
 #include "platform/ui/MsgBox.h"
 
+#include <QRadioButton>
+
 namespace {
 // Creates the window over the main window, loads it when it loads apart
 // from its making, and shows it modally.
@@ -22,6 +31,16 @@ void open(QWidget* main)
     Window window(main);
     if constexpr (requires { window.Load(); })
         window.Load();
+    ShowModal(&window);
+}
+
+// The most common numbers window switched to the cold view before it shows.
+void openColdNumbers(QWidget* main)
+{
+    ACommonNumbers window(main);
+    window.Load();
+    LetPendingEventsRun();
+    window.Option1[1]->click();
     ShowModal(&window);
 }
 } // namespace
@@ -43,6 +62,17 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::DatabaseViewCheck, open<ShowMyDrawsW>);
     RegisterWindow(MenuItem::DatabaseStoreDrawsW, open<StoreMyDrawsW>);
     RegisterWindow(MenuItem::AnalyseWhatIf, open<WhatIf>);
+
+    // Analysis.
+    RegisterWindow(MenuItem::AnalysisCommon, open<ACommonNumbers>);
+    RegisterWindow(MenuItem::AnalyseColdNums, openColdNumbers);
+    RegisterWindow(MenuItem::AnalysisSums, open<ASums>);
+    RegisterWindow(MenuItem::AnalyseLowHigh, open<ASums>);
+    RegisterWindow(MenuItem::AnalysisAverages, open<AAverages>);
+    RegisterWindow(MenuItem::AnalyseRange, open<ARange>);
+    RegisterWindow(MenuItem::AnalyseNumStats, open<ANumberStats>);
+    RegisterWindow(MenuItem::AnalyseOddEven, open<AOddEven>);
+    RegisterWindow(MenuItem::AnalyseBiorhythms, open<Biorhythm>);
 
     // Generators.
     RegisterWindow(MenuItem::PlayLuckyDip, open<PLuckyDip>);
