@@ -9,7 +9,6 @@
 #include <QFontMetrics>
 #include <QLegend>
 #include <QLineSeries>
-#include <QLinearGradient>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -172,14 +171,10 @@ void Chart::setSeriesBrush(int column, int style, const QColor& pattern, const Q
     if (style == BrushSolid) {
         brush = QBrush(fill);
     } else if (style == BrushPattern) {
-        // Across each bar, from the pattern colour at its middle to the fill
-        // colour at its edges: the bars stand out as rods.
-        QLinearGradient shading(0, 0, 1, 0);
-        shading.setCoordinateMode(QGradient::ObjectBoundingMode);
-        shading.setColorAt(0, fill);
-        shading.setColorAt(0.45, pattern);
-        shading.setColorAt(1, fill);
-        brush = QBrush(shading);
+        // The pattern colour fills the bar and the fill colour edges it: a
+        // shading across every bar costs more to draw than the window can
+        // afford when it opens.
+        brush = QBrush(pattern);
     }
     setSeriesBrush(column, brush);
 }
@@ -304,7 +299,8 @@ void Chart::rebuild()
                 *set << row[col];
             if (brushes_[col].style() != Qt::NoBrush) {
                 set->setBrush(brushes_[col]);
-                set->setBorderColor(seriesColour(col).darker(130));
+                const bool pattern = designBrushes_[col].style == BrushPattern;
+                set->setBorderColor(pattern ? seriesColour(col) : seriesColour(col).darker(130));
             }
             bars->append(set);
         }

@@ -73,8 +73,8 @@ public:
     void setSeriesBrush(int column, const QBrush& brush);
     QBrush seriesBrush(int column) const;
     // The brush as the chart's design names it: style 1 solid in the fill
-    // colour, style 2 a pattern, drawn as a shading from the pattern colour
-    // to the fill colour across each bar.
+    // colour, style 2 a pattern, drawn as bars of the pattern colour edged in
+    // the fill colour.
     enum BrushStyle { BrushNull = 0, BrushSolid = 1, BrushPattern = 2 };
     void setSeriesBrush(int column, int style, const QColor& pattern, const QColor& fill);
     int seriesBrushStyle(int column) const;

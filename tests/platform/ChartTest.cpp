@@ -92,8 +92,8 @@ TEST(Chart, DesignBrushesHeightsAndTextValues)
     EXPECT_EQ(chart.seriesFillColour(1), QColor(128, 0, 0));
     auto* bars = qobject_cast<QBarSeries*>(chart.chart()->series().value(0));
     ASSERT_NE(bars, nullptr);
-    EXPECT_NE(bars->barSets()[0]->brush().gradient(), nullptr);
-    EXPECT_EQ(bars->barSets()[0]->borderColor(), QColor(128, 0, 0).darker(130));
+    EXPECT_EQ(bars->barSets()[0]->brush().color(), QColor(255, 0, 0));
+    EXPECT_EQ(bars->barSets()[0]->borderColor(), QColor(128, 0, 0));
 
     chart.setHeightTwips(7000);
     EXPECT_EQ(chart.sizeHint().height(), 7000 * chart.logicalDpiY() / 1440);
