@@ -1,6 +1,13 @@
 // Every window the main window's menus open, under its menu item. A window
 // is added here when it is built; its item is enabled from then on.
 #include "app/WindowCatalog.h"
+#include "analysis/ui/AAverages.h"
+#include "analysis/ui/ACommonNumbers.h"
+#include "analysis/ui/ANumberStats.h"
+#include "analysis/ui/AOddEven.h"
+#include "analysis/ui/ARange.h"
+#include "analysis/ui/ASums.h"
+#include "analysis/ui/Biorhythm.h"
 #include "databases/ui/CreateDbase.h"
 #include "databases/ui/DbaseUpdate.h"
 #include "databases/ui/DbaseUpdateOther.h"
@@ -15,6 +22,7 @@
 #include "generators/ui/PLuckyDip.h"
 #include "platform/ui/MsgBox.h"
 
+#include <QRadioButton>
 #include <QTabWidget>
 
 namespace {
@@ -35,6 +43,16 @@ void openOtherDownloads(QWidget* main)
 {
     DbaseUpdateOther window(main);
     window.SSTab1->setCurrentIndex(Tab);
+    ShowModal(&window);
+}
+
+// The most common numbers window switched to the cold view before it shows.
+void openColdNumbers(QWidget* main)
+{
+    ACommonNumbers window(main);
+    window.Load();
+    LetPendingEventsRun();
+    window.Option1[1]->click();
     ShowModal(&window);
 }
 } // namespace
@@ -60,6 +78,17 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::DatabaseDownloadSA, openOtherDownloads<0>);
     RegisterWindow(MenuItem::DatabaseDownloadAU, openOtherDownloads<1>);
     RegisterWindow(MenuItem::DatabaseUS, openOtherDownloads<2>);
+
+    // Analysis.
+    RegisterWindow(MenuItem::AnalysisCommon, open<ACommonNumbers>);
+    RegisterWindow(MenuItem::AnalyseColdNums, openColdNumbers);
+    RegisterWindow(MenuItem::AnalysisSums, open<ASums>);
+    RegisterWindow(MenuItem::AnalyseLowHigh, open<ASums>);
+    RegisterWindow(MenuItem::AnalysisAverages, open<AAverages>);
+    RegisterWindow(MenuItem::AnalyseRange, open<ARange>);
+    RegisterWindow(MenuItem::AnalyseNumStats, open<ANumberStats>);
+    RegisterWindow(MenuItem::AnalyseOddEven, open<AOddEven>);
+    RegisterWindow(MenuItem::AnalyseBiorhythms, open<Biorhythm>);
 
     // Generators.
     RegisterWindow(MenuItem::PlayLuckyDip, open<PLuckyDip>);

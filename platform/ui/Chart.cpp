@@ -1,10 +1,12 @@
 #include "platform/ui/Chart.h"
+#include "platform/Text.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -24,6 +26,12 @@ Chart::Chart(QWidget* parent) : QWidget(parent), view_(new QChartView(this))
     c->setAnimationOptions(QChart::NoAnimation);
     c->setBackgroundRoundness(0);
     c->setMargins(QMargins(2, 2, 2, 2));
+    // A label is drawn whole; labels that would crowd one another are thinned
+    // out instead.
+    connect(c, &QChart::plotAreaChanged, this, [this] {
+        if (labelStep() != shownStep_)
+            applyCategories();
+    });
     QFont titleFont = c->titleFont();
     titleFont.setBold(true);
     c->setTitleFont(titleFont);
@@ -31,6 +39,7 @@ Chart::Chart(QWidget* parent) : QWidget(parent), view_(new QChartView(this))
     rowLabels_ = {QString()};
     columnLabels_ = {QString()};
     brushes_ = {QBrush()};
+    designBrushes_ = {DesignBrush{}};
     rebuild();
 }
 
@@ -69,6 +78,7 @@ void Chart::setColumnCount(int columns)
     while (columnLabels_.size() < columns)
         columnLabels_ << QString();
     brushes_.resize(columns);
+    designBrushes_.resize(columns);
     column_ = std::min(column_, columns);
     rebuild();
 }
@@ -83,6 +93,8 @@ bool Chart::inRange(int row, int column) const
 }
 
 void Chart::setData(double value) { setValue(row_, column_, value); }
+
+void Chart::setData(const QString& text) { setData(Val(text)); }
 
 void Chart::setValue(int row, int column, double value)
 {
@@ -107,11 +119,7 @@ void Chart::setRowLabel(int row, const QString& label)
     if (row < 1 || row > rowCount() || rowLabels_[row - 1] == label)
         return;
     rowLabels_[row - 1] = label;
-    const auto axes = chart()->axes(Qt::Horizontal);
-    if (auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first()))
-        axis->setCategories(categories());
-    else
-        rebuild();
+    applyCategories();
 }
 
 QString Chart::rowLabel(int row) const { return row >= 1 && row <= rowCount() ? rowLabels_[row - 1] : QString(); }
@@ -154,6 +162,95 @@ QBrush Chart::seriesBrush(int column) const
     return column >= 1 && column <= columns_ ? brushes_[column - 1] : QBrush();
 }
 
+void Chart::setSeriesBrush(int column, int style, const QColor& pattern, const QColor& fill)
+{
+    if (column < 1 || column > columns_)
+        return;
+    designBrushes_[column - 1] = {style, pattern, fill};
+    QBrush brush;
+    if (style == BrushSolid) {
+        brush = QBrush(fill);
+    } else if (style == BrushPattern) {
+        // The pattern colour fills the bar and the fill colour edges it: a
+        // shading across every bar costs more to draw than the window can
+        // afford when it opens.
+        brush = QBrush(pattern);
+    }
+    setSeriesBrush(column, brush);
+}
+
+int Chart::seriesBrushStyle(int column) const
+{
+    return column >= 1 && column <= columns_ ? designBrushes_[column - 1].style : BrushNull;
+}
+
+QColor Chart::seriesPatternColour(int column) const
+{
+    return column >= 1 && column <= columns_ ? designBrushes_[column - 1].pattern : QColor();
+}
+
+QColor Chart::seriesFillColour(int column) const
+{
+    return column >= 1 && column <= columns_ ? designBrushes_[column - 1].fill : QColor();
+}
+
+void Chart::setHeightTwips(int twips)
+{
+    heightTwips_ = std::max(twips, 0);
+    updateGeometry();
+}
+
+QSize Chart::sizeHint() const
+{
+    QSize size = QWidget::sizeHint();
+    if (heightTwips_ > 0)
+        size.setHeight(heightTwips_ * logicalDpiY() / 1440);
+    return size;
+}
+
+// How many rows one shown label stands for: enough that the labels keep a
+// little space between them at the chart's width.
+int Chart::labelStep() const
+{
+    const QFontMetrics metrics(axisLabelFont());
+    int widest = 0;
+    for (const QString& label : rowLabels_)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    if (widest == 0)
+        return 1;
+    // The plot's width once the chart is laid out; before, the widget's less
+    // what the value axis and the margins take.
+    const double plot = chart()->plotArea().width();
+    const double room = plot > 0 ? plot : std::max(1, width() - 8 * metrics.averageCharWidth() - 24);
+    const double perRow = room / rowCount();
+    return std::max(1, int(std::ceil((widest + 2 * metrics.averageCharWidth()) / perRow)));
+}
+
+QFont Chart::axisLabelFont() const
+{
+    QFont labels = font();
+    labels.setPointSizeF(labels.pointSizeF() * 0.75);
+    return labels;
+}
+
+QStringList Chart::shownRowLabels() const
+{
+    QStringList shown;
+    for (int r = 0; r < rowCount(); ++r)
+        shown << (r % shownStep_ == 0 ? rowLabels_[r] : QString());
+    return shown;
+}
+
+void Chart::applyCategories()
+{
+    shownStep_ = labelStep();
+    const auto axes = chart()->axes(Qt::Horizontal);
+    if (auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first()))
+        axis->setCategories(categories());
+    else
+        rebuild();
+}
+
 void Chart::setValueRange(double low, double high)
 {
     low_ = low;
@@ -166,7 +263,7 @@ void Chart::setValueRange(double low, double high)
 QStringList Chart::categories() const
 {
     QStringList result;
-    for (const QString& label : rowLabels_) {
+    for (const QString& label : shownRowLabels()) {
         QString unique = label.isEmpty() ? QString(QChar(0x200B)) : label;
         while (result.contains(unique))
             unique += QChar(0x200B);
@@ -183,13 +280,14 @@ void Chart::rebuild()
         c->removeAxis(axis), delete axis;
 
     auto* rowsAxis = new QBarCategoryAxis;
-    rowsAxis->append(categories());
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat("%g");
-    QFont labelFont = font();
-    labelFont.setPointSizeF(labelFont.pointSizeF() * 0.75);
+    const QFont labelFont = axisLabelFont();
+    rowsAxis->setTruncateLabels(false);
     rowsAxis->setLabelsFont(labelFont);
     valueAxis->setLabelsFont(labelFont);
+    shownStep_ = labelStep();
+    rowsAxis->append(categories());
     c->addAxis(rowsAxis, Qt::AlignBottom);
     c->addAxis(valueAxis, Qt::AlignLeft);
 
@@ -201,7 +299,8 @@ void Chart::rebuild()
                 *set << row[col];
             if (brushes_[col].style() != Qt::NoBrush) {
                 set->setBrush(brushes_[col]);
-                set->setBorderColor(brushes_[col].color().darker(130));
+                const bool pattern = designBrushes_[col].style == BrushPattern;
+                set->setBorderColor(pattern ? seriesColour(col) : seriesColour(col).darker(130));
             }
             bars->append(set);
         }
@@ -216,7 +315,7 @@ void Chart::rebuild()
                 line->append(r, values_[r][col]);
             c->addSeries(line);
             if (brushes_[col].style() != Qt::NoBrush) {
-                QPen pen(brushes_[col].color());
+                QPen pen(seriesColour(col));
                 pen.setWidth(2);
                 line->setPen(pen);
             }
@@ -228,6 +327,14 @@ void Chart::rebuild()
     refreshValues();
 }
 
+QColor Chart::seriesColour(int col) const
+{
+    const DesignBrush& design = designBrushes_[col];
+    if (design.style != BrushNull && design.fill.isValid())
+        return design.fill;
+    return brushes_[col].color();
+}
+
 void Chart::refreshValues()
 {
     const auto axes = chart()->axes(Qt::Vertical);
@@ -235,17 +342,43 @@ void Chart::refreshValues()
     if (!axis)
         return;
     if (low_ < high_) {
+        axis->setTickType(QValueAxis::TicksFixed);
         axis->setRange(low_, high_);
         return;
     }
     double low = 0, high = 0;
+    bool whole = true;
     for (const auto& row : values_)
         for (double v : row) {
             low = std::min(low, v);
             high = std::max(high, v);
+            whole = whole && v == std::floor(v);
         }
-    if (low == high)
-        high = low + 1;
+    if (!whole) {
+        if (low == high)
+            high = low + 1;
+        axis->setTickType(QValueAxis::TicksFixed);
+        axis->setRange(low, high);
+        axis->applyNiceNumbers();
+        return;
+    }
+    // Counts: marks at whole numbers, about five of them, at 1, 2 or 5 times a
+    // power of ten apart.
+    const double span = std::max(high - low, 1.0);
+    double step = 1;
+    for (double power = 1; step * 5 < span; power *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            step = factor * power;
+            if (step * 5 >= span)
+                break;
+        }
+    }
+    low = std::floor(low / step) * step;
+    high = std::ceil(high / step) * step;
+    if (high <= low)
+        high = low + step;
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
     axis->setRange(low, high);
-    axis->applyNiceNumbers();
 }

@@ -8,7 +8,10 @@
 //
 // Rows and columns count from 1. A new chart has one row and one series, no
 // title and no labels; values start at 0. The value axis fits the data unless
-// a fixed range is set.
+// a fixed range is set; when every value is a whole number its marks are
+// whole numbers too. Row labels that would crowd one another are thinned out
+// on screen (every second, third, ... shown), never clipped; rowLabel() still
+// gives every label.
 
 #include <QBrush>
 #include <QString>
@@ -44,6 +47,9 @@ public:
 
     // The value of the current cell.
     void setData(double value);
+    // The value as text, as the windows hand it over ("12"): its leading
+    // number, 0 when it has none.
+    void setData(const QString& text);
     double data() const { return value(row_, column_); }
     // Any cell directly.
     void setValue(int row, int column, double value);
@@ -66,6 +72,24 @@ public:
     // The brush of every data point of a series.
     void setSeriesBrush(int column, const QBrush& brush);
     QBrush seriesBrush(int column) const;
+    // The brush as the chart's design names it: style 1 solid in the fill
+    // colour, style 2 a pattern, drawn as bars of the pattern colour edged in
+    // the fill colour.
+    enum BrushStyle { BrushNull = 0, BrushSolid = 1, BrushPattern = 2 };
+    void setSeriesBrush(int column, int style, const QColor& pattern, const QColor& fill);
+    int seriesBrushStyle(int column) const;
+    QColor seriesPatternColour(int column) const;
+    QColor seriesFillColour(int column) const;
+
+    // The height the chart asks of its window's layout, in twips (1440 an
+    // inch): the design heights the windows give. 0 leaves it to the layout.
+    void setHeightTwips(int twips);
+    int heightTwips() const { return heightTwips_; }
+    QSize sizeHint() const override;
+
+    // The row labels shown on screen: every label when they fit, else every
+    // n-th, the others blank.
+    QStringList shownRowLabels() const;
 
     // A fixed value axis from low to high; an empty range (low >= high) fits
     // the data again.
@@ -76,6 +100,10 @@ public:
 
 private:
     void rebuild();
+    int labelStep() const;
+    QColor seriesColour(int col) const;
+    QFont axisLabelFont() const;
+    void applyCategories();
     QStringList categories() const;
     void refreshValues();
     bool inRange(int row, int column) const;
@@ -89,6 +117,14 @@ private:
     QStringList rowLabels_;
     QStringList columnLabels_;
     QVector<QBrush> brushes_;
+    struct DesignBrush {
+        int style = BrushNull;
+        QColor pattern;
+        QColor fill;
+    };
+    QVector<DesignBrush> designBrushes_;
+    int heightTwips_ = 0;
+    int shownStep_ = 1;
     QString title_;
     double low_ = 0;
     double high_ = 0;

@@ -7,6 +7,9 @@
 #include <QBarSet>
 #include <QChart>
 #include <QLineSeries>
+#include <QValueAxis>
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
 TEST(Chart, CellsLabelsAndGrowth)
@@ -71,4 +74,83 @@ TEST(Chart, SeriesFollowTheTable)
     chart.setColumn(2);
     chart.setData(9);
     EXPECT_EQ(line->at(1).y(), 9);
+}
+
+TEST(Chart, DesignBrushesHeightsAndTextValues)
+{
+    Chart chart;
+    chart.setRowCount(3);
+    chart.setRow(2);
+    chart.setData(QString("12"));
+    EXPECT_EQ(chart.value(2, 1), 12);
+    chart.setData(QString("x"));
+    EXPECT_EQ(chart.value(2, 1), 0);
+
+    chart.setSeriesBrush(1, Chart::BrushPattern, QColor(255, 0, 0), QColor(128, 0, 0));
+    EXPECT_EQ(chart.seriesBrushStyle(1), Chart::BrushPattern);
+    EXPECT_EQ(chart.seriesPatternColour(1), QColor(255, 0, 0));
+    EXPECT_EQ(chart.seriesFillColour(1), QColor(128, 0, 0));
+    auto* bars = qobject_cast<QBarSeries*>(chart.chart()->series().value(0));
+    ASSERT_NE(bars, nullptr);
+    EXPECT_EQ(bars->barSets()[0]->brush().color(), QColor(255, 0, 0));
+    EXPECT_EQ(bars->barSets()[0]->borderColor(), QColor(128, 0, 0));
+
+    chart.setHeightTwips(7000);
+    EXPECT_EQ(chart.sizeHint().height(), 7000 * chart.logicalDpiY() / 1440);
+}
+
+TEST(Chart, CountsGetWholeMarksAndNegativeValuesShow)
+{
+    Chart chart;
+    chart.setRowCount(3);
+    chart.setValue(1, 1, 3);
+    chart.setValue(2, 1, 17);
+    auto* axis = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Vertical).value(0));
+    ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(axis->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_EQ(axis->tickInterval(), 5);
+    EXPECT_EQ(axis->min(), 0);
+    EXPECT_EQ(axis->max(), 20);
+    // Nothing but zeros still makes an axis.
+    chart.setValue(1, 1, 0);
+    chart.setValue(2, 1, 0);
+    EXPECT_EQ(axis->max(), 1);
+    // Below zero, in bars and lines.
+    chart.setValue(3, 1, -4.5);
+    EXPECT_LT(axis->min(), -4.5 + 1e-9);
+    chart.setChartType(Chart::Lines);
+    axis = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Vertical).value(0));
+    ASSERT_NE(axis, nullptr);
+    EXPECT_LE(axis->min(), -4.5);
+    chart.setValueRange(-10, 10);
+    EXPECT_EQ(axis->min(), -10);
+    EXPECT_EQ(axis->max(), 10);
+}
+
+TEST(Chart, CrowdedRowLabelsAreThinnedOnScreen)
+{
+    Chart chart;
+    chart.setRowCount(50);
+    for (int r = 1; r <= 50; ++r)
+        chart.setRowLabel(r, "R" + QString::number(r));
+    chart.resize(1800, 300);
+    chart.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart.shownRowLabels()[1], "R2"); // room for all
+    chart.resize(300, 300);
+    QCoreApplication::processEvents();
+    const QStringList shown = chart.shownRowLabels();
+    EXPECT_EQ(shown[0], "R1");
+    EXPECT_EQ(shown[1], ""); // thinned out on screen
+    EXPECT_EQ(chart.rowLabel(2), "R2");
+    // The shown labels keep room between them.
+    int step = 1;
+    while (shown[step].isEmpty())
+        ++step;
+    QFont font = chart.font();
+    font.setPointSizeF(font.pointSizeF() * 0.75);
+    EXPECT_GT(step * chart.chart()->plotArea().width() / 50, QFontMetrics(font).horizontalAdvance("R50"));
+    auto* axis = chart.chart()->axes(Qt::Horizontal).value(0);
+    ASSERT_NE(axis, nullptr);
+    EXPECT_FALSE(axis->labelsTruncated());
 }
