@@ -1,15 +1,26 @@
 // Vantrel: the application object and the main window.
 #include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
+#include "core/VersionCheck.h"
 #include "platform/ui/Printer.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
+    // "vantrel --version" prints the version and starts nothing.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Vantrel %s\n", ProgramVersion().toUtf8().constData());
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("vantrel");
     QApplication::setApplicationDisplayName("Vantrel");
+    QApplication::setApplicationVersion(ProgramVersion());
     InstallFontSubstitutes();
     RegisterAllWindows();
     Vantrel window;
