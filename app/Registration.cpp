@@ -1,6 +1,12 @@
 // Every window the main window's menus open, under its menu item. A window
 // is added here when it is built; its item is enabled from then on.
+#include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
+#include "core/ui/About.h"
+#include "core/ui/Backup.h"
+#include "core/ui/HelpCommands.h"
+#include "core/ui/LotteryInfo.h"
+#include "core/ui/Preferences.h"
 #include "databases/ui/CreateDbase.h"
 #include "databases/ui/DbaseUpdateW.h"
 #include "databases/ui/DeleteDbaseW.h"
@@ -24,6 +30,24 @@ void open(QWidget* main)
         window.Load();
     ShowModal(&window);
 }
+
+// A command the main window runs itself, registered as an opener that runs it.
+template <void (Vantrel::*command)()>
+void run(QWidget* main)
+{
+    if (auto* window = qobject_cast<Vantrel*>(main))
+        (window->*command)();
+}
+
+// Backup and Restore: the main window reads again what was restored of the
+// files it keeps in memory.
+void openBackup(QWidget* main)
+{
+    Backup window(main);
+    ShowModal(&window);
+    if (auto* vantrel = qobject_cast<Vantrel*>(main))
+        vantrel->ReloadDataFiles(window.Restored());
+}
 } // namespace
 
 void RegisterAllWindows()
@@ -32,6 +56,22 @@ void RegisterAllWindows()
     if (done)
         return;
     done = true;
+
+    // File.
+    RegisterWindow(MenuItem::FileCopyToA, run<&Vantrel::FileCopyToA_Click>);
+    RegisterWindow(MenuItem::FileCopyFromA, run<&Vantrel::FileCopyFromA_Click>);
+    RegisterWindow(MenuItem::FileBackup, openBackup);
+    RegisterWindow(MenuItem::FileDeleteSaved, run<&Vantrel::FileDeleteSaved_Click>);
+    RegisterWindow(MenuItem::FilePreferences, open<Preferences>);
+
+    // Help.
+    RegisterWindow(MenuItem::HelpNewVersion, [](QWidget*) { CheckForNewVersion(); });
+    RegisterWindow(MenuItem::HelpHelp, [](QWidget*) { ShowHelpPage(); });
+    RegisterWindow(MenuItem::HelpLotteryInfo, open<LotteryInfo>);
+    RegisterWindow(MenuItem::HelpWebSite, [](QWidget*) { OpenProgramSite(); });
+    RegisterWindow(MenuItem::HelpBackupSite, [](QWidget*) { OpenAlternativeSite(); });
+    RegisterWindow(MenuItem::HelpEmail, [](QWidget*) { WriteMailTo(kSupportEmail); });
+    RegisterWindow(MenuItem::HelpAbout, open<About>);
 
     // Databases.
     RegisterWindow(MenuItem::DatabasesCreate, open<CreateDbase>);
