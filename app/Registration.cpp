@@ -1,5 +1,6 @@
 // Every window the main window's menus open, under its menu item. A window
 // is added here when it is built; its item is enabled from then on.
+#include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
 #include "analysis/ui/AAverages.h"
 #include "analysis/ui/ACommonNumbers.h"
@@ -8,6 +9,11 @@
 #include "analysis/ui/ARange.h"
 #include "analysis/ui/ASums.h"
 #include "analysis/ui/Biorhythm.h"
+#include "core/ui/About.h"
+#include "core/ui/Backup.h"
+#include "core/ui/HelpCommands.h"
+#include "core/ui/LotteryInfo.h"
+#include "core/ui/Preferences.h"
 #include "databases/ui/CreateDbase.h"
 #include "databases/ui/DbaseUpdate.h"
 #include "databases/ui/DbaseUpdateOther.h"
@@ -55,6 +61,24 @@ void openColdNumbers(QWidget* main)
     window.Option1[1]->click();
     ShowModal(&window);
 }
+
+// A command the main window runs itself, registered as an opener that runs it.
+template <void (Vantrel::*command)()>
+void run(QWidget* main)
+{
+    if (auto* window = qobject_cast<Vantrel*>(main))
+        (window->*command)();
+}
+
+// Backup and Restore: the main window reads again what was restored of the
+// files it keeps in memory.
+void openBackup(QWidget* main)
+{
+    Backup window(main);
+    ShowModal(&window);
+    if (auto* vantrel = qobject_cast<Vantrel*>(main))
+        vantrel->ReloadDataFiles(window.Restored());
+}
 } // namespace
 
 void RegisterAllWindows()
@@ -63,6 +87,22 @@ void RegisterAllWindows()
     if (done)
         return;
     done = true;
+
+    // File.
+    RegisterWindow(MenuItem::FileCopyToA, run<&Vantrel::FileCopyToA_Click>);
+    RegisterWindow(MenuItem::FileCopyFromA, run<&Vantrel::FileCopyFromA_Click>);
+    RegisterWindow(MenuItem::FileBackup, openBackup);
+    RegisterWindow(MenuItem::FileDeleteSaved, run<&Vantrel::FileDeleteSaved_Click>);
+    RegisterWindow(MenuItem::FilePreferences, open<Preferences>);
+
+    // Help.
+    RegisterWindow(MenuItem::HelpNewVersion, [](QWidget*) { CheckForNewVersion(); });
+    RegisterWindow(MenuItem::HelpHelp, [](QWidget*) { ShowHelpPage(); });
+    RegisterWindow(MenuItem::HelpLotteryInfo, open<LotteryInfo>);
+    RegisterWindow(MenuItem::HelpWebSite, [](QWidget*) { OpenProgramSite(); });
+    RegisterWindow(MenuItem::HelpBackupSite, [](QWidget*) { OpenAlternativeSite(); });
+    RegisterWindow(MenuItem::HelpEmail, [](QWidget*) { WriteMailTo(kSupportEmail); });
+    RegisterWindow(MenuItem::HelpAbout, open<About>);
 
     // Databases.
     RegisterWindow(MenuItem::DatabasesCreate, open<CreateDbase>);

@@ -4,6 +4,7 @@
 #include "core/Biorhythm.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
+#include "core/ui/FileCommands.h"
 #include "core/ui/Skinning.h"
 #include "app/WindowCatalog.h"
 #include "databases/ResultDownloads.h"
@@ -322,6 +323,9 @@ QWidget* Vantrel::buildToolbar()
     Label1->setFrameShadow(QFrame::Raised);
     Label1->setAutoFillBackground(true);
     Label1->setFixedHeight(kPictureSize + 12);
+    // The running count of the copy commands shows right of the pictures.
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setIndent(12);
     auto* row = new QHBoxLayout(Label1);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(2);
@@ -707,6 +711,29 @@ void Vantrel::LinksLink_Click(int index)
         MsgBox("This web address cannot be opened: " + address + NewLine + NewLine
                    + "Only addresses that start with http:// or https:// are opened.",
                vbExclamation, "Vantrel");
+}
+
+void Vantrel::FileCopyToA_Click() { CopyDataFilesToDisk(this, Label1); }
+
+void Vantrel::FileCopyFromA_Click() { ReloadDataFiles(CopyDataFilesFromDisk(this, Label1)); }
+
+void Vantrel::FileDeleteSaved_Click() { AskToDeleteSavedEntries(); }
+
+void Vantrel::ReloadDataFiles(const QStringList& names)
+{
+    auto copied = [&names](const QString& file) { return names.contains(file); };
+    if (copied(kSettingsFile)) {
+        LoadSettings();
+        Skinning();
+        if (PanelsVisible() != (Settings[PanelsShown] == "1"))
+            FileNotes_Click();
+        const auto birth = ParseDate(Settings[BirthDate]);
+        DTPicker1->setValue(birth && birth->isValid() ? *birth : QDate(1970, 1, 1));
+        DoBiorhythm();
+        UpdateSyndicate();
+    }
+    if (copied(kNotesFile) && QFile::exists(kNotesFile))
+        ReadNotes();
 }
 
 void Vantrel::RunMenuItem(MenuItem item)

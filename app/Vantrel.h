@@ -56,6 +56,15 @@ public:
     void Option1_Click(int index);
     void Image1_Click(int index);
     void LinksLink_Click(int index);
+    void FileCopyToA_Click();
+    void FileCopyFromA_Click();
+    void FileDeleteSaved_Click();
+
+    // Reads again the files the window keeps in memory ("vantrel.ini",
+    // "Notes.txt") that are among the names, after they were copied in from a
+    // removable disk or restored from the backup folder, so that the exit
+    // does not write the old ones over them.
+    void ReloadDataFiles(const QStringList& names);
 
     // Runs a menu item as a click on it does (a disabled item does nothing).
     void RunMenuItem(MenuItem item);

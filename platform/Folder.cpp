@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -63,12 +66,14 @@ void CopyShippedDataFiles()
     }
 }
 
-QStringList ListFiles(const QString& pattern)
+QStringList ListFiles(const QString& pattern) { return ListFilesIn(QDir::currentPath(), pattern); }
+
+QStringList ListFilesIn(const QString& folder, const QString& pattern)
 {
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    for (const QString& name : QDir::current().entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (re.match(name).hasMatch())
             names << name;
     }
@@ -77,4 +82,56 @@ QStringList ListFiles(const QString& pattern)
         return c != 0 ? c < 0 : a < b;
     });
     return names;
+}
+
+bool CopyFileReplacing(const QString& from, const QString& to, QString* error)
+{
+    auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return fail(
+            QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), source.errorString()));
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return fail(
+            QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), source.errorString()));
+    const QDateTime modified = QFileInfo(source).lastModified();
+    source.close();
+
+    QSaveFile target(to);
+    target.setDirectWriteFallback(false);
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit())
+        return fail(
+            QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), target.errorString()));
+    // The copy carries the original's date, as the backup lists show it.
+    QFile copied(to);
+    if (copied.open(QIODevice::ReadWrite))
+        copied.setFileTime(modified, QFileDevice::FileModificationTime);
+    if (error)
+        error->clear();
+    return true;
+}
+
+QString FirstFolderIn(const QStringList& roots)
+{
+    for (const QString& root : roots) {
+        if (root.isEmpty())
+            continue;
+        const QStringList found = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        if (!found.isEmpty())
+            return QDir(root).filePath(found.first());
+    }
+    return {};
+}
+
+QString RemovableDiskFolder()
+{
+    const QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty() || user.contains('/'))
+        return {};
+    return FirstFolderIn({"/media/" + user, "/run/media/" + user});
 }

@@ -18,3 +18,17 @@ void CopyShippedDataFiles();
 // ("dbase*.txt"), compared without regard to case, ordered by name without
 // regard to case.
 QStringList ListFiles(const QString& pattern);
+// The same for the files of another folder.
+QStringList ListFilesIn(const QString& folder, const QString& pattern);
+
+// Copies a file by writing a new file beside the target and renaming it over
+// the target, so a failed copy leaves the old target whole. The copy keeps
+// the original's last-modified time. False when the source cannot be read or
+// the target cannot be written; error (when given) then says which and why.
+bool CopyFileReplacing(const QString& from, const QString& to, QString* error = nullptr);
+
+// The folder of the first removable disk the desktop has mounted: the first
+// folder (by name) under /media/$USER or /run/media/$USER. Empty when none.
+QString RemovableDiskFolder();
+// The first folder, by name, found in any of the folders given, in order.
+QString FirstFolderIn(const QStringList& roots);

@@ -1,6 +1,7 @@
 #include "platform/ui/Colours.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QPalette>
 
 QColor ToQColor(std::uint32_t value)
@@ -23,4 +24,24 @@ QColor ToQColor(std::uint32_t value)
 std::uint32_t FromQColor(const QColor& colour)
 {
     return std::uint32_t(colour.red()) | (std::uint32_t(colour.green()) << 8) | (std::uint32_t(colour.blue()) << 16);
+}
+
+namespace {
+ColourDialogHook& colourHook()
+{
+    static ColourDialogHook h;
+    return h;
+}
+} // namespace
+
+void SetColourDialogHook(ColourDialogHook hook) { colourHook() = std::move(hook); }
+
+std::optional<QColor> AskColour(QWidget* parent, const QColor& start)
+{
+    if (colourHook())
+        return colourHook()(start);
+    const QColor picked = QColorDialog::getColor(start, parent);
+    if (!picked.isValid())
+        return std::nullopt;
+    return picked;
 }

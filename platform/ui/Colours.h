@@ -6,6 +6,10 @@
 
 #include <QColor>
 #include <cstdint>
+#include <functional>
+#include <optional>
+
+class QWidget;
 
 // The extra ball's heading and cells in every results grid: dark red.
 inline constexpr std::uint32_t kExtraBallColour = 160;
@@ -15,3 +19,12 @@ inline constexpr std::uint32_t kExtraBallColour = 160;
 QColor ToQColor(std::uint32_t value);
 // A painted colour back to a colour value (red + 256 green + 65536 blue).
 std::uint32_t FromQColor(const QColor& colour);
+
+// The desktop's colour dialog, starting at `start`. No value when the player
+// cancels.
+std::optional<QColor> AskColour(QWidget* parent, const QColor& start);
+// Tests answer in the player's place: the hook gets the starting colour and
+// returns the colour chosen (no value cancels). An empty hook restores the
+// dialog.
+using ColourDialogHook = std::function<std::optional<QColor>(const QColor& start)>;
+void SetColourDialogHook(ColourDialogHook hook);

@@ -8,7 +8,10 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
+#include <set>
 
 TEST(MenuItemNames, EveryKeyIsItsObjectName)
 {
@@ -24,6 +27,14 @@ TEST(MenuItemNames, EveryKeyIsItsObjectName)
 }
 
 class Catalog : public ProgramFolderTest {};
+
+namespace {
+// Items the main window runs itself: they open no window, and their own
+// tests drive them.
+const std::set<MenuItem> kCommands = {MenuItem::FileCopyToA,    MenuItem::FileCopyFromA, MenuItem::FileDeleteSaved,
+                                      MenuItem::HelpNewVersion, MenuItem::HelpHelp,      MenuItem::HelpWebSite,
+                                      MenuItem::HelpBackupSite, MenuItem::HelpEmail};
+} // namespace
 
 TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
 {
@@ -46,11 +57,34 @@ TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
         QAction* action = main.Item(item);
         ASSERT_NE(action, nullptr) << name;
         ASSERT_TRUE(action->isEnabled()) << name;
+        if (kCommands.count(item))
+            continue;
         shown.clear();
         action->trigger();
         EXPECT_EQ(shown.size(), 1) << name << ": " << shown.join(", ").toStdString();
     }
-    EXPECT_GE(registered, 11);
+    EXPECT_GE(registered, 23);
+}
+
+TEST_F(Catalog, NoItemOfTheFileWebLinksOrHelpMenusIsDisabled)
+{
+    RegisterAllWindows();
+    Vantrel main;
+    int checked = 0;
+    for (const char* menuName : {"FileMenu", "LinksMenu", "HelpMenu"}) {
+        const QMenu* menu = main.menuBar()->findChild<QMenu*>(menuName);
+        ASSERT_NE(menu, nullptr) << menuName;
+        for (QAction* action : menu->actions()) {
+            // Print setup belongs to the play-slip printing, still to come;
+            // a WebLinks item without a caption is hidden.
+            if (action->isSeparator() || !action->isVisible()
+                || MenuItemNamed(action->objectName()) == MenuItem::FilePrintSetup)
+                continue;
+            ++checked;
+            EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(checked, 9 + 5 + 7);
 }
 
 TEST_F(Catalog, DownloadItemsOpenTheirWindowOnTheirRegionsTab)

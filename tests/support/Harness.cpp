@@ -3,6 +3,8 @@
 #include "core/SharedState.h"
 #include "generators/RetryLoop.h"
 #include "platform/Dates.h"
+#include "platform/ui/Colours.h"
+#include "platform/ui/FolderDialog.h"
 #include "platform/ui/Printer.h"
 #include "platform/ui/Shell.h"
 
@@ -58,12 +60,26 @@ QString strictPdfFile()
     return QString();
 }
 
+QString strictFolder(const QString& caption, const QString&)
+{
+    ADD_FAILURE() << "Unexpected folder dialog \"" << caption.toStdString() << "\" (cancelled)";
+    return QString();
+}
+
+std::optional<QColor> strictColour(const QColor&)
+{
+    ADD_FAILURE() << "Unexpected colour dialog (cancelled)";
+    return std::nullopt;
+}
+
 void installStrictHooks()
 {
     SetMsgBoxHook(strictMsgBox);
     SetModalHook(UnexpectedWindow);
     SetShellHook(strictShell);
     SetPdfFileHook(strictPdfFile);
+    SetFolderDialogHook(strictFolder);
+    SetColourDialogHook(strictColour);
 }
 
 class Listener : public ::testing::EmptyTestEventListener {

@@ -1,13 +1,14 @@
 #pragma once
 // The strict harness every test runs under. Before each test the shared state
-// is emptied; message boxes, modal windows, the shell and the PDF save dialog
-// go to hooks that fail the test unless it expected them, and never wait for
-// a player. After each test, answers left unused fail it, and every hook and
-// test clock it changed is put back.
+// is emptied; message boxes, modal windows, the shell, the PDF save dialog,
+// the folder dialog and the colour dialog go to hooks that fail the test
+// unless it expected them, and never wait for a player. After each test,
+// answers left unused fail it, and every hook and test clock it changed is
+// put back.
 //
 // A test that drives a dialog installs its own SetModalHook (or
-// SetMsgBoxHook, SetShellHook, SetPdfFileHook); that replaces the strict one
-// until the test ends.
+// SetMsgBoxHook, SetShellHook, SetPdfFileHook, SetFolderDialogHook,
+// SetColourDialogHook); that replaces the strict one until the test ends.
 
 #include "platform/ui/MsgBox.h"
 

@@ -1,0 +1,53 @@
+#include "core/DataFiles.h"
+
+#include "platform/Folder.h"
+
+#include <QDir>
+
+QStringList DiskCopyPatterns()
+{
+    return {QStringLiteral("*.txt"), QStringLiteral("*.ini"), QStringLiteral("SMembers.0??"),
+            QStringLiteral("PTemplate.???"), QStringLiteral("Diary.???")};
+}
+
+QStringList BackupPatterns()
+{
+    return {QStringLiteral("*.txt"), QStringLiteral("*.ini"), QStringLiteral("PTemplate.0??"),
+            QStringLiteral("Diary.0??"), QStringLiteral("Smembers.0??")};
+}
+
+QStringList DataFilesIn(const QString& folder, const QStringList& patterns)
+{
+    QStringList names;
+    for (const QString& pattern : patterns)
+        for (const QString& name : ListFilesIn(folder, pattern))
+            if (!names.contains(name))
+                names << name;
+    return names;
+}
+
+CopyOutcome CopyDataFiles(const QString& fromFolder, const QString& toFolder, const QStringList& names,
+                          const std::function<void(int)>& progress)
+{
+    CopyOutcome outcome;
+    const QDir from(fromFolder);
+    const QDir to(toFolder);
+    for (const QString& name : names) {
+        QString error;
+        if (!CopyFileReplacing(from.filePath(name), to.filePath(name), &error)) {
+            outcome.failedFile = name;
+            outcome.error = error;
+            break;
+        }
+        outcome.copied << name;
+        if (progress)
+            progress(int(outcome.copied.size()));
+    }
+    return outcome;
+}
+
+QString BackupListItem(const QString& name, const QDateTime& modified)
+{
+    return name.left(kBackupNameWidth).leftJustified(kBackupNameWidth, ' ')
+        + modified.toString(QStringLiteral("dd-MM-yy"));
+}

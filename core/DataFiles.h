@@ -1,0 +1,39 @@
+#pragma once
+// The program's data files as the copy commands see them: which files are
+// copied to and from a removable disk and the backup folder, the copying
+// itself, and the list form of the Backup and Restore window.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The patterns of the removable-disk copies, in copy order: text files
+// (databases, saved entries, notes, templates, information), the settings
+// file, syndicates, play-slip templates, syndicate diaries.
+QStringList DiskCopyPatterns();
+// The patterns of the backup folder, in list order.
+QStringList BackupPatterns();
+// The folder's files that match the patterns (case ignored), pattern by
+// pattern, each name once.
+QStringList DataFilesIn(const QString& folder, const QStringList& patterns);
+
+// The name of the backup folder below the program folder.
+inline const QString kBackupFolder = QStringLiteral("Backup");
+
+struct CopyOutcome {
+    QStringList copied; // names copied, in order
+    QString failedFile; // the file the copying stopped at; empty when all went
+    QString error;      // why, for the player
+    bool ok() const { return failedFile.isEmpty(); }
+};
+// Copies the named files from one folder to another, each through a new file
+// renamed over the old one, and stops at the first that fails (those copied
+// before stay copied). progress runs after each copy with the count so far.
+CopyOutcome CopyDataFiles(const QString& fromFolder, const QString& toFolder, const QStringList& names,
+                          const std::function<void(int copied)>& progress = {});
+
+// A backup list row: the file name padded with blanks, or cut, to 27
+// characters, then its date as "dd-mm-yy".
+inline constexpr int kBackupNameWidth = 27;
+QString BackupListItem(const QString& name, const QDateTime& modified);

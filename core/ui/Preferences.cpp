@@ -1,0 +1,364 @@
+#include "core/ui/Preferences.h"
+
+#include "core/PreferenceRules.h"
+#include "core/Settings.h"
+#include "core/ui/Skinning.h"
+#include "platform/Folder.h"
+#include "platform/Text.h"
+#include "platform/ui/Colours.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/MsgBox.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+// The colour the dialog starts from: the one picked last in this run.
+QColor lastPicked = Qt::black;
+
+QLabel* heading(QWidget* parent, const QString& name, const QString& text)
+{
+    QLabel* label = NamedLabel(parent, name, text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* wrapped(QWidget* parent, const QString& name, const QString& text)
+{
+    QLabel* label = NamedLabel(parent, name, text);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A colour sample: a framed label the player clicks to pick its colour.
+QLabel* sample(QWidget* parent, const QString& name, const QString& text, const QString& tip)
+{
+    QLabel* label = NamedLabel(parent, name, text);
+    label->setToolTip(tip);
+    label->setFrameShape(QFrame::Box);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumSize(110, 28);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QGroupBox* optionPair(QWidget* parent, const QString& name, const QString& title, const QString& optionName,
+                      std::array<QRadioButton*, 2>& options, const QString& first, const QString& second)
+{
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    auto* box = new QVBoxLayout(frame);
+    const QString captions[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        options[i] = new QRadioButton(captions[i], frame);
+        options[i]->setObjectName(QStringLiteral("%1_%2").arg(optionName).arg(i));
+        box->addWidget(options[i]);
+    }
+    options[0]->setChecked(true);
+    return frame;
+}
+
+void setTextColour(QLabel* label, SettingsItem item)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(ColourFromText(Settings[item])));
+    label->setPalette(palette);
+}
+
+void setBackColour(QLabel* label, SettingsItem item)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, ToQColor(ColourFromText(Settings[item])));
+    label->setPalette(palette);
+}
+} // namespace
+
+int PickColour(QWidget* parent)
+{
+    const auto picked = AskColour(parent, lastPicked);
+    if (!picked || !picked->isValid())
+        return kNoColour;
+    lastPicked = *picked;
+    return int(FromQColor(*picked));
+}
+
+Preferences::Preferences(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("Preferences");
+    setWindowTitle("Preferences");
+
+    // Colours.
+    Label10 = heading(this, "Label10", " Change the colors:");
+    Label12 = NamedLabel(this, "Label12", "Click an element and pick a new color:");
+    Label5 = sample(this, "Label5", "Title", " Change title color ");
+    Label6 = sample(this, "Label6", "Main body text", " Change body text color ");
+    Label7 = sample(this, "Label7", "Labels", " Change label color ");
+    Label9 = sample(this, "Label9", "Other text", " Change other text color ");
+    Label8 = sample(this, "Label8", QString(), " Change background color ");
+    Check1 = new QCheckBox("Enable", this);
+    Check1->setObjectName("Check1");
+    Command9 = NamedButton(this, "Command9", "Reset", " Set colors back to the defaults ");
+
+    // Background pictures.
+    Label1 = heading(this, "Label1", " Add background images:");
+    Label11[0] = wrapped(this, "Label11_0",
+                         "All forms on the same  menu use the same background image. Replace them (in the program "
+                         "folder) with your own images:");
+    Label11[2] = wrapped(this, "Label11_2",
+                         "SkinPlay.jpg, SkinDatabases.jpg, SkinAnalyse.jpg, SkinFile.jpg, SkinSyndicates.jpg, "
+                         "SkinHelp.jpg, SkinMain.jpg.");
+    Check4 = new QCheckBox("Enable", this);
+    Check4->setObjectName("Check4");
+
+    // Filters.
+    Label4 = heading(this, "Label4", " Set the filter parameters:");
+    Label13 = wrapped(this, "Label13",
+                      "Some lottery entries are unlikely, like 1, 2, 3, 4, 5, 6. There are six consecutive numbers, "
+                      "and all six numbers are very low, making it a poor choice on both counts.");
+    Label15 = wrapped(this, "Label15",
+                      "Vantrel can avoid bad selections like this when generating lottery entries, or you can filter "
+                      "them out afterwards. The options here set the strength of the filters.");
+    Frame1 = optionPair(this, "Frame1", " Odd/Even numbers ", "Option1", Option1,
+                        "Must have at least 1 odd or even number", "Must have at least 2 odd or even numbers");
+    Frame2 = optionPair(this, "Frame2", " High/Low numbers ", "Option2", Option2,
+                        "Must have at least 1 low or high number", "Must have at least 2 low or high numbers");
+    Frame3 = optionPair(this, "Frame3", " Previous draw results ", "Option3", Option3, "Must have 1 number different",
+                        "Must have 2 numbers different");
+    Frame5 = optionPair(this, "Frame5", " Runs of numbers ", "Option4", Option4, "No more than 3 consecutive numbers",
+                        "No more than 2 consecutive numbers");
+
+    // WebLinks items 1 to 9.
+    Label14 = heading(this, "Label14", " Edit the items on the WebLinks menu:");
+    for (int i = 0; i < kEditedWebLinks; ++i) {
+        Label2[i] = NamedLabel(this, QStringLiteral("Label2_%1").arg(i), "Menu:");
+        Text1[i] = NamedLineEdit(this, QStringLiteral("Text1_%1").arg(i));
+        Label3[i] = NamedLabel(this, QStringLiteral("Label3_%1").arg(i), "URL:");
+        Text2[i] = NamedLineEdit(this, QStringLiteral("Text2_%1").arg(i));
+    }
+    Command12 =
+        NamedButton(this, "Command12", "Reset all program defaults", " Set colors, filters etc. back to defaults ");
+    Command7 = NamedPictureButton(this, "Command7", QStyle::SP_DialogSaveButton, "Save", " Save the settings ",
+                                  "document-save");
+    Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close",
+                                  " Close and discard changes ", "window-close");
+
+    // Left: colours, pictures and filters; right: the web links.
+    auto* samples = new QGridLayout;
+    samples->addWidget(Label5, 0, 0);
+    samples->addWidget(Label6, 0, 1);
+    samples->addWidget(Label8, 0, 2, 2, 1);
+    samples->addWidget(Label7, 1, 0);
+    samples->addWidget(Label9, 1, 1);
+    auto* colourSwitches = new QHBoxLayout;
+    colourSwitches->addWidget(Check1);
+    colourSwitches->addStretch(1);
+    colourSwitches->addWidget(Command9);
+
+    auto* filters = new QGridLayout;
+    filters->addWidget(Frame1, 0, 0);
+    filters->addWidget(Frame2, 0, 1);
+    filters->addWidget(Frame3, 1, 0);
+    filters->addWidget(Frame5, 1, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Label10);
+    left->addWidget(Label12);
+    left->addLayout(samples);
+    left->addLayout(colourSwitches);
+    left->addSpacing(10);
+    left->addWidget(Label1);
+    left->addWidget(Label11[0]);
+    left->addWidget(Label11[2]);
+    left->addWidget(Check4);
+    left->addSpacing(10);
+    left->addWidget(Label4);
+    left->addWidget(Label13);
+    left->addWidget(Label15);
+    left->addLayout(filters);
+    left->addStretch(1);
+
+    auto* links = new QGridLayout;
+    links->setColumnStretch(1, 2);
+    links->setColumnStretch(3, 3);
+    for (int i = 0; i < kEditedWebLinks; ++i) {
+        links->addWidget(Label2[i], i, 0);
+        links->addWidget(Text1[i], i, 1);
+        links->addWidget(Label3[i], i, 2);
+        links->addWidget(Text2[i], i, 3);
+    }
+    auto* right = new QVBoxLayout;
+    right->addWidget(Label14);
+    right->addLayout(links);
+    right->addSpacing(10);
+    auto* resetRow = new QHBoxLayout;
+    resetRow->addStretch(1);
+    resetRow->addWidget(Command12);
+    right->addLayout(resetRow);
+    right->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 4);
+    columns->addSpacing(16);
+    columns->addLayout(right, 5);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command7);
+    buttons->addWidget(Command1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+
+    for (QLabel* label : {Label5, Label6, Label7, Label9, Label8})
+        label->installEventFilter(this);
+    connect(Command9, &QPushButton::clicked, this, &Preferences::Command9_Click);
+    connect(Command7, &QPushButton::clicked, this, &Preferences::Command7_Click);
+    connect(Command12, &QPushButton::clicked, this, &Preferences::Command12_Click);
+    connect(Command1, &QPushButton::clicked, this, &Preferences::Command1_Click);
+
+    Form_Load();
+}
+
+void Preferences::Skinning()
+{
+    SkinLabels labels;
+    labels.body = {Label13, Label15};
+    for (int i = 0; i < kEditedWebLinks; ++i)
+        labels.label << Label2[i] << Label3[i];
+    ::Skinning(this, SkinFamily::File, labels);
+}
+
+void Preferences::Form_Load()
+{
+    Skinning();
+    Option1[FilterSecondOption(Settings[OddEvenFilter]) ? 1 : 0]->setChecked(true);
+    Option2[FilterSecondOption(Settings[HighLowFilter]) ? 1 : 0]->setChecked(true);
+    Option3[FilterSecondOption(Settings[HistoryFilter]) ? 1 : 0]->setChecked(true);
+    Option4[FilterSecondOption(Settings[LongRunFilter]) ? 1 : 0]->setChecked(true);
+    for (int i = 0; i < kEditedWebLinks; ++i) {
+        Text1[i]->setText(ShownLinkCaption(Settings[LinkCaption + (i + 1)]));
+        Text2[i]->setText(Settings[LinkAddress + (i + 1)]);
+    }
+    const int flags = CellFromText(Settings[SkinFlags]);
+    Check4->setChecked(flags & 1);
+    Check1->setChecked(flags & 2);
+    showColours();
+    if (QLocale().toCurrencyString(1.0).startsWith(QChar(0x00A3))) {
+        Label10->setText(" Change the colours");
+        Label12->setText("Click an element and pick a new colour:");
+    }
+}
+
+void Preferences::showColours()
+{
+    setTextColour(Label5, TitleColour);
+    setTextColour(Label6, BodyTextColour);
+    setTextColour(Label7, LabelColour);
+    setTextColour(Label9, OtherTextColour);
+    setBackColour(Label8, BackgroundColour);
+}
+
+bool Preferences::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == Label5)
+            Label5_Click();
+        else if (watched == Label6)
+            Label6_Click();
+        else if (watched == Label7)
+            Label7_Click();
+        else if (watched == Label9)
+            Label9_Click();
+        else if (watched == Label8)
+            Label8_Click();
+        else
+            return QDialog::eventFilter(watched, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Preferences::pick(QLabel* label)
+{
+    const int colour = PickColour(this);
+    if (colour == kNoColour)
+        return;
+    const QString text = ColourToText(std::uint32_t(colour));
+    if (label == Label5)
+        Settings.set(TitleColour, text);
+    else if (label == Label6)
+        Settings.set(BodyTextColour, text);
+    else if (label == Label7)
+        Settings.set(LabelColour, text);
+    else if (label == Label9)
+        Settings.set(OtherTextColour, text);
+    else
+        Settings.set(BackgroundColour, text);
+    showColours();
+}
+
+void Preferences::Label5_Click() { pick(Label5); }
+void Preferences::Label6_Click() { pick(Label6); }
+void Preferences::Label7_Click() { pick(Label7); }
+void Preferences::Label9_Click() { pick(Label9); }
+void Preferences::Label8_Click() { pick(Label8); }
+
+void Preferences::Command9_Click()
+{
+    ResetColours();
+    showColours();
+}
+
+void Preferences::Command7_Click()
+{
+    Settings.set(SkinFlags, SkinFlagsText(Check4->isChecked(), Check1->isChecked()));
+    Settings.set(OddEvenFilter, FilterItemText(OddEvenFilter, Option1[1]->isChecked()));
+    Settings.set(HighLowFilter, FilterItemText(HighLowFilter, Option2[1]->isChecked()));
+    Settings.set(HistoryFilter, FilterItemText(HistoryFilter, Option3[1]->isChecked()));
+    Settings.set(LongRunFilter, FilterItemText(LongRunFilter, Option4[1]->isChecked()));
+    for (int i = 0; i < kEditedWebLinks; ++i) {
+        const QString caption = StoredLinkCaption(Text1[i]->text());
+        const QString address = StoredLinkAddress(Text2[i]->text());
+        if (!caption.isEmpty() && !address.isEmpty()) {
+            Settings.set(LinkCaption + (i + 1), caption);
+            Settings.set(LinkAddress + (i + 1), address);
+        }
+    }
+    if (!SaveSettings()) {
+        // The window stays open, so nothing typed is lost.
+        MsgBox("The settings could not be saved in " + kSettingsFile + ".    ", vbOKOnly + vbExclamation, "Error!");
+        return;
+    }
+    close();
+}
+
+void Preferences::Command12_Click()
+{
+    if (MsgBox(" Are you sure?    ", vbYesNo + vbQuestion, "Reset everything!") != vbYes)
+        return;
+    const QString file = QDir(ProgramFolder()).filePath(kSettingsFile);
+    if (QFile::exists(file) && !QFile::remove(file)) {
+        MsgBox("The settings file " + kSettingsFile + " could not be deleted, so the settings stay as they are.    ",
+               vbOKOnly + vbExclamation, "Error!");
+        return;
+    }
+    close();
+}
+
+void Preferences::Command1_Click() { close(); }

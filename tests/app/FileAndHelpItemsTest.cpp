@@ -1,0 +1,190 @@
+// The File and Help items run from the main window as the player runs them:
+// what the main window does after Preferences, and the settings and notes it
+// reads again after they are copied in from a disk or restored.
+
+#include "app/Vantrel.h"
+#include "app/WindowCatalog.h"
+#include "core/Settings.h"
+#include "core/ui/Backup.h"
+#include "core/ui/LotteryInfo.h"
+#include "core/ui/Preferences.h"
+#include "platform/TextFile.h"
+#include "platform/ui/Colours.h"
+#include "platform/ui/FolderDialog.h"
+#include "platform/ui/Shell.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <memory>
+
+namespace {
+class FileAndHelpItemsTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        RegisterAllWindows();
+    }
+    void TearDown() override
+    {
+        window_.reset();
+        ProgramFolderTest::TearDown();
+    }
+    Vantrel& start()
+    {
+        window_ = std::make_unique<Vantrel>();
+        return *window_;
+    }
+    void run(MenuItem item) { window_->Item(item)->trigger(); }
+    // Drives the next modal window of type W with the function given.
+    template <class W>
+    void drive(std::function<void(W&)> f)
+    {
+        SetModalHook([f](QDialog* dialog) {
+            auto* w = qobject_cast<W*>(dialog);
+            if (!w)
+                return Harness::UnexpectedWindow(dialog);
+            f(*w);
+            return int(QDialog::Rejected);
+        });
+    }
+    // A settings file of defaults with one link caption changed, and notes.
+    QStringList settingsWithCaption(const QString& caption) const
+    {
+        QStringList lines = *ReadLines(path(kSettingsFile));
+        lines[int(LinkCaption) + 7 - 1] = caption;
+        return lines;
+    }
+    std::unique_ptr<Vantrel> window_;
+};
+} // namespace
+
+TEST_F(FileAndHelpItemsTest, PreferencesSaveTakesEffectAndCloseDropsTheRest)
+{
+    Vantrel& w = start();
+    drive<Preferences>([](Preferences& p) {
+        p.Text1[5]->setText("Lotto & more, daily");
+        p.Text2[5]->setText("lotto.example.org");
+        p.Check1->setChecked(true);
+        p.Option4[1]->setChecked(true);
+        p.Command7_Click();
+    });
+    run(MenuItem::FilePreferences);
+    EXPECT_EQ(w.Item(WebLinkItem(6))->text(), "Lotto && more' daily");
+    EXPECT_TRUE(w.Item(WebLinkItem(6))->isVisible());
+    EXPECT_EQ(Settings[LinkAddress + 6], "http://lotto.example.org");
+    EXPECT_EQ(Settings[LongRunFilter], "2 Long Run filter");
+    EXPECT_EQ(Settings[SkinFlags], "3");
+
+    // Closed without saving: colours picked and the panel switch in memory
+    // go back to what the file holds.
+    w.FileNotes_Click();
+    EXPECT_EQ(Settings[PanelsShown], "1");
+    SetColourDialogHook([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
+    drive<Preferences>([](Preferences& p) {
+        p.Label8_Click();
+        p.Text1[0]->setText("Not saved");
+        p.Command1_Click();
+    });
+    run(MenuItem::FilePreferences);
+    EXPECT_EQ(Settings[BackgroundColour], "&H8000000F");
+    EXPECT_EQ(Settings[PanelsShown], "0");
+    EXPECT_EQ(w.Item(WebLinkItem(1))->text(), "UK National Lottery");
+}
+
+TEST_F(FileAndHelpItemsTest, ResetAllBringsBackEveryDefault)
+{
+    Vantrel& w = start();
+    Settings.set(BirthDate, "12 Dec 1980");
+    Settings.set(LinkCaption + 8, "Mine");
+    SaveSettings();
+    drive<Preferences>([this](Preferences& p) {
+        answer(vbYes);
+        p.Command12_Click();
+    });
+    run(MenuItem::FilePreferences);
+    EXPECT_EQ(Settings[BirthDate], "01/01/1970");
+    EXPECT_EQ(Settings[LinkCaption + 8], "");
+    EXPECT_FALSE(w.Item(WebLinkItem(8))->isVisible());
+    EXPECT_EQ(readBytes(kSettingsFile).count("\r\n"), kSettingsCount);
+}
+
+TEST_F(FileAndHelpItemsTest, SettingsAndNotesCopiedInAreReadAgain)
+{
+    QTemporaryDir disk;
+    Vantrel& w = start();
+    w.SetChecklistCaption(0, "In memory");
+    // The disk holds another installation's settings and notes.
+    QStringList lines = settingsWithCaption("From the disk");
+    lines[int(PanelsShown) - 1] = "1";
+    WriteLines(disk.filePath(kSettingsFile), lines);
+    WriteTextFile(disk.filePath(kNotesFile),
+                  " 1 ,Buy tickets\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n"
+                  "Notes from the disk");
+    SetFolderDialogHook([&disk](const QString&, const QString&) { return disk.path(); });
+    answer(vbOK);
+    run(MenuItem::FileCopyFromA);
+    EXPECT_EQ(w.Item(WebLinkItem(7))->text(), "From the disk");
+    EXPECT_TRUE(w.PanelsVisible());
+    EXPECT_EQ(w.ChecklistCaption(0), "Buy tickets");
+    EXPECT_EQ(w.findChild<QPlainTextEdit*>("Text1")->toPlainText(), "Notes from the disk");
+
+    // The exit writes them back as they came.
+    w.close();
+    EXPECT_EQ(ReadLines(path(kSettingsFile))->value(int(LinkCaption) + 7 - 1), "From the disk");
+    EXPECT_TRUE(readFile(kNotesFile).endsWith("Notes from the disk"));
+}
+
+TEST_F(FileAndHelpItemsTest, RestoredSettingsAreReadAgainAndOthersAreLeftAlone)
+{
+    Vantrel& w = start();
+    WriteLines(path("Backup/" + kSettingsFile), settingsWithCaption("From the backup"));
+    w.SetChecklistCaption(0, "Typed today");
+
+    // Backing up leaves memory as it is.
+    drive<Backup>([](Backup& b) { b.Command4_Click(); });
+    run(MenuItem::FileBackup);
+    EXPECT_EQ(w.ChecklistCaption(0), "Typed today");
+    EXPECT_EQ(ReadLines(path("Backup/" + kSettingsFile))->value(int(LinkCaption) + 7 - 1), "");
+
+    WriteLines(path("Backup/" + kSettingsFile), settingsWithCaption("From the backup"));
+    drive<Backup>([](Backup& b) {
+        for (int i = 0; i < b.List2->count(); ++i)
+            if (BackupRowFile(b.List2, i) == kSettingsFile)
+                b.List2->setCurrentRow(i);
+        b.Command2_Click();
+    });
+    run(MenuItem::FileBackup);
+    EXPECT_EQ(w.Item(WebLinkItem(7))->text(), "From the backup");
+    EXPECT_EQ(w.ChecklistCaption(0), "Typed today"); // "Notes.txt" was not restored
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(path(".")).canonicalPath());
+}
+
+TEST_F(FileAndHelpItemsTest, HelpPicturesOpenTheirPages)
+{
+    QList<QUrl> opened;
+    SetShellHook([&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    Vantrel& w = start(); // copies the shipped pages into the program folder
+    ASSERT_TRUE(exists("help.html"));
+    ASSERT_TRUE(exists("Lottery Info.txt"));
+    w.Image1_Click(14);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith("/help.html"));
+
+    int tabs = 0;
+    drive<LotteryInfo>([&tabs](LotteryInfo& info) {
+        for (int i = 0; i < 10; ++i)
+            tabs += info.Text1[i]->toPlainText().isEmpty() ? 0 : 1;
+    });
+    w.Image1_Click(13);
+    EXPECT_EQ(tabs, 10);
+}

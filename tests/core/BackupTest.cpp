@@ -1,0 +1,135 @@
+// The Backup and Restore window between a temporary program folder and its
+// "Backup" folder.
+
+#include "core/ui/Backup.h"
+#include "platform/Folder.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+class BackupTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        QDir(path(".")).mkdir("Backup");
+    }
+    QStringList rows(const QListWidget* list) const
+    {
+        QStringList names;
+        for (int i = 0; i < list->count(); ++i)
+            names << BackupRowFile(list, i);
+        return names;
+    }
+    QString backedUp(const QString& name) const { return readFile("Backup/" + name); }
+};
+} // namespace
+
+TEST_F(BackupTest, ListsBothFoldersWithNamesAndDates)
+{
+    writeFile("vantrel.ini", "settings\r\n");
+    writeFile("a very long database file name.txt", "long\r\n");
+    writeFile("my.db.2005.txt", "dots\r\n");
+    writeFile("SMEMBERS.001", "club\r\n");
+    writeFile("PTemplate.100", "not listed\r\n");
+    writeFile("PTemplate.012", "slip\r\n");
+    writeFile("Diary.003", "diary\r\n");
+    writeFile("holiday.jpg", "not listed");
+    QFile ini(path("vantrel.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadWrite));
+    ini.setFileTime(QDateTime(QDate(2005, 3, 7), QTime(9, 0)), QFileDevice::FileModificationTime);
+    ini.close();
+
+    Backup w;
+    EXPECT_EQ(w.windowTitle(), "Backup and Restore");
+    EXPECT_EQ(rows(w.List1),
+              QStringList({"a very long database file name.txt", "my.db.2005.txt", "vantrel.ini", "PTemplate.012",
+                           "Diary.003", "SMEMBERS.001"}));
+    EXPECT_EQ(w.List1->item(2)->text(), "vantrel.ini                07-03-05");
+    EXPECT_EQ(w.List1->item(0)->text().left(27), "a very long database file n");
+    EXPECT_EQ(w.List2->count(), 0);
+    EXPECT_EQ(w.Text1->text(), QDir::toNativeSeparators(ProgramFolder()));
+    EXPECT_EQ(w.Text2->text(), QDir::toNativeSeparators(QDir(ProgramFolder()).filePath("Backup")));
+    EXPECT_TRUE(w.List1->font().fixedPitch() || QFontInfo(w.List1->font()).fixedPitch());
+
+    // Nothing chosen: nothing copied. Restore all of an empty folder does nothing.
+    w.Command1_Click();
+    w.Command5_Click();
+    EXPECT_EQ(w.List2->count(), 0);
+
+    // The long name and the name with dots are copied as they are.
+    w.List1->setCurrentRow(0);
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    w.List1->setCurrentRow(1);
+    w.Command1_Click();
+    EXPECT_EQ(backedUp("a very long database file name.txt"), "long\r\n");
+    EXPECT_EQ(backedUp("my.db.2005.txt"), "dots\r\n");
+    EXPECT_EQ(rows(w.List2), QStringList({"a very long database file name.txt", "my.db.2005.txt"}));
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(ProgramFolder()).canonicalPath());
+}
+
+TEST_F(BackupTest, BackUpAllAndRestoreAllRoundTrip)
+{
+    writeFile("dbase1.txt", "draws\r\n");
+    writeFile("ReVadirav.txt", "entries\r\n");
+    writeFile("vantrel.ini", "settings\r\n");
+    writeFile("Smembers.004", "club\r\n");
+    Backup w;
+    QTest::mouseClick(w.Command4, Qt::LeftButton);
+    EXPECT_EQ(rows(w.List2), rows(w.List1));
+    EXPECT_EQ(w.List2->count(), 4);
+    EXPECT_EQ(backedUp("vantrel.ini"), "settings\r\n");
+    EXPECT_TRUE(w.Restored().isEmpty());
+
+    // The program's files change, then the backups come back over them.
+    writeFile("dbase1.txt", "damaged");
+    writeFile("vantrel.ini", "");
+    QFile::remove(path("ReVadirav.txt"));
+    writeFile("dbase2.txt", "new since\r\n");
+    QTest::mouseClick(w.Command5, Qt::LeftButton);
+    EXPECT_EQ(readFile("dbase1.txt"), "draws\r\n");
+    EXPECT_EQ(readFile("vantrel.ini"), "settings\r\n");
+    EXPECT_EQ(readFile("ReVadirav.txt"), "entries\r\n");
+    EXPECT_EQ(readFile("dbase2.txt"), "new since\r\n");
+    EXPECT_TRUE(w.Restored().contains("vantrel.ini"));
+    EXPECT_EQ(w.List1->count(), 5);
+
+    // One file back.
+    writeFile("Smembers.004", "changed");
+    w.List2->setCurrentRow(rows(w.List2).indexOf("Smembers.004"));
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    EXPECT_EQ(readFile("Smembers.004"), "club\r\n");
+}
+
+TEST_F(BackupTest, AFailedCopySaysWhichFileAndStops)
+{
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        writeFile(name, QString(name));
+    // A folder in the way of "b.txt" in the backup folder: that copy fails.
+    ASSERT_TRUE(QDir(path("Backup")).mkdir("b.txt"));
+    Backup w;
+    answer(vbOK);
+    w.Command4_Click();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_TRUE(boxes()[0].text.startsWith("Copying stopped at b.txt:")) << boxes()[0].text.toStdString();
+    EXPECT_EQ(backedUp("a.txt"), "a.txt");
+    EXPECT_FALSE(QFileInfo::exists(path("Backup/c.txt")));
+    EXPECT_EQ(rows(w.List2), QStringList({"a.txt"}));
+}
+
+TEST_F(BackupTest, AMissingBackupFolderIsMadeWhenBackingUp)
+{
+    QDir(path("Backup")).removeRecursively();
+    writeFile("dbase1.txt", "draws\r\n");
+    Backup w;
+    EXPECT_EQ(w.List2->count(), 0);
+    w.Command4_Click();
+    EXPECT_EQ(backedUp("dbase1.txt"), "draws\r\n");
+}
