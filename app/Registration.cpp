@@ -10,8 +10,11 @@
 #include "databases/ui/StoreMyDrawsW.h"
 #include "databases/ui/WhatIf.h"
 #include "generators/ui/PFullSel.h"
+#include "generators/ui/PHotNumbers.h"
 #include "generators/ui/PLuckyDip.h"
 #include "platform/ui/MsgBox.h"
+
+#include <QRadioButton>
 
 namespace {
 // Creates the window over the main window, loads it when it loads apart
@@ -47,4 +50,12 @@ void RegisterAllWindows()
     // Generators.
     RegisterWindow(MenuItem::PlayLuckyDip, open<PLuckyDip>);
     RegisterWindow(MenuItem::PlayFullSel, open<PFullSel>);
+    RegisterWindow(MenuItem::PlayHot, open<PHotNumbers>);
+    RegisterWindow(MenuItem::PlayColdNums, [](QWidget* main) {
+        PHotNumbers window(main);
+        window.Load();
+        LetPendingEventsRun();
+        window.Option1[1]->click(); // as the player's click: cold mode, new lines
+        ShowModal(&window);
+    });
 }
