@@ -9,6 +9,7 @@
 #include "databases/ui/ShowMyDrawsW.h"
 #include "databases/ui/StoreMyDrawsW.h"
 #include "databases/ui/WhatIf.h"
+#include "generators/ui/PAverage.h"
 #include "generators/ui/PFullSel.h"
 #include "generators/ui/PHotNumbers.h"
 #include "generators/ui/PLuckyDip.h"
@@ -51,6 +52,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::PlayLuckyDip, open<PLuckyDip>);
     RegisterWindow(MenuItem::PlayFullSel, open<PFullSel>);
     RegisterWindow(MenuItem::PlayHot, open<PHotNumbers>);
+    RegisterWindow(MenuItem::PlayAverages, open<PAverage>);
     RegisterWindow(MenuItem::PlayColdNums, [](QWidget* main) {
         PHotNumbers window(main);
         window.Load();
