@@ -9,6 +9,9 @@
 #include "databases/ui/ShowMyDrawsW.h"
 #include "databases/ui/StoreMyDrawsW.h"
 #include "databases/ui/WhatIf.h"
+#include "generators/ui/P1Key.h"
+#include "generators/ui/P2KeyNum.h"
+#include "generators/ui/P3KeyNum.h"
 #include "generators/ui/PAverage.h"
 #include "generators/ui/PFullSel.h"
 #include "generators/ui/PHotNumbers.h"
@@ -53,6 +56,9 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::PlayFullSel, open<PFullSel>);
     RegisterWindow(MenuItem::PlayHot, open<PHotNumbers>);
     RegisterWindow(MenuItem::PlayAverages, open<PAverage>);
+    RegisterWindow(MenuItem::Play1Key, open<P1Key>);
+    RegisterWindow(MenuItem::Play2Key, open<P2KeyNum>);
+    RegisterWindow(MenuItem::Play3Key, open<P3KeyNum>);
     RegisterWindow(MenuItem::PlayColdNums, [](QWidget* main) {
         PHotNumbers window(main);
         window.Load();

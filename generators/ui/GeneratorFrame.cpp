@@ -253,20 +253,21 @@ void GeneratorFrame::List1_Click()
         Hourglass wait;
         if (options_.untickOnChoice)
             UntickFilterBoxes();
+        // Nothing shown or kept of the lottery before stays to be filtered or
+        // saved under this one, whatever Generate then says.
         MSFlexGrid1->Clear();
         MSFlexGrid1->setTopRow(1);
         setHeadings();
+        ClearEntries();
+        Label5->clear();
         loadLottery(List1->currentRow());
         if (!loadFailed_)
             LotteryChosen();
     }
-    if (options_.generateOnChoice) {
+    if (options_.generateOnChoice)
         Command2_Click();
-    } else {
-        // Nothing of the lottery chosen before stays to be saved under this one.
-        ClearEntries();
+    else
         Label5->setText(ServingProblem());
-    }
 }
 
 QString GeneratorFrame::ServingProblem() const
