@@ -16,6 +16,7 @@
 #include "generators/ui/PFullSel.h"
 #include "generators/ui/PHotNumbers.h"
 #include "generators/ui/PLuckyDip.h"
+#include "generators/ui/PLuckyNumbers.h"
 #include "platform/ui/MsgBox.h"
 
 #include <QRadioButton>
@@ -59,6 +60,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::Play1Key, open<P1Key>);
     RegisterWindow(MenuItem::Play2Key, open<P2KeyNum>);
     RegisterWindow(MenuItem::Play3Key, open<P3KeyNum>);
+    RegisterWindow(MenuItem::PlayLucky, open<PLuckyNumbers>);
     RegisterWindow(MenuItem::PlayColdNums, [](QWidget* main) {
         PHotNumbers window(main);
         window.Load();
