@@ -17,6 +17,7 @@
 #include "generators/ui/PHotNumbers.h"
 #include "generators/ui/PLuckyDip.h"
 #include "generators/ui/PLuckyNumbers.h"
+#include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
 
 #include <QRadioButton>
@@ -61,6 +62,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::Play2Key, open<P2KeyNum>);
     RegisterWindow(MenuItem::Play3Key, open<P3KeyNum>);
     RegisterWindow(MenuItem::PlayLucky, open<PLuckyNumbers>);
+    RegisterWindow(MenuItem::PlayStarSign, open<PStarSign>);
     RegisterWindow(MenuItem::PlayColdNums, [](QWidget* main) {
         PHotNumbers window(main);
         window.Load();

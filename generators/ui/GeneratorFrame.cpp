@@ -143,6 +143,14 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
         if (row >= 0)
             List1_Click();
     });
+    // A click on the lottery already chosen chooses it again.
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = List1->row(item);
+        if (row >= 0 && row == rowBeforePress_ && row == List1->currentRow())
+            List1_Click();
+        rowBeforePress_ = -1;
+    });
     connect(Command2, &QPushButton::clicked, this, &GeneratorFrame::Command2_Click);
     connect(Command6, &QPushButton::clicked, this, &GeneratorFrame::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &GeneratorFrame::Command7_Click);
@@ -377,6 +385,13 @@ void GeneratorFrame::Command1_Click()
         return;
     }
     done(QDialog::Rejected);
+}
+
+bool GeneratorFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        rowBeforePress_ = List1->currentRow();
+    return QDialog::eventFilter(watched, event);
 }
 
 void GeneratorFrame::reject()

@@ -159,6 +159,7 @@ protected:
 
     void reject() override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -176,4 +177,5 @@ private:
     int loadedRow_ = -1;                 // the list row whose lottery is open
     std::uint64_t loadedGeneration_ = 0; // of the open lottery when it was loaded
     bool closeAfterBusy_ = false;
+    int rowBeforePress_ = -1; // the list's current row when the mouse went down on it
 };

@@ -9,12 +9,14 @@
 #include "generators/Entries.h"
 #include "generators/LuckyNumbers.h"
 #include "generators/ui/PLuckyNumbers.h"
+#include "generators/ui/PStarSign.h"
 #include "platform/Dates.h"
 #include "platform/Text.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
 #include "support/TestSupport.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -171,6 +173,17 @@ TEST(LuckyNumbersRule, RangeOfTheLotteryAndTooFewLuckyNumbers)
     EXPECT_TRUE(LuckyWheelLines(99, 3, LuckySource::Numerology).served); // needs 8
 }
 
+// The draw date the star-sign window proposes, on the test clock.
+TEST(LuckyNumbersRule, ProposedDrawDate)
+{
+    const QDate monday(2026, 12, 7);
+    EXPECT_EQ(ProposedDrawDate(" uk lotto ", "19-Dec-2026", monday), QDate(2026, 12, 9));
+    EXPECT_EQ(ProposedDrawDate("Irish Lotto", "19-Dec-2026", monday), QDate(2026, 12, 19));
+    EXPECT_EQ(ProposedDrawDate("Irish Lotto", "01-Dec-2026", monday), monday);
+    EXPECT_EQ(ProposedDrawDate("Irish Lotto", "07-Dec-2026", monday), monday);
+    EXPECT_EQ(ProposedDrawDate("Irish Lotto", "not a date", monday), monday);
+}
+
 namespace {
 
 class LuckyWindows : public ProgramFolderTest {
@@ -255,6 +268,61 @@ TEST_F(LuckyWindows, NumerologyGivesTheSameLinesForTheSameNameAndSaves)
             numbers << n;
         EXPECT_EQ(numbers.join(','), shown[i]);
     }
+}
+
+TEST_F(LuckyWindows, StarSignProposesTheDrawDateAndSeedsFromIt)
+{
+    Settings.set(DrawDate, "19-Dec-2026");
+    RegisterAllWindows();
+    int saved = 0;
+    SetModalHook([&](QDialog* dialog) {
+        if (auto* w = qobject_cast<PStarSign*>(dialog)) {
+            EXPECT_EQ(w->windowTitle(), "Star Signs");
+            EXPECT_EQ(w->Combo1->itemText(8), "Saggitarius");
+            EXPECT_EQ(w->Combo2->itemText(30), " 31");
+            EXPECT_EQ(w->Combo1->currentIndex(), 0);
+            // UK Lotto on a Monday: Wednesday, whatever the setting says.
+            EXPECT_EQ(w->DTPicker1->Value(), QDate(2026, 12, 9));
+            EXPECT_EQ(w->DTPicker1->CustomFormat(), "ddd d MMM yyyy");
+            EXPECT_EQ(ShownLines(w->MSFlexGrid1), 0);
+            QTest::mouseClick(w->Command2, Qt::LeftButton);
+            EXPECT_EQ(ShownLines(w->MSFlexGrid1), 5);
+            const QString lucky = w->Label4->text();
+            // A week later: other numbers.
+            w->DTPicker1->setValue(QDate(2026, 12, 16));
+            QTest::mouseClick(w->Command2, Qt::LeftButton);
+            EXPECT_NE(w->Label4->text(), lucky);
+            // Choosing the same lottery again proposes its date again.
+            const QRect item = w->List1->visualItemRect(w->List1->item(0));
+            QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, item.center());
+            EXPECT_EQ(w->DTPicker1->Value(), QDate(2026, 12, 9));
+            EXPECT_EQ(ShownLines(w->MSFlexGrid1), 0);
+            QTest::mouseClick(w->Command2, Qt::LeftButton);
+            EXPECT_EQ(w->Label4->text(), lucky);
+            // A lottery without a draw-day rule: the later date of the setting.
+            w->List1->setCurrentRow(1);
+            EXPECT_EQ(w->DTPicker1->Value(), QDate(2026, 12, 19));
+            w->List1->setCurrentRow(0);
+            QTest::mouseClick(w->Command2, Qt::LeftButton);
+            QTest::mouseClick(w->Command7, Qt::LeftButton);
+            QTest::mouseClick(w->Command1, Qt::LeftButton);
+            return int(w->result());
+        }
+        auto* save = qobject_cast<SaveEntries*>(dialog);
+        if (!save)
+            return Harness::UnexpectedWindow(dialog);
+        ++saved;
+        QTest::mouseClick(save->Command7, Qt::LeftButton);
+        return int(save->result());
+    });
+    EXPECT_TRUE(OpenWindow(MenuItem::PlayStarSign, nullptr));
+    EXPECT_EQ(saved, 1);
+    const auto entries = ReadSavedEntries();
+    ASSERT_TRUE(entries && entries->size() == 5);
+    EXPECT_EQ((*entries)[0].lottery, "UK Lotto");
+    EXPECT_EQ((*entries)[0].date, "09-Dec-2026");
+    // The window never writes the draw-date setting itself; the save dialog does.
+    EXPECT_EQ(Settings[DrawDate], "09-Dec-2026");
 }
 
 // A lottery too small for the wheel: the message, nothing changed.
