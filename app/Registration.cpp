@@ -24,8 +24,15 @@
 #include "databases/ui/ShowMyDrawsW.h"
 #include "databases/ui/StoreMyDrawsW.h"
 #include "databases/ui/WhatIf.h"
+#include "generators/ui/P1Key.h"
+#include "generators/ui/P2KeyNum.h"
+#include "generators/ui/P3KeyNum.h"
+#include "generators/ui/PAverage.h"
 #include "generators/ui/PFullSel.h"
+#include "generators/ui/PHotNumbers.h"
 #include "generators/ui/PLuckyDip.h"
+#include "generators/ui/PLuckyNumbers.h"
+#include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
 
 #include <QRadioButton>
@@ -133,4 +140,18 @@ void RegisterAllWindows()
     // Generators.
     RegisterWindow(MenuItem::PlayLuckyDip, open<PLuckyDip>);
     RegisterWindow(MenuItem::PlayFullSel, open<PFullSel>);
+    RegisterWindow(MenuItem::PlayHot, open<PHotNumbers>);
+    RegisterWindow(MenuItem::PlayAverages, open<PAverage>);
+    RegisterWindow(MenuItem::Play1Key, open<P1Key>);
+    RegisterWindow(MenuItem::Play2Key, open<P2KeyNum>);
+    RegisterWindow(MenuItem::Play3Key, open<P3KeyNum>);
+    RegisterWindow(MenuItem::PlayLucky, open<PLuckyNumbers>);
+    RegisterWindow(MenuItem::PlayStarSign, open<PStarSign>);
+    RegisterWindow(MenuItem::PlayColdNums, [](QWidget* main) {
+        PHotNumbers window(main);
+        window.Load();
+        LetPendingEventsRun();
+        window.Option1[1]->click(); // as the player's click: cold mode, new lines
+        ShowModal(&window);
+    });
 }

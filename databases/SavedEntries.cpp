@@ -170,3 +170,13 @@ std::optional<QDate> NextDrawDate(const QString& lotteryName, const QDate& today
         return std::nullopt;
     return today.addDays(days);
 }
+
+QDate ProposedDrawDate(const QString& lotteryName, const QString& chosenDate, const QDate& today)
+{
+    if (const auto next = NextDrawDate(lotteryName, today))
+        return *next;
+    // A chosen date stands while it lies ahead (after today).
+    if (const auto chosen = ParseDate(chosenDate); chosen && *chosen > today)
+        return *chosen;
+    return today;
+}

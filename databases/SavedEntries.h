@@ -96,3 +96,8 @@ bool DeleteSavedEntries(const QString& path = kSavedEntriesFile);
 // already chosen stands (every day of other lotteries, and the days the
 // table leaves alone).
 std::optional<QDate> NextDrawDate(const QString& lotteryName, const QDate& today);
+
+// The draw date proposed when a window opens for a lottery: its next draw
+// day where NextDrawDate names one, else the date chosen last (the DrawDate
+// setting's text) while it lies after today, else today.
+QDate ProposedDrawDate(const QString& lotteryName, const QString& chosenDate, const QDate& today);

@@ -93,3 +93,26 @@ std::uint32_t ColourFromText(const QString& text, std::uint32_t fallback)
 QString ColourToText(std::uint32_t value) { return "&H" + QString::number(value, 16).toUpper(); }
 
 bool IsSystemColour(std::uint32_t value) { return (value & 0x80000000u) != 0; }
+
+namespace {
+// Windows-1252 differs from Latin-1 in 0x80 to 0x9F.
+constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+} // namespace
+
+char16_t Windows1252Char(unsigned char byte)
+{
+    return (byte >= 0x80 && byte < 0xA0) ? kCp1252High[byte - 0x80] : char16_t(byte);
+}
+
+int Windows1252Code(char32_t character)
+{
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return int(character);
+    for (int i = 0; i < 32; ++i)
+        if (kCp1252High[i] == character)
+            return 0x80 + i;
+    return '?';
+}

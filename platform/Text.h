@@ -25,3 +25,9 @@ std::uint32_t ColourFromText(const QString& text, std::uint32_t fallback = 0);
 // "&H" and upper-case hex digits, without leading zeros ("&HA0", "&H8000000F").
 QString ColourToText(std::uint32_t value);
 bool IsSystemColour(std::uint32_t value);
+
+// Windows-1252, the code table of older files and of the numerology seed:
+// the character of a byte, and the byte of a character (63, "?", for one
+// the table does not hold).
+char16_t Windows1252Char(unsigned char byte);
+int Windows1252Code(char32_t character);

@@ -1,4 +1,5 @@
 #include "platform/TextFile.h"
+#include "platform/Text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,19 +9,13 @@
 #include <algorithm>
 
 namespace {
-// Windows-1252 differs from Latin-1 in 0x80 to 0x9F.
-constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 QString fromCp1252(QByteArrayView bytes)
 {
     QString out;
     out.reserve(bytes.size());
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        out += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+        out += QChar(Windows1252Char(b));
     }
     return out;
 }

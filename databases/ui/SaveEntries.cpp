@@ -75,14 +75,7 @@ void SaveEntries::Form_Load()
 {
     Text2->setText(Settings[PlayerName]);
     DTPicker1->setCustomFormat(DatePicker::LongFormat);
-    // A chosen date stands while it lies ahead (after today).
-    const QDate today = Today();
-    QDate value = today;
-    if (const auto chosen = ParseDate(Settings[DrawDate]); chosen && *chosen > today)
-        value = *chosen;
-    if (const auto next = NextDrawDate(LotteryName, today))
-        value = *next;
-    DTPicker1->setValue(value);
+    DTPicker1->setValue(ProposedDrawDate(LotteryName, Settings[DrawDate], Today()));
 }
 
 void SaveEntries::Command7_Click()

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QPushButton>
 #include <QStyle>
@@ -62,25 +63,29 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     Label2 = NamedLabel(this, "Label2", QString());
     Label2->setWordWrap(true);
     Label5 = NamedLabel(this, "Label5", QString());
-    Label6[0] = NamedLabel(this, "Label6(0)", "Do not pick lottery entries with...");
-    Label6[1] = NamedLabel(this, "Label6(1)", "Filters");
-    Check1 = NewCheck(this, "Check1", "Too many odd or even numbers");
-    Check2 = NewCheck(this, "Check2", "Too many low or high numbers");
-    Check3 = NewCheck(this, "Check3", "Same numbers as a previous draw");
-    const QString filterTip = options.filterTips ? QStringLiteral(" Delete bad entries ") : QString();
-    FilterOddEvenButton = NamedButton(this, options.filterButtons[0], "Odd/even", filterTip);
-    FilterHighLowButton = NamedButton(this, options.filterButtons[1], "High/low", filterTip);
-    FilterLongRunsButton = NamedButton(this, options.filterButtons[2], "Long runs", filterTip);
-    FilterHistoryButton = NamedButton(this, options.filterButtons[3], "Previous draws", filterTip);
-    Command2 = NamedPictureButton(this, "Command2", QStyle::SP_BrowserReload, "Generate",
-                                  "Generate another selection of lottery entries", "view-refresh");
-    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_CustomBase, "Print", "Print out the lottery entries",
-                                  "document-print");
+    if (options.checkBoxes) {
+        Label6[0] = NamedLabel(this, "Label6(0)", "Do not pick lottery entries with...");
+        Check1 = NewCheck(this, "Check1", "Too many odd or even numbers");
+        Check2 = NewCheck(this, "Check2", "Too many low or high numbers");
+        Check3 = NewCheck(this, "Check3", "Same numbers as a previous draw");
+    }
+    if (options.filterButtons) {
+        Label6[1] = NamedLabel(this, "Label6(1)", options.filtersHeading);
+        const QString filterTip = options.filterTips ? QStringLiteral(" Delete bad entries ") : QString();
+        const auto& names = options.filterButtonNames;
+        FilterOddEvenButton = NamedButton(this, names[0], "Odd/even", filterTip);
+        FilterHighLowButton = NamedButton(this, names[1], "High/low", filterTip);
+        FilterLongRunsButton = NamedButton(this, names[2], "Long runs", filterTip);
+        FilterHistoryButton = NamedButton(this, names[3], "Previous draws", filterTip);
+    }
+    Command2 =
+        NamedPictureButton(this, "Command2", QStyle::SP_BrowserReload, "Generate", options.generateTip, "view-refresh");
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_CustomBase, "Print", options.printTip, "document-print");
     Command7 =
         NamedPictureButton(this, "Command7", QStyle::SP_DialogSaveButton, "Save", options.saveTip, "document-save");
     for (const QString& name : options.helpButtons)
         HelpButtons << newHelpButton(name, " Help ");
-    Command1 = NamedButton(this, "Command1", " Close ", QString());
+    Command1 = NamedButton(this, "Command1", " Close ", options.closeTip);
 
     // Layout: the lottery list on the left; heading, description, the
     // window's own controls, grid and status on the right; boxes, filters and
@@ -88,7 +93,7 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     auto* left = new QVBoxLayout;
     left->addWidget(Label1);
     left->addWidget(List1, 1);
-    auto* right = new QVBoxLayout;
+    auto* right = rightBox_ = new QVBoxLayout;
     right->addWidget(Label7);
     right->addWidget(Label2);
     methodBox_ = new QVBoxLayout;
@@ -103,16 +108,20 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     // second help button stands beside the filters.
     auto* filters = filterGrid_ = new QGridLayout;
     filters->setHorizontalSpacing(8);
-    filters->addWidget(Label6[0], 0, 0);
-    filters->addWidget(Check1, 1, 0);
-    filters->addWidget(Check2, 2, 0);
-    filters->addWidget(Check3, 3, 0);
+    if (options.checkBoxes) {
+        filters->addWidget(Label6[0], 0, 0);
+        filters->addWidget(Check1, 1, 0);
+        filters->addWidget(Check2, 2, 0);
+        filters->addWidget(Check3, 3, 0);
+    }
     filters->setColumnMinimumWidth(1, 16);
-    filters->addWidget(Label6[1], 0, 2, 1, 2);
-    filters->addWidget(FilterOddEvenButton, 1, 2);
-    filters->addWidget(FilterHighLowButton, 1, 3);
-    filters->addWidget(FilterLongRunsButton, 2, 2);
-    filters->addWidget(FilterHistoryButton, 2, 3);
+    if (options.filterButtons) {
+        filters->addWidget(Label6[1], 0, 2, 1, 2);
+        filters->addWidget(FilterOddEvenButton, 1, 2);
+        filters->addWidget(FilterHighLowButton, 1, 3);
+        filters->addWidget(FilterLongRunsButton, 2, 2);
+        filters->addWidget(FilterHistoryButton, 2, 3);
+    }
     for (int i = 1; i < HelpButtons.size(); ++i)
         filters->addWidget(HelpButtons[i], 3, 1 + i, Qt::AlignLeft);
     filters->setColumnStretch(4, 1);
@@ -134,16 +143,26 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
         if (row >= 0)
             List1_Click();
     });
+    // A click on the lottery already chosen chooses it again.
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = List1->row(item);
+        if (row >= 0 && row == rowBeforePress_ && row == List1->currentRow())
+            List1_Click();
+        rowBeforePress_ = -1;
+    });
     connect(Command2, &QPushButton::clicked, this, &GeneratorFrame::Command2_Click);
     connect(Command6, &QPushButton::clicked, this, &GeneratorFrame::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &GeneratorFrame::Command7_Click);
     connect(Command1, &QPushButton::clicked, this, &GeneratorFrame::Command1_Click);
     for (QPushButton* help : HelpButtons)
         connect(help, &QPushButton::clicked, this, &GeneratorFrame::Help_Click);
-    connect(FilterOddEvenButton, &QPushButton::clicked, this, [this] { runFilter(FilterOddEven); });
-    connect(FilterHighLowButton, &QPushButton::clicked, this, [this] { runFilter(FilterHighLow); });
-    connect(FilterLongRunsButton, &QPushButton::clicked, this, [this] { runFilter(FilterLongRuns); });
-    connect(FilterHistoryButton, &QPushButton::clicked, this, [this] { runFilter(FilterHistory); });
+    if (options.filterButtons) {
+        connect(FilterOddEvenButton, &QPushButton::clicked, this, [this] { runFilter(FilterOddEven); });
+        connect(FilterHighLowButton, &QPushButton::clicked, this, [this] { runFilter(FilterHighLow); });
+        connect(FilterLongRunsButton, &QPushButton::clicked, this, [this] { runFilter(FilterLongRuns); });
+        connect(FilterHistoryButton, &QPushButton::clicked, this, [this] { runFilter(FilterHistory); });
+    }
 }
 
 QPushButton* GeneratorFrame::newHelpButton(const QString& name, const QString& tip)
@@ -151,6 +170,12 @@ QPushButton* GeneratorFrame::newHelpButton(const QString& name, const QString& t
     auto* b = NamedButton(this, name, "?", tip);
     b->setFixedWidth(b->fontMetrics().horizontalAdvance("?") * 4 + 12);
     return b;
+}
+
+void GeneratorFrame::placeStatusLine(QBoxLayout* box)
+{
+    rightBox_->removeWidget(Label5);
+    box->addWidget(Label5);
 }
 
 void GeneratorFrame::Load()
@@ -170,15 +195,19 @@ void GeneratorFrame::showEvent(QShowEvent* event)
 void GeneratorFrame::Form_Load()
 {
     Busy = false;
-    Skinning(this, SkinFamily::Play, {.title = {Label7}, .body = {Label2}, .label = {Label1}, .other = {Label5}});
+    Skinning(this, SkinFamily::Play, SkinningLabels());
     const int width = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance("00000000");
     for (int c = 0; c <= 8; ++c) {
         MSFlexGrid1->setColWidth(c, width);
         MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
     }
     MSFlexGrid1->fitWidthToColumns(8);
-    // Room for a dozen lines in the grid at first.
-    resize(sizeHint().width(), sizeHint().height() + MSFlexGrid1->fontMetrics().height() * 14);
+    // Room for a dozen lines in the grid at first, as far as the screen has
+    // room (the frame of the window and a taskbar need some).
+    QSize size(sizeHint().width(), sizeHint().height() + MSFlexGrid1->fontMetrics().height() * 14);
+    if (const QScreen* where = screen())
+        size = size.boundedTo(where->availableGeometry().size() - QSize(16, 64));
+    resize(size.expandedTo(minimumSizeHint()));
     setHeadings();
     if (ListDatabases(List1) == 0) {
         ClearEntries();
@@ -186,6 +215,11 @@ void GeneratorFrame::Form_Load()
         return;
     }
     List1->setCurrentRow(0);
+}
+
+SkinLabels GeneratorFrame::SkinningLabels() const
+{
+    return {.title = {Label7}, .body = {Label2}, .label = {Label1}, .other = {Label5}};
 }
 
 void GeneratorFrame::setHeadings()
@@ -201,16 +235,17 @@ void GeneratorFrame::loadLottery(int row)
 {
     loadedRow_ = row;
     loadFailed_ = !LoadDatabase(row);
-    loadedGeneration_ = OpenLotteryGeneration();
     if (!loadFailed_)
         PrepareLottery();
+    // Counted after the window's preparation, which may sort the draws.
+    loadedGeneration_ = OpenLotteryGeneration();
 }
 
 void GeneratorFrame::UntickFilterBoxes()
 {
-    Check1->setChecked(false);
-    Check2->setChecked(false);
-    Check3->setChecked(false);
+    for (QCheckBox* box : {Check1, Check2, Check3})
+        if (box)
+            box->setChecked(false);
 }
 
 void GeneratorFrame::List1_Click()
@@ -224,12 +259,23 @@ void GeneratorFrame::List1_Click()
     {
         BusyGuard busy;
         Hourglass wait;
+        if (options_.untickOnChoice)
+            UntickFilterBoxes();
+        // Nothing shown or kept of the lottery before stays to be filtered or
+        // saved under this one, whatever Generate then says.
         MSFlexGrid1->Clear();
         MSFlexGrid1->setTopRow(1);
         setHeadings();
+        ClearEntries();
+        Label5->clear();
         loadLottery(List1->currentRow());
+        if (!loadFailed_)
+            LotteryChosen();
     }
-    Command2_Click();
+    if (options_.generateOnChoice)
+        Command2_Click();
+    else
+        Label5->setText(ServingProblem());
 }
 
 QString GeneratorFrame::ServingProblem() const
@@ -244,28 +290,29 @@ QString GeneratorFrame::ServingProblem() const
         return "This lottery draws more numbers than it has.";
     if (MaxBall > options_.poolLimit)
         return QString("This window plays lotteries of at most %1 numbers.").arg(options_.poolLimit);
-    return QString();
+    return OwnServingProblem();
 }
 
 void GeneratorFrame::Command2_Click()
 {
     if (Busy)
         return;
-    {
+    // Lines are made for the lottery chosen here, even when another window
+    // opened another one since.
+    if (loadedRow_ >= 0 && OpenLotteryGeneration() != loadedGeneration_) {
         BusyGuard busy;
         Hourglass wait;
-        // Lines are made for the lottery chosen here, even when another
-        // window opened another one since.
-        if (loadedRow_ >= 0 && OpenLotteryGeneration() != loadedGeneration_)
-            loadLottery(loadedRow_);
-        if (const QString problem = ServingProblem(); !problem.isEmpty()) {
-            // Nothing from an earlier lottery stays to be saved under this one.
-            ClearEntries();
-            ShowEntries(MSFlexGrid1);
-            Label5->setText(problem);
-        } else {
-            Generate();
-        }
+        loadLottery(loadedRow_);
+    }
+    if (const QString problem = ServingProblem(); !problem.isEmpty()) {
+        // Nothing from an earlier lottery stays to be saved under this one.
+        ClearEntries();
+        ShowEntries(MSFlexGrid1);
+        Label5->setText(problem);
+    } else if (InputsOK()) {
+        BusyGuard busy;
+        Hourglass wait;
+        Generate();
     }
     finishBusy();
 }
@@ -277,7 +324,8 @@ void GeneratorFrame::Generate()
     BlankGrid();
     ClearEntries();
     Randomize();
-    RetryTests tests = ReadRetryTests(Check1->isChecked(), Check2->isChecked(), Check3->isChecked());
+    auto ticked = [](const QCheckBox* box) { return box && box->isChecked(); };
+    RetryTests tests = ReadRetryTests(ticked(Check1), ticked(Check2), ticked(Check3));
     tests.own = OwnTest();
     const RetryOutcome outcome = RunRetryLoop([this](const QString& status) { Label5->setText(status); },
                                               options_.decimals, t0, [this] { PlayLotto(); }, tests);
@@ -337,6 +385,13 @@ void GeneratorFrame::Command1_Click()
         return;
     }
     done(QDialog::Rejected);
+}
+
+bool GeneratorFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        rowBeforePress_ = List1->currentRow();
+    return QDialog::eventFilter(watched, event);
 }
 
 void GeneratorFrame::reject()

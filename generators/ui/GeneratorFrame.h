@@ -25,6 +25,7 @@
 #include <array>
 
 class FlexGrid;
+class QBoxLayout;
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -39,12 +40,27 @@ struct GeneratorFrameOptions {
     int gridRows = 20; // the heading row included
     // Object names of the filter buttons "Odd/even", "High/low", "Long runs",
     // "Previous draws", and whether they carry the tip " Delete bad entries ".
-    std::array<QString, 4> filterButtons{"Command13", "Command14", "Command15", "Command9"};
+    std::array<QString, 4> filterButtonNames{"Command13", "Command14", "Command15", "Command9"};
     bool filterTips = true;
     QString saveTip = "Save lottery entries to disk";
+    QString generateTip = "Generate another selection of lottery entries";
+    QString printTip = "Print out the lottery entries";
+    QString closeTip; // none
     QStringList helpButtons{"Command3", "Command4"};
     int decimals = 2;              // of the time in the status line
     int poolLimit = kBallPoolSize; // the highest MaxBall the window can play
+    // The filter boxes Check1 to Check3 under "Do not pick lottery entries
+    // with..."; a window without them has null pointers in their place.
+    bool checkBoxes = true;
+    // The four filter buttons under their heading; without them the buttons
+    // are null too.
+    bool filterButtons = true;
+    QString filtersHeading = "Filters";
+    // Choosing a lottery unticks the filter boxes first.
+    bool untickOnChoice = false;
+    // Choosing a lottery generates at once (a window whose inputs the player
+    // fills in first waits for Generate).
+    bool generateOnChoice = true;
 };
 
 class GeneratorFrame : public QDialog {
@@ -58,14 +74,16 @@ public:
     QLabel* Label7; // heading
     QLabel* Label2; // description
     QLabel* Label5; // status line
-    std::array<QLabel*, 2> Label6;
-    QCheckBox* Check1;
-    QCheckBox* Check2;
-    QCheckBox* Check3;
-    QPushButton* FilterOddEvenButton;
-    QPushButton* FilterHighLowButton;
-    QPushButton* FilterLongRunsButton;
-    QPushButton* FilterHistoryButton;
+    // The headings over the boxes and over the filter buttons (null where the
+    // window has none).
+    std::array<QLabel*, 2> Label6{};
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QPushButton* FilterOddEvenButton = nullptr;
+    QPushButton* FilterHighLowButton = nullptr;
+    QPushButton* FilterLongRunsButton = nullptr;
+    QPushButton* FilterHistoryButton = nullptr;
     QPushButton* Command2; // Generate
     QPushButton* Command6; // Print
     QPushButton* Command7; // Save
@@ -91,8 +109,19 @@ public:
 
 protected:
     // The steps a window may change.
-    // After the chosen lottery is loaded (the frame: nothing).
+    // After the chosen lottery is loaded, and whenever Generate loads it
+    // again (the frame: nothing).
     virtual void PrepareLottery() {}
+    // After the player (or the window's load) chose a lottery and it loaded,
+    // before anything is generated (the frame: nothing).
+    virtual void LotteryChosen() {}
+    // The window's own reason not to play the open lottery, shown in the
+    // status line as the frame's are (the frame: none).
+    virtual QString OwnServingProblem() const { return QString(); }
+    // Checks the window's inputs before Generate starts; false stops it
+    // (the window has said why) with the list and grid unchanged (the frame:
+    // nothing to check).
+    virtual bool InputsOK() { return true; }
     // The whole of Generate once Busy is set and the lottery can be played:
     // the frame's retry loop; a window that generates otherwise replaces it.
     virtual void Generate();
@@ -110,6 +139,9 @@ protected:
     // What Close does while a command runs: true waits for it to end and
     // then closes (the frame); false ignores the click.
     virtual bool CloseWaitsWhileBusy() const { return true; }
+    // The labels that take the skin's text colours (the frame: Label7 the
+    // title, Label2 the body, Label1 the field label, Label5 the other text).
+    virtual SkinLabels SkinningLabels() const;
 
     // Where a window puts its own controls (between the description and the
     // grid).
@@ -117,6 +149,9 @@ protected:
     // The check boxes and filter buttons: boxes in column 0 (rows 1 to 3),
     // filter buttons in columns 2 and 3 (rows 1 and 2).
     QGridLayout* filterGrid() const { return filterGrid_; }
+    // Moves the status line Label5 from under the grid into another box of
+    // the window (a window that shows something else in it).
+    void placeStatusLine(QBoxLayout* box);
     // A small "?" button named as given.
     QPushButton* newHelpButton(const QString& name, const QString& tip = QString());
     // Unticks Check1 to Check3 (windows whose lottery choice does so).
@@ -124,6 +159,7 @@ protected:
 
     void reject() override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -134,10 +170,12 @@ private:
 
     GeneratorFrameOptions options_;
     QVBoxLayout* methodBox_;
+    QVBoxLayout* rightBox_;
     QGridLayout* filterGrid_;
     bool loaded_ = false;
     bool loadFailed_ = false;
     int loadedRow_ = -1;                 // the list row whose lottery is open
     std::uint64_t loadedGeneration_ = 0; // of the open lottery when it was loaded
     bool closeAfterBusy_ = false;
+    int rowBeforePress_ = -1; // the list's current row when the mouse went down on it
 };

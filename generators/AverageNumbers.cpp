@@ -1,0 +1,51 @@
+#include "generators/AverageNumbers.h"
+
+#include "core/OpenLottery.h"
+#include "generators/Entries.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+#include <cstdint>
+
+std::vector<int> DrawAverages(int k)
+{
+    k = std::clamp(k, 0, 7);
+    const int draws = DrawCount();
+    if (draws == 0)
+        return {};
+    std::vector<int> averages(std::size_t(k) + 1, 0);
+    for (int c = 1; c <= k; ++c) {
+        std::int32_t sum = 0;
+        for (int d = 1; d <= draws; ++d)
+            sum += Draws[d][c];
+        averages[std::size_t(c)] = sum / draws;
+    }
+    return averages;
+}
+
+void AverageLines(const std::vector<int>& averages, int lines)
+{
+    const int k = std::min(std::clamp(BallsDrawn, 0, 7), int(averages.size()) - 1), n = MaxBall, e = ExtraBallMax;
+    lines = std::clamp(lines, 0, kMaxEntryLines);
+    for (int r = 1; r <= lines; ++r) {
+        for (int c = 1; c <= k; ++c) {
+            const int v = averages[std::size_t(c)] + RandomNumber(3) - 2;
+            Entries[r][c] = std::int16_t(std::clamp(v, 1, std::max(n, 1)));
+        }
+        if (e > 0)
+            Entries[r][8] = std::int16_t(RandomNumber(e));
+    }
+    EndEntries(lines);
+}
+
+bool CheckDuplicate(int k)
+{
+    k = std::clamp(k, 0, 7);
+    const int lines = EntryCount();
+    for (int r = 1; r <= lines; ++r)
+        for (int a = 1; a < k; ++a)
+            for (int b = a + 1; b <= k; ++b)
+                if (Entries[r][a] == Entries[r][b])
+                    return false;
+    return true;
+}
