@@ -39,20 +39,15 @@ int ChosenDrawRow(const std::vector<HistoryRow>& rows, int row)
     return r;
 }
 
-DrawInEditor EditorContents(const HistoryRow& draw, bool showsEighth, const QDate& fallback)
+DrawInEditor EditorContents(const HistoryRow& draw, bool showsEighth)
 {
-    const auto date = ParseDate(draw.date);
-    return {date ? *date : fallback, DrawNumberTexts(draw, showsEighth)};
+    return {ParseDate(draw.date), DrawNumberTexts(draw, showsEighth)};
 }
 
-DrawEditCheck CheckDrawDelete(const QString& database, const std::vector<HistoryRow>& shown, int row)
-{
-    if (shown.size() < 2)
-        return DrawEditCheck::OnlyDraw;
-    return CheckDrawUpdate(database, shown, row);
-}
-
-DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<HistoryRow>& shown, int row)
+namespace {
+// NoDraw for a row outside the draws shown; ChangedElsewhere unless draw line
+// `row` of the file still reads as shown.
+DrawEditCheck CheckDrawShown(const QString& database, const std::vector<HistoryRow>& shown, int row)
 {
     if (row < 1 || row > int(shown.size()))
         return DrawEditCheck::NoDraw;
@@ -60,6 +55,23 @@ DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<History
     if (int(now.size()) == row && now.back() == shown[row - 1])
         return DrawEditCheck::Allowed;
     return DrawEditCheck::ChangedElsewhere;
+}
+} // namespace
+
+DrawEditCheck CheckDrawDelete(const QString& database, const std::vector<HistoryRow>& shown, int row)
+{
+    if (shown.size() < 2)
+        return DrawEditCheck::OnlyDraw;
+    return CheckDrawShown(database, shown, row);
+}
+
+DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<HistoryRow>& shown, int row, const QDate& date)
+{
+    if (row < 1 || row > int(shown.size()))
+        return DrawEditCheck::NoDraw;
+    if (!date.isValid())
+        return DrawEditCheck::NoDate;
+    return CheckDrawShown(database, shown, row);
 }
 
 RewriteResult DeleteDraw(const QString& database, int k)

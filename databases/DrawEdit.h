@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // One draw line of a database file as the history shows it: its date text as
@@ -34,13 +35,14 @@ QStringList DrawNumberTexts(const HistoryRow& draw, bool showsEighth);
 // no draw.
 int ChosenDrawRow(const std::vector<HistoryRow>& rows, int row);
 
-// What the editor shows for a draw: its date, or `fallback` when the date
-// cannot be read (so the right one can be picked), and the texts of c1 to c8.
+// What the editor shows for a draw: its date, none when the date cannot be
+// read (the player must choose the right one; no other date stands in for
+// it), and the texts of c1 to c8.
 struct DrawInEditor {
-    QDate date;
+    std::optional<QDate> date;
     QStringList numbers; // c1 to c8
 };
-DrawInEditor EditorContents(const HistoryRow& draw, bool showsEighth, const QDate& fallback);
+DrawInEditor EditorContents(const HistoryRow& draw, bool showsEighth);
 
 // Whether draw `row` (grid row, 1 for the newest) may be rewritten now.
 enum class DrawEditCheck {
@@ -48,13 +50,17 @@ enum class DrawEditCheck {
     NoDraw,           // the row shows no draw: nothing is done
     OnlyDraw,         // delete only: the last draw line of a file is never deleted
     ChangedElsewhere, // the file no longer holds the draw shown there
+    NoDate,           // update only: no date was chosen for a draw whose date cannot be read
 };
 // Before a draw is deleted: OnlyDraw when fewer than two draws are shown, then
-// as for an update.
+// NoDraw for a row outside the draws shown, then ChangedElsewhere unless draw
+// line `row` of the file still reads as shown.
 DrawEditCheck CheckDrawDelete(const QString& database, const std::vector<HistoryRow>& shown, int row);
-// Before a draw is updated: NoDraw for a row outside the draws shown, then
-// ChangedElsewhere unless draw line `row` of the file still reads as shown.
-DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<HistoryRow>& shown, int row);
+// Before a draw is updated to `date` (invalid when none is chosen): NoDraw as
+// for a delete, then NoDate without a date, then ChangedElsewhere as for a
+// delete.
+DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<HistoryRow>& shown, int row,
+                              const QDate& date);
 
 // Deletes draw line k of the database, through the scratch file "temp.txt".
 // Done, or CannotWrite when the file could not be read or written.

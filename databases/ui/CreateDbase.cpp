@@ -9,7 +9,6 @@
 #include "platform/Dates.h"
 #include "platform/Folder.h"
 #include "platform/ui/MsgBox.h"
-#include "platform/ui/Shell.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
@@ -335,7 +334,7 @@ void CreateDbase::Command1_Click()
     accept();
 }
 
-void CreateDbase::Command2_Click() { OpenWebAddress(Text2->text()); }
+void CreateDbase::Command2_Click() { OpenWebsite(Text2->text(), "Oops!"); }
 
 void CreateDbase::CancelButton_Click()
 {

@@ -4,6 +4,7 @@
 #include "core/OpenLottery.h"
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/MsgBox.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -44,7 +45,10 @@ void DatabaseChoice::Command1_Click() { close(); }
 int DatabaseChoice::chosen() const
 {
     const int i = List1->currentRow();
-    if (i < 0 || i >= kMaxDatabases || List1->selectedItems().isEmpty())
+    if (i < 0 || i >= kMaxDatabases || List1->selectedItems().isEmpty()) {
+        MsgBox(List1->count() == 0 ? "No lotteries to display!    " : "Select a lottery first!    ",
+               vbOKOnly + vbExclamation, "Error!");
         return -1;
+    }
     return i;
 }

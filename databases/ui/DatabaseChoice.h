@@ -31,6 +31,7 @@ protected:
     };
     DatabaseChoice(QWidget* parent, const QString& name, const QString& caption, const Button& action,
                    const Button& close);
-    // The index of the chosen lottery in DbaseFiles; -1 when none is chosen.
+    // The index of the chosen lottery in DbaseFiles; -1 when none is chosen,
+    // and a message box asks the player to choose one.
     int chosen() const;
 };

@@ -9,7 +9,6 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/Dates.h"
-#include "platform/ui/Shell.h"
 #include "platform/TextFile.h"
 
 #include <QApplication>
@@ -154,6 +153,6 @@ void DbaseUpdateW::Command1_Click()
     Label13->setText(FormatShortDate(date));
 }
 
-void DbaseUpdateW::Command2_Click() { OpenWebAddress(LotteryWebsite); }
+void DbaseUpdateW::Command2_Click() { OpenWebsite(LotteryWebsite, "Error!"); }
 
 void DbaseUpdateW::CancelButton_Click() { close(); }

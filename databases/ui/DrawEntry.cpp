@@ -4,6 +4,7 @@
 #include "generators/Tips.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/Shell.h"
 
 #include "platform/ui/DatePicker.h"
 
@@ -116,4 +117,12 @@ bool RewriteDone(RewriteResult result)
     }
     MsgBox(text, vbOKOnly + vbExclamation, "Error!");
     return false;
+}
+
+void OpenWebsite(const QString& address, const QString& title)
+{
+    if (!OpenWebAddress(address))
+        MsgBox("This web address cannot be opened: " + address + "\r\n\r\n"
+                   + "Only addresses that start with http:// or https:// are opened.",
+               vbOKOnly + vbExclamation, title);
 }

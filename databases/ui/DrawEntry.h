@@ -52,3 +52,7 @@ std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*
 
 // True when the rewrite was done; otherwise says why in a message box.
 bool RewriteDone(RewriteResult result);
+
+// Opens a lottery's web address in the browser. An address that is not http
+// or https is not opened: a message box titled `title` says why.
+void OpenWebsite(const QString& address, const QString& title);

@@ -7,10 +7,8 @@
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
-#include "platform/Dates.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MsgBox.h"
-#include "platform/ui/Shell.h"
 #include "printing/ui/PrintReports.h"
 
 #include <QApplication>
@@ -61,11 +59,20 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     DTPicker1 = new DatePicker(Frame1);
     DTPicker1->setObjectName("DTPicker1");
     LimitToStoredDates(DTPicker1);
+    Label6 = NamedLabel(Frame1, "Label6", "This draw's date cannot be read; choose its date.");
+    Label6->setWordWrap(true);
+    QSizePolicy keepsPlace = Label6->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    Label6->setSizePolicy(keepsPlace);
+    Label6->hide();
     for (int n = 1; n <= 8; ++n)
         Text1[n] = NumberBox(Frame1, n);
     QPalette red = Text1[8]->palette();
     red.setColor(QPalette::Text, ToQColor(kExtraBallColour));
     Text1[8]->setPalette(red);
+    QPalette redLabel = Label6->palette();
+    redLabel.setColor(QPalette::WindowText, ToQColor(kExtraBallColour));
+    Label6->setPalette(redLabel);
     Command3 = NamedButton(Frame1, "Command3", "Update Draw", " Update selected draw ");
     Command2 = NamedButton(Frame1, "Command2", "Delete Draw", " Delete selected draw ");
 
@@ -91,6 +98,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     auto* frame = new QVBoxLayout(Frame1);
     frame->addLayout(numberRow_);
     frame->addLayout(editButtons);
+    frame->addWidget(Label6);
 
     auto* views = new QHBoxLayout;
     views->addWidget(Option1);
@@ -143,6 +151,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
         if (!settingGrid_ && MSFlexGrid1->Row() != editedRow_)
             MSFlexGrid1_Click();
     });
+    connect(DTPicker1, &DatePicker::Change, this, &HistoryW::showDateNote);
     connect(Option1, &QRadioButton::clicked, this, &HistoryW::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &HistoryW::Option2_Click);
     connect(Command2, &QPushButton::clicked, this, &HistoryW::Command2_Click);
@@ -269,6 +278,7 @@ void HistoryW::MSFlexGrid1_Click()
     if (r == 0) {
         for (int n = 1; n <= 8; ++n)
             Text1[n]->clear();
+        showDateNote();
         return;
     }
     MSFlexGrid1->setRow(r);
@@ -276,8 +286,14 @@ void HistoryW::MSFlexGrid1_Click()
     if (r < MSFlexGrid1->TopRow() || !MSFlexGrid1->viewport()->rect().contains(cell))
         MSFlexGrid1->setTopRow(r);
 
-    const DrawInEditor draw = EditorContents(rows_[r - 1], showsEighth(), Today());
-    DTPicker1->setValue(draw.date);
+    // A date that cannot be read leaves the picker empty until the player
+    // chooses the right one.
+    const DrawInEditor draw = EditorContents(rows_[r - 1], showsEighth());
+    if (draw.date)
+        DTPicker1->setValue(*draw.date);
+    else
+        DTPicker1->setNoValue();
+    showDateNote();
     for (int n = 1; n <= 8; ++n)
         Text1[n]->setText(draw.numbers[n - 1]);
 
@@ -332,19 +348,29 @@ void HistoryW::Command2_Click()
     }
     if (!RewriteDone(result))
         return;
+    const int top = MSFlexGrid1->TopRow();
     QApplication::processEvents();
     List1_Click();
+    // The chosen row stays where it was and takes the draw that moved up into
+    // it (the new last draw when the last was deleted), so each click deletes
+    // the draw the editor shows.
+    {
+        QScopedValueRollback setting(settingGrid_, true);
+        MSFlexGrid1->setTopRow(top);
+        MSFlexGrid1->setRow(r);
+    }
+    MSFlexGrid1_Click();
 }
 
 void HistoryW::Command3_Click()
 {
     const int r = editedRow_;
-    const DrawEditCheck check = CheckDrawUpdate(DbaseFile, rows_, r);
+    const QDate date = DTPicker1->Value();
+    const DrawEditCheck check = CheckDrawUpdate(DbaseFile, rows_, r, date);
     if (check != DrawEditCheck::Allowed) {
         refuseEdit(check);
         return;
     }
-    const QDate date = DTPicker1->Value();
     const auto line = CheckedDrawLine(date, {Text1.begin() + 1, Text1.end()});
     if (!line)
         return;
@@ -373,8 +399,14 @@ void HistoryW::refuseEdit(DrawEditCheck check)
                vbOKOnly + vbExclamation, "Warning");
         List1_Click();
         break;
+    case DrawEditCheck::NoDate:
+        MsgBox("This draw's date cannot be read.    \r\nPlease choose its date first.    ", vbOKOnly + vbExclamation,
+               "Warning");
+        break;
     }
 }
+
+void HistoryW::showDateNote() { Label6->setVisible(editedRow_ > 0 && !DTPicker1->Value().isValid()); }
 
 void HistoryW::Command6_Click()
 {
@@ -388,6 +420,6 @@ void HistoryW::Command6_Click()
     MSFlexGrid1_Click();
 }
 
-void HistoryW::Command4_Click() { OpenWebAddress(Text2->text()); }
+void HistoryW::Command4_Click() { OpenWebsite(Text2->text(), "Warning"); }
 
 void HistoryW::Command1_Click() { close(); }

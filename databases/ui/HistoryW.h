@@ -36,6 +36,7 @@ public:
     QRadioButton* Option2; // ascending order
     QGroupBox* Frame1;     // the editing area
     DatePicker* DTPicker1;
+    QLabel* Label6;                    // shown while the chosen draw's date cannot be read
     std::array<QLineEdit*, 9> Text1{}; // 1 to 8: c1 to c8 of the selected draw
     QPushButton* Command3;             // Update Draw
     QPushButton* Command2;             // Delete Draw
@@ -67,6 +68,7 @@ private:
     // shown again.
     void refuseEdit(DrawEditCheck check);
     void showNumbers(int row, const HistoryRow& draw);
+    void showDateNote();
     bool showsEighth() const;
     std::vector<HistoryRow> rows_;
     QHBoxLayout* numberRow_ = nullptr; // the number boxes, lined up under their columns

@@ -78,8 +78,24 @@ void SaveEntries::Form_Load()
     DTPicker1->setValue(ProposedDrawDate(LotteryName, Settings[DrawDate], Today()));
 }
 
+namespace {
+// The number of lines a typed count asks for: its leading number rounded (0
+// when it has none), at most `shown`.
+int LinesAsked(const QString& typed, int shown)
+{
+    const double asked = Val(typed);
+    return asked >= shown ? shown : ToCell(asked);
+}
+} // namespace
+
 void SaveEntries::Command7_Click()
 {
+    // A count that saves nothing is refused, and the dialog stays open.
+    if (LinesAsked(Text1->text(), 1) < 1) {
+        MsgBox("The number of lines to save must be 1 or more.  ", vbOKOnly + vbExclamation, "Error!");
+        Text1->setFocus();
+        return;
+    }
     Settings.set(PlayerName, Text2->text().trimmed());
     Settings.set(DrawDate, MediumDate(DTPicker1->Value()));
     saved_ = true;
@@ -108,8 +124,7 @@ int SaveMyEntries(FlexGrid* grid)
     dialog.Text1->setText(QString::number(shown));
     ShowModal(&dialog);
     // Closed without Save: nothing is saved.
-    const double asked = dialog.saved() ? Val(dialog.Text1->text()) : 0;
-    const int count = asked >= shown ? shown : ToCell(asked);
+    const int count = dialog.saved() ? LinesAsked(dialog.Text1->text(), shown) : 0;
     if (count <= 0)
         return 0;
 

@@ -46,7 +46,8 @@ private:
 // the first whose column-1 cell is empty) through the dialog: appends the
 // chosen number of them to "ReVadirav.txt" with the draw date, the lottery,
 // the name and the database file. Nothing happens when the grid shows no
-// line; a count of 0 or less saves nothing; a failed write is reported in a
-// message box. Leaves the grid's current cell in column 1 of the row after
-// the last one saved. Returns the number of lines written.
+// line; the dialog refuses a count that saves nothing (below 1, or no number)
+// with a message and stays open; a failed write is reported in a message box.
+// Leaves the grid's current cell in column 1 of the row after the last one
+// saved. Returns the number of lines written.
 int SaveMyEntries(FlexGrid* grid);

@@ -5,6 +5,9 @@
 // so the picker shows dates the way the program writes them. The long form
 // ("Sat 5 Mar 2005") is the default; windows that edit stored dates use the
 // short form ("05 Mar 05"). Dates run from 1 Jan 1900 to 31 Dec 2100.
+//
+// A picker can also show no date at all, for a date that is not known: the
+// box is empty and reads back as no date until one is entered or set.
 
 #include <QDate>
 #include <QDateEdit>
@@ -17,10 +20,15 @@ public:
 
     explicit DatePicker(QWidget* parent = nullptr);
 
-    QDate Value() const { return date(); }
+    // The date shown; an invalid date while the picker shows none.
+    QDate Value() const { return empty_ ? QDate() : date(); }
     // A date outside the range is brought to its nearest end; an invalid date
     // is ignored.
     void setValue(const QDate& value);
+    // Shows no date. A date entered by the player or set by the program ends
+    // it: typing or stepping starts from today, and the calendar opens at the
+    // present month.
+    void setNoValue();
 
     // Any display pattern of QDate::toString (LongFormat, ShortFormat).
     QString CustomFormat() const { return displayFormat(); }
@@ -29,7 +37,20 @@ public:
     // The text shown.
     QString shownText() const { return text(); }
 
+    void stepBy(int steps) override;
+
 signals:
-    // The date changed, by the player or the program.
+    // The date changed, by the player or the program (invalid when the
+    // picker shows no date).
     void Change(const QDate& value);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // While no date is shown the picker holds the day before `first_`, its
+    // real first date, and shows it as an empty box.
+    bool empty_ = false;
+    QDate first_;
 };

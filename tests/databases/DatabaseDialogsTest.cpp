@@ -50,15 +50,20 @@ TEST_F(DatabaseDialogsTest, DeleteAsksAndRemovesTheFile)
     w.show();
     ASSERT_EQ(w.List1->count(), 2);
     EXPECT_EQ(w.List1->currentRow(), -1);
-    w.Command2_Click(); // nothing chosen
-    EXPECT_TRUE(boxes().empty());
+    answer(vbOK);
+    w.Command2->click(); // nothing chosen: says so
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Select a lottery first!    ");
+    EXPECT_EQ(boxes()[0].title, "Error!");
+    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
+    EXPECT_TRUE(w.isVisible());
 
     answer(vbNo);
     doubleClick(w.List1, 1);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "  Are you sure?    \r\n");
-    EXPECT_EQ(boxes()[0].title, "Delete database");
-    EXPECT_EQ(boxes()[0].style, vbYesNo + vbQuestion);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[1].text, "  Are you sure?    \r\n");
+    EXPECT_EQ(boxes()[1].title, "Delete database");
+    EXPECT_EQ(boxes()[1].style, vbYesNo + vbQuestion);
     EXPECT_TRUE(exists("dbase2.txt"));
     EXPECT_TRUE(w.isVisible());
 
@@ -78,8 +83,14 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     UrlCatcher catcher;
     OpenDbase w;
     w.show();
-    w.Command2_Click();
+    answer(vbOK);
+    w.Command2->click(); // nothing chosen: says so
     EXPECT_TRUE(catcher.urls.isEmpty());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Select a lottery first!    ");
+    EXPECT_EQ(boxes()[0].title, "Error!");
+    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
+    EXPECT_TRUE(w.isVisible());
     doubleClick(w.List1, 0);
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(path("dbase1.txt")));
@@ -94,8 +105,8 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     answer(vbOK);
     v.Command2_Click();
     EXPECT_EQ(catcher.urls.size(), 1);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(boxes()[0].text.contains("could not be found"));
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_TRUE(boxes()[1].text.contains("could not be found"));
     EXPECT_TRUE(v.isVisible());
 
     // A desktop without a text editor is not blamed on the file.
@@ -103,8 +114,8 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     v.List1->setCurrentRow(0);
     answer(vbOK);
     v.Command2_Click();
-    ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_TRUE(boxes()[1].text.contains("No text editor"));
+    ASSERT_EQ(boxes().size(), 3u);
+    EXPECT_TRUE(boxes()[2].text.contains("No text editor"));
     EXPECT_TRUE(v.isVisible());
 }
 
@@ -117,8 +128,32 @@ TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
     DbaseUpdateW update;
     update.Command2->click();
     CreateDbase create;
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl("https://lotto.example/results"), QUrl("http://example.org")}));
+
+    // An address that is not http or https is not opened, and each window
+    // says why in its own title.
+    const QString why = "\r\n\r\nOnly addresses that start with http:// or https:// are opened.";
+    answer(vbOK);
     create.Command2->click(); // "http://" alone is no address
     create.Text2->setText("file:///etc/passwd");
+    answer(vbOK);
     create.Command2->click();
-    EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl("https://lotto.example/results"), QUrl("http://example.org")}));
+    history.Text2->setText("www.example.org");
+    answer(vbOK);
+    history.Command4->click();
+    LotteryWebsite = "javascript:alert(1)";
+    answer(vbOK);
+    update.Command2->click();
+    EXPECT_EQ(catcher.urls.size(), 2);
+    ASSERT_EQ(boxes().size(), 4u);
+    EXPECT_EQ(boxes()[0].text, "This web address cannot be opened: http://" + why);
+    EXPECT_EQ(boxes()[0].title, "Oops!");
+    EXPECT_EQ(boxes()[1].text, "This web address cannot be opened: file:///etc/passwd" + why);
+    EXPECT_EQ(boxes()[2].text, "This web address cannot be opened: www.example.org" + why);
+    EXPECT_EQ(boxes()[2].title, "Warning");
+    EXPECT_EQ(boxes()[3].text, "This web address cannot be opened: javascript:alert(1)" + why);
+    EXPECT_EQ(boxes()[3].title, "Error!");
+    for (const auto& box : boxes())
+        EXPECT_EQ(box.style, vbOKOnly + vbExclamation);
 }

@@ -90,9 +90,10 @@ TEST(HistoryDraws, TheEditorTakesTheChosenDrawAsShown)
     EXPECT_EQ(ChosenDrawRow({Draw("", {1}), Draw("05 Mar 05", {2})}, 1), 1);
     EXPECT_EQ(ChosenDrawRow({Draw("", {1}), Draw("05 Mar 05", {2})}, 5), 2);
 
-    const QDate today(2020, 6, 1);
-    EXPECT_EQ(EditorContents(Draw("05-Mar-2005", {1}), true, today).date, QDate(2005, 3, 5));
-    EXPECT_EQ(EditorContents(Draw("someday", {1}), true, today).date, today);
+    // A date that cannot be read gives no date, never a stand-in.
+    EXPECT_EQ(EditorContents(Draw("05-Mar-2005", {1}), true).date, QDate(2005, 3, 5));
+    EXPECT_EQ(EditorContents(Draw("someday", {1}), true).date, std::nullopt);
+    EXPECT_EQ(EditorContents(Draw("", {1}), true).date, std::nullopt);
 }
 
 class DrawEditTest : public ProgramFolderTest {
@@ -111,19 +112,21 @@ protected:
 
 TEST_F(DrawEditTest, ADrawIsRewrittenOnlyWhileTheFileStillHoldsIt)
 {
+    const QDate date(2005, 3, 19);
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 3), DrawEditCheck::Allowed);
+    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 3, date), DrawEditCheck::Allowed);
     EXPECT_EQ(CheckDrawDelete("dbase1.txt", shown, 1), DrawEditCheck::Allowed);
-    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 0), DrawEditCheck::NoDraw);
+    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 0, date), DrawEditCheck::NoDraw);
+    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 2, QDate()), DrawEditCheck::NoDate); // none chosen
     EXPECT_EQ(CheckDrawDelete("dbase1.txt", shown, 4), DrawEditCheck::NoDraw);
     EXPECT_EQ(CheckDrawDelete("dbase1.txt", {shown[0]}, 1), DrawEditCheck::OnlyDraw);
 
     // Changed by hand: a line edited, or the file cut short.
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", {lotto[0], "05-Mar-2005,8,9,10,11,12,14,0,0"}));
-    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 1), DrawEditCheck::Allowed);
-    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 2), DrawEditCheck::ChangedElsewhere);
+    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 1, date), DrawEditCheck::Allowed);
+    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", shown, 2, date), DrawEditCheck::ChangedElsewhere);
     EXPECT_EQ(CheckDrawDelete("dbase1.txt", shown, 3), DrawEditCheck::ChangedElsewhere);
-    EXPECT_EQ(CheckDrawUpdate("missing.txt", shown, 1), DrawEditCheck::ChangedElsewhere);
+    EXPECT_EQ(CheckDrawUpdate("missing.txt", shown, 1, date), DrawEditCheck::ChangedElsewhere);
 }
 
 TEST_F(DrawEditTest, ReplaceMovesTheDrawToItsDateAndDeleteTakesItOut)

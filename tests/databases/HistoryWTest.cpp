@@ -212,6 +212,82 @@ TEST_F(HistoryWTest, OddFilesNeverCrash)
     EXPECT_EQ(draws("dbase2.txt"), QStringList({"05 Mar 05,1,2,3,4,5,6,,0", lotto[2]}));
 }
 
+TEST_F(HistoryWTest, ADateThatCannotBeReadIsChosenBeforeAnUpdate)
+{
+    SetClockForTests(QDateTime(QDate(2026, 6, 15), QTime(9, 0)));
+    const QStringList edited{lotto[0], "someday,1,2,3,4,5,6,,7", lotto[2]};
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", edited));
+    HistoryW w;
+    w.show();
+    // The note under the picker.
+    const auto noted = [&w] {
+        auto* note = w.findChild<QLabel*>("Label6");
+        return note && note->isVisible() && note->text() == "This draw's date cannot be read; choose its date.";
+    };
+    EXPECT_FALSE(noted());
+
+    // No date stands in for the one that cannot be read, not even the one
+    // shown before.
+    pick(w, 2);
+    EXPECT_FALSE(w.DTPicker1->Value().isValid());
+    EXPECT_EQ(w.DTPicker1->shownText().trimmed(), "");
+    EXPECT_TRUE(noted());
+    EXPECT_EQ(w.Text1[1]->text(), "1");
+
+    // Update is refused until a date is chosen, whatever else was changed.
+    w.Text1[1]->setText("9");
+    answer(vbOK);
+    w.Command3->click();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "This draw's date cannot be read.    \r\nPlease choose its date first.    ");
+    EXPECT_EQ(boxes()[0].title, "Warning");
+    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
+    EXPECT_EQ(draws(), edited);
+
+    // Another draw and back: still no date.
+    pick(w, 1);
+    EXPECT_EQ(w.DTPicker1->Value(), QDate(2005, 3, 12));
+    EXPECT_FALSE(noted());
+    pick(w, 2);
+    EXPECT_FALSE(w.DTPicker1->Value().isValid());
+
+    // The player steps the date from nothing: it starts at today.
+    w.DTPicker1->setFocus();
+    QTest::keyClick(w.DTPicker1, Qt::Key_Up);
+    EXPECT_EQ(w.DTPicker1->Value(), QDate(2026, 6, 15));
+    EXPECT_FALSE(noted());
+    w.DTPicker1->setValue(QDate(2005, 3, 5));
+    w.Command3->click();
+    EXPECT_EQ(draws(), QStringList({lotto[0], "05 Mar 05,1,2,3,4,5,6,,7", lotto[2]}));
+    EXPECT_EQ(boxes().size(), 1u);
+}
+
+TEST_F(HistoryWTest, EachDeleteTakesOnlyTheChosenDraw)
+{
+    const QStringList four{lotto[0], lotto[1], lotto[2], "19 Feb 05,21,22,23,24,25,26,,27"};
+    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", four));
+    HistoryW w;
+    w.show();
+    pick(w, 2);
+    w.Command2->click();
+    EXPECT_EQ(draws(), QStringList({four[0], four[2], four[3]}));
+    // The chosen row stays, on the draw that took the deleted one's place.
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 2);
+    EXPECT_EQ(w.DTPicker1->Value(), QDate(2005, 2, 26));
+    EXPECT_EQ(w.Text1[1]->text(), "15");
+
+    // A second click deletes that draw, never the newest.
+    w.Command2->click();
+    EXPECT_EQ(draws(), QStringList({four[0], four[3]}));
+    EXPECT_EQ(w.Text1[1]->text(), "21");
+    // The last draw deleted: the new last one is chosen.
+    w.Command2->click();
+    EXPECT_EQ(draws(), QStringList({four[0]}));
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
+    EXPECT_EQ(w.Text1[1]->text(), "12");
+    EXPECT_TRUE(boxes().empty());
+}
+
 TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));

@@ -341,19 +341,33 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
     writeLotto();
     PFullSel window; // eight lines shown
     window.Load();
+    bool refused = false;
     auto saveWith = [&](const QString& count, bool cancel) {
         SetModalHook([&](QDialog* dialog) {
             auto* save = qobject_cast<SaveEntries*>(dialog);
             save->Text1->setText(count);
             QTest::mouseClick(cancel ? save->Command1 : save->Command7, Qt::LeftButton);
+            // A refused count leaves the dialog open; the player cancels.
+            refused = save->result() == QDialog::Rejected && !save->saved() && !cancel;
+            if (refused)
+                QTest::mouseClick(save->Command1, Qt::LeftButton);
             return int(save->result());
         });
         return SaveMyEntries(window.MSFlexGrid1);
     };
-    EXPECT_EQ(saveWith("0", false), 0);
-    EXPECT_EQ(saveWith("-2", false), 0);
-    EXPECT_EQ(saveWith("abc", false), 0);
-    EXPECT_EQ(saveWith("5", true), 0);
+    // A count that would save nothing is refused with the reason.
+    for (const char* count : {"0", "-2", "abc", "0.4"}) {
+        answer(vbOK);
+        EXPECT_EQ(saveWith(count, false), 0) << count;
+        EXPECT_TRUE(refused) << count;
+        ASSERT_FALSE(boxes().empty());
+        EXPECT_EQ(boxes().back().text, "The number of lines to save must be 1 or more.  ");
+        EXPECT_EQ(boxes().back().title, "Error!");
+        EXPECT_EQ(boxes().back().style, vbOKOnly + vbExclamation);
+    }
+    EXPECT_EQ(boxes().size(), 4u);
+    EXPECT_EQ(saveWith("5", true), 0); // cancelled: nothing said
+    EXPECT_EQ(boxes().size(), 4u);
     EXPECT_FALSE(exists(kSavedEntriesFile));
     EXPECT_EQ(saveWith("2.4", false), 2);
     EXPECT_EQ(window.MSFlexGrid1->Row(), 3);

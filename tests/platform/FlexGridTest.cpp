@@ -1,9 +1,11 @@
 // The grid and the date picker as the windows use them.
 
+#include "platform/Dates.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
@@ -366,4 +368,52 @@ TEST(DatePickerTest, ValueAndChanges)
     EXPECT_EQ(picker.Value(), QDate(1900, 1, 1));
     picker.setValue(QDate(2300, 1, 1));
     EXPECT_EQ(picker.Value(), QDate(2100, 12, 31));
+}
+
+TEST(DatePickerTest, NoDateReadsAsNoneUntilOneIsEntered)
+{
+    SetClockForTests(QDateTime(QDate(2026, 6, 15), QTime(9, 0)));
+    DatePicker picker;
+    picker.setDateRange(QDate(1950, 1, 1), QDate(2049, 12, 31));
+    picker.setCustomFormat(DatePicker::ShortFormat);
+    picker.setValue(QDate(2005, 3, 5));
+    QSignalSpy changes(&picker, &DatePicker::Change);
+    picker.setNoValue();
+    EXPECT_FALSE(picker.Value().isValid());
+    EXPECT_EQ(picker.shownText().trimmed(), "");
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_FALSE(changes.at(0).at(0).toDate().isValid());
+    picker.setNoValue(); // again: still none, and the range stays
+    EXPECT_FALSE(picker.Value().isValid());
+
+    // A date set by the program ends it; the range is the same as before.
+    picker.setValue(QDate(1900, 1, 1));
+    EXPECT_EQ(picker.Value(), QDate(1950, 1, 1));
+    EXPECT_EQ(picker.minimumDate(), QDate(1950, 1, 1));
+    EXPECT_EQ(picker.shownText(), "01 Jan 50");
+
+    // Stepped by the player from no date: today.
+    picker.setNoValue();
+    picker.stepBy(-1);
+    EXPECT_EQ(picker.Value(), QDate(2026, 6, 15));
+    EXPECT_EQ(changes.last().at(0).toDate(), QDate(2026, 6, 15));
+
+    // The calendar opens at the present month.
+    picker.setNoValue();
+    picker.show();
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() - 4, picker.height() / 2));
+    ASSERT_NE(picker.calendarWidget(), nullptr);
+    EXPECT_TRUE(picker.calendarWidget()->isVisible());
+    EXPECT_EQ(picker.calendarWidget()->yearShown(), 2026);
+    EXPECT_EQ(picker.calendarWidget()->monthShown(), 6);
+    EXPECT_FALSE(picker.Value().isValid());
+    picker.calendarWidget()->window()->hide();
+
+    // Typed by the player: into today's date, from its first part.
+    picker.setNoValue();
+    picker.show();
+    picker.setFocus();
+    QTest::keyClicks(&picker, "12");
+    EXPECT_EQ(picker.Value(), QDate(2026, 6, 12));
+    EXPECT_EQ(picker.shownText(), "12 Jun 26");
 }
