@@ -508,28 +508,34 @@ INSTANTIATE_TEST_SUITE_P(Reports, ReportColumns, ::testing::Range(0, 4), [](cons
     return QString(ColumnCases()[info.param].name).remove(' ').toStdString();
 });
 
-TEST_F(ColumnReports, OverlongTextsWrapInsideTheSheetEvenWithTheWidestMargin)
+// Texts too long for any size, and the widest margin.
+TEST_F(ColumnReports, OverlongNamesWrapInsideTheSheet)
 {
-    LotteryName = "Grand Weekend Super Draw of the Northern Counties and Islands Lottery Association";
     const QString lottery = "Northern Counties and Islands Weekend Super Draw";
     const QString player = "Friday night syndicate of the Red Lion darts team and their friends from the market";
     const QStringList nums{"Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7"};
-    ColumnCase saved{
-        "saved entries",
-        PrintMyEntries,
-        QStringList{"Date"} + nums + QStringList{"Pball", "Lottery", "Name"},
-        {{"08-Dec-2026", "3", "11", "17", "28", "39", "41", "45", "12", lottery, player}},
-        QStringList{"Lottery", "Entries", "Date:"} + nums
-            + QStringList{"Pball", "Lottery", "Name", "08-Dec-2026:", "03", "11", "17", "28", "39", "41", "45", "12"}
-            + lottery.split(' ') + player.split(' ')};
-    printEverywhere(saved, 100);
+    printEverywhere(
+        {"saved entries",
+         PrintMyEntries,
+         QStringList{"Date"} + nums + QStringList{"Pball", "Lottery", "Name"},
+         {{"08-Dec-2026", "3", "11", "17", "28", "39", "41", "45", "12", lottery, player}},
+         QStringList{"Lottery", "Entries", "Date:"} + nums
+             + QStringList{"Pball", "Lottery", "Name", "08-Dec-2026:", "03", "11", "17", "28", "39", "41", "45", "12"}
+             + lottery.split(' ') + player.split(' ')},
+        100);
+}
+
+TEST_F(ColumnReports, OverlongHeadingsAndDatesWrapInsideTheSheet)
+{
+    LotteryName = "Grand Weekend Super Draw of the Northern Counties and Islands Lottery Association";
     const QString date = "Saturday 31 December 2025 (moved from Friday)";
-    ColumnCase draws{"draws",
+    const QStringList nums{"Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7"};
+    printEverywhere({"draws",
                      PrintDrawResults,
                      QStringList{"Date"} + nums + QStringList{"Bonus"},
                      {{date, "3", "11", "17", "28", "39", "41", "45", "12"}},
                      QStringList{"Lottery", "Draw", "Results", "Lottery", "database:"} + LotteryName.split(' ')
                          + QStringList{"Date:"} + nums + QStringList{"Bonus"} + (date + ":").split(' ')
-                         + QStringList{"03", "11", "17", "28", "39", "41", "45", "12"}};
-    printEverywhere(draws, 100);
+                         + QStringList{"03", "11", "17", "28", "39", "41", "45", "12"}},
+                    100);
 }
