@@ -39,6 +39,7 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 
     List1 = LotteryList(this);
     Label1 = NamedLabel(this, "Label1", QString());
+    LetTextRunPastEdge(Label1);
     Text2 = NamedLineEdit(this, "Text2");
     Command4 = NamedButton(this, "Command4", "Go");
 
@@ -225,6 +226,7 @@ void HistoryW::List1_Click()
     const bool loaded = LoadDatabase(index);
     Text2->setText(LotteryWebsite);
     Label1->setText("  " + LotteryName);
+    Label1->setToolTip(LotteryName);
 
     // Dates and numbers come from one reading of each line, so grid row k is
     // always draw line k of the file.

@@ -98,6 +98,13 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     Label6[1]->setText("Edit");
     Label6[2]->setText("Delete");
     Label6[3]->setText("Sort");
+    // The colour key shows from the first Check on; its place is kept from
+    // the start, so the window does not widen under the player's hand.
+    for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
 
     Label2 = NamedLabel(this, "Label2", "Item:");
     Text1 = NamedLineEdit(this, "Text1");

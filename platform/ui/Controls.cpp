@@ -65,6 +65,12 @@ void MakeTitle(QLabel* label, double scale)
     label->setFont(font);
 }
 
+void LetTextRunPastEdge(QLabel* label)
+{
+    label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+    label->setWordWrap(false);
+}
+
 QLineEdit* NamedDigitsBox(QWidget* parent, const QString& name, int digits)
 {
     QLineEdit* box = NamedLineEdit(parent, name);

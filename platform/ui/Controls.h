@@ -24,6 +24,10 @@ QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& te
 QLineEdit* NamedDigitsBox(QWidget* parent, const QString& name, int digits = 3);
 // Makes a label a window's title: bold, larger by the factor given.
 void MakeTitle(QLabel* label, double scale = 1.4);
+// For a label that shows text from a file (a lottery name): however long the
+// text, the label never widens its window; the text is cut at the label's
+// edge.
+void LetTextRunPastEdge(QLabel* label);
 
 // The hourglass (wait) pointer for as long as it lives.
 class Hourglass {

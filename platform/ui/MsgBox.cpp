@@ -1,4 +1,5 @@
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -90,6 +91,7 @@ int MsgBoxCloseAnswer(int style) { return resultFor(buttonsFor(style & 7).escape
 
 int ShowModal(QDialog* dialog)
 {
+    KeepOnScreen(dialog);
     if (modalHook())
         return modalHook()(dialog);
     return dialog->exec();

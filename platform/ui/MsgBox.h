@@ -44,6 +44,7 @@ int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QSt
 int MsgBoxCloseAnswer(int style);
 
 // Shows a window modally and returns its result (QDialog::Accepted or Rejected).
+// The window keeps on its screen while it is shown (platform/ui/ScreenFit.h).
 int ShowModal(QDialog* dialog);
 
 // Tests replace what the user would do. An empty hook restores the real boxes.

@@ -1,0 +1,79 @@
+#include "platform/ui/ScreenFit.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+// Watches one window's showing and resizing.
+class ScreenKeeper : public QObject {
+public:
+    explicit ScreenKeeper(QWidget* window) : QObject(window), window_(window)
+    {
+        setObjectName(kName);
+        window->installEventFilter(this);
+    }
+    static constexpr const char* kName = "ScreenKeeper";
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != window_)
+            return false;
+        if (event->type() == QEvent::Show) {
+            // A dialog takes its place (centred over its parent) only once
+            // it shows: fit it after that.
+            QTimer::singleShot(0, this, [this] { fit(); });
+        } else if (event->type() == QEvent::Resize && window_->isVisible()) {
+            fit();
+        }
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        if (fitting_)
+            return;
+        fitting_ = true;
+        FitOnScreen(window_);
+        fitting_ = false;
+    }
+
+    QWidget* window_;
+    bool fitting_ = false; // the fit itself resizes and moves the window
+};
+} // namespace
+
+void FitOnScreen(QWidget* window)
+{
+    if (!window || !window->isWindow() || !window->isVisible())
+        return;
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame (title bar and borders) counts against the area too.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize room = area.size() - frame;
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(std::min(window->width(), room.width()), std::min(window->height(), room.height()));
+
+    const QRect outer = window->frameGeometry();
+    int x = outer.x();
+    int y = outer.y();
+    // Right and bottom edges first, so a window wider than the area still
+    // shows its top left corner.
+    x = std::max(std::min(x, area.right() + 1 - outer.width()), area.left());
+    y = std::max(std::min(y, area.bottom() + 1 - outer.height()), area.top());
+    if (x != outer.x() || y != outer.y())
+        window->move(x, y);
+}
+
+void KeepOnScreen(QWidget* window)
+{
+    if (!window || window->findChild<QObject*>(ScreenKeeper::kName, Qt::FindDirectChildrenOnly))
+        return;
+    new ScreenKeeper(window);
+}

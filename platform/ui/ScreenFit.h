@@ -1,0 +1,15 @@
+#pragma once
+// Keeps windows on the screen. A window that grows after it opened (a colour
+// key shown, a report filled in) keeps inside the available area of its
+// screen, and none grows past that area.
+
+class QWidget;
+
+// Shrinks the window to the available area of its screen when it is larger
+// (as far as its minimum size lets it), then moves it back inside that area
+// when part of it lies outside. Nothing happens while the window is hidden.
+void FitOnScreen(QWidget* window);
+
+// Fits the window on its screen each time it shows or changes size, for as
+// long as it lives. ShowModal does this for every window it shows.
+void KeepOnScreen(QWidget* window);
