@@ -284,45 +284,52 @@ TEST_F(KeyWindows, ALotteryBeyondThePoolIsRefused)
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
 }
 
-// Play > Three key numbers: generate with keys of the player's, save.
-TEST_F(KeyWindows, ThreeKeysFromThePlayMenuSaveTheirLines)
+// Play > One, Two, Three key numbers: generate with keys of the player's,
+// save the lines shown.
+TEST_F(KeyWindows, EachKeyWindowFromThePlayMenuSavesItsLines)
 {
     RegisterAllWindows();
-    QStringList shown;
-    SetModalHook([&](QDialog* dialog) {
-        if (auto* w = qobject_cast<P3KeyNum*>(dialog)) {
-            w->Bars[2]->setValue(30);
-            w->Bars[1]->setValue(20);
-            w->Bars[0]->setValue(10);
-            QTest::mouseClick(w->Command2, Qt::LeftButton);
-            EXPECT_EQ(ShownLines(w->MSFlexGrid1), 16);
-            for (int r = 1; r <= 16; ++r) {
-                QStringList cells;
-                for (int c = 1; c <= 8; ++c)
-                    cells << w->MSFlexGrid1->TextMatrix(r, c);
-                shown << cells.join(',');
+    struct Case {
+        MenuItem item;
+        std::vector<int> keys;
+        int lines;
+    };
+    for (const Case& c : {Case{MenuItem::Play1Key, {10}, 10}, Case{MenuItem::Play2Key, {10, 20}, 12},
+                          Case{MenuItem::Play3Key, {10, 20, 30}, 16}}) {
+        DeleteSavedEntries();
+        QStringList shown;
+        SetModalHook([&](QDialog* dialog) {
+            if (auto* w = dynamic_cast<KeyNumbersWindow*>(dialog)) {
+                for (std::size_t i = c.keys.size(); i-- > 0;)
+                    w->Bars[i]->setValue(c.keys[i]);
+                QTest::mouseClick(w->Command2, Qt::LeftButton);
+                EXPECT_EQ(ShownLines(w->MSFlexGrid1), c.lines);
+                for (int r = 1; r <= c.lines; ++r) {
+                    QStringList cells;
+                    for (int col = 1; col <= 8; ++col)
+                        cells << w->MSFlexGrid1->TextMatrix(r, col);
+                    shown << cells.join(',');
+                }
+                QTest::mouseClick(w->Command7, Qt::LeftButton);
+                QTest::mouseClick(w->Command1, Qt::LeftButton);
+                return int(w->result());
             }
-            QTest::mouseClick(w->Command7, Qt::LeftButton);
-            QTest::mouseClick(w->Command1, Qt::LeftButton);
-            return int(w->result());
+            auto* save = qobject_cast<SaveEntries*>(dialog);
+            if (!save)
+                return Harness::UnexpectedWindow(dialog);
+            QTest::mouseClick(save->Command7, Qt::LeftButton);
+            return int(save->result());
+        });
+        EXPECT_TRUE(OpenWindow(c.item, nullptr));
+        const auto entries = ReadSavedEntries();
+        ASSERT_TRUE(entries && entries->size() == c.lines);
+        for (int i = 0; i < c.lines; ++i) {
+            QStringList numbers;
+            for (const QString& n : (*entries)[i].numbers)
+                numbers << n;
+            EXPECT_EQ(numbers.join(','), shown[i]);
+            for (int key : c.keys)
+                EXPECT_TRUE(numbers.contains(QString::number(key)));
         }
-        auto* save = qobject_cast<SaveEntries*>(dialog);
-        if (!save)
-            return Harness::UnexpectedWindow(dialog);
-        QTest::mouseClick(save->Command7, Qt::LeftButton);
-        return int(save->result());
-    });
-    EXPECT_TRUE(OpenWindow(MenuItem::Play3Key, nullptr));
-    const auto entries = ReadSavedEntries();
-    ASSERT_TRUE(entries && entries->size() == 16);
-    for (int i = 0; i < 16; ++i) {
-        QStringList numbers;
-        for (const QString& n : (*entries)[std::size_t(i)].numbers)
-            numbers << n;
-        EXPECT_EQ(numbers.join(','), shown[i]);
-        for (const QString key : {"10", "20", "30"})
-            EXPECT_TRUE(numbers.contains(key));
     }
-    EXPECT_TRUE(HasWindow(MenuItem::Play1Key));
-    EXPECT_TRUE(HasWindow(MenuItem::Play2Key));
 }
