@@ -57,6 +57,7 @@ DbaseUpdate::DbaseUpdate(QWidget* parent) : DownloadFrame(parent, "DbaseUpdate",
     connect(OKButton, &QPushButton::clicked, this, &DbaseUpdate::OKButton_Click);
     connect(Command7, &QPushButton::clicked, this, &DbaseUpdate::Command7_Click);
 
+    FitToScreen();
     Form_Load();
 }
 

@@ -101,6 +101,7 @@ DbaseUpdateOther::DbaseUpdateOther(QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &DbaseUpdateOther::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &DbaseUpdateOther::Command2_Click);
 
+    FitToScreen();
     Form_Load();
 }
 

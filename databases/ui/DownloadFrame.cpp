@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,7 +36,7 @@ DownloadFrame::DownloadFrame(QWidget* parent, const QString& name, const QString
     List2 = new QListWidget(this);
     List2->setObjectName("List2");
     const QFontMetrics metrics = List2->fontMetrics();
-    List2->setMinimumSize(metrics.horizontalAdvance(QStringLiteral("0")) * 60, metrics.height() * 9);
+    List2->setMinimumSize(metrics.horizontalAdvance(QStringLiteral("0")) * 72, metrics.height() * 9);
     OKButton = NamedButton(this, "OKButton", QString());
     CancelButton = NamedButton(this, "CancelButton", " Close ");
 
@@ -104,6 +106,18 @@ void DownloadFrame::AddLine(const QString& text)
 FetchResult DownloadFrame::FetchAddress(const QString& address) { return Fetch(address, FetchTimeoutMs); }
 
 void DownloadFrame::LetEventsRun() { QApplication::processEvents(); }
+
+void DownloadFrame::FitToScreen()
+{
+    // The notice wraps, so the height the window needs depends on its width;
+    // the desktop's own first sizing of such a window may leave it short.
+    QSize size = sizeHint();
+    if (layout() && layout()->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), layout()->totalHeightForWidth(size.width())));
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size());
+    resize(size);
+}
 
 void DownloadFrame::SaveAddresses(const QString& question, const QList<std::pair<SettingsItem, QLineEdit*>>& boxes)
 {

@@ -65,6 +65,8 @@ protected:
     FetchResult FetchAddress(const QString& address);
     // Lets the window's events run, as the steps of a download do.
     static void LetEventsRun();
+    // Sizes the window to show its wrapped notice whole, within the screen.
+    void FitToScreen();
 
     // Asks the question, then stores the boxes' texts (blanks trimmed) in
     // their items and writes the settings file, saying whether it was.

@@ -9,6 +9,7 @@
 #include "support/LoopbackServer.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -488,4 +489,27 @@ TEST_F(DownloadWindows, FiveLargeUKFilesEndToEnd)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(readFile(UKDatabaseFile(i)).count("\r\n"), 3 + 3000) << i;
     EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(DownloadWindows, TheNoticeShowsWholeAndTheWindowsFitTheScreen)
+{
+    const QFont font = QApplication::font();
+    for (double scale : {1.0, 1.6}) {
+        QFont bigger = font;
+        bigger.setPointSizeF(font.pointSizeF() * scale);
+        QApplication::setFont(bigger);
+        DbaseUpdate uk;
+        DbaseUpdateOther other;
+        for (DownloadFrame* w : {static_cast<DownloadFrame*>(&uk), static_cast<DownloadFrame*>(&other)}) {
+            w->show();
+            EXPECT_LE(w->width(), 1280) << scale;
+            EXPECT_LE(w->height(), 800) << scale;
+            const auto* notice = w->findChild<QLabel*>("Label4");
+            EXPECT_GE(notice->height(), notice->heightForWidth(notice->width())) << scale;
+            // Nothing above the notice reaches into it.
+            const QWidget* above = w == &uk ? static_cast<QWidget*>(uk.SSTab1) : other.List2;
+            EXPECT_LE(above->geometry().bottom(), notice->geometry().top()) << scale;
+        }
+    }
+    QApplication::setFont(font);
 }
