@@ -19,6 +19,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -366,4 +367,31 @@ TEST_F(AnalysisWindows, ColoursGoToTheLabelsEachWindowNames)
     range.Load();
     EXPECT_EQ(colour(range, "Label2"), QColor(0, 255, 0));
     EXPECT_EQ(colour(range, "Label3"), QColor(128, 0, 0));
+}
+
+TEST_F(AnalysisWindows, TheStatisticsPrintAsAReport)
+{
+    Printer().Reset();
+    Printer().SelectPrinter(Printer().PrinterCount() - 1);
+    ANumberStats w;
+    w.Load();
+    w.Command2->click();
+    QStringList shown;
+    SetModalHook([&](QDialog* dialog) {
+        shown << dialog->metaObject()->className();
+        return int(QDialog::Accepted); // the print options as offered
+    });
+    w.Command6->click();
+    EXPECT_EQ(shown, QStringList{"PrintFrm"});
+    ASSERT_TRUE(exists("printout.pdf"));
+    QProcess text;
+    text.start("pdftotext", {"-layout", path("printout.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Lottery Number Statistics")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Lottery: Twelve draws")) << printed.toStdString();
+    // The rows as sorted, each cell by the report's number rule (its leading
+    // number in two digits).
+    EXPECT_TRUE(printed.simplified().contains("07: 01 04 03 14: 01 04 03 24: 02 04 03")) << printed.toStdString();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "7");
 }
