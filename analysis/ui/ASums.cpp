@@ -74,12 +74,10 @@ ASums::ASums(QWidget* parent)
 
 void ASums::Skinning()
 {
-    QList<QWidget*> other{Label2, Label9, Label10};
-    other += Latest.labels();
     applySkin({.title = {Heading, Label12},
                .body = {Label5, Label11},
-               .label = {ListLabel, Label6, Label7, Label8, Latest.caption()},
-               .other = other});
+               .label = {ListLabel, Label6, Label7, Label8},
+               .other = {Label2, Label9, Label10}});
 }
 
 void ASums::ShowAnalysis()

@@ -154,14 +154,6 @@ LatestDrawsPanel::LatestDrawsPanel(QWidget* parent, const QString& captionName,
     grid->setColumnStretch(0, 1);
 }
 
-QList<QWidget*> LatestDrawsPanel::labels() const
-{
-    QList<QWidget*> all;
-    for (int i = 0; i < 4; ++i)
-        all << numbers_[i] << ratios_[i];
-    return all;
-}
-
 void LatestDrawsPanel::fill(const AnalysisInput& in, const std::function<bool(int)>& counts)
 {
     const bool any = in.ballsDrawn > 0;

@@ -103,7 +103,6 @@ public:
     QLabel* caption() const { return caption_; }
     const std::array<QLabel*, 4>& numbers() const { return numbers_; }
     const std::array<QLabel*, 4>& ratios() const { return ratios_; }
-    QList<QWidget*> labels() const;
 
     // Shows the draws of the input, counting the numbers for which counts()
     // holds; empty rows when the input holds no lottery.

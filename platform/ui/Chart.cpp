@@ -373,10 +373,9 @@ void Chart::refreshValues()
                 break;
         }
     }
-    low = std::floor(low / step) * step;
-    high = std::ceil(high / step) * step;
-    if (high <= low)
-        high = low + step;
+    // A mark above the tallest bar, so that no bar touches the frame.
+    low = low < 0 ? -(std::floor(-low / step) + 1) * step : 0;
+    high = (std::floor(high / step) + 1) * step;
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);

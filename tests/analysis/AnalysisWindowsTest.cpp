@@ -11,12 +11,15 @@
 #include "analysis/ui/ASums.h"
 #include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
+#include "core/Settings.h"
+#include "core/ui/Skinning.h"
 #include "platform/ui/Chart.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -330,4 +333,65 @@ TEST_F(AnalysisWindows, PrintingTheWindowsImageTurnsThePageAndBack)
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title, "Error");
     EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
+}
+
+TEST_F(AnalysisWindows, ColoursGoToTheLabelsEachWindowNames)
+{
+    Settings.set(TitleColour, "&HFF");          // red
+    Settings.set(BodyTextColour, "&HFF00");     // green
+    Settings.set(LabelColour, "&H800000");      // dark blue
+    Settings.set(OtherTextColour, "&H000080");  // dark red
+    Settings.set(BackgroundColour, "&HC0FFFF"); // light yellow
+    Settings.set(SkinFlags, "2");
+    auto colour = [](const QDialog& w, const char* name) {
+        return w.findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+    };
+    ASums sums;
+    const QColor design = colour(sums, "Label19");
+    sums.Load();
+    EXPECT_EQ(SkinBackground(&sums), QColor(255, 255, 192));
+    EXPECT_EQ(colour(sums, "Label12"), QColor(255, 0, 0));
+    EXPECT_EQ(colour(sums, "Label11"), QColor(0, 255, 0));
+    EXPECT_EQ(colour(sums, "Label1"), QColor(0, 0, 128));
+    EXPECT_EQ(colour(sums, "Label8"), QColor(0, 0, 128));
+    EXPECT_EQ(colour(sums, "Label10"), QColor(128, 0, 0));
+    EXPECT_EQ(colour(sums, "Label19"), design); // the four newest draws keep theirs
+
+    ANumberStats stats;
+    stats.Load();
+    EXPECT_EQ(colour(stats, "Label1"), QColor(255, 0, 0));
+    EXPECT_EQ(colour(stats, "Label6"), QColor(0, 255, 0));
+    EXPECT_EQ(colour(stats, "Label3"), QColor(0, 0, 128));
+
+    ARange range;
+    range.Load();
+    EXPECT_EQ(colour(range, "Label2"), QColor(0, 255, 0));
+    EXPECT_EQ(colour(range, "Label3"), QColor(128, 0, 0));
+}
+
+TEST_F(AnalysisWindows, TheStatisticsPrintAsAReport)
+{
+    Printer().Reset();
+    Printer().SelectPrinter(Printer().PrinterCount() - 1);
+    ANumberStats w;
+    w.Load();
+    w.Command2->click();
+    QStringList shown;
+    SetModalHook([&](QDialog* dialog) {
+        shown << dialog->metaObject()->className();
+        return int(QDialog::Accepted); // the print options as offered
+    });
+    w.Command6->click();
+    EXPECT_EQ(shown, QStringList{"PrintFrm"});
+    ASSERT_TRUE(exists("printout.pdf"));
+    QProcess text;
+    text.start("pdftotext", {"-layout", path("printout.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Lottery Number Statistics")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Lottery: Twelve draws")) << printed.toStdString();
+    // The rows as sorted, each cell by the report's number rule (its leading
+    // number in two digits).
+    EXPECT_TRUE(printed.simplified().contains("07: 01 04 03 14: 01 04 03 24: 02 04 03")) << printed.toStdString();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "7");
 }
