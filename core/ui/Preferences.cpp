@@ -261,6 +261,8 @@ Preferences::Preferences(QWidget* parent) : QDialog(parent)
 QSize Preferences::sizeHint() const
 {
     // All of the settings, within the screen.
+    if (!content_ || !layout())
+        return QDialog::sizeHint();
     const QMargins margins = layout()->contentsMargins();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     QSize want = content_->sizeHint()
