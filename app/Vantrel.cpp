@@ -722,6 +722,8 @@ void Vantrel::FileDeleteSaved_Click() { AskToDeleteSavedEntries(); }
 void Vantrel::ReloadDataFiles(const QStringList& names)
 {
     auto copied = [&names](const QString& file) { return names.contains(file); };
+    if (copied(kSettingsFile) || copied(kNotesFile))
+        MakeProgramFolderCurrent();
     if (copied(kSettingsFile)) {
         LoadSettings();
         Skinning();

@@ -21,7 +21,9 @@ QLabel* linkLabel(QWidget* parent, const QString& name, const QString& text, con
 {
     QLabel* label = NamedLabel(parent, name, QString());
     label->setTextFormat(Qt::RichText);
-    label->setText("<a href=\"#\">" + text.toHtmlEscaped() + "</a>");
+    // A long address shows its start; the click opens all of it.
+    const QString shown = text.size() > 50 ? text.left(49) + QChar(0x2026) : text;
+    label->setText("<a href=\"#\">" + shown.toHtmlEscaped() + "</a>");
     label->setToolTip(tip);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     return label;

@@ -41,9 +41,9 @@ LotteryInfo::LotteryInfo(QWidget* parent) : QDialog(parent)
         Text1[i]->setLineWrapMode(QPlainTextEdit::NoWrap);
         SSTab1->addTab(Text1[i], QStringLiteral("Tab %1").arg(i + 1));
     }
-    // Room for a line of 76 characters and some 30 lines.
+    // Room for a line of 76 characters and some 28 lines.
     const QFontMetrics metrics(fixed);
-    SSTab1->setMinimumSize(metrics.horizontalAdvance(QString(76, 'M')) + 40, metrics.lineSpacing() * 22);
+    SSTab1->setMinimumSize(metrics.horizontalAdvance(QString(76, 'M')) + 40, metrics.lineSpacing() * 28);
 
     Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close ", "window-close");
     connect(Command1, &QPushButton::clicked, this, &LotteryInfo::Command1_Click);

@@ -22,7 +22,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 // The colour the dialog starts from: the one picked last in this run.
@@ -147,8 +151,10 @@ Preferences::Preferences(QWidget* parent) : QDialog(parent)
     for (int i = 0; i < kEditedWebLinks; ++i) {
         Label2[i] = NamedLabel(this, QStringLiteral("Label2_%1").arg(i), "Menu:");
         Text1[i] = NamedLineEdit(this, QStringLiteral("Text1_%1").arg(i));
+        Text1[i]->setMinimumWidth(Text1[i]->fontMetrics().horizontalAdvance(QString(14, 'n')));
         Label3[i] = NamedLabel(this, QStringLiteral("Label3_%1").arg(i), "URL:");
         Text2[i] = NamedLineEdit(this, QStringLiteral("Text2_%1").arg(i));
+        Text2[i]->setMinimumWidth(Text2[i]->fontMetrics().horizontalAdvance(QString(22, 'n')));
     }
     Command12 =
         NamedButton(this, "Command12", "Reset all program defaults", " Set colors, filters etc. back to defaults ");
@@ -175,7 +181,10 @@ Preferences::Preferences(QWidget* parent) : QDialog(parent)
     filters->addWidget(Frame3, 1, 0);
     filters->addWidget(Frame5, 1, 1);
 
-    auto* left = new QVBoxLayout;
+    // The left column is as wide as its widest control; its texts wrap.
+    auto* leftPane = new QWidget;
+    auto* left = new QVBoxLayout(leftPane);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(Label10);
     left->addWidget(Label12);
     left->addLayout(samples);
@@ -211,10 +220,23 @@ Preferences::Preferences(QWidget* parent) : QDialog(parent)
     right->addLayout(resetRow);
     right->addStretch(1);
 
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 4);
+    // The settings scroll when a large text size makes them taller or wider
+    // than the screen; at the usual sizes the whole window shows.
+    auto* content = new QWidget;
+    content->setObjectName("Content");
+    auto* columns = new QHBoxLayout(content);
+    columns->setContentsMargins(0, 0, 0, 0);
+    leftPane->setMaximumWidth(std::max(samples->sizeHint().width(), filters->sizeHint().width()));
+    columns->addWidget(leftPane, 0);
     columns->addSpacing(16);
-    columns->addLayout(right, 5);
+    columns->addLayout(right, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("Scroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    scroll->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -222,8 +244,9 @@ Preferences::Preferences(QWidget* parent) : QDialog(parent)
     buttons->addWidget(Command1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
+    content_ = content;
 
     for (QLabel* label : {Label5, Label6, Label7, Label9, Label8})
         label->installEventFilter(this);
@@ -233,6 +256,21 @@ Preferences::Preferences(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &Preferences::Command1_Click);
 
     Form_Load();
+}
+
+QSize Preferences::sizeHint() const
+{
+    // All of the settings, within the screen.
+    if (!content_ || !layout())
+        return QDialog::sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize want = content_->sizeHint()
+        + QSize(margins.left() + margins.right() + scrollBar,
+                margins.top() + margins.bottom() + layout()->spacing() + Command7->sizeHint().height() + scrollBar);
+    if (const QScreen* screen = this->screen())
+        want = want.boundedTo(screen->availableGeometry().size() * 0.95);
+    return want;
 }
 
 void Preferences::Skinning()
@@ -254,6 +292,8 @@ void Preferences::Form_Load()
     for (int i = 0; i < kEditedWebLinks; ++i) {
         Text1[i]->setText(ShownLinkCaption(Settings[LinkCaption + (i + 1)]));
         Text2[i]->setText(Settings[LinkAddress + (i + 1)]);
+        Text1[i]->setCursorPosition(0); // the start of a long text shows
+        Text2[i]->setCursorPosition(0);
     }
     const int flags = CellFromText(Settings[SkinFlags]);
     Check4->setChecked(flags & 1);

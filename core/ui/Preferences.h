@@ -72,10 +72,13 @@ public:
     void Command12_Click();
     void Command1_Click();
 
+    QSize sizeHint() const override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showColours();
     void pick(QLabel* sample);
+    QWidget* content_ = nullptr; // everything above the Save and Close buttons
 };

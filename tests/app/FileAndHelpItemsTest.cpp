@@ -6,12 +6,10 @@
 #include "app/WindowCatalog.h"
 #include "core/Settings.h"
 #include "core/ui/Backup.h"
-#include "core/ui/LotteryInfo.h"
 #include "core/ui/Preferences.h"
 #include "platform/TextFile.h"
 #include "platform/ui/Colours.h"
 #include "platform/ui/FolderDialog.h"
-#include "platform/ui/Shell.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -164,27 +162,4 @@ TEST_F(FileAndHelpItemsTest, RestoredSettingsAreReadAgainAndOthersAreLeftAlone)
     EXPECT_EQ(w.Item(WebLinkItem(7))->text(), "From the backup");
     EXPECT_EQ(w.ChecklistCaption(0), "Typed today"); // "Notes.txt" was not restored
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(path(".")).canonicalPath());
-}
-
-TEST_F(FileAndHelpItemsTest, HelpPicturesOpenTheirPages)
-{
-    QList<QUrl> opened;
-    SetShellHook([&opened](const QUrl& url) {
-        opened << url;
-        return true;
-    });
-    Vantrel& w = start(); // copies the shipped pages into the program folder
-    ASSERT_TRUE(exists("help.html"));
-    ASSERT_TRUE(exists("Lottery Info.txt"));
-    w.Image1_Click(14);
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_TRUE(opened[0].toLocalFile().endsWith("/help.html"));
-
-    int tabs = 0;
-    drive<LotteryInfo>([&tabs](LotteryInfo& info) {
-        for (int i = 0; i < 10; ++i)
-            tabs += info.Text1[i]->toPlainText().isEmpty() ? 0 : 1;
-    });
-    w.Image1_Click(13);
-    EXPECT_EQ(tabs, 10);
 }

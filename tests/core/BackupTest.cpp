@@ -123,13 +123,3 @@ TEST_F(BackupTest, AFailedCopySaysWhichFileAndStops)
     EXPECT_FALSE(QFileInfo::exists(path("Backup/c.txt")));
     EXPECT_EQ(rows(w.List2), QStringList({"a.txt"}));
 }
-
-TEST_F(BackupTest, AMissingBackupFolderIsMadeWhenBackingUp)
-{
-    QDir(path("Backup")).removeRecursively();
-    writeFile("dbase1.txt", "draws\r\n");
-    Backup w;
-    EXPECT_EQ(w.List2->count(), 0);
-    w.Command4_Click();
-    EXPECT_EQ(backedUp("dbase1.txt"), "draws\r\n");
-}

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <unistd.h>
 
 namespace {
 // Records the label's text each time it is painted with some text, as the
@@ -186,6 +187,21 @@ TEST_F(FileCommandsTest, AFailedCopySaysSoAndKeepsWhatWasCopied)
     EXPECT_EQ(boxes()[1].style, vbOKCancel + vbCritical);
     EXPECT_EQ(status_.text(), "\r\nCopied 2 files");
     EXPECT_EQ(diskFiles(), QStringList({"a.txt", "b.txt"}));
+}
+
+TEST_F(FileCommandsTest, AWriteProtectedDiskGivesTheError)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes to a write-protected folder";
+    writeFile("a.txt", "x\r\n");
+    QFile::setPermissions(disk_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    chooseDisk();
+    answer(vbOK);
+    answer(vbOK);
+    CopyDataFilesToDisk(nullptr, &status_);
+    QFile::setPermissions(disk_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(lastBoxText(), "  Removable disk error!  ");
+    EXPECT_TRUE(diskFiles().isEmpty());
 }
 
 TEST_F(FileCommandsTest, CopyFromDiskReplacesTheProgramsFiles)
