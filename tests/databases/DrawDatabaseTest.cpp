@@ -169,7 +169,8 @@ TEST_F(Rewrites, BlankLinesAreNotDrawLines)
     database(withBlanks);
     ASSERT_EQ(DeleteDraw("dbase1.txt", 3), RewriteResult::Done);
     EXPECT_EQ(drawLines(), QStringList({three[0], "", three[1], "  "}));
-    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", ReadHistoryRows("dbase1.txt", 10), 2), DrawEditCheck::Allowed);
+    EXPECT_EQ(CheckDrawUpdate("dbase1.txt", ReadHistoryRows("dbase1.txt", 10), 2, QDate(2005, 3, 5)),
+              DrawEditCheck::Allowed);
 }
 
 TEST_F(Rewrites, EveryReaderTakesNumbersOutOfRangeAsMissing)
