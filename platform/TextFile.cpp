@@ -179,8 +179,17 @@ std::optional<QString> LineReader::next()
         qsizetype end = pos_;
         while (end < n && data[end] != '\r' && data[end] != '\n')
             ++end;
-        const qsizetype room = std::max<qsizetype>(0, kMaxLineBytes - line.size());
-        const QByteArrayView part(data + pos_, std::min(end - pos_, room));
+        const qsizetype room = kMaxLineBytes - line.size();
+        if (end - pos_ > room) {
+            // Longer than any line of the program's files: cut there, and the
+            // rest is not read.
+            line.append(QByteArrayView(data + pos_, room));
+            buffer_.clear();
+            pos_ = 0;
+            left_ = 0;
+            return decodeLine(line);
+        }
+        const QByteArrayView part(data + pos_, end - pos_);
         if (end == n) {
             line.append(part);
             pos_ = n;

@@ -24,9 +24,9 @@ QStringList SplitLines(const QString& text);
 
 // Reads a text file line by line, a chunk at a time, with the reading rules
 // above, so a reader that needs only the start of a file reads only that.
-// Memory stays bounded whatever the file's size: a line longer than
-// kMaxLineBytes is cut there (the rest of it, up to its line end, is passed
-// over).
+// Time and memory stay bounded by the lines read, whatever the file's size: a
+// line longer than kMaxLineBytes is cut there and ends the reading (no file
+// of the program holds such a line).
 class LineReader {
 public:
     static constexpr qsizetype kMaxLineBytes = 64 * 1024;

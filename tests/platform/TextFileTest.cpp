@@ -143,8 +143,16 @@ TEST_F(TextFiles, FirstLinesOfAHugeLineStayBounded)
     ASSERT_TRUE(first);
     EXPECT_EQ(first->value(0).size(), LineReader::kMaxLineBytes);
     EXPECT_LT(read, 256 * 1024);
-    // Read on, the rest of the long line is passed over.
+    // Read on, the reading ends at the cut.
+    const qint64 start = BytesReadByProcess();
+    EXPECT_EQ(readAllLines("huge.txt").size(), 1u);
+    EXPECT_LT(BytesReadByProcess() - start, 256 * 1024);
+
+    // A line of exactly the longest length is read whole.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(LineReader::kMaxLineBytes, 'y') + "\nnext");
+    f.close();
     const std::vector<QString> lines = readAllLines("huge.txt");
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "second");
+    EXPECT_EQ(lines[1], "next");
 }
