@@ -150,6 +150,19 @@ TEST_F(DownloadWindows, UKTextsUnderAThousandCharactersAreNoResultFile)
     EXPECT_TRUE(boxes().empty());
 }
 
+TEST_F(DownloadWindows, AMovedResultFileIsFollowed)
+{
+    OnlyUKLotto();
+    server.answer(
+        "/old/Lotto.csv",
+        HttpResponse("301 Moved Permanently", "", "Location: " + server.url("/uk/Lotto.csv").toUtf8() + "\r\n"));
+    Settings.set(UKDownloadURL, server.url("/old/Lotto.csv"));
+    DbaseUpdate w;
+    w.OKButton_Click();
+    EXPECT_EQ(readBytes("dbase100.txt"), DatabaseOf(ParseUKResults(0, "UK Lotto", FixtureBytes("uk/Lotto.csv"))));
+    EXPECT_EQ(server.paths, QList<QByteArray>({"/old/Lotto.csv", "/uk/Lotto.csv"}));
+}
+
 TEST_F(DownloadWindows, NoFailureChangesTheDatabase)
 {
     const QByteArray lotto = FixtureBytes("uk/Lotto.csv");
@@ -463,6 +476,7 @@ TEST_F(DownloadWindows, EachTabSavesOnlyItsOwnAddresses)
     answer(vbOK);
     w.Command1_Click();
     EXPECT_EQ(Settings[AddressItemOf(OtherLottery::GoldLottoSat)], "http://au.example.org/x");
+    EXPECT_EQ(Settings[AddressItemOf(OtherLottery::OzLotto)], w.Text5->text());
     EXPECT_EQ(Settings[AddressItemOf(OtherLottery::SALotto)], sa);
 }
 
