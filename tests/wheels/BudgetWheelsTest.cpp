@@ -1,9 +1,7 @@
-// The budget wheels' stored tables and the lines they make, and the random
-// selection and random order of the player's number boxes.
+// The budget wheels' stored tables and the lines they make.
 #include "generators/Entries.h"
 #include "platform/Random.h"
 #include "wheels/BudgetWheels.h"
-#include "wheels/PlayerNumbers.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -198,45 +196,4 @@ TEST(BudgetWheelInput, WhatTheBoxesMayHold)
     for (const char* bad : {"", "abc", "0", "-3", "0.4", "0.5", "99999", "-", "."})
         EXPECT_FALSE(BudgetInputOK({"1", bad})) << bad;
     EXPECT_TRUE(BudgetInputOK({}));
-}
-
-// Random selection: different numbers of the lottery, none past its highest;
-// boxes past a small lottery's numbers stay empty.
-TEST(PlayerNumbersTest, RandomSelection)
-{
-    RandomizeSeed(4);
-    const QStringList picked = RandomSelectionTexts(18, 49);
-    ASSERT_EQ(picked.size(), 18);
-    std::set<int> seen;
-    for (const QString& text : picked) {
-        const int v = text.toInt();
-        EXPECT_TRUE(v >= 1 && v <= 49) << text.toStdString();
-        seen.insert(v);
-    }
-    EXPECT_EQ(seen.size(), 18u);
-
-    const QStringList small = RandomSelectionTexts(9, 5);
-    ASSERT_EQ(small.size(), 9);
-    QStringList first(small.begin(), small.begin() + 5);
-    first.sort();
-    EXPECT_EQ(first, QStringList({"1", "2", "3", "4", "5"}));
-    for (int i = 5; i < 9; ++i)
-        EXPECT_EQ(small[i], "");
-}
-
-// Random order shuffles boxes 0 to the last filled one; an empty box in that
-// range stays empty wherever it lands, and the boxes after it are left out.
-TEST(PlayerNumbersTest, RandomOrder)
-{
-    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-        RandomizeSeed(seed);
-        const QStringList mixed = RandomOrderTexts({"4", "9", "", "7", "", "", "abc"});
-        ASSERT_EQ(mixed.size(), 4);
-        QStringList sorted = mixed;
-        sorted.sort();
-        EXPECT_EQ(sorted, QStringList({"", "4", "7", "9"}));
-    }
-    EXPECT_EQ(RandomOrderTexts({"", "", ""}), QStringList({""}));
-    EXPECT_EQ(RandomOrderTexts({}), QStringList());
-    EXPECT_EQ(RandomOrderTexts({"12"}), QStringList({"12"}));
 }
