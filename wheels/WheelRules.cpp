@@ -145,7 +145,9 @@ bool BoxFitsLottery(const QString& text, int maxBall)
 
 void RandomSelection(QStringList& texts, const std::vector<bool>& inUse, int maxBall)
 {
-    const int m = std::clamp(maxBall, 0, kBallPoolSize);
+    if (maxBall < 1)
+        return; // no lottery to pick from
+    const int m = std::min(maxBall, kBallPoolSize);
     for (int i = 1; i <= m; ++i)
         BallPool[i] = std::int16_t(i);
     for (int i = 1; i <= m; ++i) {

@@ -93,7 +93,7 @@ bool BoxFitsLottery(const QString& text, int maxBall);
 // scratch) and writes into each box i in use the (i + 1)-th number of the
 // shuffle; boxes not in use keep their text. When more boxes are in use
 // than the lottery has numbers, the boxes past the maxBall-th are emptied.
-// maxBall is 1 to 120.
+// Without a lottery (maxBall below 1) nothing changes; above 120 counts 120.
 void RandomSelection(QStringList& texts, const std::vector<bool>& inUse, int maxBall);
 
 // How "Random order" writes the shuffled numbers back.

@@ -221,7 +221,8 @@ void WheelFrame::Generate()
         GeneratorFrame::Generate();
         return;
     }
-    ClearEntries();
+    if (options_.clearBeforeChecks)
+        ClearEntries();
     if (options_.reseedOnGenerate)
         Randomize();
     if (!BoxesOK()) {
@@ -232,6 +233,8 @@ void WheelFrame::Generate()
         MsgBox(refusal, vbOKOnly | vbExclamation, "Sorry!");
         return;
     }
+    if (!options_.clearBeforeChecks)
+        ClearEntries();
     if (!RunWheel()) {
         ClearEntries();
         ShowTip(6);

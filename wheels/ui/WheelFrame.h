@@ -81,6 +81,10 @@ struct WheelFrameOptions {
     bool printSaveTestBusy = true;       // Print and Save do nothing while it is set
     bool historyFilterHourglass = false; // "Previous draws" under the hourglass
     bool reseedOnGenerate = true;        // Randomize once per Generate
+    // Generate empties Entries before it checks the boxes (the lines are
+    // gone on bad input, though the grid still shows them); otherwise only
+    // once the checks passed.
+    bool clearBeforeChecks = true;
     // Generate runs the generator frame's retry loop (RunWheel once a try,
     // the filter check boxes honoured) instead of building the lines once.
     bool retryLoop = false;
