@@ -34,6 +34,8 @@
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
+#include "wheels/ui/PWheel2.h"
+#include "wheels/ui/PWheel3.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -154,4 +156,8 @@ void RegisterAllWindows()
         window.Option1[1]->click(); // as the player's click: cold mode, new lines
         ShowModal(&window);
     });
+
+    // Wheels.
+    RegisterWindow(MenuItem::PlayWheel3, open<PWheel3>);
+    RegisterWindow(MenuItem::PlayWheel2, open<PWheel2>);
 }
