@@ -36,6 +36,9 @@
 #include "platform/ui/MsgBox.h"
 #include "wheels/ui/PWheel2.h"
 #include "wheels/ui/PWheel3.h"
+#include "wheels/ui/PBudgetWheel.h"
+#include "wheels/ui/PDIYWheels.h"
+#include "wheels/ui/PHotWheels.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -160,4 +163,14 @@ void RegisterAllWindows()
     // Wheels.
     RegisterWindow(MenuItem::PlayWheel3, open<PWheel3>);
     RegisterWindow(MenuItem::PlayWheel2, open<PWheel2>);
+    RegisterWindow(MenuItem::PlayBudgetWheels, open<PBudgetWheel>);
+    RegisterWindow(MenuItem::PlayDIYWheels, open<PDIYWheels>);
+    RegisterWindow(MenuItem::PlayHotWheels, open<PHotWheels>);
+    RegisterWindow(MenuItem::PlayColdWheels, [](QWidget* main) {
+        PHotWheels window(main);
+        window.Load();
+        LetPendingEventsRun();
+        window.Option1[1]->click(); // as the player's click: cold mode, new lines
+        ShowModal(&window);
+    });
 }

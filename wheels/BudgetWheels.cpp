@@ -3,6 +3,7 @@
 #include "generators/Entries.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
+#include "wheels/WheelRules.h"
 
 #include <algorithm>
 
@@ -20,9 +21,6 @@ const BudgetWheel& WheelOf(int option)
 {
     return kBudgetWheels[std::size_t(option >= 0 && option < int(kBudgetWheels.size()) ? option : 0)];
 }
-
-// The first of the three numbers of the group a letter names.
-int GroupStart(QChar letter) { return (letter.unicode() - 'A') * kBudgetGroupSize; }
 
 } // namespace
 
@@ -46,40 +44,43 @@ BudgetOutcome BudgetWheelLines(int option, int k, int extraBallMax)
     if (k < 5 || k > 7)
         return BudgetOutcome::NotAvailable;
     const int n = BudgetWheelSize(option);
-    const QString table = BudgetWheelTable(option);
-    const int lines = BudgetWheelLineCount(table);
+
+    // Each line first takes both its groups whole, in columns 1 to 6.
+    WheelExpansion how;
+    how.lettersPerLine = 2;
+    how.base = LetterBase::Blocks(kBudgetGroupSize);
+    how.filled = n;
+    how.ballsDrawn = 2 * kBudgetGroupSize;
+    how.fillColumn = false;
+    how.extraBallMax = 0;
+    const WheelOutcome expanded = ExpandWheel(BudgetWheelTable(option), how);
+    if (!expanded.ok())
+        return BudgetOutcome::NotAvailable;
+    const int lines = expanded.lines;
 
     // Every seven-number line needs a number of the n that is not among its
     // six; repeated numbers can leave none, and the draw below would never end.
-    if (k == 7) {
-        for (int j = 0; j < lines; ++j) {
-            const int x = GroupStart(table[2 * j]), y = GroupStart(table[2 * j + 1]);
-            const bool free = std::any_of(BallPool, BallPool + n, [&](std::int16_t v) {
-                for (int i = 0; i < kBudgetGroupSize; ++i)
-                    if (v == BallPool[x + i] || v == BallPool[y + i])
-                        return false;
-                return true;
-            });
-            if (!free)
+    auto seventhFree = [n](const std::int16_t* row) {
+        return std::any_of(BallPool, BallPool + n,
+                           [row](std::int16_t v) { return std::find(row + 1, row + 7, v) == row + 7; });
+    };
+    if (k == 7)
+        for (int j = 1; j <= lines; ++j)
+            if (!seventhFree(Entries[j])) {
+                ClearEntries();
                 return BudgetOutcome::NoSeventhNumber;
-        }
-    }
+            }
 
     for (int j = 1; j <= lines; ++j) {
-        const int x = GroupStart(table[2 * j - 2]), y = GroupStart(table[2 * j - 1]);
         std::int16_t* row = Entries[j];
-        for (int i = 0; i < kBudgetGroupSize; ++i)
-            row[1 + i] = BallPool[x + i];
         if (k == 5) {
             // A toss: the first two or the last two of the second group.
-            const int from = Rnd() > 0.5 ? 0 : 1;
-            row[4] = BallPool[y + from];
-            row[5] = BallPool[y + from + 1];
-        } else {
-            for (int i = 0; i < kBudgetGroupSize; ++i)
-                row[4 + i] = BallPool[y + i];
-        }
-        if (k == 7) {
+            if (Rnd() <= 0.5) {
+                row[4] = row[5];
+                row[5] = row[6];
+            }
+            row[6] = 0;
+        } else if (k == 7) {
             std::int16_t seventh;
             do
                 seventh = BallPool[int(Rnd() * n)];
@@ -89,7 +90,6 @@ BudgetOutcome BudgetWheelLines(int option, int k, int extraBallMax)
         if (extraBallMax > 0)
             row[8] = std::int16_t(RandomNumber(extraBallMax));
     }
-    EndEntries(lines);
     SortEntries(k);
     return BudgetOutcome::Built;
 }
