@@ -1,5 +1,4 @@
 // The budget wheels window driven as the player would.
-#include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
@@ -227,22 +226,4 @@ TEST_F(BudgetWindow, SeededLinesAndRandomButtons)
     for (int i = 0; i < 12; ++i)
         mixed.insert(w.Text1[std::size_t(i)]->text());
     EXPECT_EQ(mixed, picked + QSet<QString>{""});
-}
-
-// Play > Budget wheels opens the window; Close shuts it.
-TEST_F(BudgetWindow, OpensFromThePlayMenu)
-{
-    RegisterAllWindows();
-    bool opened = false;
-    SetModalHook([&](QDialog* dialog) {
-        auto* w = qobject_cast<PBudgetWheel*>(dialog);
-        if (!w)
-            return Harness::UnexpectedWindow(dialog);
-        opened = true;
-        EXPECT_EQ(w->List1->currentRow(), 0);
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
-        return int(w->result());
-    });
-    EXPECT_TRUE(OpenWindow(MenuItem::PlayBudgetWheels, nullptr));
-    EXPECT_TRUE(opened);
 }

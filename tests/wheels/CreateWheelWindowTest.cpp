@@ -1,5 +1,4 @@
 // The create-a-wheel window driven as the player would.
-#include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
@@ -174,21 +173,4 @@ TEST_F(CreateWheelWindow, SeededExtraBallsAndSmallLotteries)
     }
     EXPECT_EQ(extras, QStringList({"5", "3", "1", "4", "5", "1", "2", "5"}));
     EXPECT_EQ(gridLine(w.MSFlexGrid1, 8).mid(0, 4), QStringList({"1", "2", "3", "8"}));
-}
-
-// Play > Create-a-wheel opens the window.
-TEST_F(CreateWheelWindow, OpensFromThePlayMenu)
-{
-    RegisterAllWindows();
-    bool opened = false;
-    SetModalHook([&](QDialog* dialog) {
-        auto* w = qobject_cast<PDIYWheels*>(dialog);
-        if (!w)
-            return Harness::UnexpectedWindow(dialog);
-        opened = true;
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
-        return int(w->result());
-    });
-    EXPECT_TRUE(OpenWindow(MenuItem::PlayDIYWheels, nullptr));
-    EXPECT_TRUE(opened);
 }

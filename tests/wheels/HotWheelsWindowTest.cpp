@@ -114,6 +114,26 @@ TEST_F(HotWheelsWindow, CountAndIntervalShowTheLineCount)
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(7, 8), "6");
 }
 
+// A lottery the window cannot play says why and shows nothing of the one
+// chosen before.
+TEST_F(HotWheelsWindow, ALotteryItCannotPlayShowsNothingOfTheOneBefore)
+{
+    writeLines("dbase101.txt", DatabaseLines("Broken", "9,8,0,0,0", {"05 Mar 05,1,2,3,4,5,6,7,8"}));
+    PHotWheels w;
+    w.Load();
+    ASSERT_EQ(w.List1->count(), 2);
+    ASSERT_FALSE(w.Label3->text().isEmpty());
+    w.List1->setCurrentRow(1);
+    EXPECT_EQ(w.Label3->text(), "");
+    EXPECT_EQ(w.Label6[0]->text(), "");
+    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(EntryCount(), 0);
+    EXPECT_FALSE(w.findChild<QLabel*>("Status")->text().isEmpty());
+    w.List1->setCurrentRow(0);
+    EXPECT_EQ(w.Label3->text(), "7, 3, 40, 11, 12, 13, 14, 15, 16, 17");
+    EXPECT_EQ(shownLines(w.MSFlexGrid1), 8);
+}
+
 // Generate reseeds the source, unless a test holds its seed.
 TEST_F(HotWheelsWindow, GenerateReseedsUnlessTheSeedIsHeld)
 {

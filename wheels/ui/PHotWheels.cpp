@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -120,6 +121,8 @@ PHotWheels::PHotWheels(QWidget* parent) : WheelFrame(Options(), parent)
     Combo2_Click();
     for (QComboBox* list : {Combo1, Combo2})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { Combo2_Click(); });
+    // After the frame has loaded the chosen lottery and made its lines.
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { forgetUnplayable(); });
 }
 
 void PHotWheels::showMode()
@@ -141,6 +144,7 @@ void PHotWheels::Option1_Click(int)
     showMode();
     // The chosen lottery again, and new lines.
     List1_Click();
+    forgetUnplayable();
 }
 
 void PHotWheels::Combo2_Click()
@@ -169,6 +173,14 @@ void PHotWheels::Generate()
     Randomize();
     Analyse();
     ShowWheel();
+}
+
+void PHotWheels::forgetUnplayable()
+{
+    if (!ServingProblem().isEmpty()) {
+        Label3->clear();
+        Label6[0]->clear();
+    }
 }
 
 bool PHotWheels::RunWheel()

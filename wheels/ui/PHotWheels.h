@@ -46,4 +46,6 @@ protected:
 
 private:
     void showMode();
+    // A lottery the window cannot play shows nothing of the one before.
+    void forgetUnplayable();
 };
