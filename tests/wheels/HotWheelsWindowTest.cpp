@@ -8,6 +8,9 @@
 #include "platform/ui/FlexGrid.h"
 #include "support/SaveDialog.h"
 #include "support/TestSupport.h"
+#include "core/Settings.h"
+#include "wheels/ui/PBudgetWheel.h"
+#include "wheels/ui/PDIYWheels.h"
 #include "wheels/ui/PHotWheels.h"
 
 #include <QComboBox>
@@ -197,4 +200,36 @@ TEST_F(HotWheelsWindow, ColdWheelsFromThePlayMenuAndSaved)
     EXPECT_EQ((*entries)[1].numbers[7], "3");
     EXPECT_EQ((*entries)[1].name, "Cy");
     EXPECT_EQ((*entries)[1].lottery, "US Powerball");
+}
+
+// The skin's colours go to the labels each of the three windows names: the
+// heading, the description, and the field labels.
+TEST_F(HotWheelsWindow, SkinColoursGoToTheLabelsEachWindowNames)
+{
+    Settings.set(TitleColour, "&HFF");      // red
+    Settings.set(BodyTextColour, "&HFF00"); // green
+    Settings.set(LabelColour, "&H800000");  // dark blue
+    Settings.set(SkinFlags, "2");
+    auto colour = [](const QDialog& w, const char* name) {
+        return w.findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+    };
+    const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 128);
+    PHotWheels hot;
+    hot.Load();
+    EXPECT_EQ(colour(hot, "Label7"), red);
+    EXPECT_EQ(colour(hot, "Label2"), green);
+    for (const char* name : {"Label1", "Label9", "Label5", "Label4"})
+        EXPECT_EQ(colour(hot, name), blue) << name;
+    EXPECT_EQ(colour(hot, "Label3"), QColor(128, 0, 0)); // the ranked numbers keep their colour
+
+    PDIYWheels diy;
+    diy.Load();
+    EXPECT_EQ(colour(diy, "Label7"), red);
+    for (const char* name : {"Label1", "Label9", "Label10", "Label5"})
+        EXPECT_EQ(colour(diy, name), blue) << name;
+
+    PBudgetWheel budget;
+    budget.Load();
+    EXPECT_EQ(colour(budget, "Label2"), green);
+    EXPECT_EQ(colour(budget, "Label1"), blue);
 }
