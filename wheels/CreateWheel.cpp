@@ -36,7 +36,7 @@ int CreateWheelLineCount(int count, int interval)
 {
     if (count < 1 || interval < 1)
         return 0;
-    return (count + interval - 1) / interval;
+    return (count - 1) / interval + 1;
 }
 
 bool CreateWheelInputOK(const QStringList& activeBoxes)
