@@ -34,6 +34,7 @@
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
+#include "printing/ui/PrintSetup.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -101,6 +102,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::FileBackup, openBackup);
     RegisterWindow(MenuItem::FileDeleteSaved, run<&Vantrel::FileDeleteSaved_Click>);
     RegisterWindow(MenuItem::FilePreferences, open<Preferences>);
+    RegisterWindow(MenuItem::FilePrintSetup, open<PrintSetup>);
 
     // Help.
     RegisterWindow(MenuItem::HelpNewVersion, [](QWidget*) { CheckForNewVersion(); });

@@ -2,6 +2,7 @@
 #include "platform/ui/MsgBox.h"
 #include "printing/ui/PrintReports.h"
 #include "printing/ui/PrintSelection.h"
+#include <QRadioButton>
 #include "printing/ui/ReportFrame.h"
 
 #include "platform/ui/FlexGrid.h"
@@ -20,6 +21,10 @@ void PrintEntries(const FlexGrid* grid)
         // Closing the window without its print button prints nothing.
         if (!media.Confirmed())
             return;
+        if (media.Option1->isChecked()) {
+            PrintPlaySlips(grid, count);
+            return;
+        }
     }
 
     AskAndPrintGrid(grid, count, false, [](int t, double m) {
