@@ -12,17 +12,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <set>
 
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 
 // Prints one board per entry row, from row 1 while the row is within
 // `lines` and its first number cell is filled; boards across, then down, a
-// new sheet when a slip is full. Returns the numbers that have no position.
-std::set<int> PrintSlips(const FlexGrid* grid, double lines, const PlaySlipTemplate& slip)
+// new sheet when a slip is full. Returns the marks not printed whole.
+SlipMarkTrouble PrintSlips(const FlexGrid* grid, double lines, const PlaySlipTemplate& slip)
 {
-    std::set<int> missing;
+    SlipMarkTrouble trouble;
     StartSlipMarks();
     int sheet = 0;
     for (int row = 1, entry = 0; row <= lines && row < grid->Rows() && !grid->TextMatrix(row, 1).isEmpty();
@@ -34,12 +33,12 @@ std::set<int> PrintSlips(const FlexGrid* grid, double lines, const PlaySlipTempl
         }
         for (int col = 1; col <= 8; ++col) {
             const int number = EntryNumber(grid->TextMatrix(row, col));
-            if (number > 0 && !DrawSlipMark(slip, number, col == 8, place.across, place.down))
-                missing.insert(number);
+            if (number > 0)
+                trouble.note(number, DrawSlipMark(slip, number, col == 8, place.across, place.down));
         }
     }
     Printer().EndDoc();
-    return missing;
+    return trouble;
 }
 } // namespace
 
@@ -85,14 +84,7 @@ void PrintPlaySlips(const FlexGrid* grid, int count)
         MsgBox(read.error, vbExclamation, QStringLiteral("Error!"));
         return;
     }
-    const std::set<int> missing = PrintSlips(grid, lines, *read.slip);
-    if (!missing.empty()) {
-        QStringList numbers;
-        for (int n : missing)
-            numbers << (n > kSlipNumbers ? QStringLiteral("above %1").arg(kSlipNumbers) : QString::number(n));
-        MsgBox(QStringLiteral("These numbers have no position in the template ") + read.slip->TemplateName.trimmed()
-                   + QStringLiteral(" and were not marked: ") + numbers.join(QStringLiteral(", "))
-                   + QStringLiteral(".    "),
-               vbExclamation, QStringLiteral("Warning!"));
-    }
+    const QString warning = PrintSlips(grid, lines, *read.slip).message(read.slip->TemplateName);
+    if (!warning.isEmpty())
+        MsgBox(warning, vbExclamation, QStringLiteral("Warning!"));
 }

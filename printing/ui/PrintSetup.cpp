@@ -467,17 +467,24 @@ void PrintSetup::Command6_Click()
             slip.positions[n][c] = PlainNumber(MSFlexGrid1->TextMatrix(n, c + 1));
     }
     StartSlipMarks();
+    SlipMarkTrouble trouble;
     for (int bx = 0; bx < slip.boardsAcross(); ++bx) {
         for (int by = 0; by < slip.boardsDown(); ++by) {
             for (int n = 1; n <= kSlipNumbers; ++n) {
                 if (n <= MaxBall)
-                    DrawSlipMark(slip, n, false, bx, by);
+                    trouble.note(n, DrawSlipMark(slip, n, false, bx, by));
                 if (ExtraBallMax > 0 && n <= ExtraBallMax)
-                    DrawSlipMark(slip, n, true, bx, by);
+                    trouble.note(n, DrawSlipMark(slip, n, true, bx, by));
             }
         }
     }
     Printer().EndDoc();
+    // Boxes left empty in the grid are the player's own choice; marks cut
+    // off by the page's edge are worth a word.
+    trouble.noPosition.clear();
+    const QString warning = trouble.message(Text3->text());
+    if (!warning.isEmpty())
+        MsgBox(warning, vbExclamation, QStringLiteral("Warning!"));
 }
 
 void PrintSetup::CancelButton_Click()

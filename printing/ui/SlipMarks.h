@@ -5,8 +5,24 @@
 
 #include "printing/PlaySlipTemplate.h"
 
+#include <QString>
+#include <set>
+
 // Sets the printer's scale to twips.
 void StartSlipMarks();
-// Draws the mark of a number on a board; false (nothing drawn) when the
-// number has no position in the template.
-bool DrawSlipMark(const PlaySlipTemplate& slip, int number, bool extraBall, int boardAcross, int boardDown);
+
+enum class SlipMarkResult {
+    Drawn,
+    NoPosition, // the template has no position for the number: nothing drawn
+    OffPage,    // drawn, but not wholly inside the printable area
+};
+SlipMarkResult DrawSlipMark(const PlaySlipTemplate& slip, int number, bool extraBall, int boardAcross, int boardDown);
+
+// The numbers whose marks could not be printed whole, to tell the player.
+struct SlipMarkTrouble {
+    std::set<int> noPosition; // above 60 counts as 61
+    std::set<int> offPage;
+    void note(int number, SlipMarkResult result);
+    // The warning for the player, empty when every mark was printed.
+    QString message(const QString& templateName) const;
+};

@@ -323,3 +323,18 @@ TEST_F(PlaySlips, LotteryFormsInThePrintChoiceLeadToTheTicketsDialog)
     EXPECT_EQ(ticketsShown_, 1);
     EXPECT_EQ(PdfMarks(pdf_).size(), 18u);
 }
+
+TEST_F(PlaySlips, AMarkCutOffByThePageEdgeIsReported)
+{
+    // With the starting measurements, number 12 lies above the printer's
+    // top margin.
+    save("PTemplate.000");
+    EntryWindow w({{"1", "12", "13", "24", "25", "26"}});
+    onTickets([](PrintTickets* d) { print(d); });
+    answer(vbOK);
+    PrintPlaySlips(w.grid, 1);
+    EXPECT_EQ(lastBoxText(),
+              "These numbers lie outside the printable area of the page, so their marks are cut off: "
+              "12, 24.    ");
+    EXPECT_EQ(PdfMarks(pdf_).size(), 4u);
+}

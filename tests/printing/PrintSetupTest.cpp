@@ -252,6 +252,16 @@ TEST_F(SlipEditor, TheTestPrintMarksEveryBoxOfEveryBoardOnOnePage)
     Click(w.Command6);
     EXPECT_EQ(PdfPages(pdf_), 1);
     EXPECT_EQ(PdfMarks(pdf_).size(), 4u * (59u + 10u));
+
+    // Marks above the printer's top margin are printed as far as they go,
+    // and the player is told.
+    w.Text2[1]->setText("5.5");
+    answer(vbOK);
+    Click(w.Command6);
+    EXPECT_EQ(lastBoxText(),
+              "These numbers lie outside the printable area of the page, so their marks are cut off: "
+              "12, 24, 36, 48.    ");
+    EXPECT_EQ(boxes().back().title, "Warning!");
 }
 
 TEST_F(SlipEditor, DeleteAsksThenRemovesTheFileAndCloseAsks)
