@@ -58,9 +58,11 @@ void PrintPlaySlips(const FlexGrid* grid, int count)
         return;
     }
     // The open lottery's template; the later one in the list when several.
+    // Names are compared without the blanks around them, on both sides, so
+    // a lottery whose name ends in a blank finds the template made for it.
     int match = -1;
     for (int i = 0; i < tickets.Lotteries().size(); ++i) {
-        if (tickets.Lotteries()[i] == LotteryName)
+        if (tickets.Lotteries()[i] == LotteryName.trimmed())
             match = i;
     }
     if (match < 0) {

@@ -311,7 +311,7 @@ void PrintSetup::List3_Click()
     const QString lottery = slip.TemplateLottery.trimmed();
     int match = -1;
     for (int i = 0; i < List1->count(); ++i) {
-        if (List1->item(i)->text() == lottery)
+        if (List1->item(i)->text().trimmed() == lottery)
             match = i;
     }
     if (match >= 0 && match != List1->currentRow())

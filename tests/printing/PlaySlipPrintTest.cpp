@@ -222,15 +222,13 @@ TEST_F(PlaySlips, WithoutATemplateForTheLotteryNothingIsPrintedAndThePlayerIsTol
               "No lottery templates found.    \r\nPlease make one...\r\n\r\nThese template files cannot "
               "be read: PTemplate.007");
 
-    // Templates of other lotteries only; a lottery name with blanks after it
-    // is not matched by a trimmed line.
+    // Templates of other lotteries only; the letters' case counts.
     Slip other;
     other.lottery = "Other Lotto";
     save("PTemplate.000", other);
-    LotteryName = "Test Lotto ";
-    Slip padded;
-    padded.lottery = "Test Lotto ";
-    save("PTemplate.001", padded);
+    Slip lower;
+    lower.lottery = "test lotto";
+    save("PTemplate.001", lower);
     answer(vbOK);
     PrintPlaySlips(w.grid, 1);
     EXPECT_EQ(lastBoxText(), "Couldn't find a template for this lottery.    ");
@@ -240,8 +238,10 @@ TEST_F(PlaySlips, WithoutATemplateForTheLotteryNothingIsPrintedAndThePlayerIsTol
 
 TEST_F(PlaySlips, TheTicketsDialogListsTheFolderAsItIsNowAndNamesUnreadableTemplates)
 {
+    // Blanks around the names, in the file or the database, do not matter.
+    LotteryName = "Test Lotto ";
     Slip mine;
-    mine.lottery = "  Test Lotto  "; // blanks around the name still match
+    mine.lottery = "  Test Lotto  ";
     save("PTemplate.000", mine);
     Slip other;
     other.lottery = "Other Lotto";

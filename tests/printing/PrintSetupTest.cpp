@@ -159,10 +159,14 @@ TEST_F(SlipEditor, LoadingATemplateChoosesItsLotteryAndADamagedOneIsReported)
     lost.TemplateName = "Lost lottery";
     lost.TemplateLottery = "Gone";
     ASSERT_TRUE(WritePlaySlipTemplate(path("PTemplate.002"), lost));
+    writeLines("dbase003.txt", DatabaseLines("Blank Lotto ", "6,49,0,0,0", {"05 Dec 26,1,2,3,4,5,6,0"}));
+    PlaySlipTemplate blank = power;
+    blank.TemplateLottery = "Blank Lotto";
+    ASSERT_TRUE(WritePlaySlipTemplate(path("PTemplate.003"), blank));
 
     PrintSetup w;
     w.Load();
-    ASSERT_EQ(w.List3->count(), 3);
+    ASSERT_EQ(w.List3->count(), 4);
     EXPECT_EQ(w.List1->currentRow(), 1); // its lottery, loaded
     EXPECT_EQ(LotteryName, "Power 59");
     EXPECT_TRUE(w.Option1[0]->isChecked());
@@ -186,6 +190,9 @@ TEST_F(SlipEditor, LoadingATemplateChoosesItsLotteryAndADamagedOneIsReported)
     w.List3->setCurrentRow(2);
     EXPECT_EQ(w.List1->currentRow(), 0);
     EXPECT_EQ(cell(w, 1, 1), "38.20");
+    // A lottery whose name ends in a blank is found all the same.
+    w.List3->setCurrentRow(3);
+    EXPECT_EQ(w.List1->currentRow(), 2);
 }
 
 TEST_F(SlipEditor, ACellIsEditedThroughTheEditBox)
