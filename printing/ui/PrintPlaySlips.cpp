@@ -37,7 +37,11 @@ SlipMarkTrouble PrintSlips(const FlexGrid* grid, double lines, const PlaySlipTem
                 trouble.note(number, DrawSlipMark(slip, number, col == 8, place.across, place.down));
         }
     }
-    Printer().EndDoc();
+    // Nothing more to say when the printout was started but did not go out
+    // (the PDF file choice cancelled, a printer that said it cannot start).
+    const bool started = Printer().DocumentOpen();
+    if (!Printer().EndDoc() && started)
+        return {};
     return trouble;
 }
 } // namespace

@@ -478,7 +478,9 @@ void PrintSetup::Command6_Click()
             }
         }
     }
-    Printer().EndDoc();
+    const bool started = Printer().DocumentOpen();
+    if (!Printer().EndDoc() && started)
+        return;
     // Boxes left empty in the grid are the player's own choice; marks cut
     // off by the page's edge are worth a word.
     trouble.noPosition.clear();

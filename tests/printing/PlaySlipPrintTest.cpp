@@ -338,3 +338,20 @@ TEST_F(PlaySlips, AMarkCutOffByThePageEdgeIsReported)
               "12, 24.    ");
     EXPECT_EQ(PdfMarks(pdf_).size(), 4u);
 }
+
+TEST_F(PlaySlips, NoWarningFollowsACancelledFileChoiceButNumbersWithoutPositionsAreNamed)
+{
+    save("PTemplate.000");
+    EntryWindow w({{"1", "12", "13", "24", "25", "26"}});
+    SetPdfFileHook([] { return QString(); }); // the player cancels the file choice
+    onTickets([](PrintTickets* d) { print(d); });
+    PrintPlaySlips(w.grid, 1);
+    EXPECT_TRUE(boxes().empty());
+
+    // Nothing at all can be marked: the player is told, not left guessing.
+    EntryWindow high({{"50", "55", "61", "70", "", ""}});
+    answer(vbOK);
+    PrintPlaySlips(high.grid, 1);
+    EXPECT_EQ(lastBoxText(),
+              "These numbers have no position in the template Test slip and were not marked: 50, 55, above 60.    ");
+}
