@@ -18,6 +18,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -212,6 +214,7 @@ PrintSetup::PrintSetup(QWidget* parent) : QDialog(parent)
             List3_Click();
     });
     connect(MSFlexGrid1, &FlexGrid::Click, this, &PrintSetup::MSFlexGrid1_Click);
+    MSFlexGrid1->verticalHeader()->viewport()->installEventFilter(this);
     connect(Text4, &QLineEdit::returnPressed, this, &PrintSetup::Command7_Click);
     connect(Command7, &QPushButton::clicked, this, &PrintSetup::Command7_Click);
     connect(Command5, &QPushButton::clicked, this, &PrintSetup::Command5_Click);
@@ -220,6 +223,22 @@ PrintSetup::PrintSetup(QWidget* parent) : QDialog(parent)
     connect(Command6, &QPushButton::clicked, this, &PrintSetup::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &PrintSetup::Command1_Click);
     connect(CancelButton, &QPushButton::clicked, this, &PrintSetup::CancelButton_Click);
+}
+
+bool PrintSetup::eventFilter(QObject* watched, QEvent* event)
+{
+    QHeaderView* numbers = MSFlexGrid1->verticalHeader();
+    if (watched == numbers->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        const int section = numbers->logicalIndexAt(click->position().toPoint());
+        if (click->button() == Qt::LeftButton && section >= 0) {
+            MSFlexGrid1->setRow(section + MSFlexGrid1->FixedRows());
+            MSFlexGrid1->setCol(0);
+            MSFlexGrid1_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QLineEdit* PrintSetup::HeaderBox(SlipField field) const { return boxes_[field]; }

@@ -77,6 +77,10 @@ public:
     // The header as the boxes hold it.
     SlipHeader Header() const;
 
+protected:
+    // A click on the number column edits that number's first cell.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Generates into the grid; false (the grid empty, the player told why)
     // when a value is wrong.

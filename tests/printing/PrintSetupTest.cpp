@@ -7,6 +7,7 @@
 #include "printing/PlaySlipTemplate.h"
 #include "printing/ui/PrintSetup.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -217,6 +218,14 @@ TEST_F(SlipEditor, ACellIsEditedThroughTheEditBox)
     w.Text4->setText("-2.345");
     Click(w.Command7);
     EXPECT_EQ(cell(w, 6, 1), "-2.35");
+
+    // A click on a number edits its first position.
+    QHeaderView* numbers = w.MSFlexGrid1->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(numbers->width() / 2, numbers->sectionViewportPosition(8 - 1) + 2));
+    EXPECT_EQ(w.EditRow, 8);
+    EXPECT_EQ(w.EditCol, 1);
+    EXPECT_EQ(w.Text4->text(), cell(w, 8, 1));
 }
 
 TEST_F(SlipEditor, TheTestPrintMarksEveryBoxOfEveryBoardOnOnePage)
