@@ -2,10 +2,11 @@
 #include "platform/ui/MsgBox.h"
 #include "printing/ui/PrintReports.h"
 #include "printing/ui/PrintSelection.h"
-#include <QRadioButton>
 #include "printing/ui/ReportFrame.h"
 
 #include "platform/ui/FlexGrid.h"
+
+#include <QRadioButton>
 
 void PrintEntries(const FlexGrid* grid)
 {
@@ -15,16 +16,18 @@ void PrintEntries(const FlexGrid* grid)
         return;
     }
 
+    bool slips = false;
     {
         PrintSelection media(grid->window());
         ShowModal(&media);
         // Closing the window without its print button prints nothing.
         if (!media.Confirmed())
             return;
-        if (media.Option1->isChecked()) {
-            PrintPlaySlips(grid, count);
-            return;
-        }
+        slips = media.Option1->isChecked();
+    }
+    if (slips) {
+        PrintPlaySlips(grid, count);
+        return;
     }
 
     AskAndPrintGrid(grid, count, false, [](int t, double m) {
