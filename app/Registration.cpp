@@ -39,6 +39,7 @@
 #include "wheels/ui/PBudgetWheel.h"
 #include "wheels/ui/PDIYWheels.h"
 #include "wheels/ui/PHotWheels.h"
+#include "printing/ui/PrintSetup.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -106,6 +107,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::FileBackup, openBackup);
     RegisterWindow(MenuItem::FileDeleteSaved, run<&Vantrel::FileDeleteSaved_Click>);
     RegisterWindow(MenuItem::FilePreferences, open<Preferences>);
+    RegisterWindow(MenuItem::FilePrintSetup, open<PrintSetup>);
 
     // Help.
     RegisterWindow(MenuItem::HelpNewVersion, [](QWidget*) { CheckForNewVersion(); });

@@ -75,16 +75,14 @@ TEST_F(Catalog, NoItemOfTheFileWebLinksOrHelpMenusIsDisabled)
         const QMenu* menu = main.menuBar()->findChild<QMenu*>(menuName);
         ASSERT_NE(menu, nullptr) << menuName;
         for (QAction* action : menu->actions()) {
-            // Print setup belongs to the play-slip printing, still to come;
-            // a WebLinks item without a caption is hidden.
-            if (action->isSeparator() || !action->isVisible()
-                || MenuItemNamed(action->objectName()) == MenuItem::FilePrintSetup)
+            // A WebLinks item without a caption is hidden.
+            if (action->isSeparator() || !action->isVisible())
                 continue;
             ++checked;
             EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
         }
     }
-    EXPECT_EQ(checked, 9 + 5 + 7);
+    EXPECT_EQ(checked, 10 + 5 + 7);
 }
 
 TEST_F(Catalog, DownloadItemsOpenTheirWindowOnTheirRegionsTab)
