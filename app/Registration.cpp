@@ -34,6 +34,9 @@
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
+#include "syndicates/ui/NewSyndicate.h"
+#include "syndicates/ui/SManager.h"
+#include "syndicates/ui/SyndicateChoice.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -154,4 +157,10 @@ void RegisterAllWindows()
         window.Option1[1]->click(); // as the player's click: cold mode, new lines
         ShowModal(&window);
     });
+
+    // Syndicates.
+    RegisterWindow(MenuItem::SyndicateNew, open<NewSyndicate>);
+    RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>);
+    RegisterWindow(MenuItem::SyndicatesDelete, open<DeleteSyndicate>);
+    RegisterWindow(MenuItem::SyndicateManager, open<SManager>);
 }
