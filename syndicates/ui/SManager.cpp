@@ -226,6 +226,8 @@ void SManager::loadDiary()
         return;
     const auto records = ReadDiary(file);
     if (!records) {
+        // Save must not write an empty diary over records it could not read.
+        diaryUnreadable_ = true;
         MsgBox(QStringLiteral("The diary file %1 could not be read.    ").arg(file), vbOKOnly + vbExclamation,
                "Error!");
         return;
@@ -292,10 +294,11 @@ void SManager::MSFlexGrid1_Click()
     auto* editors = static_cast<QStackedLayout*>(DTPicker1->parentWidget()->layout());
     if (k == DiaryDate) {
         editors->setCurrentWidget(DTPicker1);
-        // An unreadable date shows no date, so Enter never writes today over it.
+        // An unreadable date (or one the picker cannot show) shows no date,
+        // so Enter never writes another date over it.
         if (text.trimmed().isEmpty())
             DTPicker1->setValue(Today());
-        else if (const auto date = ParseDate(text))
+        else if (const auto date = ParseDate(text); date && date->year() >= 1900 && date->year() <= 2100)
             DTPicker1->setValue(*date);
         else
             DTPicker1->setNoValue();
@@ -490,6 +493,10 @@ void SManager::Command1_Click()
         return;
     }
     const QString file = DiaryFile();
+    if (diaryUnreadable_) {
+        ShowNotSaved(file);
+        return;
+    }
     if (!file.isEmpty()) {
         std::vector<DiaryRecord> records;
         for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
