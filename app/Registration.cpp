@@ -40,6 +40,9 @@
 #include "wheels/ui/PDIYWheels.h"
 #include "wheels/ui/PHotWheels.h"
 #include "printing/ui/PrintSetup.h"
+#include "syndicates/ui/NewSyndicate.h"
+#include "syndicates/ui/SManager.h"
+#include "syndicates/ui/SyndicateChoice.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -175,4 +178,9 @@ void RegisterAllWindows()
         window.Option1[1]->click(); // as the player's click: cold mode, new lines
         ShowModal(&window);
     });
+    // Syndicates.
+    RegisterWindow(MenuItem::SyndicateNew, open<NewSyndicate>);
+    RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>);
+    RegisterWindow(MenuItem::SyndicatesDelete, open<DeleteSyndicate>);
+    RegisterWindow(MenuItem::SyndicateManager, open<SManager>);
 }
