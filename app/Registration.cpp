@@ -34,6 +34,9 @@
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
+#include "syndicates/ui/SMembers.h"
+#include "syndicates/ui/SNotes.h"
+#include "syndicates/ui/SPayments.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -154,4 +157,9 @@ void RegisterAllWindows()
         window.Option1[1]->click(); // as the player's click: cold mode, new lines
         ShowModal(&window);
     });
+
+    // Syndicates.
+    RegisterWindow(MenuItem::SyndicateMembers, open<SMembers>);
+    RegisterWindow(MenuItem::SyndicatePayments, open<SPayments>);
+    RegisterWindow(MenuItem::SyndicatesNotes, open<SNotes>);
 }

@@ -25,21 +25,11 @@ QStringList MemberNames()
     return names;
 }
 
-QString SyndicateFieldText(const QString& text)
-{
-    QString clean = text;
-    clean.replace(QLatin1Char('"'), QLatin1Char('\''));
-    clean.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    clean.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    clean.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return clean;
-}
-
 AddMemberResult AddMember(const MemberFields& fields, int* row)
 {
     if (row)
         *row = 0;
-    const QString name = SyndicateFieldText(fields[0]).trimmed();
+    const QString name = SyndicateText(fields[0]).trimmed();
     if (name.isEmpty())
         return AddMemberResult::NoName;
     int target = 0;
@@ -53,8 +43,8 @@ AddMemberResult AddMember(const MemberFields& fields, int* row)
         return AddMemberResult::Full;
     const bool update = Syndicate[target][0] == name;
     for (int f = 0; f <= 6; ++f)
-        Syndicate[target][f] = SyndicateFieldText(fields[f]).trimmed();
-    Syndicate[target][7] = SyndicateFieldText(fields[7]);
+        Syndicate[target][f] = SyndicateText(fields[f]).trimmed();
+    Syndicate[target][7] = SyndicateText(fields[7]);
     if (row)
         *row = target;
     return update ? AddMemberResult::Updated : AddMemberResult::Added;

@@ -9,8 +9,6 @@
 #include <QStringList>
 #include <array>
 
-inline constexpr int kMaxMembers = kSyndicateFileRows - 1; // rows 1 to 100
-
 // The four ways a member may pay, in the order the windows offer them.
 QStringList PayByMethods();
 
@@ -18,11 +16,6 @@ QStringList PayByMethods();
 int MemberCount();
 // The members' names in row order (list item k is row k + 1).
 QStringList MemberNames();
-
-// A text as a syndicate field may hold it: a double quote (which would end
-// the field in the file) becomes a single quote, and line breaks become
-// blanks (a field stays on its line).
-QString SyndicateFieldText(const QString& text);
 
 // Fields 0 to 7 of a member as typed: name, four address lines, phone,
 // e-mail, pay by.
@@ -36,7 +29,7 @@ enum class AddMemberResult {
 };
 
 // Stores fields 0 to 7 (0 to 6 trimmed of blanks, every field made safe for
-// the file) in the first member row whose name equals the trimmed name
+// the file by SyndicateText) in the first member row whose name equals the trimmed name
 // exactly, or else in the first row after the list. Fields 8 to 10 of an
 // updated member stay as they were. Returns the row through `row` (0 when
 // nothing changed).

@@ -3,6 +3,7 @@
 #include "core/ui/Skinning.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/MsgBox.h"
+#include "syndicates/ui/SyndicateControls.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -13,19 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-const QString kNewLine = QStringLiteral("\r\n");
-
-// The warning before Close drops unsaved changes: true to go on.
-bool ChangesMayBeLost()
-{
-    return MsgBox("If you have made changes you should    " + kNewLine + "click Save to save them. If you        "
-                      + kNewLine + "continue, any changes will be lost.    ",
-                  vbOKCancel + vbExclamation, "Warning!")
-        == vbOK;
-}
-} // namespace
 
 SNotes::SNotes(QWidget* parent) : QDialog(parent)
 {
@@ -191,9 +179,7 @@ void SNotes::Command4_Click(int index)
 void SNotes::Command1_Click()
 {
     if (!SaveNotes()) {
-        MsgBox("The notes and checklist could not be saved in " + kSyndicateNotesFile + "." + kNewLine
-                   + "Nothing was changed on disk.    ",
-               vbExclamation, "Error!");
+        ShowNotSaved(kSyndicateNotesFile);
         return;
     }
     MsgBox("  Notes and checklist saved...  ", vbInformation, "Vantrel");
@@ -212,6 +198,6 @@ void SNotes::Command5_Click()
 
 void SNotes::Command2_Click()
 {
-    if (!Changed || ChangesMayBeLost())
+    if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
 }

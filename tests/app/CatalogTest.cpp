@@ -3,6 +3,7 @@
 #include "app/MenuItems.h"
 #include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
+#include "core/Settings.h"
 #include "platform/ui/MsgBox.h"
 #include "support/TestSupport.h"
 
@@ -42,6 +43,11 @@ TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
     writeLines("ReVadirav.txt", {"05-Mar-2005,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt"});
     RegisterAllWindows();
     Vantrel main;
+    // The syndicate views run while a syndicate with a name and a manager is open.
+    writeLines("SMembers.000", {R"("Ann","","","","","","","","","","Office")"});
+    Settings.set(SyndicateFile, "SMembers.000");
+    SaveSettings(); // Preferences reads the settings file again
+    main.UpdateSyndicate();
     QStringList shown;
     SetModalHook([&](QDialog* dialog) {
         shown << dialog->metaObject()->className();

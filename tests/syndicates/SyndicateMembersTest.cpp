@@ -56,7 +56,7 @@ TEST_F(SyndicateMembersTest, QuotesAndLineBreaksCannotShiftTheFileFields)
     int row = 0;
     AddMember({"Ann \"Nan\" Lee", "Flat 2\r\nHigh St", "a\nb", "", "", "", "", "Cash"}, &row);
     EXPECT_EQ(Syndicate[row][0], "Ann 'Nan' Lee");
-    EXPECT_EQ(Syndicate[row][1], "Flat 2 High St");
+    EXPECT_EQ(Syndicate[row][1], "Flat 2  High St"); // each line break character a blank
     EXPECT_EQ(Syndicate[row][2], "a b");
     // The same name typed with a double quote updates that member.
     EXPECT_EQ(AddMember(Member("Ann \"Nan\" Lee", "0113")), AddMemberResult::Updated);

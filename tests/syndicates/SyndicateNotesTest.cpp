@@ -186,7 +186,7 @@ TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
     ASSERT_TRUE(QDir(dir_.path()).mkdir("SNotes.txt"));
     answer(vbOK);
     w.Command1_Click();
-    EXPECT_TRUE(lastBoxText().startsWith("The notes and checklist could not be saved in SNotes.txt."));
+    EXPECT_TRUE(lastBoxText().startsWith("The file SNotes.txt could not be written."));
     EXPECT_EQ(boxes().back().title, "Error!");
     EXPECT_TRUE(w.Changed);
     EXPECT_EQ(w.Text1->toPlainText(), "new notes");
@@ -203,7 +203,7 @@ TEST_F(SyndicateNotesTest, AReadOnlyFolderMakesSaveSaySo)
     answer(vbOK);
     w.Command1_Click();
     QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_TRUE(lastBoxText().startsWith("The notes and checklist could not be saved"));
+    EXPECT_TRUE(lastBoxText().startsWith("The file SNotes.txt could not be written."));
     EXPECT_TRUE(w.Changed);
     EXPECT_EQ(readBytes("SNotes.txt"), QByteArray(" 1 ,Kept\r\nold notes"));
 }
