@@ -37,6 +37,7 @@ SNotes::SNotes(QWidget* parent) : QDialog(parent)
                         "text below and clicking the Add button.");
     Label1->setWordWrap(true);
     Text2 = NamedLineEdit(this, "Text2", "Clear an item and add your own checklist");
+    Text2->setCursorPosition(0);
     Command3 = NamedButton(this, "Command3", "Add", "Type in your checklist item and click Add");
     Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save ", "document-save");
     Command5 = NamedPictureButton(this, "Command5", QStyle::SP_TrashIcon, "Reset",

@@ -24,6 +24,8 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int kGridRows = kSyndicateFileRows + 1; // the heading row, the manager and 100 members
 
@@ -89,7 +91,7 @@ SPayments::SPayments(QWidget* parent) : QDialog(parent)
     MSFlexGrid1->setFixedCols(0);
     MSFlexGrid1->setCols(5);
     MSFlexGrid1->setRows(kGridRows);
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 24);
 
     auto* entry = new QGridLayout;
     entry->addWidget(Label2[5], 0, 0);
@@ -139,6 +141,24 @@ void SPayments::showOverdue(int gridRow, const QString& paidUpTo)
     MSFlexGrid1->setCellForeColor(gridRow, 3, ToQColor(PaymentOverdue(paidUpTo, Today()) ? kOverdueColour : 0));
 }
 
+void SPayments::fitColumns()
+{
+    FlexGrid* grid = MSFlexGrid1;
+    const QFontMetrics metrics = grid->fontMetrics();
+    const QString sizing[4] = {QStringLiteral("___000000000000000000000___"), QStringLiteral("___0000000000000___"),
+                               QStringLiteral("___") + CurrencySign() + QStringLiteral("00000.00___"),
+                               QStringLiteral("____000 00 000 0000____")};
+    const int padding = metrics.horizontalAdvance(QStringLiteral("____"));
+    const int widest = metrics.horizontalAdvance(QString(30, QLatin1Char('W'))) + padding;
+    for (int c = 0; c < 4; ++c) {
+        int width = metrics.horizontalAdvance(sizing[c]);
+        for (int r = 0; r < grid->Rows(); ++r)
+            width = std::max(width, std::min(widest, metrics.horizontalAdvance(grid->TextMatrix(r, c)) + padding));
+        grid->setColWidth(c, width);
+    }
+    grid->fitWidthToColumns(3);
+}
+
 void SPayments::Form_Load()
 {
     Skinning();
@@ -148,22 +168,14 @@ void SPayments::Form_Load()
     Combo1->addItems(PayByMethods());
     Combo1->setCurrentIndex(0);
 
-    // Columns as wide as their sizing texts, the grid as wide as columns 0 to
-    // 3 (column 4 lies beyond it).
     FlexGrid* grid = MSFlexGrid1;
-    const QFontMetrics metrics = grid->fontMetrics();
-    const QString sizing[4] = {QStringLiteral("___000000000000000000000___"), QStringLiteral("___0000000000000___"),
-                               QStringLiteral("___") + CurrencySign() + QStringLiteral("00000.00___"),
-                               QStringLiteral("____000 00 000 0000____")};
     const Qt::Alignment alignments[4] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignHCenter};
     const QString headings[4] = {QStringLiteral("Name"), QStringLiteral("Pay by"), QStringLiteral("Amount paid"),
                                  QStringLiteral("Paid up to date")};
     for (int c = 0; c < 4; ++c) {
         grid->setColAlignment(c, alignments[c]);
-        grid->setColWidth(c, metrics.horizontalAdvance(sizing[c]));
         grid->setTextMatrix(0, c, headings[c]);
     }
-    grid->fitWidthToColumns(3);
 
     for (int t = 0; t < kSyndicateFileRows; ++t) {
         grid->setTextMatrix(t + 1, 0, Syndicate[t][0]);
@@ -175,8 +187,9 @@ void SPayments::Form_Load()
             break;
     }
 
-    grid->setTopRow(1);
     grid->setTextMatrix(1, 1, QStringLiteral("(Manager)"));
+    fitColumns();
+    grid->setTopRow(1);
     grid->setRow(1);
     MSFlexGrid1_Click();
     Changed = false;
@@ -233,6 +246,7 @@ void SPayments::Command10_Click()
         MSFlexGrid1->setTextMatrix(r, 3, Syndicate[t][9]);
     }
     showOverdue(r, Syndicate[t][9]);
+    fitColumns();
 
     MSFlexGrid1->setRow(r);
     MSFlexGrid1->setCol(0);
