@@ -7,6 +7,7 @@
 #include "platform/ui/Colours.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
+#include "printing/PdfText.h"
 #include "support/TestSupport.h"
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/SyndicateMembers.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <unistd.h>
 
@@ -370,4 +372,50 @@ TEST_F(SyndicateWindows, AFullSyndicateShowsAHundredAndOnePeople)
     again.Command10_Click();
     again.close();
     EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(SyndicateWindows, AmountsAreTypedAndShownInTheLocalesForm)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Syndicate[1][0] = "Bob";
+    Syndicate[1][8] = "1500.5"; // the file's form, whatever the locale
+    {
+        SPayments w;
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("1.500,50\u00a0€"));
+        Choose(w, 2);
+        EXPECT_EQ(w.Text1->text(), "1500,50");
+        w.Text1->setText("12,5");
+        w.Command10_Click();
+        EXPECT_EQ(Syndicate[1][8], "12.50");
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("12,50\u00a0€"));
+    }
+    QLocale::setDefault(before);
+}
+
+TEST_F(SyndicateWindows, PrintButtonsPrintTheMembersAndThePaymentsAsShown)
+{
+    Syndicate[1][0] = "Bob";
+    Syndicate[1][8] = "12.5";
+    int offered = 0;
+    SetModalHook([&](QDialog* d) {
+        auto* options = d->findChild<QPushButton*>("Command6");
+        if (QString(d->metaObject()->className()) != "PrintFrm" || !options)
+            return Harness::UnexpectedWindow(d);
+        ++offered;
+        d->show();
+        options->click();
+        return d->result();
+    });
+    SPayments payments;
+    QTest::mouseClick(payments.Command6, Qt::LeftButton);
+    ASSERT_TRUE(exists("printout.pdf"));
+    EXPECT_TRUE(PdfLayoutText(path("printout.pdf")).contains(QRegularExpression("Bob +£12.50")));
+    QFile::remove(path("printout.pdf"));
+
+    SMembers members;
+    QTest::mouseClick(members.Command6, Qt::LeftButton);
+    ASSERT_TRUE(exists("printout.pdf"));
+    EXPECT_TRUE(PdfLayoutText(path("printout.pdf")).contains(QRegularExpression("Name: +Bob")));
+    EXPECT_EQ(offered, 2);
 }
