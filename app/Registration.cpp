@@ -34,9 +34,12 @@
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
+#include "syndicates/ui/NewSyndicate.h"
+#include "syndicates/ui/SManager.h"
 #include "syndicates/ui/SMembers.h"
 #include "syndicates/ui/SNotes.h"
 #include "syndicates/ui/SPayments.h"
+#include "syndicates/ui/SyndicateChoice.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -159,6 +162,10 @@ void RegisterAllWindows()
     });
 
     // Syndicates.
+    RegisterWindow(MenuItem::SyndicateNew, open<NewSyndicate>);
+    RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>);
+    RegisterWindow(MenuItem::SyndicatesDelete, open<DeleteSyndicate>);
+    RegisterWindow(MenuItem::SyndicateManager, open<SManager>);
     RegisterWindow(MenuItem::SyndicateMembers, open<SMembers>);
     RegisterWindow(MenuItem::SyndicatePayments, open<SPayments>);
     RegisterWindow(MenuItem::SyndicatesNotes, open<SNotes>);

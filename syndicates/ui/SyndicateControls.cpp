@@ -4,6 +4,7 @@
 #include "platform/ui/MsgBox.h"
 #include "syndicates/SyndicateFile.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 const QString kUnsavedChangesText = QStringLiteral("If you have made changes you should    \r\n"
@@ -45,4 +46,12 @@ void ShowNotSaved(const QString& fileName)
                           "can be written to and try again.    ")
                .arg(fileName),
            vbOKOnly + vbExclamation, QStringLiteral("Error!"));
+}
+
+void MakeSyndicateTitle(QLabel* label)
+{
+    QFont font = label->font();
+    font.setFamily(QStringLiteral("Comic Sans MS"));
+    label->setFont(font);
+    MakeTitle(label);
 }

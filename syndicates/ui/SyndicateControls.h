@@ -24,3 +24,7 @@ bool MayCloseWindow(bool changed);
 
 // Says that a file could not be written; the window keeps its changes.
 void ShowNotSaved(const QString& fileName);
+
+class QLabel;
+// A syndicate window's heading: "Comic Sans MS", bold and larger.
+void MakeSyndicateTitle(QLabel* label);

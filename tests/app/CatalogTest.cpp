@@ -3,8 +3,8 @@
 #include "app/MenuItems.h"
 #include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
-#include "core/Settings.h"
 #include "platform/ui/MsgBox.h"
+#include "core/Settings.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -41,13 +41,12 @@ TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
 {
     writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"05 Mar 05,1,2,3,4,5,6,7"}));
     writeLines("ReVadirav.txt", {"05-Mar-2005,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt"});
+    // A syndicate open, so the items that need one are enabled.
+    writeLines("SMembers.000", {R"("Ann","","","","","","","","","","Club")"});
+    Settings.set(SyndicateFile, "SMembers.000");
+    SaveSettings();
     RegisterAllWindows();
     Vantrel main;
-    // The syndicate views run while a syndicate with a name and a manager is open.
-    writeLines("SMembers.000", {R"("Ann","","","","","","","","","","Office")"});
-    Settings.set(SyndicateFile, "SMembers.000");
-    SaveSettings(); // Preferences reads the settings file again
-    main.UpdateSyndicate();
     QStringList shown;
     SetModalHook([&](QDialog* dialog) {
         shown << dialog->metaObject()->className();

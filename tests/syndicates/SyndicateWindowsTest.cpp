@@ -1,421 +1,316 @@
-// The members and payments windows, driven as the player drives them.
+// The create, open, delete and manager windows.
 
 #include "core/Settings.h"
-#include "generators/Tips.h"
 #include "platform/Dates.h"
-#include "platform/TextFile.h"
 #include "platform/ui/Colours.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
-#include "printing/PdfText.h"
 #include "support/TestSupport.h"
 #include "syndicates/SyndicateFile.h"
-#include "syndicates/SyndicateMembers.h"
-#include "syndicates/ui/SMembers.h"
-#include "syndicates/ui/SPayments.h"
+#include "syndicates/ui/NewSyndicate.h"
+#include "syndicates/ui/SManager.h"
+#include "syndicates/ui/SyndicateChoice.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
-#include <unistd.h>
 
 namespace {
-
-const QString kWarning = "If you have made changes you should    \r\nclick Save to save them. If you        \r\n"
-                         "continue, any changes will be lost.    ";
-
 class SyndicateWindows : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
+        writeFile("vantrel.ini", "");
         SetClockForTests(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
-        Syndicate[0][0] = "Ann Manager";
-        Syndicate[0][10] = "Office Lotto";
+    }
+    void TearDown() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        ProgramFolderTest::TearDown();
+    }
+    static QString row(const QStringList& fields)
+    {
+        QStringList quoted;
+        for (int f = 0; f < kSyndicateFields; ++f)
+            quoted << '"' + fields.value(f) + '"';
+        return quoted.join(',');
+    }
+    // Syndicate 000 open, named "Club" with manager "Ann", and its diary.
+    void openClub(const QStringList& diary = {})
+    {
+        writeLines("SMembers.000",
+                   {row({"Ann", "1 High St", "", "", "", "0113", "ann@example.org", "", "", "", "Club"})});
+        if (!diary.isEmpty())
+            writeLines("Diary.000", diary);
         Settings.set(SyndicateFile, "SMembers.000");
-        ASSERT_TRUE(SaveSyndicate());
+        LoadSyndicate();
     }
-
-    static void Type(SMembers& w, const QString& name, const QString& phone = QString())
+    // Makes a cell current as the player's click does.
+    static void select(SManager& w, int r, int c)
     {
-        w.Text1[0]->setText(name);
-        w.Text1[5]->setText(phone);
-        QTest::mouseClick(w.Command1, Qt::LeftButton);
-    }
-    static QStringList Listed(const SMembers& w)
-    {
-        QStringList names;
-        for (int i = 0; i < w.List1->count(); ++i)
-            names << w.List1->item(i)->text();
-        return names;
-    }
-    static void Choose(SPayments& w, int gridRow)
-    {
-        w.MSFlexGrid1->setRow(gridRow);
+        w.MSFlexGrid1->setRow(r);
+        w.MSFlexGrid1->setCol(c);
         w.MSFlexGrid1_Click();
     }
-    static QColor Colour(const SPayments& w, int gridRow) { return w.MSFlexGrid1->cellForeColor(gridRow, 3); }
+    static void enter(SManager& w, const QString& typed)
+    {
+        w.Text2->clear();
+        QTest::keyClicks(w.Text2, typed);
+        w.Command2->click();
+    }
+    static QColor fore(SManager& w, int r, int c) { return w.MSFlexGrid1->cellForeColor(r, c); }
 };
-
 } // namespace
 
-TEST_F(SyndicateWindows, MembersAreAddedUpdatedAndListedInRowOrder)
+TEST_F(SyndicateWindows, CreateTakesTheFirstFreeNumber)
 {
-    Syndicate[1][0] = "Zed";
-    Syndicate[1][8] = "5.00";
-    SMembers w;
-    EXPECT_EQ(w.windowTitle(), "Syndicate Members");
-    EXPECT_EQ(w.Label3->text(), "Office Lotto");
-    EXPECT_EQ(w.Label4->text(), "Ann Manager");
-    EXPECT_EQ(w.Combo1->currentText(), "Cash");
-    EXPECT_EQ(Listed(w), QStringList({"Zed"}));
-    EXPECT_FALSE(w.Changed);
-
-    w.Combo1->setCurrentIndex(2);
-    QTest::keyClicks(w.Text1[0], "Bo \"Bob\" Lee");
-    EXPECT_EQ(w.Text1[0]->text(), "Bo 'Bob' Lee"); // a double quote never reaches the file
-    w.Text1[1]->setText(" 1 High St, Leeds ");
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
-    EXPECT_TRUE(w.Changed);
-    EXPECT_EQ(Listed(w), QStringList({"Zed", "Bo 'Bob' Lee"}));
-    EXPECT_EQ(Syndicate[2][1], "1 High St, Leeds");
-    EXPECT_EQ(Syndicate[2][7], "Credit/debit card");
-    EXPECT_EQ(w.Text1[0]->text(), "");
-    EXPECT_EQ(w.Combo1->currentText(), "Credit/debit card"); // the choice stays for the next member
-
-    // Choosing a member shows its fields; Add with the same name updates it.
-    w.List1->setCurrentRow(0);
-    EXPECT_EQ(w.Text1[0]->text(), "Zed");
-    w.Text1[5]->setText("0113 555");
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
-    EXPECT_EQ(Syndicate[1][5], "0113 555");
-    EXPECT_EQ(Syndicate[1][8], "5.00");
-    EXPECT_EQ(w.List1->count(), 2);
-
-    Type(w, "   "); // a blank name does nothing
-    EXPECT_EQ(w.List1->count(), 2);
-}
-
-TEST_F(SyndicateWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
-{
-    Syndicate[1][0] = "Dee";
-    Syndicate[1][5] = "first";
-    Syndicate[2][0] = "Eve";
-    Syndicate[3][0] = "Dee";
-    Syndicate[3][5] = "second";
-    SMembers w;
-    w.show();
+    NewSyndicate w;
+    w.Load();
+    w.Text1[7]->setText("   ");
+    w.Text1[0]->setText("Ann");
     answer(vbOK);
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Select a member first!    ");
-    EXPECT_EQ(boxes()[0].title, "Help");
-    EXPECT_EQ(boxes()[0].style, vbExclamation);
-    EXPECT_FALSE(w.Changed);
+    w.Command1->click();
+    EXPECT_EQ(lastBoxText(), "Cannot create a syndicate without    \r\na manager and a syndicate name...    ");
+    EXPECT_FALSE(exists("SMembers.000"));
 
-    w.List1->setCurrentRow(2); // the second Dee
-    EXPECT_EQ(w.Text1[5]->text(), "second");
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(Listed(w), QStringList({"Dee", "Eve"}));
-    EXPECT_EQ(Syndicate[1][5], "first");
-    EXPECT_EQ(Syndicate[3][0], "");
-    EXPECT_EQ(w.Text1[5]->text(), ""); // cleared
-    EXPECT_EQ(w.List1->currentRow(), -1);
-    EXPECT_TRUE(w.Changed);
-}
-
-TEST_F(SyndicateWindows, AHundredMembersAreTheMostAndSortIsByCharacterCode)
-{
-    for (int r = 1; r <= 100; ++r)
-        Syndicate[r][0] = QStringLiteral("m%1").arg(101 - r, 3, 10, QLatin1Char('0'));
-    SMembers w;
-    ASSERT_EQ(w.List1->count(), 100);
+    writeFile("SMembers.000", "");
+    writeFile("SMembers.002", "");
+    w.Text1[7]->setText(" Friday Club ");
     answer(vbOK);
-    Type(w, "Newcomer");
-    EXPECT_EQ(lastBoxText(),
-              "The syndicate already has 100 members, as many as it can hold.\r\n"
-              "Delete a member before you add another.    ");
-    EXPECT_EQ(boxes().back().title, "Sorry!");
-    EXPECT_EQ(w.List1->count(), 100);
-    EXPECT_EQ(w.Text1[0]->text(), "Newcomer"); // what was typed stays
-    EXPECT_FALSE(w.Changed);
-
-    QTest::mouseClick(w.Command7, Qt::LeftButton);
-    EXPECT_TRUE(w.Changed);
-    EXPECT_EQ(w.List1->item(0)->text(), "m001");
-    EXPECT_EQ(w.List1->item(99)->text(), "m100");
-
-    for (int r = 2; r <= 100; ++r)
-        Syndicate[r][0].clear();
-    SMembers one;
-    QTest::mouseClick(one.Command7, Qt::LeftButton); // one member: nothing sorts, nothing changes
-    EXPECT_FALSE(one.Changed);
-}
-
-TEST_F(SyndicateWindows, MembersSaveWritesTheFileAndCloseWarnsUntilThen)
-{
-    SMembers w;
-    w.show();
-    Type(w, "Bob");
-    answer(vbCancel);
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, kWarning);
-    EXPECT_EQ(boxes()[0].title, "Warning!");
-    EXPECT_EQ(boxes()[0].style, vbOKCancel + vbExclamation);
-    EXPECT_TRUE(w.isVisible());
-
-    answer(vbOK);
-    QTest::mouseClick(w.Command4, Qt::LeftButton);
-    EXPECT_EQ(lastBoxText(), "  Syndicate member list saved...  ");
-    EXPECT_EQ(boxes().back().title, "Vantrel");
-    EXPECT_EQ(boxes().back().style, vbInformation);
-    EXPECT_FALSE(w.Changed);
-    const auto lines = ReadLines(path("SMembers.000"));
-    ASSERT_TRUE(lines);
-    ASSERT_EQ(lines->size(), 101);
-    EXPECT_EQ(lines->at(1), R"("Bob","","","","","","","Cash","","","")");
-    QTest::mouseClick(w.Command3, Qt::LeftButton); // saved: no warning
-    EXPECT_FALSE(w.isVisible());
-
-    SMembers other;
-    other.show();
-    Type(other, "Cy");
-    other.close(); // the title bar's close box does not warn
-    EXPECT_FALSE(other.isVisible());
-    EXPECT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(Syndicate[2][0], "Cy"); // left in memory, not in the file
-}
-
-TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsTheChanges)
-{
-    const QByteArray before = readBytes("SMembers.000");
-    SMembers members;
-    Type(members, "Bob");
-    SPayments payments;
-    Choose(payments, 2);
-    payments.Text1->setText("3");
-    payments.Command10_Click();
-
-    auto saveFails = [&] {
-        answer(vbOK);
-        members.Command4_Click();
-        EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written."));
-        EXPECT_EQ(boxes().back().title, "Error!");
-        EXPECT_TRUE(members.Changed);
-        answer(vbOK);
-        payments.Command1_Click();
-        EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written."));
-        EXPECT_TRUE(payments.Changed);
-        EXPECT_EQ(Syndicate[1][0], "Bob");
-        EXPECT_EQ(Syndicate[1][8], "3.00");
-    };
-    // A folder in the file's place: the new file cannot be put there.
-    ASSERT_TRUE(QFile::remove(path("SMembers.000")));
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("SMembers.000"));
-    saveFails();
-    ASSERT_TRUE(QDir(dir_.path()).rmdir("SMembers.000"));
-
-    if (::geteuid() == 0)
-        return; // the superuser writes to a read-only folder
-    writeFile("SMembers.000", QString::fromUtf8(before));
-    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    saveFails();
-    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(readBytes("SMembers.000"), before);
-}
-
-TEST_F(SyndicateWindows, PaymentsShowEveryPersonWithOverdueDatesInDarkRed)
-{
-    Syndicate[0][8] = "";
-    Syndicate[1][0] = "Yesterday";
-    Syndicate[1][7] = "Cheque";
-    Syndicate[1][8] = "1500";
-    Syndicate[1][9] = "08-Dec-2026";
-    Syndicate[2][0] = "Today";
-    Syndicate[2][8] = ".5";
-    Syndicate[2][9] = "09 Dec 26";
-    Syndicate[3][0] = "Next month";
-    Syndicate[3][8] = "12.5";
-    Syndicate[3][9] = "15-Jan-2027";
-    Syndicate[4][0] = "Hand-edited";
-    Syndicate[4][8] = "twelve";
-    Syndicate[4][9] = "someday";
-    SPayments w;
-    EXPECT_EQ(w.windowTitle(), "Syndicate Member Payments");
-    FlexGrid* g = w.MSFlexGrid1;
-    EXPECT_EQ(g->rowTexts(0).mid(0, 4), QStringList({"Name", "Pay by", "Amount paid", "Paid up to date"}));
-    EXPECT_EQ(g->rowTexts(1).mid(0, 4), QStringList({"Ann Manager", "(Manager)", "£0.00", ""}));
-    EXPECT_EQ(g->rowTexts(2).mid(0, 4), QStringList({"Yesterday", "Cheque", "£1,500.00", "08-Dec-2026"}));
-    EXPECT_EQ(g->TextMatrix(3, 2), "£0.50");
-    EXPECT_EQ(g->TextMatrix(3, 3), "09 Dec 26");
-    EXPECT_EQ(g->TextMatrix(4, 2), "£12.50");
-    EXPECT_EQ(g->TextMatrix(5, 2), "? twelve"); // not an amount: never shown as 0
-    EXPECT_EQ(g->TextMatrix(6, 0), "");
-
-    const QColor overdue = ToQColor(192);
-    EXPECT_EQ(Colour(w, 1), overdue);     // no date
-    EXPECT_EQ(Colour(w, 2), overdue);     // yesterday
-    EXPECT_EQ(Colour(w, 3), ToQColor(0)); // today is not overdue
-    EXPECT_EQ(Colour(w, 4), ToQColor(0));
-    EXPECT_EQ(Colour(w, 5), overdue); // not a date
-
-    // The manager's row is chosen at the start.
-    EXPECT_EQ(g->Row(), 1);
-    EXPECT_EQ(w.Text1->text(), "");
-    EXPECT_EQ(w.DTPicker1->Value(), QDate(2026, 12, 9));
-    EXPECT_FALSE(w.Changed);
-
-    Choose(w, 4);
-    EXPECT_EQ(w.DTPicker1->Value(), QDate(2027, 1, 15));
-    EXPECT_EQ(w.Text1->text(), "12.50");
-    Choose(w, 2);
-    EXPECT_EQ(w.DTPicker1->Value(), QDate(2026, 12, 9)); // a past date offers today
-    EXPECT_EQ(w.Combo1->currentText(), "Cheque");
-    Choose(w, 5);
-    EXPECT_FALSE(w.DTPicker1->Value().isValid()); // not a date: no date, never today
-    EXPECT_EQ(w.Text1->text(), "twelve");
-
-    // The unreadable amount is refused, never taken as 0.
-    answer(vbOK);
-    w.Command10_Click();
-    EXPECT_EQ(lastBoxText(), TipText(6));
-    EXPECT_EQ(Syndicate[4][8], "twelve");
-    EXPECT_FALSE(w.Changed);
-    // A new amount keeps the date that could not be read.
-    w.Text1->setText("2");
-    w.Command10_Click();
-    EXPECT_EQ(Syndicate[4][8], "2.00");
-    EXPECT_EQ(Syndicate[4][9], "someday");
-    EXPECT_EQ(Colour(w, 5), overdue);
-}
-
-TEST_F(SyndicateWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
-{
-    Syndicate[1][0] = "Bob";
-    SPayments w;
-    w.show();
-    Choose(w, 2);
-    w.Combo1->setCurrentText("Cheque");
-    QTest::keyClicks(w.Text1, "12.5abc");
-    EXPECT_EQ(w.Text1->text(), "12.5"); // letters are not taken
-    w.DTPicker1->setValue(QDate(2027, 3, 3));
-    QTest::mouseClick(w.Command10, Qt::LeftButton);
-    EXPECT_EQ(Syndicate[1][7], "Cheque");
-    EXPECT_EQ(Syndicate[1][8], "12.50");
-    EXPECT_EQ(Syndicate[1][9], "03-Mar-2027");
-    EXPECT_EQ(w.MSFlexGrid1->rowTexts(2).mid(1, 3), QStringList({"Cheque", "£12.50", "03-Mar-2027"}));
-    EXPECT_EQ(Colour(w, 2), ToQColor(0));
-    EXPECT_TRUE(w.Changed);
-    EXPECT_EQ(w.MSFlexGrid1->Row(), 2);
-
-    // A date before today is overdue at once.
-    w.DTPicker1->setValue(QDate(2026, 12, 1));
-    w.Command10_Click();
-    EXPECT_EQ(Colour(w, 2), ToQColor(192));
-
-    for (const char* zero : {"0", "0.00", ""}) {
-        w.Text1->setText(zero);
-        answer(vbOK);
-        w.Command10_Click();
-        EXPECT_EQ(lastBoxText(), TipText(6)) << zero;
-    }
-    EXPECT_EQ(Syndicate[1][8], "12.50");
-
-    // The manager's row takes the method in place of "(Manager)".
-    Choose(w, 1);
-    w.Combo1->setCurrentText("Internet transfer");
-    w.Text1->setText(".5");
-    w.Command10_Click();
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "Internet transfer");
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 2), "£0.50");
-    EXPECT_EQ(Syndicate[0][7], "Internet transfer");
-
-    // A row without a name takes nothing.
-    Choose(w, 3);
-    w.Text1->setText("4");
-    w.Command10_Click();
-    EXPECT_EQ(Syndicate[2][8], "");
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 2), "");
-
-    answer(vbCancel);
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(lastBoxText(), kWarning);
-    EXPECT_TRUE(w.isVisible());
-    answer(vbOK);
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
-    EXPECT_EQ(lastBoxText(), "  Member payments have been saved...  ");
-    EXPECT_FALSE(w.Changed);
+    w.Command1->click();
+    EXPECT_EQ(lastBoxText(), " Syndicate created...      \r\n Syndicate opened...      ");
+    EXPECT_EQ(boxes().back().title, "New syndicate");
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.001");
     EXPECT_TRUE(
-        readFile("SMembers.000")
-            .startsWith(R"("Ann Manager","","","","","","","Internet transfer","0.50","09-Dec-2026","Office Lotto")"));
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_FALSE(w.isVisible());
+        readFile("SMembers.001").startsWith("\"Ann\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"Friday Club\""));
+
+    for (int n = 0; n < 100; ++n)
+        writeFile(MembersFileName(n), "");
+    NewSyndicate full;
+    full.Load();
+    full.Text1[7]->setText("More");
+    full.Text1[0]->setText("Bob");
+    answer(vbOK);
+    full.Command1->click();
+    EXPECT_EQ(boxes().back().title, "Sorry!");
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.001");
 }
 
-TEST_F(SyndicateWindows, AFullSyndicateShowsAHundredAndOnePeople)
+TEST_F(SyndicateWindows, OpenAndDeleteListSyndicatesByName)
 {
-    for (int r = 1; r <= 100; ++r)
-        Syndicate[r][0] = QStringLiteral("Member %1").arg(r);
-    Syndicate[101][0] = "never shown";
-    SPayments w;
-    EXPECT_EQ(w.MSFlexGrid1->Rows(), 102);
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(101, 0), "Member 100");
-    SPayments again; // the title bar closes without a question
-    again.show();
-    again.Text1->setText("1");
-    again.Command10_Click();
-    again.close();
-    EXPECT_TRUE(boxes().empty());
+    writeLines("SMembers.000", {row({"Ann", "", "", "", "", "", "", "", "", "", "Club, Leeds"})});
+    writeLines("SMembers.003", {row({"Bob", "", "", "", "", "", "", "", "", "", "Office"})});
+    writeLines("SMembers.120", {row({"Cy", "", "", "", "", "", "", "", "", "", "Never listed"})});
+    writeFile("Diary.003", "\"x\"");
+
+    OpenSyndicate open;
+    ASSERT_EQ(open.List1->count(), 2);
+    EXPECT_EQ(open.List1->item(0)->text(), "Club, Leeds");
+    EXPECT_FALSE(open.List2->isVisibleTo(&open));
+    open.Command2->click(); // nothing chosen: nothing happens
+    EXPECT_EQ(Settings[SyndicateFile], "");
+    open.List1->setCurrentRow(1);
+    open.Command2->click();
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.003");
+    EXPECT_TRUE(readFile("vantrel.ini").contains("SMembers.003"));
+    LoadSyndicate();
+
+    DeleteSyndicate del;
+    del.List1->setCurrentRow(1);
+    answer(vbNo);
+    del.Command2->click();
+    EXPECT_TRUE(exists("SMembers.003"));
+    answer(vbYes);
+    del.Command2->click();
+    EXPECT_EQ(boxes().back().text, "Are you sure?    ");
+    EXPECT_EQ(boxes().back().title, "Delete");
+    EXPECT_FALSE(exists("SMembers.003"));
+    EXPECT_FALSE(exists("Diary.003"));
+    EXPECT_EQ(Settings[SyndicateFile], "");
+    EXPECT_EQ(Syndicate[0][0], "");
 }
 
-TEST_F(SyndicateWindows, AmountsAreTypedAndShownInTheLocalesForm)
+TEST_F(SyndicateWindows, DiaryAmountsInAUKLocale)
 {
-    const QLocale before;
+    openClub();
+    SManager w;
+    w.Load();
+    EXPECT_EQ(w.Text1[7]->text(), "Club");
+    EXPECT_EQ(w.Text3->text(), "£0.00");
+    EXPECT_FALSE(w.Changed);
+
+    select(w, 1, 0);
+    EXPECT_TRUE(w.DTPicker1->isVisibleTo(&w));
+    EXPECT_EQ(w.DTPicker1->Value(), QDate(2026, 12, 9));
+    w.DTPicker1->setValue(QDate(2026, 3, 5));
+    w.Command2->click();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "05-Mar-2026");
+    EXPECT_EQ(w.MSFlexGrid1->Col(), 1);
+    enter(w, "10x"); // letters are refused in the number columns
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "10");
+    enter(w, "12.5");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 2), "£12.50");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 4), "-£12.50");
+    EXPECT_EQ(fore(w, 1, 4), ToQColor(160));
+    EXPECT_EQ(w.Text3->text(), "-£12.50");
+    EXPECT_EQ(w.MSFlexGrid1->Col(), 3); // on to Won, loaded into the editor
+    enter(w, "1,500");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 3), "£1,500.00");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 4), "£1,487.50");
+    EXPECT_EQ(fore(w, 1, 4), ToQColor(0));
+    w.Command2->click(); // Balance: recomputed
+    enter(w, "Say \"well done\"");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 5), "Say 'well done'");
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 2);
+    EXPECT_EQ(w.MSFlexGrid1->Col(), 0);
+
+    // A typo is refused with the bad-input message, and nothing changes.
+    select(w, 2, 2);
+    answer(vbOK);
+    enter(w, "1.2.3");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), "");
+
+    // Selecting an amount puts it in the editor without its sign.
+    select(w, 1, 3);
+    EXPECT_EQ(w.Text2->text(), "1,500.00");
+    EXPECT_TRUE(w.Changed);
+    w.Command1->click();
+    EXPECT_EQ(readFile("Diary.000"),
+              "\"05-Mar-2026\",\"10\",\"£12.50\",\"£1,500.00\",\"£1,487.50\",\"Say 'well done'\"\r\n");
+
+    SManager again;
+    again.Load();
+    EXPECT_EQ(again.MSFlexGrid1->TextMatrix(1, 3), "£1,500.00");
+    EXPECT_EQ(again.Text3->text(), "£1,487.50");
+}
+
+TEST_F(SyndicateWindows, DiaryAmountsInADecimalCommaLocale)
+{
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Syndicate[1][0] = "Bob";
-    Syndicate[1][8] = "1500.5"; // the file's form, whatever the locale
-    {
-        SPayments w;
-        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("1.500,50\u00a0€"));
-        Choose(w, 2);
-        EXPECT_EQ(w.Text1->text(), "1500,50");
-        w.Text1->setText("12,5");
-        w.Command10_Click();
-        EXPECT_EQ(Syndicate[1][8], "12.50");
-        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("12,50\u00a0€"));
-    }
-    QLocale::setDefault(before);
+    openClub({"\"05-Mar-2026\",\"2\",\"2,50 €\",\"1.500,00 €\",\"\",\"\""});
+    SManager w;
+    w.Load();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 3), "1.500,00\u00A0€");
+    EXPECT_EQ(w.Text3->text(), "0,00\u00A0€"); // no balance entered yet
+    select(w, 1, 2);
+    EXPECT_EQ(w.Text2->text(), "2,50");
+    enter(w, "12,5");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 2), "12,50\u00A0€");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 4), "1.487,50\u00A0€");
+    EXPECT_EQ(w.Text3->text(), "1.487,50\u00A0€");
 }
 
-TEST_F(SyndicateWindows, PrintButtonsPrintTheMembersAndThePaymentsAsShown)
+TEST_F(SyndicateWindows, UnreadableCellsAreShownAndKept)
 {
-    Syndicate[1][0] = "Bob";
-    Syndicate[1][8] = "12.5";
-    int offered = 0;
-    SetModalHook([&](QDialog* d) {
-        auto* options = d->findChild<QPushButton*>("Command6");
-        if (QString(d->metaObject()->className()) != "PrintFrm" || !options)
-            return Harness::UnexpectedWindow(d);
-        ++offered;
-        d->show();
-        options->click();
-        return d->result();
-    });
-    SPayments payments;
-    QTest::mouseClick(payments.Command6, Qt::LeftButton);
-    ASSERT_TRUE(exists("printout.pdf"));
-    EXPECT_TRUE(PdfLayoutText(path("printout.pdf")).contains(QRegularExpression("Bob +£12.50")));
-    QFile::remove(path("printout.pdf"));
+    openClub({"\"05-Mar-2026\",\"1\",\"£2.00\",\"\",\"-£2.00\",\"first\"",
+              "\"\",\"\",\"\",\"\",\"\",\"\"", // an empty row between records
+              "\"31-Foo-2026\",\"1\",\"£1.5x\",\"£3.00\",\"£1.50\",\"typo\"",
+              "\"07-Mar-2026\",\"\",\"\",\"\",\"lots\",\"bad balance\""});
+    SManager w;
+    w.Load();
+    EXPECT_EQ(fore(w, 1, 4), ToQColor(160));
+    EXPECT_TRUE(w.CellIsError(3, 0));
+    EXPECT_TRUE(w.CellIsError(3, 2));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 2), "£1.5x");
+    EXPECT_EQ(w.MSFlexGrid1->cellBackColor(3, 2), ToQColor(0xC0C0FF));
+    EXPECT_EQ(w.Text3->text(), "Error"); // never a total that leaves a row out
 
-    SMembers members;
-    QTest::mouseClick(members.Command6, Qt::LeftButton);
-    ASSERT_TRUE(exists("printout.pdf"));
-    EXPECT_TRUE(PdfLayoutText(path("printout.pdf")).contains(QRegularExpression("Name: +Bob")));
-    EXPECT_EQ(offered, 2);
+    // The unreadable date shows no date, and Enter leaves it as it is.
+    select(w, 3, 0);
+    EXPECT_FALSE(w.DTPicker1->Value().isValid());
+    w.Command2->click();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "31-Foo-2026");
+    // Entering Won keeps the Balance of a row whose Cost cannot be read.
+    select(w, 3, 3);
+    enter(w, "4");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 4), "£1.50");
+
+    w.Command1->click();
+    const QStringList lines = readFile("Diary.000").split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3); // every record, the empty row dropped
+    EXPECT_EQ(lines[1], "\"31-Foo-2026\",\"1\",\"£1.5x\",\"£4.00\",\"£1.50\",\"typo\"");
+    EXPECT_EQ(lines[2], "\"07-Mar-2026\",\"\",\"\",\"\",\"lots\",\"bad balance\"");
+}
+
+TEST_F(SyndicateWindows, RowButtonsMoveAndDeleteEveryRecord)
+{
+    openClub({"\"01-Mar-2026\",\"1\",\"£1.00\",\"\",\"-£1.00\",\"a\"",
+              "\"02-Mar-2026\",\"2\",\"£2.00\",\"\",\"-£2.00\",\"b\"", "\"\",\"\",\"\",\"\",\"\",\"\"",
+              "\"04-Mar-2026\",\"4\",\"£4.00\",\"\",\"-£4.00\",\"d\""});
+    SManager w;
+    w.Load();
+    EXPECT_EQ(w.Text3->text(), "-£7.00");
+    select(w, 1, 1);
+    w.Command5->click(); // up in row 1: nothing
+    w.Command6->click();
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 5), "a");
+    EXPECT_EQ(w.MSFlexGrid1->Row(), 2);
+    select(w, 1, 1);
+    w.Command4->click(); // deletes "b"; the rows below, past the gap, move up
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 5), "a");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 5), "d");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(4, 5), "");
+    EXPECT_EQ(w.Text3->text(), "-£5.00");
+    select(w, 999, 1);
+    w.Command4->click();
+    w.Command6->click();
+    EXPECT_FALSE(w.Changed); // row buttons change nothing to warn about
+}
+
+TEST_F(SyndicateWindows, CloseWarnsAboutUnsavedChanges)
+{
+    openClub();
+    SManager w;
+    w.Load();
+    w.show();
+    w.Command3->click(); // nothing changed: no warning
+    EXPECT_FALSE(w.isVisible());
+
+    w.show();
+    QTest::keyClicks(w.Text1[5], "9");
+    EXPECT_TRUE(w.Changed);
+    answer(vbCancel);
+    w.Command3->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(boxes().back().title, "Warning!");
+    w.close(); // the title bar's close box: no warning
+    EXPECT_FALSE(w.isVisible());
+    answer(vbOK);
+    w.show();
+    w.Command3->click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(Syndicate[0][5], "0113"); // nothing reached the table
+}
+
+TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)
+{
+    openClub({"\"01-Mar-2026\",\"1\",\"£1.00\",\"\",\"-£1.00\",\"a\""});
+    SManager w;
+    w.Load();
+    w.show();
+    select(w, 1, 5);
+    enter(w, "changed");
+    // The diary cannot be written where its file should go.
+    QFile::remove(path("Diary.000"));
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("Diary.000/x"));
+    answer(vbOK);
+    w.Command1->click();
+    EXPECT_TRUE(lastBoxText().contains("Diary.000"));
+    EXPECT_EQ(boxes().back().title, "Error!");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.Changed);
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 5), "changed");
+
+    // Without a manager's name nothing is saved.
+    const QByteArray members = readBytes("SMembers.000");
+    w.Text1[0]->setText(" ");
+    answer(vbOK);
+    w.Command1->click();
+    EXPECT_EQ(lastBoxText(), "Cannot have a syndicate without    \r\na manager and a syndicate name...  ");
+    EXPECT_EQ(readBytes("SMembers.000"), members);
+    answer(vbOK); // the warning on the way out
+    w.Command3->click();
 }
