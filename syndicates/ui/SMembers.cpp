@@ -24,8 +24,7 @@ SMembers::SMembers(QWidget* parent) : QDialog(parent)
     setWindowTitle("Syndicate Members");
 
     Label1 = NamedLabel(this, "Label1", "Syndicate Members");
-    Label1->setFont(QFont(QStringLiteral("Comic Sans MS")));
-    MakeTitle(Label1, 1.6);
+    MakeSyndicateTitle(Label1);
     Label6 = NamedLabel(this, "Label6", "Syndicate:");
     Label3 = NamedLabel(this, "Label3", "This is a very long name");
     Label5 = NamedLabel(this, "Label5", "Manager:");

@@ -60,8 +60,7 @@ SPayments::SPayments(QWidget* parent) : QDialog(parent)
     setWindowTitle("Syndicate Member Payments");
 
     Label1 = NamedLabel(this, "Label1", "Syndicate member payments");
-    Label1->setFont(QFont(QStringLiteral("Comic Sans MS")));
-    MakeTitle(Label1, 1.6);
+    MakeSyndicateTitle(Label1);
     Label2[0] = NamedLabel(this, "Label2_0",
                            "Record each member's payments by entering the amount they have paid and the date they "
                            "have paid up to. This date is effectively the date the next payment is due. Members can "
