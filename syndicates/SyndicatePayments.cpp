@@ -4,11 +4,10 @@
 
 #include <QRegularExpression>
 
-std::optional<Pence> StoredAmount(const QString& field, const QLocale& locale)
+namespace {
+// The amount a text holds in the stored form; no value for any other text.
+std::optional<Pence> PlainAmount(const QString& text)
 {
-    const QString text = field.trimmed();
-    if (text.isEmpty())
-        return Pence(0);
     // The stored form: an optional minus, digits, and a decimal point with
     // digits after it (either side may be missing, not both).
     static const QRegularExpression plain(QStringLiteral("^(-?)([0-9]{0,12})(?:\\.([0-9]*))?$"));
@@ -24,7 +23,24 @@ std::optional<Pence> StoredAmount(const QString& field, const QLocale& locale)
         }
         return m.captured(1).isEmpty() ? amount : -amount;
     }
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<Pence> StoredAmount(const QString& field, const QLocale& locale)
+{
+    const QString text = field.trimmed();
+    if (text.isEmpty())
+        return Pence(0);
+    if (const auto plain = PlainAmount(text))
+        return plain;
     return ParseMoney(text, locale);
+}
+
+QString StoredAmountFor(const QString& typed, Pence amount)
+{
+    const QString text = typed.trimmed();
+    return PlainAmount(text) == amount ? text : StoredAmountText(amount);
 }
 
 QString StoredAmountText(Pence amount)

@@ -23,6 +23,11 @@ inline constexpr unsigned kOverdueColour = 192;
 std::optional<Pence> StoredAmount(const QString& field, const QLocale& locale = QLocale());
 // An amount as the field stores it: "12.50", "0.50", "-3.00".
 QString StoredAmountText(Pence amount);
+// What the field stores for an amount the player typed: the typed text,
+// trimmed, when it is already in the stored form and means that amount
+// ("12.5", ".5"); else the amount in the stored form ("1,500" in a UK locale
+// is stored as "1500.00", "12,50" in a German one as "12.50").
+QString StoredAmountFor(const QString& typed, Pence amount);
 // The amount as the amount box shows it for retyping: the locale's digits
 // and decimal point, no currency sign, no grouping ("12.50", "12,50"); the
 // field as it stands when it holds no amount.

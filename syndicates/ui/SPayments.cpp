@@ -238,7 +238,7 @@ void SPayments::Command10_Click()
     MSFlexGrid1->setTextMatrix(r, 1, method);
     Syndicate[t][7] = SyndicateText(method);
     MSFlexGrid1->setTextMatrix(r, 2, FormatMoney(*amount));
-    Syndicate[t][8] = StoredAmountText(*amount);
+    Syndicate[t][8] = StoredAmountFor(Text1->text(), *amount);
     // With no date in the picker the stored date stays as it is.
     if (const QDate date = DTPicker1->Value(); date.isValid()) {
         Syndicate[t][9] = MediumDate(date);
