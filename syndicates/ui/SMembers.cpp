@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -248,4 +249,13 @@ void SMembers::Command3_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
+}
+
+void SMembers::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command3_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

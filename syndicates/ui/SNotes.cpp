@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -201,4 +202,13 @@ void SNotes::Command2_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
+}
+
+void SNotes::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command2_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

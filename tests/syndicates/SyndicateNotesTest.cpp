@@ -171,9 +171,13 @@ TEST_F(SyndicateNotesTest, CloseWarnsAboutChangesAndTheTitleBarDoesNot)
     SNotes other;
     other.show();
     other.Text1->setPlainText("changed");
+    answer(vbCancel);
+    QTest::keyClick(&other, Qt::Key_Escape); // Escape asks as Close does
+    EXPECT_EQ(lastBoxText(), boxes()[0].text);
+    EXPECT_TRUE(other.isVisible());
     other.close(); // the title bar's close box: no warning
     EXPECT_FALSE(other.isVisible());
-    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes().size(), 3u);
 }
 
 TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
