@@ -61,6 +61,12 @@ NewSyndicate::NewSyndicate(QWidget* parent) : QDialog(parent)
     layout->addLayout(boxes);
     layout->addLayout(buttons);
 
+    // The boxes in the order they stand, the syndicate's name first.
+    const int order[] = {7, 0, 1, 2, 3, 4, 5, 6};
+    for (int i = 1; i < 8; ++i)
+        setTabOrder(Text1[order[i - 1]], Text1[order[i]]);
+    Text1[7]->setFocus();
+
     connect(Command1, &QPushButton::clicked, this, &NewSyndicate::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &NewSyndicate::Command3_Click);
 }

@@ -82,7 +82,7 @@ SManager::SManager(QWidget* parent) : QDialog(parent)
     MSFlexGrid1->setCols(kDiaryColumns);
     MSFlexGrid1->setFixedRows(1);
     MSFlexGrid1->setFixedCols(0);
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 14);
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
 
     // Details: name, manager, phone and e-mail on the left, the address on
     // the right.
@@ -151,6 +151,11 @@ SManager::SManager(QWidget* parent) : QDialog(parent)
     layout->addLayout(diaryRow, 1);
     layout->addLayout(buttons);
 
+    // The boxes in the order they stand: the left column, then the address.
+    const int order[] = {7, 0, 5, 6, 1, 2, 3, 4};
+    for (int i = 1; i < 8; ++i)
+        setTabOrder(Text1[order[i - 1]], Text1[order[i]]);
+
     for (QLineEdit* box : Text1)
         connect(box, &QLineEdit::textEdited, this, [this] { Changed = true; });
     Text2->installEventFilter(this);
@@ -187,8 +192,9 @@ void SManager::Form_Load()
     DTPicker1->setValue(Today());
 
     const QStringList titles = {"Date", "Tickets", "Cost", "Won", "Balance", "Notes"};
-    const QStringList sizing = {"__00-Jun-0000__", "_Tickets_",   "_£0000.00__",
-                                "_£00,00,000_",    "_£0,000.00_", "1234567890123456789012345678901234567890"};
+    // Wide enough for amounts in the millions with their sign and grouping.
+    const QStringList sizing = {"__00-Jun-0000__", "_Tickets_",        "_£000,000.00_",
+                                "_£0,000,000.00_", "_-£0,000,000.00_", "1234567890123456789012345678901234567890"};
     for (int c = 0; c < kDiaryColumns; ++c) {
         MSFlexGrid1->setTextMatrix(0, c, titles[c]);
         MSFlexGrid1->setColAlignment(c, c == DiaryNotes ? Qt::AlignLeft : Qt::AlignHCenter);
@@ -220,6 +226,8 @@ void SManager::loadDiary()
         return;
     const auto records = ReadDiary(file);
     if (!records) {
+        // Save must not write an empty diary over records it could not read.
+        diaryUnreadable_ = true;
         MsgBox(QStringLiteral("The diary file %1 could not be read.    ").arg(file), vbOKOnly + vbExclamation,
                "Error!");
         return;
@@ -286,10 +294,11 @@ void SManager::MSFlexGrid1_Click()
     auto* editors = static_cast<QStackedLayout*>(DTPicker1->parentWidget()->layout());
     if (k == DiaryDate) {
         editors->setCurrentWidget(DTPicker1);
-        // An unreadable date shows no date, so Enter never writes today over it.
+        // An unreadable date (or one the picker cannot show) shows no date,
+        // so Enter never writes another date over it.
         if (text.trimmed().isEmpty())
             DTPicker1->setValue(Today());
-        else if (const auto date = ParseDate(text))
+        else if (const auto date = ParseDate(text); date && date->year() >= 1900 && date->year() <= 2100)
             DTPicker1->setValue(*date);
         else
             DTPicker1->setNoValue();
@@ -379,13 +388,16 @@ void SManager::Command7_Click()
             sum += *balance;
         else
             readable = false;
+        // A Cost or Won that cannot be read leaves its row's Balance unknown.
+        if (CellIsError(i, DiaryCost) || CellIsError(i, DiaryWon))
+            readable = false;
     }
     QPalette palette = Text3->palette();
     palette.setColor(QPalette::Text, ToQColor(!readable || sum < 0 ? kNegative : 0));
     Text3->setPalette(palette);
     // A balance that cannot be read leaves the total unknown, never short.
     Text3->setText(readable ? FormatMoney(sum, locale_) : QStringLiteral("Error"));
-    Text3->setToolTip(readable ? QString() : QStringLiteral(" A Balance in the diary is not an amount "));
+    Text3->setToolTip(readable ? QString() : QStringLiteral(" An amount in the diary cannot be read "));
     MSFlexGrid1->setRow(r);
     MSFlexGrid1->setCol(k);
     MSFlexGrid1_Click();
@@ -481,6 +493,10 @@ void SManager::Command1_Click()
         return;
     }
     const QString file = DiaryFile();
+    if (diaryUnreadable_) {
+        ShowNotSaved(file);
+        return;
+    }
     if (!file.isEmpty()) {
         std::vector<DiaryRecord> records;
         for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {

@@ -75,5 +75,6 @@ private:
     void swapRows(int a, int b);
     int lastRow() const;
     QLocale locale_;
+    bool diaryUnreadable_ = false;
     QWidget* totalSpace_ = nullptr; // puts the total under the Balance column
 };

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 class SyndicateWindows : public ProgramFolderTest {
@@ -208,7 +209,8 @@ TEST_F(SyndicateWindows, UnreadableCellsAreShownAndKept)
     openClub({"\"05-Mar-2026\",\"1\",\"£2.00\",\"\",\"-£2.00\",\"first\"",
               "\"\",\"\",\"\",\"\",\"\",\"\"", // an empty row between records
               "\"31-Foo-2026\",\"1\",\"£1.5x\",\"£3.00\",\"£1.50\",\"typo\"",
-              "\"07-Mar-2026\",\"\",\"\",\"\",\"lots\",\"bad balance\""});
+              "\"07-Mar-2026\",\"\",\"\",\"\",\"lots\",\"bad balance\"",
+              "\"05-Mar-1850\",\"\",\"\",\"\",\"\",\"before the picker's dates\""});
     SManager w;
     w.Load();
     EXPECT_EQ(fore(w, 1, 4), ToQColor(160));
@@ -223,6 +225,8 @@ TEST_F(SyndicateWindows, UnreadableCellsAreShownAndKept)
     EXPECT_FALSE(w.DTPicker1->Value().isValid());
     w.Command2->click();
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "31-Foo-2026");
+    select(w, 5, 0);
+    EXPECT_FALSE(w.DTPicker1->Value().isValid());
     // Entering Won keeps the Balance of a row whose Cost cannot be read.
     select(w, 3, 3);
     enter(w, "4");
@@ -230,7 +234,7 @@ TEST_F(SyndicateWindows, UnreadableCellsAreShownAndKept)
 
     w.Command1->click();
     const QStringList lines = readFile("Diary.000").split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3); // every record, the empty row dropped
+    ASSERT_EQ(lines.size(), 4); // every record, the empty row dropped
     EXPECT_EQ(lines[1], "\"31-Foo-2026\",\"1\",\"£1.5x\",\"£4.00\",\"£1.50\",\"typo\"");
     EXPECT_EQ(lines[2], "\"07-Mar-2026\",\"\",\"\",\"\",\"lots\",\"bad balance\"");
 }
@@ -312,5 +316,31 @@ TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)
     EXPECT_EQ(lastBoxText(), "Cannot have a syndicate without    \r\na manager and a syndicate name...  ");
     EXPECT_EQ(readBytes("SMembers.000"), members);
     answer(vbOK); // the warning on the way out
+    w.Command3->click();
+}
+
+TEST_F(SyndicateWindows, AReadOnlyFolderMakesSaveSaySo)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes to a read-only folder";
+    openClub({"\"01-Mar-2026\",\"1\",\"£1.00\",\"\",\"-£1.00\",\"a\""});
+    const QByteArray members = readBytes("SMembers.000");
+    const QByteArray diary = readBytes("Diary.000");
+    SManager w;
+    w.Load();
+    w.show();
+    w.Text1[5]->setText("0113 496 0000");
+    select(w, 1, 5);
+    enter(w, "changed");
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    answer(vbOK);
+    w.Command1->click();
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(boxes().back().title, "Error!");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.Changed);
+    EXPECT_EQ(readBytes("SMembers.000"), members);
+    EXPECT_EQ(readBytes("Diary.000"), diary);
+    answer(vbOK);
     w.Command3->click();
 }
