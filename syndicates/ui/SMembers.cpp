@@ -170,8 +170,12 @@ void SMembers::Command1_Click()
     for (int i = 0; i < 7; ++i)
         fields[i] = Text1[i]->text();
     fields[7] = Combo1->currentText();
-    Hourglass wait;
-    if (AddMember(fields) == AddMemberResult::Full) {
+    AddMemberResult result;
+    {
+        Hourglass wait;
+        result = AddMember(fields);
+    }
+    if (result == AddMemberResult::Full) {
         MsgBox("The syndicate already has " + QString::number(kMaxMembers) + " members, as many as it can hold."
                    + "\r\nDelete a member before you add another.    ",
                vbExclamation, "Sorry!");
@@ -234,8 +238,12 @@ void SMembers::List1_Click()
 
 void SMembers::Command4_Click()
 {
-    Hourglass wait;
-    if (!SaveSyndicate()) {
+    bool saved = false;
+    {
+        Hourglass wait;
+        saved = SaveSyndicate();
+    }
+    if (!saved) {
         ShowNotSaved(Settings[SyndicateFile]);
         return;
     }
