@@ -148,12 +148,17 @@ void SPayments::fitColumns()
     const QString sizing[4] = {QStringLiteral("___000000000000000000000___"), QStringLiteral("___0000000000000___"),
                                QStringLiteral("___") + CurrencySign() + QStringLiteral("00000.00___"),
                                QStringLiteral("____000 00 000 0000____")};
+    // The name and amount columns widen for what they show, up to the
+    // longest name the boxes take and the largest amount an amount field
+    // holds; the others keep their width (a longer text, from a file written
+    // by hand, is cut with "...").
     const int padding = metrics.horizontalAdvance(QStringLiteral("____"));
-    const int widest = metrics.horizontalAdvance(QString(30, QLatin1Char('W'))) + padding;
+    const int widest[4] = {metrics.horizontalAdvance(QString(30, QLatin1Char('W'))) + padding, 0,
+                           metrics.horizontalAdvance(FormatMoney(-99999999999999)) + padding, 0};
     for (int c = 0; c < 4; ++c) {
         int width = metrics.horizontalAdvance(sizing[c]);
-        for (int r = 0; r < grid->Rows(); ++r)
-            width = std::max(width, std::min(widest, metrics.horizontalAdvance(grid->TextMatrix(r, c)) + padding));
+        for (int r = 0; widest[c] > 0 && r < grid->Rows(); ++r)
+            width = std::max(width, std::min(widest[c], metrics.horizontalAdvance(grid->TextMatrix(r, c)) + padding));
         grid->setColWidth(c, width);
     }
     grid->fitWidthToColumns(3);

@@ -51,8 +51,8 @@ protected:
 
 private:
     void showOverdue(int gridRow, const QString& paidUpTo);
-    // Each column as wide as its sizing text, or as its widest text when that
-    // is wider (so an amount is never cut), up to the width of the longest
-    // name the boxes take; the grid as wide as columns 0 to 3.
+    // Each column as wide as its sizing text, the names and amounts wider
+    // where they need it (an amount is never cut); the grid as wide as
+    // columns 0 to 3.
     void fitColumns();
 };
