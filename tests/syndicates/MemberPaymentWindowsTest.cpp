@@ -14,6 +14,7 @@
 #include "syndicates/ui/SMembers.h"
 #include "syndicates/ui/SPayments.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -418,4 +419,26 @@ TEST_F(MemberPaymentWindows, PrintButtonsPrintTheMembersAndThePaymentsAsShown)
     ASSERT_TRUE(exists("printout.pdf"));
     EXPECT_TRUE(PdfLayoutText(path("printout.pdf")).contains(QRegularExpression("Name: +Bob")));
     EXPECT_EQ(offered, 2);
+}
+
+TEST_F(MemberPaymentWindows, HostileDataKeepsTheWindowsOnA1280By800Screen)
+{
+    Syndicate[0][0] = QString(30, 'W');
+    Syndicate[0][10] = QString(30, 'M');
+    for (int r = 1; r <= 100; ++r) {
+        for (int f = 0; f <= 9; ++f)
+            Syndicate[r][f] = QString(f == 6 ? 50 : 30, 'W');
+        Syndicate[r][7] = QString(80, 'W'); // written by hand
+        Syndicate[r][8] = r % 2 ? "999999999999.99" : QString(80, 'x');
+        Syndicate[r][9] = QString(80, 'W');
+    }
+    SMembers members;
+    SPayments payments;
+    for (QDialog* w : {static_cast<QDialog*>(&members), static_cast<QDialog*>(&payments)}) {
+        w->show();
+        QApplication::processEvents();
+        EXPECT_LE(w->frameGeometry().width(), 1280) << w->objectName().toStdString();
+        EXPECT_LE(w->frameGeometry().height(), 760) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(payments.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("£999,999,999,999.99"));
 }
