@@ -384,9 +384,8 @@ void SManager::Command7_Click()
     bool readable = true;
     for (int i = 1; i < MSFlexGrid1->Rows(); ++i) {
         colourAmount(i, DiaryBalance);
-        if (const auto balance = ParseMoney(MSFlexGrid1->TextMatrix(i, DiaryBalance), locale_))
-            sum += *balance;
-        else
+        const auto balance = ParseMoney(MSFlexGrid1->TextMatrix(i, DiaryBalance), locale_);
+        if (!balance || __builtin_add_overflow(sum, *balance, &sum))
             readable = false;
         // A Cost or Won that cannot be read leaves its row's Balance unknown.
         if (CellIsError(i, DiaryCost) || CellIsError(i, DiaryWon))

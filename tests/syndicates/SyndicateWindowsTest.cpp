@@ -1,5 +1,8 @@
 // The create, open, delete and manager windows.
 
+#include "app/MenuItems.h"
+#include "app/Vantrel.h"
+#include "app/WindowCatalog.h"
 #include "core/Settings.h"
 #include "platform/Dates.h"
 #include "platform/ui/Colours.h"
@@ -11,7 +14,9 @@
 #include "syndicates/ui/SManager.h"
 #include "syndicates/ui/SyndicateChoice.h"
 
+#include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -343,4 +348,39 @@ TEST_F(SyndicateWindows, AReadOnlyFolderMakesSaveSaySo)
     EXPECT_EQ(readBytes("Diary.000"), diary);
     answer(vbOK);
     w.Command3->click();
+}
+
+TEST_F(SyndicateWindows, TheMainWindowFollowsCreateAndDelete)
+{
+    RegisterAllWindows();
+    Vantrel main;
+    QAction* manager = main.Item(MenuItem::SyndicateManager);
+    EXPECT_FALSE(manager->isEnabled());
+    SetModalHook([](QDialog* d) {
+        if (auto* create = qobject_cast<NewSyndicate*>(d)) {
+            create->Text1[7]->setText("Club");
+            create->Text1[0]->setText("Ann");
+            create->Command1->click();
+        } else if (auto* del = qobject_cast<DeleteSyndicate*>(d)) {
+            del->List1->setCurrentRow(0);
+            del->Command2->click();
+        } else {
+            return Harness::UnexpectedWindow(d);
+        }
+        return int(QDialog::Accepted);
+    });
+    answer(vbOK);
+    main.Item(MenuItem::SyndicateNew)->trigger();
+    EXPECT_EQ(main.findChild<QLabel*>("Label3")->text(), "Club");
+    EXPECT_EQ(main.findChild<QLabel*>("Label6")->text(), "Ann");
+    EXPECT_TRUE(manager->isEnabled());
+    // The settings file names it at once: reading it again keeps it open.
+    LoadSettings();
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
+
+    answer(vbYes);
+    main.Item(MenuItem::SyndicatesDelete)->trigger();
+    EXPECT_EQ(main.findChild<QLabel*>("Label3")->text(), "");
+    EXPECT_FALSE(manager->isEnabled());
+    EXPECT_FALSE(exists("SMembers.000"));
 }
