@@ -4,6 +4,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
 #include "syndicates/SyndicateFile.h"
+#include "syndicates/SyndicateMembers.h"
 
 #include <algorithm>
 #include <vector>
@@ -273,7 +274,7 @@ void PrintMembersReport(const PrintOptions& options)
         y += lineHeight;
 
         ++i;
-        if (i > options.lines || i > kSyndicateFileRows - 1 || Syndicate[i][0].isEmpty())
+        if (i > options.lines || i > kMaxMembers || Syndicate[i][0].isEmpty())
             break;
     }
     p.EndDoc();
@@ -281,9 +282,7 @@ void PrintMembersReport(const PrintOptions& options)
 
 void PrintMembers()
 {
-    int members = 0;
-    while (members < kSyndicateFileRows - 1 && !Syndicate[members + 1][0].isEmpty())
-        ++members;
+    const int members = MemberCount();
     if (members == 0)
         return;
     PrintOptions options;
