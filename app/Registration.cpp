@@ -42,6 +42,9 @@
 #include "printing/ui/PrintSetup.h"
 #include "syndicates/ui/NewSyndicate.h"
 #include "syndicates/ui/SManager.h"
+#include "syndicates/ui/SMembers.h"
+#include "syndicates/ui/SNotes.h"
+#include "syndicates/ui/SPayments.h"
 #include "syndicates/ui/SyndicateChoice.h"
 
 #include <QRadioButton>
@@ -183,4 +186,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>);
     RegisterWindow(MenuItem::SyndicatesDelete, open<DeleteSyndicate>);
     RegisterWindow(MenuItem::SyndicateManager, open<SManager>);
+    RegisterWindow(MenuItem::SyndicateMembers, open<SMembers>);
+    RegisterWindow(MenuItem::SyndicatePayments, open<SPayments>);
+    RegisterWindow(MenuItem::SyndicatesNotes, open<SNotes>);
 }
