@@ -168,6 +168,7 @@ SManager::SManager(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &SManager::Command1_Click);
     connect(Command8, &QPushButton::clicked, this, &SManager::Command8_Click);
     connect(Command3, &QPushButton::clicked, this, &SManager::Command3_Click);
+    EscapeRunsClose(this, [this] { Command3_Click(); });
 }
 
 void SManager::Skinning()

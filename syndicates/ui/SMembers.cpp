@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,6 +126,7 @@ SMembers::SMembers(QWidget* parent) : QDialog(parent)
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    EscapeRunsClose(this, [this] { Command3_Click(); });
 
     Form_Load();
 }
@@ -257,13 +257,4 @@ void SMembers::Command3_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
-}
-
-void SMembers::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Command3_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -50,9 +50,4 @@ public:
     void Command4_Click();
     void Command6_Click();
     void Command3_Click();
-
-protected:
-    // Escape closes as Close does, with its warning; the title bar's close
-    // box closes at once.
-    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -101,6 +100,7 @@ SNotes::SNotes(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    EscapeRunsClose(this, [this] { Command2_Click(); });
 
     Form_Load();
 }
@@ -202,13 +202,4 @@ void SNotes::Command2_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
-}
-
-void SNotes::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Command2_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -51,11 +51,6 @@ public:
     void Command5_Click();
     void Command2_Click();
 
-protected:
-    // Escape closes as Close does, with its warning; the title bar's close
-    // box closes at once.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     SyndicateNotes content() const;
     void showContent(const SyndicateNotes& content);

@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,6 +125,7 @@ SPayments::SPayments(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    EscapeRunsClose(this, [this] { Command2_Click(); });
 
     Form_Load();
 }
@@ -276,13 +276,4 @@ void SPayments::Command2_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
-}
-
-void SPayments::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Command2_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

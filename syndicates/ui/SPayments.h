@@ -44,11 +44,6 @@ public:
     void Command6_Click();
     void Command2_Click();
 
-protected:
-    // Escape closes as Close does, with its warning; the title bar's close
-    // box closes at once.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void showOverdue(int gridRow, const QString& paidUpTo);
     // Each column as wide as its sizing text, the names and amounts wider

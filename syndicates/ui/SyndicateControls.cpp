@@ -4,6 +4,8 @@
 #include "platform/ui/MsgBox.h"
 #include "syndicates/SyndicateFile.h"
 
+#include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -54,4 +56,32 @@ void MakeSyndicateTitle(QLabel* label)
     font.setFamily(QStringLiteral("Comic Sans MS"));
     label->setFont(font);
     MakeTitle(label);
+}
+
+namespace {
+class EscapeFilter : public QObject {
+public:
+    EscapeFilter(QDialog* window, std::function<void()> close) : QObject(window), close_(std::move(close)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                close_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> close_;
+};
+} // namespace
+
+void EscapeRunsClose(QDialog* window, std::function<void()> close)
+{
+    window->installEventFilter(new EscapeFilter(window, std::move(close)));
 }

@@ -4,6 +4,7 @@
 // message of a save that failed.
 
 #include <QString>
+#include <functional>
 
 class QLineEdit;
 class QWidget;
@@ -21,6 +22,11 @@ extern const QString kUnsavedChangesText;
 // the window may close (nothing changed, or the player pressed OK). Closing
 // by the title bar does not ask.
 bool MayCloseWindow(bool changed);
+
+class QDialog;
+// Escape in `window` runs `close` (the Close button's handler, with its
+// warning) instead of closing the window at once.
+void EscapeRunsClose(QDialog* window, std::function<void()> close);
 
 // Says that a file could not be written; the window keeps its changes.
 void ShowNotSaved(const QString& fileName);

@@ -285,6 +285,9 @@ TEST_F(SyndicateWindows, CloseWarnsAboutUnsavedChanges)
     w.Command3->click();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(boxes().back().title, "Warning!");
+    answer(vbCancel);
+    QTest::keyClick(&w, Qt::Key_Escape); // Escape asks as Close does
+    EXPECT_TRUE(w.isVisible());
     w.close(); // the title bar's close box: no warning
     EXPECT_FALSE(w.isVisible());
     answer(vbOK);
