@@ -1,36 +1,23 @@
 #pragma once
 // The syndicate manager's checklist and notes, kept in "SNotes.txt" in the
-// program folder (one file for all syndicates).
-//
-// The file: eight lines, one per checklist item in order, each the tick as a
-// number with a blank either side (" 1 " ticked, " 0 " not), a comma and the
-// caption as it stands (it may be empty or hold commas); then the notes text
-// with its own line breaks and no line end after it. Lines end with CR LF.
+// program folder (one file for all syndicates), in the checklist-and-notes
+// form of core/ChecklistFile.h.
+
+#include "core/ChecklistFile.h"
 
 #include <QString>
-#include <array>
 #include <optional>
 
 inline const QString kSyndicateNotesFile = QStringLiteral("SNotes.txt");
-inline constexpr int kSyndicateChecklistItems = 8;
+inline constexpr int kSyndicateChecklistItems = kChecklistItems;
 
-struct ChecklistItem {
-    bool ticked = false;
-    QString caption;
-};
-
-struct SyndicateNotes {
-    std::array<ChecklistItem, kSyndicateChecklistItems> items;
-    QString notes; // line breaks as '\n'
-};
+using SyndicateNotes = ChecklistNotes;
 
 // The checklist a syndicate starts with: eight tasks, none ticked, no notes.
 SyndicateNotes DefaultSyndicateNotes();
 
-// The file's text for the checklist and notes, and the checklist and notes a
-// text holds. A text with fewer than eight item lines keeps the default items
-// it lacks; a tick that is not the number 1 reads as not ticked. The notes
-// keep every line break, one at their very end included.
+// The file's text, and the checklist and notes a text holds; a text with
+// fewer than eight item lines keeps the default items it lacks.
 QString SyndicateNotesText(const SyndicateNotes& content);
 SyndicateNotes ParseSyndicateNotes(const QString& text);
 
