@@ -145,7 +145,8 @@ TEST_F(PlaySlips, SevenEntriesOnAFiveBoardSlipTakeTwoSheetsWithEveryMarkInPlace)
     expectEntries(t, rows, 5);
     // The worked example: number 1 of the second entry, 63.3 mm across and
     // 66 mm down, 3 by 2 mm.
-    const PdfMark* m = MarkAt(PdfMarks(pdf_, 1), 63.3, 66.0, kTol);
+    const std::vector<PdfMark> page1 = PdfMarks(pdf_, 1);
+    const PdfMark* m = MarkAt(page1, 63.3, 66.0, kTol);
     ASSERT_NE(m, nullptr);
     EXPECT_NEAR(m->right, 66.3, kTol);
     EXPECT_NEAR(m->bottom, 68.0, kTol);
