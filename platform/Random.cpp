@@ -57,8 +57,16 @@ double Rnd()
 
 int RandomNumber(int m) { return int(Rnd() * m) + 1; }
 
+namespace {
+bool seedHeld = false;
+}
+
+void HoldSeedForTests(bool hold) { seedHeld = hold; }
+
 void Randomize()
 {
+    if (seedHeld)
+        return;
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
     generator().seed(std::uint64_t(ticks) ^ (std::uint64_t(wall) << 1));

@@ -15,3 +15,7 @@ int RandomNumber(int m);
 void Randomize();
 // Resets the generator and seeds it with the number given.
 void RandomizeSeed(std::uint32_t seed);
+// Tests: while held, Randomize leaves the source as the test seeded it, so a
+// window that reseeds on every command gives fixed lines. The test harness
+// lets go after every test.
+void HoldSeedForTests(bool hold);

@@ -3,6 +3,7 @@
 #include "core/SharedState.h"
 #include "generators/RetryLoop.h"
 #include "platform/Dates.h"
+#include "platform/Random.h"
 #include "platform/ui/Colours.h"
 #include "platform/ui/FolderDialog.h"
 #include "platform/ui/Printer.h"
@@ -130,6 +131,7 @@ void EndTest()
     installStrictHooks();
     SetMonotonicClockForTests({});
     SetClockForTests(std::nullopt);
+    HoldSeedForTests(false);
     if (!currentFolder.isEmpty())
         QDir::setCurrent(currentFolder);
 }

@@ -1,0 +1,268 @@
+// The rules of the guaranteed win, three- and four-match and wheel 49
+// windows, without a window: texts, refusals, random picks, shuffles and the
+// expansion of letters and positions into lines.
+#include "core/OpenLottery.h"
+#include "generators/Entries.h"
+#include "platform/Random.h"
+#include "wheels/GuaranteedWheels.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <set>
+
+namespace {
+
+void SetLottery(int balls, int top, int extra)
+{
+    BallsDrawn = balls;
+    MaxBall = top;
+    ExtraBallMax = extra;
+}
+
+std::vector<int> Line(int r, int columns = 6)
+{
+    std::vector<int> line;
+    for (int c = 1; c <= columns; ++c)
+        line.push_back(Entries[r][c]);
+    return line;
+}
+
+bool IsPermutation(int from, int to, int first)
+{
+    std::vector<int> values;
+    for (int i = from; i <= to; ++i)
+        values.push_back(BallPool[i]);
+    std::sort(values.begin(), values.end());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i] != first + int(i))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(GuaranteedRules, ListTextsAndTheNumbersTheyName)
+{
+    const QStringList sixes = GuaranteedItems(GuaranteedFamily::ThreeForSix);
+    ASSERT_EQ(sixes.size(), 20);
+    EXPECT_EQ(GuaranteedItems(GuaranteedFamily::ThreeForThree).size(), 10);
+    EXPECT_EQ(GuaranteedItems(GuaranteedFamily::FiveForSix).size(), 2);
+    EXPECT_EQ(PickNumbersText(sixes[0]), "Pick 21 numbers.");
+    EXPECT_EQ(UsesLinesText(sixes[0]), "Uses 15 lines.");
+    EXPECT_EQ(PickNumbersText(sixes.last()), "Pick 48 numbers.");
+    EXPECT_EQ(UsesLinesText(sixes.last()), "Uses 165 lines.");
+    EXPECT_EQ(ItemNumbers("13 numbers / 116 lines"), 13);
+    EXPECT_EQ(UsesLinesText("13 numbers / 116 lines"), "Uses 116 lines.");
+    // Counts and line counts rise through each list.
+    for (int f = 0; f < kGuaranteedFamilies; ++f) {
+        const QStringList items = GuaranteedItems(GuaranteedFamily(f));
+        for (int i = 1; i < items.size(); ++i)
+            EXPECT_LT(ItemNumbers(items[i - 1]), ItemNumbers(items[i])) << items[i].toStdString();
+    }
+    EXPECT_EQ(GuaranteedHeading(GuaranteedFamily::FiveForSix), "5-Match for 6");
+    EXPECT_EQ(GuaranteedPromise(GuaranteedFamily::ThreeForThree),
+              "If any 3 of the 6 draw numbers are in your selection, you will get one or more 3-matches.");
+}
+
+TEST(GuaranteedRules, RefusalsComeInOrderWithTheirTexts)
+{
+    Refusal r = GuaranteedRefusal(5, 21, 49, 6);
+    EXPECT_EQ(r.text, " 5 numbers picked. You need 21 for this wheel.    ");
+    EXPECT_EQ(r.title, "Error");
+    // The count comes first, even on a lottery that could not play the wheel.
+    EXPECT_EQ(GuaranteedRefusal(0, 8, 5, 3).text, " 0 numbers picked. You need 8 for this wheel.    ");
+    r = GuaranteedRefusal(48, 48, 45, 6);
+    EXPECT_EQ(r.text, "Too many numbers for this lottery.    ");
+    EXPECT_EQ(r.title, "Sorry!");
+    r = GuaranteedRefusal(8, 8, 49, 4);
+    EXPECT_EQ(r.text, "This method is not suitable for this lottery.    ");
+    EXPECT_EQ(r.title, "Sorry!");
+    EXPECT_FALSE(GuaranteedRefusal(8, 8, 35, 5).refused());
+
+    EXPECT_EQ(Wheel49Refusal(5, 49).text, "This method is not suitable for this lottery.  ");
+    EXPECT_EQ(Wheel49Refusal(6, 45).title, "Sorry!");
+    EXPECT_FALSE(Wheel49Refusal(6, 59).refused());
+    EXPECT_FALSE(Wheel49Refusal(7, 49).refused());
+}
+
+TEST(GuaranteedRules, RandomPicksAreDifferentNumbersOfTheLottery)
+{
+    RandomizeSeed(17);
+    std::vector<int> picks = RandomBoardPicks(21, 49);
+    ASSERT_EQ(picks.size(), 21u);
+    EXPECT_TRUE(std::is_sorted(picks.begin(), picks.end()));
+    EXPECT_EQ(std::set<int>(picks.begin(), picks.end()).size(), 21u);
+    EXPECT_GE(picks.front(), 1);
+    EXPECT_LE(picks.back(), 49);
+    // A wheel bigger than the lottery gets every number it has, and no
+    // leftover of earlier work.
+    BallPool[40] = 77;
+    picks = RandomBoardPicks(48, 39);
+    EXPECT_EQ(picks.size(), 39u);
+    EXPECT_EQ(picks.back(), 39);
+    EXPECT_EQ(PutPicksInPool(picks), 39);
+    EXPECT_TRUE(IsPermutation(1, 39, 1));
+}
+
+TEST(GuaranteedRules, OddPositionShuffleKeepsThePlayersNumbers)
+{
+    for (int i = 1; i <= 21; ++i)
+        BallPool[i] = std::int16_t(100 - i);
+    BallPool[22] = 5;
+    RandomizeSeed(3);
+    ShuffleOddPositions(21);
+    EXPECT_TRUE(IsPermutation(1, 21, 79));
+    EXPECT_EQ(BallPool[22], 5); // past the count: untouched
+    std::vector<int> first(BallPool + 1, BallPool + 22);
+    // The next try starts from where this one left the order.
+    ShuffleOddPositions(21);
+    EXPECT_NE(std::vector<int>(BallPool + 1, BallPool + 22), first);
+    // The same seed gives the same order.
+    for (int i = 1; i <= 21; ++i)
+        BallPool[i] = std::int16_t(100 - i);
+    RandomizeSeed(3);
+    ShuffleOddPositions(21);
+    EXPECT_EQ(std::vector<int>(BallPool + 1, BallPool + 22), first);
+}
+
+TEST(GuaranteedRules, LettersExpandOntoThePoolForEachKindOfLottery)
+{
+    const QString eight = "ABCDEFABCDGHABEFGHCDEFGH";
+    for (int i = 1; i <= 8; ++i)
+        BallPool[i] = std::int16_t(10 * i);
+    SetLottery(6, 99, 0);
+    ClearEntries();
+    ASSERT_EQ(ExpandLetterWheel(eight, 1), 4);
+    EXPECT_EQ(EntryCount(), 4);
+    EXPECT_EQ(Line(1), (std::vector<int>{10, 20, 30, 40, 50, 60}));
+    EXPECT_EQ(Line(4), (std::vector<int>{30, 40, 50, 60, 70, 80}));
+    EXPECT_EQ(Entries[1][7], 0);
+    EXPECT_EQ(Entries[1][8], 0);
+
+    // A five-number lottery keeps the first five letters of each line.
+    SetLottery(5, 99, 14);
+    RandomizeSeed(8);
+    ExpandLetterWheel(eight, 1);
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(Entries[r][6], 0);
+        EXPECT_GE(Entries[r][8], 1);
+        EXPECT_LE(Entries[r][8], 14);
+    }
+    EXPECT_EQ(Line(3, 5), (std::vector<int>{10, 20, 50, 60, 70}));
+
+    // A seven-number lottery gets a seventh number not among the six.
+    SetLottery(7, 80, 0);
+    for (int seed = 0; seed < 20; ++seed) {
+        RandomizeSeed(std::uint32_t(seed));
+        ExpandLetterWheel(eight, 1);
+        for (int r = 1; r <= 4; ++r) {
+            const std::vector<int> six = Line(r);
+            EXPECT_GE(Entries[r][7], 1);
+            EXPECT_LE(Entries[r][7], 80);
+            EXPECT_EQ(std::count(six.begin(), six.end(), Entries[r][7]), 0);
+        }
+    }
+
+    // The three- and four-match window counts its pool from 0: "A" is
+    // element 0.
+    SetLottery(6, 49, 0);
+    for (int i = 0; i < 20; ++i)
+        BallPool[i] = std::int16_t(i + 1);
+    ExpandLetterWheel(u"ABCDEFGHIJKL", 0);
+    EXPECT_EQ(Line(2), (std::vector<int>{7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(EntryCount(), 2);
+}
+
+TEST(ThreeMatchRules, TextsOfTheWheels)
+{
+    const auto& three = MatchWheels(false);
+    const auto& four = MatchWheels(true);
+    ASSERT_EQ(three.size(), 13u);
+    ASSERT_EQ(four.size(), 14u);
+    EXPECT_EQ(three[0].item, " 6 from 20");
+    EXPECT_EQ(MatchExplanation(false, three[0]),
+              "If your numbers contain 6 numbers in the lottery draw result you will match at least 3 in one or more "
+              "lines. This wheel requires 10 lottery entries.");
+    EXPECT_TRUE(MatchExplanation(false, three[6]).startsWith("If your numbers contain any 3 of the 6 numbers"));
+    EXPECT_EQ(MatchExplanation(true, four[3]),
+              "If your numbers contain 4 of the 6 numbers in the lottery draw result,  you will match at least 4 in "
+              "one or more lines. This wheel requires 20 lottery entries.");
+    EXPECT_TRUE(MatchExplanation(true, four[13]).startsWith("If your numbers contain 6 numbers"));
+    EXPECT_EQ(MatchPickPrompt(7), "   Pick 7 numbers:");
+    // Each wheel uses its first v letters, six different ones a line.
+    for (bool mode : {false, true})
+        for (const MatchWheel& w : MatchWheels(mode)) {
+            EXPECT_EQ(w.letters.size() % 6, 0) << w.item.toStdString();
+            std::set<QChar> used(w.letters.begin(), w.letters.end());
+            EXPECT_EQ(int(used.size()), w.v) << w.item.toStdString();
+            EXPECT_EQ(*used.rbegin(), QChar('A' + w.v - 1)) << w.item.toStdString();
+        }
+}
+
+TEST(ThreeMatchRules, RandomSelectionAndRandomOrder)
+{
+    RandomizeSeed(11);
+    auto boxes = MatchRandomSelection(49);
+    std::set<int> seen(boxes.begin(), boxes.end());
+    EXPECT_EQ(seen.size(), 20u);
+    EXPECT_GE(*seen.begin(), 1);
+    EXPECT_LE(*seen.rbegin(), 49);
+    // A lottery of fewer numbers than boxes leaves the boxes past it empty.
+    boxes = MatchRandomSelection(15);
+    EXPECT_TRUE(std::all_of(boxes.begin() + 15, boxes.end(), [](int v) { return v == 0; }));
+    EXPECT_EQ(std::set<int>(boxes.begin(), boxes.begin() + 15).size(), 15u);
+
+    // Numbers in boxes 0, 1 and 4: the gaps 2 and 3 move about in 0..4,
+    // nothing reaches past box 4.
+    std::array<int, kThreeMatchBoxes> typed{};
+    typed[0] = 7;
+    typed[1] = 9;
+    typed[4] = 30;
+    std::set<std::vector<int>> orders;
+    for (int seed = 0; seed < 40; ++seed) {
+        RandomizeSeed(std::uint32_t(seed));
+        const auto out = MatchRandomOrder(typed);
+        std::vector<int> head(out.begin(), out.begin() + 5);
+        EXPECT_TRUE(std::all_of(out.begin() + 5, out.end(), [](int v) { return v == 0; }));
+        std::vector<int> sorted = head;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(sorted, (std::vector<int>{0, 0, 7, 9, 30}));
+        orders.insert(head);
+    }
+    EXPECT_GT(orders.size(), 3u);
+    EXPECT_EQ(MatchRandomOrder({}), (std::array<int, kThreeMatchBoxes>{}));
+}
+
+TEST(Wheel49Rules, OneTryLaysThePatternOverTheShuffledNumbers)
+{
+    // A pattern in which position p stands in p lines at most: line l holds
+    // the positions l % 49 + 1 ... (six in a row, cyclically).
+    std::vector<int> pattern;
+    for (int l = 0; l < kWheel49Lines; ++l)
+        for (int k = 0; k < 6; ++k)
+            pattern.push_back((l + k) % 49 + 1);
+    SetLottery(6, 59, 10);
+    for (int i = 1; i <= 49; ++i)
+        BallPool[i] = std::int16_t(i);
+    RandomizeSeed(49);
+    ASSERT_EQ(ExpandWheel49(pattern), 175);
+    EXPECT_EQ(EntryCount(), 175);
+    EXPECT_TRUE(IsPermutation(1, 49, 1));
+    std::vector<int> timesSeen(50, 0);
+    for (int r = 1; r <= 175; ++r) {
+        const std::vector<int> line = Line(r);
+        EXPECT_TRUE(std::is_sorted(line.begin(), line.end()));
+        for (int c = 0; c < 6; ++c) {
+            // Line r holds the numbers at its positions of the shuffled pool.
+            EXPECT_EQ(std::count(line.begin(), line.end(), BallPool[pattern[std::size_t((r - 1) * 6 + c)]]), 1);
+            ++timesSeen[std::size_t(line[std::size_t(c)])];
+        }
+        EXPECT_GE(Entries[r][8], 1);
+        EXPECT_LE(Entries[r][8], 10);
+    }
+    EXPECT_EQ(std::accumulate(timesSeen.begin(), timesSeen.end(), 0), 1050);
+    EXPECT_EQ(timesSeen[0], 0);
+    EXPECT_EQ(Entries[176][1], 0);
+}

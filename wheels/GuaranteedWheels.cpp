@@ -1,0 +1,212 @@
+#include "wheels/GuaranteedWheels.h"
+
+#include "core/OpenLottery.h"
+#include "generators/Entries.h"
+#include "platform/Random.h"
+#include "platform/Text.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+std::size_t FamilyIndex(GuaranteedFamily family) { return std::size_t(family); }
+
+} // namespace
+
+QString GuaranteedHeading(GuaranteedFamily family)
+{
+    static const std::array<QString, kGuaranteedFamilies> headings{"3-Match for 6", "3-Match for 3", "5-Match for 6"};
+    return headings[FamilyIndex(family)];
+}
+
+QString GuaranteedPromise(GuaranteedFamily family)
+{
+    static const std::array<QString, kGuaranteedFamilies> promises{
+        "If the 6 numbers in the draw result are in your selection, you will get one or more 3-matches.",
+        "If any 3 of the 6 draw numbers are in your selection, you will get one or more 3-matches.",
+        "If the 6 numbers in the draw result are in your selection, you will get one or more 5-matches."};
+    return promises[FamilyIndex(family)];
+}
+
+QStringList GuaranteedItems(GuaranteedFamily family)
+{
+    static const std::array<QStringList, kGuaranteedFamilies> items{
+        QStringList{
+            "21 numbers / 15 lines",  "22 numbers / 16 lines",  "24 numbers / 20 lines",  "26 numbers / 26 lines",
+            "27 numbers / 31 lines",  "28 numbers / 36 lines",  "30 numbers / 46 lines",  "32 numbers / 57 lines",
+            "34 numbers / 65 lines",  "36 numbers / 75 lines",  "38 numbers / 87 lines",  "40 numbers / 102 lines",
+            "41 numbers / 113 lines", "42 numbers / 122 lines", "43 numbers / 130 lines", "44 numbers / 131 lines",
+            "45 numbers / 142 lines", "46 numbers / 149 lines", "47 numbers / 161 lines", "48 numbers / 165 lines"},
+        QStringList{"8 numbers / 4 lines", "9 numbers / 7 lines", "10 numbers / 10 lines", "11 numbers / 11 lines",
+                    "12 numbers / 15 lines", "13 numbers / 22 lines", "14 numbers / 25 lines", "15 numbers / 31 lines",
+                    "16 numbers / 38 lines", "18 numbers / 48 lines"},
+        QStringList{"12 numbers / 68 lines", "13 numbers / 116 lines"}};
+    return items[FamilyIndex(family)];
+}
+
+int ItemNumbers(const QString& item) { return int(Val(item)); }
+
+QString PickNumbersText(const QString& item) { return "Pick" + Str(Val(item)) + " numbers."; }
+
+QString UsesLinesText(const QString& item)
+{
+    const qsizetype slash = item.indexOf('/');
+    const double lines = slash < 0 ? 0 : Val(item.mid(slash + 1));
+    return "Uses" + Str(lines) + " lines.";
+}
+
+Refusal GuaranteedRefusal(int picked, int need, int maxBall, int ballsDrawn)
+{
+    if (picked != need)
+        return {Str(picked) + " numbers picked. You need" + Str(need) + " for this wheel.    ", "Error"};
+    if (need > maxBall)
+        return {"Too many numbers for this lottery.    ", "Sorry!"};
+    if (ballsDrawn < 5)
+        return {"This method is not suitable for this lottery.    ", "Sorry!"};
+    return {};
+}
+
+int PutPicksInPool(const std::vector<int>& picks)
+{
+    int count = 0;
+    for (int number : picks) {
+        if (count >= kBallPoolSize)
+            break;
+        BallPool[++count] = std::int16_t(number);
+    }
+    return count;
+}
+
+std::vector<int> RandomBoardPicks(int need, int top)
+{
+    top = std::clamp(top, 0, kBallPoolSize);
+    for (int i = 1; i <= top; ++i)
+        BallPool[i] = std::int16_t(i);
+    for (int i = 1; i <= top; ++i)
+        std::swap(BallPool[i], BallPool[RandomNumber(top)]);
+    std::vector<int> picks;
+    // Never more than the lottery has: the elements past it hold old work.
+    for (int i = 1; i <= std::min(need, top); ++i)
+        picks.push_back(BallPool[i]);
+    std::sort(picks.begin(), picks.end());
+    return picks;
+}
+
+void ShuffleOddPositions(int count)
+{
+    count = std::clamp(count, 0, kBallPoolSize);
+    for (int i = 1; i <= count; i += 2)
+        std::swap(BallPool[i], BallPool[RandomNumber(count)]);
+}
+
+namespace {
+
+// Columns 6 to 8 of a built line: the five-number lottery's empty sixth, the
+// seven-number lottery's random seventh, the extra ball.
+void FinishLine(int row)
+{
+    auto* line = Entries[row];
+    if (BallsDrawn == 5)
+        line[6] = 0;
+    if (BallsDrawn == 7 && MaxBall >= 7) {
+        int x = 0;
+        do
+            x = RandomNumber(MaxBall);
+        while (std::find(line + 1, line + 7, x) != line + 7);
+        line[7] = std::int16_t(x);
+    }
+    if (ExtraBallMax > 0)
+        line[8] = std::int16_t(RandomNumber(ExtraBallMax));
+}
+
+} // namespace
+
+int ExpandLetterWheel(QStringView letters, int poolIndexOfA)
+{
+    const int lines = std::min(int(letters.size() / 6), kMaxEntryLines);
+    for (int r = 1; r <= lines; ++r) {
+        for (int k = 1; k <= 6; ++k) {
+            const int element = int(letters[(r - 1) * 6 + k - 1].unicode()) - 'A' + poolIndexOfA;
+            Entries[r][k] = element >= 0 && element <= kBallPoolSize ? BallPool[element] : std::int16_t(0);
+        }
+        FinishLine(r);
+    }
+    EndEntries(lines);
+    return lines;
+}
+
+// ---- Three- and four-match wheels -------------------------------------------
+
+QString MatchExplanation(bool fourMatch, const MatchWheel& wheel)
+{
+    QString opening;
+    if (wheel.k == 6)
+        opening = "If your numbers contain 6";
+    else if (fourMatch)
+        opening = QString("If your numbers contain %1 of the 6").arg(wheel.k);
+    else
+        opening = QString("If your numbers contain any %1 of the 6").arg(wheel.k);
+    const QString promise = fourMatch
+        ? " numbers in the lottery draw result,  you will match at least 4 in one or more lines. "
+        : " numbers in the lottery draw result you will match at least 3 in one or more lines. ";
+    return opening + promise + "This wheel requires" + Str(wheel.lines()) + " lottery entries.";
+}
+
+QString MatchPickPrompt(int v) { return "   Pick" + Str(v) + " numbers:"; }
+
+std::array<int, kThreeMatchBoxes> MatchRandomSelection(int maxBall)
+{
+    maxBall = std::clamp(maxBall, 0, kBallPoolSize);
+    for (int i = 0; i < maxBall; ++i)
+        BallPool[i] = std::int16_t(i + 1);
+    for (int i = 0; i < maxBall; ++i)
+        std::swap(BallPool[i], BallPool[int(maxBall * Rnd())]);
+    std::array<int, kThreeMatchBoxes> boxes{};
+    for (int i = 0; i < kThreeMatchBoxes && i < maxBall; ++i)
+        boxes[std::size_t(i)] = BallPool[i];
+    return boxes;
+}
+
+std::array<int, kThreeMatchBoxes> MatchRandomOrder(const std::array<int, kThreeMatchBoxes>& boxes)
+{
+    int last = 0;
+    for (int i = 0; i < kThreeMatchBoxes; ++i) {
+        BallPool[i] = std::int16_t(std::clamp(boxes[std::size_t(i)], -32768, 32767));
+        if (BallPool[i] > 0)
+            last = i;
+    }
+    // The index drawn runs from 0 to last - 1: the last box is swapped only
+    // when its own turn comes.
+    for (int i = 0; i <= last; ++i)
+        std::swap(BallPool[i], BallPool[int(last * Rnd())]);
+    std::array<int, kThreeMatchBoxes> shuffled{};
+    for (int i = 0; i < kThreeMatchBoxes; ++i)
+        shuffled[std::size_t(i)] = std::max<int>(BallPool[i], 0);
+    return shuffled;
+}
+
+// ---- Wheel 49 ---------------------------------------------------------------
+
+Refusal Wheel49Refusal(int ballsDrawn, int maxBall)
+{
+    if (ballsDrawn < 6 || maxBall < 49)
+        return {"This method is not suitable for this lottery.  ", "Sorry!"};
+    return {};
+}
+
+int ExpandWheel49(const std::vector<int>& positions)
+{
+    ShuffleOddPositions(49);
+    const int lines = std::min<int>(kWheel49Lines, int(positions.size() / 6));
+    for (int r = 1; r <= lines; ++r) {
+        for (int k = 1; k <= 6; ++k) {
+            const int p = positions[std::size_t((r - 1) * 6 + k - 1)];
+            Entries[r][k] = p >= 1 && p <= 49 ? BallPool[p] : std::int16_t(0);
+        }
+        FinishLine(r);
+    }
+    EndEntries(lines);
+    SortEntries(BallsDrawn);
+    return lines;
+}

@@ -1,0 +1,116 @@
+#pragma once
+// The rules of the guaranteed win wheels, the three- and four-match wheels
+// and wheel 49: the choice lists and their texts, the numbers a wheel needs,
+// the refusals, the random picks, the shuffles between tries and the
+// expansion of a wheel's letters or positions into Entries.
+//
+// The windows read their controls, call these and show what they return;
+// nothing here shows a message.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <vector>
+
+// ---- Guaranteed win wheels ------------------------------------------------
+
+// The three families of the guaranteed win wheels, in the window's order.
+enum class GuaranteedFamily { ThreeForSix = 0, ThreeForThree = 1, FiveForSix = 2 };
+inline constexpr int kGuaranteedFamilies = 3;
+// The numbers on the board: 1 to 60.
+inline constexpr int kBoardNumbers = 60;
+
+// "3-Match for 6", "3-Match for 3", "5-Match for 6".
+QString GuaranteedHeading(GuaranteedFamily family);
+// What the family promises the player (the window's text).
+QString GuaranteedPromise(GuaranteedFamily family);
+// The family's choice list: "21 numbers / 15 lines", ... in list order.
+QStringList GuaranteedItems(GuaranteedFamily family);
+// The letters of the family's table number `index` (of its list); empty for
+// an index out of range.
+QString GuaranteedTable(GuaranteedFamily family, int index);
+
+// The count a list item names: Val of its text ("21 numbers / 15 lines": 21).
+int ItemNumbers(const QString& item);
+// "Pick 21 numbers." and "Uses 15 lines." for the item's text.
+QString PickNumbersText(const QString& item);
+QString UsesLinesText(const QString& item);
+
+// Why Generate cannot build the wheel, as the window says it.
+struct Refusal {
+    QString text;
+    QString title;
+    bool refused() const { return !text.isEmpty(); }
+};
+// The first check that fails, in the window's order: the count of numbers
+// picked against the wheel's need, the lottery's highest number, and its
+// numbers a draw (at least five). No refusal when all pass.
+Refusal GuaranteedRefusal(int picked, int need, int maxBall, int ballsDrawn);
+
+// Puts the picked numbers (ascending) into BallPool elements 1, 2, ...;
+// returns how many (at most the pool's size).
+int PutPicksInPool(const std::vector<int>& picks);
+
+// "Random selection" of the guaranteed wheels: the numbers 1 to `top`
+// shuffled in BallPool (every position swapped once with a random one), and
+// the first `need` of them (all `top` when fewer) returned ascending.
+std::vector<int> RandomBoardPicks(int need, int top);
+
+// The shuffle before every try of the guaranteed wheels and wheel 49: for
+// the odd positions 1, 3, 5, ... up to `count`, swap BallPool element i with
+// a random one of 1 to `count`. It works on the order the last try left.
+void ShuffleOddPositions(int count);
+
+// Expands a wheel of six letters a line into Entries, as the wheel windows
+// do: letter L of a line puts BallPool element (code of L - code of "A" +
+// poolIndexOfA) into the next column. Then column 6 is 0 for a five-number
+// lottery, column 7 a random number of 1 to MaxBall not among the line's six
+// for a seven-number lottery, column 8 a random extra ball when the lottery
+// has one. The list is ended after the last line; returns the line count (at
+// most the list's 179). A letter that names no pool element gives 0.
+int ExpandLetterWheel(QStringView letters, int poolIndexOfA);
+
+// ---- Three- and four-match wheels ------------------------------------------
+
+inline constexpr int kThreeMatchBoxes = 20;
+
+// One wheel of the three- and four-match window's lists.
+struct MatchWheel {
+    QString item; // " 6 from 20"
+    int v = 0;    // numbers to enter
+    int k = 0;    // drawn numbers among them the wheel assumes
+    int m = 0;    // numbers it then matches in one line
+    QString letters;
+    int lines() const { return int(letters.size() / 6); }
+};
+// The 3-match wheels (Combo1) or the 4-match wheels (Combo2), in list order.
+const std::vector<MatchWheel>& MatchWheels(bool fourMatch);
+
+// The explanation text for a wheel of the list (Label2).
+QString MatchExplanation(bool fourMatch, const MatchWheel& wheel);
+// "   Pick 20 numbers:" (Label8).
+QString MatchPickPrompt(int v);
+
+// "Random selection" of the window's 20 boxes: the numbers 1 to maxBall
+// shuffled (BallPool 0 to maxBall - 1); box i gets element i, or 0 (empty)
+// for a box past the lottery's numbers.
+std::array<int, kThreeMatchBoxes> MatchRandomSelection(int maxBall);
+// "Random order": the 20 box values shuffled up to the last one above 0
+// (empty boxes below it take part, so gaps move); BallPool 0 to 19 holds
+// them meanwhile.
+std::array<int, kThreeMatchBoxes> MatchRandomOrder(const std::array<int, kThreeMatchBoxes>& boxes);
+
+// ---- Wheel 49 ---------------------------------------------------------------
+
+inline constexpr int kWheel49Lines = 175;
+inline constexpr int kWheel49Values = kWheel49Lines * 6;
+
+// Why wheel 49 cannot play the open lottery (fewer than six numbers a draw,
+// or a highest number below 49); no refusal when it can.
+Refusal Wheel49Refusal(int ballsDrawn, int maxBall);
+// One try: BallPool 1 to 49 shuffled at the odd positions from where it
+// stands, the pattern's positions (175 lines of six, each 1 to 49) laid over
+// it into Entries with the seventh number and extra ball as the other wheels
+// do, and each line sorted. Returns the line count.
+int ExpandWheel49(const std::vector<int>& positions);
