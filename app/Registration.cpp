@@ -34,6 +34,9 @@
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
+#include "wheels/ui/PGuaranteed.h"
+#include "wheels/ui/PThreeMatch.h"
+#include "wheels/ui/Wheel49.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -154,4 +157,15 @@ void RegisterAllWindows()
         window.Option1[1]->click(); // as the player's click: cold mode, new lines
         ShowModal(&window);
     });
+
+    // Wheels.
+    RegisterWindow(MenuItem::PlayGuarantee3, open<PThreeMatch>);
+    RegisterWindow(MenuItem::PlayGuarantee4, [](QWidget* main) {
+        PThreeMatch window(main);
+        window.Load();
+        window.Option1[1]->click(); // as the player's click: the 4-match wheels
+        ShowModal(&window);
+    });
+    RegisterWindow(MenuItem::PlayGuaranteed, open<PGuaranteed>);
+    RegisterWindow(MenuItem::PlayWheel49, open<Wheel49>);
 }

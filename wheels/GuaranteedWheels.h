@@ -114,3 +114,15 @@ Refusal Wheel49Refusal(int ballsDrawn, int maxBall);
 // it into Entries with the seventh number and extra ball as the other wheels
 // do, and each line sorted. Returns the line count.
 int ExpandWheel49(const std::vector<int>& positions);
+
+// The pattern wheel 49 plays, and what became of its file.
+struct Wheel49Pattern {
+    std::vector<int> positions; // 1050 positions, 1 to 49
+    // Set when "wheel49.dat" could not be used: why, for the player.
+    QString problem;
+};
+// The pattern of "wheel49.dat" in the folder given: the file's values when
+// it holds a valid pattern; the program's own pattern when it is missing
+// (the file is then written) or not valid (the file is left alone and the
+// problem said).
+Wheel49Pattern LoadWheel49Pattern(const QString& folder);

@@ -1,0 +1,64 @@
+#include "wheels/ui/Wheel49.h"
+
+#include "core/OpenLottery.h"
+#include "generators/Entries.h"
+#include "platform/Folder.h"
+#include "platform/ui/MsgBox.h"
+#include "wheels/GuaranteedWheels.h"
+
+#include <QLabel>
+
+namespace {
+
+GeneratorFrameOptions Options()
+{
+    GeneratorFrameOptions o;
+    o.name = "Wheel49";
+    o.caption = "Wheel 49";
+    o.gridRows = 180;
+    o.filtersHeading = "Filters   ";
+    o.saveTip = "Save these lottery entries to disk";
+    o.helpButtons = {"Command3", "Command8"};
+    o.decimals = 3;
+    o.generateOnChoice = false;
+    return o;
+}
+
+} // namespace
+
+Wheel49::Wheel49(QWidget* parent) : GeneratorFrame(Options(), parent)
+{
+    Label7->setText("Wheel 49");
+    Label2->setText(
+        "The aim is to wheel the numbers 1 to 49 in such a way as to guarantee one or more 3-matches. It is "
+        "specifically designed for pick-6 lotteries with a minimum of 49 numbers in the draw.");
+    Label6[0]->setText("Do not allow lottery entries with...");
+}
+
+void Wheel49::Loaded()
+{
+    const Wheel49Pattern pattern = LoadWheel49Pattern(ProgramFolder());
+    WheelIndexes = pattern.positions;
+    if (!pattern.problem.isEmpty())
+        MsgBox(pattern.problem, vbOKOnly | vbExclamation, "Wheel 49");
+}
+
+bool Wheel49::InputsOK()
+{
+    const Refusal refusal = Wheel49Refusal(BallsDrawn, MaxBall);
+    if (refusal.refused()) {
+        MsgBox(refusal.text, vbOKOnly | vbExclamation, refusal.title);
+        return false;
+    }
+    return true;
+}
+
+void Wheel49::BeforeGenerate()
+{
+    // Every Generate starts from 1 to 49 in order; each try shuffles on from
+    // the order the last one left.
+    for (int i = 1; i <= 49; ++i)
+        BallPool[i] = std::int16_t(i);
+}
+
+void Wheel49::PlayLotto() { ExpandWheel49(WheelIndexes); }

@@ -1,0 +1,24 @@
+#pragma once
+// Wheel 49: the numbers 1 to 49 wheeled into 175 lines of six by a fixed
+// pattern of positions, laid over a new order of the numbers in every try
+// until the ticked checks pass or ten seconds have gone by.
+
+#include "generators/ui/GeneratorFrame.h"
+
+#include <vector>
+
+class Wheel49 : public GeneratorFrame {
+    Q_OBJECT
+public:
+    explicit Wheel49(QWidget* parent = nullptr);
+
+    // The pattern: 175 lines of six positions of the shuffled 1 to 49.
+    std::vector<int> WheelIndexes;
+
+    void PlayLotto() override; // DoWheel
+
+protected:
+    void Loaded() override;
+    bool InputsOK() override;
+    void BeforeGenerate() override;
+};
