@@ -51,7 +51,11 @@ int BoxValue(const QLineEdit* box)
 
 PThreeMatch::PThreeMatch(QWidget* parent) : GeneratorFrame(Options(), parent)
 {
+    // The frame's "Select a lottery:" is this window's Label5; its status
+    // line, which this window writes only to say why a lottery cannot be
+    // played, takes another name.
     Label1->setObjectName("Label5");
+    Label5->setObjectName("StatusLine");
     Label7->setText("Guaranteed 3-match wheels");
     Option1[0] = new QRadioButton("3-match wheels", this);
     Option1[0]->setObjectName("Option1(0)");
