@@ -34,6 +34,8 @@
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
 #include "platform/ui/MsgBox.h"
+#include "wheels/ui/PWheel2.h"
+#include "wheels/ui/PWheel3.h"
 #include "wheels/ui/PGuaranteed.h"
 #include "wheels/ui/PThreeMatch.h"
 #include "wheels/ui/Wheel49.h"
@@ -159,6 +161,8 @@ void RegisterAllWindows()
     });
 
     // Wheels.
+    RegisterWindow(MenuItem::PlayWheel3, open<PWheel3>);
+    RegisterWindow(MenuItem::PlayWheel2, open<PWheel2>);
     RegisterWindow(MenuItem::PlayGuarantee3, open<PThreeMatch>);
     RegisterWindow(MenuItem::PlayGuarantee4, [](QWidget* main) {
         PThreeMatch window(main);

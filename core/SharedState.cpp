@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "generators/Entries.h"
 #include "generators/HistoryIndex.h"
+#include "platform/Random.h"
 #include "syndicates/SyndicateFile.h"
 
 void ResetSharedState()
@@ -14,4 +15,5 @@ void ResetSharedState()
     ResetEntries();
     ResetHistoryIndex();
     ResetSyndicate();
+    HoldSeed(false);
 }

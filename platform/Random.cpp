@@ -61,7 +61,8 @@ namespace {
 bool seedHeld = false;
 }
 
-void HoldSeedForTests(bool hold) { seedHeld = hold; }
+void HoldSeed(bool hold) { seedHeld = hold; }
+bool SeedHeld() { return seedHeld; }
 
 void Randomize()
 {

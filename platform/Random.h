@@ -15,7 +15,9 @@ int RandomNumber(int m);
 void Randomize();
 // Resets the generator and seeds it with the number given.
 void RandomizeSeed(std::uint32_t seed);
-// Tests: while held, Randomize leaves the source as the test seeded it, so a
-// window that reseeds on every command gives fixed lines. The test harness
-// lets go after every test.
-void HoldSeedForTests(bool hold);
+
+// A test that seeds the source and then drives a window that reseeds from the
+// clock on every command holds the seed: while it is held, Randomize leaves
+// the source as it is. Resetting the shared state lets it go.
+void HoldSeed(bool hold);
+bool SeedHeld();

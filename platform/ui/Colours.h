@@ -14,6 +14,10 @@ class QWidget;
 // The extra ball's heading and cells in every results grid: dark red.
 inline constexpr std::uint32_t kExtraBallColour = 160;
 
+// The number boxes of the wheel windows: white while in use, grey while not.
+inline constexpr std::uint32_t kBoxInUseColour = 0xFFFFFF;
+inline constexpr std::uint32_t kBoxNotInUseColour = 0xC0C0C0;
+
 // The colour to paint with: system colours map to the application palette
 // (15, the face of buttons and dialogs, is the window colour).
 QColor ToQColor(std::uint32_t value);

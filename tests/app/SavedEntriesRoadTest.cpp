@@ -10,6 +10,7 @@
 #include "generators/ui/PLuckyDip.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 
 #include <QLineEdit>
@@ -54,12 +55,8 @@ TEST_F(SavedEntriesRoadTest, LuckyDipLinesAreCheckedAgainstTheirDraw)
             dip->Command1->click();
             return int(dip->result());
         }
-        if (auto* save = qobject_cast<SaveEntries*>(dialog)) {
-            save->Text2->setText("Ann");
-            save->DTPicker1->setValue(QDate(2005, 3, 9));
-            save->Command7->click();
-            return int(save->result());
-        }
+        if (qobject_cast<SaveEntries*>(dialog))
+            return AnswerSaveDialog(dialog, {{}, "Ann", QDate(2005, 3, 9)});
         if (auto* show = qobject_cast<ShowMyDrawsW*>(dialog)) {
             show->Command2->click();
             checked = std::accumulate(show->MatchCounts.begin(), show->MatchCounts.end(), 0);

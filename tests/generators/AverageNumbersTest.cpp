@@ -4,12 +4,12 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "databases/SavedEntries.h"
-#include "databases/ui/SaveEntries.h"
 #include "generators/AverageNumbers.h"
 #include "generators/Entries.h"
 #include "generators/ui/PAverage.h"
 #include "platform/Random.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -149,13 +149,8 @@ TEST_F(AverageWindow, GeneratesAroundTheAveragesAndSavesFromThePlayMenu)
             QTest::mouseClick(w->Command1, Qt::LeftButton);
             return int(w->result());
         }
-        auto* save = qobject_cast<SaveEntries*>(dialog);
-        if (!save)
-            return Harness::UnexpectedWindow(dialog);
         ++saved;
-        save->Text1->setText("1");
-        QTest::mouseClick(save->Command7, Qt::LeftButton);
-        return int(save->result());
+        return AnswerSaveDialog(dialog, {"1"});
     });
     EXPECT_TRUE(OpenWindow(MenuItem::PlayAverages, nullptr));
     EXPECT_EQ(saved, 1);

@@ -4,13 +4,13 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "databases/SavedEntries.h"
-#include "databases/ui/SaveEntries.h"
 #include "generators/Entries.h"
 #include "generators/HotNumbers.h"
 #include "generators/ui/PHotNumbers.h"
 #include "platform/Dates.h"
 #include "platform/Random.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
@@ -225,13 +225,8 @@ TEST_F(HotNumbersWindow, HotThenColdAndSavedFromThePlayMenu)
             QTest::mouseClick(w->Command1, Qt::LeftButton);
             return int(w->result());
         }
-        auto* save = qobject_cast<SaveEntries*>(dialog);
-        if (!save)
-            return Harness::UnexpectedWindow(dialog);
         ++saved;
-        save->Text1->setText("2");
-        QTest::mouseClick(save->Command7, Qt::LeftButton);
-        return int(save->result());
+        return AnswerSaveDialog(dialog, {"2"});
     });
     EXPECT_TRUE(OpenWindow(MenuItem::PlayHot, nullptr));
     EXPECT_EQ(saved, 1);

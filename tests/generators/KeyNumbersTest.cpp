@@ -4,7 +4,6 @@
 #include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
-#include "databases/ui/SaveEntries.h"
 #include "generators/Entries.h"
 #include "generators/KeyNumbers.h"
 #include "generators/ui/P1Key.h"
@@ -12,6 +11,7 @@
 #include "generators/ui/P3KeyNum.h"
 #include "platform/Random.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -314,11 +314,7 @@ TEST_F(KeyWindows, EachKeyWindowFromThePlayMenuSavesItsLines)
                 QTest::mouseClick(w->Command1, Qt::LeftButton);
                 return int(w->result());
             }
-            auto* save = qobject_cast<SaveEntries*>(dialog);
-            if (!save)
-                return Harness::UnexpectedWindow(dialog);
-            QTest::mouseClick(save->Command7, Qt::LeftButton);
-            return int(save->result());
+            return AnswerSaveDialog(dialog);
         });
         EXPECT_TRUE(OpenWindow(c.item, nullptr));
         const auto entries = ReadSavedEntries();

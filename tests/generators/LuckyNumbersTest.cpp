@@ -5,7 +5,6 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "databases/SavedEntries.h"
-#include "databases/ui/SaveEntries.h"
 #include "generators/Entries.h"
 #include "generators/LuckyNumbers.h"
 #include "generators/ui/PLuckyNumbers.h"
@@ -14,6 +13,7 @@
 #include "platform/Text.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 
 #include <QComboBox>
@@ -253,11 +253,7 @@ TEST_F(LuckyWindows, NumerologyGivesTheSameLinesForTheSameNameAndSaves)
             QTest::mouseClick(w->Command1, Qt::LeftButton);
             return int(w->result());
         }
-        auto* save = qobject_cast<SaveEntries*>(dialog);
-        if (!save)
-            return Harness::UnexpectedWindow(dialog);
-        QTest::mouseClick(save->Command7, Qt::LeftButton);
-        return int(save->result());
+        return AnswerSaveDialog(dialog);
     });
     EXPECT_TRUE(OpenWindow(MenuItem::PlayLucky, nullptr));
     const auto entries = ReadSavedEntries();
@@ -308,12 +304,8 @@ TEST_F(LuckyWindows, StarSignProposesTheDrawDateAndSeedsFromIt)
             QTest::mouseClick(w->Command1, Qt::LeftButton);
             return int(w->result());
         }
-        auto* save = qobject_cast<SaveEntries*>(dialog);
-        if (!save)
-            return Harness::UnexpectedWindow(dialog);
         ++saved;
-        QTest::mouseClick(save->Command7, Qt::LeftButton);
-        return int(save->result());
+        return AnswerSaveDialog(dialog);
     });
     EXPECT_TRUE(OpenWindow(MenuItem::PlayStarSign, nullptr));
     EXPECT_EQ(saved, 1);

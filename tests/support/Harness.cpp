@@ -3,7 +3,6 @@
 #include "core/SharedState.h"
 #include "generators/RetryLoop.h"
 #include "platform/Dates.h"
-#include "platform/Random.h"
 #include "platform/ui/Colours.h"
 #include "platform/ui/FolderDialog.h"
 #include "platform/ui/Printer.h"
@@ -131,7 +130,6 @@ void EndTest()
     installStrictHooks();
     SetMonotonicClockForTests({});
     SetClockForTests(std::nullopt);
-    HoldSeedForTests(false);
     if (!currentFolder.isEmpty())
         QDir::setCurrent(currentFolder);
 }

@@ -30,7 +30,7 @@
 
 namespace {
 
-class WheelWindows : public ProgramFolderTest {
+class GuaranteedWindows : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
@@ -96,7 +96,7 @@ protected:
 
 // ---- Guaranteed win wheels ----------------------------------------------------
 
-TEST_F(WheelWindows, GuaranteedOpensWithItsListsAndAnEmptyBoard)
+TEST_F(GuaranteedWindows, GuaranteedOpensWithItsListsAndAnEmptyBoard)
 {
     writeLottery("6,49,0,0,1");
     PGuaranteed w;
@@ -125,7 +125,7 @@ TEST_F(WheelWindows, GuaranteedOpensWithItsListsAndAnEmptyBoard)
     EXPECT_EQ(w.findChild<QLabel*>("Label8")->text(), "Pick 21 numbers.");
 }
 
-TEST_F(WheelWindows, GuaranteedBoardPicksFollowClicksAndTheLottery)
+TEST_F(GuaranteedWindows, GuaranteedBoardPicksFollowClicksAndTheLottery)
 {
     writeLottery("6,49,0,0,1");
     writeLottery("6,39,0,0,0", "dbase200.txt", "Small");
@@ -157,7 +157,7 @@ TEST_F(WheelWindows, GuaranteedBoardPicksFollowClicksAndTheLottery)
     EXPECT_FALSE(w.Board->label(60)->isEnabled());
 }
 
-TEST_F(WheelWindows, GuaranteedRefusesAWrongCountAndAShortLottery)
+TEST_F(GuaranteedWindows, GuaranteedRefusesAWrongCountAndAShortLottery)
 {
     writeLottery("6,49,0,0,1");
     writeLottery("4,30,0,0,0", "dbase200.txt", "Four");
@@ -181,7 +181,7 @@ TEST_F(WheelWindows, GuaranteedRefusesAWrongCountAndAShortLottery)
     EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
 }
 
-TEST_F(WheelWindows, GuaranteedEightNumbersGiveFourLinesCoveringEveryThree)
+TEST_F(GuaranteedWindows, GuaranteedEightNumbersGiveFourLinesCoveringEveryThree)
 {
     writeLottery("6,49,0,0,1");
     PGuaranteed w;
@@ -190,7 +190,7 @@ TEST_F(WheelWindows, GuaranteedEightNumbersGiveFourLinesCoveringEveryThree)
     for (int n : picks)
         click(w.Board->label(n));
     RandomizeSeed(2026);
-    HoldSeedForTests(true);
+    HoldSeed(true);
     click(w.findChild<QPushButton*>("Command3"));
     ASSERT_EQ(shownLines(w.MSFlexGrid1), 4);
     const auto lines = gridLines(w.MSFlexGrid1);
@@ -211,7 +211,7 @@ TEST_F(WheelWindows, GuaranteedEightNumbersGiveFourLinesCoveringEveryThree)
     EXPECT_EQ(gridLines(w.MSFlexGrid1), lines);
 }
 
-TEST_F(WheelWindows, GuaranteedRetriesUntilTheClockRunsOut)
+TEST_F(GuaranteedWindows, GuaranteedRetriesUntilTheClockRunsOut)
 {
     writeLottery("6,49,0,0,1");
     PGuaranteed w;
@@ -234,7 +234,7 @@ TEST_F(WheelWindows, GuaranteedRetriesUntilTheClockRunsOut)
     EXPECT_EQ(w.Label10->text(), "Tries: 1   Time: 0.00 sec");
 }
 
-TEST_F(WheelWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLottery)
+TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLottery)
 {
     writeLottery("7,59,0,14,0");
     PGuaranteed w;
@@ -267,7 +267,7 @@ TEST_F(WheelWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLottery
     click(w.Command7);
 }
 
-TEST_F(WheelWindows, GuaranteedFiveNumberLotteryKeepsFiveOfEachLine)
+TEST_F(GuaranteedWindows, GuaranteedFiveNumberLotteryKeepsFiveOfEachLine)
 {
     writeLottery("5,35,0,0,0");
     PGuaranteed w;
@@ -282,7 +282,7 @@ TEST_F(WheelWindows, GuaranteedFiveNumberLotteryKeepsFiveOfEachLine)
 
 // ---- Three- and four-match wheels ------------------------------------------------
 
-TEST_F(WheelWindows, ThreeMatchOpensInThreeMatchModeAndSwitches)
+TEST_F(GuaranteedWindows, ThreeMatchOpensInThreeMatchModeAndSwitches)
 {
     writeLottery("6,49,0,0,1");
     PThreeMatch w;
@@ -322,7 +322,7 @@ TEST_F(WheelWindows, ThreeMatchOpensInThreeMatchModeAndSwitches)
     EXPECT_EQ(w.PickCount, 10);
 }
 
-TEST_F(WheelWindows, ThreeMatchRefusesBadBoxesAndShortLotteries)
+TEST_F(GuaranteedWindows, ThreeMatchRefusesBadBoxesAndShortLotteries)
 {
     writeLottery("6,49,0,0,1");
     writeLottery("4,30,0,0,0", "dbase200.txt", "Four");
@@ -359,7 +359,7 @@ TEST_F(WheelWindows, ThreeMatchRefusesBadBoxesAndShortLotteries)
     expectBox("This method is not suitable for this lottery.    ", "Sorry!");
 }
 
-TEST_F(WheelWindows, ThreeMatchSeededGenerateGivesFixedLines)
+TEST_F(GuaranteedWindows, ThreeMatchSeededGenerateGivesFixedLines)
 {
     writeLottery("7,59,0,10,0");
     PThreeMatch w;
@@ -392,7 +392,7 @@ TEST_F(WheelWindows, ThreeMatchSeededGenerateGivesFixedLines)
     EXPECT_EQ(EntryCount(), 2);
 }
 
-TEST_F(WheelWindows, ThreeMatchRandomButtonsAndTheLotteryChoiceKeepBoxesInRange)
+TEST_F(GuaranteedWindows, ThreeMatchRandomButtonsAndTheLotteryChoiceKeepBoxesInRange)
 {
     writeLottery("6,49,0,0,1");
     writeLottery("6,35,0,0,0", "dbase200.txt", "Small");
@@ -424,7 +424,7 @@ TEST_F(WheelWindows, ThreeMatchRandomButtonsAndTheLotteryChoiceKeepBoxesInRange)
     EXPECT_EQ(w.Text1[1]->text(), "35");
 }
 
-TEST_F(WheelWindows, FourMatchMenuItemOpensInFourMatchMode)
+TEST_F(GuaranteedWindows, FourMatchMenuItemOpensInFourMatchMode)
 {
     writeLottery("6,49,0,0,1");
     RegisterAllWindows();
@@ -448,7 +448,7 @@ TEST_F(WheelWindows, FourMatchMenuItemOpensInFourMatchMode)
 
 // ---- Wheel 49 -----------------------------------------------------------------
 
-TEST_F(WheelWindows, Wheel49RefusesLotteriesUnlikePickSixOf49)
+TEST_F(GuaranteedWindows, Wheel49RefusesLotteriesUnlikePickSixOf49)
 {
     writeLottery("5,50,0,0,0", "dbase100.txt", "Five");
     writeLottery("6,45,0,0,0", "dbase200.txt", "Small");
@@ -480,13 +480,13 @@ TEST_F(WheelWindows, Wheel49RefusesLotteriesUnlikePickSixOf49)
     EXPECT_EQ(w.Label5->text().section("Time: ", 1).section(' ', 0, 0).section('.', 1).size(), 3);
 }
 
-TEST_F(WheelWindows, Wheel49SeededGenerateGivesFixedLinesAndTheClockEndsTheRetries)
+TEST_F(GuaranteedWindows, Wheel49SeededGenerateGivesFixedLinesAndTheClockEndsTheRetries)
 {
     writeLottery("6,49,0,10,0");
     Wheel49 w;
     w.Load();
     RandomizeSeed(49);
-    HoldSeedForTests(true);
+    HoldSeed(true);
     click(w.Command2);
     const auto first = gridLines(w.MSFlexGrid1);
     ASSERT_EQ(first.size(), 175u);

@@ -1,0 +1,386 @@
+// The triplet and pair windows driven as the player would: their texts, the
+// number boxes, Generate with its checks and refusals, seeded lines, and the
+// lines saved.
+#include "app/MenuItems.h"
+#include "app/WindowCatalog.h"
+#include "core/OpenLottery.h"
+#include "databases/SavedEntries.h"
+#include "databases/ui/SaveEntries.h"
+#include "generators/Entries.h"
+#include "platform/Random.h"
+#include "platform/ui/Colours.h"
+#include "platform/ui/FlexGrid.h"
+#include "support/TestSupport.h"
+#include "wheels/ui/PWheel2.h"
+#include "wheels/ui/PWheel3.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <set>
+
+namespace {
+
+const QString kBadInput = " There was a problem with the input.  \r\n Please check it and try again.  \r\n";
+
+class WheelWindows : public ProgramFolderTest {
+protected:
+    void writeLottery(const QString& file, const QString& name, const QString& definition)
+    {
+        writeLines(file, DatabaseLines(name, definition, {"05 Mar 05,1,2,3,4,5,6,7"}));
+    }
+    static void type(WheelFrame& w, const QStringList& numbers)
+    {
+        for (int i = 0; i < numbers.size(); ++i)
+            w.Text1[std::size_t(i)]->setText(numbers[i]);
+    }
+    static QStringList numbers(int from, int to)
+    {
+        QStringList list;
+        for (int v = from; v <= to; ++v)
+            list << QString::number(v);
+        return list;
+    }
+    static QStringList gridLine(FlexGrid* grid, int r)
+    {
+        QStringList cells;
+        for (int c = 1; c <= 8; ++c)
+            cells << grid->TextMatrix(r, c);
+        return cells;
+    }
+    static int shownLines(FlexGrid* grid)
+    {
+        int r = 1;
+        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
+            ++r;
+        return r - 1;
+    }
+    static void generate(WheelFrame& w) { QTest::mouseClick(w.Command2, Qt::LeftButton); }
+};
+
+} // namespace
+
+TEST_F(WheelWindows, TripletsOpenOnTheFirstLotteryWithTheirTexts)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    PWheel3 w;
+    w.Load();
+    EXPECT_EQ(w.windowTitle(), "Wheeling triplets");
+    EXPECT_EQ(w.Label7->text(), "Wheeling triplets");
+    EXPECT_TRUE(w.Label2->text().startsWith("This method of selecting Lotto entries tries to increase"));
+    EXPECT_TRUE(w.Label2->text().endsWith("Pick up to 8 groups of three numbers."));
+    EXPECT_EQ(w.Label8->text(), "  Enter 9 different numbers in groups of three, starting with group A:");
+    EXPECT_EQ(w.Label4->text(), "6-pick lotteries are OK with Wheeling Triplets.");
+    EXPECT_EQ(w.Option1[0]->text(), "Wheel   9 numbers in   3 lines");
+    EXPECT_EQ(w.Option1[5]->text(), "Wheel 24 numbers in 28 lines");
+    EXPECT_TRUE(w.Option1[0]->isChecked());
+    EXPECT_EQ(w.List1->currentRow(), 0);
+    EXPECT_EQ(w.Text1.size(), 24u);
+    EXPECT_EQ(w.BlockLetters.size(), 8u);
+    EXPECT_EQ(w.findChild<QLabel*>("Label1(8)")->text(), "H");
+    EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(), "Select a lottery:");
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(w.BoxInUse(i), i < 9) << i;
+    EXPECT_EQ(w.Text1[0]->palette().color(QPalette::Base), ToQColor(kBoxInUseColour));
+    EXPECT_EQ(w.Text1[9]->palette().color(QPalette::Base), ToQColor(kBoxNotInUseColour));
+    EXPECT_EQ(w.MSFlexGrid1->Rows(), 30);
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 0), "Line");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 7), "Num7");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 8), "Pball");
+    EXPECT_EQ(w.MSFlexGrid1->cellForeColor(0, 8), ToQColor(kExtraBallColour));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "");
+    EXPECT_EQ(w.Command12->text(), "Random selection");
+    EXPECT_EQ(w.Command8->text(), "Random order");
+    EXPECT_EQ(w.findChild<QPushButton*>("Command13")->toolTip(), " Delete bad entries ");
+    EXPECT_EQ(w.findChild<QPushButton*>("Command9")->text(), "Previous draws");
+    EXPECT_EQ(w.findChild<QLabel*>("Label6(1)")->text(), "Filters   ");
+    EXPECT_EQ(w.Command7->toolTip(), "Save the lottery entries to disk");
+    EXPECT_EQ(w.findChild<QPushButton*>("Command3")->toolTip(), " Help ");
+    EXPECT_EQ(w.Command1->toolTip(), " Close ");
+    EXPECT_EQ(w.findChild<QWidget*>("Check1"), nullptr);
+}
+
+TEST_F(WheelWindows, BoxesTakeDigitsOnlyAndSizesPaintThem)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    PWheel3 w;
+    w.Load();
+    QTest::keyClicks(w.Text1[0], "1a-2");
+    EXPECT_EQ(w.Text1[0]->text(), "12");
+    w.Text1[1]->insert("123456789012345678901234567890");
+    EXPECT_EQ(w.Text1[1]->text(), "123");
+    w.Text1[1]->clear();
+    w.Text1[1]->insert("7x");
+    EXPECT_EQ(w.Text1[1]->text(), "");
+
+    w.Text1[20]->setText("5");
+    w.Option1[2]->click();
+    EXPECT_EQ(w.Label8->text(), "   Enter 15 different numbers in groups of three, starting with group A:");
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(w.BoxInUse(i), i < 15) << i;
+    EXPECT_EQ(w.Text1[20]->text(), "5"); // grey boxes keep their text here
+    w.Option1[0]->click();
+    EXPECT_EQ(w.Label8->text(), "   Enter 9 different numbers in groups of three, starting with group A:");
+
+    // Random order takes the number left in a grey box along.
+    w.Text1[0]->setText("");
+    w.Text1[1]->setText("12");
+    RandomizeSeed(5);
+    QTest::mouseClick(w.Command8, Qt::LeftButton);
+    int fives = 0, twelves = 0;
+    for (QLineEdit* box : w.Text1) {
+        fives += box->text() == "5";
+        twelves += box->text() == "12";
+    }
+    EXPECT_EQ(fives, 1);
+    EXPECT_EQ(twelves, 1);
+
+    // Random selection fills the nine white boxes and leaves the grey ones.
+    for (QLineEdit* box : w.Text1)
+        box->clear();
+    w.Text1[23]->setText("44");
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    std::set<int> picked;
+    for (int i = 0; i < 9; ++i)
+        picked.insert(w.Text1[std::size_t(i)]->text().toInt());
+    EXPECT_EQ(picked.size(), 9u);
+    EXPECT_GE(*picked.begin(), 1);
+    EXPECT_LE(*picked.rbegin(), 49);
+    EXPECT_EQ(w.Text1[9]->text(), "");
+    EXPECT_EQ(w.Text1[23]->text(), "44");
+}
+
+TEST_F(WheelWindows, TripletsGenerateChecksTheBoxesAndBuildsTheWheel)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    PWheel3 w;
+    w.Load();
+    type(w, numbers(1, 9));
+    w.Text1[15]->setText("99"); // grey: emptied, no part in the wheel
+    generate(w);
+    EXPECT_EQ(w.Text1[15]->text(), "");
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"1", "2", "3", "7", "8", "9", "", ""}));
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 3), QStringList({"4", "5", "6", "7", "8", "9", "", ""}));
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "3");
+
+    // One white box empty: tip 6, nothing built, the grid keeps its lines.
+    w.Text1[4]->clear();
+    answer(vbOK);
+    generate(w);
+    EXPECT_EQ(lastBoxText().toStdString(), kBadInput.toStdString());
+    EXPECT_EQ(boxes().back().title, "Error");
+    EXPECT_EQ(EntryCount(), 0);
+    EXPECT_EQ(shownLines(w.MSFlexGrid1), 3);
+    EXPECT_FALSE(Busy);
+
+    // A number above the lottery's highest is bad input too.
+    w.Text1[4]->setText("50");
+    answer(vbOK);
+    generate(w);
+    EXPECT_EQ(lastBoxText().toStdString(), kBadInput.toStdString());
+
+    // The same number twice stands twice in its group's lines.
+    w.Text1[4]->setText("4");
+    w.Option1[5]->click();
+    type(w, numbers(1, 24));
+    generate(w);
+    ASSERT_EQ(EntryCount(), 28);
+    // Every two groups share exactly one line.
+    for (int a = 0; a < 8; ++a)
+        for (int b = a + 1; b < 8; ++b) {
+            int shared = 0;
+            for (int r = 1; r <= 28; ++r) {
+                std::set<int> line;
+                for (int c = 1; c <= 6; ++c)
+                    line.insert(Entries[r][c]);
+                shared += line.count(3 * a + 1) && line.count(3 * b + 1);
+            }
+            EXPECT_EQ(shared, 1) << a << "," << b;
+        }
+    w.Text1[1]->setText("1");
+    generate(w);
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1).mid(0, 3), QStringList({"1", "1", "3"}));
+}
+
+TEST_F(WheelWindows, ChoosingALotteryEmptiesBoxesItCannotHoldAndSetsTheRemark)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    writeLottery("dbase101.txt", "Small Lotto", "5,35,0,0,0");
+    writeLottery("dbase102.txt", "Pick Three", "3,20,0,0,0");
+    writeLottery("dbase103.txt", "Big Seven", "7,45,0,10,0");
+    PWheel3 w;
+    w.Load();
+    ASSERT_EQ(w.List1->count(), 4);
+    type(w, {"35", "36", "49", "1", "2", "3", "4", "5", "6"});
+    w.Text1[12]->setText("40"); // grey, emptied too
+    w.List1->setCurrentRow(1);
+    EXPECT_EQ(w.Label4->text(), "5-pick lotteries are not ideal for this method.");
+    EXPECT_EQ(w.Text1[0]->text(), "35");
+    EXPECT_EQ(w.Text1[1]->text(), "");
+    EXPECT_EQ(w.Text1[2]->text(), "");
+    EXPECT_EQ(w.Text1[12]->text(), "");
+    EXPECT_EQ(EntryCount(), 0); // choosing does not generate
+
+    // A lottery of three numbers a draw: refused.
+    w.List1->setCurrentRow(2);
+    EXPECT_EQ(w.Label4->text(), "5-pick lotteries are not ideal for this method."); // unchanged
+    type(w, numbers(1, 9));
+    answer(vbOK);
+    generate(w);
+    EXPECT_EQ(lastBoxText().toStdString(), "Not available with this lottery.    ");
+    EXPECT_EQ(boxes().back().title, "Sorry!");
+    EXPECT_EQ(boxes().back().icon(), vbExclamation);
+    EXPECT_EQ(EntryCount(), 0);
+
+    // Seven numbers with an extra ball: a seventh number unlike the six,
+    // an extra ball 1..10 on every line.
+    w.List1->setCurrentRow(3);
+    EXPECT_EQ(w.Label4->text(), "7-pick lotteries are not ideal for this method.");
+    type(w, numbers(1, 9));
+    generate(w);
+    ASSERT_EQ(EntryCount(), 3);
+    for (int r = 1; r <= 3; ++r) {
+        std::set<int> line;
+        for (int c = 1; c <= 7; ++c)
+            line.insert(Entries[r][c]);
+        EXPECT_EQ(line.size(), 7u);
+        EXPECT_GE(Entries[r][8], 1);
+        EXPECT_LE(Entries[r][8], 10);
+        EXPECT_FALSE(w.MSFlexGrid1->TextMatrix(r, 8).isEmpty());
+    }
+}
+
+TEST_F(WheelWindows, ASeededGenerateGivesFixedLines)
+{
+    writeLottery("dbase100.txt", "Big Seven", "7,45,0,10,0");
+    PWheel3 w;
+    w.Load();
+    type(w, numbers(11, 19));
+    HoldSeed(true);
+    RandomizeSeed(2026);
+    generate(w);
+    QStringList shown;
+    for (int r = 1; r <= 3; ++r)
+        shown << gridLine(w.MSFlexGrid1, r).join(' ');
+    // The seventh number is drawn before the extra ball of each line.
+    EXPECT_EQ(shown.join('|').toStdString(), "9 11 12 13 14 15 16 7|11 12 13 17 18 19 38 1|14 15 16 17 18 19 37 2");
+    // The same seed again gives the same lines.
+    RandomizeSeed(2026);
+    generate(w);
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2).join(' ').toStdString(), "11 12 13 17 18 19 38 1");
+}
+
+TEST_F(WheelWindows, PairsFollowThePickSize)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    writeLottery("dbase101.txt", "Small Lotto", "5,35,0,0,0");
+    writeLottery("dbase102.txt", "Four Lotto", "4,30,0,0,0");
+    PWheel2 w;
+    w.Load();
+    EXPECT_EQ(w.windowTitle(), "Wheeling pairs");
+    EXPECT_EQ(w.Label7->text(), "Wheeling pairs");
+    EXPECT_TRUE(w.Label2->text().endsWith("Pick up to 9 pairs of numbers."));
+    EXPECT_EQ(w.Label8->text(), "   Enter 8  different pairs of numbers, starting with A:");
+    EXPECT_EQ(w.Command12->toolTip(), " Enter a random selection of numbers ");
+    EXPECT_EQ(w.Command8->toolTip(), " Mix up the order of the numbers ");
+    EXPECT_EQ(w.MSFlexGrid1->Rows(), 40);
+    EXPECT_EQ(w.findChild<QLabel*>("Label1(9)")->text(), "I");
+    const QStringList six{"Wheel 8 numbers in 3 lines",   "Wheel 10 numbers in 6 lines",
+                          "Wheel 12 numbers in 10 lines", "Wheel 14 numbers in 15 lines",
+                          "Wheel 16 numbers in 21 lines", "Wheel 18 numbers in 28 lines"};
+    const QStringList five{"Wheel 8 numbers in 6 lines",   "Wheel 10 numbers in 10 lines",
+                           "Wheel 12 numbers in 15 lines", "Wheel 14 numbers in 21 lines",
+                           "Wheel 16 numbers in 28 lines", "Wheel 18 numbers in 36 lines"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(w.Option1[std::size_t(i)]->text(), six[i]);
+
+    type(w, numbers(1, 8));
+    generate(w);
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "7", "8", "", ""}));
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"1", "2", "5", "6", "7", "8", "", ""}));
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 3), QStringList({"3", "4", "5", "6", "7", "8", "", ""}));
+
+    w.List1->setCurrentRow(1);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(w.Option1[std::size_t(i)]->text(), five[i]);
+    EXPECT_TRUE(w.Option1[0]->isChecked());
+    generate(w);
+    ASSERT_EQ(EntryCount(), 6);
+    for (int r = 1; r <= 6; ++r) {
+        std::set<int> line;
+        for (int c = 1; c <= 5; ++c)
+            line.insert(Entries[r][c]);
+        EXPECT_EQ(line.size(), 5u);
+    }
+
+    w.List1->setCurrentRow(2);
+    generate(w);
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 6);
+    const QStringList expected{"1 2 3 4", "1 2 5 6", "1 2 7 8", "3 4 5 6", "3 4 7 8", "5 6 7 8"};
+    for (int r = 1; r <= 6; ++r)
+        EXPECT_EQ(gridLine(w.MSFlexGrid1, r).mid(0, 4).join(' '), expected[r - 1]);
+
+    // A smaller size empties the boxes that turn grey.
+    w.Option1[5]->click();
+    EXPECT_EQ(w.Label8->text(), "   Enter 18 different pairs of numbers, starting with A:");
+    type(w, numbers(1, 18));
+    w.Option1[1]->click();
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(w.Text1[std::size_t(i)]->text().isEmpty(), i >= 10) << i;
+
+    // Size 5 on a pick-6 lottery: 28 lines, each holding pair I.
+    w.List1->setCurrentRow(0);
+    w.Option1[5]->click();
+    type(w, numbers(1, 18));
+    generate(w);
+    ASSERT_EQ(EntryCount(), 28);
+    for (int r = 1; r <= 28; ++r) {
+        std::set<int> line;
+        for (int c = 1; c <= 6; ++c)
+            line.insert(Entries[r][c]);
+        EXPECT_TRUE(line.count(17) && line.count(18)) << r;
+    }
+}
+
+TEST_F(WheelWindows, SaveAppendsTheLinesFromTheMenuWindow)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    RegisterAllWindows();
+    EXPECT_TRUE(HasWindow(MenuItem::PlayWheel3));
+    EXPECT_TRUE(HasWindow(MenuItem::PlayWheel2));
+    int saved = 0;
+    SetModalHook([&](QDialog* dialog) {
+        if (auto* w = qobject_cast<PWheel2*>(dialog)) {
+            for (int i = 0; i < 8; ++i)
+                w->Text1[std::size_t(i)]->setText(QString::number(10 + i));
+            QTest::mouseClick(w->Command2, Qt::LeftButton);
+            QTest::mouseClick(w->Command7, Qt::LeftButton);
+            QTest::mouseClick(w->Command1, Qt::LeftButton);
+            return int(w->result());
+        }
+        auto* save = qobject_cast<SaveEntries*>(dialog);
+        if (!save)
+            return Harness::UnexpectedWindow(dialog);
+        ++saved;
+        EXPECT_EQ(save->Text1->text(), "3");
+        QTest::mouseClick(save->Command7, Qt::LeftButton);
+        return int(save->result());
+    });
+    EXPECT_TRUE(OpenWindow(MenuItem::PlayWheel2, nullptr));
+    EXPECT_EQ(saved, 1);
+    const auto entries = ReadSavedEntries();
+    ASSERT_TRUE(entries);
+    ASSERT_EQ(entries->size(), 3);
+    EXPECT_EQ((*entries)[0].lottery, "UK Lotto");
+    EXPECT_EQ((*entries)[0].dbaseFile, "dbase100.txt");
+    QStringList first;
+    for (int i = 0; i < 8; ++i)
+        first << (*entries)[0].numbers[std::size_t(i)];
+    EXPECT_EQ(first, QStringList({"10", "11", "12", "13", "16", "17", "", ""}));
+}
