@@ -100,42 +100,6 @@ void ShuffleOddPositions(int count)
         std::swap(BallPool[i], BallPool[RandomNumber(count)]);
 }
 
-namespace {
-
-// Columns 6 to 8 of a built line: the five-number lottery's empty sixth, the
-// seven-number lottery's random seventh, the extra ball.
-void FinishLine(int row)
-{
-    auto* line = Entries[row];
-    if (BallsDrawn == 5)
-        line[6] = 0;
-    if (BallsDrawn == 7 && MaxBall >= 7) {
-        int x = 0;
-        do
-            x = RandomNumber(MaxBall);
-        while (std::find(line + 1, line + 7, x) != line + 7);
-        line[7] = std::int16_t(x);
-    }
-    if (ExtraBallMax > 0)
-        line[8] = std::int16_t(RandomNumber(ExtraBallMax));
-}
-
-} // namespace
-
-int ExpandLetterWheel(QStringView letters, int poolIndexOfA)
-{
-    const int lines = std::min(int(letters.size() / 6), kMaxEntryLines);
-    for (int r = 1; r <= lines; ++r) {
-        for (int k = 1; k <= 6; ++k) {
-            const int element = int(letters[(r - 1) * 6 + k - 1].unicode()) - 'A' + poolIndexOfA;
-            Entries[r][k] = element >= 0 && element <= kBallPoolSize ? BallPool[element] : std::int16_t(0);
-        }
-        FinishLine(r);
-    }
-    EndEntries(lines);
-    return lines;
-}
-
 // ---- Three- and four-match wheels -------------------------------------------
 
 QString MatchExplanation(bool fourMatch, const MatchWheel& wheel)
@@ -155,37 +119,6 @@ QString MatchExplanation(bool fourMatch, const MatchWheel& wheel)
 
 QString MatchPickPrompt(int v) { return "   Pick" + Str(v) + " numbers:"; }
 
-std::array<int, kThreeMatchBoxes> MatchRandomSelection(int maxBall)
-{
-    maxBall = std::clamp(maxBall, 0, kBallPoolSize);
-    for (int i = 0; i < maxBall; ++i)
-        BallPool[i] = std::int16_t(i + 1);
-    for (int i = 0; i < maxBall; ++i)
-        std::swap(BallPool[i], BallPool[int(maxBall * Rnd())]);
-    std::array<int, kThreeMatchBoxes> boxes{};
-    for (int i = 0; i < kThreeMatchBoxes && i < maxBall; ++i)
-        boxes[std::size_t(i)] = BallPool[i];
-    return boxes;
-}
-
-std::array<int, kThreeMatchBoxes> MatchRandomOrder(const std::array<int, kThreeMatchBoxes>& boxes)
-{
-    int last = 0;
-    for (int i = 0; i < kThreeMatchBoxes; ++i) {
-        BallPool[i] = std::int16_t(std::clamp(boxes[std::size_t(i)], -32768, 32767));
-        if (BallPool[i] > 0)
-            last = i;
-    }
-    // The index drawn runs from 0 to last - 1: the last box is swapped only
-    // when its own turn comes.
-    for (int i = 0; i <= last; ++i)
-        std::swap(BallPool[i], BallPool[int(last * Rnd())]);
-    std::array<int, kThreeMatchBoxes> shuffled{};
-    for (int i = 0; i < kThreeMatchBoxes; ++i)
-        shuffled[std::size_t(i)] = std::max<int>(BallPool[i], 0);
-    return shuffled;
-}
-
 // ---- Wheel 49 ---------------------------------------------------------------
 
 Refusal Wheel49Refusal(int ballsDrawn, int maxBall)
@@ -195,18 +128,13 @@ Refusal Wheel49Refusal(int ballsDrawn, int maxBall)
     return {};
 }
 
-int ExpandWheel49(const std::vector<int>& positions)
+QString Wheel49Letters(const std::vector<int>& positions)
 {
-    ShuffleOddPositions(49);
-    const int lines = std::min<int>(kWheel49Lines, int(positions.size() / 6));
-    for (int r = 1; r <= lines; ++r) {
-        for (int k = 1; k <= 6; ++k) {
-            const int p = positions[std::size_t((r - 1) * 6 + k - 1)];
-            Entries[r][k] = p >= 1 && p <= 49 ? BallPool[p] : std::int16_t(0);
-        }
-        FinishLine(r);
-    }
-    EndEntries(lines);
-    SortEntries(BallsDrawn);
-    return lines;
+    QString letters;
+    letters.reserve(qsizetype(positions.size()));
+    // A position out of 1 to 49 becomes a character before "A", which the
+    // expansion refuses.
+    for (int p : positions)
+        letters += QChar(char16_t(p >= 1 && p <= 49 ? u'A' + p - 1 : u'?'));
+    return letters;
 }

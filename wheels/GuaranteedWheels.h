@@ -1,8 +1,8 @@
 #pragma once
 // The rules of the guaranteed win wheels, the three- and four-match wheels
 // and wheel 49: the choice lists and their texts, the numbers a wheel needs,
-// the refusals, the random picks, the shuffles between tries and the
-// expansion of a wheel's letters or positions into Entries.
+// the refusals, the random picks and the shuffles between tries. The wheels
+// become lines through the wheels' one expansion (wheels/WheelRules.h).
 //
 // The windows read their controls, call these and show what they return;
 // nothing here shows a message.
@@ -62,18 +62,7 @@ std::vector<int> RandomBoardPicks(int need, int top);
 // a random one of 1 to `count`. It works on the order the last try left.
 void ShuffleOddPositions(int count);
 
-// Expands a wheel of six letters a line into Entries, as the wheel windows
-// do: letter L of a line puts BallPool element (code of L - code of "A" +
-// poolIndexOfA) into the next column. Then column 6 is 0 for a five-number
-// lottery, column 7 a random number of 1 to MaxBall not among the line's six
-// for a seven-number lottery, column 8 a random extra ball when the lottery
-// has one. The list is ended after the last line; returns the line count (at
-// most the list's 179). A letter that names no pool element gives 0.
-int ExpandLetterWheel(QStringView letters, int poolIndexOfA);
-
 // ---- Three- and four-match wheels ------------------------------------------
-
-inline constexpr int kThreeMatchBoxes = 20;
 
 // One wheel of the three- and four-match window's lists.
 struct MatchWheel {
@@ -92,15 +81,6 @@ QString MatchExplanation(bool fourMatch, const MatchWheel& wheel);
 // "   Pick 20 numbers:" (Label8).
 QString MatchPickPrompt(int v);
 
-// "Random selection" of the window's 20 boxes: the numbers 1 to maxBall
-// shuffled (BallPool 0 to maxBall - 1); box i gets element i, or 0 (empty)
-// for a box past the lottery's numbers.
-std::array<int, kThreeMatchBoxes> MatchRandomSelection(int maxBall);
-// "Random order": the 20 box values shuffled up to the last one above 0
-// (empty boxes below it take part, so gaps move); BallPool 0 to 19 holds
-// them meanwhile.
-std::array<int, kThreeMatchBoxes> MatchRandomOrder(const std::array<int, kThreeMatchBoxes>& boxes);
-
 // ---- Wheel 49 ---------------------------------------------------------------
 
 inline constexpr int kWheel49Lines = 175;
@@ -109,11 +89,9 @@ inline constexpr int kWheel49Values = kWheel49Lines * 6;
 // Why wheel 49 cannot play the open lottery (fewer than six numbers a draw,
 // or a highest number below 49); no refusal when it can.
 Refusal Wheel49Refusal(int ballsDrawn, int maxBall);
-// One try: BallPool 1 to 49 shuffled at the odd positions from where it
-// stands, the pattern's positions (175 lines of six, each 1 to 49) laid over
-// it into Entries with the seventh number and extra ball as the other wheels
-// do, and each line sorted. Returns the line count.
-int ExpandWheel49(const std::vector<int>& positions);
+// The pattern as a wheel of six letters a line ("A" the first position of
+// the shuffled numbers, BallPool element 1), for the wheels' expansion.
+QString Wheel49Letters(const std::vector<int>& positions);
 
 // The pattern wheel 49 plays, and what became of its file.
 struct Wheel49Pattern {

@@ -5,6 +5,7 @@
 #include "generators/Entries.h"
 #include "platform/Random.h"
 #include "wheels/GuaranteedWheels.h"
+#include "wheels/WheelRules.h"
 
 #include <gtest/gtest.h>
 
@@ -127,52 +128,31 @@ TEST(GuaranteedRules, OddPositionShuffleKeepsThePlayersNumbers)
     EXPECT_EQ(std::vector<int>(BallPool + 1, BallPool + 22), first);
 }
 
-TEST(GuaranteedRules, LettersExpandOntoThePoolForEachKindOfLottery)
+TEST(GuaranteedRules, LettersPastZNameTheLargerWheelsNumbers)
 {
-    const QString eight = "ABCDEFABCDGHABEFGHCDEFGH";
-    for (int i = 1; i <= 8; ++i)
-        BallPool[i] = std::int16_t(10 * i);
-    SetLottery(6, 99, 0);
-    ClearEntries();
-    ASSERT_EQ(ExpandLetterWheel(eight, 1), 4);
-    EXPECT_EQ(EntryCount(), 4);
-    EXPECT_EQ(Line(1), (std::vector<int>{10, 20, 30, 40, 50, 60}));
-    EXPECT_EQ(Line(4), (std::vector<int>{30, 40, 50, 60, 70, 80}));
-    EXPECT_EQ(Entries[1][7], 0);
-    EXPECT_EQ(Entries[1][8], 0);
-
-    // A five-number lottery keeps the first five letters of each line.
-    SetLottery(5, 99, 14);
-    RandomizeSeed(8);
-    ExpandLetterWheel(eight, 1);
-    for (int r = 1; r <= 4; ++r) {
-        EXPECT_EQ(Entries[r][6], 0);
-        EXPECT_GE(Entries[r][8], 1);
-        EXPECT_LE(Entries[r][8], 14);
-    }
-    EXPECT_EQ(Line(3, 5), (std::vector<int>{10, 20, 50, 60, 70}));
-
-    // A seven-number lottery gets a seventh number not among the six.
-    SetLottery(7, 80, 0);
-    for (int seed = 0; seed < 20; ++seed) {
-        RandomizeSeed(std::uint32_t(seed));
-        ExpandLetterWheel(eight, 1);
-        for (int r = 1; r <= 4; ++r) {
-            const std::vector<int> six = Line(r);
-            EXPECT_GE(Entries[r][7], 1);
-            EXPECT_LE(Entries[r][7], 80);
-            EXPECT_EQ(std::count(six.begin(), six.end(), Entries[r][7]), 0);
-        }
-    }
-
-    // The three- and four-match window counts its pool from 0: "A" is
-    // element 0.
-    SetLottery(6, 49, 0);
-    for (int i = 0; i < 20; ++i)
+    // The 48-number wheels name their numbers up to "p", counted from
+    // BallPool element 1.
+    for (int i = 1; i <= 48; ++i)
         BallPool[i] = std::int16_t(i + 1);
-    ExpandLetterWheel(u"ABCDEFGHIJKL", 0);
-    EXPECT_EQ(Line(2), (std::vector<int>{7, 8, 9, 10, 11, 12}));
+    WheelExpansion how;
+    how.lettersPerLine = 6;
+    how.base = LetterBase::Pool(1);
+    how.filled = 48;
+    how.ballsDrawn = 6;
+    how.maxBall = 49;
+    ClearEntries();
+    ASSERT_TRUE(ExpandWheel(uR"(AZ[\]^`abcdp)", how).ok());
     EXPECT_EQ(EntryCount(), 2);
+    EXPECT_EQ(Line(1), (std::vector<int>{2, 27, 28, 29, 30, 31}));
+    EXPECT_EQ(Line(2), (std::vector<int>{33, 34, 35, 36, 37, 49}));
+    // A letter past the numbers given is refused.
+    how.filled = 47;
+    EXPECT_FALSE(ExpandWheel(uR"(AZ[\]^`abcdp)", how).ok());
+    // The five-number lottery keeps the first five letters of each line.
+    how.filled = 48;
+    how.ballsDrawn = 5;
+    ASSERT_TRUE(ExpandWheel(u"ABCDEFGHIJKL", how).ok());
+    EXPECT_EQ(Line(2), (std::vector<int>{8, 9, 10, 11, 12, 0}));
 }
 
 TEST(ThreeMatchRules, TextsOfTheWheels)
@@ -201,41 +181,7 @@ TEST(ThreeMatchRules, TextsOfTheWheels)
         }
 }
 
-TEST(ThreeMatchRules, RandomSelectionAndRandomOrder)
-{
-    RandomizeSeed(11);
-    auto boxes = MatchRandomSelection(49);
-    std::set<int> seen(boxes.begin(), boxes.end());
-    EXPECT_EQ(seen.size(), 20u);
-    EXPECT_GE(*seen.begin(), 1);
-    EXPECT_LE(*seen.rbegin(), 49);
-    // A lottery of fewer numbers than boxes leaves the boxes past it empty.
-    boxes = MatchRandomSelection(15);
-    EXPECT_TRUE(std::all_of(boxes.begin() + 15, boxes.end(), [](int v) { return v == 0; }));
-    EXPECT_EQ(std::set<int>(boxes.begin(), boxes.begin() + 15).size(), 15u);
-
-    // Numbers in boxes 0, 1 and 4: the gaps 2 and 3 move about in 0..4,
-    // nothing reaches past box 4.
-    std::array<int, kThreeMatchBoxes> typed{};
-    typed[0] = 7;
-    typed[1] = 9;
-    typed[4] = 30;
-    std::set<std::vector<int>> orders;
-    for (int seed = 0; seed < 40; ++seed) {
-        RandomizeSeed(std::uint32_t(seed));
-        const auto out = MatchRandomOrder(typed);
-        std::vector<int> head(out.begin(), out.begin() + 5);
-        EXPECT_TRUE(std::all_of(out.begin() + 5, out.end(), [](int v) { return v == 0; }));
-        std::vector<int> sorted = head;
-        std::sort(sorted.begin(), sorted.end());
-        EXPECT_EQ(sorted, (std::vector<int>{0, 0, 7, 9, 30}));
-        orders.insert(head);
-    }
-    EXPECT_GT(orders.size(), 3u);
-    EXPECT_EQ(MatchRandomOrder({}), (std::array<int, kThreeMatchBoxes>{}));
-}
-
-TEST(Wheel49Rules, OneTryLaysThePatternOverTheShuffledNumbers)
+TEST(Wheel49Rules, ThePatternIsLaidOverTheShuffledNumbers)
 {
     // A pattern in which position p stands in p lines at most: line l holds
     // the positions l % 49 + 1 ... (six in a row, cyclically).
@@ -247,7 +193,18 @@ TEST(Wheel49Rules, OneTryLaysThePatternOverTheShuffledNumbers)
     for (int i = 1; i <= 49; ++i)
         BallPool[i] = std::int16_t(i);
     RandomizeSeed(49);
-    ASSERT_EQ(ExpandWheel49(pattern), 175);
+    const QString letters = Wheel49Letters(pattern);
+    ASSERT_EQ(letters.size(), 1050);
+    ShuffleOddPositions(49);
+    WheelExpansion how;
+    how.lettersPerLine = 6;
+    how.base = LetterBase::Pool(1);
+    how.filled = 49;
+    how.ballsDrawn = 6;
+    how.maxBall = 59;
+    how.extraBallMax = 10;
+    ASSERT_EQ(ExpandWheel(letters, how).lines, 175);
+    SortEntries(6);
     EXPECT_EQ(EntryCount(), 175);
     EXPECT_TRUE(IsPermutation(1, 49, 1));
     std::vector<int> timesSeen(50, 0);
@@ -265,4 +222,10 @@ TEST(Wheel49Rules, OneTryLaysThePatternOverTheShuffledNumbers)
     EXPECT_EQ(std::accumulate(timesSeen.begin(), timesSeen.end(), 0), 1050);
     EXPECT_EQ(timesSeen[0], 0);
     EXPECT_EQ(Entries[176][1], 0);
+}
+
+TEST(Wheel49Rules, APositionOutOfRangeIsNoLetterTheExpansionTakes)
+{
+    EXPECT_EQ(Wheel49Letters({1, 26, 27, 48, 49}), "AZ[pq");
+    EXPECT_EQ(Wheel49Letters({0, 50}), "??");
 }

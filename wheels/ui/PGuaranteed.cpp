@@ -21,17 +21,18 @@
 
 namespace {
 
-GeneratorFrameOptions Options()
+WheelFrameOptions Options()
 {
-    GeneratorFrameOptions o;
-    o.name = "PGuaranteed";
-    o.caption = "Guaranteed win wheels";
-    o.gridRows = 200;
-    o.filtersHeading = "Filters   ";
-    o.saveTip = "Save the lottery entries to disk";
-    o.helpButtons = {"Command10", "Command11"};
-    o.decimals = 2;
-    o.generateOnChoice = false;
+    WheelFrameOptions o;
+    o.frame = WheelGeneratorOptions("PGuaranteed", "Guaranteed win wheels", 200);
+    o.frame.checkBoxes = true;
+    o.frame.helpButtons = {"Command10", "Command11"};
+    o.frame.decimals = 2;
+    o.listCaptionName = "Label5";
+    o.statusName = "Label10";
+    o.generateBusy = GenerateBusy::ReturnsWhenSet;
+    o.closeBusy = CloseBusy::Waits;
+    o.retryLoop = true;
     return o;
 }
 
@@ -40,12 +41,10 @@ int BoardTop() { return std::clamp(MaxBall, 0, kBoardNumbers); }
 
 } // namespace
 
-PGuaranteed::PGuaranteed(QWidget* parent) : GeneratorFrame(Options(), parent)
+PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
 {
-    // The frame's "Select a lottery:" and status line carry this window's
-    // names; the board takes the name Label1.
-    Label1->setObjectName("Label5");
-    Label5->setObjectName("Label10");
+    // The board takes the name Label1; the frame's "Select a lottery:" and
+    // status line are named Label5 and Label10.
     Label10 = Label5;
     Label7->setText("Guaranteed win wheels");
     Label2->setText("Many of these wheels are big and expensive, but they maximise your chance of one or more "
@@ -131,7 +130,8 @@ PGuaranteed::PGuaranteed(QWidget* parent) : GeneratorFrame(Options(), parent)
         connect(Command12[std::size_t(f)], &QPushButton::clicked, this, [this, f] { Command12_Click(f); });
         Combo_Change(f);
     }
-    disconnect(Command2, &QPushButton::clicked, this, &GeneratorFrame::Command2_Click);
+    // Each Generate button runs the frame's Generate with its family.
+    Command2->disconnect(this);
     for (int f = 0; f < kGuaranteedFamilies; ++f)
         connect(GenerateButton[std::size_t(f)], &QPushButton::clicked, this, [this, f] { Generate_Click(f); });
     connect(Command16, &QPushButton::clicked, this, &PGuaranteed::Command16_Click);
@@ -150,7 +150,7 @@ void PGuaranteed::Combo_Change(int family)
     LinesText[i]->setText(UsesLinesText(item));
 }
 
-void PGuaranteed::LotteryChosen() { Board->setTop(BoardTop()); }
+void PGuaranteed::LotteryStep() { Board->setTop(BoardTop()); }
 
 void PGuaranteed::Command16_Click()
 {
@@ -163,7 +163,7 @@ void PGuaranteed::Generate_Click(int family)
     if (Busy)
         return;
     family_ = std::clamp(family, 0, kGuaranteedFamilies - 1);
-    Command2_Click();
+    WheelFrame::Command2_Click();
 }
 
 bool PGuaranteed::InputsOK()
@@ -181,12 +181,12 @@ bool PGuaranteed::InputsOK()
     return true;
 }
 
-void PGuaranteed::PlayLotto()
+bool PGuaranteed::RunWheel()
 {
     // Every try takes the numbers in a new order, from where the last left
-    // them.
+    // them; "A" is BallPool element 1.
     ShuffleOddPositions(need_);
-    ExpandLetterWheel(CurrentWheel, 1);
+    return ExpandWheel(CurrentWheel, ExpansionFor(6, LetterBase::Pool(1), need_)).ok();
 }
 
 void PGuaranteed::Command12_Click(int family)

@@ -5,15 +5,15 @@
 // rebuilds the lines with the numbers in a new order until the ticked checks
 // pass or ten seconds have gone by.
 
-#include "generators/ui/GeneratorFrame.h"
 #include "wheels/GuaranteedWheels.h"
+#include "wheels/ui/WheelFrame.h"
 
 #include <array>
 
 class NumberBoard;
 class QComboBox;
 
-class PGuaranteed : public GeneratorFrame {
+class PGuaranteed : public WheelFrame {
     Q_OBJECT
 public:
     explicit PGuaranteed(QWidget* parent = nullptr);
@@ -39,8 +39,6 @@ public:
     // The wheel Generate last expanded, letters of six a line.
     QString CurrentWheel;
 
-    void PlayLotto() override;
-
     // Handlers.
     void Combo_Change(int family);
     void Generate_Click(int family); // Command2, Command3, Command4
@@ -48,8 +46,10 @@ public:
     void Command16_Click();
 
 protected:
-    void LotteryChosen() override;
+    void LotteryStep() override;
     bool InputsOK() override;
+    // One try: the numbers in a new order, the wheel expanded (Do_Wheel).
+    bool RunWheel() override;
     SkinLabels SkinningLabels() const override;
 
 private:

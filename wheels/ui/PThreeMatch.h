@@ -4,16 +4,15 @@
 // option buttons switch between the 3-match and the 4-match wheels; the
 // window builds its lines once, with no checks and no new seed.
 
-#include "generators/ui/GeneratorFrame.h"
 #include "wheels/GuaranteedWheels.h"
+#include "wheels/ui/WheelFrame.h"
 
 #include <array>
 
 class QComboBox;
-class QLineEdit;
 class QRadioButton;
 
-class PThreeMatch : public GeneratorFrame {
+class PThreeMatch : public WheelFrame {
     Q_OBJECT
 public:
     explicit PThreeMatch(QWidget* parent = nullptr);
@@ -25,33 +24,23 @@ public:
     QLabel* PickWheelLabel;
     QComboBox* Combo1; // 3-match wheels
     QComboBox* Combo2; // 4-match wheels
-    std::array<QLineEdit*, kThreeMatchBoxes> Text1{};
-    QPushButton* Command12; // Random selection
-    QPushButton* Command8;  // Random order
 
     // The chosen wheel, six letters a line, and how many boxes it uses.
     QString CurrentWheel;
     int PickCount = 0;
     bool FourMatch = false;
 
-    void PlayLotto() override; // Do_Wheel
-
     // Handlers.
     void Option1_Click(int index);
     void Combo1_Click();
     void Combo2_Click();
-    void Command12_Click();
-    void Command8_Click();
 
 protected:
-    void LotteryChosen() override;
-    bool InputsOK() override;
-    // One expansion: no retry loop, no checks, no new seed.
+    bool RunWheel() override; // Do_Wheel
+    QString WheelRefusal() const override;
     void Generate() override;
     SkinLabels SkinningLabels() const override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void chooseWheel(bool fourMatch, int index);
-    void paintBox(int i, bool inUse);
 };

@@ -10,23 +10,23 @@
 
 namespace {
 
-GeneratorFrameOptions Options()
+WheelFrameOptions Options()
 {
-    GeneratorFrameOptions o;
-    o.name = "Wheel49";
-    o.caption = "Wheel 49";
-    o.gridRows = 180;
-    o.filtersHeading = "Filters   ";
-    o.saveTip = "Save these lottery entries to disk";
-    o.helpButtons = {"Command3", "Command8"};
-    o.decimals = 3;
-    o.generateOnChoice = false;
+    WheelFrameOptions o;
+    o.frame = WheelGeneratorOptions("Wheel49", "Wheel 49", 180);
+    o.frame.checkBoxes = true;
+    o.frame.saveTip = "Save these lottery entries to disk";
+    o.frame.helpButtons = {"Command3", "Command8"};
+    o.frame.decimals = 3;
+    o.generateBusy = GenerateBusy::ReturnsWhenSet;
+    o.closeBusy = CloseBusy::Waits;
+    o.retryLoop = true;
     return o;
 }
 
 } // namespace
 
-Wheel49::Wheel49(QWidget* parent) : GeneratorFrame(Options(), parent)
+Wheel49::Wheel49(QWidget* parent) : WheelFrame(Options(), parent)
 {
     Label7->setText("Wheel 49");
     Label2->setText(
@@ -35,10 +35,16 @@ Wheel49::Wheel49(QWidget* parent) : GeneratorFrame(Options(), parent)
     Label6[0]->setText("Do not allow lottery entries with...");
 }
 
+SkinLabels Wheel49::SkinningLabels() const
+{
+    return {.title = {Label7}, .body = {Label2}, .label = {Label1}, .other = {Label5}};
+}
+
 void Wheel49::Loaded()
 {
     const Wheel49Pattern pattern = LoadWheel49Pattern(ProgramFolder());
     WheelIndexes = pattern.positions;
+    letters_ = Wheel49Letters(WheelIndexes);
     if (!pattern.problem.isEmpty())
         MsgBox(pattern.problem, vbOKOnly | vbExclamation, "Wheel 49");
 }
@@ -61,4 +67,12 @@ void Wheel49::BeforeGenerate()
         BallPool[i] = std::int16_t(i);
 }
 
-void Wheel49::PlayLotto() { ExpandWheel49(WheelIndexes); }
+bool Wheel49::RunWheel()
+{
+    ShuffleOddPositions(49);
+    if (!ExpandWheel(letters_, ExpansionFor(6, LetterBase::Pool(1), 49)).ok())
+        return false;
+    // Sorted in every try, before the checks.
+    SortEntries(BallsDrawn);
+    return true;
+}

@@ -3,11 +3,11 @@
 // pattern of positions, laid over a new order of the numbers in every try
 // until the ticked checks pass or ten seconds have gone by.
 
-#include "generators/ui/GeneratorFrame.h"
+#include "wheels/ui/WheelFrame.h"
 
 #include <vector>
 
-class Wheel49 : public GeneratorFrame {
+class Wheel49 : public WheelFrame {
     Q_OBJECT
 public:
     explicit Wheel49(QWidget* parent = nullptr);
@@ -15,10 +15,14 @@ public:
     // The pattern: 175 lines of six positions of the shuffled 1 to 49.
     std::vector<int> WheelIndexes;
 
-    void PlayLotto() override; // DoWheel
-
 protected:
     void Loaded() override;
     bool InputsOK() override;
     void BeforeGenerate() override;
+    // One try (DoWheel): 1 to 49 shuffled on, the pattern laid over them.
+    bool RunWheel() override;
+    SkinLabels SkinningLabels() const override;
+
+private:
+    QString letters_; // the pattern as a wheel of letters
 };
