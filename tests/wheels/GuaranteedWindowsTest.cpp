@@ -4,12 +4,14 @@
 #include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
+#include "databases/SavedEntries.h"
 #include "generators/Entries.h"
 #include "generators/RetryLoop.h"
 #include "generators/Tips.h"
 #include "platform/Random.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/NumberBoard.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 #include "wheels/GuaranteedWheels.h"
 #include "wheels/ui/PGuaranteed.h"
@@ -521,4 +523,38 @@ TEST_F(GuaranteedWindows, Wheel49SeededGenerateGivesFixedLinesAndTheClockEndsThe
     EXPECT_EQ(w.Label5->text(), "Tries: 7   Time: 10.500 sec (Some lines do not comply with conditions)");
     EXPECT_EQ(shownLines(w.MSFlexGrid1), 175);
     EXPECT_FALSE(Busy);
+}
+
+TEST_F(GuaranteedWindows, Wheel49SavesTheLinesShownFromItsMenuItem)
+{
+    writeLottery("6,49,0,0,1");
+    RegisterAllWindows();
+    ASSERT_TRUE(HasWindow(MenuItem::PlayWheel49));
+    std::vector<std::vector<int>> shown;
+    int saved = 0;
+    SetModalHook([&](QDialog* dialog) {
+        if (auto* w = qobject_cast<Wheel49*>(dialog)) {
+            click(w->Command2);
+            shown = gridLines(w->MSFlexGrid1);
+            click(w->Command7);
+            click(w->Command1);
+            return int(w->result());
+        }
+        ++saved;
+        return AnswerSaveDialog(dialog, {"3", "Syndicate A"});
+    });
+    EXPECT_TRUE(OpenWindow(MenuItem::PlayWheel49, nullptr));
+    EXPECT_EQ(saved, 1);
+    ASSERT_EQ(shown.size(), 175u);
+    const auto entries = ReadSavedEntries();
+    ASSERT_TRUE(entries);
+    ASSERT_EQ(entries->size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const SavedEntry& entry = (*entries)[std::size_t(i)];
+        EXPECT_EQ(entry.lottery, "UK Lotto");
+        EXPECT_EQ(entry.name, "Syndicate A");
+        for (int c = 0; c < 6; ++c)
+            EXPECT_EQ(entry.numbers[std::size_t(c)], QString::number(shown[std::size_t(i)][std::size_t(c)]));
+        EXPECT_EQ(entry.numbers[6], "");
+    }
 }
