@@ -558,3 +558,42 @@ TEST_F(GuaranteedWindows, Wheel49SavesTheLinesShownFromItsMenuItem)
         EXPECT_EQ(entry.numbers[6], "");
     }
 }
+
+TEST_F(GuaranteedWindows, BusyKeepsOutTheGuaranteedCommandsButNotTheThreeMatchOnes)
+{
+    writeLottery("6,49,0,0,1");
+    PGuaranteed guaranteed;
+    guaranteed.Load();
+    for (int n = 1; n <= 8; ++n)
+        click(guaranteed.Board->label(n));
+    click(guaranteed.findChild<QPushButton*>("Command3"));
+    ASSERT_EQ(shownLines(guaranteed.MSFlexGrid1), 4);
+    ClearEntries();
+    Entries[1][1] = 2; // one even line a filter would remove
+    Entries[1][2] = 4;
+    EndEntries(1);
+    Busy = true;
+    // Generate, Random selection and the filters do nothing while a command
+    // runs; clicking a number and Clear are not kept out.
+    click(guaranteed.findChild<QPushButton*>("Command12(1)"));
+    EXPECT_EQ(guaranteed.Board->selectedNumbers().size(), 8u);
+    click(guaranteed.findChild<QPushButton*>("Command4"));
+    click(guaranteed.FilterOddEvenButton);
+    EXPECT_EQ(shownLines(guaranteed.MSFlexGrid1), 4);
+    click(guaranteed.Board->label(9));
+    EXPECT_TRUE(guaranteed.Board->isSelected(9));
+    Busy = false;
+
+    PThreeMatch three;
+    three.Load();
+    three.Combo1->setCurrentIndex(10); // " 5 from 12"
+    for (int i = 0; i < 12; ++i)
+        three.Text1[std::size_t(i)]->setText(QString::number(2 * i + 1));
+    Busy = true;
+    click(three.Command2); // builds whatever Busy says, and leaves it set
+    EXPECT_EQ(shownLines(three.MSFlexGrid1), 2);
+    EXPECT_TRUE(Busy);
+    click(three.FilterOddEvenButton); // six odd numbers a line: both go
+    EXPECT_EQ(shownLines(three.MSFlexGrid1), 0);
+    Busy = false;
+}
