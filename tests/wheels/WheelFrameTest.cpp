@@ -10,6 +10,7 @@
 #include "wheels/ui/WheelFrame.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -156,4 +157,19 @@ TEST_F(WheelFrameTest, TripletsIgnoreFiltersSaveAndCloseWhileBusyButNotGenerate)
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "1");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 4), "20");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 1), "");
+}
+
+TEST_F(WheelFrameTest, WithoutALotteryDatabaseTheWindowSaysSoAndBuildsNothing)
+{
+    QFile::remove(path("dbase100.txt"));
+    PWheel3 w;
+    w.Load();
+    EXPECT_EQ(w.Label5->text(), "There is no lottery database to choose from.");
+    w.Text1[0]->setText("7");
+    QTest::mouseClick(w.Command12, Qt::LeftButton); // no numbers to pick from
+    EXPECT_EQ(w.Text1[0]->text(), "7");
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    EXPECT_EQ(EntryCount(), 0);
+    EXPECT_EQ(w.Label5->text(), "There is no lottery database to choose from.");
+    EXPECT_TRUE(boxes().empty());
 }

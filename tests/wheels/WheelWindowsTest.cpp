@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 #include "platform/ui/Colours.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 #include "wheels/ui/PWheel2.h"
 #include "wheels/ui/PWheel3.h"
@@ -364,13 +365,11 @@ TEST_F(WheelWindows, SaveAppendsTheLinesFromTheMenuWindow)
             QTest::mouseClick(w->Command1, Qt::LeftButton);
             return int(w->result());
         }
-        auto* save = qobject_cast<SaveEntries*>(dialog);
-        if (!save)
-            return Harness::UnexpectedWindow(dialog);
-        ++saved;
-        EXPECT_EQ(save->Text1->text(), "3");
-        QTest::mouseClick(save->Command7, Qt::LeftButton);
-        return int(save->result());
+        if (auto* save = qobject_cast<SaveEntries*>(dialog)) {
+            ++saved;
+            EXPECT_EQ(save->Text1->text(), "3"); // every line offered
+        }
+        return AnswerSaveDialog(dialog, SaveDialogAnswer({}, "Ann"));
     });
     EXPECT_TRUE(OpenWindow(MenuItem::PlayWheel2, nullptr));
     EXPECT_EQ(saved, 1);
@@ -379,6 +378,7 @@ TEST_F(WheelWindows, SaveAppendsTheLinesFromTheMenuWindow)
     ASSERT_EQ(entries->size(), 3);
     EXPECT_EQ((*entries)[0].lottery, "UK Lotto");
     EXPECT_EQ((*entries)[0].dbaseFile, "dbase100.txt");
+    EXPECT_EQ((*entries)[2].name, "Ann");
     QStringList first;
     for (int i = 0; i < 8; ++i)
         first << (*entries)[0].numbers[std::size_t(i)];

@@ -86,7 +86,10 @@ struct WheelFrameOptions {
     // once the checks passed.
     bool clearBeforeChecks = true;
     // Generate runs the generator frame's retry loop (RunWheel once a try,
-    // the filter check boxes honoured) instead of building the lines once.
+    // the filter check boxes honoured, the source reseeded) instead of
+    // building the lines once. Such a window checks its inputs and refuses a
+    // lottery in InputsOK (before Busy is set), not in BoxesOK or
+    // WheelRefusal, which the loop does not ask.
     bool retryLoop = false;
 };
 
@@ -151,7 +154,8 @@ protected:
 
     // Where the boxes stand (under a window's prompt, which it may insert at
     // the top of boxesColumn()), and a column beside them for the window's
-    // own choices (wheel sizes). Both inside methodBox().
+    // own choices (wheel sizes). Both inside methodBox(); null in a window
+    // without boxes, which lays out its own controls in methodBox().
     QVBoxLayout* boxesColumn() const { return boxesColumn_; }
     QVBoxLayout* sideColumn() const { return sideColumn_; }
     QGridLayout* boxGrid() const { return boxGrid_; }
