@@ -10,17 +10,17 @@
 
 namespace {
 
-std::size_t FamilyIndex(GuaranteedFamily family) { return std::size_t(family); }
+std::size_t FamilyIndex(WheelFamily family) { return std::size_t(family); }
 
 } // namespace
 
-QString GuaranteedHeading(GuaranteedFamily family)
+QString GuaranteedHeading(WheelFamily family)
 {
     static const std::array<QString, kGuaranteedFamilies> headings{"3-Match for 6", "3-Match for 3", "5-Match for 6"};
     return headings[FamilyIndex(family)];
 }
 
-QString GuaranteedPromise(GuaranteedFamily family)
+QString GuaranteedPromise(WheelFamily family)
 {
     static const std::array<QString, kGuaranteedFamilies> promises{
         "If the 6 numbers in the draw result are in your selection, you will get one or more 3-matches.",
@@ -29,20 +29,18 @@ QString GuaranteedPromise(GuaranteedFamily family)
     return promises[FamilyIndex(family)];
 }
 
-QStringList GuaranteedItems(GuaranteedFamily family)
+QStringList GuaranteedItems(WheelFamily family)
 {
-    static const std::array<QStringList, kGuaranteedFamilies> items{
-        QStringList{
-            "21 numbers / 15 lines",  "22 numbers / 16 lines",  "24 numbers / 20 lines",  "26 numbers / 26 lines",
-            "27 numbers / 31 lines",  "28 numbers / 36 lines",  "30 numbers / 46 lines",  "32 numbers / 57 lines",
-            "34 numbers / 65 lines",  "36 numbers / 75 lines",  "38 numbers / 87 lines",  "40 numbers / 102 lines",
-            "41 numbers / 113 lines", "42 numbers / 122 lines", "43 numbers / 130 lines", "44 numbers / 131 lines",
-            "45 numbers / 142 lines", "46 numbers / 149 lines", "47 numbers / 161 lines", "48 numbers / 165 lines"},
-        QStringList{"8 numbers / 4 lines", "9 numbers / 7 lines", "10 numbers / 10 lines", "11 numbers / 11 lines",
-                    "12 numbers / 15 lines", "13 numbers / 22 lines", "14 numbers / 25 lines", "15 numbers / 31 lines",
-                    "16 numbers / 38 lines", "18 numbers / 48 lines"},
-        QStringList{"12 numbers / 68 lines", "13 numbers / 116 lines"}};
-    return items[FamilyIndex(family)];
+    QStringList items;
+    for (const GuaranteedWheel& wheel : GuaranteedWheels(family))
+        items << QString::fromLatin1(wheel.item.data(), qsizetype(wheel.item.size()));
+    return items;
+}
+
+QString GuaranteedTable(WheelFamily family, int index)
+{
+    const GuaranteedWheel* wheel = FindGuaranteedWheel(family, index);
+    return wheel ? QString::fromLatin1(wheel->letters.data(), qsizetype(wheel->letters.size())) : QString();
 }
 
 int ItemNumbers(const QString& item) { return int(Val(item)); }
@@ -102,19 +100,19 @@ void ShuffleOddPositions(int count)
 
 // ---- Three- and four-match wheels -------------------------------------------
 
-QString MatchExplanation(bool fourMatch, const MatchWheel& wheel)
+QString MatchExplanation(bool fourMatch, const ThreeMatchWheel& wheel)
 {
     QString opening;
-    if (wheel.k == 6)
+    if (wheel.drawn == 6)
         opening = "If your numbers contain 6";
     else if (fourMatch)
-        opening = QString("If your numbers contain %1 of the 6").arg(wheel.k);
+        opening = QString("If your numbers contain %1 of the 6").arg(wheel.drawn);
     else
-        opening = QString("If your numbers contain any %1 of the 6").arg(wheel.k);
+        opening = QString("If your numbers contain any %1 of the 6").arg(wheel.drawn);
     const QString promise = fourMatch
         ? " numbers in the lottery draw result,  you will match at least 4 in one or more lines. "
         : " numbers in the lottery draw result you will match at least 3 in one or more lines. ";
-    return opening + promise + "This wheel requires" + Str(wheel.lines()) + " lottery entries.";
+    return opening + promise + "This wheel requires" + Str(wheel.lines) + " lottery entries.";
 }
 
 QString MatchPickPrompt(int v) { return "   Pick" + Str(v) + " numbers:"; }
@@ -128,7 +126,7 @@ Refusal Wheel49Refusal(int ballsDrawn, int maxBall)
     return {};
 }
 
-QString Wheel49Letters(const std::vector<int>& positions)
+QString Wheel49Letters(const std::vector<std::int16_t>& positions)
 {
     QString letters;
     letters.reserve(qsizetype(positions.size()));

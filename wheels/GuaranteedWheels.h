@@ -7,29 +7,31 @@
 // The windows read their controls, call these and show what they return;
 // nothing here shows a message.
 
+#include "wheels/GuaranteedTables.h"
+#include "wheels/ThreeMatchTables.h"
+
 #include <QString>
 #include <QStringList>
-#include <QStringView>
-#include <array>
+#include <cstdint>
 #include <vector>
 
 // ---- Guaranteed win wheels ------------------------------------------------
 
-// The three families of the guaranteed win wheels, in the window's order.
-enum class GuaranteedFamily { ThreeForSix = 0, ThreeForThree = 1, FiveForSix = 2 };
+// The three families of the guaranteed win wheels (WheelFamily), in the
+// window's order.
 inline constexpr int kGuaranteedFamilies = 3;
 // The numbers on the board: 1 to 60.
 inline constexpr int kBoardNumbers = 60;
 
 // "3-Match for 6", "3-Match for 3", "5-Match for 6".
-QString GuaranteedHeading(GuaranteedFamily family);
+QString GuaranteedHeading(WheelFamily family);
 // What the family promises the player (the window's text).
-QString GuaranteedPromise(GuaranteedFamily family);
+QString GuaranteedPromise(WheelFamily family);
 // The family's choice list: "21 numbers / 15 lines", ... in list order.
-QStringList GuaranteedItems(GuaranteedFamily family);
+QStringList GuaranteedItems(WheelFamily family);
 // The letters of the family's table number `index` (of its list); empty for
 // an index out of range.
-QString GuaranteedTable(GuaranteedFamily family, int index);
+QString GuaranteedTable(WheelFamily family, int index);
 
 // The count a list item names: Val of its text ("21 numbers / 15 lines": 21).
 int ItemNumbers(const QString& item);
@@ -64,43 +66,19 @@ void ShuffleOddPositions(int count);
 
 // ---- Three- and four-match wheels ------------------------------------------
 
-// One wheel of the three- and four-match window's lists.
-struct MatchWheel {
-    QString item; // " 6 from 20"
-    int v = 0;    // numbers to enter
-    int k = 0;    // drawn numbers among them the wheel assumes
-    int m = 0;    // numbers it then matches in one line
-    QString letters;
-    int lines() const { return int(letters.size() / 6); }
-};
-// The 3-match wheels (Combo1) or the 4-match wheels (Combo2), in list order.
-const std::vector<MatchWheel>& MatchWheels(bool fourMatch);
+// The wheels of the 3-match list (Combo1) or the 4-match list (Combo2), in
+// list order, are ThreeMatchWheels(0) and ThreeMatchWheels(1).
 
 // The explanation text for a wheel of the list (Label2).
-QString MatchExplanation(bool fourMatch, const MatchWheel& wheel);
+QString MatchExplanation(bool fourMatch, const ThreeMatchWheel& wheel);
 // "   Pick 20 numbers:" (Label8).
 QString MatchPickPrompt(int v);
 
 // ---- Wheel 49 ---------------------------------------------------------------
-
-inline constexpr int kWheel49Lines = 175;
-inline constexpr int kWheel49Values = kWheel49Lines * 6;
 
 // Why wheel 49 cannot play the open lottery (fewer than six numbers a draw,
 // or a highest number below 49); no refusal when it can.
 Refusal Wheel49Refusal(int ballsDrawn, int maxBall);
 // The pattern as a wheel of six letters a line ("A" the first position of
 // the shuffled numbers, BallPool element 1), for the wheels' expansion.
-QString Wheel49Letters(const std::vector<int>& positions);
-
-// The pattern wheel 49 plays, and what became of its file.
-struct Wheel49Pattern {
-    std::vector<int> positions; // 1050 positions, 1 to 49
-    // Set when "wheel49.dat" could not be used: why, for the player.
-    QString problem;
-};
-// The pattern of "wheel49.dat" in the folder given: the file's values when
-// it holds a valid pattern; the program's own pattern when it is missing
-// (the file is then written) or not valid (the file is left alone and the
-// problem said).
-Wheel49Pattern LoadWheel49Pattern(const QString& folder);
+QString Wheel49Letters(const std::vector<std::int16_t>& positions);

@@ -14,6 +14,7 @@
 #include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 #include "wheels/GuaranteedWheels.h"
+#include "wheels/Wheel49.h"
 #include "wheels/ui/PGuaranteed.h"
 #include "wheels/ui/PThreeMatch.h"
 #include "wheels/ui/Wheel49.h"
@@ -596,4 +597,75 @@ TEST_F(GuaranteedWindows, BusyKeepsOutTheGuaranteedCommandsButNotTheThreeMatchOn
     click(three.FilterOddEvenButton); // six odd numbers a line: both go
     EXPECT_EQ(shownLines(three.MSFlexGrid1), 0);
     Busy = false;
+}
+
+TEST_F(GuaranteedWindows, Wheel49WritesItsFileWhenMissingAndReadsItWhenValid)
+{
+    writeLottery("6,49,0,0,1");
+    {
+        Wheel49 w;
+        w.Load();
+        EXPECT_EQ(w.WheelIndexes, BuildWheel49Pattern());
+    }
+    ASSERT_TRUE(exists("wheel49.dat"));
+    EXPECT_EQ(readFile("wheel49.dat").split("\r\n", Qt::SkipEmptyParts).size(), 175);
+
+    // A file of the player's own: every line the same six positions.
+    QStringList same(175, "1, 2,3 ,4,5,6");
+    writeLines("wheel49.dat", same);
+    Wheel49 w;
+    w.Load();
+    ASSERT_EQ(w.WheelIndexes.size(), 1050u);
+    EXPECT_EQ(w.WheelIndexes[6], 1);
+    click(w.Command2);
+    const auto lines = gridLines(w.MSFlexGrid1);
+    ASSERT_EQ(lines.size(), 175u);
+    for (const auto& line : lines)
+        EXPECT_EQ(line, lines[0]);
+}
+
+TEST_F(GuaranteedWindows, Wheel49SaysWhenItsFileIsNotValidAndPlaysItsOwnPattern)
+{
+    writeLottery("6,49,0,0,1");
+    QStringList bad(175, "1,2,3,4,5,6");
+    bad[1] = "7,50,9,10,11,12";
+    writeLines("wheel49.dat", bad);
+    const QByteArray before = readBytes("wheel49.dat");
+    answer(vbOK);
+    Wheel49 w;
+    w.Load();
+    expectBox("Value 8 of \"wheel49.dat\" is \"50\", not a number from 1 to 49. The wheel uses its own built-in "
+              "pattern instead.",
+              "Wheel 49");
+    EXPECT_EQ(w.WheelIndexes, BuildWheel49Pattern());
+    EXPECT_EQ(readBytes("wheel49.dat"), before);
+
+    // A short file says how many numbers it holds.
+    writeLines("wheel49.dat", QStringList(10, "1,2,3,4,5,6"));
+    answer(vbOK);
+    Wheel49 again;
+    again.Load();
+    EXPECT_TRUE(lastBoxText().startsWith("\"wheel49.dat\" holds 60 numbers; the wheel needs 1050."));
+    click(again.Command2);
+    EXPECT_EQ(shownLines(again.MSFlexGrid1), 175);
+}
+
+TEST_F(GuaranteedWindows, GuaranteedTwoPartWheelFillsItsLinesFromTheRandomPicks)
+{
+    writeLottery("6,49,0,0,1");
+    PGuaranteed w;
+    w.Load();
+    w.Combo[0]->setCurrentIndex(5); // 28 numbers / 36 lines: letters up to the backslash
+    click(w.findChild<QPushButton*>("Command12(0)"));
+    const std::vector<int> picks = w.Board->selectedNumbers();
+    ASSERT_EQ(picks.size(), 28u);
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 36);
+    std::set<int> used;
+    for (const auto& line : gridLines(w.MSFlexGrid1))
+        for (int c = 0; c < 6; ++c) {
+            EXPECT_TRUE(std::binary_search(picks.begin(), picks.end(), line[std::size_t(c)]));
+            used.insert(line[std::size_t(c)]);
+        }
+    EXPECT_EQ(used.size(), 28u); // every pick stands in some line
+    EXPECT_EQ(w.CurrentWheel.size(), 36 * 6);
 }

@@ -71,7 +71,7 @@ PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
     families->setVerticalSpacing(2);
     for (int f = 0; f < kGuaranteedFamilies; ++f) {
         const auto i = std::size_t(f);
-        const auto family = GuaranteedFamily(f);
+        const auto family = WheelFamily(f);
         Heading[i] = NamedLabel(this, headingNames[i], GuaranteedHeading(family));
         QFont bold = Heading[i]->font();
         bold.setBold(true);
@@ -176,8 +176,13 @@ bool PGuaranteed::InputsOK()
         MsgBox(refusal.text, vbOKOnly | vbExclamation, refusal.title);
         return false;
     }
+    const QString table = GuaranteedTable(WheelFamily(family_), Combo[i]->currentIndex());
+    if (table.isEmpty()) {
+        MsgBox("The table of this wheel is missing from the program.    ", vbOKOnly | vbExclamation, "Sorry!");
+        return false;
+    }
     PutPicksInPool(picks);
-    CurrentWheel = GuaranteedTable(GuaranteedFamily(family_), Combo[i]->currentIndex());
+    CurrentWheel = table;
     return true;
 }
 

@@ -71,12 +71,12 @@ PThreeMatch::PThreeMatch(QWidget* parent) : WheelFrame(Options(), parent)
 
     // The lists are filled as the window loads: the 4-match list first,
     // then the 3-match list, whose first wheel is chosen.
-    for (const MatchWheel& wheel : MatchWheels(true))
-        Combo2->addItem(wheel.item);
+    for (const ThreeMatchWheel& wheel : ThreeMatchWheels(1))
+        Combo2->addItem(QString::fromLatin1(wheel.item.data(), qsizetype(wheel.item.size())));
     Combo2->setCurrentIndex(0);
     Combo2_Click();
-    for (const MatchWheel& wheel : MatchWheels(false))
-        Combo1->addItem(wheel.item);
+    for (const ThreeMatchWheel& wheel : ThreeMatchWheels(0))
+        Combo1->addItem(QString::fromLatin1(wheel.item.data(), qsizetype(wheel.item.size())));
     Combo1->setCurrentIndex(0);
     Combo1_Click();
 
@@ -93,16 +93,15 @@ SkinLabels PThreeMatch::SkinningLabels() const
 
 void PThreeMatch::chooseWheel(bool fourMatch, int index)
 {
-    const auto& wheels = MatchWheels(fourMatch);
+    const ThreeMatchWheel* wheel = FindThreeMatchWheel(fourMatch ? 1 : 0, index);
     // With no wheel chosen the last one stays.
-    if (index < 0 || index >= int(wheels.size()))
+    if (!wheel)
         return;
-    const MatchWheel& wheel = wheels[std::size_t(index)];
-    CurrentWheel = wheel.letters;
-    PickCount = wheel.v;
-    Label2->setText(MatchExplanation(fourMatch, wheel));
-    Label8->setText(MatchPickPrompt(wheel.v));
-    SetBoxesInUse(wheel.v);
+    CurrentWheel = QString::fromLatin1(wheel->letters.data(), qsizetype(wheel->letters.size()));
+    PickCount = wheel->numbers;
+    Label2->setText(MatchExplanation(fourMatch, *wheel));
+    Label8->setText(MatchPickPrompt(wheel->numbers));
+    SetBoxesInUse(wheel->numbers);
     // The lines on show belong to another wheel; Entries keeps them for the
     // filters.
     BlankEntriesGrid(MSFlexGrid1);

@@ -5,6 +5,7 @@
 #include "platform/Folder.h"
 #include "platform/ui/MsgBox.h"
 #include "wheels/GuaranteedWheels.h"
+#include "wheels/Wheel49.h"
 
 #include <QLabel>
 
@@ -42,10 +43,12 @@ SkinLabels Wheel49::SkinningLabels() const
 
 void Wheel49::Loaded()
 {
-    const Wheel49Pattern pattern = LoadWheel49Pattern(ProgramFolder());
-    WheelIndexes = pattern.positions;
+    // The pattern of "wheel49.dat": written when missing, the program's own
+    // when the file cannot be used (the player is told why).
+    const Wheel49Pattern pattern = LoadWheel49(ProgramFolder());
+    WheelIndexes = pattern.values;
     letters_ = Wheel49Letters(WheelIndexes);
-    if (!pattern.problem.isEmpty())
+    if (pattern.source == Wheel49Source::Built && !pattern.problem.isEmpty())
         MsgBox(pattern.problem, vbOKOnly | vbExclamation, "Wheel 49");
 }
 

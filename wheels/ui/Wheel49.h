@@ -5,6 +5,7 @@
 
 #include "wheels/ui/WheelFrame.h"
 
+#include <cstdint>
 #include <vector>
 
 class Wheel49 : public WheelFrame {
@@ -13,7 +14,7 @@ public:
     explicit Wheel49(QWidget* parent = nullptr);
 
     // The pattern: 175 lines of six positions of the shuffled 1 to 49.
-    std::vector<int> WheelIndexes;
+    std::vector<std::int16_t> WheelIndexes;
 
 protected:
     void Loaded() override;
