@@ -1,27 +1,17 @@
 // The rules of the guaranteed win, three- and four-match and wheel 49
 // windows, without a window: texts, refusals, random picks, shuffles and the
 // expansion of letters and positions into lines.
-#include "core/OpenLottery.h"
 #include "generators/Entries.h"
 #include "platform/Random.h"
 #include "wheels/GuaranteedWheels.h"
-#include "wheels/Wheel49.h"
 #include "wheels/WheelRules.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <set>
 
 namespace {
-
-void SetLottery(int balls, int top, int extra)
-{
-    BallsDrawn = balls;
-    MaxBall = top;
-    ExtraBallMax = extra;
-}
 
 std::vector<int> Line(int r, int columns = 6)
 {
@@ -82,10 +72,6 @@ TEST(GuaranteedRules, RefusalsComeInOrderWithTheirTexts)
     EXPECT_EQ(r.text, "This method is not suitable for this lottery.    ");
     EXPECT_EQ(r.title, "Sorry!");
     EXPECT_FALSE(GuaranteedRefusal(8, 8, 35, 5).refused());
-
-    EXPECT_EQ(Wheel49Refusal(5, 49).text, "This method is not suitable for this lottery.  ");
-    EXPECT_EQ(Wheel49Refusal(6, 45).title, "Sorry!");
-    EXPECT_FALSE(Wheel49Refusal(6, 59).refused());
     EXPECT_FALSE(Wheel49Refusal(7, 49).refused());
 }
 
@@ -174,49 +160,6 @@ TEST(ThreeMatchRules, TextsOfTheWheels)
     EXPECT_TRUE(MatchExplanation(true, four[4]).startsWith("If your numbers contain 5 of the 6 numbers"));
     EXPECT_TRUE(MatchExplanation(true, four[13]).startsWith("If your numbers contain 6 numbers"));
     EXPECT_EQ(MatchPickPrompt(7), "   Pick 7 numbers:");
-}
-
-TEST(Wheel49Rules, ThePatternIsLaidOverTheShuffledNumbers)
-{
-    // A pattern in which position p stands in p lines at most: line l holds
-    // the positions l % 49 + 1 ... (six in a row, cyclically).
-    std::vector<std::int16_t> pattern;
-    for (int l = 0; l < kWheel49Lines; ++l)
-        for (int k = 0; k < 6; ++k)
-            pattern.push_back(std::int16_t((l + k) % 49 + 1));
-    SetLottery(6, 59, 10);
-    for (int i = 1; i <= 49; ++i)
-        BallPool[i] = std::int16_t(i);
-    RandomizeSeed(49);
-    const QString letters = Wheel49Letters(pattern);
-    ASSERT_EQ(letters.size(), 1050);
-    ShuffleOddPositions(49);
-    WheelExpansion how;
-    how.lettersPerLine = 6;
-    how.base = LetterBase::Pool(1);
-    how.filled = 49;
-    how.ballsDrawn = 6;
-    how.maxBall = 59;
-    how.extraBallMax = 10;
-    ASSERT_EQ(ExpandWheel(letters, how).lines, 175);
-    SortEntries(6);
-    EXPECT_EQ(EntryCount(), 175);
-    EXPECT_TRUE(IsPermutation(1, 49, 1));
-    std::vector<int> timesSeen(50, 0);
-    for (int r = 1; r <= 175; ++r) {
-        const std::vector<int> line = Line(r);
-        EXPECT_TRUE(std::is_sorted(line.begin(), line.end()));
-        for (int c = 0; c < 6; ++c) {
-            // Line r holds the numbers at its positions of the shuffled pool.
-            EXPECT_EQ(std::count(line.begin(), line.end(), BallPool[pattern[std::size_t((r - 1) * 6 + c)]]), 1);
-            ++timesSeen[std::size_t(line[std::size_t(c)])];
-        }
-        EXPECT_GE(Entries[r][8], 1);
-        EXPECT_LE(Entries[r][8], 10);
-    }
-    EXPECT_EQ(std::accumulate(timesSeen.begin(), timesSeen.end(), 0), 1050);
-    EXPECT_EQ(timesSeen[0], 0);
-    EXPECT_EQ(Entries[176][1], 0);
 }
 
 TEST(Wheel49Rules, APositionOutOfRangeIsNoLetterTheExpansionTakes)

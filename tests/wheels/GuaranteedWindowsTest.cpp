@@ -270,19 +270,6 @@ TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLo
     click(w.Command7);
 }
 
-TEST_F(GuaranteedWindows, GuaranteedFiveNumberLotteryKeepsFiveOfEachLine)
-{
-    writeLottery("5,35,0,0,0");
-    PGuaranteed w;
-    w.Load();
-    for (int n = 1; n <= 8; ++n)
-        click(w.Board->label(n));
-    click(w.findChild<QPushButton*>("Command3"));
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 4);
-    for (int r = 1; r <= 4; ++r)
-        EXPECT_TRUE(w.MSFlexGrid1->TextMatrix(r, 6).isEmpty());
-}
-
 // ---- Three- and four-match wheels ------------------------------------------------
 
 TEST_F(GuaranteedWindows, ThreeMatchOpensInThreeMatchModeAndSwitches)
@@ -393,38 +380,6 @@ TEST_F(GuaranteedWindows, ThreeMatchSeededGenerateGivesFixedLines)
     w.Combo1->setCurrentIndex(0);
     EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
     EXPECT_EQ(EntryCount(), 2);
-}
-
-TEST_F(GuaranteedWindows, ThreeMatchRandomButtonsAndTheLotteryChoiceKeepBoxesInRange)
-{
-    writeLottery("6,49,0,0,1");
-    writeLottery("6,35,0,0,0", "dbase200.txt", "Small");
-    PThreeMatch w;
-    w.Load();
-    click(w.Option1[1]);
-    w.Combo2->setCurrentIndex(3); // " 4 from 10": 20 lines
-    click(w.Command12);
-    std::set<int> numbers;
-    for (int i = 0; i < 10; ++i)
-        numbers.insert(w.Text1[std::size_t(i)]->text().toInt());
-    EXPECT_EQ(numbers.size(), 10u);
-    EXPECT_GE(*numbers.begin(), 1);
-    EXPECT_LE(*numbers.rbegin(), 49);
-    EXPECT_TRUE(w.Text1[10]->text().isEmpty());
-    click(w.Command8);
-    std::set<int> shuffled;
-    for (int i = 0; i < 10; ++i)
-        shuffled.insert(w.Text1[std::size_t(i)]->text().toInt());
-    EXPECT_EQ(shuffled, numbers);
-    click(w.Command2);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 20);
-
-    // A lottery of 1 to 35 empties the boxes above 35.
-    w.Text1[0]->setText("40");
-    w.Text1[1]->setText("35");
-    w.List1->setCurrentRow(w.List1->row(w.List1->findItems("Small", Qt::MatchExactly).first()));
-    EXPECT_TRUE(w.Text1[0]->text().isEmpty());
-    EXPECT_EQ(w.Text1[1]->text(), "35");
 }
 
 TEST_F(GuaranteedWindows, FourMatchMenuItemOpensInFourMatchMode)
