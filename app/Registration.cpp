@@ -36,9 +36,19 @@
 #include "platform/ui/MsgBox.h"
 #include "wheels/ui/PWheel2.h"
 #include "wheels/ui/PWheel3.h"
+#include "wheels/ui/PBudgetWheel.h"
+#include "wheels/ui/PDIYWheels.h"
+#include "wheels/ui/PHotWheels.h"
 #include "wheels/ui/PGuaranteed.h"
 #include "wheels/ui/PThreeMatch.h"
 #include "wheels/ui/Wheel49.h"
+#include "printing/ui/PrintSetup.h"
+#include "syndicates/ui/NewSyndicate.h"
+#include "syndicates/ui/SManager.h"
+#include "syndicates/ui/SMembers.h"
+#include "syndicates/ui/SNotes.h"
+#include "syndicates/ui/SPayments.h"
+#include "syndicates/ui/SyndicateChoice.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -106,6 +116,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::FileBackup, openBackup);
     RegisterWindow(MenuItem::FileDeleteSaved, run<&Vantrel::FileDeleteSaved_Click>);
     RegisterWindow(MenuItem::FilePreferences, open<Preferences>);
+    RegisterWindow(MenuItem::FilePrintSetup, open<PrintSetup>);
 
     // Help.
     RegisterWindow(MenuItem::HelpNewVersion, [](QWidget*) { CheckForNewVersion(); });
@@ -163,6 +174,16 @@ void RegisterAllWindows()
     // Wheels.
     RegisterWindow(MenuItem::PlayWheel3, open<PWheel3>);
     RegisterWindow(MenuItem::PlayWheel2, open<PWheel2>);
+    RegisterWindow(MenuItem::PlayBudgetWheels, open<PBudgetWheel>);
+    RegisterWindow(MenuItem::PlayDIYWheels, open<PDIYWheels>);
+    RegisterWindow(MenuItem::PlayHotWheels, open<PHotWheels>);
+    RegisterWindow(MenuItem::PlayColdWheels, [](QWidget* main) {
+        PHotWheels window(main);
+        window.Load();
+        LetPendingEventsRun();
+        window.Option1[1]->click(); // as the player's click: cold mode, new lines
+        ShowModal(&window);
+    });
     RegisterWindow(MenuItem::PlayGuarantee3, open<PThreeMatch>);
     RegisterWindow(MenuItem::PlayGuarantee4, [](QWidget* main) {
         PThreeMatch window(main);
@@ -172,4 +193,13 @@ void RegisterAllWindows()
     });
     RegisterWindow(MenuItem::PlayGuaranteed, open<PGuaranteed>);
     RegisterWindow(MenuItem::PlayWheel49, open<Wheel49>);
+
+    // Syndicates.
+    RegisterWindow(MenuItem::SyndicateNew, open<NewSyndicate>);
+    RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>);
+    RegisterWindow(MenuItem::SyndicatesDelete, open<DeleteSyndicate>);
+    RegisterWindow(MenuItem::SyndicateManager, open<SManager>);
+    RegisterWindow(MenuItem::SyndicateMembers, open<SMembers>);
+    RegisterWindow(MenuItem::SyndicatePayments, open<SPayments>);
+    RegisterWindow(MenuItem::SyndicatesNotes, open<SNotes>);
 }

@@ -1,4 +1,5 @@
 #include "app/Vantrel.h"
+#include "core/ChecklistFile.h"
 #include "core/ui/DatabaseList.h"
 
 #include "core/Biorhythm.h"
@@ -553,46 +554,33 @@ void Vantrel::SetChecklistCaption(int index, const QString& caption)
     Check1[index]->setText(shown.replace('&', "&&"));
 }
 
-// "Notes.txt": eight checklist lines (" 1 ,caption"), then the notes text as
-// it stands. The caption is the rest of its line after the first comma, so
-// captions keep their blanks and commas; the notes keep every line break.
+// "Notes.txt" is a checklist-and-notes file (core/ChecklistFile.h); a file
+// with fewer than eight item lines leaves the items it lacks as they are.
 void Vantrel::ReadNotes()
 {
     const auto text = ReadTextFile(kNotesFile);
     if (!text)
         return;
-    qsizetype pos = 0;
-    const qsizetype n = text->size();
-    for (int i = 0; i < kChecklistItems && pos < n; ++i) {
-        qsizetype end = pos;
-        while (end < n && text->at(end) != '\r' && text->at(end) != '\n')
-            ++end;
-        const QString line = text->mid(pos, end - pos);
-        if (end < n && text->at(end) == '\r')
-            ++end;
-        if (end < n && text->at(end) == '\n')
-            ++end;
-        pos = end;
-        const qsizetype comma = line.indexOf(',');
-        const QString tick = comma < 0 ? line : line.left(comma);
-        Check1[i]->setChecked(CellFromText(tick) == 1);
-        SetChecklistCaption(i, comma < 0 ? QString() : line.mid(comma + 1));
+    const ChecklistNotes content = ParseChecklistNotes(*text, shownNotes());
+    for (int i = 0; i < kChecklistItems; ++i) {
+        Check1[i]->setChecked(content.items[i].ticked);
+        SetChecklistCaption(i, content.items[i].caption);
     }
-    QString notes = text->mid(pos);
-    notes.replace("\r\n", "\n");
-    notes.replace('\r', '\n');
-    Text1->setPlainText(notes);
+    Text1->setPlainText(content.notes);
+}
+
+ChecklistNotes Vantrel::shownNotes() const
+{
+    ChecklistNotes content;
+    for (int i = 0; i < kChecklistItems; ++i)
+        content.items[i] = {Check1[i]->isChecked(), ChecklistCaption(i)};
+    content.notes = Text1->toPlainText();
+    return content;
 }
 
 void Vantrel::SaveNotes()
 {
-    QString text;
-    for (int i = 0; i < kChecklistItems; ++i)
-        text += Str(Check1[i]->isChecked() ? 1 : 0) + " ," + ChecklistCaption(i) + "\r\n";
-    QString notes = Text1->toPlainText();
-    notes.replace('\n', "\r\n");
-    text += notes;
-    if (!WriteTextFile(kNotesFile, text))
+    if (!WriteTextFile(kNotesFile, ChecklistNotesText(shownNotes())))
         MsgBox("Your checklist and notes could not be saved in " + kNotesFile + ".", vbExclamation, "Vantrel");
 }
 

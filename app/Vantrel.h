@@ -7,6 +7,7 @@
 // ("Check1(i)" in the design) is named "Check1_i".
 
 #include "app/MenuItems.h"
+#include "core/ChecklistFile.h"
 #include "core/Settings.h"
 
 #include <QMainWindow>
@@ -33,7 +34,6 @@ extern QString NewLine;
 // The checklist and notes file.
 inline const QString kNotesFile = QStringLiteral("Notes.txt");
 inline constexpr int kToolPictures = 16;
-inline constexpr int kChecklistItems = 8;
 
 class Vantrel : public QMainWindow {
     Q_OBJECT
@@ -92,6 +92,7 @@ private:
     QAction* addItem(QMenu* menu, MenuItem item, const QString& caption);
     void Form_Load();
     void ReadNotes();
+    ChecklistNotes shownNotes() const;
     void ShowWebLinks();
     void RefreshItems();
     void ShowHover(int index);

@@ -1,30 +1,51 @@
 #include "syndicates/SyndicateFile.h"
 
 #include "core/Settings.h"
+#include "platform/Folder.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
+#include <QStringList>
 
 QString Syndicate[kSyndicateRows + 1][kSyndicateFields];
 
 namespace {
+const QString kMembersPrefix = QStringLiteral("SMembers.");
+
 void clearRows(int lastRow)
 {
     for (int r = 0; r <= lastRow; ++r)
         for (QString& field : Syndicate[r])
             field.clear();
 }
+
+QString quotedLine(const QString* fields, int count)
+{
+    QString line;
+    for (int f = 0; f < count; ++f) {
+        if (f > 0)
+            line += QLatin1Char(',');
+        line += QLatin1Char('"') + SyndicateText(fields[f]) + QLatin1Char('"');
+    }
+    return line;
+}
+
+// The settings file follows item 16 at once, so closing the preferences
+// (which reads the settings file again) keeps the syndicate that is open.
+void saveChoice() { SaveSettings(); }
 } // namespace
+
+void ClearSyndicate() { clearRows(kSyndicateFileRows - 1); }
 
 void ResetSyndicate() { clearRows(kSyndicateRows); }
 
 void LoadSyndicate()
 {
-    clearRows(kSyndicateFileRows - 1);
+    ClearSyndicate();
     const QString fileName = Settings[SyndicateFile];
     if (fileName.isEmpty())
         return;
-    if (!QFile::exists(fileName)) {
+    if (!IsMembersFileName(fileName) || !QFile::exists(fileName)) {
         Settings.set(SyndicateFile, QString());
         return;
     }
@@ -35,4 +56,122 @@ void LoadSyndicate()
     for (int r = 0; r < kSyndicateFileRows && !reader.atEnd(); ++r)
         for (int f = 0; f < kSyndicateFields && !reader.atEnd(); ++f)
             Syndicate[r][f] = reader.field();
+}
+
+bool SaveSyndicate()
+{
+    const QString fileName = Settings[SyndicateFile];
+    if (!IsMembersFileName(fileName))
+        return true;
+    QStringList lines;
+    for (int r = 0; r < kSyndicateFileRows; ++r)
+        lines << quotedLine(Syndicate[r], kSyndicateFields);
+    return WriteLines(fileName, lines);
+}
+
+QString SyndicateText(const QString& text)
+{
+    QString clean = text;
+    for (QChar& c : clean) {
+        if (c == QLatin1Char('"'))
+            c = QLatin1Char('\'');
+        else if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(0x2028) || c == QChar(0x2029))
+            c = QLatin1Char(' ');
+    }
+    return clean;
+}
+
+QString MembersFileName(int number)
+{
+    return kMembersPrefix + QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+bool IsMembersFileName(const QString& name)
+{
+    if (name.size() != kMembersPrefix.size() + 3 || !name.startsWith(kMembersPrefix))
+        return false;
+    for (qsizetype i = kMembersPrefix.size(); i < name.size(); ++i)
+        if (name[i] < QLatin1Char('0') || name[i] > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+QString DiaryFileName(const QString& membersFile)
+{
+    if (!IsMembersFileName(membersFile))
+        return QString();
+    return QStringLiteral("Diary.") + membersFile.right(3);
+}
+
+std::optional<int> FreeSyndicateNumber()
+{
+    for (int n = 0; n < kSyndicateNumbers; ++n) {
+        const QString members = MembersFileName(n);
+        if (!QFile::exists(members) && !QFile::exists(DiaryFileName(members)))
+            return n;
+    }
+    return std::nullopt;
+}
+
+QList<SyndicateListing> ListSyndicates()
+{
+    QList<SyndicateListing> list;
+    for (const QString& file : ListFiles(QStringLiteral("SMembers.0??"))) {
+        if (!IsMembersFileName(file))
+            continue; // another spelling of the name: not a file the program wrote
+        QString name;
+        if (const auto lines = ReadFirstLines(file, 1); lines && !lines->isEmpty()) {
+            FieldReader reader(lines->first());
+            for (int f = 0; f < kSyndicateFields && !reader.atEnd(); ++f) {
+                const QString item = reader.field();
+                if (f == SyndicateNameField)
+                    name = item;
+            }
+        }
+        list.append({name.isEmpty() ? file : name, file});
+    }
+    return list;
+}
+
+CreateResult CreateSyndicate(const SyndicateDetails& details)
+{
+    if (!SaveSyndicate())
+        return CreateResult::OpenNotSaved;
+    const auto number = FreeSyndicateNumber();
+    if (!number)
+        return CreateResult::NoFreeNumber;
+    const QString before = Settings[SyndicateFile];
+    Settings.set(SyndicateFile, MembersFileName(*number));
+    ClearSyndicate();
+    for (int f = 0; f < 7; ++f)
+        Syndicate[0][f] = details.field[f].trimmed();
+    Syndicate[0][SyndicateNameField] = details.name.trimmed();
+    if (!SaveSyndicate()) {
+        Settings.set(SyndicateFile, before);
+        LoadSyndicate();
+        return CreateResult::NotWritten;
+    }
+    saveChoice();
+    return CreateResult::Created;
+}
+
+bool ChooseSyndicate(const QString& membersFile)
+{
+    if (!IsMembersFileName(membersFile))
+        return false;
+    Settings.set(SyndicateFile, membersFile);
+    saveChoice();
+    return true;
+}
+
+bool DeleteSyndicateFiles(const QString& membersFile)
+{
+    bool deleted = true;
+    for (const QString& file : {membersFile, DiaryFileName(membersFile)}) {
+        if (!file.isEmpty() && QFile::exists(file) && !QFile::remove(file))
+            deleted = false;
+    }
+    LoadSyndicate();
+    saveChoice();
+    return deleted;
 }

@@ -1,13 +1,37 @@
 #pragma once
 // The open syndicate: its manager (row 0, field 10 the syndicate's name) and
-// members (rows 1 to 100), loaded from the members file that settings item 16
-// names ("SMembers." and three digits).
+// members (rows 1 to 100), kept in the members file that settings item 16
+// names ("SMembers." and three digits), and the files of every syndicate in
+// the program folder.
+//
+// Members file: 101 lines, one per row 0 to 100, each the row's eleven fields
+// in double quotes, separated by commas, ended by CR LF. Nothing is escaped,
+// so the writer turns a double quote into an apostrophe and a line break into
+// a blank (the windows' boxes do the same as the player types).
 
+#include <QList>
 #include <QString>
+#include <optional>
 
 inline constexpr int kSyndicateRows = 101;     // rows 0 to 101; row 101 is never in a file
 inline constexpr int kSyndicateFields = 11;    // fields 0 to 10
 inline constexpr int kSyndicateFileRows = 101; // rows 0 to 100 are in the file
+inline constexpr int kMaxMembers = 100;        // rows 1 to 100
+// Syndicates are numbered 000 to 099: the open and delete windows list
+// these, and each number's diary is its own.
+inline constexpr int kSyndicateNumbers = 100;
+
+// Fields of a row.
+enum SyndicateField {
+    NameField = 0,
+    AddressField = 1, // to 4
+    PhoneField = 5,
+    EmailField = 6,
+    PayByField = 7,
+    AmountPaidField = 8,
+    PaidUpToField = 9,
+    SyndicateNameField = 10, // row 0 only
+};
 
 // Row r, field f. Empty text means "not set".
 extern QString Syndicate[kSyndicateRows + 1][kSyndicateFields];
@@ -15,8 +39,62 @@ extern QString Syndicate[kSyndicateRows + 1][kSyndicateFields];
 // Empties rows 0 to 100 (row 101 keeps its content). When item 16 names a
 // file that exists, reads its 1,111 quoted comma-separated items into rows 0
 // to 100 in order; a file cut short leaves the items it lacks empty. When the
-// named file is missing, empties item 16: no syndicate is open.
+// named file is missing, or item 16 holds anything but a members file name,
+// empties item 16: no syndicate is open.
 void LoadSyndicate();
 
+// Writes rows 0 to 100 to the file item 16 names, through a new file renamed
+// over the old. True when written, and when no syndicate is open (nothing to
+// write); false when the file could not be written (the old one is then
+// whole).
+bool SaveSyndicate();
+
+// Empties rows 0 to 100 (row 101 keeps its content).
+void ClearSyndicate();
 // Empties every row, 101 included (tests).
 void ResetSyndicate();
+
+// A text as a syndicate file can hold it: a double quote becomes an
+// apostrophe, each line break character a blank.
+QString SyndicateText(const QString& text);
+
+// "SMembers." and the number in three digits.
+QString MembersFileName(int number);
+// Whether a name is "SMembers." followed by three digits.
+bool IsMembersFileName(const QString& name);
+// "Diary." and the number of a members file ("SMembers.004" gives
+// "Diary.004"); empty for a name that is not a members file name.
+QString DiaryFileName(const QString& membersFile);
+// The lowest number from 000 to 099 whose members file and diary are both
+// free in the current folder; no value when every one is taken.
+std::optional<int> FreeSyndicateNumber();
+
+// One stored syndicate, as the open and delete windows list it.
+struct SyndicateListing {
+    QString name; // the syndicate's name (the file name when it has none)
+    QString file; // "SMembers.0nn"
+};
+// The syndicates numbered 000 to 099 in the current folder, by file name.
+QList<SyndicateListing> ListSyndicates();
+
+// The details of a new syndicate: row 0 fields 0 to 6 and its name.
+struct SyndicateDetails {
+    QString field[7]; // manager's name, address lines 1 to 4, phone, e-mail
+    QString name;
+};
+
+enum class CreateResult { Created, NoFreeNumber, OpenNotSaved, NotWritten };
+// Writes the open syndicate to its file, takes the free number, fills row 0
+// from the details (each trimmed) and writes the new members file; item 16
+// then names it and the settings are saved. On any failure item 16 and the
+// table are as they were.
+CreateResult CreateSyndicate(const SyndicateDetails& details);
+
+// Makes the syndicate of that file the open one (item 16) and saves the
+// settings. False when the name is not a members file name.
+bool ChooseSyndicate(const QString& membersFile);
+
+// Deletes a syndicate's members file and diary (a missing one is skipped),
+// reloads the open syndicate (none when it was the one deleted) and saves the
+// settings. False when a file could not be deleted.
+bool DeleteSyndicateFiles(const QString& membersFile);

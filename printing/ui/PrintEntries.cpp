@@ -6,6 +6,8 @@
 
 #include "platform/ui/FlexGrid.h"
 
+#include <QRadioButton>
+
 void PrintEntries(const FlexGrid* grid)
 {
     const int count = CountGridRows(grid);
@@ -14,12 +16,18 @@ void PrintEntries(const FlexGrid* grid)
         return;
     }
 
+    bool slips = false;
     {
         PrintSelection media(grid->window());
         ShowModal(&media);
         // Closing the window without its print button prints nothing.
         if (!media.Confirmed())
             return;
+        slips = media.Option1->isChecked();
+    }
+    if (slips) {
+        PrintPlaySlips(grid, count);
+        return;
     }
 
     AskAndPrintGrid(grid, count, false, [](int t, double m) {

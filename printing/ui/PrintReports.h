@@ -8,6 +8,10 @@ class QWidget;
 // The entries of a generator or wheel window, on plain paper. Says "Nothing to
 // print!    " when the grid holds no entry.
 void PrintEntries(const FlexGrid* grid);
+// The entries of a generator or wheel window on lottery play slips, one board
+// an entry, with the template of the open lottery or another chosen in the
+// tickets dialog, which offers `count` entries.
+void PrintPlaySlips(const FlexGrid* grid, int count);
 // The draw-history window's draws.
 void PrintDrawResults(const FlexGrid* grid);
 // The number-statistics window's table.

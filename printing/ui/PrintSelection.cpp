@@ -25,8 +25,6 @@ PrintSelection::PrintSelection(QWidget* parent) : QDialog(parent)
     Option2->setChecked(true);
     Option1 = new QRadioButton(QStringLiteral("Lottery forms"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
-    // Play slips cannot be printed yet.
-    Option1->setEnabled(false);
 
     Command6 = NamedButton(this, "Command6", QStringLiteral("Print"), QStringLiteral("Print out the lottery entries"));
     Command6->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));

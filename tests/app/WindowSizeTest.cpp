@@ -153,7 +153,7 @@ TEST_F(WindowSizes, EveryWindowFitsA1280By800Screen)
     // The windows the menus open, and those they open.
     for (const char* name :
          {"CreateDbase", "DbaseUpdateW", "HistoryW", "OpenDbase", "DeleteDbaseW", "ShowMyDrawsW", "StoreMyDrawsW",
-          "WhatIf", "PLuckyDip", "PFullSel", "SaveEntries", "PrintFrm", "PrintSelection"})
+          "WhatIf", "PLuckyDip", "PFullSel", "SaveEntries", "PrintFrm", "PrintSelection", "PrintSetup"})
         EXPECT_TRUE(seen.contains(name)) << name;
     EXPECT_GE(measured, int(seen.size()) * 2);
 }

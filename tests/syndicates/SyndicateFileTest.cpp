@@ -4,6 +4,10 @@
 #include "support/TestSupport.h"
 #include "syndicates/SyndicateFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <unistd.h>
+
 namespace {
 
 class SyndicateFileTest : public ProgramFolderTest {
@@ -68,4 +72,158 @@ TEST_F(SyndicateFileTest, ShortFileLoadsWhatItHas)
     EXPECT_EQ(Syndicate[0][2], "Bob"); // items are read as one stream
     EXPECT_EQ(Syndicate[0][10], "");
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
+}
+
+TEST_F(SyndicateFileTest, SavedFileRoundTripsByteForByte)
+{
+    QStringList lines;
+    lines << row({"Ann O'Neill", "1 High St, Leeds", "  Flat 2  ", "", "", "0113, ext 5", "ann@example.org", "Cash",
+                  "12.5", "05-Mar-2005", "The Friday, Club"});
+    lines << row({"Bob", "", "", "", "", "", "", "Credit/debit card", "", "", ""});
+    for (int r = 2; r <= 100; ++r)
+        lines << row({});
+    writeLines("SMembers.004", lines);
+    const QByteArray before = readBytes("SMembers.004");
+    Settings.set(SyndicateFile, "SMembers.004");
+    LoadSyndicate();
+    QFile::remove(path("SMembers.004"));
+
+    ASSERT_TRUE(SaveSyndicate());
+    const QByteArray after = readBytes("SMembers.004");
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(after.count("\r\n"), 101);
+    EXPECT_TRUE(after.endsWith(QByteArray(R"("","","","","","","","","","","")") + "\r\n"));
+
+    // A manager alone is still 101 lines.
+    ResetSyndicate();
+    Syndicate[0][0] = "Solo";
+    ASSERT_TRUE(SaveSyndicate());
+    EXPECT_EQ(readBytes("SMembers.004").count("\r\n"), 101);
+}
+
+TEST_F(SyndicateFileTest, QuotesAndLineBreaksNeverShiftFields)
+{
+    Settings.set(SyndicateFile, "SMembers.001");
+    Syndicate[0][0] = "Ann \"Nan\" Lee";
+    Syndicate[0][1] = "1 High St\r\nLeeds";
+    Syndicate[0][10] = "Club";
+    Syndicate[101][0] = "never written";
+    ASSERT_TRUE(SaveSyndicate());
+    EXPECT_FALSE(readFile("SMembers.001").contains("never written"));
+    LoadSyndicate();
+    EXPECT_EQ(Syndicate[0][0], "Ann 'Nan' Lee");
+    EXPECT_EQ(Syndicate[0][1], "1 High St  Leeds");
+    EXPECT_EQ(Syndicate[0][10], "Club");
+    EXPECT_EQ(Syndicate[101][0], "never written"); // row 101 lives in memory only
+}
+
+TEST_F(SyndicateFileTest, OnlyMembersFileNamesAreOpen)
+{
+    writeFile("vantrel.ini", "");
+    for (const QString name : {"SMembers.1", "SMembers.0001", "smembers.001", "../SMembers.001", "SMembers.0a1"}) {
+        writeFile(name == "../SMembers.001" ? "SMembers.001" : name, "\"Ann\"");
+        Settings.set(SyndicateFile, name);
+        Syndicate[0][0] = "x";
+        EXPECT_TRUE(SaveSyndicate()) << name.toStdString(); // nothing written
+        LoadSyndicate();
+        EXPECT_EQ(Settings[SyndicateFile], "") << name.toStdString();
+        EXPECT_EQ(Syndicate[0][0], "");
+    }
+    EXPECT_TRUE(IsMembersFileName("SMembers.099"));
+    EXPECT_EQ(DiaryFileName("SMembers.042"), "Diary.042");
+    EXPECT_EQ(DiaryFileName("SMembers.42"), "");
+}
+
+TEST_F(SyndicateFileTest, NumbersTakeTheLowestWithBothFilesFree)
+{
+    EXPECT_EQ(FreeSyndicateNumber(), 0);
+    writeFile("SMembers.000", "");
+    writeFile("SMembers.002", "");
+    EXPECT_EQ(FreeSyndicateNumber(), 1);
+    writeFile("Diary.001", ""); // a diary left behind keeps its number taken
+    EXPECT_EQ(FreeSyndicateNumber(), 3);
+    for (int n = 0; n < 100; ++n)
+        writeFile(MembersFileName(n), "");
+    EXPECT_EQ(FreeSyndicateNumber(), std::nullopt);
+}
+
+TEST_F(SyndicateFileTest, CreateOpenAndDelete)
+{
+    writeFile("vantrel.ini", "");
+    writeLines("SMembers.000", {row({"Old manager", "", "", "", "", "", "", "", "", "", "Old club"})});
+    writeLines("SMembers.002", {row({"Cy", "", "", "", "", "", "", "", "", "", ""})});
+    writeFile("SMembers.100", "");
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+    Syndicate[1][0] = "Unsaved member";
+
+    SyndicateDetails details;
+    details.field[0] = "  Dee  ";
+    details.field[5] = "0113";
+    details.name = " New club ";
+    ASSERT_EQ(CreateSyndicate(details), CreateResult::Created);
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.001");
+    EXPECT_TRUE(readFile("SMembers.000").contains("\"Unsaved member\"")); // the old one written first
+    EXPECT_TRUE(readFile("SMembers.001").startsWith(R"("Dee","","","","","0113","","","","","New club")"));
+    EXPECT_TRUE(readFile("vantrel.ini").contains("SMembers.001")); // the settings follow at once
+
+    // Listed: 000 to 099 only, by file name; a file without a name under its own.
+    const QList<SyndicateListing> list = ListSyndicates();
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list[0].name, "Old club");
+    EXPECT_EQ(list[1].name, "New club");
+    EXPECT_EQ(list[2].name, "SMembers.002");
+    EXPECT_EQ(list[2].file, "SMembers.002");
+
+    ASSERT_TRUE(ChooseSyndicate("SMembers.000"));
+    EXPECT_FALSE(ChooseSyndicate("SMembers.1000"));
+    LoadSyndicate();
+    writeFile("Diary.000", "\"x\"");
+    ASSERT_TRUE(DeleteSyndicateFiles("SMembers.002")); // not the open one: it stays open
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
+    EXPECT_EQ(Syndicate[0][10], "Old club");
+    ASSERT_TRUE(DeleteSyndicateFiles("SMembers.000"));
+    EXPECT_FALSE(exists("SMembers.000"));
+    EXPECT_FALSE(exists("Diary.000"));
+    EXPECT_EQ(Settings[SyndicateFile], "");
+    EXPECT_EQ(Syndicate[0][10], "");
+    EXPECT_FALSE(readFile("vantrel.ini").contains("SMembers.000"));
+}
+
+TEST_F(SyndicateFileTest, ReadOnlyFolderLosesNothing)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes to a read-only folder";
+    writeLines("SMembers.000", {row({"Ann", "", "", "", "", "", "", "", "", "", "Club"})});
+    const QByteArray before = readBytes("SMembers.000");
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+    Syndicate[0][0] = "Changed";
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool saved = SaveSyndicate();
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readBytes("SMembers.000"), before);
+    EXPECT_EQ(Syndicate[0][0], "Changed"); // still in memory
+}
+
+TEST_F(SyndicateFileTest, AFailedWriteChangesNothing)
+{
+    // A folder where the new file should go: it cannot be written, even by
+    // the superuser.
+    writeLines("SMembers.000", {row({"Ann", "", "", "", "", "", "", "", "", "", "Club"})});
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+    Syndicate[0][0] = "Changed";
+    QFile::remove(path("SMembers.000"));
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("SMembers.000/x"));
+    EXPECT_FALSE(SaveSyndicate());
+    EXPECT_EQ(Syndicate[0][0], "Changed");
+
+    SyndicateDetails details;
+    details.field[0] = "Dee";
+    details.name = "New";
+    EXPECT_EQ(CreateSyndicate(details), CreateResult::OpenNotSaved);
+    EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
+    EXPECT_EQ(Syndicate[0][0], "Changed");
 }

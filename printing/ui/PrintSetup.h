@@ -1,0 +1,91 @@
+#pragma once
+// "Lottery slip print setup": the play-slip template editor. The player
+// measures a lottery's slip (the position of number 1, the step from number
+// to number, how many numbers stand in a row, the boards, the printer's
+// margin), generates the positions of every number, corrects single ones by
+// hand, prints a test sheet with a mark in every box of every board, and
+// saves, updates or deletes templates. Choosing a lottery here opens it.
+
+#include "printing/PlaySlipTemplate.h"
+
+#include <QDialog>
+#include <array>
+
+class FlexGrid;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+class PrintSetup : public QDialog {
+    Q_OBJECT
+public:
+    explicit PrintSetup(QWidget* parent = nullptr);
+
+    QListWidget* List1; // lotteries
+    QListWidget* List3; // template names
+    QListWidget* List2; // their file names, never shown
+    QLineEdit* Text3;   // save template as
+    QGroupBox* Frame1;  // orientation
+    QRadioButton* Option1[2]{};
+    QLabel* Label5; // portrait sketch
+    QLabel* Label7; // landscape sketch
+    std::array<QLineEdit*, 2> Text1{};
+    std::array<QLineEdit*, 2> Text7{};
+    std::array<QLineEdit*, 2> Text8{};
+    std::array<QLineEdit*, 7> Text2{};
+    std::array<QLineEdit*, 4> Text6{};
+    QLineEdit* Text9;
+    QLabel* Label3; // "Number positions on the lottery slip (mm):"
+    FlexGrid* MSFlexGrid1;
+    QLineEdit* Text4; // edits the highlighted cell
+    QPushButton* Command7;
+    QPushButton* Command5; // generate
+    QPushButton* Command4; // save
+    QPushButton* Command3; // delete
+    QPushButton* Command6; // test print
+    QPushButton* Command1; // help
+    QPushButton* CancelButton;
+
+    // The grid cell highlighted for editing.
+    int EditRow = 1;
+    int EditCol = 1;
+
+    // Lists the lotteries and the templates and loads the first of each.
+    void Load() { Form_Load(); }
+
+    void GetTemplates();
+    void ClearGrid();
+    void Skinning();
+
+    void Form_Load();
+    void List1_Click();
+    void List3_Click();
+    void MSFlexGrid1_Click();
+    void Command7_Click();
+    void Command5_Click();
+    void Command4_Click();
+    void Command3_Click();
+    void Command6_Click();
+    void CancelButton_Click();
+    void Command1_Click();
+
+    // The box that holds a header value.
+    QLineEdit* HeaderBox(SlipField field) const;
+    // The header as the boxes hold it.
+    SlipHeader Header() const;
+
+protected:
+    // A click on the number column edits that number's first cell.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Generates into the grid; false (the grid empty, the player told why)
+    // when a value is wrong.
+    bool generate(SlipPositions* positions = nullptr);
+    bool lotteryChosen();
+    void updateButtons();
+    std::array<QLineEdit*, kSlipFieldCount> boxes_{};
+};

@@ -1,0 +1,46 @@
+#include "syndicates/Diary.h"
+
+#include "platform/TextFile.h"
+#include "syndicates/SyndicateFile.h"
+
+#include <QFile>
+
+bool IsEmptyRecord(const DiaryRecord& record)
+{
+    for (const QString& cell : record)
+        if (!cell.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path)
+{
+    std::vector<DiaryRecord> records;
+    if (!QFile::exists(path))
+        return records;
+    const auto text = ReadTextFile(path);
+    if (!text)
+        return std::nullopt;
+    FieldReader reader(*text);
+    while (!reader.atEnd()) {
+        DiaryRecord record;
+        for (int c = 0; c < kDiaryColumns && !reader.atEnd(); ++c)
+            record[c] = reader.field();
+        records.push_back(record);
+    }
+    return records;
+}
+
+bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records)
+{
+    QStringList lines;
+    for (const DiaryRecord& record : records) {
+        if (IsEmptyRecord(record))
+            continue;
+        QStringList cells;
+        for (const QString& cell : record)
+            cells << QLatin1Char('"') + SyndicateText(cell) + QLatin1Char('"');
+        lines << cells.join(QLatin1Char(','));
+    }
+    return WriteLines(path, lines);
+}

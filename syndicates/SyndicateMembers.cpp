@@ -1,0 +1,83 @@
+#include "syndicates/SyndicateMembers.h"
+
+#include <utility>
+
+QStringList PayByMethods()
+{
+    return {QStringLiteral("Cash"), QStringLiteral("Cheque"), QStringLiteral("Credit/debit card"),
+            QStringLiteral("Internet transfer")};
+}
+
+int MemberCount()
+{
+    int n = 0;
+    while (n < kMaxMembers && !Syndicate[n + 1][0].isEmpty())
+        ++n;
+    return n;
+}
+
+QStringList MemberNames()
+{
+    QStringList names;
+    const int n = MemberCount();
+    for (int r = 1; r <= n; ++r)
+        names << Syndicate[r][0];
+    return names;
+}
+
+AddMemberResult AddMember(const MemberFields& fields, int* row)
+{
+    if (row)
+        *row = 0;
+    const QString name = SyndicateText(fields[0]).trimmed();
+    if (name.isEmpty())
+        return AddMemberResult::NoName;
+    int target = 0;
+    for (int r = 1; r <= kMaxMembers; ++r) {
+        if (Syndicate[r][0] == name || Syndicate[r][0].isEmpty()) {
+            target = r;
+            break;
+        }
+    }
+    if (target == 0)
+        return AddMemberResult::Full;
+    const bool update = Syndicate[target][0] == name;
+    for (int f = 0; f <= 6; ++f)
+        Syndicate[target][f] = SyndicateText(fields[f]).trimmed();
+    Syndicate[target][7] = SyndicateText(fields[7]);
+    if (row)
+        *row = target;
+    return update ? AddMemberResult::Updated : AddMemberResult::Added;
+}
+
+bool DeleteMemberAt(int index)
+{
+    const int n = MemberCount();
+    if (index < 0 || index >= n)
+        return false;
+    for (int r = index + 1; r < n; ++r) {
+        for (int f = 0; f < kSyndicateFields; ++f)
+            Syndicate[r][f] = Syndicate[r + 1][f];
+    }
+    for (QString& field : Syndicate[n])
+        field.clear();
+    return true;
+}
+
+bool SortMembers()
+{
+    const int n = MemberCount();
+    if (n < 2)
+        return false;
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (int r = 2; r <= n; ++r) {
+            // QString's operator< compares UTF-16 code units: by character code.
+            if (Syndicate[r][0] < Syndicate[r - 1][0]) {
+                std::swap(Syndicate[r], Syndicate[r - 1]);
+                swapped = true;
+            }
+        }
+    }
+    return true;
+}

@@ -1,0 +1,538 @@
+#include "syndicates/ui/SManager.h"
+
+#include "core/Settings.h"
+#include "core/ui/Skinning.h"
+#include "core/ui/TipBox.h"
+#include "platform/Dates.h"
+#include "platform/ui/Colours.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/MsgBox.h"
+#include "printing/ui/ManagerReport.h"
+#include "syndicates/Diary.h"
+#include "syndicates/SyndicateFile.h"
+#include "syndicates/ui/SyndicateControls.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kDiaryRows = 1000; // the titles and records 1 to 999
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kHighlight = 0xC0FFFF; // light yellow
+constexpr std::uint32_t kErrorBack = 0xC0C0FF; // light red
+constexpr std::uint32_t kNegative = 160;       // dark red
+
+bool IsAmountColumn(int col) { return col >= DiaryCost && col <= DiaryBalance; }
+
+int TextWidth(const QWidget* w, const QString& text) { return w->fontMetrics().horizontalAdvance(text) + 12; }
+} // namespace
+
+SManager::SManager(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("SManager");
+    setWindowTitle("Syndicate Manager");
+
+    Label1 = NamedLabel(this, "Label1", "Syndicate Manager");
+    MakeSyndicateTitle(Label1);
+    Label3 = NamedLabel(this, "Label3",
+                        "Create a syndicate by entering a syndicate name and a manager name. The address, phone and "
+                        "email are not essential, but are useful. You can keep track of the tickets bought, their "
+                        "cost and any winnings below.");
+    Label3->setWordWrap(true);
+    const char* captions[5] = {"Syndicate name:", "Manager name:", "Address:", "Phone:", "Email:"};
+    for (int i = 0; i < 5; ++i)
+        Label2[i] = NamedLabel(this, QStringLiteral("Label2_%1").arg(i), captions[i]);
+    for (int i = 0; i < 8; ++i)
+        Text1[i] = NamedFieldBox(this, QStringLiteral("Text1_%1").arg(i), i == 6 ? 50 : 30);
+    Label5 = NamedLabel(this, "Label5",
+                        "Keep track of the number of tickets bought, their cost, winnings and notes by storing records "
+                        "here...");
+    Label5->setWordWrap(true);
+    Label4 = NamedLabel(this, "Label4", "Edit:");
+    Text2 = NamedFieldBox(this, "Text2", 100);
+    DTPicker1 = new DatePicker(this);
+    DTPicker1->setObjectName("DTPicker1");
+    DTPicker1->setCustomFormat(DatePicker::LongFormat);
+    Command2 = NamedButton(this, "Command2", "Enter");
+    Command5 = NamedPictureButton(this, "Command5", QStyle::SP_ArrowUp, QString(), " Move current row up ");
+    Command6 = NamedPictureButton(this, "Command6", QStyle::SP_ArrowDown, QString(), " Move current row down ");
+    Command4 = NamedPictureButton(this, "Command4", QStyle::SP_TrashIcon, QString(), " Delete current row ");
+    Command7 = NamedButton(this, "Command7", "Total");
+    Text3 = NamedLineEdit(this, "Text3");
+    Text3->setReadOnly(true);
+    Text3->setAlignment(Qt::AlignCenter);
+    Command1 =
+        NamedPictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Save", " Save the data ", "document-save");
+    Command8 = NamedPictureButton(this, "Command8", QStyle::SP_FileIcon, "Print", " Print ", "document-print");
+    Command3 = NamedPictureButton(this, "Command3", QStyle::SP_DialogCloseButton, "Close", " Close window ");
+
+    MSFlexGrid1 = new FlexGrid(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setRows(kDiaryRows);
+    MSFlexGrid1->setCols(kDiaryColumns);
+    MSFlexGrid1->setFixedRows(1);
+    MSFlexGrid1->setFixedCols(0);
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
+
+    // Details: name, manager, phone and e-mail on the left, the address on
+    // the right.
+    auto* details = new QGridLayout;
+    details->addWidget(Label2[0], 0, 0);
+    details->addWidget(Text1[7], 0, 1);
+    details->addWidget(Label2[1], 1, 0);
+    details->addWidget(Text1[0], 1, 1);
+    details->addWidget(Label2[3], 2, 0);
+    details->addWidget(Text1[5], 2, 1);
+    details->addWidget(Label2[4], 3, 0);
+    details->addWidget(Text1[6], 3, 1);
+    details->addWidget(Label2[2], 0, 2, Qt::AlignRight);
+    for (int i = 1; i <= 4; ++i)
+        details->addWidget(Text1[i], i - 1, 3);
+    details->setColumnMinimumWidth(1, TextWidth(this, QString(32, 'n')));
+    details->setColumnMinimumWidth(3, TextWidth(this, QString(30, 'n')));
+    details->setColumnStretch(1, 1);
+    details->setColumnStretch(3, 1);
+
+    // The cell editor: the text box and the date picker in one place.
+    auto* editorPlace = new QWidget(this);
+    auto* editors = new QStackedLayout(editorPlace);
+    editors->setStackingMode(QStackedLayout::StackOne);
+    editors->addWidget(Text2);
+    editors->addWidget(DTPicker1);
+    auto* editor = new QHBoxLayout;
+    editor->addWidget(Label4);
+    editor->addWidget(editorPlace, 1);
+    editor->addWidget(Command2);
+
+    auto* rowButtons = new QVBoxLayout;
+    rowButtons->addWidget(Command5);
+    rowButtons->addWidget(Command6);
+    rowButtons->addWidget(Command4);
+    rowButtons->addStretch();
+
+    auto* totalRow = new QHBoxLayout;
+    totalRow->setSpacing(0);
+    totalSpace_ = new QWidget(this);
+    totalRow->addWidget(totalSpace_);
+    totalRow->addWidget(Command7);
+    totalRow->addSpacing(3);
+    totalRow->addWidget(Text3);
+    totalRow->addStretch();
+
+    auto* diary = new QVBoxLayout;
+    diary->addWidget(Label5);
+    diary->addLayout(editor);
+    diary->addWidget(MSFlexGrid1, 1);
+    diary->addLayout(totalRow);
+    auto* diaryRow = new QHBoxLayout;
+    diaryRow->addLayout(rowButtons);
+    diaryRow->addLayout(diary, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command8);
+    buttons->addWidget(Command3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Label3);
+    layout->addLayout(details);
+    layout->addLayout(diaryRow, 1);
+    layout->addLayout(buttons);
+
+    // The boxes in the order they stand: the left column, then the address.
+    const int order[] = {7, 0, 5, 6, 1, 2, 3, 4};
+    for (int i = 1; i < 8; ++i)
+        setTabOrder(Text1[order[i - 1]], Text1[order[i]]);
+
+    for (QLineEdit* box : Text1)
+        connect(box, &QLineEdit::textEdited, this, [this] { Changed = true; });
+    Text2->installEventFilter(this);
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &SManager::MSFlexGrid1_Click);
+    connect(Command2, &QPushButton::clicked, this, &SManager::Command2_Click);
+    connect(Command7, &QPushButton::clicked, this, &SManager::Command7_Click);
+    connect(Command4, &QPushButton::clicked, this, &SManager::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &SManager::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &SManager::Command6_Click);
+    connect(Command1, &QPushButton::clicked, this, &SManager::Command1_Click);
+    connect(Command8, &QPushButton::clicked, this, &SManager::Command8_Click);
+    connect(Command3, &QPushButton::clicked, this, &SManager::Command3_Click);
+    EscapeRunsClose(this, [this] { Command3_Click(); });
+}
+
+void SManager::Skinning()
+{
+    ::Skinning(this, SkinFamily::Syndicates,
+               {.title = {Label1},
+                .body = {Label3},
+                .label = {Label2[0], Label2[1], Label2[2], Label2[3], Label2[4]},
+                .other = {}});
+}
+
+QString SManager::DiaryFile() const { return DiaryFileName(Settings[SyndicateFile]); }
+
+void SManager::Form_Load()
+{
+    Skinning();
+    locale_ = QLocale();
+    CurrencySign = ::CurrencySign(locale_);
+    for (int i = 0; i <= 6; ++i)
+        Text1[i]->setText(Syndicate[0][i]);
+    Text1[7]->setText(Syndicate[0][SyndicateNameField]);
+    DTPicker1->setValue(Today());
+
+    const QStringList titles = {"Date", "Tickets", "Cost", "Won", "Balance", "Notes"};
+    // Wide enough for amounts in the millions with their sign and grouping.
+    const QStringList sizing = {"__00-Jun-0000__", "_Tickets_",        "_£000,000.00_",
+                                "_£0,000,000.00_", "_-£0,000,000.00_", "1234567890123456789012345678901234567890"};
+    for (int c = 0; c < kDiaryColumns; ++c) {
+        MSFlexGrid1->setTextMatrix(0, c, titles[c]);
+        MSFlexGrid1->setColAlignment(c, c == DiaryNotes ? Qt::AlignLeft : Qt::AlignHCenter);
+        MSFlexGrid1->setColWidth(c, TextWidth(MSFlexGrid1, sizing[c]));
+    }
+    MSFlexGrid1->fitWidthToColumns(kDiaryColumns - 1);
+    int beforeBalance = 0;
+    for (int c = 0; c < DiaryBalance; ++c)
+        beforeBalance += MSFlexGrid1->ColWidth(c);
+    Text3->setFixedWidth(MSFlexGrid1->ColWidth(DiaryBalance));
+    totalSpace_->setFixedWidth(
+        std::max(0, beforeBalance + MSFlexGrid1->frameWidth() - Command7->sizeHint().width() - 3));
+
+    loadDiary();
+    Changed = false;
+
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setCol(1);
+    LastRow = 1;
+    LastCol = 1;
+    MSFlexGrid1_Click();
+    Command7_Click();
+}
+
+void SManager::loadDiary()
+{
+    const QString file = DiaryFile();
+    if (file.isEmpty())
+        return;
+    const auto records = ReadDiary(file);
+    if (!records) {
+        // Save must not write an empty diary over records it could not read.
+        diaryUnreadable_ = true;
+        MsgBox(QStringLiteral("The diary file %1 could not be read.    ").arg(file), vbOKOnly + vbExclamation,
+               "Error!");
+        return;
+    }
+    // Every record of the file has a row, however many there are.
+    if (int(records->size()) + 1 >= MSFlexGrid1->Rows())
+        MSFlexGrid1->setRows(int(records->size()) + 2);
+    for (std::size_t i = 0; i < records->size(); ++i) {
+        const int r = int(i) + 1;
+        for (int c = 0; c < kDiaryColumns; ++c)
+            MSFlexGrid1->setTextMatrix(r, c, (*records)[i][c]);
+        for (int c = DiaryCost; c <= DiaryBalance; ++c) {
+            const QString text = MSFlexGrid1->TextMatrix(r, c);
+            if (text.isEmpty())
+                continue;
+            if (const auto amount = ParseMoney(text, locale_))
+                MSFlexGrid1->setTextMatrix(r, c, FormatMoney(*amount, locale_));
+            colourAmount(r, c);
+        }
+        for (int c = 0; c < kDiaryColumns; ++c)
+            paintCell(r, c);
+    }
+}
+
+bool SManager::CellIsError(int row, int col) const
+{
+    const QString text = MSFlexGrid1->TextMatrix(row, col);
+    if (row < 1 || text.trimmed().isEmpty())
+        return false;
+    if (col == DiaryDate)
+        return !ParseDate(text);
+    if (IsAmountColumn(col))
+        return !ParseMoney(text, locale_);
+    return false;
+}
+
+void SManager::paintCell(int row, int col)
+{
+    std::uint32_t back = kWhite;
+    if (row == MSFlexGrid1->Row() && col == MSFlexGrid1->Col())
+        back = kHighlight;
+    else if (CellIsError(row, col))
+        back = kErrorBack;
+    MSFlexGrid1->setCellBackColor(row, col, ToQColor(back));
+}
+
+void SManager::colourAmount(int row, int col)
+{
+    const auto amount = ParseMoney(MSFlexGrid1->TextMatrix(row, col), locale_);
+    MSFlexGrid1->setCellForeColor(row, col, ToQColor(amount && *amount < 0 ? kNegative : 0));
+}
+
+void SManager::MSFlexGrid1_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    const int k = MSFlexGrid1->Col();
+    const int lastRow = LastRow;
+    const int lastCol = LastCol;
+    LastRow = r;
+    LastCol = k;
+    paintCell(lastRow, lastCol);
+    paintCell(r, k);
+    const QString text = MSFlexGrid1->TextMatrix(r, k);
+    auto* editors = static_cast<QStackedLayout*>(DTPicker1->parentWidget()->layout());
+    if (k == DiaryDate) {
+        editors->setCurrentWidget(DTPicker1);
+        // An unreadable date (or one the picker cannot show) shows no date,
+        // so Enter never writes another date over it.
+        if (text.trimmed().isEmpty())
+            DTPicker1->setValue(Today());
+        else if (const auto date = ParseDate(text); date && date->year() >= 1900 && date->year() <= 2100)
+            DTPicker1->setValue(*date);
+        else
+            DTPicker1->setNoValue();
+    } else {
+        editors->setCurrentWidget(Text2);
+        Text2->setText(IsAmountColumn(k) && !CurrencySign.isEmpty() ? QString(text).remove(CurrencySign).trimmed()
+                                                                    : text);
+        if (Text2->isVisible())
+            Text2->setFocus();
+    }
+}
+
+bool SManager::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text2 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Command2_Click();
+            return true;
+        }
+        const QString typed = key->text();
+        const int col = MSFlexGrid1->Col();
+        if (typed.size() == 1 && typed[0].isPrint() && col >= DiaryTickets && col <= DiaryBalance
+            && !IsAmountCharacter(typed[0], locale_))
+            return true; // letters are refused in the number columns
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SManager::setBalance(int row)
+{
+    const auto cost = ParseMoney(MSFlexGrid1->TextMatrix(row, DiaryCost), locale_);
+    const auto won = ParseMoney(MSFlexGrid1->TextMatrix(row, DiaryWon), locale_);
+    // A row whose Cost or Won cannot be read keeps its Balance.
+    if (!cost || !won)
+        return;
+    MSFlexGrid1->setTextMatrix(row, DiaryBalance, FormatMoney(*won - *cost, locale_));
+    colourAmount(row, DiaryBalance);
+    paintCell(row, DiaryBalance);
+}
+
+void SManager::Command2_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    const int k = MSFlexGrid1->Col();
+    if (r < 1)
+        return;
+    const QString s = SyndicateText(Text2->text()).trimmed();
+    if (k == DiaryDate) {
+        const QDate date = DTPicker1->Value();
+        if (!date.isValid())
+            return; // no date chosen: the cell keeps what it holds
+        MSFlexGrid1->setTextMatrix(r, k, MediumDate(date));
+    } else if (IsAmountColumn(k)) {
+        const auto amount = ParseMoney(s, locale_);
+        if (!amount) {
+            ShowTip(6);
+            return;
+        }
+        MSFlexGrid1->setTextMatrix(r, k, FormatMoney(*amount, locale_));
+        colourAmount(r, k);
+    } else {
+        MSFlexGrid1->setTextMatrix(r, k, s);
+    }
+    paintCell(r, k);
+    setBalance(r);
+    if (k == DiaryNotes) {
+        if (r + 1 < MSFlexGrid1->Rows())
+            MSFlexGrid1->setRow(r + 1);
+        MSFlexGrid1->setCol(DiaryDate);
+    } else {
+        MSFlexGrid1->setCol(k + 1);
+    }
+    Command7_Click();
+    Changed = true;
+}
+
+void SManager::Command7_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    const int k = MSFlexGrid1->Col();
+    Pence sum = 0;
+    bool readable = true;
+    for (int i = 1; i < MSFlexGrid1->Rows(); ++i) {
+        colourAmount(i, DiaryBalance);
+        const auto balance = ParseMoney(MSFlexGrid1->TextMatrix(i, DiaryBalance), locale_);
+        if (!balance || __builtin_add_overflow(sum, *balance, &sum))
+            readable = false;
+        // A Cost or Won that cannot be read leaves its row's Balance unknown.
+        if (CellIsError(i, DiaryCost) || CellIsError(i, DiaryWon))
+            readable = false;
+    }
+    QPalette palette = Text3->palette();
+    palette.setColor(QPalette::Text, ToQColor(!readable || sum < 0 ? kNegative : 0));
+    Text3->setPalette(palette);
+    // A balance that cannot be read leaves the total unknown, never short.
+    Text3->setText(readable ? FormatMoney(sum, locale_) : QStringLiteral("Error"));
+    Text3->setToolTip(readable ? QString() : QStringLiteral(" An amount in the diary cannot be read "));
+    MSFlexGrid1->setRow(r);
+    MSFlexGrid1->setCol(k);
+    MSFlexGrid1_Click();
+}
+
+bool SManager::rowIsEmpty(int row) const
+{
+    for (int c = 0; c < kDiaryColumns; ++c)
+        if (!MSFlexGrid1->TextMatrix(row, c).trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+int SManager::lastRow() const { return MSFlexGrid1->Rows() - 1; }
+
+void SManager::swapRows(int a, int b)
+{
+    for (int c = 0; c < kDiaryColumns; ++c) {
+        const QString t = MSFlexGrid1->TextMatrix(a, c);
+        MSFlexGrid1->setTextMatrix(a, c, MSFlexGrid1->TextMatrix(b, c));
+        MSFlexGrid1->setTextMatrix(b, c, t);
+    }
+    for (int row : {a, b}) {
+        for (int c = DiaryCost; c <= DiaryBalance; ++c)
+            colourAmount(row, c);
+        for (int c = 0; c < kDiaryColumns; ++c)
+            paintCell(row, c);
+    }
+}
+
+void SManager::Command4_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    if (r < 1 || r >= lastRow())
+        return;
+    // Every row below moves up one, records after an empty row included.
+    int end = lastRow();
+    while (end > r && rowIsEmpty(end))
+        --end;
+    for (int i = r; i < end; ++i)
+        swapRows(i, i + 1);
+    for (int c = 0; c < kDiaryColumns; ++c)
+        MSFlexGrid1->setTextMatrix(std::max(end, r), c, QString());
+    for (int c = 0; c < kDiaryColumns; ++c)
+        paintCell(std::max(end, r), c);
+    MSFlexGrid1->setRow(r);
+    MSFlexGrid1->setCol(1);
+    Command7_Click();
+}
+
+void SManager::Command5_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    if (r <= 1)
+        return;
+    if (!rowIsEmpty(r)) {
+        swapRows(r, r - 1);
+        MSFlexGrid1->setRow(r - 1);
+        MSFlexGrid1->setCol(1);
+    } else {
+        MSFlexGrid1->setCol(DiaryNotes);
+    }
+    MSFlexGrid1_Click();
+}
+
+void SManager::Command6_Click()
+{
+    const int r = MSFlexGrid1->Row();
+    if (r < 1 || r >= lastRow())
+        return;
+    if (!rowIsEmpty(r + 1)) {
+        swapRows(r, r + 1);
+        MSFlexGrid1->setCol(1);
+    } else {
+        MSFlexGrid1->setCol(DiaryNotes);
+    }
+    MSFlexGrid1->setRow(r + 1);
+    MSFlexGrid1_Click();
+}
+
+void SManager::Command1_Click()
+{
+    if (Text1[0]->text().trimmed().isEmpty() || Text1[7]->text().trimmed().isEmpty()) {
+        MsgBox("Cannot have a syndicate without    \r\na manager and a syndicate name...  ", vbOKOnly + vbExclamation,
+               "Warning!");
+        return;
+    }
+    for (int i = 0; i <= 6; ++i)
+        Syndicate[0][i] = Text1[i]->text().trimmed();
+    Syndicate[0][SyndicateNameField] = Text1[7]->text().trimmed();
+    if (!SaveSyndicate()) {
+        ShowNotSaved(Settings[SyndicateFile]);
+        return;
+    }
+    const QString file = DiaryFile();
+    if (diaryUnreadable_) {
+        ShowNotSaved(file);
+        return;
+    }
+    if (!file.isEmpty()) {
+        std::vector<DiaryRecord> records;
+        for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
+            DiaryRecord record;
+            for (int c = 0; c < kDiaryColumns; ++c)
+                record[c] = MSFlexGrid1->TextMatrix(r, c);
+            records.push_back(record);
+        }
+        if (!WriteDiary(file, records)) {
+            ShowNotSaved(file);
+            return;
+        }
+    }
+    Changed = false;
+    close();
+}
+
+void SManager::Command3_Click()
+{
+    if (MayCloseWindow(Changed))
+        close();
+}
+
+void SManager::Command8_Click()
+{
+    Command7_Click();
+    ManagerDetails details;
+    details.syndicateName = Text1[7]->text();
+    details.managerName = Text1[0]->text();
+    for (int i = 0; i < 4; ++i)
+        details.address[i] = Text1[1 + i]->text();
+    details.phone = Text1[5]->text();
+    details.email = Text1[6]->text();
+    PrintSyndicate(details, MSFlexGrid1, Text3->text());
+    MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setCol(1);
+    MSFlexGrid1->setTopRow(1);
+    MSFlexGrid1_Click();
+}

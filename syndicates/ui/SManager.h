@@ -1,0 +1,80 @@
+#pragma once
+// "Syndicate Manager": the open syndicate's own details (row 0 of the
+// syndicate table) and its diary of tickets bought, their cost, winnings and
+// balance, with a running total.
+
+#include "syndicates/Money.h"
+
+#include <QDialog>
+#include <QLocale>
+
+class DatePicker;
+class FlexGrid;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class SManager : public QDialog {
+    Q_OBJECT
+public:
+    explicit SManager(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLabel* Label3;
+    QLabel* Label5;
+    QLabel* Label4;
+    QLabel* Label2[5];
+    // 0 manager's name, 1 to 4 address, 5 phone, 6 e-mail, 7 syndicate name.
+    QLineEdit* Text1[8];
+    QLineEdit* Text2;      // the cell editor of columns 1 to 5
+    DatePicker* DTPicker1; // the cell editor of the Date column
+    QPushButton* Command2; // Enter
+    FlexGrid* MSFlexGrid1; // the diary
+    QPushButton* Command5; // move up
+    QPushButton* Command6; // move down
+    QPushButton* Command4; // delete row
+    QPushButton* Command7; // Total
+    QLineEdit* Text3;      // the total
+    QPushButton* Command1; // Save
+    QPushButton* Command8; // Print
+    QPushButton* Command3; // Close
+
+    bool Changed = false;
+    QString CurrencySign;
+    int LastRow = 1;
+    int LastCol = 1;
+
+    void Load() { Form_Load(); }
+    void Form_Load();
+    void Skinning();
+    void MSFlexGrid1_Click();
+    void Command2_Click();
+    void Command7_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command1_Click();
+    void Command3_Click();
+    void Command8_Click();
+
+    // The diary file of the open syndicate (empty when none is open).
+    QString DiaryFile() const;
+    // Whether a cell holds a text the window cannot read (an amount or a
+    // date); such a cell is shown as an error and never rewritten.
+    bool CellIsError(int row, int col) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void loadDiary();
+    void paintCell(int row, int col);
+    void colourAmount(int row, int col);
+    void setBalance(int row);
+    bool rowIsEmpty(int row) const;
+    void swapRows(int a, int b);
+    int lastRow() const;
+    QLocale locale_;
+    bool diaryUnreadable_ = false;
+    QWidget* totalSpace_ = nullptr; // puts the total under the Balance column
+};

@@ -1,0 +1,87 @@
+#include "syndicates/ui/SyndicateControls.h"
+
+#include "platform/ui/Controls.h"
+#include "platform/ui/MsgBox.h"
+#include "syndicates/SyndicateFile.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+const QString kUnsavedChangesText = QStringLiteral("If you have made changes you should    \r\n"
+                                                   "click Save to save them. If you        \r\n"
+                                                   "continue, any changes will be lost.    ");
+
+void KeepFieldTextSafe(QLineEdit* box)
+{
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        const QString safe = SyndicateText(text);
+        if (safe == text)
+            return;
+        // The same length: the cursor stays where it was.
+        const int cursor = box->cursorPosition();
+        box->setText(safe);
+        box->setCursorPosition(cursor);
+    });
+}
+
+QLineEdit* NamedFieldBox(QWidget* parent, const QString& name, int maxLength)
+{
+    QLineEdit* box = NamedLineEdit(parent, name);
+    box->setMaxLength(maxLength);
+    KeepFieldTextSafe(box);
+    return box;
+}
+
+bool MayCloseWindow(bool changed)
+{
+    if (!changed)
+        return true;
+    return MsgBox(kUnsavedChangesText, vbOKCancel + vbExclamation, QStringLiteral("Warning!")) == vbOK;
+}
+
+void ShowNotSaved(const QString& fileName)
+{
+    MsgBox(QStringLiteral("The file %1 could not be written.    \r\n"
+                          "Nothing was saved; check that the program's folder    \r\n"
+                          "can be written to and try again.    ")
+               .arg(fileName),
+           vbOKOnly + vbExclamation, QStringLiteral("Error!"));
+}
+
+void MakeSyndicateTitle(QLabel* label)
+{
+    QFont font = label->font();
+    font.setFamily(QStringLiteral("Comic Sans MS"));
+    label->setFont(font);
+    MakeTitle(label);
+}
+
+namespace {
+class EscapeFilter : public QObject {
+public:
+    EscapeFilter(QDialog* window, std::function<void()> close) : QObject(window), close_(std::move(close)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                close_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> close_;
+};
+} // namespace
+
+void EscapeRunsClose(QDialog* window, std::function<void()> close)
+{
+    window->installEventFilter(new EscapeFilter(window, std::move(close)));
+}

@@ -1,0 +1,36 @@
+#pragma once
+// What the syndicate windows share: the text boxes whose texts go into the
+// syndicate files, the Close button's warning about unsaved changes, and the
+// message of a save that failed.
+
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+// A one-line box for a syndicate file's field: a double quote typed or pasted
+// becomes an apostrophe and a line break a blank, so a field never shifts the
+// fields after it; at most maxLength characters.
+QLineEdit* NamedFieldBox(QWidget* parent, const QString& name, int maxLength);
+// The same rule on any box already made.
+void KeepFieldTextSafe(QLineEdit* box);
+
+// The three lines of the warning.
+extern const QString kUnsavedChangesText;
+// The Close button's question when the window holds unsaved changes: true when
+// the window may close (nothing changed, or the player pressed OK). Closing
+// by the title bar does not ask.
+bool MayCloseWindow(bool changed);
+
+class QDialog;
+// Escape in `window` runs `close` (the Close button's handler, with its
+// warning) instead of closing the window at once.
+void EscapeRunsClose(QDialog* window, std::function<void()> close);
+
+// Says that a file could not be written; the window keeps its changes.
+void ShowNotSaved(const QString& fileName);
+
+class QLabel;
+// A syndicate window's heading: "Comic Sans MS", bold and larger.
+void MakeSyndicateTitle(QLabel* label);

@@ -1,0 +1,60 @@
+// Amounts as the syndicate windows show and read them.
+
+#include "syndicates/Money.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const QLocale kUK(QLocale::English, QLocale::UnitedKingdom);
+const QLocale kGermany(QLocale::German, QLocale::Germany);
+} // namespace
+
+TEST(MoneyTest, ShownInTheLocaleCurrencyForm)
+{
+    EXPECT_EQ(FormatMoney(1250, kUK), "£12.50");
+    EXPECT_EQ(FormatMoney(-1250, kUK), "-£12.50");
+    EXPECT_EQ(FormatMoney(150000, kUK), "£1,500.00");
+    EXPECT_EQ(FormatMoney(0, kUK), "£0.00");
+    EXPECT_EQ(FormatMoney(5, kUK), "£0.05");
+    EXPECT_EQ(FormatMoney(123456789012, kUK), "£1,234,567,890.12");
+    EXPECT_EQ(FormatMoney(150000, kGermany), "1.500,00\u00A0€");
+    EXPECT_EQ(FormatMoney(-1250, kGermany), "-12,50\u00A0€");
+    EXPECT_EQ(CurrencySign(kUK), "£");
+}
+
+TEST(MoneyTest, ReadBackAsWholePence)
+{
+    EXPECT_EQ(ParseMoney("£12.50", kUK), 1250);
+    EXPECT_EQ(ParseMoney("-£12.50", kUK), -1250);
+    EXPECT_EQ(ParseMoney("12.5", kUK), 1250);
+    EXPECT_EQ(ParseMoney(".5", kUK), 50);
+    EXPECT_EQ(ParseMoney("1,500", kUK), 150000);
+    EXPECT_EQ(ParseMoney(" £1,500.00 ", kUK), 150000);
+    EXPECT_EQ(ParseMoney("(£3.00)", kUK), -300);
+    EXPECT_EQ(ParseMoney("3-", kUK), -300);
+    EXPECT_EQ(ParseMoney("GBP 4", kUK), 400);
+    EXPECT_EQ(ParseMoney("0.125", kUK), 13); // to the nearest penny
+    EXPECT_EQ(ParseMoney("-0.125", kUK), -13);
+    EXPECT_EQ(ParseMoney("", kUK), 0);
+    EXPECT_EQ(ParseMoney("   ", kUK), 0);
+    EXPECT_EQ(ParseMoney("1.500,00 €", kGermany), 150000);
+    EXPECT_EQ(ParseMoney("-12,50", kGermany), -1250);
+    EXPECT_EQ(ParseMoney("12,5", kGermany), 1250);
+    // What a window shows reads back as the same amount.
+    for (const Pence p : {Pence(0), Pence(1), Pence(-99), Pence(150000), Pence(-123456789012)}) {
+        EXPECT_EQ(ParseMoney(FormatMoney(p, kUK), kUK), p);
+        EXPECT_EQ(ParseMoney(FormatMoney(p, kGermany), kGermany), p);
+    }
+}
+
+TEST(MoneyTest, TextThatIsNoAmountIsAnError)
+{
+    for (const char* text :
+         {"abc", "12a", "1.2.3", "1,50", "1,5000", ",500", "£", "-", "--5", "5-5", "1e5", "1234567890123", "12..5"})
+        EXPECT_EQ(ParseMoney(text, kUK), std::nullopt) << text;
+    // Where "." groups digits, "12.50" is no amount (not 1250 units).
+    EXPECT_EQ(ParseMoney("12.50", kGermany), std::nullopt);
+    EXPECT_EQ(ParseMoney("1,2,3", kGermany), std::nullopt);
+    EXPECT_TRUE(IsAmountCharacter(QChar(','), kGermany));
+    EXPECT_FALSE(IsAmountCharacter(QChar('a'), kUK));
+}

@@ -1,0 +1,229 @@
+// The budget wheels window driven as the player would.
+#include "core/OpenLottery.h"
+#include "databases/SavedEntries.h"
+#include "generators/Entries.h"
+#include "platform/Random.h"
+#include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
+#include "support/TestSupport.h"
+#include "wheels/ui/PBudgetWheel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QString kTip6 = " There was a problem with the input.  \r\n Please check it and try again.  \r\n";
+
+class BudgetWindow : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"05 Mar 05,1,2,3,4,5,6,7"}));
+    }
+    static void type(PBudgetWheel& w, const QStringList& numbers)
+    {
+        for (int i = 0; i < numbers.size(); ++i)
+            w.Text1[std::size_t(i)]->setText(numbers[i]);
+    }
+    static QStringList gridLine(FlexGrid* grid, int r)
+    {
+        QStringList cells;
+        for (int c = 1; c <= 8; ++c)
+            cells << grid->TextMatrix(r, c);
+        return cells;
+    }
+    static int shownLines(FlexGrid* grid)
+    {
+        int r = 1;
+        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
+            ++r;
+        return r - 1;
+    }
+    static const QStringList kOneToNine;
+};
+
+const QStringList BudgetWindow::kOneToNine{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+} // namespace
+
+// The window as it opens: its texts, nine boxes in use, no lines yet.
+TEST_F(BudgetWindow, OpensWithItsTextsAndNineBoxesInUse)
+{
+    PBudgetWheel w;
+    w.Load();
+    EXPECT_EQ(w.windowTitle(), "Budget Wheels");
+    EXPECT_EQ(w.Label7->text(), "Budget wheels");
+    EXPECT_TRUE(w.Label2->text().startsWith("These wheels don't cover every possible combination of numbers, but"));
+    EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(), "Select a lottery:");
+    EXPECT_EQ(w.Label6[1]->text(), "Filters   ");
+    const QStringList sizes{"Wheel   9 numbers in 3 lines", "Wheel 12 numbers in 4 lines",
+                            "Wheel 15 numbers in 5 lines", "Wheel 18 numbers in 8 lines"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(w.Option1[std::size_t(i)]->text(), sizes[i]);
+    EXPECT_TRUE(w.Option1[0]->isChecked());
+    EXPECT_EQ(w.Command12->text(), "Random selection");
+    EXPECT_EQ(w.Command12->toolTip(), " Pick some numbers for me ");
+    EXPECT_EQ(w.Command8->toolTip(), " Mix up the order of the numbers ");
+    auto* help = w.findChild<QPushButton*>("Command4");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->toolTip(), " Help ");
+    EXPECT_EQ(w.MSFlexGrid1->Rows(), 12);
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "");
+    ASSERT_EQ(w.Text1.size(), 18u);
+    for (int i = 0; i < 18; ++i) {
+        EXPECT_EQ(w.BoxInUse(i), i < 9) << i;
+        EXPECT_EQ(w.Text1[std::size_t(i)]->isEnabled(), i < 9) << i;
+    }
+    // The boxes take any key.
+    QTest::keyClicks(w.Text1[0], "x5");
+    EXPECT_EQ(w.Text1[0]->text(), "x5");
+}
+
+// Nine numbers of a six-number lottery: the three lines of the worked
+// example; a number typed twice or above the lottery passes; saved lines go
+// to the saved entries.
+TEST_F(BudgetWindow, GeneratesTheNineNumberWheelAndSavesIt)
+{
+    PBudgetWheel w;
+    w.Load();
+    type(w, kOneToNine);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"4", "5", "6", "7", "8", "9", "", ""}));
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 3), QStringList({"1", "2", "3", "7", "8", "9", "", ""}));
+    EXPECT_EQ(w.CurrentWheel, "ABBCAC");
+
+    int shown = 0;
+    ScriptSaveDialog(&shown, SaveDialogAnswer("3", "Ann"));
+    QTest::mouseClick(w.Command7, Qt::LeftButton);
+    EXPECT_EQ(shown, 1);
+    const auto saved = ReadSavedEntries();
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(saved->size(), 3);
+    EXPECT_EQ((*saved)[2].numbers[3], "7");
+    EXPECT_EQ((*saved)[2].lottery, "UK Lotto");
+    EXPECT_EQ((*saved)[2].name, "Ann");
+
+    // 99 in a 1..49 lottery and a repeated number go into the lines.
+    type(w, {"99", "2", "2"});
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"2", "2", "4", "5", "6", "99", "", ""}));
+    // Choosing the lottery again empties the box that cannot hold its numbers.
+    w.List1_Click();
+    EXPECT_EQ(w.Text1[0]->text(), "");
+    EXPECT_EQ(w.Text1[1]->text(), "2");
+}
+
+// Boxes that hold no number to wheel refuse with the tip, and the table is
+// left empty while the grid keeps the earlier lines.
+TEST_F(BudgetWindow, BadBoxesShowTheTip)
+{
+    PBudgetWheel w;
+    w.Load();
+    type(w, kOneToNine);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
+    for (const QString& bad : {QString(), QString("abc"), QString("-3"), QString("0.4")}) {
+        w.Text1[4]->setText(bad);
+        answer(vbOK);
+        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        ASSERT_FALSE(boxes().empty());
+        EXPECT_EQ(boxes().back().text, kTip6);
+        EXPECT_EQ(boxes().back().title, "Error");
+        EXPECT_EQ(EntryCount(), 0);
+        EXPECT_EQ(shownLines(w.MSFlexGrid1), 3);
+    }
+    // A grey box is not looked at.
+    w.Text1[4]->setText("5");
+    QTest::mouseClick(w.Option1[1], Qt::LeftButton);
+    EXPECT_TRUE(w.BoxInUse(11));
+    type(w, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"});
+    QTest::mouseClick(w.Option1[0], Qt::LeftButton);
+    EXPECT_EQ(w.Text1[9]->text(), "");
+    EXPECT_EQ(w.Text1[8]->text(), "9");
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    EXPECT_EQ(EntryCount(), 3);
+}
+
+// A four-number lottery has no budget wheel.
+TEST_F(BudgetWindow, FourNumberLotteryIsRefused)
+{
+    writeLines("dbase100.txt", DatabaseLines("Pick 4", "4,20,0,0,0", {"05 Mar 05,1,2,3,4,0,0,0,0"}));
+    PBudgetWheel w;
+    w.Load();
+    type(w, kOneToNine);
+    answer(vbOK);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Not available with this lottery.    ");
+    EXPECT_EQ(boxes()[0].title, "Sorry!");
+    EXPECT_EQ(boxes()[0].icon(), vbExclamation);
+    EXPECT_EQ(EntryCount(), 0);
+}
+
+// Seven-number lines whose numbers leave no seventh: the tip, not a hang.
+TEST_F(BudgetWindow, NoSeventhNumberShowsTheTip)
+{
+    writeLines("dbase100.txt", DatabaseLines("Seven", "7,49,0,0,0", {"05 Mar 05,1,2,3,4,5,6,7,0"}));
+    PBudgetWheel w;
+    w.Load();
+    type(w, {"5", "5", "5", "5", "5", "5", "5", "5", "5"});
+    answer(vbOK);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    EXPECT_EQ(lastBoxText(), kTip6);
+    EXPECT_EQ(EntryCount(), 0);
+}
+
+// The window never reseeds: after a seed, the same numbers give the same
+// seven-number lines and extra balls; random selection and order stay
+// inside the boxes in use.
+TEST_F(BudgetWindow, SeededLinesAndRandomButtons)
+{
+    writeLines("dbase100.txt", DatabaseLines("Seven Plus", "7,40,0,10,0", {"05 Mar 05,1,2,3,4,5,6,7,8"}));
+    PBudgetWheel w;
+    w.Load();
+    QTest::mouseClick(w.Option1[3], Qt::LeftButton);
+    QStringList numbers;
+    for (int i = 1; i <= 18; ++i)
+        numbers << QString::number(i);
+    type(w, numbers);
+    RandomizeSeed(2026);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 8);
+    const QList<QStringList> expected{
+        {"1", "2", "3", "4", "5", "6", "12", "9"},      {"2", "7", "8", "9", "10", "11", "12", "9"},
+        {"4", "13", "14", "15", "16", "17", "18", "9"}, {"1", "2", "3", "7", "8", "9", "12", "2"},
+        {"2", "4", "5", "6", "10", "11", "12", "3"},    {"1", "2", "3", "7", "16", "17", "18", "1"},
+        {"3", "4", "5", "6", "7", "8", "9", "1"},       {"10", "11", "12", "13", "14", "15", "17", "1"}};
+    for (int r = 1; r <= 8; ++r)
+        EXPECT_EQ(gridLine(w.MSFlexGrid1, r), expected[r - 1]) << r;
+
+    QTest::mouseClick(w.Option1[1], Qt::LeftButton);
+    EXPECT_EQ(w.Text1[12]->text(), "");
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QSet<QString> picked;
+    for (int i = 0; i < 12; ++i) {
+        const int v = w.Text1[std::size_t(i)]->text().toInt();
+        EXPECT_TRUE(v >= 1 && v <= 40);
+        picked.insert(w.Text1[std::size_t(i)]->text());
+    }
+    EXPECT_EQ(picked.size(), 12);
+    for (int i = 12; i < 18; ++i)
+        EXPECT_EQ(w.Text1[std::size_t(i)]->text(), "");
+    // Random order: the same numbers in other boxes; the emptied box stays
+    // empty wherever it lands.
+    picked.remove(w.Text1[5]->text());
+    w.Text1[5]->clear();
+    QTest::mouseClick(w.Command8, Qt::LeftButton);
+    QSet<QString> mixed;
+    for (int i = 0; i < 12; ++i)
+        mixed.insert(w.Text1[std::size_t(i)]->text());
+    EXPECT_EQ(mixed, picked + QSet<QString>{""});
+}
