@@ -610,17 +610,17 @@ TEST_F(GuaranteedWindows, GuaranteedTwoPartWheelFillsItsLinesFromTheRandomPicks)
     writeLottery("6,49,0,0,1");
     PGuaranteed w;
     w.Load();
-    w.Combo[0]->setCurrentIndex(5); // 28 numbers / 36 lines: letters up to the backslash
+    w.Combo[0]->setCurrentIndex(19); // 48 numbers / 165 lines: letters up to "p"
     click(w.findChild<QPushButton*>("Command12(0)"));
     const std::vector<int> picks = w.Board->selectedNumbers();
-    ASSERT_EQ(picks.size(), 28u);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 36);
+    ASSERT_EQ(picks.size(), 48u);
+    ASSERT_EQ(shownLines(w.MSFlexGrid1), 165);
     std::set<int> used;
     for (const auto& line : gridLines(w.MSFlexGrid1))
         for (int c = 0; c < 6; ++c) {
             EXPECT_TRUE(std::binary_search(picks.begin(), picks.end(), line[std::size_t(c)]));
             used.insert(line[std::size_t(c)]);
         }
-    EXPECT_EQ(used.size(), 28u); // every pick stands in some line
-    EXPECT_EQ(w.CurrentWheel.size(), 36 * 6);
+    EXPECT_EQ(used.size(), 48u); // every pick stands in some line
+    EXPECT_EQ(w.CurrentWheel.size(), 165 * 6);
 }
