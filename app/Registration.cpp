@@ -39,6 +39,9 @@
 #include "wheels/ui/PBudgetWheel.h"
 #include "wheels/ui/PDIYWheels.h"
 #include "wheels/ui/PHotWheels.h"
+#include "wheels/ui/PGuaranteed.h"
+#include "wheels/ui/PThreeMatch.h"
+#include "wheels/ui/Wheel49.h"
 #include "printing/ui/PrintSetup.h"
 #include "syndicates/ui/NewSyndicate.h"
 #include "syndicates/ui/SManager.h"
@@ -181,6 +184,16 @@ void RegisterAllWindows()
         window.Option1[1]->click(); // as the player's click: cold mode, new lines
         ShowModal(&window);
     });
+    RegisterWindow(MenuItem::PlayGuarantee3, open<PThreeMatch>);
+    RegisterWindow(MenuItem::PlayGuarantee4, [](QWidget* main) {
+        PThreeMatch window(main);
+        window.Load();
+        window.Option1[1]->click(); // as the player's click: the 4-match wheels
+        ShowModal(&window);
+    });
+    RegisterWindow(MenuItem::PlayGuaranteed, open<PGuaranteed>);
+    RegisterWindow(MenuItem::PlayWheel49, open<Wheel49>);
+
     // Syndicates.
     RegisterWindow(MenuItem::SyndicateNew, open<NewSyndicate>);
     RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>);

@@ -14,7 +14,7 @@ namespace {
 int PoolIndex(QChar letter, int k, const WheelExpansion& how)
 {
     const char16_t c = letter.unicode();
-    if (c < u'A' || c > u'Z')
+    if (c < u'A' || c > u'A' + kBallPoolSize)
         return -1;
     const int b = c - u'A';
     const int place = how.base.size * b + k; // counted from letter A's element

@@ -3,12 +3,13 @@
 // the number boxes read and checked, "Random selection" and "Random order",
 // and a stored wheel expanded into Entries.
 //
-// A wheel is a string of capital letters read in chunks of w letters; one
-// chunk is one line. A letter names an index (A = 0) into the player's
-// numbers, which the window keeps in BallPool; what an index names is the
-// window's letter base: a block of s boxes (BallPool s*b .. s*b + s - 1),
-// one box (s = 1), or one element of BallPool counted from another start
-// (windows that keep the numbers from BallPool(1)).
+// A wheel is a string of letters read in chunks of w letters; one chunk is
+// one line. A letter names an index into the player's numbers (A = 0 to
+// Z = 25, and on by character code past Z: "[" 26, ..., "a" 32, as the
+// larger guaranteed wheels use), which the window keeps in BallPool; what an
+// index names is the window's letter base: a block of s boxes (BallPool s*b
+// .. s*b + s - 1), one box (s = 1), or one element of BallPool counted from
+// another start (windows that keep the numbers from BallPool(1)).
 
 #include <QString>
 #include <QStringList>
@@ -51,7 +52,7 @@ struct WheelExpansion {
 
 enum class WheelFault {
     None,
-    BadLetter,    // a letter outside A..Z, or naming a number not given
+    BadLetter,    // a character before A, or naming a number not given
     NoFreeNumber, // a line's fill column has no number left to take
     TooManyLines, // more lines than Entries holds
 };

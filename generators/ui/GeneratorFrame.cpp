@@ -212,9 +212,10 @@ void GeneratorFrame::Form_Load()
     if (ListDatabases(List1) == 0) {
         ClearEntries();
         Label5->setText("There is no lottery database to choose from.");
-        return;
+    } else {
+        List1->setCurrentRow(0);
     }
-    List1->setCurrentRow(0);
+    Loaded();
 }
 
 SkinLabels GeneratorFrame::SkinningLabels() const

@@ -115,6 +115,9 @@ protected:
     // After the player (or the window's load) chose a lottery and it loaded,
     // before anything is generated (the frame: nothing).
     virtual void LotteryChosen() {}
+    // At the end of the window's load, after the first lottery was chosen
+    // (the frame: nothing).
+    virtual void Loaded() {}
     // The window's own reason not to play the open lottery, shown in the
     // status line as the frame's are (the frame: none).
     virtual QString OwnServingProblem() const { return QString(); }
