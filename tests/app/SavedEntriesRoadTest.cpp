@@ -8,6 +8,7 @@
 #include "databases/ui/ShowMyDrawsW.h"
 #include "generators/Entries.h"
 #include "generators/ui/PLuckyDip.h"
+#include "platform/Random.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
 #include "support/SaveDialog.h"
@@ -35,6 +36,10 @@ TEST_F(SavedEntriesRoadTest, LuckyDipLinesAreCheckedAgainstTheirDraw)
         "dbase100.txt",
         DatabaseLines("Small Lotto", "6,12,0,0,1", {"12-Mar-2005,1,2,3,4,5,6,,7", "09 Mar 05,7,8,9,10,11,12,,1"}));
     RegisterAllWindows();
+    // A fixed sequence: unseeded, two of the four lines of this small lottery
+    // are now and then the same, and one of them is dropped.
+    RandomizeSeed(7);
+    HoldSeed(true);
     ASSERT_TRUE(HasWindow(MenuItem::PlayLuckyDip));
     ASSERT_TRUE(HasWindow(MenuItem::DatabaseCheck));
 
