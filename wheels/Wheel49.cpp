@@ -200,6 +200,18 @@ Wheel49Pattern LoadWheel49(const QString& folder)
                 fields += int(line->count(',')) + 1;
         }
         values = ParseWheel49(lines, &why);
+        // The window promises three numbers of every draw; a file whose lines
+        // do not keep that promise is not used.
+        if (values) {
+            const Wheel49Proof proof = ProveWheel49(Wheel49LineSets(*values));
+            if (!proof.holds()) {
+                why = QStringLiteral("\"%1\" misses %2 of the draws of six, so it does not win a 3-match on "
+                                     "every draw.")
+                          .arg(kWheel49FileName)
+                          .arg(proof.missed);
+                values.reset();
+            }
+        }
     } else {
         why = QStringLiteral("\"%1\" cannot be read.").arg(kWheel49FileName);
     }

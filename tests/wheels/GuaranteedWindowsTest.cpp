@@ -565,18 +565,28 @@ TEST_F(GuaranteedWindows, Wheel49WritesItsFileWhenMissingAndReadsItWhenValid)
     ASSERT_TRUE(exists("wheel49.dat"));
     EXPECT_EQ(readFile("wheel49.dat").split("\r\n", Qt::SkipEmptyParts).size(), 175);
 
-    // A file of the player's own: every line the same six positions.
-    QStringList same(175, "1, 2,3 ,4,5,6");
-    writeLines("wheel49.dat", same);
+    // A file of the player's own that keeps the promise: the built pattern
+    // with its positions renumbered, blanks around some values.
+    std::vector<std::int16_t> own;
+    for (std::int16_t p : BuildWheel49Pattern())
+        own.push_back(std::int16_t(50 - p));
+    QStringList ownLines = Wheel49FileLines(own);
+    ownLines[0].replace(",", " , ");
+    writeLines("wheel49.dat", ownLines);
+    {
+        Wheel49 w;
+        w.Load();
+        EXPECT_EQ(w.WheelIndexes, own);
+    }
+
+    // Every line the same six positions: well formed, but most draws would
+    // win nothing, so the window says so and plays its own pattern.
+    writeLines("wheel49.dat", QStringList(175, "1, 2,3 ,4,5,6"));
+    answer(vbOK);
     Wheel49 w;
     w.Load();
-    ASSERT_EQ(w.WheelIndexes.size(), 1050u);
-    EXPECT_EQ(w.WheelIndexes[6], 1);
-    click(w.Command2);
-    const auto lines = gridLines(w.MSFlexGrid1);
-    ASSERT_EQ(lines.size(), 175u);
-    for (const auto& line : lines)
-        EXPECT_EQ(line, lines[0]);
+    EXPECT_TRUE(lastBoxText().startsWith("\"wheel49.dat\" misses "));
+    EXPECT_EQ(w.WheelIndexes, BuildWheel49Pattern());
 }
 
 TEST_F(GuaranteedWindows, Wheel49SaysWhenItsFileIsNotValidAndPlaysItsOwnPattern)
