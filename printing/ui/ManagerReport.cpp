@@ -2,6 +2,7 @@
 
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
+#include "printing/ui/ReportFrame.h"
 
 #include <QStringList>
 
@@ -26,45 +27,6 @@ bool RowIsEmpty(const FlexGrid* grid, int row)
         if (!grid->TextMatrix(row, c).trimmed().isEmpty())
             return false;
     return true;
-}
-
-// Where a text ends when printed at 0: up to its last visible character.
-double InkEnd(PrinterDevice& p, const QString& text)
-{
-    qsizetype last = text.size();
-    while (last > 0 && text[last - 1].isSpace())
-        --last;
-    return last == 0 ? 0 : p.TextWidth(text.left(last));
-}
-
-// The text in lines no wider than the width: broken at blanks, and inside a
-// word only where the word alone is wider.
-QStringList Wrap(PrinterDevice& p, const QString& text, double width)
-{
-    if (InkEnd(p, text) <= width)
-        return {text};
-    QStringList lines;
-    QString line;
-    for (QString word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (p.TextWidth(longer) <= width) {
-            line = longer;
-            continue;
-        }
-        if (!line.isEmpty())
-            lines << line;
-        while (word.size() > 1 && p.TextWidth(word) > width) {
-            qsizetype n = word.size() - 1;
-            while (n > 1 && p.TextWidth(word.left(n)) > width)
-                --n;
-            lines << word.left(n);
-            word = word.mid(n);
-        }
-        line = word;
-    }
-    if (!line.isEmpty() || lines.isEmpty())
-        lines << line;
-    return lines;
 }
 
 // The pen down the pages: a text block that does not fit above the bottom
@@ -112,12 +74,12 @@ TableFit PlaceColumns(PrinterDevice& p, const std::vector<QStringList>& rows, in
     for (int k = 1; k < kDiaryCols; ++k) {
         double widest = 0;
         for (const QStringList& row : rows)
-            widest = std::max(widest, InkEnd(p, row.value(k - 1)));
+            widest = std::max(widest, ReportInkEnd(p, row.value(k - 1)));
         fit.x[k] = std::max(fit.x[k], fit.x[k - 1] + (widest > 0 ? widest + gap : 0));
     }
     double notes = 0;
     for (const QStringList& row : rows)
-        notes = std::max(notes, InkEnd(p, row.value(kDiaryCols - 1)));
+        notes = std::max(notes, ReportInkEnd(p, row.value(kDiaryCols - 1)));
     // The notes wrap rather than shrink the table, given room for a few
     // words.
     const double room = right - fit.x[kDiaryCols - 1];
@@ -191,7 +153,7 @@ void PrintManagerReport(const ManagerDetails& details, const FlexGrid* diary, co
     p.SetFontSize(t + 16);
     p.SetFontBold(true);
     p.SetFontUnderline(true);
-    for (const QString& line : Wrap(p, kTitle, right - m)) {
+    for (const QString& line : WrapReportText(p, kTitle, right - m)) {
         pen.print(m, pen.y, line);
         pen.y += p.TextHeight();
     }
@@ -212,9 +174,9 @@ void PrintManagerReport(const ManagerDetails& details, const FlexGrid* diary, co
     const double gap = p.TextWidth(QStringLiteral("  "));
     for (int i = 0; i < 4; ++i) {
         const double rightX = m + (i == 0 ? 100 : 105) + 2 * t;
-        const QStringList left = Wrap(p, lefts[i], right - m);
-        const double leftEnd = m + InkEnd(p, left.back());
-        const double rightEnd = rightX + InkEnd(p, rights[i]);
+        const QStringList left = WrapReportText(p, lefts[i], right - m);
+        const double leftEnd = m + ReportInkEnd(p, left.back());
+        const double rightEnd = rightX + ReportInkEnd(p, rights[i]);
         pen.room(left.size() * lineHeight);
         for (qsizetype k = 0; k < left.size(); ++k)
             pen.print(m, pen.y + k * lineHeight, left[k]);
@@ -229,7 +191,7 @@ void PrintManagerReport(const ManagerDetails& details, const FlexGrid* diary, co
         } else {
             pen.y += left.size() * lineHeight;
             const double x = std::min(inkStart, right - p.TextWidth(QStringLiteral("WWWWWWWW")));
-            const QStringList parts = Wrap(p, rightText, right - x);
+            const QStringList parts = WrapReportText(p, rightText, right - x);
             pen.room(parts.size() * lineHeight);
             for (const QString& part : parts) {
                 pen.print(x, pen.y, part);
@@ -256,7 +218,7 @@ void PrintManagerReport(const ManagerDetails& details, const FlexGrid* diary, co
         lineHeight = p.TextHeight();
         const double notesWidth = std::max(right - fit.x[kDiaryCols - 1], p.TextWidth(QStringLiteral("W")));
         for (std::size_t r = 0; r < rows.size(); ++r) {
-            const QStringList notes = Wrap(p, rows[r][kDiaryCols - 1], notesWidth);
+            const QStringList notes = WrapReportText(p, rows[r][kDiaryCols - 1], notesWidth);
             pen.room((notes.size() + (r == 0 ? 1 : 0)) * lineHeight);
             for (int k = 0; k < kDiaryCols - 1; ++k)
                 pen.print(fit.x[k], pen.y, rows[r][k]);
@@ -281,7 +243,7 @@ void PrintManagerReport(const ManagerDetails& details, const FlexGrid* diary, co
     lineHeight = p.TextHeight();
     pen.y += lineHeight;
     p.SetFontBold(true);
-    const QStringList totalLines = Wrap(p, QStringLiteral("Total = ") + total, right - m);
+    const QStringList totalLines = WrapReportText(p, QStringLiteral("Total = ") + total, right - m);
     pen.room(totalLines.size() * lineHeight);
     for (const QString& line : totalLines) {
         pen.print(m, pen.y, line);

@@ -352,3 +352,17 @@ void AskAndPrintGrid(const FlexGrid* grid, int count, bool resetMargin, const Re
     options.margin = std::clamp(options.margin, 0.0, 100.0);
     PrintGridReport(grid, options, layoutFor);
 }
+
+double ReportInkEnd(PrinterDevice& printer, const QString& text)
+{
+    TextWidths width(printer);
+    return InkOf(text, width).end;
+}
+
+QStringList WrapReportText(PrinterDevice& printer, const QString& text, double width)
+{
+    TextWidths measure(printer);
+    if (InkOf(text, measure).end <= width)
+        return {text};
+    return WrapText(text, width, measure);
+}

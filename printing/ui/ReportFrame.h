@@ -7,10 +7,12 @@
 #include "printing/ui/PrintFrm.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
 class FlexGrid;
+class PrinterDevice;
 class QWidget;
 
 struct ReportColumn {
@@ -64,3 +66,11 @@ void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const Re
 // asked) and prints the grid with the options chosen; nothing when the
 // player cancels.
 void AskAndPrintGrid(const FlexGrid* grid, int count, bool resetMargin, const ReportLayoutFor& layoutFor);
+
+// Where a text printed at 0 ends, in the printer's current font (mm): up to
+// its last visible character.
+double ReportInkEnd(PrinterDevice& printer, const QString& text);
+// The text in lines no wider than `width` (mm) in the printer's current font:
+// as it stands when its ink fits, else broken at blanks, and inside a word
+// only where the word alone is wider.
+QStringList WrapReportText(PrinterDevice& printer, const QString& text, double width);

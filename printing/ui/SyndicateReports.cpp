@@ -3,6 +3,7 @@
 #include "platform/Dates.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
+#include "printing/ui/ReportFrame.h"
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/SyndicateMembers.h"
 
@@ -18,36 +19,6 @@ constexpr double kRightMargin = 10;
 constexpr int kSmallestStep = -4;
 
 const QString kTitle = QStringLiteral("        Vantrel                        ");
-
-// The text in lines no wider than the width in the printer's current font,
-// broken at blanks, and inside a word only where the word alone is wider.
-QStringList Wrap(PrinterDevice& p, const QString& text, double width)
-{
-    if (p.TextWidth(text.trimmed()) <= width)
-        return {text};
-    QStringList lines;
-    QString line;
-    for (QString word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (p.TextWidth(longer) <= width) {
-            line = longer;
-            continue;
-        }
-        if (!line.isEmpty())
-            lines << line;
-        while (word.size() > 1 && p.TextWidth(word) > width) {
-            qsizetype n = word.size() - 1;
-            while (n > 1 && p.TextWidth(word.left(n)) > width)
-                --n;
-            lines << word.left(n);
-            word = word.mid(n);
-        }
-        line = word;
-    }
-    if (!line.isEmpty() || lines.isEmpty())
-        lines << line;
-    return lines;
-}
 
 // Prints lines from (x, y) down, one line of the current font apart.
 void PrintLines(PrinterDevice& p, const QStringList& lines, double x, double y)
@@ -92,14 +63,14 @@ Page StartReport(const QString& heading, const PrintOptions& options)
     p.SetFontSize(t + 16);
     p.SetFontBold(true);
     p.SetFontUnderline(true);
-    const QStringList title = Wrap(p, kTitle, width);
+    const QStringList title = WrapReportText(p, kTitle, width);
     PrintLines(p, title, m, t + 18);
     double lower = double(title.size() - 1) * p.TextHeight();
 
     p.SetFontBold(false);
     p.SetFontUnderline(false);
     p.SetFontSize(t + 12);
-    const QStringList head = Wrap(p, heading, width);
+    const QStringList head = WrapReportText(p, heading, width);
     PrintLines(p, head, m, t + 36 + lower);
     lower += double(head.size() - 1) * p.TextHeight();
 
@@ -250,7 +221,7 @@ void PrintMembersReport(const PrintOptions& options)
             p.SetFontBold(true);
             const double valueX = page.margin + p.TextWidth(line.label);
             p.SetFontBold(false);
-            const QStringList value = Wrap(p, line.value, std::max(page.right - valueX, 10.0));
+            const QStringList value = WrapReportText(p, line.value, std::max(page.right - valueX, 10.0));
             lines.push_back({line.label, valueX, value});
             height += value.size();
         }
@@ -312,7 +283,8 @@ void PrintPaymentsReport(const FlexGrid* grid, const PrintOptions& options)
         const double lineHeight = p.TextHeight();
         double y = page.top;
         for (std::size_t r = 0; r < rows.size(); ++r) {
-            const QStringList name = fit.nameWidth > 0 ? Wrap(p, rows[r][0], fit.nameWidth) : QStringList{rows[r][0]};
+            const QStringList name =
+                fit.nameWidth > 0 ? WrapReportText(p, rows[r][0], fit.nameWidth) : QStringList{rows[r][0]};
             if (r > 0 && y + double(name.size()) * lineHeight > page.bottom) {
                 p.NewPage();
                 y = page.top;
