@@ -98,13 +98,6 @@ namespace {
 
 class AverageWindow : public ProgramFolderTest {
 protected:
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
 };
 
 } // namespace
@@ -124,7 +117,7 @@ TEST_F(AverageWindow, GeneratesAroundTheAveragesAndSavesFromThePlayMenu)
             EXPECT_TRUE(w->Label5->text().startsWith("Tries: ")) << w->Label5->text().toStdString();
             // The choice unticked the boxes; lines are sorted, no number twice.
             EXPECT_FALSE(w->Check1->isChecked());
-            const int shown = shownLines(w->MSFlexGrid1);
+            const int shown = ShownLines(w->MSFlexGrid1);
             EXPECT_TRUE(shown >= 1 && shown <= 5);
             for (int r = 1; r <= shown; ++r) {
                 const int a = w->MSFlexGrid1->TextMatrix(r, 1).toInt(), b = w->MSFlexGrid1->TextMatrix(r, 2).toInt(),
@@ -135,15 +128,15 @@ TEST_F(AverageWindow, GeneratesAroundTheAveragesAndSavesFromThePlayMenu)
             // The bar changes the count at once, the lines at Generate.
             w->HScroll1->setValue(20);
             EXPECT_EQ(w->Label8->text(), "20");
-            EXPECT_EQ(shownLines(w->MSFlexGrid1), shown);
+            EXPECT_EQ(ShownLines(w->MSFlexGrid1), shown);
             w->Check1->setChecked(true);
             QTest::mouseClick(w->Command2, Qt::LeftButton);
-            EXPECT_GT(shownLines(w->MSFlexGrid1), shown);
+            EXPECT_GT(ShownLines(w->MSFlexGrid1), shown);
             // Another lottery unticks the boxes again.
             w->List1->setCurrentRow(1);
             EXPECT_FALSE(w->Check1->isChecked());
             EXPECT_EQ(w->Label5->text(), "This lottery has no draws yet to take the averages of.");
-            EXPECT_EQ(shownLines(w->MSFlexGrid1), 0);
+            EXPECT_EQ(ShownLines(w->MSFlexGrid1), 0);
             w->List1->setCurrentRow(0);
             QTest::mouseClick(w->Command7, Qt::LeftButton);
             QTest::mouseClick(w->Command1, Qt::LeftButton);

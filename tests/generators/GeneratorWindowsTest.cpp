@@ -47,20 +47,6 @@ protected:
     {
         writeLines("dbase100.txt", DatabaseLines(name, definition, draws));
     }
-    static QStringList gridLine(FlexGrid* grid, int r)
-    {
-        QStringList cells;
-        for (int c = 0; c <= 8; ++c)
-            cells << grid->TextMatrix(r, c);
-        return cells;
-    }
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
 };
 
 } // namespace
@@ -73,14 +59,14 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
     EXPECT_EQ(window.windowTitle(), "Lucky Dip");
     EXPECT_EQ(window.Label4->text(), "5");
     EXPECT_EQ(window.MSFlexGrid1->Rows(), 35);
-    EXPECT_EQ(gridLine(window.MSFlexGrid1, 0),
+    EXPECT_EQ(GridCells(window.MSFlexGrid1, 0, 0),
               (QStringList{"Line", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6", "Num7", "Pball"}));
     EXPECT_EQ(window.MSFlexGrid1->cellForeColor(0, 8), QColor(160, 0, 0));
     EXPECT_TRUE(window.Label5->text().startsWith("Tries: 1   Time: "));
     EXPECT_FALSE(window.Label5->text().contains("comply"));
-    ASSERT_EQ(shownLines(window.MSFlexGrid1), 5);
+    ASSERT_EQ(ShownLines(window.MSFlexGrid1), 5);
     for (int r = 1; r <= 5; ++r) {
-        const QStringList cells = gridLine(window.MSFlexGrid1, r);
+        const QStringList cells = GridCells(window.MSFlexGrid1, r, 0);
         EXPECT_EQ(cells[0], QString::number(r));
         for (int c = 1, last = 0; c <= 5; last = cells[c++].toInt()) // ascending: no number twice
             EXPECT_LT(last, cells[c].toInt());
@@ -94,15 +80,15 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
     // The scroll bar changes the count at once, the grid only at Generate.
     window.HScroll1->setValue(12);
     EXPECT_EQ(window.Label4->text(), "12");
-    EXPECT_EQ(shownLines(window.MSFlexGrid1), 5);
+    EXPECT_EQ(ShownLines(window.MSFlexGrid1), 5);
     QTest::mouseClick(window.Command2, Qt::LeftButton);
-    EXPECT_EQ(shownLines(window.MSFlexGrid1), 12);
+    EXPECT_EQ(ShownLines(window.MSFlexGrid1), 12);
     // A shorter list blanks the rows below it, line numbers too.
     window.HScroll1->setValue(4);
     QTest::mouseClick(window.Command2, Qt::LeftButton);
-    EXPECT_EQ(shownLines(window.MSFlexGrid1), 4);
+    EXPECT_EQ(ShownLines(window.MSFlexGrid1), 4);
     for (int r = 5; r <= 12; ++r)
-        EXPECT_EQ(gridLine(window.MSFlexGrid1, r), QStringList(9, QString())) << r;
+        EXPECT_EQ(GridCells(window.MSFlexGrid1, r, 0), QStringList(9, QString())) << r;
 }
 
 TEST_F(Generators, LuckyDipRemovesRepeatedLinesOfASmallLottery)
@@ -133,7 +119,7 @@ TEST_F(Generators, FullSelectionDealsEveryNumberOnce)
     window.Load();
     EXPECT_EQ(window.windowTitle(), "Full Selection");
     EXPECT_EQ(window.Label4->text(), "  1 numbers unused");
-    ASSERT_EQ(shownLines(window.MSFlexGrid1), 8);
+    ASSERT_EQ(ShownLines(window.MSFlexGrid1), 8);
     QSet<int> numbers;
     for (int r = 1; r <= 8; ++r) {
         int last = 0;
@@ -148,7 +134,7 @@ TEST_F(Generators, FullSelectionDealsEveryNumberOnce)
 
     QTest::mouseClick(window.Check4, Qt::LeftButton);
     EXPECT_EQ(window.Label4->text(), "  All numbers used");
-    ASSERT_EQ(shownLines(window.MSFlexGrid1), 9);
+    ASSERT_EQ(ShownLines(window.MSFlexGrid1), 9);
     numbers.clear();
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 6; ++c)
@@ -178,7 +164,7 @@ TEST_F(Generators, FullSelectionSpillOverComesFromShuffledPlaces)
     PFullSel fifty;
     fifty.Load();
     EXPECT_EQ(fifty.Label4->text(), "  0 numbers unused");
-    EXPECT_EQ(shownLines(fifty.MSFlexGrid1), 10);
+    EXPECT_EQ(ShownLines(fifty.MSFlexGrid1), 10);
 }
 
 TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
@@ -187,7 +173,7 @@ TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
         PLuckyDip window;
         window.Load();
         EXPECT_EQ(window.Label5->text(), "There is no lottery database to choose from.");
-        EXPECT_EQ(shownLines(window.MSFlexGrid1), 0);
+        EXPECT_EQ(ShownLines(window.MSFlexGrid1), 0);
         EXPECT_FALSE(Busy);
     }
     writeLotto("Odd", "6,4,0,0,0", {});
@@ -196,7 +182,7 @@ TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
         window.Load();
         EXPECT_EQ(window.Label5->text(), "This lottery draws more numbers than it has.");
         EXPECT_EQ(EntryCount(), 0);
-        EXPECT_EQ(shownLines(window.MSFlexGrid1), 0);
+        EXPECT_EQ(ShownLines(window.MSFlexGrid1), 0);
     }
     writeLotto("Huge", "6,115,0,0,0", {});
     PFullSel window;
@@ -204,7 +190,7 @@ TEST_F(Generators, ALotteryTheWindowCannotServeGeneratesNothing)
     EXPECT_EQ(window.Label5->text(), "This window plays lotteries of at most 110 numbers.");
     PLuckyDip dip; // its pool holds 120
     dip.Load();
-    EXPECT_EQ(shownLines(dip.MSFlexGrid1), 5);
+    EXPECT_EQ(ShownLines(dip.MSFlexGrid1), 5);
 }
 
 TEST_F(Generators, RetryLoopStopsAfterTenSecondsWithTheSuffix)
@@ -250,13 +236,13 @@ TEST_F(Generators, CommandsDoNothingWhileBusyAndFiltersActWhateverTheBoxes)
     QTest::mouseClick(oddEven, Qt::LeftButton);
     QTest::mouseClick(window.Command7, Qt::LeftButton);
     Busy = false;
-    EXPECT_EQ(shownLines(window.MSFlexGrid1), 3);
+    EXPECT_EQ(ShownLines(window.MSFlexGrid1), 3);
     EXPECT_FALSE(exists(kSavedEntriesFile));
     // The odd/even button deletes the all-even and all-odd lines, box unticked.
     QTest::mouseClick(oddEven, Qt::LeftButton);
-    EXPECT_EQ(shownLines(window.MSFlexGrid1), 1);
-    EXPECT_EQ(gridLine(window.MSFlexGrid1, 1), (QStringList{"1", "1", "2", "3", "30", "31", "40", "", ""}));
-    EXPECT_EQ(gridLine(window.MSFlexGrid1, 2), QStringList(9, QString()));
+    EXPECT_EQ(ShownLines(window.MSFlexGrid1), 1);
+    EXPECT_EQ(GridCells(window.MSFlexGrid1, 1, 0), (QStringList{"1", "1", "2", "3", "30", "31", "40", "", ""}));
+    EXPECT_EQ(GridCells(window.MSFlexGrid1, 2, 0), QStringList(9, QString()));
 
     // Print asks for the print media, but not while busy.
     int printDialogs = 0;
@@ -308,7 +294,7 @@ TEST_F(Generators, LuckyDipFromTheMenuSavesItsLines)
             dip->HScroll1->setValue(10);
             QTest::mouseClick(dip->Command2, Qt::LeftButton);
             for (int r = 1; r <= 10; ++r)
-                shown << QStringList(gridLine(dip->MSFlexGrid1, r).mid(1)).join(',');
+                shown << QStringList(GridCells(dip->MSFlexGrid1, r, 0).mid(1)).join(',');
             QTest::mouseClick(dip->Command7, Qt::LeftButton);
             QTest::mouseClick(dip->Command1, Qt::LeftButton);
             return int(dip->result());

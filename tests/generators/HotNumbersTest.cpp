@@ -173,13 +173,6 @@ protected:
                                  {"05 Mar 05,7,3,40,11,12,0,0,30", "02 Mar 05,7,3,40,13,14,0,0,30",
                                   "26 Feb 05,7,15,16,17,18,0,0,2"}));
     }
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
 };
 
 } // namespace
@@ -199,12 +192,12 @@ TEST_F(HotNumbersWindow, HotThenColdAndSavedFromThePlayMenu)
             EXPECT_EQ(w->Command7->toolTip(), "Save the lottery entries to disk");
             EXPECT_EQ(w->Label5->text(), "7, 3, 40, 11, 12, 13, 14, 15, 16, 17");
             EXPECT_EQ(w->Label5->palette().color(QPalette::WindowText), QColor(192, 0, 0));
-            EXPECT_GE(shownLines(w->MSFlexGrid1), 1);
-            EXPECT_LE(shownLines(w->MSFlexGrid1), 10);
+            EXPECT_GE(ShownLines(w->MSFlexGrid1), 1);
+            EXPECT_LE(ShownLines(w->MSFlexGrid1), 10);
             EXPECT_EQ(w->MSFlexGrid1->TextMatrix(1, 6), "");
             // Line r has the r-th most drawn extra ball (a repeated line may
             // have gone).
-            for (int r = 1; r <= shownLines(w->MSFlexGrid1); ++r)
+            for (int r = 1; r <= ShownLines(w->MSFlexGrid1); ++r)
                 EXPECT_TRUE(QStringList({"30", "2", "1", "3", "4", "5", "6", "7", "8", "9"})
                                 .contains(w->MSFlexGrid1->TextMatrix(r, 8)));
 
@@ -217,7 +210,7 @@ TEST_F(HotNumbersWindow, HotThenColdAndSavedFromThePlayMenu)
             EXPECT_EQ(w->Label5->palette().color(QPalette::WindowText), QColor(0, 0, 192));
             EXPECT_TRUE(w->Label2->text().startsWith("Some draw numbers have not come up"));
             EXPECT_EQ(w->Label5->text(), "1, 2, 4, 5, 6, 8, 9, 10, 19, 20");
-            for (int r = 1; r <= shownLines(w->MSFlexGrid1); ++r) {
+            for (int r = 1; r <= ShownLines(w->MSFlexGrid1); ++r) {
                 const int extra = w->MSFlexGrid1->TextMatrix(r, 8).toInt();
                 EXPECT_TRUE(extra != 2 && extra != 30 && extra >= 1 && extra <= 11) << extra;
             }

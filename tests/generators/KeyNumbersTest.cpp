@@ -34,14 +34,6 @@ void SetLottery(int k, int n, int e = 0)
     OpenLotteryChanged();
 }
 
-int ShownLines(FlexGrid* grid)
-{
-    int r = 1;
-    while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-        ++r;
-    return r - 1;
-}
-
 } // namespace
 
 TEST(KeyNumbersRule, LineCounts)

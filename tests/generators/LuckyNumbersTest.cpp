@@ -44,14 +44,6 @@ std::vector<std::vector<int>> Lines(int columns)
     return out;
 }
 
-int ShownLines(FlexGrid* grid)
-{
-    int r = 1;
-    while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-        ++r;
-    return r - 1;
-}
-
 } // namespace
 
 // The name counts in upper case without blanks, by its Windows-1252 codes,

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/Folder.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
 
 #include <QFile>
@@ -61,4 +62,20 @@ qint64 BytesReadByProcess()
             return line.mid(6).trimmed().toLongLong();
     }
     return -1;
+}
+
+int ShownLines(FlexGrid* grid)
+{
+    int r = 1;
+    while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
+        ++r;
+    return r - 1;
+}
+
+QStringList GridCells(FlexGrid* grid, int row, int first, int last)
+{
+    QStringList cells;
+    for (int c = first; c <= last; ++c)
+        cells << grid->TextMatrix(row, c);
+    return cells;
 }

@@ -38,3 +38,9 @@ qint64 BytesReadByProcess();
 
 // Writes a small database file in the program's layout.
 QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws);
+
+class FlexGrid;
+// The lines a results grid shows: rows from 1 while column 1 is filled.
+int ShownLines(FlexGrid* grid);
+// The texts of columns first to last of a grid row.
+QStringList GridCells(FlexGrid* grid, int row, int first = 1, int last = 8);

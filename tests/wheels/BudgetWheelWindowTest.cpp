@@ -31,20 +31,6 @@ protected:
         for (int i = 0; i < numbers.size(); ++i)
             w.Text1[std::size_t(i)]->setText(numbers[i]);
     }
-    static QStringList gridLine(FlexGrid* grid, int r)
-    {
-        QStringList cells;
-        for (int c = 1; c <= 8; ++c)
-            cells << grid->TextMatrix(r, c);
-        return cells;
-    }
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
     static const QStringList kOneToNine;
 };
 
@@ -94,10 +80,10 @@ TEST_F(BudgetWindow, GeneratesTheNineNumberWheelAndSavesIt)
     w.Load();
     type(w, kOneToNine);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"4", "5", "6", "7", "8", "9", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 3), QStringList({"1", "2", "3", "7", "8", "9", "", ""}));
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 2), QStringList({"4", "5", "6", "7", "8", "9", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 3), QStringList({"1", "2", "3", "7", "8", "9", "", ""}));
     EXPECT_EQ(w.CurrentWheel, "ABBCAC");
 
     int shown = 0;
@@ -114,7 +100,7 @@ TEST_F(BudgetWindow, GeneratesTheNineNumberWheelAndSavesIt)
     // 99 in a 1..49 lottery and a repeated number go into the lines.
     type(w, {"99", "2", "2"});
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"2", "2", "4", "5", "6", "99", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"2", "2", "4", "5", "6", "99", "", ""}));
     // Choosing the lottery again empties the box that cannot hold its numbers.
     w.List1_Click();
     EXPECT_EQ(w.Text1[0]->text(), "");
@@ -129,7 +115,7 @@ TEST_F(BudgetWindow, BadBoxesShowTheTip)
     w.Load();
     type(w, kOneToNine);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 3);
     for (const QString& bad : {QString(), QString("abc"), QString("-3"), QString("0.4")}) {
         w.Text1[4]->setText(bad);
         answer(vbOK);
@@ -138,7 +124,7 @@ TEST_F(BudgetWindow, BadBoxesShowTheTip)
         EXPECT_EQ(boxes().back().text, kTip6);
         EXPECT_EQ(boxes().back().title, "Error");
         EXPECT_EQ(EntryCount(), 0);
-        EXPECT_EQ(shownLines(w.MSFlexGrid1), 3);
+        EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
     }
     // A grey box is not looked at.
     w.Text1[4]->setText("5");
@@ -196,14 +182,14 @@ TEST_F(BudgetWindow, SeededLinesAndRandomButtons)
     type(w, numbers);
     RandomizeSeed(2026);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 8);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 8);
     const QList<QStringList> expected{
         {"1", "2", "3", "4", "5", "6", "12", "9"},      {"2", "7", "8", "9", "10", "11", "12", "9"},
         {"4", "13", "14", "15", "16", "17", "18", "9"}, {"1", "2", "3", "7", "8", "9", "12", "2"},
         {"2", "4", "5", "6", "10", "11", "12", "3"},    {"1", "2", "3", "7", "16", "17", "18", "1"},
         {"3", "4", "5", "6", "7", "8", "9", "1"},       {"10", "11", "12", "13", "14", "15", "17", "1"}};
     for (int r = 1; r <= 8; ++r)
-        EXPECT_EQ(gridLine(w.MSFlexGrid1, r), expected[r - 1]) << r;
+        EXPECT_EQ(GridCells(w.MSFlexGrid1, r), expected[r - 1]) << r;
 
     QTest::mouseClick(w.Option1[1], Qt::LeftButton);
     EXPECT_EQ(w.Text1[12]->text(), "");

@@ -31,20 +31,6 @@ protected:
         for (int i = 0; i < count; ++i)
             w.Text1[std::size_t(i)]->setText(QString::number(i + 1));
     }
-    static QStringList gridLine(FlexGrid* grid, int r)
-    {
-        QStringList cells;
-        for (int c = 1; c <= 8; ++c)
-            cells << grid->TextMatrix(r, c);
-        return cells;
-    }
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
 };
 
 } // namespace
@@ -99,16 +85,16 @@ TEST_F(CreateWheelWindow, WheelsTheRingAndSavesIt)
     w.Load();
     numbers(w, 8);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 8);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 4), QStringList({"1", "4", "5", "6", "7", "8", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 8), QStringList({"1", "2", "3", "4", "5", "8", "", ""}));
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 8);
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 4), QStringList({"1", "4", "5", "6", "7", "8", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 8), QStringList({"1", "2", "3", "4", "5", "8", "", ""}));
 
     w.Combo2->setCurrentIndex(2); // interval 3
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"1", "4", "5", "6", "7", "8", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 3), QStringList({"1", "2", "3", "4", "7", "8", "", ""}));
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 2), QStringList({"1", "4", "5", "6", "7", "8", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 3), QStringList({"1", "2", "3", "4", "7", "8", "", ""}));
 
     int shown = 0;
     ScriptSaveDialog(&shown, SaveDialogAnswer("", "Bea"));
@@ -133,7 +119,7 @@ TEST_F(CreateWheelWindow, WheelsTheRingAndSavesIt)
     // 99 in a 1..49 lottery passes; choosing the lottery again empties it.
     w.Text1[0]->setText("99");
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"2", "3", "4", "5", "6", "99", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"2", "3", "4", "5", "6", "99", "", ""}));
     w.List1_Click();
     EXPECT_EQ(w.Text1[0]->text(), "");
 }
@@ -152,7 +138,7 @@ TEST_F(CreateWheelWindow, AnEmptyBoxShowsTheTipAndKeepsTheLines)
     EXPECT_EQ(lastBoxText(), kTip6);
     EXPECT_EQ(boxes().back().title, "Error");
     EXPECT_EQ(EntryCount(), 8);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 8);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 8);
 }
 
 // The window never reseeds: a seeded source gives fixed extra balls; a
@@ -165,12 +151,12 @@ TEST_F(CreateWheelWindow, SeededExtraBallsAndSmallLotteries)
     numbers(w, 8);
     RandomizeSeed(31);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 8);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 8);
     QStringList extras;
     for (int r = 1; r <= 8; ++r) {
         extras << w.MSFlexGrid1->TextMatrix(r, 8);
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(r, 5), "");
     }
     EXPECT_EQ(extras, QStringList({"5", "3", "1", "4", "5", "1", "2", "5"}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 8).mid(0, 4), QStringList({"1", "2", "3", "8"}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 8).mid(0, 4), QStringList({"1", "2", "3", "8"}));
 }

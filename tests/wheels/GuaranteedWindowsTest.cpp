@@ -47,13 +47,6 @@ protected:
         writeLines(file,
                    DatabaseLines(name, definition, {"05 Mar 05,1,2,3,4,5,6,0,7", "02 Mar 05,10,20,30,40,45,49,0,1"}));
     }
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
     static std::vector<int> gridLine(FlexGrid* grid, int r, int columns = 6)
     {
         std::vector<int> line;
@@ -64,7 +57,7 @@ protected:
     static std::vector<std::vector<int>> gridLines(FlexGrid* grid)
     {
         std::vector<std::vector<int>> lines;
-        for (int r = 1; r <= shownLines(grid); ++r)
+        for (int r = 1; r <= ShownLines(grid); ++r)
             lines.push_back(gridLine(grid, r, 8));
         return lines;
     }
@@ -171,7 +164,7 @@ TEST_F(GuaranteedWindows, GuaranteedRefusesAWrongCountAndAShortLottery)
     answer(vbOK);
     click(w.findChild<QPushButton*>("Command2"));
     expectBox(" 5 numbers picked. You need 21 for this wheel.    ", "Error");
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     EXPECT_FALSE(Busy);
 
     // Eight numbers for the 8-number wheel, on a lottery of four a draw.
@@ -181,7 +174,7 @@ TEST_F(GuaranteedWindows, GuaranteedRefusesAWrongCountAndAShortLottery)
     answer(vbOK);
     click(w.findChild<QPushButton*>("Command3"));
     expectBox("This method is not suitable for this lottery.    ", "Sorry!");
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
 }
 
 TEST_F(GuaranteedWindows, GuaranteedEightNumbersGiveFourLinesCoveringEveryThree)
@@ -195,7 +188,7 @@ TEST_F(GuaranteedWindows, GuaranteedEightNumbersGiveFourLinesCoveringEveryThree)
     RandomizeSeed(2026);
     HoldSeed(true);
     click(w.findChild<QPushButton*>("Command3"));
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 4);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 4);
     const auto lines = gridLines(w.MSFlexGrid1);
     for (const auto& line : lines) {
         EXPECT_TRUE(std::is_sorted(line.begin(), line.begin() + 6));
@@ -227,7 +220,7 @@ TEST_F(GuaranteedWindows, GuaranteedRetriesUntilTheClockRunsOut)
     w.Check1->setChecked(true);
     click(w.findChild<QPushButton*>("Command3"));
     EXPECT_EQ(w.Label10->text(), "Tries: 7   Time: 10.50 sec (Some lines do not comply with conditions)");
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 4);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 4);
     EXPECT_FALSE(Busy);
 
     // A pass on the first try has no suffix.
@@ -248,7 +241,7 @@ TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLo
     const std::vector<int> picks = w.Board->selectedNumbers();
     ASSERT_EQ(picks.size(), 10u);
     EXPECT_LE(picks.back(), 59);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 10);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 10);
     for (const auto& line : gridLines(w.MSFlexGrid1)) {
         // Six of the picks and a seventh number of 1 to 59 not among them,
         // sorted together; an extra ball of 1 to 14.
@@ -266,7 +259,7 @@ TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLo
 
     // Clear blanks the grid: Save then finds nothing to save.
     click(w.Command16);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     click(w.Command7);
 }
 
@@ -328,7 +321,7 @@ TEST_F(GuaranteedWindows, ThreeMatchRefusesBadBoxesAndShortLotteries)
     w.Text1[11]->setText("50");
     answer(vbOK);
     click(w.Command2);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
 
     // Typing: digits only; Enter moves to the next box in use.
     w.Text1[11]->clear();
@@ -359,7 +352,7 @@ TEST_F(GuaranteedWindows, ThreeMatchSeededGenerateGivesFixedLines)
         w.Text1[std::size_t(i)]->setText(QString::number(48 - 4 * i));
     RandomizeSeed(5);
     click(w.Command2);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 2);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 2);
     const auto first = gridLines(w.MSFlexGrid1);
     // Each line: its six numbers and a seventh of 1 to 59, sorted together.
     const std::vector<std::vector<int>> six{{28, 32, 36, 40, 44, 48}, {4, 8, 12, 16, 20, 24}};
@@ -378,7 +371,7 @@ TEST_F(GuaranteedWindows, ThreeMatchSeededGenerateGivesFixedLines)
 
     // A new wheel blanks the grid but keeps the lines for the filters.
     w.Combo1->setCurrentIndex(0);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     EXPECT_EQ(EntryCount(), 2);
 }
 
@@ -418,12 +411,12 @@ TEST_F(GuaranteedWindows, Wheel49RefusesLotteriesUnlikePickSixOf49)
         answer(vbOK);
         click(w.Command2);
         expectBox("This method is not suitable for this lottery.  ", "Sorry!");
-        EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+        EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
         EXPECT_FALSE(Busy);
     }
     w.List1->setCurrentRow(w.List1->row(w.List1->findItems("Big", Qt::MatchExactly).first()));
     click(w.Command2);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 175);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 175);
     for (const auto& line : gridLines(w.MSFlexGrid1)) {
         // Six numbers of 1 to 49 and a seventh of 1 to 59, seven different
         // numbers sorted together.
@@ -477,7 +470,7 @@ TEST_F(GuaranteedWindows, Wheel49SeededGenerateGivesFixedLinesAndTheClockEndsThe
     w.Check1->setChecked(true);
     click(w.Command2);
     EXPECT_EQ(w.Label5->text(), "Tries: 7   Time: 10.500 sec (Some lines do not comply with conditions)");
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 175);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 175);
     EXPECT_FALSE(Busy);
 }
 
@@ -523,7 +516,7 @@ TEST_F(GuaranteedWindows, BusyKeepsOutTheGuaranteedCommandsButNotTheThreeMatchOn
     for (int n = 1; n <= 8; ++n)
         click(guaranteed.Board->label(n));
     click(guaranteed.findChild<QPushButton*>("Command3"));
-    ASSERT_EQ(shownLines(guaranteed.MSFlexGrid1), 4);
+    ASSERT_EQ(ShownLines(guaranteed.MSFlexGrid1), 4);
     ClearEntries();
     Entries[1][1] = 2; // one even line a filter would remove
     Entries[1][2] = 4;
@@ -535,7 +528,7 @@ TEST_F(GuaranteedWindows, BusyKeepsOutTheGuaranteedCommandsButNotTheThreeMatchOn
     EXPECT_EQ(guaranteed.Board->selectedNumbers().size(), 8u);
     click(guaranteed.findChild<QPushButton*>("Command4"));
     click(guaranteed.FilterOddEvenButton);
-    EXPECT_EQ(shownLines(guaranteed.MSFlexGrid1), 4);
+    EXPECT_EQ(ShownLines(guaranteed.MSFlexGrid1), 4);
     click(guaranteed.Board->label(9));
     EXPECT_TRUE(guaranteed.Board->isSelected(9));
     Busy = false;
@@ -547,10 +540,10 @@ TEST_F(GuaranteedWindows, BusyKeepsOutTheGuaranteedCommandsButNotTheThreeMatchOn
         three.Text1[std::size_t(i)]->setText(QString::number(2 * i + 1));
     Busy = true;
     click(three.Command2); // builds whatever Busy says, and leaves it set
-    EXPECT_EQ(shownLines(three.MSFlexGrid1), 2);
+    EXPECT_EQ(ShownLines(three.MSFlexGrid1), 2);
     EXPECT_TRUE(Busy);
     click(three.FilterOddEvenButton); // six odd numbers a line: both go
-    EXPECT_EQ(shownLines(three.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(three.MSFlexGrid1), 0);
     Busy = false;
 }
 
@@ -612,7 +605,7 @@ TEST_F(GuaranteedWindows, Wheel49SaysWhenItsFileIsNotValidAndPlaysItsOwnPattern)
     again.Load();
     EXPECT_TRUE(lastBoxText().startsWith("\"wheel49.dat\" holds 60 numbers; the wheel needs 1050."));
     click(again.Command2);
-    EXPECT_EQ(shownLines(again.MSFlexGrid1), 175);
+    EXPECT_EQ(ShownLines(again.MSFlexGrid1), 175);
 }
 
 TEST_F(GuaranteedWindows, GuaranteedTwoPartWheelFillsItsLinesFromTheRandomPicks)
@@ -624,7 +617,7 @@ TEST_F(GuaranteedWindows, GuaranteedTwoPartWheelFillsItsLinesFromTheRandomPicks)
     click(w.findChild<QPushButton*>("Command12(0)"));
     const std::vector<int> picks = w.Board->selectedNumbers();
     ASSERT_EQ(picks.size(), 48u);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 165);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 165);
     std::set<int> used;
     for (const auto& line : gridLines(w.MSFlexGrid1))
         for (int c = 0; c < 6; ++c) {

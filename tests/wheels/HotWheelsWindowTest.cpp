@@ -34,20 +34,6 @@ protected:
                                  {"05 Mar 05,7,3,40,11,12,0,0,30", "02 Mar 05,7,3,40,13,14,0,0,30",
                                   "26 Feb 05,7,15,16,17,18,0,0,2"}));
     }
-    static QStringList gridLine(FlexGrid* grid, int r)
-    {
-        QStringList cells;
-        for (int c = 1; c <= 8; ++c)
-            cells << grid->TextMatrix(r, c);
-        return cells;
-    }
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
 };
 
 } // namespace
@@ -83,16 +69,16 @@ TEST_F(HotWheelsWindow, OpensWithHotLines)
 
     EXPECT_EQ(w.Label3->text(), "7, 3, 40, 11, 12, 13, 14, 15, 16, 17");
     EXPECT_EQ(w.Label6[0]->text(), " 8");
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 8);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 8);
     // The places after turning the first six round: 13 12 11 40 3 7 14 15.
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"3", "11", "12", "13", "40", "", "", "30"}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"3", "7", "11", "12", "40", "", "", "2"}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 8), QStringList({"11", "12", "13", "15", "40", "", "", "7"}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"3", "11", "12", "13", "40", "", "", "30"}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 2), QStringList({"3", "7", "11", "12", "40", "", "", "2"}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 8), QStringList({"11", "12", "13", "15", "40", "", "", "7"}));
 
     // Generate again: the same lines.
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"3", "11", "12", "13", "40", "", "", "30"}));
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 8);
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"3", "11", "12", "13", "40", "", "", "30"}));
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 8);
 }
 
 // A new interval shows its line count and empties the grid; the lines come
@@ -103,16 +89,16 @@ TEST_F(HotWheelsWindow, CountAndIntervalShowTheLineCount)
     w.Load();
     w.Combo2->setCurrentIndex(2);
     EXPECT_EQ(w.Label6[0]->text(), " 3");
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     EXPECT_EQ(EntryCount(), 8);
     QTest::mouseClick(w.findChild<QPushButton*>("Command10"), Qt::LeftButton); // long runs
-    EXPECT_GE(shownLines(w.MSFlexGrid1), 1);
+    EXPECT_GE(ShownLines(w.MSFlexGrid1), 1);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
     w.Combo1->setCurrentIndex(12);
     EXPECT_EQ(w.Label6[0]->text(), " 7");
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 7);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 7);
     // The first ten lines carry the ranked extra balls, the rest none.
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(7, 8), "6");
 }
@@ -129,12 +115,12 @@ TEST_F(HotWheelsWindow, ALotteryItCannotPlayShowsNothingOfTheOneBefore)
     w.List1->setCurrentRow(1);
     EXPECT_EQ(w.Label3->text(), "");
     EXPECT_EQ(w.Label6[0]->text(), "");
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 0);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     EXPECT_EQ(EntryCount(), 0);
     EXPECT_FALSE(w.findChild<QLabel*>("Status")->text().isEmpty());
     w.List1->setCurrentRow(0);
     EXPECT_EQ(w.Label3->text(), "7, 3, 40, 11, 12, 13, 14, 15, 16, 17");
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 8);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 8);
 }
 
 // Generate reseeds the source, unless a test holds its seed.
@@ -175,8 +161,8 @@ TEST_F(HotWheelsWindow, ColdWheelsFromThePlayMenuAndSaved)
                   "Some draw numbers have not come up for a long time. They are overdue and might "
                   "come up soon. These entries wheel the coldest numbers.");
         EXPECT_EQ(w->Label3->text(), "1, 2, 4, 5, 6, 8, 9, 10, 19, 20");
-        EXPECT_EQ(gridLine(w->MSFlexGrid1, 1), QStringList({"2", "4", "5", "6", "8", "", "", "1"}));
-        EXPECT_EQ(gridLine(w->MSFlexGrid1, 2), QStringList({"1", "2", "4", "5", "6", "", "", "3"}));
+        EXPECT_EQ(GridCells(w->MSFlexGrid1, 1), QStringList({"2", "4", "5", "6", "8", "", "", "1"}));
+        EXPECT_EQ(GridCells(w->MSFlexGrid1, 2), QStringList({"1", "2", "4", "5", "6", "", "", "3"}));
 
         // Back to hot: the design texts but for the description.
         QTest::mouseClick(w->Option1[0], Qt::LeftButton);

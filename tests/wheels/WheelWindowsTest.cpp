@@ -45,20 +45,6 @@ protected:
             list << QString::number(v);
         return list;
     }
-    static QStringList gridLine(FlexGrid* grid, int r)
-    {
-        QStringList cells;
-        for (int c = 1; c <= 8; ++c)
-            cells << grid->TextMatrix(r, c);
-        return cells;
-    }
-    static int shownLines(FlexGrid* grid)
-    {
-        int r = 1;
-        while (r < grid->Rows() && !grid->TextMatrix(r, 1).isEmpty())
-            ++r;
-        return r - 1;
-    }
     static void generate(WheelFrame& w) { QTest::mouseClick(w.Command2, Qt::LeftButton); }
 };
 
@@ -163,10 +149,10 @@ TEST_F(WheelWindows, TripletsGenerateChecksTheBoxesAndBuildsTheWheel)
     w.Text1[15]->setText("99"); // grey: emptied, no part in the wheel
     generate(w);
     EXPECT_EQ(w.Text1[15]->text(), "");
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"1", "2", "3", "7", "8", "9", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 3), QStringList({"4", "5", "6", "7", "8", "9", "", ""}));
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 2), QStringList({"1", "2", "3", "7", "8", "9", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 3), QStringList({"4", "5", "6", "7", "8", "9", "", ""}));
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "3");
 
     // One white box empty: tip 6, nothing built, the grid keeps its lines.
@@ -176,7 +162,7 @@ TEST_F(WheelWindows, TripletsGenerateChecksTheBoxesAndBuildsTheWheel)
     EXPECT_EQ(lastBoxText().toStdString(), kBadInput.toStdString());
     EXPECT_EQ(boxes().back().title, "Error");
     EXPECT_EQ(EntryCount(), 0);
-    EXPECT_EQ(shownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
     EXPECT_FALSE(Busy);
 
     // A number above the lottery's highest is bad input too.
@@ -205,7 +191,7 @@ TEST_F(WheelWindows, TripletsGenerateChecksTheBoxesAndBuildsTheWheel)
         }
     w.Text1[1]->setText("1");
     generate(w);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1).mid(0, 3), QStringList({"1", "1", "3"}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1).mid(0, 3), QStringList({"1", "1", "3"}));
 }
 
 TEST_F(WheelWindows, ChoosingALotteryEmptiesBoxesItCannotHoldAndSetsTheRemark)
@@ -267,13 +253,13 @@ TEST_F(WheelWindows, ASeededGenerateGivesFixedLines)
     generate(w);
     QStringList shown;
     for (int r = 1; r <= 3; ++r)
-        shown << gridLine(w.MSFlexGrid1, r).join(' ');
+        shown << GridCells(w.MSFlexGrid1, r).join(' ');
     // The seventh number is drawn before the extra ball of each line.
     EXPECT_EQ(shown.join('|').toStdString(), "9 11 12 13 14 15 16 7|11 12 13 17 18 19 38 1|14 15 16 17 18 19 37 2");
     // The same seed again gives the same lines.
     RandomizeSeed(2026);
     generate(w);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2).join(' ').toStdString(), "11 12 13 17 18 19 38 1");
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 2).join(' ').toStdString(), "11 12 13 17 18 19 38 1");
 }
 
 TEST_F(WheelWindows, PairsFollowThePickSize)
@@ -302,10 +288,10 @@ TEST_F(WheelWindows, PairsFollowThePickSize)
 
     type(w, numbers(1, 8));
     generate(w);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 3);
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "7", "8", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 2), QStringList({"1", "2", "5", "6", "7", "8", "", ""}));
-    EXPECT_EQ(gridLine(w.MSFlexGrid1, 3), QStringList({"3", "4", "5", "6", "7", "8", "", ""}));
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 3);
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "7", "8", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 2), QStringList({"1", "2", "5", "6", "7", "8", "", ""}));
+    EXPECT_EQ(GridCells(w.MSFlexGrid1, 3), QStringList({"3", "4", "5", "6", "7", "8", "", ""}));
 
     w.List1->setCurrentRow(1);
     for (int i = 0; i < 6; ++i)
@@ -322,10 +308,10 @@ TEST_F(WheelWindows, PairsFollowThePickSize)
 
     w.List1->setCurrentRow(2);
     generate(w);
-    ASSERT_EQ(shownLines(w.MSFlexGrid1), 6);
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 6);
     const QStringList expected{"1 2 3 4", "1 2 5 6", "1 2 7 8", "3 4 5 6", "3 4 7 8", "5 6 7 8"};
     for (int r = 1; r <= 6; ++r)
-        EXPECT_EQ(gridLine(w.MSFlexGrid1, r).mid(0, 4).join(' '), expected[r - 1]);
+        EXPECT_EQ(GridCells(w.MSFlexGrid1, r).mid(0, 4).join(' '), expected[r - 1]);
 
     // A smaller size empties the boxes that turn grey.
     w.Option1[5]->click();
