@@ -72,8 +72,8 @@ TEST_F(BudgetWindow, OpensWithItsTextsAndNineBoxesInUse)
 }
 
 // Nine numbers of a six-number lottery: the three lines of the worked
-// example; a number typed twice or above the lottery passes; saved lines go
-// to the saved entries.
+// example; bad boxes refused; a number typed twice or above the lottery
+// passes; saved lines go to the saved entries.
 TEST_F(BudgetWindow, GeneratesTheNineNumberWheelAndSavesIt)
 {
     PBudgetWheel w;
@@ -85,6 +85,28 @@ TEST_F(BudgetWindow, GeneratesTheNineNumberWheelAndSavesIt)
     EXPECT_EQ(GridCells(w.MSFlexGrid1, 2), QStringList({"4", "5", "6", "7", "8", "9", "", ""}));
     EXPECT_EQ(GridCells(w.MSFlexGrid1, 3), QStringList({"1", "2", "3", "7", "8", "9", "", ""}));
     EXPECT_EQ(w.CurrentWheel, "ABBCAC");
+
+    // Boxes that hold no number to wheel refuse with the tip; the table is left
+    // empty while the grid keeps the earlier lines.
+    for (const QString& bad : {QString(), QString("abc"), QString("-3"), QString("0.4")}) {
+        w.Text1[4]->setText(bad);
+        answer(vbOK);
+        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        EXPECT_EQ(lastBoxText(), kTip6);
+        EXPECT_EQ(boxes().back().title, "Error");
+        EXPECT_EQ(EntryCount(), 0);
+        EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
+    }
+    // A grey box is not looked at.
+    w.Text1[4]->setText("5");
+    QTest::mouseClick(w.Option1[1], Qt::LeftButton);
+    EXPECT_TRUE(w.BoxInUse(11));
+    type(w, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"});
+    QTest::mouseClick(w.Option1[0], Qt::LeftButton);
+    EXPECT_EQ(w.Text1[9]->text(), "");
+    EXPECT_EQ(w.Text1[8]->text(), "9");
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    ASSERT_EQ(EntryCount(), 3);
 
     int shown = 0;
     ScriptSaveDialog(&shown, SaveDialogAnswer("3", "Ann"));
@@ -105,37 +127,6 @@ TEST_F(BudgetWindow, GeneratesTheNineNumberWheelAndSavesIt)
     w.List1_Click();
     EXPECT_EQ(w.Text1[0]->text(), "");
     EXPECT_EQ(w.Text1[1]->text(), "2");
-}
-
-// Boxes that hold no number to wheel refuse with the tip, and the table is
-// left empty while the grid keeps the earlier lines.
-TEST_F(BudgetWindow, BadBoxesShowTheTip)
-{
-    PBudgetWheel w;
-    w.Load();
-    type(w, kOneToNine);
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 3);
-    for (const QString& bad : {QString(), QString("abc"), QString("-3"), QString("0.4")}) {
-        w.Text1[4]->setText(bad);
-        answer(vbOK);
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
-        ASSERT_FALSE(boxes().empty());
-        EXPECT_EQ(boxes().back().text, kTip6);
-        EXPECT_EQ(boxes().back().title, "Error");
-        EXPECT_EQ(EntryCount(), 0);
-        EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
-    }
-    // A grey box is not looked at.
-    w.Text1[4]->setText("5");
-    QTest::mouseClick(w.Option1[1], Qt::LeftButton);
-    EXPECT_TRUE(w.BoxInUse(11));
-    type(w, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"});
-    QTest::mouseClick(w.Option1[0], Qt::LeftButton);
-    EXPECT_EQ(w.Text1[9]->text(), "");
-    EXPECT_EQ(w.Text1[8]->text(), "9");
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(EntryCount(), 3);
 }
 
 // A four-number lottery has no budget wheel; seven-number lines whose numbers

@@ -78,8 +78,8 @@ TEST_F(CreateWheelWindow, OpensWithItsTextsAndEightBoxesInUse)
     EXPECT_TRUE(w.isVisible()); // Enter did not close the window
 }
 
-// The worked rings in the window: count 8, interval 1 and 3; the count
-// lowered from 20 to 8 empties boxes 8 to 19.
+// The worked rings in the window: count 8, interval 1 and 3; an empty box
+// refused; the count lowered from 20 to 8 empties boxes 8 to 19.
 TEST_F(CreateWheelWindow, WheelsTheRingAndSavesIt)
 {
     PDIYWheels w;
@@ -90,6 +90,16 @@ TEST_F(CreateWheelWindow, WheelsTheRingAndSavesIt)
     EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"1", "2", "3", "4", "5", "6", "", ""}));
     EXPECT_EQ(GridCells(w.MSFlexGrid1, 4), QStringList({"1", "4", "5", "6", "7", "8", "", ""}));
     EXPECT_EQ(GridCells(w.MSFlexGrid1, 8), QStringList({"1", "2", "3", "4", "5", "8", "", ""}));
+
+    // An empty box in use: the tip, and the earlier lines stay listed and shown.
+    w.Text1[3]->clear();
+    answer(vbOK);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    EXPECT_EQ(lastBoxText(), kTip6);
+    EXPECT_EQ(boxes().back().title, "Error");
+    EXPECT_EQ(EntryCount(), 8);
+    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 8);
+    w.Text1[3]->setText("4");
 
     w.Combo2->setCurrentIndex(2); // interval 3
     QTest::mouseClick(w.Command2, Qt::LeftButton);
@@ -123,23 +133,6 @@ TEST_F(CreateWheelWindow, WheelsTheRingAndSavesIt)
     EXPECT_EQ(GridCells(w.MSFlexGrid1, 1), QStringList({"2", "3", "4", "5", "6", "99", "", ""}));
     w.List1_Click();
     EXPECT_EQ(w.Text1[0]->text(), "");
-}
-
-// An empty box in use: the tip, and the earlier lines stay listed and shown.
-TEST_F(CreateWheelWindow, AnEmptyBoxShowsTheTipAndKeepsTheLines)
-{
-    PDIYWheels w;
-    w.Load();
-    numbers(w, 8);
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    ASSERT_EQ(EntryCount(), 8);
-    w.Text1[3]->clear();
-    answer(vbOK);
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(lastBoxText(), kTip6);
-    EXPECT_EQ(boxes().back().title, "Error");
-    EXPECT_EQ(EntryCount(), 8);
-    EXPECT_EQ(ShownLines(w.MSFlexGrid1), 8);
 }
 
 // The window never reseeds: a seeded source gives fixed extra balls; a
