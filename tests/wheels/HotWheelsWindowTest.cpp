@@ -152,8 +152,7 @@ TEST_F(HotWheelsWindow, ColdWheelsFromThePlayMenuAndSaved)
         auto* w = qobject_cast<PHotWheels*>(dialog);
         if (!w)
             return AnswerSaveDialog(dialog, SaveDialogAnswer("2", "Cy"));
-        EXPECT_TRUE(w->ColdMode);
-        EXPECT_TRUE(w->Option1[1]->isChecked());
+        EXPECT_TRUE(w->ColdMode && w->Option1[1]->isChecked());
         EXPECT_EQ(w->windowTitle(), "Cold wheels");
         EXPECT_EQ(w->Label7->text(), "Cold wheels");
         EXPECT_EQ(w->Label8->text(), "Cold numbers");
