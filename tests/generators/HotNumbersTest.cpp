@@ -1,5 +1,6 @@
 // The hot- and cold-numbers method with a seeded source, and its window
 // opened from the Play menu.
+#include "GeneratorHelpers.h"
 #include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
@@ -23,33 +24,7 @@
 
 namespace {
 
-// Puts draws into the open lottery: each draw its main numbers, then its
-// extra ball (0 for none).
-void SetDraws(int k, int n, int e, const std::vector<std::vector<int>>& draws)
-{
-    ResetOpenLottery();
-    BallsDrawn = k;
-    MaxBall = n;
-    ExtraBallMax = e;
-    int r = 1;
-    for (const auto& draw : draws) {
-        for (int c = 1; c <= k; ++c)
-            Draws[r][c] = std::int16_t(draw[std::size_t(c - 1)]);
-        Draws[r][8] = std::int16_t(draw.size() > std::size_t(k) ? draw[std::size_t(k)] : 0);
-        ++r;
-    }
-    OpenLotteryChanged();
-}
-
 std::vector<int> Ranking(int n) { return std::vector<int>(BallPool + 1, BallPool + n + 1); }
-
-std::vector<std::vector<int>> Lines(int columns)
-{
-    std::vector<std::vector<int>> out;
-    for (int r = 1; r <= EntryCount(); ++r)
-        out.emplace_back(Entries[r] + 1, Entries[r] + 1 + columns);
-    return out;
-}
 
 } // namespace
 
@@ -58,7 +33,7 @@ std::vector<std::vector<int>> Lines(int columns)
 TEST(HotNumbersRule, RanksByCountsLowestNumberFirstOnTiesAndInvertsForCold)
 {
     ResetEntries();
-    SetDraws(3, 12, 0, {{5, 9, 2}, {9, 5, 11}, {9, 7, 3}, {4, 2, 8}});
+    SetLottery(3, 12, 0, {{5, 9, 2}, {9, 5, 11}, {9, 7, 3}, {4, 2, 8}});
     // 9 three times; 2 and 5 twice; 3, 4, 7, 8, 11 once; the rest never.
     HotCounts counts = CountDrawnNumbers(3, 12, 0);
     GetHotNumbers(12, counts.numbers);
@@ -71,7 +46,7 @@ TEST(HotNumbersRule, RanksByCountsLowestNumberFirstOnTiesAndInvertsForCold)
     EXPECT_EQ(Ranking(12), (std::vector<int>{1, 6, 10, 12, 3, 4, 7, 8, 11, 2, 5, 9}));
 
     // Nothing drawn yet: every count 0, the numbers in order, hot or cold.
-    SetDraws(6, 49, 0, {});
+    SetLottery(6, 49, 0, {});
     counts = CountDrawnNumbers(6, 49, 0);
     InvertCounts(counts.numbers);
     GetHotNumbers(49, counts.numbers);
@@ -89,7 +64,7 @@ TEST(HotNumbersRule, TenLinesFromTheTopTenWithRankedExtraBalls)
         draws.push_back({d % 12 + 1, (d + 3) % 12 + 1, (d + 5) % 12 + 1, (d + 7) % 12 + 1, (d + 9) % 12 + 1,
                          (d + 11) % 12 + 1, d % 4 + 1});
     draws.push_back({1, 2, 3, 4, 5, 6, 4}); // extra ball 4 drawn most
-    SetDraws(6, 49, 4, draws);
+    SetLottery(6, 49, 4, draws);
     RandomizeSeed(77);
     const QString hot = HotNumbersLines(false);
     const std::vector<int> top = Ranking(4); // the extra-ball ranking is left in BallPool
@@ -129,7 +104,7 @@ TEST(HotNumbersRule, TenLinesFromTheTopTenWithRankedExtraBalls)
 TEST(HotNumbersRule, SeededLinesAreFixed)
 {
     ResetEntries();
-    SetDraws(5, 20, 0, {{1, 2, 3, 4, 5}, {1, 2, 3, 6, 7}, {1, 2, 8, 9, 10}});
+    SetLottery(5, 20, 0, {{1, 2, 3, 4, 5}, {1, 2, 3, 6, 7}, {1, 2, 8, 9, 10}});
     RandomizeSeed(2026);
     EXPECT_EQ(HotNumbersLines(false), "1, 2, 3, 4, 5, 6, 7, 8, 9, 10");
     const std::vector<std::vector<int>> expected{{2, 3, 4, 9, 10}, {2, 4, 6, 7, 10}, {1, 2, 4, 8, 9}, {2, 3, 4, 6, 9},
@@ -144,7 +119,7 @@ TEST(HotNumbersRule, SeededLinesAreFixed)
 TEST(HotNumbersRule, SmallAndLargeLotteries)
 {
     ResetEntries();
-    SetDraws(3, 6, 0, {{6, 5, 4}, {6, 1, 2}});
+    SetLottery(3, 6, 0, {{6, 5, 4}, {6, 1, 2}});
     RandomizeSeed(5);
     EXPECT_EQ(HotNumbersLines(true), "3, 1, 2, 4, 5, 6");
     ASSERT_EQ(EntryCount(), 10);
@@ -154,7 +129,7 @@ TEST(HotNumbersRule, SmallAndLargeLotteries)
         EXPECT_EQ(Entries[r][8], 0);
     }
     std::vector<std::vector<int>> draws(3, {100, 110, 120});
-    SetDraws(3, 120, 0, draws);
+    SetLottery(3, 120, 0, draws);
     EXPECT_EQ(HotNumbersLines(false), "100, 110, 120, 1, 2, 3, 4, 5, 6, 7");
     // Repeated Generates start from fresh counts.
     EXPECT_EQ(HotNumbersLines(false), "100, 110, 120, 1, 2, 3, 4, 5, 6, 7");

@@ -1,6 +1,6 @@
-// Numerology and star signs: the seeds, the lucky numbers and their wheel
-// with a reset-and-seeded source, the proposed draw date on the test clock,
-// and both windows opened from the Play menu.
+// Numerology and star signs: seeds, lucky numbers, their wheel, the proposed
+// draw date, and both windows opened from the Play menu.
+#include "GeneratorHelpers.h"
 #include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
@@ -24,27 +24,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <set>
-
-namespace {
-
-void SetLottery(int k, int n, int e = 0)
-{
-    ResetOpenLottery();
-    BallsDrawn = k;
-    MaxBall = n;
-    ExtraBallMax = e;
-    OpenLotteryChanged();
-}
-
-std::vector<std::vector<int>> Lines(int columns)
-{
-    std::vector<std::vector<int>> out;
-    for (int r = 1; r <= EntryCount(); ++r)
-        out.emplace_back(Entries[r] + 1, Entries[r] + 1 + columns);
-    return out;
-}
-
-} // namespace
 
 // The name counts in upper case without blanks, by its Windows-1252 codes,
 // whatever the machine's locale.
@@ -216,24 +195,16 @@ TEST_F(LuckyWindows, NumerologyGivesTheSameLinesForTheSameNameAndSaves)
             QTest::mouseClick(w->Command2, Qt::LeftButton);
             EXPECT_EQ(ShownLines(w->MSFlexGrid1), 5);
             const QString lucky = w->Label4->text();
-            QStringList first;
-            for (int c = 1; c <= 6; ++c)
-                first << w->MSFlexGrid1->TextMatrix(1, c);
+            const QStringList first = GridLines(w->MSFlexGrid1, 5);
             w->Text1->setText("ANNLEE");
             QTest::mouseClick(w->Command2, Qt::LeftButton);
             EXPECT_EQ(w->Label4->text(), lucky);
-            for (int c = 1; c <= 6; ++c)
-                EXPECT_EQ(w->MSFlexGrid1->TextMatrix(1, c), first[c - 1]);
+            EXPECT_EQ(GridLines(w->MSFlexGrid1, 5), first);
             QTest::mouseClick(w->Option[0], Qt::LeftButton);
             QTest::mouseClick(w->Command2, Qt::LeftButton);
             EXPECT_EQ(ShownLines(w->MSFlexGrid1), 9);
             EXPECT_EQ(w->Label4->text(), lucky);
-            for (int r = 1; r <= 9; ++r) {
-                QStringList cells;
-                for (int c = 1; c <= 8; ++c)
-                    cells << w->MSFlexGrid1->TextMatrix(r, c);
-                shown << cells.join(',');
-            }
+            shown = GridLines(w->MSFlexGrid1, 9);
             QTest::mouseClick(w->Command7, Qt::LeftButton);
             // Another lottery: its headings only, until Generate.
             w->List1->setCurrentRow(1);
@@ -248,14 +219,7 @@ TEST_F(LuckyWindows, NumerologyGivesTheSameLinesForTheSameNameAndSaves)
         return AnswerSaveDialog(dialog);
     });
     EXPECT_TRUE(OpenWindow(MenuItem::PlayLucky, nullptr));
-    const auto entries = ReadSavedEntries();
-    ASSERT_TRUE(entries && entries->size() == 9);
-    for (int i = 0; i < 9; ++i) {
-        QStringList numbers;
-        for (const QString& n : (*entries)[std::size_t(i)].numbers)
-            numbers << n;
-        EXPECT_EQ(numbers.join(','), shown[i]);
-    }
+    EXPECT_EQ(SavedLines(), shown);
 }
 
 TEST_F(LuckyWindows, StarSignProposesTheDrawDateAndSeedsFromIt)
