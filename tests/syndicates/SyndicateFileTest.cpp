@@ -62,7 +62,7 @@ TEST_F(SyndicateFileTest, LoadsEveryFieldAndSavesTheFileByteForByte)
     EXPECT_TRUE(solo.endsWith(QByteArray(R"("","","","","","","","","","","")") + "\r\n"));
 }
 
-TEST_F(SyndicateFileTest, MissingFileClosesTheSyndicate)
+TEST_F(SyndicateFileTest, AMissingFileClosesTheSyndicateAndAShortOneLoadsWhatItHas)
 {
     Syndicate[0][10] = "Old";
     Settings.set(SyndicateFile, "SMembers.009");
@@ -73,10 +73,7 @@ TEST_F(SyndicateFileTest, MissingFileClosesTheSyndicate)
     Syndicate[0][0] = "Old";
     LoadSyndicate(); // no syndicate named: the table is emptied
     EXPECT_EQ(Syndicate[0][0], "");
-}
 
-TEST_F(SyndicateFileTest, ShortFileLoadsWhatItHas)
-{
     writeFile("SMembers.000", "\"Ann\",\"x\"\r\n\"Bob\"");
     Settings.set(SyndicateFile, "SMembers.000");
     LoadSyndicate();
