@@ -63,7 +63,6 @@ TEST(AverageNumbersRule, NumbersWithinOneOfTheAverageAndClamped)
         EXPECT_EQ(std::vector<int>(Entries[r] + 1, Entries[r] + 5), expected[std::size_t(r - 1)]) << "line " << r;
 }
 
-// A line that holds a number twice fails, wherever the two stand.
 TEST(AverageNumbersRule, CheckDuplicateLooksAtEveryPairOfALine)
 {
     ResetEntries();

@@ -201,7 +201,6 @@ TEST_F(HotNumbersWindow, HotThenColdAndSavedFromThePlayMenu)
     }
 }
 
-// "Cold Numbers" on the Play menu opens the window in cold mode.
 TEST_F(HotNumbersWindow, ColdNumbersItemOpensInColdMode)
 {
     RegisterAllWindows();

@@ -263,8 +263,6 @@ TEST_F(KeyWindows, ALotteryBeyondThePoolIsRefused)
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
 }
 
-// Play > One, Two, Three key numbers: generate with keys of the player's,
-// save the lines shown.
 TEST_F(KeyWindows, EachKeyWindowFromThePlayMenuSavesItsLines)
 {
     RegisterAllWindows();

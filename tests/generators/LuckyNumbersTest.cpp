@@ -80,7 +80,6 @@ TEST(LuckyNumbersRule, WheelTypesShareTheLuckyNumbers)
     EXPECT_EQ(EntryCount(), 3);
 }
 
-// A fixed seed gives these lucky numbers on every machine.
 TEST(LuckyNumbersRule, SeededLuckyNumbersAreFixed)
 {
     ResetEntries();
@@ -129,7 +128,6 @@ TEST(LuckyNumbersRule, RangeOfTheLotteryAndTooFewLuckyNumbers)
     EXPECT_TRUE(LuckyWheelLines(99, 3, LuckySource::Numerology).served); // needs 8
 }
 
-// The draw date the star-sign window proposes, on the test clock.
 TEST(LuckyNumbersRule, ProposedDrawDate)
 {
     const QDate monday(2026, 12, 7);
@@ -256,7 +254,6 @@ TEST_F(LuckyWindows, StarSignProposesTheDrawDateAndSeedsFromIt)
     EXPECT_EQ(Settings[DrawDate], "09-Dec-2026");
 }
 
-// A lottery too small for the wheel: the message, nothing changed.
 TEST_F(LuckyWindows, TooFewLuckyNumbersForTheWheelIsRefused)
 {
     writeLines("dbase100.txt", DatabaseLines("Small", "6,12,0,0,0", {}));

@@ -138,7 +138,6 @@ TEST_F(ResponsiveGenerators, ClicksDuringTheLoopAreIgnoredAndCloseWaits)
     EXPECT_EQ(w.result(), int(QDialog::Rejected));
 }
 
-// The full-selection window ignores Close while it works.
 TEST_F(ResponsiveGenerators, FullSelectionIgnoresCloseWhileBusy)
 {
     writeLines("dbase100.txt", DatabaseLines("Four", "3,4,0,0,0", {"01 Jan 05,1,2,3"}));
