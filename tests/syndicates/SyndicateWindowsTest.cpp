@@ -82,8 +82,7 @@ TEST_F(SyndicateWindows, CreateTakesTheFirstFreeNumber)
     EXPECT_EQ(lastBoxText(), "Cannot create a syndicate without    \r\na manager and a syndicate name...    ");
     EXPECT_FALSE(exists("SMembers.000"));
 
-    writeFile("SMembers.000", "");
-    writeFile("SMembers.002", "");
+    writeFile("SMembers.000", ""); // which number is free: SyndicateFileTest
     w.Text1[7]->setText(" Friday Club ");
     answer(vbOK);
     w.Command1->click();
