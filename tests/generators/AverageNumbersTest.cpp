@@ -1,5 +1,6 @@
 // The average-numbers method with a seeded source, and its window opened
 // from the Play menu.
+#include "GeneratorHelpers.h"
 #include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
@@ -20,22 +21,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <set>
-
-namespace {
-
-void SetLottery(int k, int n, int e, const std::vector<std::vector<int>>& draws)
-{
-    ResetOpenLottery();
-    BallsDrawn = k;
-    MaxBall = n;
-    ExtraBallMax = e;
-    for (std::size_t r = 0; r < draws.size(); ++r)
-        for (int c = 1; c <= k; ++c)
-            Draws[r + 1][c] = std::int16_t(draws[r][std::size_t(c - 1)]);
-    OpenLotteryChanged();
-}
-
-} // namespace
 
 // The mean of each place of the sorted draws, its whole part; no draws, no
 // averages.
@@ -78,7 +63,6 @@ TEST(AverageNumbersRule, NumbersWithinOneOfTheAverageAndClamped)
         EXPECT_EQ(std::vector<int>(Entries[r] + 1, Entries[r] + 5), expected[std::size_t(r - 1)]) << "line " << r;
 }
 
-// A line that holds a number twice fails, wherever the two stand.
 TEST(AverageNumbersRule, CheckDuplicateLooksAtEveryPairOfALine)
 {
     ResetEntries();
@@ -94,13 +78,7 @@ TEST(AverageNumbersRule, CheckDuplicateLooksAtEveryPairOfALine)
     EXPECT_TRUE(CheckDuplicate(4));
 }
 
-namespace {
-
-class AverageWindow : public ProgramFolderTest {
-protected:
-};
-
-} // namespace
+using AverageWindow = ProgramFolderTest;
 
 TEST_F(AverageWindow, GeneratesAroundTheAveragesAndSavesFromThePlayMenu)
 {

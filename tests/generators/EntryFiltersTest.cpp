@@ -202,6 +202,11 @@ TEST_F(Rules, RemoveDuplicatesKeepsTheLastOfEqualLines)
     EXPECT_EQ(List(), (std::vector<Line>{{1, 2, 3, 4, 5, 6}, {13, 14, 15, 16, 17, 18}, {7, 8, 9, 10, 11, 12}}));
     EXPECT_EQ(Entries[1][8], 3);
     EXPECT_EQ(Entries[3][8], 5);
+    // Seven-number lines that differ only in the seventh are different lines.
+    BallsDrawn = 7;
+    SetList({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 8}, {1, 2, 3, 4, 5, 6, 7}});
+    RemoveDuplicates();
+    EXPECT_EQ(List(7), (std::vector<Line>{{1, 2, 3, 4, 5, 6, 8}, {1, 2, 3, 4, 5, 6, 7}}));
 }
 
 TEST_F(Rules, StrengthsFromAHandEditedFileAreClamped)

@@ -1,6 +1,7 @@
 // The retry loop's limit, a generator window that stays responsive while the
 // loop runs, and the lucky-dip and full-selection methods with a seeded
 // source.
+#include "GeneratorHelpers.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "generators/Entries.h"
@@ -25,32 +26,6 @@
 #include <cmath>
 #include <map>
 #include <set>
-
-namespace {
-
-// Entries as lines of their first k numbers.
-std::vector<std::vector<int>> Lines(int k)
-{
-    std::vector<std::vector<int>> out;
-    for (int r = 1; r <= EntryCount(); ++r) {
-        std::vector<int> line;
-        for (int c = 1; c <= k; ++c)
-            line.push_back(Entries[r][c]);
-        out.push_back(line);
-    }
-    return out;
-}
-
-void SetLottery(int k, int n, int extra = 0)
-{
-    ResetOpenLottery();
-    BallsDrawn = k;
-    MaxBall = n;
-    ExtraBallMax = extra;
-    OpenLotteryChanged();
-}
-
-} // namespace
 
 // The loop goes on while no more than ten seconds have passed and stops at
 // the first reading past them, and reports the last try.
@@ -163,7 +138,6 @@ TEST_F(ResponsiveGenerators, ClicksDuringTheLoopAreIgnoredAndCloseWaits)
     EXPECT_EQ(w.result(), int(QDialog::Rejected));
 }
 
-// The full-selection window ignores Close while it works.
 TEST_F(ResponsiveGenerators, FullSelectionIgnoresCloseWhileBusy)
 {
     writeLines("dbase100.txt", DatabaseLines("Four", "3,4,0,0,0", {"01 Jan 05,1,2,3"}));
@@ -302,23 +276,4 @@ TEST(FullSelectionMethod, DealsEveryNumberOnce)
     SetLottery(6, 115);
     FullSelectionLines(true);
     EXPECT_EQ(EntryCount(), 0);
-}
-
-// Seven-number lines that differ only in the seventh number are different
-// lines; lines equal in all seven are duplicates whatever their extra ball.
-TEST(RemoveDuplicatesRule, ComparesAllSevenNumbers)
-{
-    ResetEntries();
-    SetLottery(7, 49);
-    const std::array<std::array<int, 8>, 4> lines{
-        {{1, 2, 3, 4, 5, 6, 7, 1}, {1, 2, 3, 4, 5, 6, 8, 2}, {1, 2, 3, 4, 5, 6, 7, 3}, {9, 10, 11, 12, 13, 14, 15, 4}}};
-    for (std::size_t r = 0; r < lines.size(); ++r)
-        for (int c = 1; c <= 8; ++c)
-            Entries[r + 1][c] = std::int16_t(lines[r][std::size_t(c - 1)]);
-    EndEntries(4);
-    RemoveDuplicates();
-    ASSERT_EQ(EntryCount(), 3);
-    EXPECT_EQ(Entries[1][7], 8); // the first line went: a later one equals it
-    EXPECT_EQ(Entries[2][8], 3);
-    EXPECT_EQ(Entries[3][1], 9);
 }
