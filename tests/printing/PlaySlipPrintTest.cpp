@@ -22,23 +22,15 @@
 namespace {
 constexpr double kTol = 0.3; // mm
 
-// A window with an entries grid, as the generator windows have.
-struct EntryWindow {
-    QDialog window;
-    FlexGrid* grid;
-    explicit EntryWindow(const std::vector<QStringList>& rows)
+// A window with an entries grid, as the generator windows have: the line
+// number, then the numbers.
+struct EntryWindow : GridWindow {
+    explicit EntryWindow(std::vector<QStringList> rows) : GridWindow(QStringList(9, QString()), Numbered(rows)) {}
+    static std::vector<QStringList> Numbered(std::vector<QStringList> rows)
     {
-        grid = new FlexGrid(&window);
-        grid->setObjectName("MSFlexGrid1");
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(grid);
-        grid->setCols(9);
-        grid->setRows(int(rows.size()) + 2);
-        for (int r = 0; r < int(rows.size()); ++r) {
-            grid->setTextMatrix(r + 1, 0, QString::number(r + 1));
-            for (int c = 0; c < rows[r].size(); ++c)
-                grid->setTextMatrix(r + 1, c + 1, rows[r][c]);
-        }
+        for (int r = 0; r < int(rows.size()); ++r)
+            rows[r].prepend(QString::number(r + 1));
+        return rows;
     }
 };
 
