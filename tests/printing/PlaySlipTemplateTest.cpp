@@ -119,9 +119,6 @@ TEST_F(SlipFiles, TheFileHoldsSeventyTwoLinesExactlyAsTyped)
     }
     ASSERT_EQ(expected.size(), 72);
     EXPECT_EQ(readBytes("PTemplate.000"), (expected.join("\r\n") + "\r\n").toUtf8());
-    const QStringList lines = readFile("PTemplate.000").split("\r\n");
-    EXPECT_EQ(lines[12 + 12], "42.00,71.50,,"); // number 13
-    EXPECT_EQ(lines[12 + 48], "53.40,71.50,,"); // number 49
 
     // Read back as written; the header values as numbers.
     const PlaySlipRead read = ReadPlaySlipTemplate("PTemplate.000");
@@ -135,7 +132,7 @@ TEST_F(SlipFiles, TheFileHoldsSeventyTwoLinesExactlyAsTyped)
     EXPECT_FALSE(read.slip->positions[50][NumX]);
     const QStringList again = PlaySlipTemplateLines(*read.slip);
     EXPECT_EQ(again[3], "3,2");
-    EXPECT_EQ(again.mid(4), lines.mid(4, 68));
+    EXPECT_EQ(again.mid(4), expected.mid(4));
 
     // Portrait, and extra-ball positions after the main ones.
     slip.SlipOrientation = 0;
