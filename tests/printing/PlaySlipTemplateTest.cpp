@@ -232,9 +232,6 @@ TEST(SlipBoards, EntriesFillBoardsAcrossThenDownAndASheetPerSlip)
     EXPECT_FALSE(MarkPosition(slip, 50, false, 0, 0)); // no position
     EXPECT_FALSE(MarkPosition(slip, 61, false, 0, 0));
     EXPECT_FALSE(MarkPosition(slip, 1, true, 0, 0)); // no extra ball
-    EXPECT_EQ(EntryNumber("07"), 7);
-    EXPECT_EQ(EntryNumber("2.5"), 2);
-    EXPECT_EQ(EntryNumber(""), 0);
-    EXPECT_EQ(EntryNumber("-3"), 0);
-    EXPECT_EQ(EntryNumber("99999999"), 61);
+    for (auto [text, number] : {std::pair{"07", 7}, {"2.5", 2}, {"", 0}, {"-3", 0}, {"99999999", 61}})
+        EXPECT_EQ(EntryNumber(text), number) << text;
 }
