@@ -330,31 +330,27 @@ TEST_F(AnalysisWindows, ColoursGoToTheLabelsEachWindowNames)
     auto colour = [](const QDialog& w, const char* name) {
         return w.findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
     };
-    auto expectColours = [&](const QDialog& w, std::initializer_list<std::pair<const char*, QColor>> expected) {
-        for (const auto& [name, c] : expected)
-            EXPECT_EQ(colour(w, name), c) << name;
-    };
-    const QColor red(255, 0, 0), green(0, 255, 0), darkBlue(0, 0, 128), darkRed(128, 0, 0);
     ASums sums;
     const QColor design = colour(sums, "Label19");
     sums.Load();
     EXPECT_EQ(SkinBackground(&sums), QColor(255, 255, 192));
-    // The four newest draws (Label19) keep theirs.
-    expectColours(sums,
-                  {{"Label12", red},
-                   {"Label11", green},
-                   {"Label1", darkBlue},
-                   {"Label8", darkBlue},
-                   {"Label10", darkRed},
-                   {"Label19", design}});
+    EXPECT_EQ(colour(sums, "Label12"), QColor(255, 0, 0));
+    EXPECT_EQ(colour(sums, "Label11"), QColor(0, 255, 0));
+    EXPECT_EQ(colour(sums, "Label1"), QColor(0, 0, 128));
+    EXPECT_EQ(colour(sums, "Label8"), QColor(0, 0, 128));
+    EXPECT_EQ(colour(sums, "Label10"), QColor(128, 0, 0));
+    EXPECT_EQ(colour(sums, "Label19"), design); // the four newest draws keep theirs
 
     ANumberStats stats;
     stats.Load();
-    expectColours(stats, {{"Label1", red}, {"Label6", green}, {"Label3", darkBlue}});
+    EXPECT_EQ(colour(stats, "Label1"), QColor(255, 0, 0));
+    EXPECT_EQ(colour(stats, "Label6"), QColor(0, 255, 0));
+    EXPECT_EQ(colour(stats, "Label3"), QColor(0, 0, 128));
 
     ARange range;
     range.Load();
-    expectColours(range, {{"Label2", green}, {"Label3", darkRed}});
+    EXPECT_EQ(colour(range, "Label2"), QColor(0, 255, 0));
+    EXPECT_EQ(colour(range, "Label3"), QColor(128, 0, 0));
 }
 
 TEST_F(AnalysisWindows, TheStatisticsPrintAsAReport)
