@@ -10,6 +10,16 @@
 
 namespace {
 double Golden(double degrees) { return std::sin(degrees * 3.142 / 180) * 10; }
+
+// The rows of one cycle's column are the formula at those angles, in order.
+void ExpectAngles(const BiorhythmRows& rows, int column, std::initializer_list<double> angles)
+{
+    int r = 0;
+    for (double angle : angles) {
+        EXPECT_DOUBLE_EQ(rows[r][column], Golden(angle)) << "row " << r;
+        ++r;
+    }
+}
 } // namespace
 
 TEST(BiorhythmCharts, ABirthDateOfTodayStartsSevenDaysBack)
@@ -20,14 +30,9 @@ TEST(BiorhythmCharts, ABirthDateOfTodayStartsSevenDaysBack)
     ASSERT_EQ(rows[0].size(), 4u);
     // Physical (23): -7 x 360 / 23 = -109.565..., then -93.91 -> -94,
     // -78.35 -> -78, -62.35 -> -62.
-    EXPECT_DOUBLE_EQ(rows[0][0], Golden(-7 * 360.0 / 23));
-    EXPECT_DOUBLE_EQ(rows[1][0], Golden(-94));
-    EXPECT_DOUBLE_EQ(rows[2][0], Golden(-78));
-    EXPECT_DOUBLE_EQ(rows[3][0], Golden(-62));
+    ExpectAngles(rows, 0, {-7 * 360.0 / 23, -94, -78, -62});
     // Emotional (28): -90, then -77.14 -> -77, -64.14 -> -64.
-    EXPECT_DOUBLE_EQ(rows[0][2], Golden(-90));
-    EXPECT_DOUBLE_EQ(rows[1][2], Golden(-77));
-    EXPECT_DOUBLE_EQ(rows[2][2], Golden(-64));
+    ExpectAngles(rows, 2, {-90, -77, -64});
     // Today's row (8): close to 0 for every cycle, not exactly, since the
     // angles were rounded on the way.
     EXPECT_NEAR(rows[7][0], 0.0, 0.5);
@@ -41,11 +46,7 @@ TEST(BiorhythmCharts, HalvesRoundToEvenAndAnglesWrap)
     // (even), 29.5 -> 30, 37.5 -> 38.
     const BiorhythmRows rows = DayByDayChart(1, {48}, false);
     ASSERT_EQ(rows[0].size(), 1u);
-    EXPECT_DOUBLE_EQ(rows[0][0], Golden(7.5));
-    EXPECT_DOUBLE_EQ(rows[1][0], Golden(15));
-    EXPECT_DOUBLE_EQ(rows[2][0], Golden(22));
-    EXPECT_DOUBLE_EQ(rows[3][0], Golden(30));
-    EXPECT_DOUBLE_EQ(rows[4][0], Golden(38));
+    ExpectAngles(rows, 0, {7.5, 15, 22, 30, 38});
     EXPECT_EQ(NextAngle(-22.5 - 7.5, 48), -22.0); // -22.5 -> -22
     // Past a full turn the angle starts again (remainder by 360).
     EXPECT_EQ(NextAngle(350, 23), 6.0); // 365.65 -> 366 -> 6

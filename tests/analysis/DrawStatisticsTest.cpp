@@ -21,6 +21,14 @@ protected:
     }
 };
 
+// Each value at its index.
+template <typename Values>
+void ExpectAt(const Values& values, std::initializer_list<std::pair<int, int>> expected)
+{
+    for (const auto& [index, value] : expected)
+        EXPECT_EQ(values[index], value) << "at " << index;
+}
+
 std::vector<int> Column(const std::vector<NumberStatsRow>& rows, int column, int count)
 {
     std::vector<int> numbers;
@@ -38,33 +46,22 @@ TEST_F(Statistics, HotAndColdCountsAndTheirOrder)
 
     const CommonNumbers hot = AnalyseCommonNumbers(in, false);
     ASSERT_EQ(hot.shown.numbers.size(), 50u);
-    EXPECT_EQ(hot.shown.numbers[7], 4);
-    EXPECT_EQ(hot.shown.numbers[24], 4);
-    EXPECT_EQ(hot.shown.numbers[49], 3);
-    EXPECT_EQ(hot.shown.numbers[11], 1);
-    EXPECT_EQ(hot.shown.numbers[13], 0);
+    ExpectAt(hot.shown.numbers, {{7, 4}, {24, 4}, {49, 3}, {11, 1}, {13, 0}});
     // Ties go to the lower number: 7, 14, 24 (four times), 3, 19, 49 (three),
     // then the lowest of those drawn twice.
     EXPECT_EQ(hot.topTen, (std::vector<int>{7, 14, 24, 3, 19, 49, 1, 2, 12, 22}));
     EXPECT_EQ(NumberList(hot.topTen), "7, 14, 24, 3, 19, 49, 1, 2, 12, 22");
     // Bonus balls of the main range, counted on their own.
     ASSERT_EQ(hot.shown.extras.size(), 50u);
-    EXPECT_EQ(hot.shown.extras[10], 3);
-    EXPECT_EQ(hot.shown.extras[12], 2);
-    EXPECT_EQ(hot.shown.extras[19], 1);
-    EXPECT_EQ(hot.shown.extras[4], 0);
+    ExpectAt(hot.shown.extras, {{10, 3}, {12, 2}, {19, 1}, {4, 0}});
 
     // Cold: the highest count (4) minus each count; the two numbers never
     // drawn lead, then those drawn once in ascending order.
     const CommonNumbers cold = AnalyseCommonNumbers(in, true);
-    EXPECT_EQ(cold.shown.numbers[7], 0);
-    EXPECT_EQ(cold.shown.numbers[49], 1);
-    EXPECT_EQ(cold.shown.numbers[13], 4);
+    ExpectAt(cold.shown.numbers, {{7, 0}, {49, 1}, {13, 4}});
     EXPECT_EQ(cold.topTen, (std::vector<int>{13, 23, 4, 5, 6, 8, 9, 10, 11, 15}));
     // The extra balls turn over against their own highest count (3).
-    EXPECT_EQ(cold.shown.extras[10], 0);
-    EXPECT_EQ(cold.shown.extras[3], 1);
-    EXPECT_EQ(cold.shown.extras[4], 3);
+    ExpectAt(cold.shown.extras, {{10, 0}, {3, 1}, {4, 3}});
 
     // Fewer than ten numbers: every number once.
     EXPECT_EQ(TopTen({0, 2, 5, 2, 0}), (std::vector<int>{2, 1, 3, 4}));
@@ -104,15 +101,9 @@ TEST_F(Statistics, SumsAndLowHighSplits)
 {
     const AnalysisInput in = load(kTwelveDraws);
     const SumsAnalysis a = AnalyseSums(in);
-    EXPECT_EQ(a.sums[1], 104);
-    EXPECT_EQ(a.sums[2], 152);
-    EXPECT_EQ(a.sums[12], 164);
-    EXPECT_EQ(a.sums[13], 0);
-    EXPECT_EQ(a.sums[50], 0);
-    EXPECT_EQ(a.counted, 12);
-    EXPECT_EQ(a.smallest, 104);
-    EXPECT_EQ(a.largest, 165);
-    EXPECT_EQ(a.average, 142); // 1711 / 12
+    ExpectAt(a.sums, {{1, 104}, {2, 152}, {12, 164}, {13, 0}, {50, 0}});
+    // Counted, smallest, largest and average (1711 / 12).
+    EXPECT_EQ(std::vector<int>({a.counted, a.smallest, a.largest, a.average}), std::vector<int>({12, 104, 165, 142}));
     // Low below 24.5: draw 12 has two low numbers, seven draws three, four
     // draws four.
     EXPECT_EQ(a.lowCount, (std::vector<int>{0, 0, 1, 7, 4, 0, 0}));
@@ -162,15 +153,11 @@ TEST_F(Statistics, AveragesPerPositionOfTheSortedDraw)
     // Smallest numbers, newest first: 3 1 7 2 5 3 9 6 4 10 1 2 (53 in all).
     EXPECT_EQ(a.newest, (std::vector<int>{3, 1, 7, 2, 5, 3, 9, 6, 4, 10, 1, 2}));
     EXPECT_EQ(a.average, 4);
-    EXPECT_EQ(a.positionCount[1], 2);
-    EXPECT_EQ(a.positionCount[3], 2);
-    EXPECT_EQ(a.positionCount[10], 1);
-    EXPECT_EQ(a.positionCount[11], 0);
+    ExpectAt(a.positionCount, {{1, 2}, {3, 2}, {10, 1}, {11, 0}});
     a = AnalysePosition(in, 6);
     // Largest numbers: 35 49 45 47 44 42 48 43 46 49 49 44 (541 in all).
     EXPECT_EQ(a.average, 45);
-    EXPECT_EQ(a.positionCount[49], 3);
-    EXPECT_EQ(a.positionCount[44], 2);
+    ExpectAt(a.positionCount, {{49, 3}, {44, 2}});
     EXPECT_TRUE(AnalysePosition(in, 7).newest.empty()); // a position this lottery lacks
     EXPECT_EQ(PositionChartTitle(1, 12), " Value of 1st number over last 12 draws");
     EXPECT_EQ(PositionChartTitle(3, 100), " Value of 3rd number over last 100 draws");
@@ -198,9 +185,7 @@ TEST_F(Statistics, Ranges)
     for (int r = 1; r <= 12; ++r)
         EXPECT_EQ(a.ranges[r], expected[r - 1]) << r;
     EXPECT_EQ(a.ranges[13], 0);
-    EXPECT_EQ(a.rangeCount[39], 4);
-    EXPECT_EQ(a.rangeCount[48], 2);
-    EXPECT_EQ(a.rangeCount[32], 1);
+    ExpectAt(a.rangeCount, {{39, 4}, {48, 2}, {32, 1}});
     EXPECT_EQ(a.average, 40); // 488 / 12
 
     // A short draw (one number missing, sorted last as 0): the range of the
@@ -235,10 +220,7 @@ TEST_F(Statistics, AnEmptyDatabaseCountsNothing)
     EXPECT_EQ(common.shown.numbers[1], 0);
     EXPECT_TRUE(common.topTen.empty());
     const SumsAnalysis sums = AnalyseSums(in);
-    EXPECT_EQ(sums.counted, 0);
-    EXPECT_EQ(sums.smallest, 0);
-    EXPECT_EQ(sums.largest, 0);
-    EXPECT_EQ(sums.average, 0);
+    EXPECT_EQ(std::vector<int>({sums.counted, sums.smallest, sums.largest, sums.average}), std::vector<int>(4, 0));
     EXPECT_EQ(sums.lowCount, std::vector<int>(7, 0)); // no draw of zeros
     const PositionAnalysis position = AnalysePosition(in, 1);
     EXPECT_EQ(position.average, 0);

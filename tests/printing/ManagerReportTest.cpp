@@ -14,7 +14,7 @@
 #include <QTest>
 
 namespace {
-constexpr double kTol = 0.6; // mm
+constexpr double kTol = kWordTol;
 constexpr double kPageWidth = 210;
 constexpr double kPageHeight = 297;
 
@@ -48,43 +48,6 @@ ManagerDetails Details()
     d.phone = "0113";
     d.email = "ann@example.org";
     return d;
-}
-
-double Width(const QString& text, double points, bool bold)
-{
-    Printer().SetScaleMode(vbMillimeters);
-    Printer().SetFontName("Arial");
-    Printer().SetFontBold(bold);
-    Printer().SetFontSize(points);
-    return Printer().TextWidth(text);
-}
-
-double WordHeight(double points) { return points * 25.4 / 72 * 1.117; }
-
-PdfWord WordAt(const std::vector<PdfWord>& words, const QString& text, double top, int page = 1)
-{
-    for (const PdfWord& w : words)
-        if (w.text == text && w.page == page && std::abs(w.top - top) < kTol)
-            return w;
-    return {};
-}
-
-// No two words of a line overlap, and every word stays on the paper.
-void ExpectNoOverlaps(const std::vector<PdfWord>& words)
-{
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const PdfWord& a = words[i];
-        EXPECT_GE(a.left, 0) << a.text.toStdString();
-        EXPECT_LE(a.right, kPageWidth) << a.text.toStdString();
-        EXPECT_LE(a.bottom, kPageHeight) << a.text.toStdString();
-        for (std::size_t j = i + 1; j < words.size(); ++j) {
-            const PdfWord& b = words[j];
-            if (a.page != b.page || std::abs(a.top - b.top) > 0.5)
-                continue;
-            EXPECT_TRUE(a.right <= b.left + 0.05 || b.right <= a.left + 0.05)
-                << a.text.toStdString() << " / " << b.text.toStdString() << " on page " << a.page;
-        }
-    }
 }
 
 class ManagerReport : public PrintTest {
@@ -121,7 +84,7 @@ TEST_F(ManagerReport, BlocksRulesAndColumnsStandAtTheirPlaces)
         EXPECT_NEAR(WordAt(words, "Address:", t + 35).left, m + 100 + 2 * t, kTol);
         const auto line2 = WordsOnLineOf(words, "Manager");
         ASSERT_EQ(line2.size(), 4u); // "Manager name: Ann" and "Leeds"
-        EXPECT_NEAR(line2[3].left, m + 105 + 2 * t + Width(QString(12, ' '), t + 10, true), kTol);
+        EXPECT_NEAR(line2[3].left, m + 105 + 2 * t + TextWidthMm(QString(12, ' '), t + 10, true), kTol);
         const double lineHeight = line2[0].top - name.top;
         EXPECT_EQ(WordsOnLineOf(words, "Phone:").back().text, "Yorks");
         EXPECT_EQ(WordsOnLineOf(words, "Email:").back().text, "LS1");
@@ -157,7 +120,7 @@ TEST_F(ManagerReport, BlocksRulesAndColumnsStandAtTheirPlaces)
         ASSERT_GT(total.page, 0);
         EXPECT_NEAR(total.left, m, kTol);
         EXPECT_EQ(WordsOnLineOf(words, "Total").back().text, "£13.00");
-        ExpectNoOverlaps(words);
+        ExpectWordsApartOnTheSheet(words, kPageWidth, kPageHeight, -0.05);
     }
 }
 
@@ -198,7 +161,7 @@ TEST_F(ManagerReport, ALongDiaryGoesOnOverPagesToItsEnd)
         EXPECT_NEAR(top2, t + 18, kTol);
         const PdfWord total = FindWord(words, "Total");
         EXPECT_EQ(total.page, PdfPages(pdf_));
-        ExpectNoOverlaps(words);
+        ExpectWordsApartOnTheSheet(words, kPageWidth, kPageHeight, -0.05);
     }
     // Lines set to 3 prints three records and the whole diary's total.
     const auto three = print(diary, 0, 3, Details(), "-£120.00");
@@ -222,7 +185,7 @@ TEST_F(ManagerReport, LongTextsNeverOverlapOrLeaveThePage)
     for (int t : {-4, 0, 4}) {
         SCOPED_TRACE(t);
         const auto words = print(diary, t, 50, d, "Error");
-        ExpectNoOverlaps(words);
+        ExpectWordsApartOnTheSheet(words, kPageWidth, kPageHeight, -0.05);
         EXPECT_GT(FindWord(words, "£1,234,567.00").page, 0);
         EXPECT_GT(FindWord(words, "£1.5x").page, 0);
         // Notes are cut after their 50th character.

@@ -52,18 +52,18 @@ QString PdfLayoutText(const QString& pdf)
     return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
-int PdfPages(const QString& pdf)
+// A field of pdfinfo's report, or an empty text.
+static QString PdfInfo(const QString& pdf, const QString& pattern)
 {
-    static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
-    const auto m = pages.match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
+    const auto m = QRegularExpression(pattern).match(run(QStringLiteral("pdfinfo"), {pdf}));
+    return m.hasMatch() ? m.captured(1) : QString();
 }
+
+int PdfPages(const QString& pdf) { return PdfInfo(pdf, QStringLiteral(R"(Pages:\s+(\d+))")).toInt(); }
 
 QString PdfPageSize(const QString& pdf)
 {
-    static const QRegularExpression size(QStringLiteral(R"(Page size:\s+([\d.]+ x [\d.]+) pts)"));
-    const auto m = size.match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return m.hasMatch() ? m.captured(1) : QString();
+    return PdfInfo(pdf, QStringLiteral(R"(Page size:\s+([\d.]+ x [\d.]+) pts)"));
 }
 
 PdfWord FindWord(const std::vector<PdfWord>& words, const QString& text, int page)

@@ -119,9 +119,6 @@ TEST_F(SlipFiles, TheFileHoldsSeventyTwoLinesExactlyAsTyped)
     }
     ASSERT_EQ(expected.size(), 72);
     EXPECT_EQ(readBytes("PTemplate.000"), (expected.join("\r\n") + "\r\n").toUtf8());
-    const QStringList lines = readFile("PTemplate.000").split("\r\n");
-    EXPECT_EQ(lines[12 + 12], "42.00,71.50,,"); // number 13
-    EXPECT_EQ(lines[12 + 48], "53.40,71.50,,"); // number 49
 
     // Read back as written; the header values as numbers.
     const PlaySlipRead read = ReadPlaySlipTemplate("PTemplate.000");
@@ -135,7 +132,7 @@ TEST_F(SlipFiles, TheFileHoldsSeventyTwoLinesExactlyAsTyped)
     EXPECT_FALSE(read.slip->positions[50][NumX]);
     const QStringList again = PlaySlipTemplateLines(*read.slip);
     EXPECT_EQ(again[3], "3,2");
-    EXPECT_EQ(again.mid(4), lines.mid(4, 68));
+    EXPECT_EQ(again.mid(4), expected.mid(4));
 
     // Portrait, and extra-ball positions after the main ones.
     slip.SlipOrientation = 0;
@@ -235,9 +232,6 @@ TEST(SlipBoards, EntriesFillBoardsAcrossThenDownAndASheetPerSlip)
     EXPECT_FALSE(MarkPosition(slip, 50, false, 0, 0)); // no position
     EXPECT_FALSE(MarkPosition(slip, 61, false, 0, 0));
     EXPECT_FALSE(MarkPosition(slip, 1, true, 0, 0)); // no extra ball
-    EXPECT_EQ(EntryNumber("07"), 7);
-    EXPECT_EQ(EntryNumber("2.5"), 2);
-    EXPECT_EQ(EntryNumber(""), 0);
-    EXPECT_EQ(EntryNumber("-3"), 0);
-    EXPECT_EQ(EntryNumber("99999999"), 61);
+    for (auto [text, number] : {std::pair{"07", 7}, {"2.5", 2}, {"", 0}, {"-3", 0}, {"99999999", 61}})
+        EXPECT_EQ(EntryNumber(text), number) << text;
 }

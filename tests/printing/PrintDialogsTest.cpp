@@ -52,34 +52,6 @@ TEST_F(PrintDialogs, LinesBelowOneKeepTheDialogOpenAndTheMarginIsClamped)
     EXPECT_EQ(f->Label7->text(), "OK");
 }
 
-TEST_F(PrintDialogs, PrintAppliesPrinterQualityPaperAndOrientation)
-{
-    Printer().SetTestPrinters({"Office", "Label"});
-    OnModal([](PrintFrm* f) {
-        f->Combo1->setCurrentIndex(1);
-        f->Combo2->setCurrentIndex(3);
-        f->Combo3->setCurrentIndex(1);
-        f->Option1[1]->setChecked(true);
-        PressPrint(f);
-    });
-    PrintOptions o;
-    ASSERT_TRUE(AskPrintOptions(5, false, o));
-    EXPECT_EQ(Printer().CurrentIndex(), 1);
-    EXPECT_EQ(Printer().PrintQuality(), vbPRPQHigh);
-    EXPECT_EQ(Printer().PaperSize(), vbPRPSA3);
-    EXPECT_EQ(Printer().Orientation(), vbPRORLandscape);
-    OnModal([](PrintFrm* f) {
-        f->Combo2->setCurrentIndex(0);
-        f->Combo3->setCurrentIndex(2);
-        f->Option1[0]->setChecked(true);
-        PressPrint(f);
-    });
-    ASSERT_TRUE(AskPrintOptions(5, false, o));
-    EXPECT_EQ(Printer().PrintQuality(), vbPRPQDraft);
-    EXPECT_EQ(Printer().PaperSize(), vbPRPSLetter);
-    EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
-}
-
 TEST_F(PrintDialogs, CancelAndTheCloseBoxBothAnswerCancel)
 {
     PrintOptions o;
@@ -102,11 +74,14 @@ TEST_F(PrintDialogs, CancelAndTheCloseBoxBothAnswerCancel)
     EXPECT_FALSE(media.Confirmed());
 }
 
-TEST_F(PrintDialogs, OptionsAreReadAndOfferedAgainAtTheNextPrintout)
+TEST_F(PrintDialogs, OptionsAreAppliedAndOfferedAgainAtTheNextPrintout)
 {
+    Printer().SetTestPrinters({"Office", "Label"});
     PrintOptions o;
     OnModal([](PrintFrm* f) {
         EXPECT_EQ(f->Text2->text(), "7");
+        f->Combo1->setCurrentIndex(1);
+        f->Combo2->setCurrentIndex(3);
         f->Text1->setText("25");
         f->Text2->setText("3");
         f->Combo4->setCurrentText("+3");
@@ -118,6 +93,10 @@ TEST_F(PrintDialogs, OptionsAreReadAndOfferedAgainAtTheNextPrintout)
     EXPECT_EQ(o.lines, 3);
     EXPECT_EQ(o.margin, 25);
     EXPECT_EQ(o.textStep, 3);
+    EXPECT_EQ(Printer().CurrentIndex(), 1);
+    EXPECT_EQ(Printer().PrintQuality(), vbPRPQHigh);
+    EXPECT_EQ(Printer().PaperSize(), vbPRPSLetter);
+    EXPECT_EQ(Printer().Orientation(), vbPRORLandscape);
 
     OnModal([](PrintFrm* f) {
         EXPECT_EQ(f->Text2->text(), "12");
@@ -125,10 +104,16 @@ TEST_F(PrintDialogs, OptionsAreReadAndOfferedAgainAtTheNextPrintout)
         EXPECT_EQ(f->Combo3->currentText(), "Letter (8 1/2 x 11 in)");
         EXPECT_TRUE(f->Option1[1]->isChecked());
         f->Combo4->setCurrentText("-2");
+        f->Combo2->setCurrentIndex(0);
+        f->Combo3->setCurrentIndex(1);
+        f->Option1[0]->setChecked(true);
         PressPrint(f);
     });
     ASSERT_TRUE(AskPrintOptions(12, false, o));
     EXPECT_EQ(o.textStep, -2);
+    EXPECT_EQ(Printer().PrintQuality(), vbPRPQDraft);
+    EXPECT_EQ(Printer().PaperSize(), vbPRPSA3);
+    EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
 
     OnModal([](PrintFrm* f) {
         EXPECT_EQ(f->Text1->text(), "10"); // the saved-entries report resets it
