@@ -8,6 +8,7 @@
 #include "platform/Dates.h"
 #include "support/LoopbackServer.h"
 #include "support/TestSupport.h"
+#include "Boxes.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -202,9 +203,7 @@ TEST_F(DownloadWindows, NoFailureChangesTheDatabase)
             log.insert(1, "Processing UK Lotto draws...# sec");
         EXPECT_EQ(Log(w), Lines(log));
         ASSERT_FALSE(boxes().empty());
-        EXPECT_EQ(boxes().back().text, "An error has occured. Please try again later.    ");
-        EXPECT_EQ(boxes().back().title, "Error");
-        EXPECT_EQ(boxes().back().icon(), vbCritical);
+        EXPECT_TRUE(IsBox(boxes().back(), "An error has occured. Please try again later.    ", "Error", vbCritical));
     }
 }
 
@@ -215,11 +214,10 @@ TEST_F(DownloadWindows, OutsideTheUKRegionNothingIsFetched)
     answer(vbOK);
     w.OKButton_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text,
-              "Please set the region to United Kingdom in the  \r\n"
-              "desktop's region settings to download UK lottery draws.");
-    EXPECT_EQ(boxes()[0].title, "Warning!");
-    EXPECT_EQ(boxes()[0].icon(), vbExclamation);
+    EXPECT_TRUE(IsBox(boxes()[0],
+                      "Please set the region to United Kingdom in the  \r\n"
+                      "desktop's region settings to download UK lottery draws.",
+                      "Warning!", vbExclamation));
     EXPECT_TRUE(server.paths.isEmpty());
     EXPECT_EQ(w.List2->count(), 0);
     EXPECT_TRUE(w.OKButton->isEnabled());
@@ -261,10 +259,9 @@ TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)
     w.Text1[0]->setText("  http://results.example.org/Lotto.csv ");
     answer(vbNo);
     w.Command7_Click();
-    EXPECT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Are you sure you want to change the URLs?    ");
-    EXPECT_EQ(boxes()[0].title, "Update URLs");
-    EXPECT_EQ(boxes()[0].style, vbYesNo + vbQuestion);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_TRUE(
+        IsBox(boxes()[0], "Are you sure you want to change the URLs?    ", "Update URLs", vbYesNo + vbQuestion));
     EXPECT_EQ(readBytes("vantrel.ini"), file);
     EXPECT_NE(Settings[UKDownloadURL], "http://results.example.org/Lotto.csv");
 
@@ -277,9 +274,7 @@ TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)
     answer(vbYes);
     answer(vbOK);
     w.Command7_Click();
-    EXPECT_EQ(boxes().back().text, "URLs updated.    ");
-    EXPECT_EQ(boxes().back().title, "Saved");
-    EXPECT_EQ(boxes().back().icon(), vbInformation);
+    EXPECT_TRUE(IsBox(boxes().back(), "URLs updated.    ", "Saved", vbInformation));
     EXPECT_EQ(Settings[UKDownloadURL], "http://results.example.org/Lotto.csv");
     EXPECT_EQ(Settings[UKDownloadURL + 4], "http://results.example.org/HotPicks.csv");
     const QStringList lines = readFile("vantrel.ini").split("\r\n");
@@ -405,9 +400,7 @@ TEST_F(DownloadWindows, AFailedLotteryEndsItsGroupAndKeepsItsFile)
     EXPECT_EQ(Md5("dbase064.txt"), before);
     EXPECT_FALSE(exists("dbase065.txt"));
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "An error occurred. Please try again later.");
-    EXPECT_EQ(boxes()[0].title, "Error");
-    EXPECT_EQ(boxes()[0].icon(), vbCritical);
+    EXPECT_TRUE(IsBox(boxes()[0], "An error occurred. Please try again later.", "Error", vbCritical));
 
     // A refused connection on the South African tab.
     writeFile("dbase067.txt", QString::fromUtf8(old));
