@@ -2,6 +2,7 @@
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEdit.h"
 #include "databases/EntryCheck.h"
+#include "platform/Dates.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -50,25 +51,17 @@ protected:
 
 TEST_F(Rewrites, InsertByDateInEveryPlace)
 {
-    const QString newest = "19 Mar 05,1,1,1,1,1,1,,1";
-    database(three);
-    ASSERT_EQ(InsertDrawByDate("dbase1.txt", newest, QDate(2005, 3, 19)), RewriteResult::Done);
-    EXPECT_EQ(drawLines(), QStringList({newest, three[0], three[1], three[2]}));
-
-    const QString sameDay = "12 Mar 05,2,2,2,2,2,2,,2";
-    database(three);
-    InsertDrawByDate("dbase1.txt", sameDay, QDate(2005, 3, 12));
-    EXPECT_EQ(drawLines(), QStringList({sameDay, three[0], three[1], three[2]}));
-
-    const QString between = "08 Mar 05,3,3,3,3,3,3,,3";
-    database(three);
-    InsertDrawByDate("dbase1.txt", between, QDate(2005, 3, 8));
-    EXPECT_EQ(drawLines(), QStringList({three[0], between, three[1], three[2]}));
-
-    const QString oldest = "01 Jan 05,4,4,4,4,4,4,,4";
-    database(three);
-    InsertDrawByDate("dbase1.txt", oldest, QDate(2005, 1, 1));
-    EXPECT_EQ(drawLines(), QStringList({three[0], three[1], three[2], oldest}));
+    // Newest, the same day as a stored draw (goes before it), between, oldest.
+    const std::pair<QDate, int> cases[] = {
+        {QDate(2005, 3, 19), 0}, {QDate(2005, 3, 12), 0}, {QDate(2005, 3, 8), 1}, {QDate(2005, 1, 1), 3}};
+    for (const auto& [date, place] : cases) {
+        const QString line = FormatShortDate(date) + ",1,1,1,1,1,1,,1";
+        database(three);
+        ASSERT_EQ(InsertDrawByDate("dbase1.txt", line, date), RewriteResult::Done);
+        QStringList want = three;
+        want.insert(place, line);
+        EXPECT_EQ(drawLines(), want) << place;
+    }
     // The scratch copy still holds the previous content.
     EXPECT_EQ(readFile("temp.txt").count("\r\n"), 6);
 }
