@@ -26,6 +26,10 @@ protected:
         return l.mid(3);
     }
     static QStringList gridRow(HistoryW& w, int r) { return GridCells(w.MSFlexGrid1, r, 0, 8); }
+    void lottoFile(const QStringList& draws) const
+    {
+        writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", draws));
+    }
     void pick(HistoryW& w, int r)
     {
         w.MSFlexGrid1->setRow(r);
@@ -38,7 +42,7 @@ protected:
 
 TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
 {
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    lottoFile(lotto);
     writeLines("dbase2.txt",
                DatabaseLines("Plain", "5,39,1,0,0", {"12 Mar 05,1,2,3,4,5,,,", "05 Mar 05,6,7,8,9,10,11,12,13"}));
     writeLines("dbase3.txt", DatabaseLines("Thunder", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,0,0,9"}));
@@ -73,7 +77,7 @@ TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
 
 TEST_F(HistoryWTest, AscendingOrderSortsTheMainNumbersOnly)
 {
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    lottoFile(lotto);
     HistoryW w;
     w.show();
     w.Option2->click();
@@ -91,8 +95,7 @@ TEST_F(HistoryWTest, ADrawWithoutAFirstNumberIsShownAndSortedLikeTheOthers)
     // A blank line and a draw whose first number is out of range, between
     // two whole draws: the grid shows every draw line, the blank one apart,
     // and the ascending order reaches the draws after the damaged one.
-    writeLines("dbase1.txt",
-               DatabaseLines("Lotto", "6,49,0,0,1", {lotto[0], "", "05 Mar 05,50,9,8,11,10,13,,14", lotto[2]}));
+    lottoFile({lotto[0], "", "05 Mar 05,50,9,8,11,10,13,,14", lotto[2]});
     HistoryW w;
     w.show();
     EXPECT_EQ(w.rows().size(), 3u);
@@ -109,7 +112,7 @@ TEST_F(HistoryWTest, ADrawWithoutAFirstNumberIsShownAndSortedLikeTheOthers)
 
 TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
 {
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    lottoFile(lotto);
     HistoryW w;
     w.show();
     pick(w, 1);
@@ -153,7 +156,7 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
 {
     // The second line lost two fields by hand; the grid and the delete still
     // agree on which line is which.
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", {lotto[0], "05 Mar 05,8,9,10,11,12,13", lotto[2]}));
+    lottoFile({lotto[0], "05 Mar 05,8,9,10,11,12,13", lotto[2]});
     HistoryW w;
     w.show();
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "26 Feb 05");
@@ -191,7 +194,7 @@ TEST_F(HistoryWTest, ADateThatCannotBeReadIsChosenBeforeAnUpdate)
 {
     SetClockForTests(QDateTime(QDate(2026, 6, 15), QTime(9, 0)));
     const QStringList edited{lotto[0], "someday,1,2,3,4,5,6,,7", lotto[2]};
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", edited));
+    lottoFile(edited);
     HistoryW w;
     w.show();
     // The note under the picker.
@@ -239,7 +242,7 @@ TEST_F(HistoryWTest, ADateThatCannotBeReadIsChosenBeforeAnUpdate)
 TEST_F(HistoryWTest, EachDeleteTakesOnlyTheChosenDraw)
 {
     const QStringList four{lotto[0], lotto[1], lotto[2], "19 Feb 05,21,22,23,24,25,26,,27"};
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", four));
+    lottoFile(four);
     HistoryW w;
     w.show();
     pick(w, 2);
@@ -263,12 +266,12 @@ TEST_F(HistoryWTest, EachDeleteTakesOnlyTheChosenDraw)
 
 TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
 {
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    lottoFile(lotto);
     HistoryW w;
     pick(w, 2);
     // Edited in the text editor while the window shows it.
     const QStringList edited{"19 Mar 05,1,2,3,4,5,6,,7", lotto[0], lotto[1], lotto[2]};
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", edited));
+    lottoFile(edited);
     answer(vbOK);
     w.Command2_Click();
     EXPECT_EQ(draws(), edited);
@@ -276,7 +279,7 @@ TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
     EXPECT_EQ(boxes()[0].title, "Warning");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "19 Mar 05");
 
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    lottoFile(lotto);
     answer(vbOK);
     w.Command3_Click();
     EXPECT_EQ(draws(), lotto);
@@ -301,7 +304,7 @@ TEST_F(HistoryWTest, ShowsAtMostTheDrawsTheTableHolds)
     QStringList many;
     for (int i = 0; i < 3000; ++i)
         many << FormatShortDate(QDate(2020, 1, 1).addDays(-i)) + ",1,2,3,4,5,6,,7";
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", many));
+    lottoFile(many);
     HistoryW w;
     EXPECT_EQ(w.rows().size(), 2994u);
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2995, 0), "");
@@ -309,7 +312,7 @@ TEST_F(HistoryWTest, ShowsAtMostTheDrawsTheTableHolds)
 
 TEST_F(HistoryWTest, PrintOffersEveryDrawAndReturnsToTheFirst)
 {
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
+    lottoFile(lotto);
     QString offered;
     SetModalHook([&offered](QDialog* d) {
         auto* frm = qobject_cast<PrintFrm*>(d);

@@ -38,14 +38,14 @@ protected:
         click(w, "Command10");
     }
     QStringList fileLines() { return readFile(kSavedEntriesFile).split("\r\n", Qt::SkipEmptyParts); }
+    const QString uk = "09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt";
+    const QString bob = "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt";
 };
 
 TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
 {
     writeLines(kSavedEntriesFile,
-               {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt",
-                "13 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt", "09 Mar 05,1,2,3,4,5,6,,,Gone,,dbase5.txt"});
+               {uk, bob, "13 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt", "09 Mar 05,1,2,3,4,5,6,,,Gone,,dbase5.txt"});
     ShowMyDrawsW w;
     FlexGrid* g = w.MSFlexGrid1;
     ASSERT_EQ(g->TextMatrix(2, 10), "Bob");
@@ -81,9 +81,7 @@ TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
 
 TEST_F(ShowMyDrawsWTest, EditsAreCheckedAgainstTheRowsLottery)
 {
-    writeLines(kSavedEntriesFile,
-               {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    writeLines(kSavedEntriesFile, {uk, bob});
     ShowMyDrawsW w;
     FlexGrid* g = w.MSFlexGrid1;
     EXPECT_FALSE(w.Changed);
@@ -177,9 +175,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
 
 TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
 {
-    writeLines(kSavedEntriesFile,
-               {"09 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt",
-                "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    writeLines(kSavedEntriesFile, {uk, bob});
     ShowMyDrawsW w;
     QString lines;
     SetModalHook([&](QDialog* dialog) {
@@ -202,7 +198,7 @@ TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
 TEST_F(ShowMyDrawsWTest, AQuotedNameWithACommaIsShownCheckedAndWrittenBackAsItWas)
 {
     const QString quoted = "09 Mar 05,3,11,19,27,38,45,,,UK Lotto,\"Smith, Ann\",dbase100.txt";
-    writeLines(kSavedEntriesFile, {quoted, "09-Mar-2005,5,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"});
+    writeLines(kSavedEntriesFile, {quoted, bob});
     ShowMyDrawsW w;
     FlexGrid* g = w.MSFlexGrid1;
     ASSERT_EQ(g->TextMatrix(1, 10), "Smith, Ann");
