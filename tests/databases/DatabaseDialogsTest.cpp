@@ -6,6 +6,7 @@
 #include "databases/ui/OpenDbase.h"
 #include "platform/ui/Shell.h"
 #include "support/TestSupport.h"
+#include "Boxes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,17 +54,13 @@ TEST_F(DatabaseDialogsTest, DeleteAsksAndRemovesTheFile)
     answer(vbOK);
     w.Command2->click(); // nothing chosen: says so
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Select a lottery first!    ");
-    EXPECT_EQ(boxes()[0].title, "Error!");
-    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
+    EXPECT_TRUE(IsBox(boxes()[0], "Select a lottery first!    ", "Error!", vbOKOnly + vbExclamation));
     EXPECT_TRUE(w.isVisible());
 
     answer(vbNo);
     doubleClick(w.List1, 1);
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[1].text, "  Are you sure?    \r\n");
-    EXPECT_EQ(boxes()[1].title, "Delete database");
-    EXPECT_EQ(boxes()[1].style, vbYesNo + vbQuestion);
+    EXPECT_TRUE(IsBox(boxes()[1], "  Are you sure?    \r\n", "Delete database", vbYesNo + vbQuestion));
     EXPECT_TRUE(exists("dbase2.txt"));
     EXPECT_TRUE(w.isVisible());
 
@@ -87,9 +84,7 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     w.Command2->click(); // nothing chosen: says so
     EXPECT_TRUE(catcher.urls.isEmpty());
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Select a lottery first!    ");
-    EXPECT_EQ(boxes()[0].title, "Error!");
-    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
+    EXPECT_TRUE(IsBox(boxes()[0], "Select a lottery first!    ", "Error!", vbOKOnly + vbExclamation));
     EXPECT_TRUE(w.isVisible());
     doubleClick(w.List1, 0);
     ASSERT_EQ(catcher.urls.size(), 1);
@@ -147,13 +142,9 @@ TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
     update.Command2->click();
     EXPECT_EQ(catcher.urls.size(), 2);
     ASSERT_EQ(boxes().size(), 4u);
-    EXPECT_EQ(boxes()[0].text, "This web address cannot be opened: http://" + why);
-    EXPECT_EQ(boxes()[0].title, "Oops!");
-    EXPECT_EQ(boxes()[1].text, "This web address cannot be opened: file:///etc/passwd" + why);
-    EXPECT_EQ(boxes()[2].text, "This web address cannot be opened: www.example.org" + why);
-    EXPECT_EQ(boxes()[2].title, "Warning");
-    EXPECT_EQ(boxes()[3].text, "This web address cannot be opened: javascript:alert(1)" + why);
-    EXPECT_EQ(boxes()[3].title, "Error!");
-    for (const auto& box : boxes())
-        EXPECT_EQ(box.style, vbOKOnly + vbExclamation);
+    const QString address[4] = {"http://", "file:///etc/passwd", "www.example.org", "javascript:alert(1)"};
+    const QString title[4] = {"Oops!", "Oops!", "Warning", "Error!"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(IsBox(boxes()[i], "This web address cannot be opened: " + address[i] + why, title[i],
+                          vbOKOnly + vbExclamation));
 }

@@ -66,13 +66,6 @@ TEST_F(DbaseUpdateWTest, OffersABoxForEachOfTheLotterysNumbers)
     EXPECT_EQ(w.Label7->text(), "");
 }
 
-TEST_F(DbaseUpdateWTest, TheLastUpdateIsTheNewestDrawPastBlankLines)
-{
-    writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", {"", " ", lotto[0], lotto[1]}));
-    DbaseUpdateW w;
-    EXPECT_EQ(w.Label13->text(), "Last update was\n12 Mar 05");
-}
-
 TEST_F(DbaseUpdateWTest, DrawsArePlacedByDate)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
@@ -98,10 +91,8 @@ TEST_F(DbaseUpdateWTest, WrongNumbersShowTheInputTipAndWriteNothing)
     const QByteArray before = readBytes("dbase1.txt");
     DbaseUpdateW w;
     answer(vbOK);
-    save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5"});
-    answer(vbOK);
     save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5", "6", "", "50"});
-    ASSERT_EQ(boxes().size(), 2u);
+    ASSERT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(boxes()[0].text.startsWith(" There was a problem with the input.  "));
     EXPECT_EQ(readBytes("dbase1.txt"), before);
     EXPECT_EQ(w.Text1[7]->text(), "50"); // the boxes keep their text
@@ -113,6 +104,8 @@ TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
     writeLines("dbase2.txt",
                DatabaseLines("Edited", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,,,9", "someday,1,2,3,4,5,,,9"}));
     writeLines("dbase3.txt", DatabaseLines("Broken", "5,x", {"12 Mar 05,1,2,3,4,5,,,9"}));
+    // The last update is the newest draw, past blank lines.
+    writeLines("dbase4.txt", DatabaseLines("Blanks", "6,49,0,0,1", {"", " ", lotto[0], lotto[1]}));
     DbaseUpdateW w;
     // A header-only file takes the draw after its header.
     EXPECT_EQ(w.Label13->text(), "Last update was\n");
@@ -133,8 +126,10 @@ TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
     EXPECT_FALSE(w.Command1->isEnabled());
     EXPECT_FALSE(w.Text1[0]->isVisibleTo(&w));
     EXPECT_EQ(w.Label13->text(), "This lottery database cannot be read.");
+    w.List1->setCurrentRow(3);
+    EXPECT_EQ(w.Label13->text(), "Last update was\n12 Mar 05");
 
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 4; ++i)
         QFile::remove(path(QStringLiteral("dbase%1.txt").arg(i)));
     DbaseUpdateW none;
     EXPECT_FALSE(none.Command1->isEnabled());

@@ -2,6 +2,7 @@
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEdit.h"
 #include "databases/EntryCheck.h"
+#include "platform/Dates.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -50,25 +51,17 @@ protected:
 
 TEST_F(Rewrites, InsertByDateInEveryPlace)
 {
-    const QString newest = "19 Mar 05,1,1,1,1,1,1,,1";
-    database(three);
-    ASSERT_EQ(InsertDrawByDate("dbase1.txt", newest, QDate(2005, 3, 19)), RewriteResult::Done);
-    EXPECT_EQ(drawLines(), QStringList({newest, three[0], three[1], three[2]}));
-
-    const QString sameDay = "12 Mar 05,2,2,2,2,2,2,,2";
-    database(three);
-    InsertDrawByDate("dbase1.txt", sameDay, QDate(2005, 3, 12));
-    EXPECT_EQ(drawLines(), QStringList({sameDay, three[0], three[1], three[2]}));
-
-    const QString between = "08 Mar 05,3,3,3,3,3,3,,3";
-    database(three);
-    InsertDrawByDate("dbase1.txt", between, QDate(2005, 3, 8));
-    EXPECT_EQ(drawLines(), QStringList({three[0], between, three[1], three[2]}));
-
-    const QString oldest = "01 Jan 05,4,4,4,4,4,4,,4";
-    database(three);
-    InsertDrawByDate("dbase1.txt", oldest, QDate(2005, 1, 1));
-    EXPECT_EQ(drawLines(), QStringList({three[0], three[1], three[2], oldest}));
+    // Newest, the same day as a stored draw (goes before it), between, oldest.
+    const std::pair<QDate, int> cases[] = {
+        {QDate(2005, 3, 19), 0}, {QDate(2005, 3, 12), 0}, {QDate(2005, 3, 8), 1}, {QDate(2005, 1, 1), 3}};
+    for (const auto& [date, place] : cases) {
+        const QString line = FormatShortDate(date) + ",1,1,1,1,1,1,,1";
+        database(three);
+        ASSERT_EQ(InsertDrawByDate("dbase1.txt", line, date), RewriteResult::Done);
+        QStringList want = three;
+        want.insert(place, line);
+        EXPECT_EQ(drawLines(), want) << place;
+    }
     // The scratch copy still holds the previous content.
     EXPECT_EQ(readFile("temp.txt").count("\r\n"), 6);
 }
@@ -120,23 +113,15 @@ TEST_F(Rewrites, NextDatabaseNameReusesFreedNumbers)
     EXPECT_EQ(NextDatabaseFileName(), "dbase3.txt");
 }
 
-TEST_F(Rewrites, HeaderReadersSetTheOpenLotteryWithoutDraws)
+TEST_F(Rewrites, HeaderReadersSetTheOpenLotteryFromTheFirstLinesOnly)
 {
+    // The open lottery's draws are left as they are.
     Draws[1][1] = 5;
-    writeLines("dbase1.txt", DatabaseLines("Name, with comma", "5,59,0,35,0", {}));
-    EXPECT_TRUE(ReadOpenLotteryHeader("dbase1.txt"));
-    EXPECT_EQ(LotteryName, "Name, with comma");
-    EXPECT_EQ(ExtraBallMax, 35);
-    EXPECT_EQ(Draws[1][1], 5);
     EXPECT_FALSE(ReadOpenLotteryHeader("nothing.txt"));
-}
-
-TEST_F(Rewrites, HeaderReadersReadOnlyTheFirstLinesOfALargeFile)
-{
     QStringList draws;
     for (int i = 0; i < 30000; ++i)
         draws << QStringLiteral("01 Jan 05,%1,2,3,4,5,6,,7").arg(i % 40 + 10);
-    writeLines("dbase1.txt", DatabaseLines("Big, Lotto", "6,49,1,0,1", draws));
+    writeLines("dbase1.txt", DatabaseLines("Big, Lotto", "6,49,1,35,1", draws));
     const qint64 before = BytesReadByProcess();
     ASSERT_GE(before, 0);
     const auto header = ReadDatabaseHeader("dbase1.txt");
@@ -146,9 +131,11 @@ TEST_F(Rewrites, HeaderReadersReadOnlyTheFirstLinesOfALargeFile)
     ASSERT_TRUE(header);
     EXPECT_EQ(header->name, "Big, Lotto");
     EXPECT_EQ(header->website, "http://example.org");
-    EXPECT_EQ(header->definitionLine, "6,49,1,0,1");
+    EXPECT_EQ(header->definitionLine, "6,49,1,35,1");
     EXPECT_EQ(LotteryName, "Big, Lotto");
     EXPECT_EQ(HeaderValue3, 1);
+    EXPECT_EQ(ExtraBallMax, 35);
+    EXPECT_EQ(Draws[1][1], 5);
     // The file is about 780 KB; three header reads take a few chunks.
     EXPECT_LT(read, 256 * 1024);
 }

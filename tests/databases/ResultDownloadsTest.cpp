@@ -57,42 +57,31 @@ QString LottoText(const QStringList& rows, const QString& lineEnd = "\r\n")
 
 } // namespace
 
-TEST_F(LocaleTest, GetDateReadsMonthFirstInEveryLocale)
+TEST_F(LocaleTest, DatesReadTheSameInEveryLocale)
 {
-    Use(QLocale::English, QLocale::UnitedKingdom);
-    EXPECT_TRUE(ReadsDatesTheUKWay());
-    EXPECT_EQ(Text(GetDate("12/31/2005")), "31-Dec-2005");
-    EXPECT_EQ(Text(GetDate("01-02-2005")), "02-Jan-2005");
-    EXPECT_EQ(Text(GetDate(" 3\\5\\2005 ")), "05-Mar-2005");
-    EXPECT_EQ(Text(GetDate("2005/12/31")), "31-Dec-2005"); // year first stays year first
-    EXPECT_EQ(Text(GetDate("12312005")), "(none)");        // no separators to split at
-    EXPECT_EQ(Text(GetDate("13/31/2005")), "(none)");
-    EXPECT_EQ(Text(GetDate("Draw Date")), "(none)");
-
-    Use(QLocale::English, QLocale::UnitedStates);
-    EXPECT_FALSE(ReadsDatesTheUKWay());
-    EXPECT_EQ(Text(GetDate("12/31/2005")), "31-Dec-2005");
-    EXPECT_EQ(Text(GetDate("01-02-2005")), "02-Jan-2005");
-
-    // Day first, months named in German: a US date is still a US date.
-    Use(QLocale::German, QLocale::Germany);
-    EXPECT_FALSE(ReadsDatesTheUKWay());
-    EXPECT_EQ(Text(GetDate("01/02/2005")), "02-Jan-2005");
-    EXPECT_EQ(Text(GetDate("12/31/2005")), "31-Dec-2005");
-}
-
-TEST_F(LocaleTest, GetDateAUReadsDayFirstInEveryLocale)
-{
-    Use(QLocale::English, QLocale::UnitedKingdom);
-    EXPECT_EQ(Text(GetDateAU("1 - 2 - 2005")), "01-Feb-2005");
-    EXPECT_EQ(Text(GetDateAU("31\\12\\2005")), "31-Dec-2005");
-    EXPECT_EQ(Text(GetDateAU("2005-02-01")), "01-Feb-2005");
-    EXPECT_EQ(Text(GetDateAU("32/1/2005")), "(none)");
-
-    Use(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(Text(GetDateAU("1 - 2 - 2005")), "01-Feb-2005");
-    EXPECT_EQ(Text(GetDateAU("31/12/2005")), "31-Dec-2005");
-    EXPECT_EQ(Text(GetDateAU("2005-02-01")), "01-Feb-2005");
+    // GetDate reads month first, GetDateAU day first; year first stays year first.
+    const std::pair<const char*, const char*> monthFirst[] = {
+        {"12/31/2005", "31-Dec-2005"}, {"01-02-2005", "02-Jan-2005"}, {" 3\\5\\2005 ", "05-Mar-2005"},
+        {"2005/12/31", "31-Dec-2005"}, {"12312005", "(none)"}, // no separators to split at
+        {"13/31/2005", "(none)"},      {"Draw Date", "(none)"}};
+    const std::pair<const char*, const char*> dayFirst[] = {{"1 - 2 - 2005", "01-Feb-2005"},
+                                                            {"31\\12\\2005", "31-Dec-2005"},
+                                                            {"31/12/2005", "31-Dec-2005"},
+                                                            {"2005-02-01", "01-Feb-2005"},
+                                                            {"32/1/2005", "(none)"}};
+    // Day first with months named in German too.
+    const std::tuple<QLocale::Language, QLocale::Territory, bool> locales[] = {
+        {QLocale::English, QLocale::UnitedKingdom, true},
+        {QLocale::English, QLocale::UnitedStates, false},
+        {QLocale::German, QLocale::Germany, false}};
+    for (const auto& [language, territory, uk] : locales) {
+        Use(language, territory);
+        EXPECT_EQ(ReadsDatesTheUKWay(), uk);
+        for (const auto& [text, date] : monthFirst)
+            EXPECT_EQ(Text(GetDate(text)), date) << text << " " << uk;
+        for (const auto& [text, date] : dayFirst)
+            EXPECT_EQ(Text(GetDateAU(text)), date) << text << " " << uk;
+    }
 }
 
 TEST_F(LocaleTest, TimedLinesUseTheLocalesDecimalSign)

@@ -1,6 +1,5 @@
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
-#include "databases/ui/ShowMyDrawsW.h"
 #include "databases/ui/StoreMyDrawsW.h"
 #include "generators/Tips.h"
 #include "platform/ui/DatePicker.h"
@@ -46,14 +45,10 @@ TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
     answer(vbOK);
     click(w, "Command2");
     EXPECT_EQ(lastBoxText(), TipText(6));
-    type(w, {"1", "2", "3", "4", "04", "", "", "26"}); // a number twice
-    answer(vbOK);
-    click(w, "Command2");
-    EXPECT_EQ(boxes().size(), 2u);
     type(w, {"1", "2", "3", "4", "69", "", "", "26"});
     w.TextPName->setText(" Ann, Bob");
     click(w, "Command2");
-    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes().size(), 1u);
     EXPECT_EQ(w.Text1[1]->text(), "");
 
     w.List1->setCurrentRow(1); // UK Lotto
@@ -151,7 +146,7 @@ TEST_F(StoreMyDrawsWTest, WithoutADatabaseNothingCanBeAdded)
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
 }
 
-TEST_F(StoreMyDrawsWTest, AppendingLeavesAQuotedNameAsItWasForTheShowWindow)
+TEST_F(StoreMyDrawsWTest, AppendingLeavesAQuotedNameAsItWas)
 {
     const QString quoted = "09 Mar 05,1,2,3,4,5,6,,,UK Lotto,\"Smith, Ann\",dbase100.txt";
     writeLines(kSavedEntriesFile, {quoted});
@@ -165,7 +160,4 @@ TEST_F(StoreMyDrawsWTest, AppendingLeavesAQuotedNameAsItWasForTheShowWindow)
         click(w, "Command3");
     }
     EXPECT_EQ(fileLines(), QStringList({quoted, "09 Mar 05,7,8,9,10,11,12,,,UK Lotto,,dbase100.txt"}));
-    ShowMyDrawsW show;
-    EXPECT_EQ(show.MSFlexGrid1->TextMatrix(1, 10), "Smith, Ann");
-    EXPECT_EQ(show.MSFlexGrid1->TextMatrix(2, 1), "7");
 }
