@@ -12,6 +12,24 @@
 #include <QVBoxLayout>
 #include <set>
 
+KeyWindowOptions KeyWindowDefaults(const QString& name, const QString& caption, int gridRows)
+{
+    KeyWindowOptions o;
+    o.frame.name = name;
+    o.frame.caption = caption;
+    o.frame.gridRows = gridRows;
+    o.frame.filterButtonNames = {"Command8", "Command9", "Command10", "Command11"};
+    o.frame.generateTip = "Generate another selection of lottery entries";
+    o.frame.printTip = "Print out lottery entries";
+    o.frame.saveTip = "Save lottery entries to disk";
+    o.frame.closeTip = " Close window ";
+    o.frame.helpButtons = {"Command3", "Command4"};
+    o.frame.decimals = 2;
+    o.frame.untickOnChoice = true;
+    o.frame.poolLimit = 100; // the pool holds N and 20 places beyond it
+    return o;
+}
+
 namespace {
 // The value labels of bars 1 to 3.
 const char* const kValueLabels[3] = {"Label8", "Label9", "Label13"};

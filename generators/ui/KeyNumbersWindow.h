@@ -22,6 +22,11 @@ struct KeyWindowOptions {
     QString firstValueTip; // tooltip of Label8
 };
 
+// What the three key-number windows share: their filter and help buttons,
+// two decimals of time, the tick boxes cleared on a lottery choice, a pool of
+// up to 100 numbers, and the tooltips of the one- and two-key windows.
+KeyWindowOptions KeyWindowDefaults(const QString& name, const QString& caption, int gridRows);
+
 class KeyNumbersWindow : public GeneratorFrame {
     Q_OBJECT
 public:

@@ -15,10 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-// Hot numbers in red, cold numbers in blue (colour values).
-constexpr std::uint32_t kHotColour = 192;
-constexpr std::uint32_t kColdColour = 12582912;
-
 GeneratorFrameOptions Options()
 {
     GeneratorFrameOptions o;

@@ -13,6 +13,12 @@ class QWidget;
 
 // The extra ball's heading and cells in every results grid: dark red.
 inline constexpr std::uint32_t kExtraBallColour = 160;
+// Negative amounts of the syndicate diary: the same dark red.
+inline constexpr std::uint32_t kNegativeAmountColour = kExtraBallColour;
+
+// The hot and cold modes of the hot-number windows: red and blue.
+inline constexpr std::uint32_t kHotColour = 0xC0;
+inline constexpr std::uint32_t kColdColour = 0xC00000;
 
 // The number boxes of the wheel windows: white while in use, grey while not.
 inline constexpr std::uint32_t kBoxInUseColour = 0xFFFFFF;

@@ -25,11 +25,7 @@ NewSyndicate::NewSyndicate(QWidget* parent) : QDialog(parent)
                         "A new lottery syndicate is created by giving it a name and manager. The other details are "
                         "optional, but useful. Create as many lottery syndicates as you need.");
     Label3->setWordWrap(true);
-    const char* captions[5] = {"Syndicate name:", "Manager name:", "Address:", "Phone:", "Email:"};
-    for (int i = 0; i < 5; ++i)
-        Label2[i] = NamedLabel(this, QStringLiteral("Label2_%1").arg(i), captions[i]);
-    for (int i = 0; i < 8; ++i)
-        Text1[i] = NamedFieldBox(this, QStringLiteral("Text1_%1").arg(i), i == 6 ? 50 : 30);
+    MakeDetailFields(this, Label2, Text1);
     Text1[7]->setToolTip(" Essential information ");
     Text1[0]->setToolTip(" Essential information ");
     Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogSaveButton, "Create", " Save the syndicate ",

@@ -30,7 +30,6 @@ constexpr int kDiaryRows = 1000; // the titles and records 1 to 999
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kHighlight = 0xC0FFFF; // light yellow
 constexpr std::uint32_t kErrorBack = 0xC0C0FF; // light red
-constexpr std::uint32_t kNegative = 160;       // dark red
 
 bool IsAmountColumn(int col) { return col >= DiaryCost && col <= DiaryBalance; }
 
@@ -49,11 +48,7 @@ SManager::SManager(QWidget* parent) : QDialog(parent)
                         "email are not essential, but are useful. You can keep track of the tickets bought, their "
                         "cost and any winnings below.");
     Label3->setWordWrap(true);
-    const char* captions[5] = {"Syndicate name:", "Manager name:", "Address:", "Phone:", "Email:"};
-    for (int i = 0; i < 5; ++i)
-        Label2[i] = NamedLabel(this, QStringLiteral("Label2_%1").arg(i), captions[i]);
-    for (int i = 0; i < 8; ++i)
-        Text1[i] = NamedFieldBox(this, QStringLiteral("Text1_%1").arg(i), i == 6 ? 50 : 30);
+    MakeDetailFields(this, Label2, Text1);
     Label5 = NamedLabel(this, "Label5",
                         "Keep track of the number of tickets bought, their cost, winnings and notes by storing records "
                         "here...");
@@ -278,7 +273,7 @@ void SManager::paintCell(int row, int col)
 void SManager::colourAmount(int row, int col)
 {
     const auto amount = ParseMoney(MSFlexGrid1->TextMatrix(row, col), locale_);
-    MSFlexGrid1->setCellForeColor(row, col, ToQColor(amount && *amount < 0 ? kNegative : 0));
+    MSFlexGrid1->setCellForeColor(row, col, ToQColor(amount && *amount < 0 ? kNegativeAmountColour : 0));
 }
 
 void SManager::MSFlexGrid1_Click()
@@ -393,7 +388,7 @@ void SManager::Command7_Click()
             readable = false;
     }
     QPalette palette = Text3->palette();
-    palette.setColor(QPalette::Text, ToQColor(!readable || sum < 0 ? kNegative : 0));
+    palette.setColor(QPalette::Text, ToQColor(!readable || sum < 0 ? kNegativeAmountColour : 0));
     Text3->setPalette(palette);
     // A balance that cannot be read leaves the total unknown, never short.
     Text3->setText(readable ? FormatMoney(sum, locale_) : QStringLiteral("Error"));

@@ -34,6 +34,15 @@ QLineEdit* NamedFieldBox(QWidget* parent, const QString& name, int maxLength)
     return box;
 }
 
+void MakeDetailFields(QWidget* window, QLabel* (&labels)[5], QLineEdit* (&boxes)[8])
+{
+    const char* captions[5] = {"Syndicate name:", "Manager name:", "Address:", "Phone:", "Email:"};
+    for (int i = 0; i < 5; ++i)
+        labels[i] = NamedLabel(window, QStringLiteral("Label2_%1").arg(i), captions[i]);
+    for (int i = 0; i < 8; ++i)
+        boxes[i] = NamedFieldBox(window, QStringLiteral("Text1_%1").arg(i), i == 6 ? 50 : 30);
+}
+
 bool MayCloseWindow(bool changed)
 {
     if (!changed)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -15,6 +16,13 @@ class QWidget;
 QLineEdit* NamedFieldBox(QWidget* parent, const QString& name, int maxLength);
 // The same rule on any box already made.
 void KeepFieldTextSafe(QLineEdit* box);
+
+// The manager's details as the create and manager windows show them: the
+// captions Label2(0) to Label2(4) ("Syndicate name:", "Manager name:",
+// "Address:", "Phone:", "Email:") and the field boxes Text1(0) to Text1(7)
+// (the manager's fields; Text1(7) the syndicate's name), 30 characters each,
+// 50 for the e-mail address.
+void MakeDetailFields(QWidget* window, QLabel* (&labels)[5], QLineEdit* (&boxes)[8]);
 
 // The three lines of the warning.
 extern const QString kUnsavedChangesText;
@@ -31,6 +39,5 @@ void EscapeRunsClose(QDialog* window, std::function<void()> close);
 // Says that a file could not be written; the window keeps its changes.
 void ShowNotSaved(const QString& fileName);
 
-class QLabel;
 // A syndicate window's heading: "Comic Sans MS", bold and larger.
 void MakeSyndicateTitle(QLabel* label);

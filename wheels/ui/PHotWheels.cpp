@@ -20,8 +20,6 @@
 namespace {
 
 // Colour values (blue, green and red bytes).
-constexpr std::uint32_t kHotColour = 0xC0;        // red
-constexpr std::uint32_t kColdColour = 0xC00000;   // blue
 constexpr std::uint32_t kHeadingText = 0xC0FFFF;  // pale yellow on the heading
 constexpr std::uint32_t kNumbersAtOpening = 0x80; // dark red
 
