@@ -1,11 +1,27 @@
 #include "generators/Entries.h"
 
+#include "platform/Random.h"
+
 #include <algorithm>
 #include <cstring>
 
 std::int16_t Entries[kEntryRows + 1][kEntryColumns + 1] = {};
 std::int16_t BallPool[kBallPoolSize + 1] = {};
 bool Busy = false;
+
+void FillBallPool(int n)
+{
+    n = std::min(n, kBallPoolSize);
+    for (int i = 1; i <= n; ++i)
+        BallPool[i] = std::int16_t(i);
+}
+
+void ShuffleBallPool(int n, int step)
+{
+    n = std::min(n, kBallPoolSize);
+    for (int i = 1; i <= n; i += step)
+        std::swap(BallPool[i], BallPool[RandomNumber(n)]);
+}
 
 void ClearEntries() { std::memset(&Entries[1][0], 0, sizeof(Entries) - sizeof(Entries[0])); }
 

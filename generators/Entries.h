@@ -18,6 +18,12 @@ inline constexpr int kBallPoolSize = 120; // BallPool 0 to 120
 
 extern std::int16_t Entries[kEntryRows + 1][kEntryColumns + 1];
 extern std::int16_t BallPool[kBallPoolSize + 1];
+// BallPool 1 to n hold the numbers 1 to n (n at most kBallPoolSize).
+void FillBallPool(int n);
+// Swaps BallPool i, for i = 1, 1 + step, ... up to n, with an element of 1 to
+// n picked by the program's random source.
+void ShuffleBallPool(int n, int step = 1);
+
 // True while a generator, wheel or what-if window works on Entries.
 extern bool Busy;
 

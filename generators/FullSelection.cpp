@@ -14,10 +14,8 @@ void FullSelectionLines(bool includeAll)
         EndEntries(0); // a lottery the pool cannot deal
         return;
     }
-    for (int i = 1; i <= n; ++i)
-        BallPool[i] = std::int16_t(i);
-    for (int i = 1; i <= n; ++i)
-        std::swap(BallPool[i], BallPool[RandomNumber(n)]);
+    FillBallPool(n);
+    ShuffleBallPool(n);
     // Spill-over for a last line: copies of the 2nd, 4th, ... shuffled numbers,
     // counted round the pool when it holds fewer than 20.
     for (int i = 1; i <= kFullSelectionSpill; ++i)

@@ -29,10 +29,8 @@ void KeyNumberLines(const std::vector<int>& keys)
     }
     auto isKey = [&](int v) { return std::find(keys.begin(), keys.end(), v) != keys.end(); };
 
-    for (int i = 1; i <= n; ++i)
-        BallPool[i] = std::int16_t(i);
-    for (int i = 1; i <= n; i += 2)
-        std::swap(BallPool[i], BallPool[RandomNumber(n)]);
+    FillBallPool(n);
+    ShuffleBallPool(n, 2);
     // Round the pool again when it holds fewer than 20.
     for (int i = 1; i <= kSpill; ++i)
         BallPool[n + i] = BallPool[i];
@@ -56,10 +54,8 @@ void KeyNumberLines(const std::vector<int>& keys)
     EndEntries(lines);
 
     if (e > 0) {
-        for (int i = 1; i <= e; ++i)
-            BallPool[i] = std::int16_t(i);
-        for (int i = 1; i <= e; ++i)
-            std::swap(BallPool[i], BallPool[RandomNumber(e)]);
+        FillBallPool(e);
+        ShuffleBallPool(e);
         for (int r = 1; r <= lines; ++r)
             Entries[r][8] = BallPool[(r - 1) % e + 1];
     }

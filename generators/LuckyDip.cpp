@@ -10,13 +10,11 @@
 void LuckyDipLines(int lines)
 {
     const int k = BallsDrawn, n = std::min(MaxBall, kBallPoolSize), e = ExtraBallMax;
-    for (int i = 1; i <= n; ++i)
-        BallPool[i] = std::int16_t(i);
+    FillBallPool(n);
     lines = std::clamp(lines, 0, kMaxEntryLines);
     for (int r = 1; r <= lines; ++r) {
         // The pool is shuffled again for every line, from where it stands.
-        for (int i = 1; i <= n; ++i)
-            std::swap(BallPool[i], BallPool[RandomNumber(n)]);
+        ShuffleBallPool(n);
         for (int c = 1; c <= k; ++c)
             Entries[r][c] = BallPool[c];
         if (e > 0)

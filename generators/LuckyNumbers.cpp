@@ -49,10 +49,8 @@ LuckyWheel LuckyWheelLines(std::int32_t seed, int wheelType, LuckySource source)
     const int k = std::clamp(BallsDrawn, 0, 7), n = MaxBall, e = std::min(ExtraBallMax, kBallPoolSize);
     const int t = std::clamp(wheelType, 1, 3);
     RandomizeSeed(std::uint32_t(seed));
-    for (int i = 1; i <= kPool; ++i)
-        BallPool[i] = std::int16_t(i);
-    for (int i = 1; i <= kPool; ++i)
-        std::swap(BallPool[i], BallPool[RandomNumber(kPool)]);
+    FillBallPool(kPool);
+    ShuffleBallPool(kPool);
 
     LuckyWheel wheel;
     QStringList shown;

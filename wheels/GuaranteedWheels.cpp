@@ -79,10 +79,8 @@ int PutPicksInPool(const std::vector<int>& picks)
 std::vector<int> RandomBoardPicks(int need, int top)
 {
     top = std::clamp(top, 0, kBallPoolSize);
-    for (int i = 1; i <= top; ++i)
-        BallPool[i] = std::int16_t(i);
-    for (int i = 1; i <= top; ++i)
-        std::swap(BallPool[i], BallPool[RandomNumber(top)]);
+    FillBallPool(top);
+    ShuffleBallPool(top);
     std::vector<int> picks;
     // Never more than the lottery has: the elements past it hold old work.
     for (int i = 1; i <= std::min(need, top); ++i)
@@ -94,8 +92,7 @@ std::vector<int> RandomBoardPicks(int need, int top)
 void ShuffleOddPositions(int count)
 {
     count = std::clamp(count, 0, kBallPoolSize);
-    for (int i = 1; i <= count; i += 2)
-        std::swap(BallPool[i], BallPool[RandomNumber(count)]);
+    ShuffleBallPool(count, 2);
 }
 
 // ---- Three- and four-match wheels -------------------------------------------

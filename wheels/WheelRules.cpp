@@ -148,12 +148,8 @@ void RandomSelection(QStringList& texts, const std::vector<bool>& inUse, int max
     if (maxBall < 1)
         return; // no lottery to pick from
     const int m = std::min(maxBall, kBallPoolSize);
-    for (int i = 1; i <= m; ++i)
-        BallPool[i] = std::int16_t(i);
-    for (int i = 1; i <= m; ++i) {
-        const int j = RandomNumber(m);
-        std::swap(BallPool[i], BallPool[j]);
-    }
+    FillBallPool(m);
+    ShuffleBallPool(m);
     for (int i = 0; i < int(texts.size()); ++i) {
         if (i >= int(inUse.size()) || !inUse[std::size_t(i)])
             continue;

@@ -66,8 +66,7 @@ void Wheel49::BeforeGenerate()
 {
     // Every Generate starts from 1 to 49 in order; each try shuffles on from
     // the order the last one left.
-    for (int i = 1; i <= 49; ++i)
-        BallPool[i] = std::int16_t(i);
+    FillBallPool(49);
 }
 
 bool Wheel49::RunWheel()
