@@ -127,6 +127,18 @@ std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale)
     return negative ? -amount : amount;
 }
 
+bool IsAmountInAnotherLocale(const QString& text, const QLocale& locale)
+{
+    if (WithoutBlanks(text).isEmpty())
+        return false;
+    for (const QLocale& other :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        if (other != locale && ParseMoney(text, other))
+            return true;
+    }
+    return false;
+}
+
 bool IsAmountCharacter(QChar c, const QLocale& locale)
 {
     if (c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('+'))

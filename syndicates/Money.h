@@ -29,6 +29,10 @@ QString CurrencySign(const QLocale& locale = QLocale());
 // value, never a silent 0.
 std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale = QLocale());
 
+// Whether some other locale reads the text as an amount: a text written
+// under another currency form.
+bool IsAmountInAnotherLocale(const QString& text, const QLocale& locale = QLocale());
+
 // Whether a typed character can be part of an amount: a digit, a sign, the
 // locale's decimal point or group separator.
 bool IsAmountCharacter(QChar c, const QLocale& locale = QLocale());
