@@ -258,16 +258,20 @@ void SManager::loadDiary()
 
 void SManager::sayUnreadableCells(const QString& file, int records)
 {
-    // One message for the whole diary: amounts of another currency form
-    // first, as they explain a page of red cells; else the first line with a
-    // cell that cannot be read.
+    // One message for the whole diary: the first amount that cannot be read
+    // tells whether the amounts are of another currency form, which explains
+    // a page of red cells; else the first line with a cell that cannot be read.
     int firstBad = 0;
     for (int r = 1; r <= records; ++r) {
         for (int c = 0; c < kDiaryColumns; ++c) {
             if (!CellIsError(r, c))
                 continue;
+            if (firstBad == 0)
+                firstBad = r;
+            if (!IsAmountColumn(c))
+                continue;
             const QString text = MSFlexGrid1->TextMatrix(r, c);
-            if (IsAmountColumn(c) && IsAmountInAnotherLocale(text, locale_)) {
+            if (IsAmountInAnotherLocale(text, locale_)) {
                 MsgBox(QStringLiteral("The diary file %1 was written with another currency form    \r\n"
                                       "(line %2: %3), so its amounts cannot be read here.    \r\n"
                                       "They are kept as they are, marked in red, and the total cannot be "
@@ -278,8 +282,8 @@ void SManager::sayUnreadableCells(const QString& file, int records)
                        vbOKOnly + vbExclamation, "Error!");
                 return;
             }
-            if (firstBad == 0)
-                firstBad = r;
+            r = records; // one amount is enough to tell
+            break;
         }
     }
     if (firstBad > 0)
