@@ -74,10 +74,13 @@ void openOtherDownloads(QWidget* main)
     ShowModal(&window);
 }
 
-// The most common numbers window switched to the cold view before it shows.
-void openColdNumbers(QWidget* main)
+// A hot-numbers window (the most common numbers, the hot numbers, the hot
+// wheels) switched to its cold view before it shows: loaded, then clicked
+// as the player would click "Cold numbers", which makes its cold lines.
+template <class Window>
+void openCold(QWidget* main)
 {
-    ACommonNumbers window(main);
+    Window window(main);
     window.Load();
     LetPendingEventsRun();
     window.Option1[1]->click();
@@ -144,7 +147,7 @@ void RegisterAllWindows()
 
     // Analysis.
     RegisterWindow(MenuItem::AnalysisCommon, open<ACommonNumbers>);
-    RegisterWindow(MenuItem::AnalyseColdNums, openColdNumbers);
+    RegisterWindow(MenuItem::AnalyseColdNums, openCold<ACommonNumbers>);
     RegisterWindow(MenuItem::AnalysisSums, open<ASums>);
     RegisterWindow(MenuItem::AnalyseLowHigh, open<ASums>);
     RegisterWindow(MenuItem::AnalysisAverages, open<AAverages>);
@@ -163,13 +166,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::Play3Key, open<P3KeyNum>);
     RegisterWindow(MenuItem::PlayLucky, open<PLuckyNumbers>);
     RegisterWindow(MenuItem::PlayStarSign, open<PStarSign>);
-    RegisterWindow(MenuItem::PlayColdNums, [](QWidget* main) {
-        PHotNumbers window(main);
-        window.Load();
-        LetPendingEventsRun();
-        window.Option1[1]->click(); // as the player's click: cold mode, new lines
-        ShowModal(&window);
-    });
+    RegisterWindow(MenuItem::PlayColdNums, openCold<PHotNumbers>);
 
     // Wheels.
     RegisterWindow(MenuItem::PlayWheel3, open<PWheel3>);
@@ -177,13 +174,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::PlayBudgetWheels, open<PBudgetWheel>);
     RegisterWindow(MenuItem::PlayDIYWheels, open<PDIYWheels>);
     RegisterWindow(MenuItem::PlayHotWheels, open<PHotWheels>);
-    RegisterWindow(MenuItem::PlayColdWheels, [](QWidget* main) {
-        PHotWheels window(main);
-        window.Load();
-        LetPendingEventsRun();
-        window.Option1[1]->click(); // as the player's click: cold mode, new lines
-        ShowModal(&window);
-    });
+    RegisterWindow(MenuItem::PlayColdWheels, openCold<PHotWheels>);
     RegisterWindow(MenuItem::PlayGuarantee3, open<PThreeMatch>);
     RegisterWindow(MenuItem::PlayGuarantee4, [](QWidget* main) {
         PThreeMatch window(main);

@@ -19,6 +19,7 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "syndicates/SyndicateFile.h"
+#include "syndicates/ui/SyndicateControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -622,6 +623,7 @@ void Vantrel::UpdateSyndicate()
     Label3->setText(Syndicate[0][10]);
     Label6->setText(Syndicate[0][0]);
     RefreshItems();
+    SayNewSyndicateProblem();
 }
 
 // ---------------------------------------------------------------- biorhythm

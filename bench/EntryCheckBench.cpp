@@ -10,9 +10,9 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-constexpr int kDraws = 2994;
-constexpr int kFiles = 5;
-constexpr int kEntries = 500;
+constexpr int kDraws = 300000;
+constexpr int kDrawsPerDay = 3;
+constexpr int kEntries = 499;
 
 unsigned Next(unsigned& x)
 {
@@ -20,8 +20,10 @@ unsigned Next(unsigned& x)
     return x >> 16;
 }
 
-// Five 6/49 databases of 2994 draws, one every third day back from today,
-// and 500 entries dated on draws spread over them.
+// One 6/49 database of 300,000 draws, three a day back from 5 Dec 2026 (the
+// last twenty years in both date forms, the older ones with four-digit
+// years), and the 499 entries a saved-entries file holds at most, dated on
+// the draws of the last hundred days.
 struct Fixture {
     QTemporaryDir dir;
     std::vector<EntryToCheck> entries;
@@ -30,24 +32,22 @@ struct Fixture {
         QDir::setCurrent(dir.path());
         unsigned x = 4711;
         const QDate newest = QDate(2026, 12, 5);
-        for (int f = 0; f < kFiles; ++f) {
-            QStringList lines{QStringLiteral("Lottery %1").arg(f), "http://example.org", "6,49,0,0,1"};
-            for (int d = 0; d < kDraws; ++d) {
-                const QDate date = newest.addDays(-3 * d);
-                QStringList fields{d % 2 ? FormatShortDate(date) : MediumDate(date)};
-                for (int c = 0; c < 6; ++c)
-                    fields << QString::number(Next(x) % 49 + 1);
-                fields << "" << QString::number(Next(x) % 49 + 1);
-                lines << fields.join(',');
-            }
-            WriteLines(QStringLiteral("dbase%1.txt").arg(f + 1), lines);
+        QStringList lines{QStringLiteral("Lottery"), "http://example.org", "6,49,0,0,1"};
+        for (int d = 0; d < kDraws; ++d) {
+            const QDate date = newest.addDays(-d / kDrawsPerDay);
+            QStringList fields{d % 2 && date.year() > 2006 ? FormatShortDate(date) : MediumDate(date)};
+            for (int c = 0; c < 6; ++c)
+                fields << QString::number(Next(x) % 49 + 1);
+            fields << "" << QString::number(Next(x) % 49 + 1);
+            lines << fields.join(',');
         }
+        WriteLines(QStringLiteral("dbase1.txt"), lines);
         for (int e = 0; e < kEntries; ++e) {
             EntryToCheck entry;
-            entry.date = MediumDate(newest.addDays(-3 * static_cast<int>(Next(x) % kDraws)));
+            entry.date = MediumDate(newest.addDays(-static_cast<int>(Next(x) % 100)));
             for (int c = 1; c <= 6; ++c)
                 entry.numbers[c] = static_cast<int>(Next(x) % 49 + 1);
-            entry.dbaseFile = QStringLiteral("dbase%1.txt").arg(e % kFiles + 1);
+            entry.dbaseFile = QStringLiteral("dbase1.txt");
             entries.push_back(entry);
         }
     }
@@ -71,6 +71,22 @@ static void BM_CheckEntries(benchmark::State& state)
 }
 BENCHMARK(BM_CheckEntries)->Unit(benchmark::kMillisecond);
 
+// The same check reading the whole file, as it did before reading stopped at
+// the oldest entry's date.
+static void BM_CheckEntries_WholeFile(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        std::array<int, 21> counts{};
+        const auto file = ReadDrawFile("dbase1.txt");
+        for (const EntryToCheck& entry : f.entries)
+            for (const DrawFile::Draw* draw : FindDraws(*file, *ParseDate(entry.date)))
+                ++counts[CheckLotto(entry.numbers, draw->numbers, file->lottery).countIndex()];
+        benchmark::DoNotOptimize(counts);
+    }
+}
+BENCHMARK(BM_CheckEntries_WholeFile)->Unit(benchmark::kMillisecond);
+
 static void BM_WhatIf(benchmark::State& state)
 {
     Fixture& f = fixture();
@@ -78,7 +94,7 @@ static void BM_WhatIf(benchmark::State& state)
     const int draws = DrawCount();
     std::vector<BallRow> lines;
     for (int i = 0; i < 179; ++i)
-        lines.push_back(f.entries[i].numbers);
+        lines.push_back(f.entries[std::size_t(i)].numbers);
     LotteryDefinition lottery;
     lottery.ballsDrawn = BallsDrawn;
     lottery.maxBall = MaxBall;

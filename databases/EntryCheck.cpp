@@ -4,9 +4,11 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <bitset>
+#include <cstring>
 
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -60,7 +62,136 @@ bool IsDatabaseFileName(const QString& name)
     return pattern.match(name).hasMatch() && !name.contains(QStringLiteral(".."));
 }
 
-std::optional<DrawFile> ReadDrawFile(const QString& fileName)
+namespace {
+// Compares the date at the start of a draw line's bytes with one date:
+// "05 Mar 05" and "05-Mar-2005" straight from the bytes (an earlier year
+// answers at once), any other form through the general reader.
+class LineDates {
+public:
+    explicit LineDates(const QDate& date)
+        : date_(date), year_(date.year()), key_(key(date.year(), date.month(), date.day()))
+    {}
+
+    // -1 when the line's date is before the date, 1 when on or after it, 0
+    // when the line holds no date.
+    int compare(const char* p, const char* end)
+    {
+        while (p < end && (*p == ' ' || *p == '\t'))
+            ++p;
+        const qsizetype length = end - p;
+        if (length >= 9 && (length == 9 || p[9] == ',') && p[2] == ' ' && p[6] == ' ' && digits(p + 7, 2)) {
+            if (const int c = compareParts(shortYear(number(p + 7, 2)), p))
+                return c;
+        } else if (length >= 11 && (length == 11 || p[11] == ',') && p[2] == '-' && p[6] == '-' && digits(p + 7, 4)) {
+            if (const int c = compareParts(number(p + 7, 4), p))
+                return c;
+        }
+        if (length <= 0)
+            return 0;
+        const QByteArray bytes(p, length);
+        QString line = QString::fromUtf8(bytes);
+        if (line.contains(QChar::ReplacementCharacter))
+            line = QString::fromLatin1(bytes);
+        const auto date = ParseDate(DrawLineDate(line));
+        return !date ? 0 : *date < date_ ? -1 : 1;
+    }
+
+private:
+    static int key(int year, int month, int day) { return year * 10000 + month * 100 + day; }
+    // The day and month of p ("05 Mar" or "05-Mar") in a year; 0 when they are
+    // not plainly a date, for the general reader to look at.
+    int compareParts(int year, const char* p) const
+    {
+        if (year < 0)
+            return 0;
+        if (year < year_)
+            return -1;
+        const int m = month(p + 3);
+        if (m == 0 || !digits(p, 2))
+            return 0;
+        const int day = number(p, 2);
+        if (day < 1 || day > QDate(year, m, 1).daysInMonth())
+            return 0;
+        return key(year, m, day) < key_ ? -1 : 1;
+    }
+    static bool digits(const char* p, int n)
+    {
+        for (int i = 0; i < n; ++i)
+            if (p[i] < '0' || p[i] > '9')
+                return false;
+        return true;
+    }
+    static int number(const char* p, int n)
+    {
+        int v = 0;
+        for (int i = 0; i < n; ++i)
+            v = v * 10 + (p[i] - '0');
+        return v;
+    }
+    static int month(const char* p)
+    {
+        static const char names[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+        for (int m = 0; m < 12; ++m)
+            if (std::memcmp(p, names + 3 * m, 3) == 0)
+                return m + 1;
+        return 0;
+    }
+    // A two-digit year as the general reader places it in its century.
+    int shortYear(int yy)
+    {
+        int& year = years_[std::size_t(yy)];
+        if (year == 0) {
+            const auto date = ParseDate(QStringLiteral("01 Jan %1").arg(yy, 2, 10, QLatin1Char('0')));
+            year = date ? date->year() : -1;
+        }
+        return year;
+    }
+    QDate date_;
+    int year_;
+    int key_;
+    std::array<int, 100> years_{};
+};
+
+// True when no line dated on or after `oldest` stands below a line dated
+// before it, so that reading from the top may stop at the first line dated
+// before it. Only each line's date is looked at, straight from the file's
+// bytes; the lines above the draws hold no date in any real file, and one
+// that did would only make the whole file be read.
+bool NewerLinesComeFirst(const QString& fileName, const QDate& oldest)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    QByteArray copy;
+    const char* data = size > 0 ? reinterpret_cast<const char*>(file.map(0, size)) : nullptr;
+    if (!data) {
+        copy = file.readAll();
+        data = copy.constData();
+    }
+    const char* const end = data + (copy.isNull() ? size : copy.size());
+    LineDates dates(oldest);
+    bool olderSeen = false;
+    for (const char* p = data; p < end;) {
+        const auto lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        const char* const stop = lf ? lf : end;
+        while (p < stop) { // a lone CR ends a line as well
+            const auto cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t(stop - p)));
+            const char* const lineEnd = cr ? cr : stop;
+            const int c = dates.compare(p, lineEnd);
+            if (c < 0)
+                olderSeen = true;
+            else if (c > 0 && olderSeen)
+                return false;
+            p = lineEnd + 1;
+        }
+        p = stop + 1;
+    }
+    return true;
+}
+} // namespace
+
+std::optional<DrawFile> ReadDrawFile(const QString& fileName, const QDate& oldestWanted)
 {
     if (!IsDatabaseFileName(fileName))
         return std::nullopt;
@@ -70,48 +201,69 @@ std::optional<DrawFile> ReadDrawFile(const QString& fileName)
     DrawFile file;
     file.header = reader.header();
     file.lottery = *reader.lottery();
+    const bool mayStop = oldestWanted.isValid() && NewerLinesComeFirst(fileName, oldestWanted);
+    QDate above; // the date of the last dated line read
     while (auto stored = reader.next()) {
         DrawFile::Draw draw;
         if (const auto date = ParseDate(stored->date))
             draw.date = *date;
+        if (draw.date.isValid()) {
+            if (above.isValid() && draw.date > above)
+                file.newestFirst = false;
+            above = draw.date;
+            if (mayStop && draw.date < oldestWanted)
+                break;
+        }
         draw.numbers = stored->numbers;
         file.draws.push_back(draw);
     }
     return file;
 }
 
-const DrawFile::Draw* FindDraw(const DrawFile& file, const QDate& date)
+std::vector<const DrawFile::Draw*> FindDraws(const DrawFile& file, const QDate& date)
 {
+    std::vector<const DrawFile::Draw*> found;
     for (const DrawFile::Draw& draw : file.draws) {
         if (!draw.date.isValid())
             continue;
         if (draw.date == date)
-            return &draw;
-        if (date > draw.date)
-            return nullptr; // newest first: no line further on has this date
+            found.push_back(&draw);
+        else if (file.newestFirst && date > draw.date)
+            break; // no line further on has this date
     }
-    return nullptr;
+    return found;
 }
 
 CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
 {
     CheckSummary summary;
     summary.outcomes.resize(entries.size());
+    // The oldest date each file is wanted back to.
+    std::vector<std::optional<QDate>> dates(entries.size());
+    std::map<QString, QDate> oldest;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        dates[i] = ParseDate(entries[i].date);
+        if (!dates[i])
+            continue;
+        QDate& o = oldest[entries[i].dbaseFile];
+        if (!o.isValid() || *dates[i] < o)
+            o = *dates[i];
+    }
     std::map<QString, std::optional<DrawFile>> files;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const EntryToCheck& entry = entries[i];
         EntryOutcome& outcome = summary.outcomes[i];
-        auto found = files.find(entry.dbaseFile);
-        if (found == files.end())
-            found = files.emplace(entry.dbaseFile, ReadDrawFile(entry.dbaseFile)).first;
-        const std::optional<DrawFile>& file = found->second;
-        if (!file) {
+        if (!dates[i]) {
+            // Not a date: skipped whatever its file holds.
             outcome.status = EntryStatus::Skipped;
             ++summary.skipped;
             continue;
         }
-        const auto date = ParseDate(entry.date);
-        if (!date) {
+        auto found = files.find(entry.dbaseFile);
+        if (found == files.end())
+            found = files.emplace(entry.dbaseFile, ReadDrawFile(entry.dbaseFile, oldest[entry.dbaseFile])).first;
+        const std::optional<DrawFile>& file = found->second;
+        if (!file) {
             outcome.status = EntryStatus::Skipped;
             ++summary.skipped;
             continue;
@@ -119,15 +271,23 @@ CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
         summary.bonusBlockBalls = std::max(summary.bonusBlockBalls, std::clamp(file->lottery.ballsDrawn, 0, 7));
         summary.lastHeader = file->header;
         summary.lastDbaseFile = entry.dbaseFile;
-        const DrawFile::Draw* draw = FindDraw(*file, *date);
-        if (!draw) {
+        const std::vector<const DrawFile::Draw*> draws = FindDraws(*file, *dates[i]);
+        if (draws.empty()) {
             outcome.status = EntryStatus::NoDraw;
             ++summary.noDraw;
             continue;
         }
         outcome.status = EntryStatus::Checked;
-        outcome.result = CheckLotto(entry.numbers, draw->numbers, file->lottery);
-        ++summary.matchCounts[outcome.result.countIndex()];
+        for (const DrawFile::Draw* draw : draws) {
+            const LottoResult result = CheckLotto(entry.numbers, draw->numbers, file->lottery);
+            ++summary.matchCounts[result.countIndex()];
+            for (int c = 1; c <= 8; ++c)
+                if (result.marks[c] == CellMark::Main || outcome.marks[c] == CellMark::None)
+                    outcome.marks[c] = result.marks[c];
+            outcome.results.push_back(result);
+        }
+        if (draws.size() > 1)
+            ++summary.severalDraws;
     }
     return summary;
 }
@@ -141,8 +301,12 @@ QString CheckReportText(const CheckSummary& summary)
     for (int k = summary.bonusBlockBalls; k >= 0; --k)
         text += Str(k) + QStringLiteral("-match+bonus/pball =") + Str(summary.matchCounts[10 + k])
             + QStringLiteral(" times") + kLineEnd;
-    if (summary.skipped > 0 || summary.noDraw > 0)
+    if (summary.severalDraws > 0 || summary.skipped > 0 || summary.noDraw > 0)
         text += kLineEnd;
+    if (summary.severalDraws > 0) {
+        text += QStringLiteral("Entries checked against more than one draw:") + Str(summary.severalDraws)
+            + QStringLiteral(" (more than one draw on their date)") + kLineEnd;
+    }
     if (summary.skipped > 0) {
         text += QStringLiteral("Entries not checked:") + Str(summary.skipped)
             + QStringLiteral(" (database file missing or date not readable)") + kLineEnd;

@@ -58,14 +58,21 @@ enum class EntryStatus {
 
 struct EntryOutcome {
     EntryStatus status = EntryStatus::NoDraw;
-    LottoResult result; // meaningful when Checked
+    // When Checked: one result per draw of its date (a night may hold two
+    // draws), in file order, and the marks of every draw met together (a main
+    // match in any draw wins over a bonus match in another).
+    std::vector<LottoResult> results;
+    std::array<CellMark, 9> marks{};
 };
 
 struct CheckSummary {
+    // Every draw an entry met is counted: an entry dated on a night of two
+    // draws counts once for each.
     std::array<int, 21> matchCounts{};
     std::vector<EntryOutcome> outcomes; // one per entry, in order
     int skipped = 0;                    // entries Skipped
     int noDraw = 0;                     // entries with NoDraw
+    int severalDraws = 0;               // entries that met more than one draw
     // The largest balls drawn among the entries whose lottery could be read
     // (the bonus block of the report runs from it down to 0).
     int bonusBlockBalls = 0;
@@ -86,19 +93,27 @@ struct DrawFile {
         BallRow numbers{};
     };
     std::vector<Draw> draws;
+    // Every dated line read stood on or before the dated line above it.
+    bool newestFirst = true;
 };
 
 // Reads a database file for the check, its draws as every reader takes them
 // (DrawFileReader); no value when the name is not a bare database name, the
 // file cannot be read or its definition line is bad.
-std::optional<DrawFile> ReadDrawFile(const QString& fileName);
+//
+// Given `oldestWanted`, reading stops at the first line dated before it when
+// no line further down is dated on or after it (a quick look at each line's
+// date tells); a hand-edited file with such a line is read to its end.
+// Without it the whole file is read.
+std::optional<DrawFile> ReadDrawFile(const QString& fileName, const QDate& oldestWanted = {});
 
-// Finds the draw of a date as the check does: draw lines are read newest
-// first until one of that date, stopping at the first line dated before it.
-// Lines whose date does not parse are passed over.
-const DrawFile::Draw* FindDraw(const DrawFile& file, const QDate& date);
+// The draws of a date: in a file read newest first, the lines of that date
+// up to the first line dated before it; in any other, every line of that
+// date. Lines whose date does not parse are passed over.
+std::vector<const DrawFile::Draw*> FindDraws(const DrawFile& file, const QDate& date);
 
-// Checks every entry. Each database file is read once per call.
+// Checks every entry against every draw of its date. Each database file is
+// read once per call, and no further back than its oldest entry's date.
 CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries);
 
 // The report text: the main-match block for 7 down to 0, an empty line, the

@@ -49,3 +49,35 @@ bool CheckDuplicate(int k)
                     return false;
     return true;
 }
+
+void MendRepeatedNumbers(const std::vector<int>& averages)
+{
+    const int k = std::min(std::clamp(BallsDrawn, 0, 7), int(averages.size()) - 1), n = MaxBall;
+    if (k > n)
+        return;
+    const int lines = EntryCount();
+    for (int r = 1; r <= lines; ++r) {
+        auto taken = [&](int v, int before) {
+            for (int c = 1; c < before; ++c)
+                if (Entries[r][c] == v)
+                    return true;
+            return false;
+        };
+        for (int c = 2; c <= k; ++c) {
+            if (!taken(Entries[r][c], c))
+                continue;
+            const int average = averages[std::size_t(c)];
+            for (int d = 0; d <= n; ++d) {
+                const int up = average + d, down = average - d;
+                if (up >= 1 && up <= n && !taken(up, c)) {
+                    Entries[r][c] = std::int16_t(up);
+                    break;
+                }
+                if (down >= 1 && down <= n && !taken(down, c)) {
+                    Entries[r][c] = std::int16_t(down);
+                    break;
+                }
+            }
+        }
+    }
+}

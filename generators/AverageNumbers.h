@@ -17,3 +17,9 @@ void AverageLines(const std::vector<int>& averages, int lines);
 
 // True when no line of the list holds a number twice (columns 1 to k).
 bool CheckDuplicate(int k);
+
+// Gives every number of a line that repeats one before it in the line (left
+// there when the retry loop ran out of time) the free number nearest its
+// place's average: the average, then one above, one below, two above, ...
+// within 1 to N. A lottery with fewer numbers than places is left alone.
+void MendRepeatedNumbers(const std::vector<int>& averages);

@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 void FullSelectionLines(bool includeAll)
@@ -17,9 +18,17 @@ void FullSelectionLines(bool includeAll)
     FillBallPool(n);
     ShuffleBallPool(n);
     // Spill-over for a last line: copies of the 2nd, 4th, ... shuffled numbers,
-    // counted round the pool when it holds fewer than 20.
-    for (int i = 1; i <= kFullSelectionSpill; ++i)
-        BallPool[n + i] = BallPool[(2 * i - 1) % n + 1];
+    // then of the 1st, 3rd, ..., passing over the places the last line takes
+    // itself, so that no number comes twice in it; counted round again when
+    // the pool holds fewer (the line never needs more than those).
+    const int whole = n - n % k; // places from whole + 1 on are the last line's
+    std::array<int, kFullSelectionSpill> places{};
+    int found = 0;
+    for (int first : {2, 1})
+        for (int place = first; place <= whole && found < kFullSelectionSpill; place += 2)
+            places[std::size_t(found++)] = place;
+    for (int i = 0; i < kFullSelectionSpill; ++i)
+        BallPool[n + i + 1] = BallPool[places[std::size_t(i % found)]];
     int lines = n / k;
     if (n % k > 0 && includeAll)
         ++lines;

@@ -13,14 +13,22 @@ bool IsEmptyRecord(const DiaryRecord& record)
     return true;
 }
 
-std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path)
+std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badLine)
 {
     std::vector<DiaryRecord> records;
+    if (badLine)
+        *badLine = 0;
     if (!QFile::exists(path))
         return records;
     const auto text = ReadTextFile(path);
     if (!text)
         return std::nullopt;
+    if (badLine) {
+        const QStringList lines = SplitLines(*text);
+        for (qsizetype i = 0; i < lines.size() && *badLine == 0; ++i)
+            if (SplitFields(lines[i]).size() != kDiaryColumns)
+                *badLine = int(i) + 1;
+    }
     FieldReader reader(*text);
     while (!reader.atEnd()) {
         DiaryRecord record;

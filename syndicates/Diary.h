@@ -19,8 +19,10 @@ bool IsEmptyRecord(const DiaryRecord& record);
 
 // The records of a diary file, six items each, to the end of the file (a
 // last record cut short has its missing cells empty). An empty list for a
-// missing file; no value when the file exists but cannot be read.
-std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path);
+// missing file; no value when the file exists but cannot be read. badLine,
+// when given, gets the first line that does not hold one record's six fields
+// (0 when every line does): the records after it are then shifted.
+std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badLine = nullptr);
 
 // Writes every record that is not empty, in order, through a new file renamed
 // over the old; a double quote in a cell is written as an apostrophe, a line

@@ -3,8 +3,12 @@
 #include <QStringList>
 
 namespace {
-// Separators some locales write as a no-break blank.
-bool IsBlank(QChar c) { return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F); }
+// Separators some locales write as a no-break blank, and the invisible marks
+// that set the writing direction around signs and amounts.
+bool IsBlank(QChar c)
+{
+    return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F) || c.category() == QChar::Other_Format;
+}
 
 QString WithoutBlanks(QString text)
 {
@@ -19,6 +23,17 @@ bool AllDigits(const QString& text)
             return false;
     return true;
 }
+
+// The locale's own digits ("٠" to "٩" in Arabic) as "0" to "9".
+QString WithAsciiDigits(QString text, const QLocale& locale)
+{
+    for (int d = 0; d < 10; ++d) {
+        const QString digit = locale.toString(d);
+        if (digit != QString::number(d))
+            text.replace(digit, QString::number(d));
+    }
+    return text;
+}
 } // namespace
 
 QString FormatMoney(Pence amount, const QLocale& locale)
@@ -26,8 +41,9 @@ QString FormatMoney(Pence amount, const QLocale& locale)
     // Whole units and pence apart, so no amount is rounded on the way.
     const bool negative = amount < 0;
     const quint64 magnitude = negative ? quint64(0) - quint64(amount) : quint64(amount);
+    // The pence in the locale's own digits, as the units are.
     const QString number = locale.toString(qulonglong(magnitude / 100)) + locale.decimalPoint()
-        + QStringLiteral("%1").arg(int(magnitude % 100), 2, 10, QLatin1Char('0'));
+        + locale.toString(int(magnitude % 100 / 10)) + locale.toString(int(magnitude % 10));
     // The locale's places of the currency sign around the number; a negative
     // amount puts the minus sign in front ("-£12.50"), never brackets.
     QString shown = locale.toCurrencyString(1.0, locale.currencySymbol(), 2);
@@ -44,20 +60,21 @@ QString CurrencySign(const QLocale& locale) { return locale.currencySymbol(); }
 
 std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale)
 {
-    QString s = text;
+    QString s = WithoutBlanks(text);
+    if (s.isEmpty())
+        return Pence(0);
     for (const QString& sign :
          {locale.currencySymbol(QLocale::CurrencySymbol), locale.currencySymbol(QLocale::CurrencyIsoCode)}) {
-        if (!WithoutBlanks(sign).isEmpty())
-            s.remove(sign);
+        const QString bare = WithoutBlanks(sign);
+        if (!bare.isEmpty())
+            s.remove(bare);
     }
-    if (WithoutBlanks(text).isEmpty())
-        return Pence(0);
-    s = WithoutBlanks(s);
+    s = WithAsciiDigits(s, locale);
     if (s.isEmpty())
         return std::nullopt; // a currency sign alone
 
     bool negative = false;
-    const QString minus = locale.negativeSign();
+    const QString minus = WithoutBlanks(locale.negativeSign());
     auto takeSign = [&](bool atStart) {
         for (const QString& sign : {QStringLiteral("-"), minus, QStringLiteral("+")}) {
             if (sign.isEmpty())
@@ -79,22 +96,16 @@ std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale)
         takeSign(false);
     }
 
-    const QString point = locale.decimalPoint();
+    const QString point = WithoutBlanks(locale.decimalPoint());
     const QString group = WithoutBlanks(locale.groupSeparator());
     const QStringList parts = s.split(point);
     if (parts.size() > 2)
         return std::nullopt;
     QString whole = parts[0];
     const QString fraction = parts.size() == 2 ? parts[1] : QString();
-    if (!group.isEmpty() && whole.contains(group)) {
-        const QStringList groups = whole.split(group);
-        for (qsizetype i = 0; i < groups.size(); ++i) {
-            const qsizetype n = groups[i].size();
-            if (!AllDigits(groups[i]) || n == 0 || n > 3 || (i > 0 && n != 3))
-                return std::nullopt;
-        }
-        whole = groups.join(QString());
-    }
+    const bool grouped = !group.isEmpty() && whole.contains(group);
+    if (grouped)
+        whole.remove(group);
     if (!AllDigits(whole) || !AllDigits(fraction) || (whole.isEmpty() && fraction.isEmpty()))
         return std::nullopt;
     while (whole.size() > 1 && whole.front() == QLatin1Char('0'))
@@ -102,7 +113,11 @@ std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale)
     if (whole.size() > kMaxAmountDigits)
         return std::nullopt;
 
-    Pence units = whole.isEmpty() ? 0 : whole.toLongLong();
+    const Pence units = whole.isEmpty() ? 0 : whole.toLongLong();
+    // Grouped digits stand exactly where the locale groups them ("1,500",
+    // "1,00,000" in Indian grouping), so "1,50" is no amount.
+    if (grouped && parts[0] != WithAsciiDigits(WithoutBlanks(locale.toString(qlonglong(units))), locale))
+        return std::nullopt;
     Pence pence = 0;
     for (int i = 0; i < 2; ++i)
         pence = pence * 10 + (i < fraction.size() ? fraction[i].digitValue() : 0);
@@ -110,6 +125,18 @@ std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale)
         ++pence;
     const Pence amount = units * 100 + pence;
     return negative ? -amount : amount;
+}
+
+bool IsAmountInAnotherLocale(const QString& text, const QLocale& locale)
+{
+    if (WithoutBlanks(text).isEmpty())
+        return false;
+    for (const QLocale& other :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        if (other != locale && ParseMoney(text, other))
+            return true;
+    }
+    return false;
 }
 
 bool IsAmountCharacter(QChar c, const QLocale& locale)

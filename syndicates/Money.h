@@ -21,12 +21,17 @@ QString CurrencySign(const QLocale& locale = QLocale());
 
 // Reads an amount as shown or typed: blanks, the locale's currency sign and
 // ISO code may stand anywhere; a minus sign (or brackets) before or after;
-// digits grouped by the locale's group separator in threes ("1,500"), and the
-// locale's decimal point. Decimals past the second round to the nearest
+// digits in ASCII or the locale's own, either not grouped or grouped exactly
+// as the locale groups them ("1,500"; "1,00,000" in Indian grouping), and the
+// locale's decimal point. Whatever FormatMoney writes reads back. Decimals past the second round to the nearest
 // penny, halves away from zero. An empty or blank text is 0. Anything else
 // (letters, two decimal points, "1,50" where "," groups) is no amount: no
 // value, never a silent 0.
 std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale = QLocale());
+
+// Whether some other locale reads the text as an amount: a text written
+// under another currency form.
+bool IsAmountInAnotherLocale(const QString& text, const QLocale& locale = QLocale());
 
 // Whether a typed character can be part of an amount: a digit, a sign, the
 // locale's decimal point or group separator.

@@ -30,6 +30,32 @@ QString quotedLine(const QString* fields, int count)
     return line;
 }
 
+std::optional<SyndicateProblem> problem;
+bool problemTaken = false;
+
+void noteProblem(std::optional<SyndicateProblem> found)
+{
+    if (found != problem)
+        problemTaken = false;
+    problem = std::move(found);
+}
+
+// The first line of a members file that does not hold one row's eleven
+// fields, or the line the file ends before; no value for a whole file.
+std::optional<SyndicateProblem> checkLines(const QString& fileName, const QString& text)
+{
+    QStringList lines = SplitLines(text);
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i >= kSyndicateFileRows || SplitFields(lines[i]).size() != kSyndicateFields)
+            return SyndicateProblem{fileName, int(i) + 1, false};
+    }
+    if (lines.size() < kSyndicateFileRows)
+        return SyndicateProblem{fileName, int(lines.size()) + 1, true};
+    return std::nullopt;
+}
+
 // The settings file follows item 16 at once, so closing the preferences
 // (which reads the settings file again) keeps the syndicate that is open.
 void saveChoice() { SaveSettings(); }
@@ -37,25 +63,48 @@ void saveChoice() { SaveSettings(); }
 
 void ClearSyndicate() { clearRows(kSyndicateFileRows - 1); }
 
-void ResetSyndicate() { clearRows(kSyndicateRows); }
+void ResetSyndicate()
+{
+    clearRows(kSyndicateRows);
+    problem.reset();
+    problemTaken = false;
+}
+
+const std::optional<SyndicateProblem>& SyndicateReadProblem() { return problem; }
+
+std::optional<SyndicateProblem> TakeNewSyndicateProblem()
+{
+    if (problemTaken || !problem)
+        return std::nullopt;
+    problemTaken = true;
+    return problem;
+}
+
+bool OpenSyndicateFileKept() { return problem && problem->keepFile() && problem->file == Settings[SyndicateFile]; }
 
 void LoadSyndicate()
 {
     ClearSyndicate();
     const QString fileName = Settings[SyndicateFile];
-    if (fileName.isEmpty())
+    if (fileName.isEmpty()) {
+        noteProblem(std::nullopt);
         return;
+    }
     if (!IsMembersFileName(fileName) || !QFile::exists(fileName)) {
         Settings.set(SyndicateFile, QString());
+        noteProblem(std::nullopt);
         return;
     }
     const auto text = ReadTextFile(fileName);
-    if (!text)
+    if (!text) {
+        noteProblem(SyndicateProblem{fileName, 0, false});
         return;
+    }
     FieldReader reader(*text);
     for (int r = 0; r < kSyndicateFileRows && !reader.atEnd(); ++r)
         for (int f = 0; f < kSyndicateFields && !reader.atEnd(); ++f)
             Syndicate[r][f] = reader.field();
+    noteProblem(checkLines(fileName, *text));
 }
 
 bool SaveSyndicate()
@@ -63,6 +112,8 @@ bool SaveSyndicate()
     const QString fileName = Settings[SyndicateFile];
     if (!IsMembersFileName(fileName))
         return true;
+    if (OpenSyndicateFileKept())
+        return false;
     QStringList lines;
     for (int r = 0; r < kSyndicateFileRows; ++r)
         lines << quotedLine(Syndicate[r], kSyndicateFields);
@@ -135,11 +186,11 @@ QList<SyndicateListing> ListSyndicates()
 
 CreateResult CreateSyndicate(const SyndicateDetails& details)
 {
-    if (!SaveSyndicate())
-        return CreateResult::OpenNotSaved;
     const auto number = FreeSyndicateNumber();
     if (!number)
         return CreateResult::NoFreeNumber;
+    if (!OpenSyndicateFileKept() && !SaveSyndicate())
+        return CreateResult::OpenNotSaved;
     const QString before = Settings[SyndicateFile];
     Settings.set(SyndicateFile, MembersFileName(*number));
     ClearSyndicate();

@@ -40,13 +40,38 @@ extern QString Syndicate[kSyndicateRows + 1][kSyndicateFields];
 // file that exists, reads its 1,111 quoted comma-separated items into rows 0
 // to 100 in order; a file cut short leaves the items it lacks empty. When the
 // named file is missing, or item 16 holds anything but a members file name,
-// empties item 16: no syndicate is open.
+// empties item 16: no syndicate is open. A file that exists but is not read
+// whole is kept open (item 16 stays, so it opens again once mended) and noted
+// in SyndicateReadProblem().
 void LoadSyndicate();
+
+// What the last LoadSyndicate could not read.
+struct SyndicateProblem {
+    QString file;
+    // The first line that could not be read; 0 when the file could not be
+    // opened at all.
+    int line = 0;
+    // The file ends before that line; every line it has was read whole.
+    bool endsEarly = false;
+    // Writing the table back would lose what could not be read: the file is
+    // never written over.
+    bool keepFile() const { return !endsEarly; }
+    bool operator==(const SyndicateProblem&) const = default;
+};
+// No value when the open syndicate's file was read whole (or none is open).
+const std::optional<SyndicateProblem>& SyndicateReadProblem();
+// The problem of the last load, the first time a load meets it: loading the
+// same file again with the same problem gives no value until another load
+// read whole or met another problem.
+std::optional<SyndicateProblem> TakeNewSyndicateProblem();
+// Whether the file item 16 names could not be read and must not be written.
+bool OpenSyndicateFileKept();
 
 // Writes rows 0 to 100 to the file item 16 names, through a new file renamed
 // over the old. True when written, and when no syndicate is open (nothing to
 // write); false when the file could not be written (the old one is then
-// whole).
+// whole), and when it could not be read when it was loaded (it is left as it
+// is: OpenSyndicateFileKept()).
 bool SaveSyndicate();
 
 // Empties rows 0 to 100 (row 101 keeps its content).
@@ -84,10 +109,11 @@ struct SyndicateDetails {
 };
 
 enum class CreateResult { Created, NoFreeNumber, OpenNotSaved, NotWritten };
-// Writes the open syndicate to its file, takes the free number, fills row 0
-// from the details (each trimmed) and writes the new members file; item 16
+// Takes the free number, writes the open syndicate to its file (not one that
+// could not be read: there is nothing of it in the table to save), fills row
+// 0 from the details (each trimmed) and writes the new members file; item 16
 // then names it and the settings are saved. On any failure item 16 and the
-// table are as they were.
+// table are as they were, and no file was written.
 CreateResult CreateSyndicate(const SyndicateDetails& details);
 
 // Makes the syndicate of that file the open one (item 16) and saves the

@@ -433,7 +433,7 @@ void ShowMyDrawsW::Command2_Click()
     CheckSummary summary = CheckEntries(entries);
     for (int r = 1; r <= entryCount(); ++r)
         if (summary.outcomes[r - 1].status == EntryStatus::Checked)
-            PaintCheck(r, summary.outcomes[r - 1].result);
+            PaintCheck(r, summary.outcomes[r - 1].marks);
     MatchCounts = summary.matchCounts;
     if (!summary.lastHeader)
         summary.bonusBlockBalls = std::clamp(BallsDrawn, 0, 7);
@@ -448,10 +448,10 @@ void ShowMyDrawsW::Command2_Click()
     ToggleButtons();
 }
 
-void ShowMyDrawsW::PaintCheck(int r, const LottoResult& result)
+void ShowMyDrawsW::PaintCheck(int r, const std::array<CellMark, 9>& marks)
 {
     for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c) {
-        const CellMark mark = result.marks[c];
+        const CellMark mark = marks[c];
         MSFlexGrid1->setCellBackColor(r, c,
                                       mark == CellMark::Main        ? kYellow
                                           : mark == CellMark::Bonus ? kLightRed

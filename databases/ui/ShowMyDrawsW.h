@@ -32,7 +32,7 @@ public:
     void ToggleButtons();
     void Skinning();
     // Paints the number cells of grid row r as a check left them.
-    void PaintCheck(int r, const LottoResult& result);
+    void PaintCheck(int r, const std::array<CellMark, 9>& marks);
 
     // Controls, by the names the program knows them by.
     QLabel* Label5 = nullptr;

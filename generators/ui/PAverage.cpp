@@ -75,6 +75,7 @@ std::function<bool()> PAverage::OwnTest()
 
 void PAverage::AfterRetryLoop()
 {
+    MendRepeatedNumbers(averages_);
     SortEntries(BallsDrawn);
     RemoveDuplicates();
 }

@@ -5,13 +5,11 @@
 #include "generators/EntryFilters.h"
 #include "generators/HotNumbers.h"
 #include "generators/ui/EntriesGrid.h"
+#include "generators/ui/HotColdControls.h"
 #include "platform/Random.h"
-#include "platform/ui/Colours.h"
-#include "platform/ui/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,47 +34,17 @@ PHotNumbers::PHotNumbers(QWidget* parent) : GeneratorFrame(Options(), parent)
     Label7->setText("Hot numbers");
     Label2->setText("Some numbers occur more than others in lottery draws results. Picking them might improve your "
                     "chances of a win. All these entries include all the most common (hot) numbers..");
-    Option1[0] = new QRadioButton("Hot numbers", this);
-    Option1[0]->setObjectName("Option1(0)");
-    Option1[1] = new QRadioButton("Cold numbers", this);
-    Option1[1]->setObjectName("Option1(1)");
-    Option1[0]->setChecked(true);
-    Label8 = NamedLabel(this, "Label8", "Hot numbers");
-    Label8->setAutoFillBackground(true);
-    Label8->setMargin(2);
-    QFont bold = Label8->font();
-    bold.setBold(true);
-    Label8->setFont(bold);
-    Label8->setForegroundRole(QPalette::BrightText);
+    AddHotColdButtons(this, methodBox(), Option1, [this](int i) { Option1_Click(i); });
+    Label8 = NewHotColdHeading(this, Qt::white);
     Label5->setWordWrap(true);
-    Label5->setFont(bold);
+    Label5->setFont(Label8->font());
 
-    auto* options = new QHBoxLayout;
-    options->addWidget(Option1[0]);
-    options->addWidget(Option1[1]);
-    options->addStretch();
-    methodBox()->addLayout(options);
     auto* numbers = new QHBoxLayout;
     numbers->addWidget(Label8);
     placeStatusLine(numbers);
     numbers->setStretch(1, 1);
     methodBox()->addLayout(numbers);
-    showMode(false);
-
-    for (int i = 0; i < 2; ++i)
-        connect(Option1[std::size_t(i)], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-}
-
-void PHotNumbers::showMode(bool cold)
-{
-    const QColor colour = ToQColor(cold ? kColdColour : kHotColour);
-    QPalette heading = Label8->palette();
-    heading.setColor(QPalette::Window, colour);
-    heading.setColor(QPalette::BrightText, Qt::white);
-    Label8->setPalette(heading);
-    QPalette numbers = Label5->palette();
-    numbers.setColor(QPalette::WindowText, colour);
-    Label5->setPalette(numbers);
+    ShowHotColdMode(Label8, Label5, false);
 }
 
 void PHotNumbers::Option1_Click(int index)
@@ -85,8 +53,7 @@ void PHotNumbers::Option1_Click(int index)
     const QString name = ColdMode ? "Cold numbers" : "Hot numbers";
     setWindowTitle(name);
     Label7->setText(name);
-    Label8->setText(name);
-    showMode(ColdMode);
+    ShowHotColdMode(Label8, Label5, ColdMode);
     Label2->setText(ColdMode ? "Some draw numbers have not come up for a long time. They are overdue and might come "
                                "up soon. These entries pick random cold numbers."
                              : "Hot numbers occur more than others in lottery draws. Using them might improve your "

@@ -26,7 +26,4 @@ protected:
     // One pass of the method: no retry loop, no tests.
     void Generate() override;
     SkinLabels SkinningLabels() const override;
-
-private:
-    void showMode(bool cold);
 };

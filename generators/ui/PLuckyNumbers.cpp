@@ -17,7 +17,7 @@ PLuckyNumbers::PLuckyNumbers(QWidget* parent) : LuckyWheelWindow("PLuckyNumbers"
                     "name has a value and the digits are combined with those in your birth date to caculate a "
                     "series of numbers. These are your lucky numbers and they are placed in a short wheel to "
                     "maximise their effectiveness.");
-    Label6 = NamedLabel(this, "Label6", "Your full name:");
+    NameLabel = NamedLabel(this, "Label6", "Your full name:");
     Text1 = NamedLineEdit(this, "Text1");
     Text1->setMaxLength(100);
     Text1->setToolTip(" Full name on birth certificate ");
@@ -32,7 +32,7 @@ PLuckyNumbers::PLuckyNumbers(QWidget* parent) : LuckyWheelWindow("PLuckyNumbers"
     Label3->setWordWrap(true);
 
     auto* inputs = new QGridLayout;
-    inputs->addWidget(Label6, 0, 0);
+    inputs->addWidget(NameLabel, 0, 0);
     inputs->addWidget(Text1, 0, 1);
     inputs->addWidget(Label8, 1, 0);
     inputs->addWidget(DTPicker2, 1, 1, Qt::AlignLeft);

@@ -12,7 +12,7 @@ class PLuckyNumbers : public LuckyWheelWindow {
 public:
     explicit PLuckyNumbers(QWidget* parent = nullptr);
 
-    QLabel* Label6;        // "Your full name:"
+    QLabel* NameLabel;     // "Your full name:" (object name Label6)
     QLineEdit* Text1;      // the full name
     QLabel* Label8;        // "Date you were born:"
     DatePicker* DTPicker2; // the birth date

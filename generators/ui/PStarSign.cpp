@@ -19,7 +19,7 @@ PStarSign::PStarSign(QWidget* parent) : LuckyWheelWindow("PStarSign", "Star Sign
                     "according to your star sign. Borrowing techniques from astrology, your star sign and day you "
                     "were born are used to caculate your lucky numbers for a specific lottery draw date. The "
                     "numbers are placed in a short wheel to maximise their effectiveness.");
-    Label6 = NamedLabel(this, "Label6", "Star sign:");
+    SignLabel = NamedLabel(this, "Label6", "Star sign:");
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     Combo1->addItems({"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Saggitarius",
@@ -41,7 +41,7 @@ PStarSign::PStarSign(QWidget* parent) : LuckyWheelWindow("PStarSign", "Star Sign
     Label10->setWordWrap(true);
 
     auto* inputs = new QGridLayout;
-    inputs->addWidget(Label6, 0, 0);
+    inputs->addWidget(SignLabel, 0, 0);
     inputs->addWidget(Combo1, 0, 1, Qt::AlignLeft);
     inputs->addWidget(Label8, 1, 0);
     inputs->addWidget(Combo2, 1, 1, Qt::AlignLeft);

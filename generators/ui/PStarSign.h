@@ -13,7 +13,7 @@ class PStarSign : public LuckyWheelWindow {
 public:
     explicit PStarSign(QWidget* parent = nullptr);
 
-    QLabel* Label6;        // "Star sign:"
+    QLabel* SignLabel;     // "Star sign:" (object name Label6)
     QComboBox* Combo1;     // the signs
     QLabel* Label8;        // "Birth day:"
     QComboBox* Combo2;     // the days 1 to 31

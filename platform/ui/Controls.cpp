@@ -1,6 +1,7 @@
 #include "platform/ui/Controls.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,15 @@ QPushButton* NamedPictureButton(QWidget* parent, const QString& name, QStyle::St
         icon = parent->style()->standardIcon(picture);
     button->setIcon(icon);
     return button;
+}
+
+QComboBox* NamedNumberList(QWidget* parent, const QString& name, int first, int last)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (int v = first; v <= last; ++v)
+        list->addItem(QString::number(v));
+    return list;
 }
 
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStyle>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,8 @@ QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& ca
 // picture alone).
 QPushButton* NamedPictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
                                 const QString& word, const QString& tip, const QString& themeIcon = QString());
+// A drop-down list of the whole numbers first to last, in rising order.
+QComboBox* NamedNumberList(QWidget* parent, const QString& name, int first, int last);
 // A one-line text box; line breaks pasted into it become blanks.
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text = QString());
 // A box that takes digits only, typed or pasted, centred and wide enough for

@@ -39,15 +39,8 @@ private:
     QHash<QString, double> widths_;
 };
 
-// Where a printed text shows, from the position it is printed at: after its
-// leading blanks, up to its last visible character.
-struct Ink {
-    bool shown = false;
-    double start = 0;
-    double end = 0;
-};
-
-Ink InkOf(const QString& text, TextWidths& width)
+// ReportInkOf, with the widths measured so far.
+ReportInk InkOf(const QString& text, TextWidths& width)
 {
     qsizetype last = text.size();
     while (last > 0 && text[last - 1].isSpace())
@@ -145,12 +138,12 @@ public:
         const std::size_t n = wanted.size();
         std::vector<double> lastEnd(rows_.size(), -1e9);
         BodyFit fit{step, wanted, wrap, true};
-        std::vector<Ink> inks(rows_.size());
+        std::vector<ReportInk> inks(rows_.size());
         double shift = 0;
         for (std::size_t k = 0; k < n; ++k) {
             fit.x[k] += shift;
             for (std::size_t r = 0; r < rows_.size(); ++r) {
-                Ink ink = InkOf(rows_[r].value(int(k)), width);
+                ReportInk ink = InkOf(rows_[r].value(int(k)), width);
                 if (ink.shown && wrap > 0 && wraps_[k] && ink.end > wrap)
                     ink = {true, 0, wrap};
                 inks[r] = ink;
@@ -246,7 +239,7 @@ BodyFit FitBody(PrinterDevice& printer, const ReportRows& rows, const PrintOptio
 double PrintHeadingText(PrinterDevice& p, const QString& text, double x, double y, double right)
 {
     TextWidths width(p);
-    const Ink ink = InkOf(text, width);
+    const ReportInk ink = InkOf(text, width);
     const QStringList lines = x + ink.end <= right ? QStringList{text} : WrapText(text, right - x, width);
     p.CurrentX = x;
     p.CurrentY = y;
@@ -353,11 +346,13 @@ void AskAndPrintGrid(const FlexGrid* grid, int count, bool resetMargin, const Re
     PrintGridReport(grid, options, layoutFor);
 }
 
-double ReportInkEnd(PrinterDevice& printer, const QString& text)
+ReportInk ReportInkOf(PrinterDevice& printer, const QString& text)
 {
     TextWidths width(printer);
-    return InkOf(text, width).end;
+    return InkOf(text, width);
 }
+
+double ReportInkEnd(PrinterDevice& printer, const QString& text) { return ReportInkOf(printer, text).end; }
 
 QStringList WrapReportText(PrinterDevice& printer, const QString& text, double width)
 {

@@ -67,8 +67,16 @@ void PrintGridReport(const FlexGrid* grid, const PrintOptions& options, const Re
 // player cancels.
 void AskAndPrintGrid(const FlexGrid* grid, int count, bool resetMargin, const ReportLayoutFor& layoutFor);
 
-// Where a text printed at 0 ends, in the printer's current font (mm): up to
-// its last visible character.
+// Where a text printed at 0 shows, in the printer's current font (mm): from
+// after its leading blanks up to its last visible character; not shown for a
+// blank text.
+struct ReportInk {
+    bool shown = false;
+    double start = 0;
+    double end = 0;
+};
+ReportInk ReportInkOf(PrinterDevice& printer, const QString& text);
+// Where a text printed at 0 ends (mm): ReportInkOf(printer, text).end.
 double ReportInkEnd(PrinterDevice& printer, const QString& text);
 // The text in lines no wider than `width` (mm) in the printer's current font:
 // as it stands when its ink fits, else broken at blanks, and inside a word

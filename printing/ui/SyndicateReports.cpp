@@ -118,26 +118,6 @@ bool Overdue(const QString& text)
     return date && *date < Today();
 }
 
-// Where a text shows from the position it is printed at: after its leading
-// blanks, up to its last visible character; empty for a blank text.
-struct Ink {
-    bool shown = false;
-    double start = 0, end = 0;
-};
-
-Ink InkOf(PrinterDevice& p, const QString& text)
-{
-    qsizetype last = text.size();
-    while (last > 0 && text[last - 1].isSpace())
-        --last;
-    if (last == 0)
-        return {};
-    qsizetype first = 0;
-    while (text[first].isSpace())
-        ++first;
-    return {true, p.TextWidth(text.left(first)), p.TextWidth(text.left(last))};
-}
-
 // The columns at the step's positions, each moved right as far as the texts
 // before it need on every row (one blank between them); fits when no text
 // passes the right edge.
@@ -155,10 +135,10 @@ PaymentFit PlacePayments(PrinterDevice& p, const std::vector<PaymentRow>& rows, 
     double shift = 0;
     for (int k = 0; k < 4; ++k) {
         fit.x[k] = wanted.x[k] + shift;
-        std::vector<Ink> inks(rows.size());
+        std::vector<ReportInk> inks(rows.size());
         for (std::size_t r = 0; r < rows.size(); ++r) {
             p.SetFontBold(k == 3 && r > 0 && Overdue(rows[r][3]));
-            Ink ink = InkOf(p, rows[r][k]);
+            ReportInk ink = ReportInkOf(p, rows[r][k]);
             p.SetFontBold(false);
             if (k == 0 && nameWidth > 0 && ink.shown && ink.end > nameWidth)
                 ink = {true, 0, nameWidth};

@@ -220,13 +220,19 @@ void SManager::loadDiary()
     const QString file = DiaryFile();
     if (file.isEmpty())
         return;
-    const auto records = ReadDiary(file);
-    if (!records) {
-        // Save must not write an empty diary over records it could not read.
+    int badLine = 0;
+    const auto records = ReadDiary(file, &badLine);
+    if (!records || badLine > 0) {
+        // Save must not write over records it could not read.
         diaryUnreadable_ = true;
-        MsgBox(QStringLiteral("The diary file %1 could not be read.    ").arg(file), vbOKOnly + vbExclamation,
-               "Error!");
-        return;
+        const QString what = records ? QStringLiteral("Line %1 of the diary file %2").arg(badLine).arg(file)
+                                     : QStringLiteral("The diary file %1").arg(file);
+        MsgBox(what
+                   + QStringLiteral(" could not be read.    \r\n"
+                                    "It is left as it is, and nothing is written over it.    "),
+               vbOKOnly + vbExclamation, "Error!");
+        if (!records)
+            return;
     }
     // Every record of the file has a row, however many there are.
     if (int(records->size()) + 1 >= MSFlexGrid1->Rows())
@@ -246,6 +252,46 @@ void SManager::loadDiary()
         for (int c = 0; c < kDiaryColumns; ++c)
             paintCell(r, c);
     }
+    if (badLine == 0)
+        sayUnreadableCells(file, int(records->size()));
+}
+
+void SManager::sayUnreadableCells(const QString& file, int records)
+{
+    // One message for the whole diary: the first amount that cannot be read
+    // tells whether the amounts are of another currency form, which explains
+    // a page of red cells; else the first line with a cell that cannot be read.
+    int firstBad = 0;
+    for (int r = 1; r <= records; ++r) {
+        for (int c = 0; c < kDiaryColumns; ++c) {
+            if (!CellIsError(r, c))
+                continue;
+            if (firstBad == 0)
+                firstBad = r;
+            if (!IsAmountColumn(c))
+                continue;
+            const QString text = MSFlexGrid1->TextMatrix(r, c);
+            if (IsAmountInAnotherLocale(text, locale_)) {
+                MsgBox(QStringLiteral("The diary file %1 was written with another currency form    \r\n"
+                                      "(line %2: %3), so its amounts cannot be read here.    \r\n"
+                                      "They are kept as they are, marked in red, and the total cannot be "
+                                      "worked out.    ")
+                           .arg(file)
+                           .arg(r)
+                           .arg(text),
+                       vbOKOnly + vbExclamation, "Error!");
+                return;
+            }
+            r = records; // one amount is enough to tell
+            break;
+        }
+    }
+    if (firstBad > 0)
+        MsgBox(QStringLiteral("Line %1 of the diary file %2 could not be read.    \r\n"
+                              "The cells that cannot be read are marked in red and kept as they are.    ")
+                   .arg(firstBad)
+                   .arg(file),
+               vbOKOnly + vbExclamation, "Error!");
 }
 
 bool SManager::CellIsError(int row, int col) const
@@ -480,16 +526,20 @@ void SManager::Command1_Click()
                "Warning!");
         return;
     }
+    const QString file = DiaryFile();
+    if (diaryUnreadable_) {
+        ShowFileKept(file);
+        return;
+    }
+    if (OpenSyndicateFileKept()) {
+        ShowFileKept(Settings[SyndicateFile]);
+        return;
+    }
     for (int i = 0; i <= 6; ++i)
         Syndicate[0][i] = Text1[i]->text().trimmed();
     Syndicate[0][SyndicateNameField] = Text1[7]->text().trimmed();
     if (!SaveSyndicate()) {
         ShowNotSaved(Settings[SyndicateFile]);
-        return;
-    }
-    const QString file = DiaryFile();
-    if (diaryUnreadable_) {
-        ShowNotSaved(file);
         return;
     }
     if (!file.isEmpty()) {

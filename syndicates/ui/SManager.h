@@ -68,6 +68,7 @@ protected:
 
 private:
     void loadDiary();
+    void sayUnreadableCells(const QString& file, int records);
     void paintCell(int row, int col);
     void colourAmount(int row, int col);
     void setBalance(int row);

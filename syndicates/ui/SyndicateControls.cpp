@@ -1,5 +1,6 @@
 #include "syndicates/ui/SyndicateControls.h"
 
+#include "core/Settings.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/MsgBox.h"
 #include "syndicates/SyndicateFile.h"
@@ -52,11 +53,46 @@ bool MayCloseWindow(bool changed)
 
 void ShowNotSaved(const QString& fileName)
 {
+    if (fileName == Settings[SyndicateFile] && OpenSyndicateFileKept()) {
+        ShowFileKept(fileName);
+        return;
+    }
     MsgBox(QStringLiteral("The file %1 could not be written.    \r\n"
                           "Nothing was saved; check that the program's folder    \r\n"
                           "can be written to and try again.    ")
                .arg(fileName),
            vbOKOnly + vbExclamation, QStringLiteral("Error!"));
+}
+
+void ShowFileKept(const QString& fileName)
+{
+    MsgBox(QStringLiteral("The file %1 could not be read when it was opened,    \r\n"
+                          "so it is not written over. Nothing was saved.    ")
+               .arg(fileName),
+           vbOKOnly + vbExclamation, QStringLiteral("Error!"));
+}
+
+void SayNewSyndicateProblem()
+{
+    const auto problem = TakeNewSyndicateProblem();
+    if (!problem)
+        return;
+    QString text;
+    if (problem->line == 0)
+        text = QStringLiteral("The syndicate file %1 could not be read.    \r\n"
+                              "It is left as it is, and nothing is written over it.    ")
+                   .arg(problem->file);
+    else if (problem->endsEarly)
+        text = QStringLiteral("Line %1 of the syndicate file %2 could not be read:    \r\n"
+                              "the file ends there. The rows it lacks are left empty.    ")
+                   .arg(problem->line)
+                   .arg(problem->file);
+    else
+        text = QStringLiteral("Line %1 of the syndicate file %2 could not be read.    \r\n"
+                              "It is left as it is, and nothing is written over it.    ")
+                   .arg(problem->line)
+                   .arg(problem->file);
+    MsgBox(text, vbOKOnly + vbExclamation, QStringLiteral("Error!"));
 }
 
 void MakeSyndicateTitle(QLabel* label)

@@ -36,8 +36,14 @@ class QDialog;
 // warning) instead of closing the window at once.
 void EscapeRunsClose(QDialog* window, std::function<void()> close);
 
-// Says that a file could not be written; the window keeps its changes.
+// Says that a file could not be written; the window keeps its changes. For
+// the open syndicate's file when it could not be read, says that instead.
 void ShowNotSaved(const QString& fileName);
+// Says that a file that could not be read is not written over.
+void ShowFileKept(const QString& fileName);
+// Says which line of the open syndicate's members file the last load could
+// not read, once for each time the syndicate is opened.
+void SayNewSyndicateProblem();
 
 // A syndicate window's heading: "Comic Sans MS", bold and larger.
 void MakeSyndicateTitle(QLabel* label);

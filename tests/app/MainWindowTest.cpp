@@ -357,6 +357,19 @@ TEST_F(MainWindowTest, SyndicateViewItemsNeedNameAndManager)
     EXPECT_FALSE(action(MenuItem::SyndicateManager)->isEnabled());
 }
 
+TEST_F(MainWindowTest, ASyndicateFileThatCannotBeReadIsNamedOnceAtStart)
+{
+    writeLines(kSettingsFile, settingsWith(SyndicateFile, "SMembers.000"));
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("SMembers.000")); // a folder cannot be read as a file
+    answer(vbOK);
+    start();
+    EXPECT_TRUE(lastBoxText().startsWith("The syndicate file SMembers.000 could not be read."))
+        << lastBoxText().toStdString();
+    EXPECT_FALSE(action(MenuItem::SyndicateManager)->isEnabled());
+    window_->UpdateSyndicate(); // after a syndicate window: not said again
+    EXPECT_EQ(boxes().size(), 1u);
+}
+
 TEST_F(MainWindowTest, EveryItemAndPictureReachesItsHandler)
 {
     // Fake openers for every item the window does not handle itself.

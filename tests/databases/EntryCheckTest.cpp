@@ -161,3 +161,35 @@ TEST(TypedEntryTest, NumbersAreCheckedAgainstTheirLottery)
     EXPECT_FALSE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "69", "", "", "27"}, powerball, 5, true));
     EXPECT_TRUE(TypedEntryValid(Texts{"", "1", "2", "3", "4", "69", "", "", ""}, powerball, 4, false));
 }
+
+TEST_F(CheckEntriesTest, AnEntryMeetsEveryDrawOfItsNight)
+{
+    writeLines("dbase101.txt",
+               DatabaseLines("UK Lotto", "6,59,0,0,1",
+                             {"22 Aug 26,1,2,3,4,5,6,,7", "19 Aug 26,10,11,12,13,14,15,,16",
+                              "19 Aug 26,21,22,23,24,25,26,,27", "15 Aug 26,1,2,3,4,5,6,,7"}));
+    const CheckSummary s = CheckEntries({Entry("19 Aug 26", Row({21, 22, 23, 24, 25, 26}), "dbase101.txt"),
+                                         Entry("22 Aug 26", Row({1, 2, 3, 40, 41, 42}), "dbase101.txt")});
+    ASSERT_EQ(s.outcomes[0].results.size(), 2u);
+    EXPECT_EQ(s.matchCounts[6], 1); // the second draw of the night
+    EXPECT_EQ(s.matchCounts[0], 1); // the first
+    EXPECT_EQ(s.matchCounts[3], 1);
+    EXPECT_EQ(s.outcomes[0].marks[1], CellMark::Main);
+    EXPECT_EQ(s.severalDraws, 1);
+    EXPECT_TRUE(CheckReportText(s).endsWith(
+        " 0-match+bonus/pball = 0 times\r\n\r\n"
+        "Entries checked against more than one draw: 1 (more than one draw on their date)\r\n"));
+}
+
+TEST_F(CheckEntriesTest, ReadingStopsAtTheOldestEntryOnlyInANewestFirstFile)
+{
+    EXPECT_EQ(ReadDrawFile("dbase100.txt", QDate(2005, 3, 9))->draws.size(), 2u);
+    // Hand-edited: 09 Mar stands below 05 Mar.
+    writeLines("dbase102.txt",
+               DatabaseLines("UK Lotto", "6,49,0,0,1",
+                             {"12 Mar 05,1,2,3,4,5,6,,7", "05 Mar 05,1,2,3,4,5,6,,7", "09 Mar 05,3,11,20,30,38,40,,45",
+                              "01 Mar 05,1,2,3,4,5,6,,7"}));
+    const CheckSummary s = CheckEntries({Entry("09 Mar 05", Row({3, 11, 20, 30, 38, 40}), "dbase102.txt")});
+    EXPECT_EQ(s.outcomes[0].status, EntryStatus::Checked);
+    EXPECT_EQ(s.matchCounts[6], 1);
+}

@@ -7,6 +7,7 @@
 #include "databases/SavedEntries.h"
 #include "generators/AverageNumbers.h"
 #include "generators/Entries.h"
+#include "generators/RetryLoop.h"
 #include "generators/ui/PAverage.h"
 #include "platform/Random.h"
 #include "platform/ui/FlexGrid.h"
@@ -129,4 +130,25 @@ TEST_F(AverageWindow, GeneratesAroundTheAveragesAndSavesFromThePlayMenu)
     ASSERT_TRUE(entries && entries->size() == 1);
     EXPECT_EQ((*entries)[0].lottery, "Pick Three");
     EXPECT_EQ((*entries)[0].numbers[3], "");
+}
+
+TEST_F(AverageWindow, NoLineHoldsANumberTwiceAfterTheTimeLimit)
+{
+    // Averages 1, 2, 3 of 3 from 4: nearly every line repeats a number, and
+    // the clock runs out after the first try.
+    writeLines("dbase100.txt", DatabaseLines("Pick Three", "3,4,0,0,0", {"05 Mar 05,1,2,3", "02 Mar 05,3,2,1"}));
+    double now = 0;
+    SetMonotonicClockForTests([&now] { return now += 11; });
+    PAverage w;
+    w.HScroll1->setValue(30);
+    w.Load();
+    SetMonotonicClockForTests({});
+    EXPECT_TRUE(w.Label5->text().endsWith(kNotComplySuffix));
+    const int shown = ShownLines(w.MSFlexGrid1);
+    EXPECT_GE(shown, 1);
+    for (int r = 1; r <= shown; ++r) {
+        const int a = w.MSFlexGrid1->TextMatrix(r, 1).toInt(), b = w.MSFlexGrid1->TextMatrix(r, 2).toInt(),
+                  c = w.MSFlexGrid1->TextMatrix(r, 3).toInt();
+        EXPECT_TRUE(a < b && b < c) << a << " " << b << " " << c;
+    }
 }

@@ -270,6 +270,18 @@ TEST(FullSelectionMethod, DealsEveryNumberOnce)
         seen.insert(line.begin(), line.end());
     EXPECT_EQ(seen.size(), 49u);
 
+    // On small lotteries the last line still holds no number twice.
+    for (auto [k, n] : {std::pair{7, 10}, std::pair{6, 8}, std::pair{5, 7}}) {
+        SetLottery(k, n);
+        FullSelectionLines(true);
+        seen.clear();
+        for (const auto& line : Lines(k)) {
+            EXPECT_EQ(std::set<int>(line.begin(), line.end()).size(), std::size_t(k)) << k << "/" << n;
+            seen.insert(line.begin(), line.end());
+        }
+        EXPECT_EQ(seen.size(), std::size_t(n));
+    }
+
     SetLottery(0, 49);
     FullSelectionLines(true);
     EXPECT_EQ(EntryCount(), 0);

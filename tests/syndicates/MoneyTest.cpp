@@ -2,7 +2,9 @@
 
 #include "syndicates/Money.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 const QLocale kUK(QLocale::English, QLocale::UnitedKingdom);
@@ -57,4 +59,25 @@ TEST(MoneyTest, TextThatIsNoAmountIsAnError)
     EXPECT_EQ(ParseMoney("1,2,3", kGermany), std::nullopt);
     EXPECT_TRUE(IsAmountCharacter(QChar(','), kGermany));
     EXPECT_FALSE(IsAmountCharacter(QChar('a'), kUK));
+}
+
+TEST(MoneyTest, EveryAmountWrittenReadsBackInEveryLocale)
+{
+    // Each count of digits from 0 to 10^9 pence, at both ends, and the
+    // amounts where Indian grouping starts.
+    std::vector<Pence> amounts = {0, 1, 99, 100000 * 100, 123456789};
+    for (Pence p = 10; p <= 1000000000; p *= 10)
+        amounts.insert(amounts.end(), {p, p - 1, p + p / 3});
+    int failures = 0;
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        for (const Pence p : amounts) {
+            for (const Pence v : {p, -p}) {
+                const QString shown = FormatMoney(v, locale);
+                if (ParseMoney(shown, locale) != v && ++failures <= 10)
+                    ADD_FAILURE() << locale.name().toStdString() << ": " << shown.toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0);
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <unistd.h>
 
 namespace {
@@ -200,4 +201,66 @@ TEST_F(SyndicateFileTest, AFailedWriteChangesNothing)
     EXPECT_EQ(CreateSyndicate(details), CreateResult::OpenNotSaved);
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
     EXPECT_EQ(Syndicate[0][0], "Changed");
+}
+
+TEST_F(SyndicateFileTest, AFileThatCannotBeReadIsNamedOnceAndNeverWrittenOver)
+{
+    writeFile("vantrel.ini", "");
+    QStringList whole;
+    whole << row({"Ann", "", "", "", "", "", "", "", "", "", "Club"});
+    for (int r = 1; r <= 100; ++r)
+        whole << row({});
+    const QString wholeText = whole.join("\r\n") + "\r\n";
+    struct Case {
+        const char* what;
+        QString content; // a folder in the file's place when null
+        int line;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"unreadable", QString(), 0, true},
+        {"garbage", "\x01\x02 binary, junk\r\nmore", 1, true},
+        {"cut inside line 3", whole.mid(0, 2).join("\r\n") + "\r\n\"Bo", 3, true},
+        {"cut after line 2", whole.mid(0, 2).join("\r\n") + "\r\n", 3, false},
+        {"a line too many", wholeText + row({"Extra"}) + "\r\n", 102, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& name : QDir(dir_.path()).entryList({"SMembers.*"}, QDir::Files | QDir::Dirs))
+            if (!QFile::remove(path(name)))
+                QDir(path(name)).removeRecursively();
+        if (c.content.isNull())
+            ASSERT_TRUE(QDir(dir_.path()).mkpath("SMembers.000"));
+        else
+            writeFile("SMembers.000", c.content);
+        const QByteArray before = c.content.isNull() ? QByteArray() : readBytes("SMembers.000");
+        Settings.set(SyndicateFile, "SMembers.000");
+        LoadSyndicate();
+        const auto problem = TakeNewSyndicateProblem();
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_EQ(problem->file, "SMembers.000");
+        EXPECT_EQ(problem->line, c.line);
+        EXPECT_EQ(problem->keepFile(), c.kept);
+        EXPECT_EQ(Settings[SyndicateFile], "SMembers.000"); // opens again once mended
+        LoadSyndicate();                                    // the same problem is said once
+        EXPECT_FALSE(TakeNewSyndicateProblem().has_value());
+        if (!c.kept)
+            continue;
+
+        EXPECT_FALSE(SaveSyndicate());
+        // A create refused at the limit, or one that goes ahead, leaves it alone.
+        for (int n = 1; n < kSyndicateNumbers; ++n)
+            writeFile(MembersFileName(n), "");
+        SyndicateDetails details;
+        details.field[0] = "Dee";
+        details.name = "New";
+        EXPECT_EQ(CreateSyndicate(details), CreateResult::NoFreeNumber);
+        QFile::remove(path(MembersFileName(42)));
+        EXPECT_EQ(CreateSyndicate(details), CreateResult::Created);
+        EXPECT_EQ(Settings[SyndicateFile], MembersFileName(42));
+        if (c.content.isNull())
+            EXPECT_TRUE(QFileInfo(path("SMembers.000")).isDir());
+        else
+            EXPECT_EQ(readBytes("SMembers.000"), before);
+    }
 }

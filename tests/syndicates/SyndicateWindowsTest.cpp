@@ -216,7 +216,10 @@ TEST_F(SyndicateWindows, UnreadableCellsAreShownAndKept)
               "\"07-Mar-2026\",\"\",\"\",\"\",\"lots\",\"bad balance\"",
               "\"05-Mar-1850\",\"\",\"\",\"\",\"\",\"before the picker's dates\""});
     SManager w;
+    answer(vbOK); // said once, naming the first line
     w.Load();
+    EXPECT_TRUE(lastBoxText().startsWith("Line 3 of the diary file Diary.000 could not be read."))
+        << lastBoxText().toStdString();
     EXPECT_EQ(fore(w, 1, 4), ToQColor(160));
     EXPECT_TRUE(w.CellIsError(3, 0));
     EXPECT_TRUE(w.CellIsError(3, 2));
@@ -241,6 +244,40 @@ TEST_F(SyndicateWindows, UnreadableCellsAreShownAndKept)
     ASSERT_EQ(lines.size(), 4); // every record, the empty row dropped
     EXPECT_EQ(lines[1], "\"31-Foo-2026\",\"1\",\"£1.5x\",\"£4.00\",\"£1.50\",\"typo\"");
     EXPECT_EQ(lines[2], "\"07-Mar-2026\",\"\",\"\",\"\",\"lots\",\"bad balance\"");
+}
+
+TEST_F(SyndicateWindows, ADiaryOfAnotherCurrencyFormOrWithABrokenLineIsSaidSo)
+{
+    // Written where pounds are the currency, opened where euros are.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    openClub({"\"05-Mar-2026\",\"2\",\"£2.50\",\"£1,500.00\",\"£1,497.50\",\"\"",
+              "\"06-Mar-2026\",\"2\",\"£2.50\",\"\",\"-£2.50\",\"\""});
+    {
+        SManager w;
+        answer(vbOK);
+        w.Load();
+        EXPECT_EQ(boxes().size(), 1u);
+        EXPECT_TRUE(lastBoxText().contains("Diary.000 was written with another currency form"))
+            << lastBoxText().toStdString();
+        EXPECT_TRUE(lastBoxText().contains("(line 1: £2.50)")) << lastBoxText().toStdString();
+    }
+
+    // A line that does not hold one record would shift every record after
+    // it: the file is kept as it is.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    writeLines("Diary.000", {"\"05-Mar-2026\",\"2\",\"£2.50\",\"\",\"-£2.50\",\"\"", "\"a\",\"b\""});
+    const QByteArray before = readBytes("Diary.000");
+    SManager w;
+    answer(vbOK);
+    w.Load();
+    EXPECT_TRUE(lastBoxText().startsWith("Line 2 of the diary file Diary.000 could not be read."))
+        << lastBoxText().toStdString();
+    w.Text1[1]->setText("2 High St");
+    answer(vbOK);
+    w.Command1->click();
+    EXPECT_TRUE(lastBoxText().startsWith("The file Diary.000 could not be read")) << lastBoxText().toStdString();
+    EXPECT_EQ(readBytes("Diary.000"), before);
+    EXPECT_EQ(Syndicate[0][1], "1 High St"); // nothing saved
 }
 
 TEST_F(SyndicateWindows, RowButtonsMoveAndDeleteEveryRecord)

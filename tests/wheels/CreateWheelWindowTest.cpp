@@ -42,8 +42,8 @@ TEST_F(CreateWheelWindow, OpensWithItsTextsAndEightBoxesInUse)
     w.Load();
     const std::pair<QString, QString> texts[] = {{w.windowTitle(), "Create-a-Wheel"},
                                                  {w.Label7->text(), "Create-a-wheel"},
-                                                 {w.Label5->text(), "Select a lottery:"},
-                                                 {w.Label1->text(), "Numbers:"},
+                                                 {w.findChild<QLabel*>("Label5")->text(), "Select a lottery:"},
+                                                 {w.findChild<QLabel*>("Label1")->text(), "Numbers:"},
                                                  {w.Label9->text(), "Interval:"},
                                                  {w.Label10->text(), "Numbers to wheel:"},
                                                  {w.findChild<QLabel*>("Label6")->text(), "Filters"},

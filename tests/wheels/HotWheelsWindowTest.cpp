@@ -51,8 +51,8 @@ TEST_F(HotWheelsWindow, OpensWithHotLines)
          "Hot numbers occur more than others in lottery draws. Playing them in a wheel might "
          "improve your chances of a win. These entries wheel the hottest numbers."},
         {w.Label8->text(), "Hot numbers"},
-        {w.Label5->text(), "Select a lottery:"},
-        {w.Label1->text(), "Numbers:"},
+        {w.findChild<QLabel*>("Label5")->text(), "Select a lottery:"},
+        {w.findChild<QLabel*>("Label1")->text(), "Numbers:"},
         {w.Label9->text(), "Interval:"},
         {w.Label4->text(), "Lines:"},
         {w.findChild<QLabel*>("Label6(1)")->text(), "Filters   "},

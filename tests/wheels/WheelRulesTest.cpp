@@ -159,6 +159,23 @@ TEST(WheelExpansion, TripletExamplesForEachPickSize)
     }
 }
 
+// Entries is not cleared before an expansion: the lines written lose the
+// extra balls and numbers of the lines they replace.
+TEST(WheelExpansion, WrittenLinesKeepNothingOfTheLinesBefore)
+{
+    ResetEntries();
+    FillPool({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    WheelExpansion how = Expansion(2, LetterBase::Blocks(3), 9);
+    how.extraBallMax = 3;
+    ASSERT_TRUE(ExpandWheel(kTripletWheels[0], how).ok());
+    ASSERT_GE(Entries[1][8], 1);
+    how.extraBallMax = 0;
+    how.ballsDrawn = 4;
+    ASSERT_TRUE(ExpandWheel(kTripletWheels[0], how).ok());
+    EXPECT_EQ(Lines(8),
+              (std::vector<Line>{{1, 2, 3, 4, 0, 0, 0, 0}, {1, 2, 3, 7, 0, 0, 0, 0}, {4, 5, 6, 7, 0, 0, 0, 0}}));
+}
+
 TEST(WheelExpansion, PairExamples)
 {
     ResetEntries();

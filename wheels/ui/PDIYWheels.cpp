@@ -37,20 +37,10 @@ WheelFrameOptions Options()
     return o;
 }
 
-QComboBox* NamedList(QWidget* parent, const QString& name, int first, int last)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    for (int v = first; v <= last; ++v)
-        list->addItem(QString::number(v));
-    return list;
-}
-
 } // namespace
 
 PDIYWheels::PDIYWheels(QWidget* parent) : WheelFrame(Options(), parent)
 {
-    Label5 = GeneratorFrame::Label1;
     if (Label6[1])
         Label6[1]->setObjectName("Label6");
     Label7->setText("Create-a-wheel");
@@ -59,11 +49,11 @@ PDIYWheels::PDIYWheels(QWidget* parent) : WheelFrame(Options(), parent)
                     "Click 'Random input order to place the numbers you enter in a random order.");
     Label10 = NamedLabel(this, "Label10", "Numbers to wheel:");
     boxesColumn()->insertWidget(0, Label10);
-    Label1 = NamedLabel(this, "Label1", "Numbers:");
-    Combo1 = NamedList(this, "Combo1", kCreateWheelFewest, kCreateWheelBoxes);
+    NumbersLabel = NamedLabel(this, "Label1", "Numbers:");
+    Combo1 = NamedNumberList(this, "Combo1", kCreateWheelFewest, kCreateWheelBoxes);
     Label9 = NamedLabel(this, "Label9", "Interval:");
-    Combo2 = NamedList(this, "Combo2", 1, kCreateWheelLongestStep);
-    sideColumn()->addWidget(Label1);
+    Combo2 = NamedNumberList(this, "Combo2", 1, kCreateWheelLongestStep);
+    sideColumn()->addWidget(NumbersLabel);
     sideColumn()->addWidget(Combo1);
     sideColumn()->addWidget(Label9);
     sideColumn()->addWidget(Combo2);
@@ -105,5 +95,5 @@ bool PDIYWheels::RunWheel()
 
 SkinLabels PDIYWheels::SkinningLabels() const
 {
-    return {.title = {Label7}, .body = {Label2}, .label = {Label1, Label9, Label10, Label5}, .other = {}};
+    return {.title = {Label7}, .body = {Label2}, .label = {NumbersLabel, Label9, Label10, Label1}, .other = {}};
 }

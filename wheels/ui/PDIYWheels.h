@@ -13,14 +13,13 @@ class PDIYWheels : public WheelFrame {
 public:
     explicit PDIYWheels(QWidget* parent = nullptr);
 
-    // This window names its labels apart from the frame: Label1 is
-    // "Numbers:" and the lottery list's caption is Label5.
-    QLabel* Label1;    // "Numbers:"
-    QLabel* Label5;    // "Select a lottery:"
-    QLabel* Label9;    // "Interval:"
-    QLabel* Label10;   // "Numbers to wheel:"
-    QComboBox* Combo1; // the count, 8 to 20
-    QComboBox* Combo2; // the interval, 1 to 5
+    // The frame's Label1, the lottery list's caption, carries the object
+    // name Label5 here, and the status line the name Status.
+    QLabel* NumbersLabel; // "Numbers:" (object name Label1)
+    QLabel* Label9;       // "Interval:"
+    QLabel* Label10;      // "Numbers to wheel:"
+    QComboBox* Combo1;    // the count, 8 to 20
+    QComboBox* Combo2;    // the interval, 1 to 5
 
     // The count and the interval chosen.
     int Count() const;

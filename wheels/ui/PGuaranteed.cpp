@@ -90,8 +90,8 @@ PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
             GenerateButton[i] = NamedPictureButton(this, generateNames[i], QStyle::SP_BrowserReload, "Generate",
                                                    generateTips[i], "view-refresh");
         }
-        Command12[i] = NamedPictureButton(this, QString("Command12(%1)").arg(f), QStyle::SP_CustomBase,
-                                          "Random selection", " Random selection of numbers ");
+        RandomButton[i] = NamedPictureButton(this, QString("Command12(%1)").arg(f), QStyle::SP_CustomBase,
+                                             "Random selection", " Random selection of numbers ");
         const int row = f * 3;
         families->addWidget(Heading[i], row, 0);
         auto* counts = new QHBoxLayout;
@@ -102,7 +102,7 @@ PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
         families->addLayout(counts, row, 1, 1, 3);
         families->addWidget(Combo[i], row + 1, 0);
         families->addWidget(GenerateButton[i], row + 1, 1);
-        families->addWidget(Command12[i], row + 1, 2);
+        families->addWidget(RandomButton[i], row + 1, 2);
         families->addWidget(Promise[i], row + 2, 0, 1, 4);
     }
     families->setColumnStretch(3, 1);
@@ -127,7 +127,7 @@ PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
 
     for (int f = 0; f < kGuaranteedFamilies; ++f) {
         connect(Combo[std::size_t(f)], &QComboBox::currentIndexChanged, this, [this, f] { Combo_Change(f); });
-        connect(Command12[std::size_t(f)], &QPushButton::clicked, this, [this, f] { Command12_Click(f); });
+        connect(RandomButton[std::size_t(f)], &QPushButton::clicked, this, [this, f] { RandomButton_Click(f); });
         Combo_Change(f);
     }
     // Each Generate button runs the frame's Generate with its family.
@@ -194,7 +194,7 @@ bool PGuaranteed::RunWheel()
     return ExpandWheel(CurrentWheel, ExpansionFor(6, LetterBase::Pool(1), need_)).ok();
 }
 
-void PGuaranteed::Command12_Click(int family)
+void PGuaranteed::RandomButton_Click(int family)
 {
     if (Busy)
         return;

@@ -33,16 +33,16 @@ public:
     std::array<QLabel*, kGuaranteedFamilies> Promise{};
     std::array<QComboBox*, kGuaranteedFamilies> Combo{};
     std::array<QPushButton*, kGuaranteedFamilies> GenerateButton{};
-    std::array<QPushButton*, kGuaranteedFamilies> Command12{};
-    QPushButton* Command16; // Clear
+    std::array<QPushButton*, kGuaranteedFamilies> RandomButton{}; // Command12(0) to Command12(2)
+    QPushButton* Command16;                                       // Clear
 
     // The wheel Generate last expanded, letters of six a line.
     QString CurrentWheel;
 
     // Handlers.
     void Combo_Change(int family);
-    void Generate_Click(int family); // Command2, Command3, Command4
-    void Command12_Click(int family);
+    void Generate_Click(int family);     // Command2, Command3, Command4
+    void RandomButton_Click(int family); // Command12(0) to Command12(2)
     void Command16_Click();
 
 protected:

@@ -3,6 +3,7 @@
 #include "core/OpenLottery.h"
 #include "generators/Entries.h"
 #include "generators/ui/EntriesGrid.h"
+#include "generators/ui/HotColdControls.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "platform/ui/Colours.h"
@@ -44,74 +45,40 @@ WheelFrameOptions Options()
     return o;
 }
 
-QComboBox* NamedList(QWidget* parent, const QString& name, int first, int last)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    for (int v = first; v <= last; ++v)
-        list->addItem(QString::number(v));
-    return list;
-}
-
-void SetColour(QLabel* label, QPalette::ColorRole role, std::uint32_t colour)
-{
-    QPalette p = label->palette();
-    p.setColor(role, ToQColor(colour));
-    label->setPalette(p);
-}
-
 } // namespace
 
 PHotWheels::PHotWheels(QWidget* parent) : WheelFrame(Options(), parent)
 {
-    Label5 = GeneratorFrame::Label1;
     Label7->setText("Hot wheels");
     Label2->setText("Hot numbers occur more than others in lottery draws. Playing them in a wheel might improve your "
                     "chances of a win. These entries wheel the hottest numbers.");
 
-    Option1[0] = new QRadioButton("Hot numbers", this);
-    Option1[0]->setObjectName("Option1(0)");
-    Option1[1] = new QRadioButton("Cold numbers", this);
-    Option1[1]->setObjectName("Option1(1)");
-    Option1[0]->setChecked(true);
-
-    Label8 = NamedLabel(this, "Label8", "Hot numbers");
-    Label8->setAutoFillBackground(true);
-    Label8->setMargin(2);
-    QFont bold = Label8->font();
-    bold.setBold(true);
-    Label8->setFont(bold);
-    SetColour(Label8, QPalette::Window, kHotColour);
-    SetColour(Label8, QPalette::WindowText, kHeadingText);
+    AddHotColdButtons(this, methodBox(), Option1, [this](int i) { Option1_Click(i); });
+    Label8 = NewHotColdHeading(this, ToQColor(kHeadingText));
     Label3 = NamedLabel(this, "Label3", QString());
-    Label3->setFont(bold);
+    Label3->setFont(Label8->font());
     Label3->setWordWrap(true);
-    SetColour(Label3, QPalette::WindowText, kNumbersAtOpening);
+    QPalette numbers = Label3->palette();
+    numbers.setColor(QPalette::WindowText, ToQColor(kNumbersAtOpening));
+    Label3->setPalette(numbers);
 
-    Label1 = NamedLabel(this, "Label1", "Numbers:");
-    Combo1 = NamedList(this, "Combo1", kCreateWheelFewest, kCreateWheelBoxes);
+    NumbersLabel = NamedLabel(this, "Label1", "Numbers:");
+    Combo1 = NamedNumberList(this, "Combo1", kCreateWheelFewest, kCreateWheelBoxes);
     Label9 = NamedLabel(this, "Label9", "Interval:");
-    Combo2 = NamedList(this, "Combo2", 1, kCreateWheelLongestStep);
+    Combo2 = NamedNumberList(this, "Combo2", 1, kCreateWheelLongestStep);
     Label4 = NamedLabel(this, "Label4", "Lines:");
     Label6[0] = NamedLabel(this, "Label6(0)", QString());
 
-    auto* modes = new QHBoxLayout;
-    modes->addWidget(Option1[0]);
-    modes->addWidget(Option1[1]);
-    modes->addStretch(1);
-    methodBox()->addLayout(modes);
     auto* ranked = new QHBoxLayout;
     ranked->addWidget(Label8);
     ranked->addWidget(Label3, 1);
     methodBox()->addLayout(ranked);
     auto* sizes = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Combo1, Label9, Combo2, Label4, Label6[0]})
+    for (QWidget* w : std::initializer_list<QWidget*>{NumbersLabel, Combo1, Label9, Combo2, Label4, Label6[0]})
         sizes->addWidget(w);
     sizes->addStretch(1);
     methodBox()->addLayout(sizes);
 
-    for (int i = 0; i < 2; ++i)
-        connect(Option1[std::size_t(i)], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     // Opening selects the first of each list; nothing is counted before a
     // lottery is open.
     Combo1->setCurrentIndex(0);
@@ -128,10 +95,7 @@ void PHotWheels::showMode()
     const QString name = ColdMode ? "Cold wheels" : "Hot wheels";
     setWindowTitle(name);
     Label7->setText(name);
-    Label8->setText(ColdMode ? "Cold numbers" : "Hot numbers");
-    const std::uint32_t colour = ColdMode ? kColdColour : kHotColour;
-    SetColour(Label8, QPalette::Window, colour);
-    SetColour(Label3, QPalette::WindowText, colour);
+    ShowHotColdMode(Label8, Label3, ColdMode);
     Label2->setText(ColdMode ? kColdText : kHotText);
 }
 
@@ -189,5 +153,5 @@ bool PHotWheels::RunWheel()
 
 SkinLabels PHotWheels::SkinningLabels() const
 {
-    return {.title = {Label7}, .body = {Label2}, .label = {Label1, Label9, Label5, Label4}, .other = {}};
+    return {.title = {Label7}, .body = {Label2}, .label = {NumbersLabel, Label9, Label1, Label4}, .other = {}};
 }

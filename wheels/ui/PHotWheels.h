@@ -17,16 +17,15 @@ public:
     explicit PHotWheels(QWidget* parent = nullptr);
 
     std::array<QRadioButton*, 2> Option1{}; // "Hot numbers", "Cold numbers"
-    // This window names its labels apart from the frame: Label1 is
-    // "Numbers:" and the lottery list's caption is Label5.
-    QLabel* Label1;    // "Numbers:"
-    QLabel* Label5;    // "Select a lottery:"
-    QLabel* Label8;    // the coloured heading of the ranked numbers
-    QLabel* Label3;    // the ten top-ranked numbers
-    QLabel* Label9;    // "Interval:"
-    QLabel* Label4;    // "Lines:"
-    QComboBox* Combo1; // the count of numbers to wheel, 8 to 20
-    QComboBox* Combo2; // the interval, 1 to 5
+    // The frame's Label1, the lottery list's caption, carries the object
+    // name Label5 here, and the status line the name Status.
+    QLabel* NumbersLabel; // "Numbers:" (object name Label1)
+    QLabel* Label8;       // the coloured heading of the ranked numbers
+    QLabel* Label3;       // the ten top-ranked numbers
+    QLabel* Label9;       // "Interval:"
+    QLabel* Label4;       // "Lines:"
+    QComboBox* Combo1;    // the count of numbers to wheel, 8 to 20
+    QComboBox* Combo2;    // the interval, 1 to 5
 
     // False for hot numbers, true for cold.
     bool ColdMode = false;
