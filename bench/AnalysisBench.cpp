@@ -4,6 +4,7 @@
 #include "analysis/ui/ACommonNumbers.h"
 #include "analysis/ui/ANumberStats.h"
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "platform/Folder.h"
 #include "platform/TextFile.h"
 

@@ -1,5 +1,6 @@
 // Loading and sorting a database, and reading a database's header.
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "databases/DrawDatabase.h"
 #include "platform/Folder.h"
 #include "platform/TextFile.h"

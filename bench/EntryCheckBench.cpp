@@ -1,5 +1,6 @@
 // Checking saved entries against their draws, and the what-if tally.
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "databases/EntryCheck.h"
 #include "databases/WhatIfRule.h"
 #include "platform/Dates.h"

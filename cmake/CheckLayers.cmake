@@ -1,7 +1,10 @@
-# Fails when a source file includes a header of a folder its library does not
-# use (a higher layer, or a neighbour not declared), or when a file of the
-# Qt-Core-only layers names a widget, GUI, chart or printer header.
-#   cmake -DSOURCE_DIR=... -DLAYERS=build/layers.txt -P CheckLayers.cmake
+# Fails when a source file includes a header of a folder it may not use (a
+# higher layer, or a neighbour its library or folder does not declare), when
+# a file of the Qt-Core-only layers names a widget, GUI, chart or printer
+# header, or (given OBJECTS) when a folder's compiled files use a symbol of a
+# folder or Qt library they may not use (check-symbols.sh).
+#   cmake -DSOURCE_DIR=... -DLAYERS=build/layers.txt [-DOBJECTS=build/layer-objects.txt]
+#         -P CheckLayers.cmake
 file(STRINGS ${LAYERS} rows)
 set(failures "")
 foreach(row IN LISTS rows)
@@ -24,7 +27,8 @@ foreach(row IN LISTS rows)
         endif()
         list(FIND allowed "${dir}" found)
         if(found EQUAL -1)
-          list(APPEND failures "${rel}: includes ${header}, but ${folder}/ may include only ${allowed}")
+          string(REPLACE ";" ", " allowed_text "${allowed}")
+          list(APPEND failures "${rel}: includes ${header}, but ${folder}/ may include only ${allowed_text}")
         endif()
       elseif(has_ui EQUAL -1 AND line MATCHES "#[ \t]*include[ \t]*<(Qt(Gui|Widgets|Charts|PrintSupport|Svg)/[^>]*|Q(Widget|Dialog|Label|Application|AbstractButton|ListWidget|Color|Pixmap|Image|Painter|Font|Cursor)[A-Za-z]*)>")
         list(APPEND failures "${rel}: includes <${CMAKE_MATCH_1}> in a layer on Qt Core only")
@@ -32,6 +36,17 @@ foreach(row IN LISTS rows)
     endforeach()
   endforeach()
 endforeach()
+if(DEFINED OBJECTS)
+  if(NOT DEFINED SCRIPTS)
+    set(SCRIPTS ${SOURCE_DIR}/cmake)
+  endif()
+  execute_process(COMMAND bash ${SCRIPTS}/check-symbols.sh ${LAYERS} ${OBJECTS}
+                  OUTPUT_VARIABLE symbol_text ERROR_VARIABLE symbol_error RESULT_VARIABLE symbol_result)
+  if(NOT symbol_result EQUAL 0)
+    string(STRIP "${symbol_text}${symbol_error}" symbol_text)
+    list(APPEND failures "${symbol_text}")
+  endif()
+endif()
 if(failures)
   string(REPLACE ";" "\n" text "${failures}")
   message(FATAL_ERROR "Layer rules broken:\n${text}")

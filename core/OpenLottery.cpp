@@ -1,10 +1,5 @@
 #include "core/OpenLottery.h"
 
-#include "databases/DrawDatabase.h"
-#include "platform/Folder.h"
-#include "platform/Text.h"
-#include "platform/TextFile.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -29,75 +24,9 @@ void clearDrawsFrom(int row)
     ++generation;
 }
 
-// The first line of a file, or empty when it has none. Only the start of the
-// file is read: a lottery list shows many databases of thousands of draws.
-QString firstLine(const QString& fileName)
-{
-    const auto lines = ReadFirstLines(fileName, 1);
-    return lines ? lines->value(0) : QString();
-}
 } // namespace
 
-QStringList FindDatabases()
-{
-    MakeProgramFolderCurrent();
-    const QStringList files = ListFiles("dbase*.txt");
-    const int count = std::min<int>(int(files.size()), kMaxDatabases);
-    QStringList names;
-    for (int i = 0; i < count; ++i) {
-        DbaseFiles[i] = files[i];
-        QString caption = firstLine(files[i]);
-        names << (caption.trimmed().isEmpty() ? files[i] : caption);
-    }
-    return names;
-}
-
-bool LoadDatabase(int index)
-{
-    if (index < 0 || index >= kMaxDatabases) {
-        clearDrawsFrom(1);
-        return false;
-    }
-    return LoadDatabaseFile(DbaseFiles[index]);
-}
-
-bool LoadDatabaseFile(const QString& fileName)
-{
-    DbaseFile = fileName;
-    clearDrawsFrom(1);
-    DrawFileReader file(fileName);
-    const DatabaseHeader& header = file.header();
-    LotteryName = header.name;
-    LotteryWebsite = header.website;
-    if (!file.isOpen() || !file.lottery()) {
-        BallsDrawn = MaxBall = HeaderValue3 = ExtraBallMax = 0;
-        HasBonusBall = 0;
-        return false;
-    }
-    const LotteryDefinition& lottery = *file.lottery();
-    BallsDrawn = lottery.ballsDrawn;
-    MaxBall = lottery.maxBall;
-    HeaderValue3 = lottery.headerValue3;
-    ExtraBallMax = lottery.extraBallMax;
-    HasBonusBall = std::int16_t(lottery.hasBonusBall);
-
-    // The file is read no further than the draws kept. A draw without a first
-    // number in range is left out: a row whose column 1 is 0 would end the
-    // draws for every reader, cutting off all the older ones.
-    int r = 1;
-    while (r <= kMaxDrawsLoaded) {
-        const auto draw = file.next();
-        if (!draw)
-            break;
-        if (draw->numbers[1] == 0)
-            continue;
-        for (int column = 1; column <= 8; ++column)
-            Draws[r][column] = std::int16_t(draw->numbers[column]);
-        ++r;
-    }
-    ++generation;
-    return true;
-}
+void ClearDraws() { clearDrawsFrom(1); }
 
 void SortDraws(int n)
 {

@@ -25,21 +25,8 @@ extern std::int16_t HasBonusBall;
 // column 1 is 0 ends the data.
 extern std::int16_t Draws[kDrawRows + 1][9];
 
-// Fills DbaseFiles with the "dbase*.txt" files of the program folder, in the
-// order the lottery lists show them, and returns each lottery's name (its
-// first line, or the file name when the file has none).
-QStringList FindDatabases();
-
-// Loads DbaseFiles[index] into the open lottery and Draws. Draws takes the
-// newest 2994 draws, read as every reader of the file reads them
-// (DrawFileReader); a draw whose first number is missing or out of range is
-// left out, since it cannot stand in the table, and the file is read no
-// further than the draws kept. Returns false when the file cannot be read or
-// its definition line is out of range; Draws then holds no draw and the
-// header values are what the file's first lines gave.
-bool LoadDatabase(int index);
-// Loads a database file by name, as LoadDatabase does.
-bool LoadDatabaseFile(const QString& fileName);
+// Empties Draws (every row 0), keeping the header values.
+void ClearDraws();
 
 // Sorts columns 1 to n of every loaded row of Draws ascending, keeping zeros
 // after the numbers.

@@ -1,6 +1,7 @@
 #include "analysis/ui/AnalysisFrame.h"
 
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "core/ui/DatabaseList.h"
 #include "platform/ui/Controls.h"
 #include "printing/ui/PrintReports.h"

@@ -1,6 +1,7 @@
 #include "core/ui/DatabaseList.h"
 
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 
 #include <QListWidget>
 

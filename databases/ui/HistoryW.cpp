@@ -3,6 +3,7 @@
 #include "platform/ui/Colours.h"
 
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "core/ui/Skinning.h"
 #include "databases/ui/DrawEntry.h"
 #include "platform/ui/Controls.h"

@@ -3,6 +3,7 @@
 #include "platform/ui/Colours.h"
 
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "core/ui/Skinning.h"
 #include "databases/DrawCheck.h"
 #include "databases/ui/EntryControls.h"

@@ -3,6 +3,7 @@
 #include "platform/ui/Colours.h"
 
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "databases/ui/SaveEntries.h"
 #include "generators/ui/EntriesGrid.h"
 #include "generators/Entries.h"

@@ -1,6 +1,7 @@
 #include "printing/ui/PrintSetup.h"
 
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "core/ui/DatabaseList.h"
 #include "core/ui/HelpCommands.h"
 #include "core/ui/Skinning.h"

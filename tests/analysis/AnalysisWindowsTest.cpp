@@ -11,6 +11,7 @@
 #include "analysis/ui/ASums.h"
 #include "app/WindowCatalog.h"
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "core/Settings.h"
 #include "core/ui/Skinning.h"
 #include "platform/ui/Chart.h"

@@ -5,6 +5,7 @@
 #include "analysis/DrawStatistics.h"
 #include "analysis/NumberStats.h"
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "core/ui/DatabaseList.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,5 @@
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEdit.h"
 #include "databases/EntryCheck.h"

@@ -3,6 +3,7 @@
 // source.
 #include "GeneratorHelpers.h"
 #include "core/OpenLottery.h"
+#include "databases/DatabaseLoader.h"
 #include "core/Settings.h"
 #include "generators/Entries.h"
 #include "generators/EntryFilters.h"

@@ -1,6 +1,6 @@
 #include "support/Harness.h"
 
-#include "core/SharedState.h"
+#include "app/SharedState.h"
 #include "generators/RetryLoop.h"
 #include "platform/Dates.h"
 #include "platform/ui/Colours.h"

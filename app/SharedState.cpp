@@ -1,4 +1,4 @@
-#include "core/SharedState.h"
+#include "app/SharedState.h"
 
 #include "core/OpenLottery.h"
 #include "core/Settings.h"

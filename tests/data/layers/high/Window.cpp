@@ -1,0 +1,3 @@
+#include "high/Window.h"
+
+void OpenWindowOfHighLayer() {}

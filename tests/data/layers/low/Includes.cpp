@@ -1,0 +1,4 @@
+// A rules file that reaches up by including: a widget header, and a header
+// of the window layer above it.
+#include "high/Window.h"
+#include <QWidget>
