@@ -22,8 +22,9 @@ QStringList ListFiles(const QString& pattern);
 QStringList ListFilesIn(const QString& folder, const QString& pattern);
 
 // Copies a file by writing a new file beside the target and renaming it over
-// the target, so a failed copy leaves the old target whole. The copy keeps
-// the original's last-modified time. False when the source cannot be read or
+// the target, so a failed copy leaves the old target whole. The file is
+// copied a piece at a time, so its size costs no memory. The copy keeps the
+// original's last-modified time. False when the source cannot be read or
 // the target cannot be written; error (when given) then says which and why.
 bool CopyFileReplacing(const QString& from, const QString& to, QString* error = nullptr);
 
