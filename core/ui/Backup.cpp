@@ -60,6 +60,18 @@ QStringList allFiles(const QListWidget* list)
         names << BackupRowFile(list, i);
     return names;
 }
+
+// The message naming every file a copy could not copy, and why.
+QString copyFailureText(const CopyOutcome& outcome)
+{
+    QString text = outcome.failed.size() == 1 ? QStringLiteral("This file could not be copied:")
+                                              : QStringLiteral("These files could not be copied:");
+    for (qsizetype i = 0; i < outcome.failed.size(); ++i)
+        text += "\r\n" + outcome.failed[i] + (i < outcome.errors.size() ? " (" + outcome.errors[i] + ")" : QString());
+    if (!outcome.copied.isEmpty())
+        text += QStringLiteral("\r\n\r\nEvery other file was copied.");
+    return text;
+}
 } // namespace
 
 QString BackupRowFile(const QListWidget* list, int row)
@@ -163,12 +175,12 @@ void Backup::copy(const QStringList& names, bool restore)
     const QString from = restore ? backupFolder() : ProgramFolder();
     const QString to = restore ? ProgramFolder() : backupFolder();
     QDir().mkpath(to);
-    const CopyOutcome outcome = CopyDataFiles(from, to, names);
+    const CopyOutcome outcome = CopyDataFiles(from, to, names, {}, OnCopyFailure::CopyTheRest);
     if (restore)
         restored_ << outcome.copied;
     ReadDir();
     if (!outcome.ok())
-        MsgBox("Copying stopped at " + outcome.failedFile + ":\r\n" + outcome.error, vbOKOnly + vbExclamation, "Error");
+        MsgBox(copyFailureText(outcome), vbOKOnly + vbExclamation, "Error");
 }
 
 void Backup::Command1_Click()

@@ -108,18 +108,23 @@ TEST_F(BackupTest, BackUpAllAndRestoreAllRoundTrip)
     EXPECT_EQ(readFile("Smembers.004"), "club\r\n");
 }
 
-TEST_F(BackupTest, AFailedCopySaysWhichFileAndStops)
+TEST_F(BackupTest, BackUpAllCopiesPastFailuresAndNamesEachOne)
 {
-    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
         writeFile(name, QString(name));
-    // A folder in the way of "b.txt" in the backup folder: that copy fails.
+    // A folder in the way of "b.txt" in the backup folder, and "c.txt"
+    // removed after the window listed it: both copies fail.
     ASSERT_TRUE(QDir(path("Backup")).mkdir("b.txt"));
     Backup w;
+    ASSERT_TRUE(QFile::remove(path("c.txt")));
     answer(vbOK);
     w.Command4_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(boxes()[0].text.startsWith("Copying stopped at b.txt:")) << boxes()[0].text.toStdString();
+    const QString text = boxes()[0].text;
+    EXPECT_TRUE(text.startsWith("These files could not be copied:\r\nb.txt (")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\r\nc.txt (")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("\r\n\r\nEvery other file was copied.")) << text.toStdString();
     EXPECT_EQ(backedUp("a.txt"), "a.txt");
-    EXPECT_FALSE(QFileInfo::exists(path("Backup/c.txt")));
-    EXPECT_EQ(rows(w.List2), QStringList({"a.txt"}));
+    EXPECT_EQ(backedUp("d.txt"), "d.txt");
+    EXPECT_EQ(rows(w.List2), QStringList({"a.txt", "d.txt"}));
 }
