@@ -4,6 +4,22 @@
 
 #include <QDir>
 
+namespace {
+std::function<void()>& saveHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+} // namespace
+
+void SetSaveBeforeCopyingHook(std::function<void()> hook) { saveHook() = std::move(hook); }
+
+void SaveBeforeCopying()
+{
+    if (saveHook())
+        saveHook()();
+}
+
 QStringList DiskCopyPatterns()
 {
     return {QStringLiteral("*.txt"), QStringLiteral("*.ini"), QStringLiteral("SMembers.0??"),

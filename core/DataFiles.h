@@ -18,6 +18,13 @@ QStringList BackupPatterns();
 // pattern, each name once.
 QStringList DataFilesIn(const QString& folder, const QStringList& patterns);
 
+// What the program keeps in memory of its data files (the main window's
+// checklist and notes, the settings) is saved before they are copied out, so
+// a copy holds the session as it stands. The main window sets the hook.
+void SetSaveBeforeCopyingHook(std::function<void()> hook);
+// Runs the hook (nothing when none is set).
+void SaveBeforeCopying();
+
 // The name of the backup folder below the program folder.
 inline const QString kBackupFolder = QStringLiteral("Backup");
 

@@ -179,6 +179,9 @@ void Backup::Skinning()
 
 void Backup::Form_Load()
 {
+    // The lists show, and the copies take, the checklist, notes and settings
+    // as they stand, not as the last exit left them.
+    SaveBeforeCopying();
     Skinning();
     ReadDir();
 }
