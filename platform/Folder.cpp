@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <vector>
@@ -49,6 +50,15 @@ bool MakeProgramFolderCurrent()
 {
     const QString path = ProgramFolder();
     return QDir().mkpath(path) && QDir::setCurrent(path);
+}
+
+bool OpenProgramFolder()
+{
+    const QString path = ProgramFolder();
+    if (!QFileInfo(path).isDir() || !QDir::setCurrent(path))
+        return false;
+    QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".write-check-XXXXXX")));
+    return probe.open();
 }
 
 void CopyShippedDataFiles()
@@ -103,7 +113,8 @@ bool CopyFileReplacing(const QString& from, const QString& to, QString* error)
     QSaveFile target(to);
     target.setDirectWriteFallback(false);
     auto unwritable = [&fail, &to, &target] {
-        return fail(QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), target.errorString()));
+        return fail(
+            QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), target.errorString()));
     };
     if (!target.open(QIODevice::WriteOnly))
         return unwritable();

@@ -10,6 +10,10 @@ QString ProgramFolder();
 void SetProgramFolder(const QString& path);
 // Makes the program folder (creating it when missing) the current folder.
 bool MakeProgramFolderCurrent();
+// Makes the program folder (creating it when missing) the current folder, and
+// checks that a file can be written in it. False when the folder cannot be
+// made, entered or written: nothing has been written anywhere then.
+bool OpenProgramFolder();
 // Copies the read-only files the program ships into the program folder when
 // they are missing there.
 void CopyShippedDataFiles();

@@ -173,7 +173,8 @@ TEST_F(FileAndHelpItemsTest, BackupAndDiskCopyHoldTheSessionAsItStands)
     Settings.set(PlayerName, "Ann");
     drive<Backup>([](Backup& b) { b.Command4_Click(); });
     run(MenuItem::FileBackup);
-    EXPECT_TRUE(readFile("Backup/Notes.txt").endsWith("Typed this session")) << readFile("Backup/Notes.txt").toStdString();
+    EXPECT_TRUE(readFile("Backup/Notes.txt").endsWith("Typed this session"))
+        << readFile("Backup/Notes.txt").toStdString();
     const auto backedUp = ReadLines(path("Backup/" + kSettingsFile));
     ASSERT_TRUE(backedUp && backedUp->size() == kSettingsCount);
     EXPECT_EQ(backedUp->at(int(PlayerName) - 1), "Ann");
@@ -196,8 +197,9 @@ TEST_F(FileAndHelpItemsTest, UnreadableOrUnsavedSettingsAreSaidAndNotWrittenOver
     ASSERT_TRUE(QDir(path(".")).mkdir(kSettingsFile));
     answer(vbOK);
     start();
-    EXPECT_EQ(lastBoxText(), "The settings file vantrel.ini could not be read, so the program uses its default "
-                             "settings this time and leaves the file as it is.");
+    EXPECT_EQ(lastBoxText(),
+              "The settings file vantrel.ini could not be read, so the program uses its default "
+              "settings this time and leaves the file as it is.");
     EXPECT_EQ(Settings[SkinFlags], "1 Skinning/colours");
     EXPECT_EQ(window_->Item(WebLinkItem(0))->text(), "Vantrel");
     ASSERT_TRUE(QDir(path(".")).rmdir(kSettingsFile));

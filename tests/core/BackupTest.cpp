@@ -159,13 +159,14 @@ TEST_F(BackupTest, DatesLineUpEvenWhereMonospaceMeansAProportionalFont)
         }
     if (proportional.isEmpty())
         GTEST_SKIP() << "no proportional font installed";
-    writeFile("fonts.conf", "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
-                            "<fontconfig>\n<match target=\"pattern\">\n"
-                            "<test name=\"family\"><string>monospace</string></test>\n"
-                            "<edit name=\"family\" mode=\"prepend\" binding=\"strong\"><string>"
-                                + proportional.toHtmlEscaped()
-                                + "</string></edit>\n</match>\n"
-                                  "<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n</fontconfig>\n");
+    writeFile("fonts.conf",
+              "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+              "<fontconfig>\n<match target=\"pattern\">\n"
+              "<test name=\"family\"><string>monospace</string></test>\n"
+              "<edit name=\"family\" mode=\"prepend\" binding=\"strong\"><string>"
+                  + proportional.toHtmlEscaped()
+                  + "</string></edit>\n</match>\n"
+                    "<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n</fontconfig>\n");
     QProcess run;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(kProportional, "1");

@@ -41,8 +41,7 @@ TEST(CopyFileReplacing, ALargeFileIsCopiedWithoutHoldingItInMemory)
         GTEST_SKIP() << "the system does not tell the peak memory";
     const qint64 before = PeakMemoryKb();
     QString error;
-    ASSERT_TRUE(CopyFileReplacing(dir.filePath("stray.txt"), dir.filePath("copy.txt"), &error))
-        << error.toStdString();
+    ASSERT_TRUE(CopyFileReplacing(dir.filePath("stray.txt"), dir.filePath("copy.txt"), &error)) << error.toStdString();
     const qint64 grown = PeakMemoryKb() - before;
     EXPECT_EQ(QFile(dir.filePath("copy.txt")).size(), kSize);
     EXPECT_LT(grown, 8 * 1024) << "kB";
