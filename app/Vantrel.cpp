@@ -1,5 +1,6 @@
 #include "app/Vantrel.h"
 #include "core/ChecklistFile.h"
+#include "core/DataFiles.h"
 #include "core/ui/DatabaseList.h"
 
 #include "core/Biorhythm.h"
@@ -266,14 +267,25 @@ Vantrel::Vantrel(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     setMouseTracking(true);
 
-    SetSettingsLoadedHook([this] { ShowWebLinks(); });
+    SetSettingsLoadedHook([this] {
+        ShowWebLinks();
+        if (SettingsFileKept())
+            MsgBox("The settings file " + kSettingsFile + " could not be read, so the program uses its default "
+                       + "settings this time and leaves the file as it is.",
+                   vbExclamation, "Vantrel");
+    });
+    SetSaveBeforeCopyingHook([this] { SaveSession(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_QueryUnload(); });
 
     resize(860, 600);
     Form_Load();
 }
 
-Vantrel::~Vantrel() { SetSettingsLoadedHook({}); }
+Vantrel::~Vantrel()
+{
+    SetSettingsLoadedHook({});
+    SetSaveBeforeCopyingHook({});
+}
 
 // ---------------------------------------------------------------- building
 
@@ -773,10 +785,18 @@ bool Vantrel::eventFilter(QObject* watched, QEvent* event)
 
 // ---------------------------------------------------------------- shut-down
 
-void Vantrel::Form_QueryUnload()
+void Vantrel::Form_QueryUnload() { SaveSession(); }
+
+void Vantrel::SaveSession()
 {
     SaveNotes();
-    SaveSettings();
+    if (SaveSettings())
+        return;
+    if (SettingsFileKept())
+        MsgBox("Your settings were not saved: " + kSettingsFile + " could not be read, so it is left as it was.",
+               vbExclamation, "Vantrel");
+    else
+        MsgBox("Your settings could not be saved in " + kSettingsFile + ".", vbExclamation, "Vantrel");
 }
 
 void Vantrel::closeEvent(QCloseEvent* event)

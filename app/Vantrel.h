@@ -44,6 +44,9 @@ public:
 
     // Public operations other windows and the start-up use.
     void SaveNotes();
+    // Saves the checklist and notes and the settings, as a close does; says
+    // so when one could not be saved.
+    void SaveSession();
     void UpdateSyndicate();
     void DoBiorhythm();
     void Skinning();

@@ -1,7 +1,5 @@
 // Vantrel: the application object and the main window.
 #include "app/Application.h"
-#include "app/Vantrel.h"
-#include "app/WindowCatalog.h"
 #include "core/VersionCheck.h"
 
 #include <QApplication>
@@ -18,10 +16,5 @@ int main(int argc, char** argv)
         }
     }
     QApplication app(argc, argv);
-    SetUpApplication();
-    QApplication::setApplicationVersion(ProgramVersion());
-    RegisterAllWindows();
-    Vantrel window;
-    window.show();
-    return app.exec();
+    return RunProgram();
 }

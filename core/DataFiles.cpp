@@ -4,6 +4,22 @@
 
 #include <QDir>
 
+namespace {
+std::function<void()>& saveHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+} // namespace
+
+void SetSaveBeforeCopyingHook(std::function<void()> hook) { saveHook() = std::move(hook); }
+
+void SaveBeforeCopying()
+{
+    if (saveHook())
+        saveHook()();
+}
+
 QStringList DiskCopyPatterns()
 {
     return {QStringLiteral("*.txt"), QStringLiteral("*.ini"), QStringLiteral("SMembers.0??"),
@@ -27,7 +43,7 @@ QStringList DataFilesIn(const QString& folder, const QStringList& patterns)
 }
 
 CopyOutcome CopyDataFiles(const QString& fromFolder, const QString& toFolder, const QStringList& names,
-                          const std::function<void(int)>& progress)
+                          const std::function<void(int)>& progress, OnCopyFailure onFailure)
 {
     CopyOutcome outcome;
     const QDir from(fromFolder);
@@ -35,9 +51,11 @@ CopyOutcome CopyDataFiles(const QString& fromFolder, const QString& toFolder, co
     for (const QString& name : names) {
         QString error;
         if (!CopyFileReplacing(from.filePath(name), to.filePath(name), &error)) {
-            outcome.failedFile = name;
-            outcome.error = error;
-            break;
+            outcome.failed << name;
+            outcome.errors << error;
+            if (onFailure == OnCopyFailure::Stop)
+                break;
+            continue;
         }
         outcome.copied << name;
         if (progress)

@@ -18,20 +18,31 @@ QStringList BackupPatterns();
 // pattern, each name once.
 QStringList DataFilesIn(const QString& folder, const QStringList& patterns);
 
+// What the program keeps in memory of its data files (the main window's
+// checklist and notes, the settings) is saved before they are copied out, so
+// a copy holds the session as it stands. The main window sets the hook.
+void SetSaveBeforeCopyingHook(std::function<void()> hook);
+// Runs the hook (nothing when none is set).
+void SaveBeforeCopying();
+
 // The name of the backup folder below the program folder.
 inline const QString kBackupFolder = QStringLiteral("Backup");
 
 struct CopyOutcome {
     QStringList copied; // names copied, in order
-    QString failedFile; // the file the copying stopped at; empty when all went
-    QString error;      // why, for the player
-    bool ok() const { return failedFile.isEmpty(); }
+    QStringList failed; // names that could not be copied, in order
+    QStringList errors; // why, for the player: one for each failed name
+    bool ok() const { return failed.isEmpty(); }
 };
+// What a failed file does to the rest: a disk copy stops there (a full or
+// missing disk fails every file after it), the backup folder's copies go on.
+enum class OnCopyFailure { Stop, CopyTheRest };
 // Copies the named files from one folder to another, each through a new file
-// renamed over the old one, and stops at the first that fails (those copied
-// before stay copied). progress runs after each copy with the count so far.
+// renamed over the old one (those copied before a failure stay copied).
+// progress runs after each copy with the count so far.
 CopyOutcome CopyDataFiles(const QString& fromFolder, const QString& toFolder, const QStringList& names,
-                          const std::function<void(int copied)>& progress = {});
+                          const std::function<void(int copied)>& progress = {},
+                          OnCopyFailure onFailure = OnCopyFailure::Stop);
 
 // A backup list row: the file name padded with blanks, or cut, to 27
 // characters, then its date as "dd-mm-yy".

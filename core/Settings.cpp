@@ -3,12 +3,16 @@
 #include "platform/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <vector>
 
 SettingsTable Settings;
 
 namespace {
+// The file could not be read at the last load: it is not written over.
+bool fileKept = false;
+
 std::function<void()>& loadedHook()
 {
     static std::function<void()> hook;
@@ -97,32 +101,51 @@ void ResetSettings()
     for (QString& item : Settings.items_)
         item.clear();
     ++Settings.generation_;
+    fileKept = false;
 }
 
-void DefaultSettings()
+namespace {
+void setDefaults()
 {
     ResetSettings();
     for (const SettingsItemInfo& info : SettingsItemTable())
         Settings.set(info.item, info.defaultValue);
+}
+} // namespace
+
+void DefaultSettings()
+{
+    setDefaults();
     SaveSettings();
 }
 
-void LoadSettings()
+bool SettingsFileKept() { return fileKept; }
+
+bool LoadSettings()
 {
     if (!QFile::exists(kSettingsFile))
         DefaultSettings();
+    bool read = true;
     if (const auto lines = ReadLines(kSettingsFile)) {
         const int count = std::min<int>(int(lines->size()), kSettingsCount);
         for (int k = 1; k <= count; ++k)
             Settings.items_[std::size_t(k)] = lines->at(k - 1);
         ++Settings.generation_;
+        fileKept = false;
+    } else if (QFileInfo::exists(kSettingsFile)) {
+        setDefaults();
+        fileKept = true;
+        read = false;
     }
     if (loadedHook())
         loadedHook()();
+    return read;
 }
 
 bool SaveSettings()
 {
+    if (fileKept)
+        return false;
     QStringList lines;
     for (int k = 1; k <= kSettingsCount; ++k)
         lines << Settings.items_[std::size_t(k)];

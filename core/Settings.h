@@ -64,7 +64,7 @@ public:
     std::uint64_t generation() const { return generation_; }
 
 private:
-    friend void LoadSettings();
+    friend bool LoadSettings();
     friend void ResetSettings();
     friend bool SaveSettings();
     std::array<QString, kSettingsCount + 1> items_;
@@ -77,11 +77,17 @@ extern SettingsTable Settings;
 // defaults first when the file is missing. Items beyond the file's last line
 // keep their values; lines after the 100th are ignored. Then runs the hook
 // set by the main window (its WebLinks menu follows the link captions).
-void LoadSettings();
+// False when the file is there but cannot be read: the items then take their
+// defaults in memory, and the file is kept as it is (SaveSettings leaves it
+// alone) until a later LoadSettings reads it or finds none.
+bool LoadSettings();
+// Whether the settings file is being kept because it could not be read.
+bool SettingsFileKept();
 // Sets every item to its default and writes the file.
 void DefaultSettings();
-// Writes items 1 to 100, each followed by CR LF. False when the file could not
-// be written (the old file is then left as it was).
+// Writes items 1 to 100, each followed by CR LF. False when the file was not
+// written: it could not be, or it is kept because it could not be read (the
+// old file is then left as it was).
 bool SaveSettings();
 
 // Run at the end of every LoadSettings.

@@ -8,8 +8,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 QString& folderOverride()
@@ -48,6 +50,15 @@ bool MakeProgramFolderCurrent()
 {
     const QString path = ProgramFolder();
     return QDir().mkpath(path) && QDir::setCurrent(path);
+}
+
+bool OpenProgramFolder()
+{
+    const QString path = ProgramFolder();
+    if (!QFileInfo(path).isDir() || !QDir::setCurrent(path))
+        return false;
+    QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".write-check-XXXXXX")));
+    return probe.open();
 }
 
 void CopyShippedDataFiles()
@@ -91,22 +102,39 @@ bool CopyFileReplacing(const QString& from, const QString& to, QString* error)
             *error = why;
         return false;
     };
+    auto unreadable = [&fail, &from](const QFile& file) {
+        return fail(QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), file.errorString()));
+    };
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return fail(
-            QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), source.errorString()));
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return fail(
-            QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), source.errorString()));
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return unreadable(source);
     const QDateTime modified = QFileInfo(source).lastModified();
-    source.close();
 
     QSaveFile target(to);
     target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit())
+    auto unwritable = [&fail, &to, &target] {
         return fail(
             QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), target.errorString()));
+    };
+    if (!target.open(QIODevice::WriteOnly))
+        return unwritable();
+    // A piece at a time, through one buffer: a large file costs no memory.
+    constexpr qint64 kPiece = 256 * 1024;
+    std::vector<char> buffer(std::size_t{kPiece});
+    for (;;) {
+        const qint64 got = source.read(buffer.data(), kPiece);
+        if (got < 0) {
+            target.cancelWriting();
+            return unreadable(source);
+        }
+        if (got == 0)
+            break;
+        if (target.write(buffer.data(), got) != got)
+            return unwritable();
+    }
+    source.close();
+    if (!target.commit())
+        return unwritable();
     // The copy carries the original's date, as the backup lists show it.
     QFile copied(to);
     if (copied.open(QIODevice::ReadWrite))

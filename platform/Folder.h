@@ -10,6 +10,10 @@ QString ProgramFolder();
 void SetProgramFolder(const QString& path);
 // Makes the program folder (creating it when missing) the current folder.
 bool MakeProgramFolderCurrent();
+// Makes the program folder (creating it when missing) the current folder, and
+// checks that a file can be written in it. False when the folder cannot be
+// made, entered or written: nothing has been written anywhere then.
+bool OpenProgramFolder();
 // Copies the read-only files the program ships into the program folder when
 // they are missing there.
 void CopyShippedDataFiles();
@@ -22,8 +26,9 @@ QStringList ListFiles(const QString& pattern);
 QStringList ListFilesIn(const QString& folder, const QString& pattern);
 
 // Copies a file by writing a new file beside the target and renaming it over
-// the target, so a failed copy leaves the old target whole. The copy keeps
-// the original's last-modified time. False when the source cannot be read or
+// the target, so a failed copy leaves the old target whole. The file is
+// copied a piece at a time, so its size costs no memory. The copy keeps the
+// original's last-modified time. False when the source cannot be read or
 // the target cannot be written; error (when given) then says which and why.
 bool CopyFileReplacing(const QString& from, const QString& to, QString* error = nullptr);
 

@@ -20,11 +20,35 @@
 namespace {
 QString backupFolder() { return QDir(ProgramFolder()).filePath(kBackupFolder); }
 
+// A font whose characters all have one width, so that the dates of the rows
+// line up. The desktop's fixed font is not always one (a font package may put
+// a proportional font first under "monospace"): the font is asked for by style
+// hint and known fixed-pitch families, and failing those the first installed
+// family that is fixed-pitch is taken.
+QFont fixedPitchFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("Noto Mono"), QStringLiteral("Noto Sans Mono"), QStringLiteral("Cousine"),
+                      QStringLiteral("Nimbus Mono PS"), QStringLiteral("Courier New"), QStringLiteral("monospace")});
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isFixedPitch(family)) {
+            font.setFamilies({family});
+            return font;
+        }
+    }
+    return font;
+}
+
 QListWidget* fileList(QWidget* parent, const QString& name)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont fixed = fixedPitchFont();
     list->setFont(fixed);
     const QFontMetrics metrics(fixed);
     list->setMinimumWidth(metrics.horizontalAdvance(QString(kBackupNameWidth + 10, 'W')) + 24);
@@ -59,6 +83,18 @@ QStringList allFiles(const QListWidget* list)
     for (int i = 0; i < list->count(); ++i)
         names << BackupRowFile(list, i);
     return names;
+}
+
+// The message naming every file a copy could not copy, and why.
+QString copyFailureText(const CopyOutcome& outcome)
+{
+    QString text = outcome.failed.size() == 1 ? QStringLiteral("This file could not be copied:")
+                                              : QStringLiteral("These files could not be copied:");
+    for (qsizetype i = 0; i < outcome.failed.size(); ++i)
+        text += "\r\n" + outcome.failed[i] + (i < outcome.errors.size() ? " (" + outcome.errors[i] + ")" : QString());
+    if (!outcome.copied.isEmpty())
+        text += QStringLiteral("\r\n\r\nEvery other file was copied.");
+    return text;
 }
 } // namespace
 
@@ -143,6 +179,9 @@ void Backup::Skinning()
 
 void Backup::Form_Load()
 {
+    // The lists show, and the copies take, the checklist, notes and settings
+    // as they stand, not as the last exit left them.
+    SaveBeforeCopying();
     Skinning();
     ReadDir();
 }
@@ -163,12 +202,12 @@ void Backup::copy(const QStringList& names, bool restore)
     const QString from = restore ? backupFolder() : ProgramFolder();
     const QString to = restore ? ProgramFolder() : backupFolder();
     QDir().mkpath(to);
-    const CopyOutcome outcome = CopyDataFiles(from, to, names);
+    const CopyOutcome outcome = CopyDataFiles(from, to, names, {}, OnCopyFailure::CopyTheRest);
     if (restore)
         restored_ << outcome.copied;
     ReadDir();
     if (!outcome.ok())
-        MsgBox("Copying stopped at " + outcome.failedFile + ":\r\n" + outcome.error, vbOKOnly + vbExclamation, "Error");
+        MsgBox(copyFailureText(outcome), vbOKOnly + vbExclamation, "Error");
 }
 
 void Backup::Command1_Click()

@@ -45,7 +45,8 @@ public:
     const QStringList& Restored() const { return restored_; }
 
 private:
-    // Copies the files; stops at the first that fails and says so.
+    // Copies the files; a file that fails does not stop the others, and every
+    // file that failed is named to the player.
     void copy(const QStringList& names, bool restore);
     QStringList restored_;
 };

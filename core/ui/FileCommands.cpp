@@ -65,6 +65,7 @@ void CopyDataFilesToDisk(QWidget* owner, QLabel* status)
     const QString disk = chooseDisk(owner, "Copy to removable disk");
     if (disk.isEmpty())
         return;
+    SaveBeforeCopying();
     copyWithCount(owner, status, ProgramFolder(), disk, "Copy to removable disk");
 }
 

@@ -163,3 +163,60 @@ TEST_F(FileAndHelpItemsTest, RestoredSettingsAreReadAgainAndOthersAreLeftAlone)
     EXPECT_EQ(w.ChecklistCaption(0), "Typed today"); // "Notes.txt" was not restored
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(path(".")).canonicalPath());
 }
+
+TEST_F(FileAndHelpItemsTest, BackupAndDiskCopyHoldTheSessionAsItStands)
+{
+    // A first session: nothing saved yet.
+    Vantrel& w = start();
+    auto* notes = w.findChild<QPlainTextEdit*>("Text1");
+    notes->setPlainText("Typed this session");
+    Settings.set(PlayerName, "Ann");
+    drive<Backup>([](Backup& b) { b.Command4_Click(); });
+    run(MenuItem::FileBackup);
+    EXPECT_TRUE(readFile("Backup/Notes.txt").endsWith("Typed this session"))
+        << readFile("Backup/Notes.txt").toStdString();
+    const auto backedUp = ReadLines(path("Backup/" + kSettingsFile));
+    ASSERT_TRUE(backedUp && backedUp->size() == kSettingsCount);
+    EXPECT_EQ(backedUp->at(int(PlayerName) - 1), "Ann");
+
+    QTemporaryDir disk;
+    notes->setPlainText("Typed later");
+    SetFolderDialogHook([&disk](const QString&, const QString&) { return disk.path(); });
+    answer(vbOK);
+    run(MenuItem::FileCopyToA);
+    const auto copied = ReadTextFile(disk.filePath("Notes.txt"));
+    ASSERT_TRUE(copied);
+    EXPECT_TRUE(copied->endsWith("Typed later")) << copied->toStdString();
+}
+
+TEST_F(FileAndHelpItemsTest, UnreadableOrUnsavedSettingsAreSaidAndNotWrittenOver)
+{
+    // A settings file that cannot be read (a folder stands in its place): the
+    // defaults are used, and at exit the file is left as it is, even when it
+    // can be read by then (what memory holds is not what it holds).
+    ASSERT_TRUE(QDir(path(".")).mkdir(kSettingsFile));
+    answer(vbOK);
+    start();
+    EXPECT_EQ(lastBoxText(),
+              "The settings file vantrel.ini could not be read, so the program uses its default "
+              "settings this time and leaves the file as it is.");
+    EXPECT_EQ(Settings[SkinFlags], "1 Skinning/colours");
+    EXPECT_EQ(window_->Item(WebLinkItem(0))->text(), "Vantrel");
+    ASSERT_TRUE(QDir(path(".")).rmdir(kSettingsFile));
+    writeFile(kSettingsFile, "made by hand\r\n");
+    answer(vbOK);
+    window_->close();
+    EXPECT_EQ(lastBoxText(), "Your settings were not saved: vantrel.ini could not be read, so it is left as it was.");
+    EXPECT_EQ(readFile(kSettingsFile), "made by hand\r\n");
+    window_.reset();
+
+    // A settings file that cannot be written at exit is said, as the notes are.
+    ASSERT_TRUE(QFile::remove(path(kSettingsFile)));
+    start();
+    ASSERT_TRUE(QFile::remove(path(kSettingsFile)));
+    ASSERT_TRUE(QDir(path(".")).mkdir(kSettingsFile));
+    answer(vbOK);
+    window_->close();
+    EXPECT_EQ(lastBoxText(), "Your settings could not be saved in vantrel.ini.");
+    EXPECT_TRUE(exists("Notes.txt"));
+}

@@ -1,6 +1,7 @@
 // The Backup and Restore window between a temporary program folder and its
 // "Backup" folder.
 
+#include "core/DataFiles.h"
 #include "core/ui/Backup.h"
 #include "platform/Folder.h"
 #include "support/TestSupport.h"
@@ -8,8 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -108,18 +112,71 @@ TEST_F(BackupTest, BackUpAllAndRestoreAllRoundTrip)
     EXPECT_EQ(readFile("Smembers.004"), "club\r\n");
 }
 
-TEST_F(BackupTest, AFailedCopySaysWhichFileAndStops)
+TEST_F(BackupTest, BackUpAllCopiesPastFailuresAndNamesEachOne)
 {
-    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
         writeFile(name, QString(name));
-    // A folder in the way of "b.txt" in the backup folder: that copy fails.
+    // A folder in the way of "b.txt" in the backup folder, and "c.txt"
+    // removed after the window listed it: both copies fail.
     ASSERT_TRUE(QDir(path("Backup")).mkdir("b.txt"));
     Backup w;
+    ASSERT_TRUE(QFile::remove(path("c.txt")));
     answer(vbOK);
     w.Command4_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(boxes()[0].text.startsWith("Copying stopped at b.txt:")) << boxes()[0].text.toStdString();
+    const QString text = boxes()[0].text;
+    EXPECT_TRUE(text.startsWith("These files could not be copied:\r\nb.txt (")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\r\nc.txt (")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("\r\n\r\nEvery other file was copied.")) << text.toStdString();
     EXPECT_EQ(backedUp("a.txt"), "a.txt");
-    EXPECT_FALSE(QFileInfo::exists(path("Backup/c.txt")));
-    EXPECT_EQ(rows(w.List2), QStringList({"a.txt"}));
+    EXPECT_EQ(backedUp("d.txt"), "d.txt");
+    EXPECT_EQ(rows(w.List2), QStringList({"a.txt", "d.txt"}));
+}
+
+TEST_F(BackupTest, DatesLineUpEvenWhereMonospaceMeansAProportionalFont)
+{
+    for (const char* name : {"iiiiiiii.txt", "WWWWWWWW.txt", "vantrel.ini", "Mm 1.txt"})
+        writeFile(name, "x\r\n");
+    Backup w;
+    // Every row's date starts where the list's font ends the padded name.
+    const QFontMetricsF metrics(w.List1->font());
+    ASSERT_EQ(w.List1->count(), 4);
+    const qreal dates = metrics.horizontalAdvance(w.List1->item(0)->text().left(kBackupNameWidth));
+    for (int i = 1; i < w.List1->count(); ++i)
+        EXPECT_NEAR(metrics.horizontalAdvance(w.List1->item(i)->text().left(kBackupNameWidth)), dates, 0.01)
+            << w.List1->item(i)->text().toStdString();
+
+    // Once more in a run of this test whose font settings put a proportional
+    // font first under "monospace", as some font packages do.
+    constexpr const char* kProportional = "VANTREL_PROPORTIONAL_MONOSPACE";
+    if (qEnvironmentVariableIsSet(kProportional))
+        return;
+    QString proportional;
+    for (const QString& family : QFontDatabase::families())
+        if (!QFontDatabase::isFixedPitch(family) && QFontDatabase::isSmoothlyScalable(family)) {
+            proportional = family;
+            break;
+        }
+    if (proportional.isEmpty())
+        GTEST_SKIP() << "no proportional font installed";
+    writeFile("fonts.conf",
+              "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+              "<fontconfig>\n<match target=\"pattern\">\n"
+              "<test name=\"family\"><string>monospace</string></test>\n"
+              "<edit name=\"family\" mode=\"prepend\" binding=\"strong\"><string>"
+                  + proportional.toHtmlEscaped()
+                  + "</string></edit>\n</match>\n"
+                    "<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n</fontconfig>\n");
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(kProportional, "1");
+    env.insert("FONTCONFIG_FILE", path("fonts.conf"));
+    run.setProcessEnvironment(env);
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(QCoreApplication::applicationFilePath(),
+              {"--gtest_filter=BackupTest.DatesLineUpEvenWhereMonospaceMeansAProportionalFont"});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    const QString out = QString::fromUtf8(run.readAll());
+    EXPECT_EQ(run.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
 }

@@ -118,8 +118,9 @@ TEST(DataFiles, CopyReplacesThroughANewFileAndKeepsTheDate)
 
     const CopyOutcome missing = CopyDataFiles(from.path(), to.path(), {"dbase1.txt", "gone.txt", "dbase1.txt"});
     EXPECT_EQ(missing.copied, QStringList({"dbase1.txt"}));
-    EXPECT_EQ(missing.failedFile, "gone.txt");
-    EXPECT_TRUE(missing.error.contains("gone.txt")) << missing.error.toStdString();
+    EXPECT_EQ(missing.failed, QStringList({"gone.txt"}));
+    ASSERT_EQ(missing.errors.size(), 1);
+    EXPECT_TRUE(missing.errors[0].contains("gone.txt")) << missing.errors[0].toStdString();
 }
 
 TEST_F(FileCommandsTest, CopyToDiskCountsEveryFileAndEmptiesTheLabel)

@@ -1,0 +1,132 @@
+// The program's run as main runs it: a data folder it cannot use, and an end
+// by a signal (a desktop log-out, kill, Ctrl+C in a terminal).
+
+#include "app/Application.h"
+#include "app/Vantrel.h"
+#include "core/Settings.h"
+#include "platform/Folder.h"
+#include "platform/TextFile.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+// Set in the copy of this runner that runs the program.
+constexpr const char* kRunsProgram = "VANTREL_TEST_RUNS_PROGRAM";
+constexpr const char* kReady = "PROGRAM-READY";
+
+Vantrel* MainWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<Vantrel*>(w))
+            return main;
+    return nullptr;
+}
+
+// Runs the program as main does, under a guard that ends it at once should it
+// come up.
+int RunGuarded()
+{
+    const QString name = QCoreApplication::applicationName();
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (Vantrel* main = MainWindow())
+            main->close();
+        QCoreApplication::exit(2);
+    });
+    guard.start(0);
+    const int code = RunProgram();
+    guard.stop();
+    QCoreApplication::setApplicationName(name);
+    return code;
+}
+} // namespace
+
+class ProgramRunTest : public ProgramFolderTest {};
+
+TEST_F(ProgramRunTest, WithoutAUsableDataFolderItSaysSoAndWritesNothing)
+{
+    // The program is started from a folder that holds the player's notes.
+    writeFile("Notes.txt", "My own notes");
+    writeFile("blocker", "a file");
+    // A file where the folder or its parent should be; a folder that cannot
+    // be written (unless this process may write anywhere).
+    QStringList cases = {path("blocker"), path("blocker/vantrel")};
+    ASSERT_TRUE(QDir(path(".")).mkdir("locked"));
+    QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!QTemporaryFile(path("locked/probe-XXXXXX")).open())
+        cases << path("locked");
+    for (const QString& folder : cases) {
+        SCOPED_TRACE(folder.toStdString());
+        SetProgramFolder(folder);
+        answer(vbOK);
+        EXPECT_EQ(RunGuarded(), 1);
+        EXPECT_EQ(lastBoxText().toStdString(),
+                  ("Vantrel cannot make or write its data folder " + QDir::toNativeSeparators(folder)
+                   + ".\r\n\r\nThe program ends without writing anything.")
+                      .toStdString());
+        EXPECT_EQ(QDir(path(".")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(", ").toStdString(),
+                  "blocker, locked, Notes.txt");
+        EXPECT_EQ(readFile("Notes.txt").toStdString(), "My own notes");
+        EXPECT_EQ(readFile("blocker").toStdString(), "a file");
+    }
+}
+
+TEST(ProgramRun, EndedBySignalItSavesAsACloseDoes)
+{
+    if (qEnvironmentVariableIsSet(kRunsProgram)) {
+        // The copy that runs the program: the data folder is the one under
+        // XDG_DATA_HOME. Once the window is up, the session changes.
+        SetProgramFolder(QString());
+        QTimer::singleShot(0, [] {
+            Vantrel* main = MainWindow();
+            ASSERT_NE(main, nullptr);
+            main->findChild<QPlainTextEdit*>("Text1")->setPlainText("Typed before the signal");
+            main->FileNotes_Click();
+            Settings.set(PlayerName, "Ann");
+            std::printf("%s\n", kReady);
+            std::fflush(stdout);
+        });
+        EXPECT_EQ(RunProgram(), 0);
+        return;
+    }
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal);
+        QTemporaryDir data;
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kRunsProgram, "1");
+        env.insert("XDG_DATA_HOME", data.path());
+        run.setProcessEnvironment(env);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ProgramRun.EndedBySignal*"});
+        QByteArray out;
+        while (!out.contains(kReady) && run.waitForReadyRead(30000))
+            out += run.readAll();
+        ASSERT_TRUE(out.contains(kReady)) << out.toStdString();
+        ::kill(pid_t(run.processId()), signal);
+        ASSERT_TRUE(run.waitForFinished(30000));
+        out += run.readAll();
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << out.toStdString();
+        EXPECT_EQ(run.exitCode(), 0) << out.toStdString();
+
+        const QDir folder(QDir(data.path()).filePath("vantrel"));
+        const auto notes = ReadTextFile(folder.filePath("Notes.txt"));
+        ASSERT_TRUE(notes);
+        EXPECT_TRUE(notes->endsWith("Typed before the signal")) << notes->toStdString();
+        const auto settings = ReadLines(folder.filePath(kSettingsFile));
+        ASSERT_TRUE(settings && settings->size() == kSettingsCount);
+        EXPECT_EQ(settings->at(int(PlayerName) - 1), "Ann");
+        EXPECT_EQ(settings->at(int(PanelsShown) - 1), "1");
+    }
+}
