@@ -1,4 +1,5 @@
 #include "platform/Folder.h"
+#include "platform/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,7 +93,7 @@ bool CopyFileReplacing(const QString& from, const QString& to, QString* error)
         return false;
     };
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    if (!OpenForReading(source))
         return fail(
             QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), source.errorString()));
     const QByteArray bytes = source.readAll();
