@@ -30,8 +30,8 @@ bool decodeUtf8(QByteArrayView bytes, QString& out)
 {
     // A byte-order mark inside the text is kept as a character, wherever a
     // line starts: only the one that opens a file is dropped, by its reader.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
-                                                     | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     out = decoder(bytes);
     return !decoder.hasError();
 }

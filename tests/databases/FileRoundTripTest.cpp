@@ -26,9 +26,8 @@ QString membersFile()
 
 QString templateFile()
 {
-    QStringList lines{"  My slip, \"A\"  ", " UK Lotto ", " 1 ",   "3,2",    "5,1",         "12,4",
-                      "38.2,71.5",         "42.1,27.3",  "3.8,6.39", "3.8,6.39", "28.1,0", "3.0,5.5",
-                      "38.205,71.50,,"};
+    QStringList lines{"  My slip, \"A\"  ", " UK Lotto ", " 1 ",      "3,2",    "5,1",     "12,4",          "38.2,71.5",
+                      "42.1,27.3",          "3.8,6.39",   "3.8,6.39", "28.1,0", "3.0,5.5", "38.205,71.50,,"};
     while (lines.size() < 72)
         lines << ",,,";
     return crLf(lines);
