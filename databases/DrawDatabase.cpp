@@ -51,33 +51,17 @@ DatabaseHeader headerOf(const QStringList& lines)
     return header;
 }
 
-// The next field of a line from pos, by the file's field rule: blanks before
-// it skipped; in double quotes it runs to the next quote (what follows up to
-// the comma belongs to no field), otherwise to the next comma. pos moves past
-// the comma; at the end of the line the field is empty.
+// The next field of a line from pos, by the file's field rule; pos moves
+// past the comma that ends it. At the end of the line the field is empty.
 QStringView nextField(QStringView line, qsizetype& pos)
 {
-    const qsizetype n = line.size();
-    while (pos < n && (line[pos] == u' ' || line[pos] == u'\t'))
-        ++pos;
-    QStringView field;
-    if (pos < n && line[pos] == u'"') {
-        const qsizetype start = ++pos;
-        while (pos < n && line[pos] != u'"')
-            ++pos;
-        field = line.sliced(start, pos - start);
-        while (pos < n && line[pos] != u',')
-            ++pos;
-    } else {
-        const qsizetype start = pos;
-        while (pos < n && line[pos] != u',')
-            ++pos;
-        field = line.sliced(start, pos - start);
-    }
-    if (pos < n)
+    const QStringView field = ScanField(line, pos);
+    if (pos < line.size())
         ++pos;
     return field;
 }
+
+bool isMarkOrSpace(QChar c) { return c == QChar(0xFEFF) || c.isSpace(); }
 } // namespace
 
 std::optional<DatabaseHeader> ReadDatabaseHeader(const QString& fileName)
@@ -88,10 +72,21 @@ std::optional<DatabaseHeader> ReadDatabaseHeader(const QString& fileName)
     return headerOf(*lines);
 }
 
+QStringView DrawLineText(QStringView line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && isMarkOrSpace(line[start]))
+        ++start;
+    return line.sliced(start);
+}
+
+bool IsDrawLine(QStringView line) { return !DrawLineText(line).isEmpty(); }
+
 std::optional<StoredDraw> ReadDrawLine(QStringView line, const LotteryDefinition* lottery)
 {
-    if (line.trimmed().isEmpty())
+    if (!IsDrawLine(line))
         return std::nullopt;
+    line = DrawLineText(line);
     StoredDraw draw;
     qsizetype pos = 0;
     draw.date = nextField(line, pos).trimmed().toString();
@@ -161,17 +156,16 @@ QString FormatDrawLine(const QDate& date, const QStringList& numbers)
 QString DrawLineDate(const QString& line)
 {
     qsizetype pos = 0;
-    return nextField(line, pos).trimmed().toString();
+    return nextField(DrawLineText(line), pos).trimmed().toString();
 }
 
 namespace {
-bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
-
-// Draw lines without the empty lines at the end of a file.
+// The lines after the header without the lines at the end of the file that
+// hold no draw.
 QStringList drawLinesOf(const QStringList& lines)
 {
     QStringList draws = lines.mid(3);
-    while (!draws.isEmpty() && draws.last().trimmed().isEmpty())
+    while (!draws.isEmpty() && !IsDrawLine(draws.last()))
         draws.removeLast();
     return draws;
 }
@@ -190,7 +184,7 @@ RewriteResult InsertDrawByDate(const QString& database, const QString& line, con
     // lines are passed over, and a date that cannot be read stops the rewrite.
     qsizetype at = draws.size();
     for (qsizetype i = 0; i < draws.size(); ++i) {
-        if (isBlank(draws[i]))
+        if (!IsDrawLine(draws[i]))
             continue;
         const auto existing = ParseDate(DrawLineDate(draws[i]));
         if (!existing)
@@ -215,7 +209,7 @@ int RemoveDrawLine(const QString& source, const QString& target, int k)
     QStringList out = lines->mid(0, 3);
     int read = 0;
     for (const QString& line : drawLinesOf(*lines)) {
-        if (isBlank(line)) {
+        if (!IsDrawLine(line)) {
             out << line;
             continue;
         }

@@ -46,11 +46,20 @@ struct StoredDraw {
     bool operator==(const StoredDraw&) const = default;
 };
 
+// Which lines after the header hold draws: one rule for every reader and
+// rewriter of a database file (the loader, the history, the saved-entries
+// check, the insert, update and delete rewrites). A line that holds nothing
+// but blanks and byte-order marks holds no draw; byte-order marks and blanks
+// before a draw line's date are not part of it.
+bool IsDrawLine(QStringView line);
+// The line as its fields are read: what comes before its first field dropped.
+QStringView DrawLineText(QStringView line);
+
 // Reads a line after the header: the date field, then c1 to c8, fields as the
 // file's field rule reads them (blanks before a field skipped, a field in
 // double quotes may hold commas); each number is its field's leading number,
-// 0 when it has none or is negative. No value for a blank line: it holds no
-// draw, and every reader passes over it. Given the lottery, a number outside
+// 0 when it has none or is negative. No value for a line that holds no draw
+// (IsDrawLine): every reader passes over it. Given the lottery, a number outside
 // its range reads as 0 as well: c1 to c7 outside 1 to its highest ball, c8
 // outside 1 to its extra ball's highest (or its highest ball when it has no
 // extra ball).
@@ -100,7 +109,7 @@ enum class RewriteResult { Done, CannotRead, BadDate, CannotWrite };
 RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date);
 
 // Copies source to target without its k-th draw line (k from 1, the newest;
-// blank lines are not draw lines and are copied as they stand). Returns how
+// lines that hold no draw are copied as they stand). Returns how
 // many draw lines source held, or -1 when it could not be read or target
 // could not be written.
 int RemoveDrawLine(const QString& source, const QString& target, int k);

@@ -63,32 +63,57 @@ SavedEntry ParseSavedEntry(const QString& line)
     e.name = at(kNameColumn);
     e.dbaseFile = at(kDbaseFileColumn);
     e.readable = f.size() == kSavedEntryFields;
-    if (!e.readable)
-        e.line = line;
+    e.line = line;
     return e;
 }
 
-// A field as the line holds it: in double quotes when it holds a comma, so
-// the field rules read it back whole.
+// A field as a new line holds it: in double quotes when it holds a comma or
+// starts with a quote, so the field rules read it back whole; otherwise
+// plain, blanks and all. A text that no quoting carries (a quote followed by
+// a comma) has its quotes made single ones.
 static QString FieldText(const QString& text)
 {
+    const bool plain = !text.contains(QLatin1Char(',')) && !text.startsWith(QLatin1Char('"'));
+    if (plain)
+        return text;
+    if (const auto field = QuotedField(text))
+        return *field;
     QString out = text;
     out.replace(QLatin1Char('"'), QLatin1Char('\''));
-    if (out.contains(QLatin1Char(',')))
-        return QLatin1Char('"') + out + QLatin1Char('"');
-    return out;
+    return QLatin1Char('"') + out + QLatin1Char('"');
+}
+
+// The fields of a line as they are written in it, between the commas that
+// part them.
+static QStringList WrittenFields(const QString& line)
+{
+    QStringList written;
+    if (line.isEmpty())
+        return written;
+    qsizetype pos = 0;
+    for (qsizetype start = 0;; start = ++pos) {
+        ScanField(line, pos);
+        written << line.mid(start, pos - start);
+        if (pos >= line.size() || line[pos] != QLatin1Char(','))
+            break;
+    }
+    return written;
 }
 
 QString FormatSavedEntry(const SavedEntry& entry)
 {
     if (!entry.readable)
         return entry.line;
+    // A field that still reads as the line it came from held it is written
+    // as it was, quotes and blanks included.
+    const QStringList was = WrittenFields(entry.line);
     QStringList f;
     f.reserve(kSavedEntryFields);
-    f << FieldText(entry.date);
-    for (const QString& n : entry.numbers)
-        f << FieldText(n);
-    f << FieldText(entry.lottery) << FieldText(entry.name) << FieldText(entry.dbaseFile);
+    for (int c = kDateColumn; c <= kDbaseFileColumn; ++c) {
+        const QString text = EntryField(entry, c);
+        const bool same = was.size() == kSavedEntryFields && SplitFields(was[c]).value(0) == text;
+        f << (same ? was[c] : FieldText(text));
+    }
     return f.join(QLatin1Char(','));
 }
 

@@ -48,9 +48,11 @@ struct SavedEntry {
 
     // False for a line that does not hold exactly twelve fields by the field
     // rules: it is no entry, and no window shows, checks or counts it. Its text
-    // is kept in `line` and written back as it stands; the fields above hold
-    // what could be read from it (missing fields empty, extra ones dropped).
+    // is written back as it stands; the fields above hold what could be read
+    // from it (missing fields empty, extra ones dropped).
     bool readable = true;
+    // The line the entry was read from (empty for a new entry): a field that
+    // still reads as the line held it is written back as it was written.
     QString line;
 
     // The number a field's text begins with (0 when it begins with none), as
@@ -70,9 +72,11 @@ void SetEntryField(SavedEntry& entry, int column, const QString& text);
 QString SavedEntryField(const QString& text);
 
 // One line of the file to an entry, and back. FormatSavedEntry writes a field
-// that holds a comma in double quotes, and a double quote (which no field can
-// carry) as a single one, so every line keeps twelve fields and reads back as
-// it was; an unreadable entry is written as its line.
+// unchanged since it was read as the line held it; another field plain, or in
+// double quotes when it holds a comma or starts with a quote (a text no
+// quoting carries has its double quotes made single ones). So every line
+// keeps twelve fields, reads back as it was, and an entry saved without an
+// edit is written as it was read; an unreadable entry is written as its line.
 SavedEntry ParseSavedEntry(const QString& line);
 QString FormatSavedEntry(const SavedEntry& entry);
 

@@ -1,4 +1,5 @@
 #include "platform/Folder.h"
+#include "platform/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,7 +107,7 @@ bool CopyFileReplacing(const QString& from, const QString& to, QString* error)
         return fail(QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), file.errorString()));
     };
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!OpenForReading(source))
         return unreadable(source);
     const QDateTime modified = QFileInfo(source).lastModified();
 

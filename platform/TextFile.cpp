@@ -8,6 +8,12 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 QString fromCp1252(QByteArrayView bytes)
 {
@@ -22,7 +28,10 @@ QString fromCp1252(QByteArrayView bytes)
 
 bool decodeUtf8(QByteArrayView bytes, QString& out)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A byte-order mark inside the text is kept as a character, wherever a
+    // line starts: only the one that opens a file is dropped, by its reader.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     out = decoder(bytes);
     return !decoder.hasError();
 }
@@ -92,12 +101,31 @@ QByteArray joinCrLf(const QStringList& lines)
 }
 } // namespace
 
+bool OpenForReading(QFile& file)
+{
+    const QString name = file.fileName();
+#ifdef Q_OS_UNIX
+    if (!name.startsWith(QLatin1Char(':'))) { // not one of Qt's resources
+        // Tested through an opening that does not wait: the plain opening of
+        // a pipe waits for a writer.
+        const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        struct stat st {};
+        const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+        ::close(fd);
+        return regular && file.open(QIODevice::ReadOnly);
+    }
+#endif
+    return QFileInfo(name).isFile() && file.open(QIODevice::ReadOnly);
+}
+
 QString DecodeText(const QByteArray& bytes) { return decode(bytes); }
 
 std::optional<QString> ReadTextFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenForReading(file))
         return std::nullopt;
     return decode(file.readAll());
 }
@@ -129,7 +157,7 @@ constexpr qint64 kChunkBytes = 16 * 1024;
 
 LineReader::LineReader(const QString& path, qint64 maxBytes) : file_(path), left_(maxBytes < 0 ? -1 : maxBytes)
 {
-    open_ = file_.open(QIODevice::ReadOnly);
+    open_ = OpenForReading(file_);
 }
 
 bool LineReader::fill()
@@ -228,15 +256,90 @@ std::optional<QStringList> ReadLines(const QString& path)
     return SplitLines(*text);
 }
 
+namespace {
+bool isBlankChar(QChar c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+
+// Whether the quote at q closes a quoted field: blanks after it, then a
+// comma, a line end or the end of the text.
+bool closesField(QStringView text, qsizetype q)
+{
+    qsizetype i = q + 1;
+    while (i < text.size() && isBlankChar(text[i]))
+        ++i;
+    return i == text.size() || text[i] == u',' || isLineEnd(text[i]);
+}
+} // namespace
+
+QStringView ScanField(QStringView text, qsizetype& pos)
+{
+    const qsizetype n = text.size();
+    while (pos < n && isBlankChar(text[pos]))
+        ++pos;
+    if (pos < n && text[pos] == u'"') {
+        const qsizetype start = ++pos;
+        qsizetype close = -1;
+        for (qsizetype i = start; i < n && !isLineEnd(text[i]); ++i) {
+            if (text[i] == u'"' && closesField(text, i)) {
+                close = i;
+                break;
+            }
+        }
+        if (close < 0) {
+            close = start;
+            while (close < n && text[close] != u'"')
+                ++close;
+        }
+        const QStringView field = text.sliced(start, close - start);
+        pos = close < n ? close + 1 : n;
+        while (pos < n && text[pos] != u',' && !isLineEnd(text[pos]))
+            ++pos;
+        return field;
+    }
+    const qsizetype start = pos;
+    while (pos < n && text[pos] != u',' && !isLineEnd(text[pos]))
+        ++pos;
+    return text.sliced(start, pos - start);
+}
+
 QStringList SplitFields(const QString& line)
 {
     QStringList fields;
-    FieldReader reader(line);
-    while (!reader.atEnd())
-        fields << reader.field();
-    if (line.endsWith(',')) // "a," holds an empty second field
-        fields << QString();
+    if (line.isEmpty())
+        return fields;
+    qsizetype pos = 0;
+    for (;;) {
+        fields << ScanField(line, pos).toString();
+        if (pos >= line.size() || line[pos] != u',')
+            break;
+        ++pos; // a comma: another field follows, "a," holds an empty second one
+    }
     return fields;
+}
+
+std::optional<QString> QuotedField(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isLineEnd(text[i]))
+            return std::nullopt;
+        if (text[i] == u'"') {
+            qsizetype j = i + 1;
+            while (j < text.size() && isBlankChar(text[j]))
+                ++j;
+            if (j < text.size() && text[j] == u',')
+                return std::nullopt;
+        }
+    }
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+std::optional<QString> PlainOrQuotedField(const QString& text)
+{
+    const bool plain = !text.contains(u',') && !text.contains(u'\r') && !text.contains(u'\n')
+        && !(text.size() > 0 && (isBlankChar(text[0]) || text[0] == u'"'));
+    if (plain)
+        return text;
+    return QuotedField(text);
 }
 
 FieldReader::FieldReader(QString text) : text_(std::move(text)) {}
@@ -263,28 +366,8 @@ QString FieldReader::line()
 
 QString FieldReader::field()
 {
-    const qsizetype n = text_.size();
-    while (pos_ < n && (text_[pos_] == ' ' || text_[pos_] == '\t'))
-        ++pos_;
-    QString result;
-    if (pos_ < n && text_[pos_] == '"') {
-        const qsizetype start = ++pos_;
-        while (pos_ < n && text_[pos_] != '"')
-            ++pos_;
-        result = text_.mid(start, pos_ - start);
-        if (pos_ < n)
-            ++pos_; // the closing quote
-        // Anything up to the next comma or line end belongs to no field.
-        while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
-            ++pos_;
-    } else {
-        const qsizetype start = pos_;
-        while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
-            ++pos_;
-        result = text_.mid(start, pos_ - start);
-        // Blanks after an unquoted field stay: only leading blanks are skipped.
-    }
-    if (pos_ < n && text_[pos_] == ',')
+    QString result = ScanField(text_, pos_).toString();
+    if (pos_ < text_.size() && text_[pos_] == ',')
         ++pos_;
     else
         skipLineEnd();
@@ -300,7 +383,7 @@ bool AppendLines(const QString& path, const QStringList& lines)
     QByteArray bytes;
     if (QFileInfo::exists(path)) {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!OpenForReading(file))
             return false;
         bytes = file.readAll();
         if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))

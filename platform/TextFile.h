@@ -13,6 +13,11 @@
 #include <QStringList>
 #include <optional>
 
+// Opens a named file for reading when it is a regular file; a pipe, a device
+// or a folder is refused at once (its opening would wait for a writer, or its
+// reading never end). Every reader below opens files this way.
+bool OpenForReading(QFile& file);
+
 // Bytes read from a file, decoded as ReadTextFile does.
 QString DecodeText(const QByteArray& bytes);
 // The whole file, decoded. No value when the file cannot be opened.
@@ -55,10 +60,29 @@ private:
 // No value when the file cannot be opened.
 std::optional<QStringList> ReadFirstLines(const QString& path, int n);
 
-// Comma-separated fields of one line: blanks before a field are skipped; a
-// field that starts with a double quote runs to the next double quote and may
-// hold commas; otherwise it ends at the next comma.
+// The field rule of the program's files: blanks (spaces and tabs) before a
+// field are skipped; a field that starts with a double quote runs to the
+// closing quote, the first quote after it that is followed, after blanks, by
+// a comma, a line end or the end of the text, so it may hold commas and
+// quotes, and keeps its blanks. Without such a quote on its line it runs to
+// the next quote, and what follows up to the comma or line end belongs to no
+// field. A field without quotes runs to the next comma or line end, its
+// trailing blanks kept.
+//
+// ScanField reads the field that starts at pos and leaves pos on the comma or
+// line end that ends it (or at the end of the text).
+QStringView ScanField(QStringView text, qsizetype& pos);
+
+// Comma-separated fields of one line, by the field rule; an empty line has
+// none.
 QStringList SplitFields(const QString& line);
+
+// A text written as a field so the field rule reads it back unchanged. In
+// double quotes: no value when the text holds a line break or a quote
+// followed, after blanks, by a comma. Plain or quoted: plain when it holds no
+// comma or line break and starts with no blank or quote, else in quotes.
+std::optional<QString> QuotedField(const QString& text);
+std::optional<QString> PlainOrQuotedField(const QString& text);
 
 // Reads a text the way the program's sequential readers do: whole lines, or
 // comma-separated fields that may run over line ends (a line end also ends a

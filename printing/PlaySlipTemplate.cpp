@@ -5,6 +5,7 @@
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
@@ -19,6 +20,9 @@ constexpr int kFirstNumberLine = 13;
 constexpr int kTemplateLines = kFirstNumberLine + kSlipNumbers - 1;
 
 bool isWhole(double v) { return std::floor(v) == v; }
+
+// Generated positions are held as they are shown: to the hundredth.
+double hundredths(double v) { return std::round(v * 100.0) / 100.0; }
 
 QString quoted(SlipField field) { return QStringLiteral("\"") + SlipFieldName(field) + QStringLiteral("\""); }
 
@@ -134,13 +138,13 @@ SlipGenerateResult GenerateSlipPositions(const SlipHeader& header, bool landscap
         SlipRow& row = result.positions[n];
         if (n <= maxBall) {
             const auto [x, y] = place(n, p, v(FirstNumX), v(FirstNumY), v(NumSepX), v(NumSepY));
-            row[NumX] = x;
-            row[NumY] = y;
+            row[NumX] = hundredths(x);
+            row[NumY] = hundredths(y);
         }
         if (n <= extraBallMax) {
             const auto [x, y] = place(n, q, v(FirstPballX), v(FirstPballY), v(PballSepX), v(PballSepY));
-            row[PballX] = x;
-            row[PballY] = y;
+            row[PballX] = hundredths(x);
+            row[PballY] = hundredths(y);
         }
     }
     return result;
@@ -156,6 +160,15 @@ QString FormatPosition(const std::optional<double>& value)
     return text;
 }
 
+QString PositionText(const std::optional<double>& value)
+{
+    const QString text = FormatPosition(value);
+    if (!value || text.toDouble() == *value)
+        return text;
+    // A position read with more decimals keeps them.
+    return QString::number(*value, 'f', QLocale::FloatingPointShortest);
+}
+
 QStringList PlaySlipTemplateLines(const PlaySlipTemplate& slip)
 {
     QStringList lines;
@@ -166,7 +179,7 @@ QStringList PlaySlipTemplateLines(const PlaySlipTemplate& slip)
     for (int n = 1; n <= kSlipNumbers; ++n) {
         QStringList fields;
         for (const std::optional<double>& v : slip.positions[n])
-            fields << FormatPosition(v);
+            fields << PositionText(v);
         lines << fields.join(QLatin1Char(','));
     }
     return lines;

@@ -116,8 +116,13 @@ struct SlipGenerateResult {
 // header sound.
 SlipGenerateResult GenerateSlipPositions(const SlipHeader& header, bool landscape, int maxBall, int extraBallMax);
 
-// A position as the file and the editor's grid show it: "0.00", or empty.
+// A position as the editor formats a typed or generated one: "0.00", or
+// empty.
 QString FormatPosition(const std::optional<double>& value);
+// A position as the file and the editor's grid hold it: as FormatPosition,
+// except that a value with more decimals (a file edited by hand) keeps them,
+// so a template opened and saved again is written as it was read.
+QString PositionText(const std::optional<double>& value);
 
 // The 72 lines of the file.
 QStringList PlaySlipTemplateLines(const PlaySlipTemplate& slip);

@@ -47,7 +47,7 @@ bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records)
             continue;
         QStringList cells;
         for (const QString& cell : record)
-            cells << QLatin1Char('"') + SyndicateText(cell) + QLatin1Char('"');
+            cells << SyndicateField(cell);
         lines << cells.join(QLatin1Char(','));
     }
     return WriteLines(path, lines);

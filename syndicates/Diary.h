@@ -25,6 +25,6 @@ bool IsEmptyRecord(const DiaryRecord& record);
 std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badLine = nullptr);
 
 // Writes every record that is not empty, in order, through a new file renamed
-// over the old; a double quote in a cell is written as an apostrophe, a line
-// break as a blank. False when the file could not be written.
+// over the old; each cell as SyndicateField writes it. False when the file
+// could not be written.
 bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records);

@@ -25,7 +25,7 @@ QString quotedLine(const QString* fields, int count)
     for (int f = 0; f < count; ++f) {
         if (f > 0)
             line += QLatin1Char(',');
-        line += QLatin1Char('"') + SyndicateText(fields[f]) + QLatin1Char('"');
+        line += SyndicateField(fields[f]);
     }
     return line;
 }
@@ -118,6 +118,13 @@ bool SaveSyndicate()
     for (int r = 0; r < kSyndicateFileRows; ++r)
         lines << quotedLine(Syndicate[r], kSyndicateFields);
     return WriteLines(fileName, lines);
+}
+
+QString SyndicateField(const QString& text)
+{
+    if (const auto field = QuotedField(text))
+        return *field;
+    return QLatin1Char('"') + SyndicateText(text) + QLatin1Char('"');
 }
 
 QString SyndicateText(const QString& text)

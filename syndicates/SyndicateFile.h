@@ -5,9 +5,11 @@
 // the program folder.
 //
 // Members file: 101 lines, one per row 0 to 100, each the row's eleven fields
-// in double quotes, separated by commas, ended by CR LF. Nothing is escaped,
-// so the writer turns a double quote into an apostrophe and a line break into
-// a blank (the windows' boxes do the same as the player types).
+// in double quotes, separated by commas, ended by CR LF. Nothing is escaped:
+// a quote inside a field stays when the field rule reads it back (it ends the
+// field only before a comma or the line end); otherwise the writer turns a
+// double quote into an apostrophe and a line break into a blank (the
+// windows' boxes do the same as the player types).
 
 #include <QList>
 #include <QString>
@@ -82,6 +84,9 @@ void ResetSyndicate();
 // A text as a syndicate file can hold it: a double quote becomes an
 // apostrophe, each line break character a blank.
 QString SyndicateText(const QString& text);
+// A field as the members and diary files write it: the text in double quotes
+// when it reads back so, else SyndicateText in double quotes.
+QString SyndicateField(const QString& text);
 
 // "SMembers." and the number in three digits.
 QString MembersFileName(int number);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <array>
 #include <bit>
+#include <optional>
 
 namespace {
 
@@ -187,8 +188,12 @@ Wheel49Pattern LoadWheel49(const QString& folder)
     // Read only as far as the 1050 values need: a long file is not read whole.
     std::optional<std::vector<std::int16_t>> values;
     QString why;
-    LineReader reader(path);
-    if (info.isFile() && reader.isOpen()) {
+    // Only a regular file is opened: the opening of a pipe would wait for ever.
+    std::optional<LineReader> file;
+    if (info.isFile())
+        file.emplace(path);
+    if (file && file->isOpen()) {
+        LineReader& reader = *file;
         QStringList lines;
         int fields = 0;
         while (fields < kWheel49Values) {

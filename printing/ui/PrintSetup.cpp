@@ -341,7 +341,7 @@ void PrintSetup::List3_Click()
         boxes_[f]->setText(slip.header[f]);
     for (int n = 1; n <= kSlipNumbers; ++n) {
         for (int c = 0; c < 4; ++c)
-            MSFlexGrid1->setTextMatrix(n, c + 1, FormatPosition(slip.positions[n][c]));
+            MSFlexGrid1->setTextMatrix(n, c + 1, PositionText(slip.positions[n][c]));
     }
     EditRow = 1;
     EditCol = 1;

@@ -161,6 +161,24 @@ TEST_F(Rewrites, BlankLinesAreNotDrawLines)
               DrawEditCheck::Allowed);
 }
 
+TEST_F(Rewrites, AByteOrderMarkIsNoDrawForAnyReaderOrRewrite)
+{
+    const QString mark(QChar(0xFEFF));
+    // A line holding only a mark holds no draw: deleting row 2 deletes the
+    // second draw.
+    database({three[0], mark, three[1], three[2]});
+    ASSERT_EQ(ReadHistoryRows("dbase1.txt", 10).size(), 3u);
+    ASSERT_EQ(DeleteDraw("dbase1.txt", 2), RewriteResult::Done);
+    EXPECT_EQ(drawLines(), QStringList({three[0], mark, three[2]}));
+
+    // A mark before a draw leaves it a draw, dated for the insert as well.
+    database({mark + three[0], three[1]});
+    EXPECT_EQ(ReadHistoryRows("dbase1.txt", 10).front().date, "12 Mar 05");
+    const QString line = "10 Mar 05,1,2,3,4,5,6,,7";
+    ASSERT_EQ(InsertDrawByDate("dbase1.txt", line, QDate(2005, 3, 10)), RewriteResult::Done);
+    EXPECT_EQ(drawLines(), QStringList({mark + three[0], line, three[1]}));
+}
+
 TEST_F(Rewrites, EveryReaderTakesNumbersOutOfRangeAsMissing)
 {
     database({"12 Mar 05,50,2,3,4,5,6,,60", "\"05 Mar 05\", 8,9,10,11,12,13,0,14"});

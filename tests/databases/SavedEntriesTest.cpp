@@ -41,8 +41,10 @@ TEST_F(SavedEntriesFile, LineLayoutAndRoundTrip)
     EXPECT_EQ(back.number(1), 3);
     EXPECT_EQ(back.number(7), 0);
     EXPECT_EQ(back.number(8), 7);
-    // Leading blanks of the name are read away.
-    EXPECT_EQ(FormatSavedEntry(back), "05 Mar 05,3,11,19,27,38,45,,7,UK Lotto,Bob,dbase100.txt");
+    // Leading blanks of the name are read away; the line is written back as
+    // it was read.
+    EXPECT_EQ(back.name, "Bob");
+    EXPECT_EQ(FormatSavedEntry(back), "05 Mar 05,3,11,19,27,38,45,,7,UK Lotto,  Bob,dbase100.txt");
     EXPECT_EQ(back.drawDate(), QDate(2005, 3, 5));
 }
 
@@ -57,14 +59,14 @@ TEST_F(SavedEntriesFile, CommasAndQuotesInNamesKeepTwelveFields)
     EXPECT_EQ(read.dbaseFile, "dbase100.txt");
     EXPECT_EQ(FormatSavedEntry(read), quoted);
 
-    // Commas are kept in quotes; a double quote, which no field can carry,
-    // becomes a single one.
-    const QString line = FormatSavedEntry(Entry("05-Mar-2005", {"1"}, "Lotto, UK", "\"Smith, Bob\"", "dbase100.txt"));
-    EXPECT_EQ(line, "05-Mar-2005,1,,,,,,,,\"Lotto, UK\",\"'Smith, Bob'\",dbase100.txt");
+    // Commas are kept in quotes, and so are double quotes where they read
+    // back; one that would end the field early becomes a single one.
+    const QString line = FormatSavedEntry(Entry("05-Mar-2005", {"1"}, "Lotto, UK", "\"Smith, Bob\"", "A\", B"));
+    EXPECT_EQ(line, "05-Mar-2005,1,,,,,,,,\"Lotto, UK\",\"\"Smith, Bob\"\",\"A', B\"");
     const SavedEntry back = ParseSavedEntry(line);
     EXPECT_TRUE(back.readable);
     EXPECT_EQ(back.lottery, "Lotto, UK");
-    EXPECT_EQ(back.name, "'Smith, Bob'");
+    EXPECT_EQ(back.name, "\"Smith, Bob\"");
 
     // A comma outside quotes makes a thirteenth field: no entry.
     EXPECT_FALSE(ParseSavedEntry("05 Mar 05,3,11,19,27,38,45,,,UK Lotto,Smith, Ann,dbase100.txt").readable);

@@ -3,7 +3,15 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 TEST(SplitLines, AcceptsEveryLineEnd)
@@ -22,6 +30,18 @@ TEST(Fields, FollowTheProgramsReadingRules)
     EXPECT_EQ(SplitFields("\"Smith, J\",3"), QStringList({"Smith, J", "3"}));
     EXPECT_EQ(SplitFields("a,"), QStringList({"a", ""}));
     EXPECT_EQ(SplitFields("6,49,0,0,1"), QStringList({"6", "49", "0", "0", "1"}));
+}
+
+TEST(Fields, AQuoteEndsAQuotedFieldOnlyBeforeACommaOrTheLineEnd)
+{
+    EXPECT_EQ(SplitFields("\"quote \"inside\" here\",\"  ab\" ,ab\"cd"),
+              QStringList({"quote \"inside\" here", "  ab", "ab\"cd"}));
+    // Without such a quote the field ends at the next one, as always.
+    EXPECT_EQ(SplitFields("\"ab\"cd,x"), QStringList({"ab", "x"}));
+    for (const QString text : {"quote \"inside\" here", "  ab  ", "\"", "a\" \"b", ""})
+        EXPECT_EQ(SplitFields(*QuotedField(text) + ",x"), QStringList({text, "x"})) << text.toStdString();
+    EXPECT_FALSE(QuotedField("a\" ,b"));
+    EXPECT_FALSE(QuotedField("a\r\nb"));
 }
 
 TEST(Fields, ReaderRunsOverLineEndsAndReadsWholeLines)
@@ -155,4 +175,36 @@ TEST_F(TextFiles, FirstLinesOfAHugeLineStayBounded)
     const std::vector<QString> lines = readAllLines("huge.txt");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "next");
+}
+
+TEST_F(TextFiles, OnlyRegularFilesAreOpened)
+{
+    const QByteArray pipe = QFile::encodeName(path("pipe.txt"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    // A reader stuck waiting for a writer is freed after two seconds, so the
+    // test ends either way; a sound reader refuses the pipe at once.
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        const auto freeAt = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!done) {
+            if (std::chrono::steady_clock::now() > freeAt) {
+                const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(ReadTextFile("pipe.txt"));
+    EXPECT_FALSE(ReadLines("pipe.txt"));
+    EXPECT_FALSE(ReadFirstLines("pipe.txt", 1));
+    EXPECT_FALSE(LineReader("pipe.txt").isOpen());
+    EXPECT_FALSE(CopyFileReplacing("pipe.txt", "copy.txt"));
+    EXPECT_FALSE(AppendLines("pipe.txt", {"x"}));
+    done = true;
+    writer.join();
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_FALSE(QFileInfo(path("pipe.txt")).isFile()); // the pipe is left as it was
 }

@@ -90,13 +90,15 @@ TEST_F(SyndicateFileTest, QuotesAndLineBreaksNeverShiftFields)
     Settings.set(SyndicateFile, "SMembers.001");
     Syndicate[0][0] = "Ann \"Nan\" Lee";
     Syndicate[0][1] = "1 High St\r\nLeeds";
+    Syndicate[0][2] = "\"Nan\", Lee";
     Syndicate[0][10] = "Club";
     Syndicate[101][0] = "never written";
     ASSERT_TRUE(SaveSyndicate());
     EXPECT_FALSE(readFile("SMembers.001").contains("never written"));
     LoadSyndicate();
-    EXPECT_EQ(Syndicate[0][0], "Ann 'Nan' Lee");
+    EXPECT_EQ(Syndicate[0][0], "Ann \"Nan\" Lee"); // a quote before no comma reads back
     EXPECT_EQ(Syndicate[0][1], "1 High St  Leeds");
+    EXPECT_EQ(Syndicate[0][2], "'Nan', Lee");
     EXPECT_EQ(Syndicate[0][10], "Club");
     EXPECT_EQ(Syndicate[101][0], "never written"); // row 101 lives in memory only
 }
