@@ -142,7 +142,7 @@ TEST(ResultDownloads, NumbersAboveTheRangeWidenItUpTo60)
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(c.parsed.usable()) << c.parsed.error.toStdString();
-        EXPECT_EQ(c.parsed.lines[2], c.definition);
+        EXPECT_EQ(c.parsed.lines[2].toStdString(), c.definition);
     }
 }
 
