@@ -47,7 +47,7 @@ int CompareVersions(const QString& a, const QString& b)
     return 0;
 }
 
-VersionCheckResult CheckVersion(const QString& site, int timeoutMs)
+VersionCheckResult CheckVersion(const QString& site, int idleTimeoutMs)
 {
     VersionCheckResult result;
     result.current = ProgramVersion();
@@ -56,7 +56,7 @@ VersionCheckResult CheckVersion(const QString& site, int timeoutMs)
         result.error = QStringLiteral("The program's web address is not an http or https address: ") + site;
         return result;
     }
-    const FetchResult fetched = Fetch(address, timeoutMs);
+    const FetchResult fetched = Fetch(address, idleTimeoutMs);
     WriteTextFile(QStringLiteral("temp.txt"), fetched.body + QStringLiteral("\r\n"));
     if (!fetched.ok) {
         result.error = fetched.error;

@@ -30,5 +30,6 @@ struct VersionCheckResult {
 };
 // Fetches the version file from the site and compares the published version
 // with this program's. A lower published version counts as the latest. The
-// fetched text is kept in "temp.txt" of the current folder.
-VersionCheckResult CheckVersion(const QString& site, int timeoutMs = kFetchTimeoutMs);
+// fetched text is kept in "temp.txt" of the current folder. The fetch gives up
+// after idleTimeoutMs without a byte received.
+VersionCheckResult CheckVersion(const QString& site, int idleTimeoutMs = kFetchTimeoutMs);

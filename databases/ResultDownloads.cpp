@@ -230,7 +230,12 @@ public:
         return value > 0;
     }
     // The bonus ball or extra ball: a whole number from 0.
-    bool extraNumber(qsizetype line, QStringView field, QStringView& out) { return numberOf(line, field, 0, out) >= 0; }
+    bool extraNumber(qsizetype line, QStringView field, QStringView& out)
+    {
+        const int value = numberOf(line, field, 0, out);
+        highestExtra_ = std::max(highestExtra_, value);
+        return value >= 0;
+    }
 
     // A draw line: the date, then c1 to c8.
     void add(const QString& date, const Columns& c)
@@ -257,6 +262,10 @@ public:
         }
         LotteryDefinition written = definition_;
         written.maxBall = std::max(written.maxBall, highest_);
+        // A separately drawn extra ball widens its own range; a bonus ball
+        // comes from the main range.
+        if (written.extraBallMax > 0)
+            written.extraBallMax = std::max(written.extraBallMax, highestExtra_);
         result_.lines[2] = written.toLine();
         return std::move(result_);
     }
@@ -267,14 +276,14 @@ private:
     int numberOf(qsizetype line, QStringView field, int least, QStringView& out)
     {
         const QStringView digits = field.trimmed();
+        // Four digits at most (leading zeros allowed), so the value stays small.
         bool ok = !digits.isEmpty() && digits.size() <= 4;
         int value = 0;
-        for (QChar c : digits) {
-            if (c < u'0' || c > u'9') {
-                ok = false;
-                break;
-            }
-            value = value * 10 + (c.unicode() - u'0');
+        for (qsizetype k = 0; ok && k < digits.size(); ++k) {
+            const QChar c = digits[k];
+            ok = c >= u'0' && c <= u'9';
+            if (ok)
+                value = value * 10 + (c.unicode() - u'0');
         }
         if (!ok || value < least || value > kHighestDownloadedNumber) {
             fail(line,
@@ -290,7 +299,8 @@ private:
 
     ParsedResults result_;
     LotteryDefinition definition_;
-    int highest_ = 0;
+    int highest_ = 0;      // the highest main number read
+    int highestExtra_ = 0; // the highest bonus or extra ball read
 };
 
 // Digits without their leading zeros ("07" is "7", "00" is "0").
@@ -640,6 +650,17 @@ ParsedResults ParseOtherResults(OtherLottery lottery, const QString& text)
     case OtherLottery::Fantasy5: return ParseCalifornia(lottery, text);
     default: return ParseSixNumberRows(lottery, text);
     }
+}
+
+int StoredDrawCount(const QString& file)
+{
+    DrawFileReader reader(file);
+    if (!reader.isOpen())
+        return -1;
+    int draws = 0;
+    while (reader.next())
+        ++draws;
+    return draws;
 }
 
 bool StoreResults(const QString& file, const ParsedResults& results)

@@ -12,7 +12,9 @@
 // Main numbers must be whole numbers from 1 to 60 (the most a database line
 // holds). When a draw holds a main number above the definition's highest
 // number (operators widen their ranges), the definition line written takes
-// the highest main number found, so the database describes its own draws.
+// the highest main number found, so the database describes its own draws;
+// an extra ball (Powerball, Thunderball) above its highest widens that
+// highest the same way, also up to 60.
 
 #include "core/Settings.h"
 #include "databases/DrawDatabase.h"
@@ -123,6 +125,10 @@ QStringList OtherResultLines(OtherLottery lottery, const QString& text);
 //   (ignored), the month-first date, five numbers, for SuperLotto Plus its
 //   extra number.
 ParsedResults ParseOtherResults(OtherLottery lottery, const QString& text);
+
+// How many draws a database file holds (its lines after the header that are
+// not blank); -1 when it cannot be read.
+int StoredDrawCount(const QString& file);
 
 // Writes the parsed lines over the database file (a new file renamed over
 // the old). False when the file could not be written; the old one then stays.

@@ -67,7 +67,33 @@ QString networkFailure(const QNetworkReply& reply, const QString& host)
 }
 } // namespace
 
-FetchResult Fetch(const QString& address, int timeoutMs)
+// Gives a waiting fetch's abort to its stop, and takes it back when the wait ends.
+struct FetchStopHook {
+    FetchStopHook(FetchStop* stop, std::function<void()> abort) : stop_(stop)
+    {
+        if (stop_)
+            stop_->abort_ = std::move(abort);
+    }
+    ~FetchStopHook()
+    {
+        if (stop_)
+            stop_->abort_ = nullptr;
+    }
+    FetchStopHook(const FetchStopHook&) = delete;
+    FetchStopHook& operator=(const FetchStopHook&) = delete;
+
+private:
+    FetchStop* stop_;
+};
+
+void FetchStop::stop()
+{
+    requested_ = true;
+    if (abort_)
+        abort_();
+}
+
+FetchResult Fetch(const QString& address, int idleTimeoutMs, FetchStop* stop)
 {
     FetchResult result;
     const QString trimmed = address.trimmed();
@@ -88,6 +114,11 @@ FetchResult Fetch(const QString& address, int timeoutMs)
         return result;
     }
 
+    if (stop && stop->requested()) {
+        result.error = QStringLiteral("The download was stopped.");
+        return result;
+    }
+
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -97,22 +128,50 @@ FetchResult Fetch(const QString& address, int timeoutMs)
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     bool timedOut = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+    bool stopped = false;
+    bool anyByte = false;
+    // The time-out counts from the last byte received, not from the start.
+    QTimer idle;
+    idle.setSingleShot(true);
+    QObject::connect(&idle, &QTimer::timeout, &loop, [&] {
         if (reply->isFinished())
             return; // it finished in the same pass of the loop
         timedOut = true;
         reply->abort(); // finishes the reply, which ends the loop
     });
-    timer.start(timeoutMs);
+    const auto received = [&] {
+        anyByte = true;
+        idle.start(idleTimeoutMs);
+    };
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &idle, [&](qint64 bytesReceived, qint64) {
+        if (bytesReceived > 0)
+            received();
+    });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &idle, [&] {
+        if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+            received(); // a head arrived
+    });
+    QObject::connect(reply, &QNetworkReply::redirected, &idle, received);
+    const FetchStopHook hook(stop, [&] {
+        if (reply->isFinished() || stopped)
+            return;
+        stopped = true;
+        reply->abort();
+    });
+    idle.start(idleTimeoutMs);
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    timer.stop();
+        loop.exec(stop ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    idle.stop();
 
     const QString host = reply->url().host().isEmpty() ? url.host() : reply->url().host();
+    if (stopped) {
+        result.error = QStringLiteral("The download from %1 was stopped.").arg(host);
+        return result;
+    }
     if (timedOut) {
-        result.error = QStringLiteral("No answer from %1 within %2.").arg(host, duration(timeoutMs));
+        result.error = anyByte
+            ? QStringLiteral("The download from %1 stalled: nothing came for %2.").arg(host, duration(idleTimeoutMs))
+            : QStringLiteral("No answer from %1 within %2.").arg(host, duration(idleTimeoutMs));
         return result;
     }
     if (!reply->isFinished()) {

@@ -81,11 +81,10 @@ void DbaseUpdate::OKButton_Click()
         return;
     }
     StartRun({});
-    for (int i = 0; i < kUKLotteries && !Settings[UKDownloadName + i].isEmpty(); ++i) {
+    for (int i = 0; i < kUKLotteries && !Settings[UKDownloadName + i].isEmpty() && !Stopped(); ++i) {
         AddTimedLine("Downloading " + Settings[UKDownloadName + i] + " draws...");
         DbaseDownload(i);
     }
-    AddTimedLine("Finished...");
     EndRun();
     // Another run needs the window opened again.
     OKButton->setEnabled(false);
@@ -97,6 +96,8 @@ void DbaseUpdate::DbaseDownload(int i)
         return;
     const QString name = Settings[UKDownloadName + i];
     const FetchResult fetched = FetchAddress(Settings[UKDownloadURL + i]);
+    if (Stopped())
+        return AddLine(kStoppedLine);
     if (!fetched.ok)
         return Failed(fetched.error);
     if (fetched.body.size() < kUKShortText)
@@ -110,6 +111,10 @@ void DbaseUpdate::DbaseDownload(int i)
     const ParsedResults parsed = ParseUKResults(i, name, fetched.body);
     if (!parsed.usable())
         return Failed(parsed.error);
+    if (Stopped())
+        return AddLine(kStoppedLine);
+    if (!MayReplace(UKDatabaseFile(i), name, parsed.draws))
+        return;
     if (!StoreResults(UKDatabaseFile(i), parsed))
         return Failed("The database file " + UKDatabaseFile(i) + " could not be written.");
     LetEventsRun();

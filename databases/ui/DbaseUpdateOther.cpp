@@ -137,7 +137,6 @@ void DbaseUpdateOther::OKButton_Click()
         break;
     default: break;
     }
-    AddTimedLine("Finished...");
     EndRun();
     OKButton->setEnabled(true);
     Label15->hide();
@@ -166,9 +165,15 @@ void DbaseUpdateOther::DownloadCA()
 
 bool DbaseUpdateOther::Download(OtherLottery lottery)
 {
+    if (Stopped())
+        return false;
     const OtherLotteryInfo& info = OtherLotteryOf(lottery);
     AddTimedLine(info.connecting);
     const FetchResult fetched = FetchAddress(Settings[AddressItemOf(lottery)]);
+    if (Stopped()) {
+        AddLine(kStoppedLine);
+        return false;
+    }
     if (!fetched.ok) {
         Failed(fetched.error);
         return false;
@@ -190,6 +195,12 @@ bool DbaseUpdateOther::Download(OtherLottery lottery)
         Failed(parsed.error);
         return false;
     }
+    if (Stopped()) {
+        AddLine(kStoppedLine);
+        return false;
+    }
+    if (!MayReplace(info.file, info.name, parsed.draws))
+        return true; // kept by the player's choice: the group goes on
     if (!StoreResults(info.file, parsed)) {
         Failed("The database file " + info.file + " could not be written.");
         return false;

@@ -67,11 +67,12 @@ void DownloadFrame::StartRun(const QList<QWidget*>& held)
 {
     running_ = true;
     runTab_ = SSTab1->currentIndex();
+    closeAfterRun_ = false;
+    stop_ = std::make_unique<FetchStop>();
     hourglass_ = std::make_unique<Hourglass>();
     Tenths = 0;
     Timer1->start();
     OKButton->setEnabled(false);
-    CancelButton->setEnabled(false);
     SSTab1->tabBar()->setEnabled(false);
     held_ = held;
     for (QWidget* w : held_)
@@ -80,7 +81,7 @@ void DownloadFrame::StartRun(const QList<QWidget*>& held)
 
 void DownloadFrame::EndRun()
 {
-    CancelButton->setEnabled(true);
+    AddTimedLine(Stopped() ? "Stopped..." : "Finished...");
     Timer1->stop();
     SSTab1->tabBar()->setEnabled(true);
     for (QWidget* w : held_)
@@ -88,6 +89,19 @@ void DownloadFrame::EndRun()
     held_.clear();
     hourglass_.reset();
     running_ = false;
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        QDialog::reject();
+    }
+}
+
+bool DownloadFrame::Stopped() const { return stop_ && stop_->requested(); }
+
+void DownloadFrame::StopAndClose()
+{
+    closeAfterRun_ = true;
+    if (stop_)
+        stop_->stop();
 }
 
 void DownloadFrame::AddTimedLine(const QString& text)
@@ -103,7 +117,25 @@ void DownloadFrame::AddLine(const QString& text)
     List2->scrollToBottom();
 }
 
-FetchResult DownloadFrame::FetchAddress(const QString& address) { return Fetch(address, FetchTimeoutMs); }
+FetchResult DownloadFrame::FetchAddress(const QString& address)
+{
+    return Fetch(address, FetchTimeoutMs, running_ ? stop_.get() : nullptr);
+}
+
+bool DownloadFrame::MayReplace(const QString& file, const QString& lottery, int downloaded)
+{
+    const int stored = StoredDrawCount(file);
+    if (downloaded >= stored)
+        return true;
+    if (MsgBox(QStringLiteral("The downloaded file holds %1 draws, your database %2. Replace it?")
+                   .arg(downloaded)
+                   .arg(stored),
+               vbYesNo + vbQuestion, lottery)
+        == vbYes)
+        return true;
+    AddLine(QStringLiteral("Not updated: your database of %1 draws was kept.").arg(stored));
+    return false;
+}
 
 void DownloadFrame::LetEventsRun() { QApplication::processEvents(); }
 
@@ -137,14 +169,18 @@ void DownloadFrame::SaveAddresses(const QString& question, const QList<std::pair
 
 void DownloadFrame::closeEvent(QCloseEvent* event)
 {
-    if (running_)
+    if (running_) {
         event->ignore();
-    else
+        StopAndClose();
+    } else {
         QDialog::closeEvent(event);
+    }
 }
 
 void DownloadFrame::reject()
 {
-    if (!running_)
+    if (running_)
+        StopAndClose();
+    else
         QDialog::reject();
 }

@@ -4,9 +4,11 @@
 // second of a run, the fetch, the Close button, and the saving of the
 // address boxes.
 //
-// While a run goes on the window cannot be closed and its tab cannot change;
-// the fetch waits in a local event loop, so the window repaints and the time
-// goes on counting meanwhile.
+// While a run goes on its tab cannot change; the fetch waits in a local
+// event loop, so the window repaints and the time goes on counting meanwhile.
+// Close (the button, Escape or the window's own close) stops a run: the fetch
+// under way is abandoned, nothing more is written, and the window closes when
+// the run has ended.
 
 #include "core/Settings.h"
 #include "core/ui/Skinning.h"
@@ -37,13 +39,13 @@ public:
     QTimer* Timer1;
     // Tenths of a second since the run began (ticks of Timer1 handled).
     int Tenths = 0;
-    // How long a fetch may take; tests make it short.
+    // How long a fetch may go without receiving a byte; tests make it short.
     int FetchTimeoutMs = kFetchTimeoutMs;
 
     bool running() const { return running_; }
     void Timer1_Timer();
     void CancelButton_Click();
-    // Escape does nothing while a run goes on.
+    // Escape stops a run, and closes the window once it has ended.
     void reject() override;
 
 protected:
@@ -54,15 +56,24 @@ protected:
     QLabel* Label4; // the notice
     QLabel* Label5; // the title
 
-    // Starts a run: hourglass, Tenths 0, the timer on, Close off, the tab
-    // and the given controls held.
+    // Starts a run: hourglass, Tenths 0, the timer on, the tab and the given
+    // controls held; Close now stops the run.
     void StartRun(const QList<QWidget*>& held);
+    // Ends a run with its last line ("Finished...", or "Stopped..." when the
+    // player stopped it), and closes the window when that was asked for.
     void EndRun();
+    // True once the player has stopped the run: nothing more is fetched or
+    // written.
+    bool Stopped() const;
     // A progress line with the run's time, selected so that it is in view.
     void AddTimedLine(const QString& text);
     // A progress line without a time; the selection stays where it was.
     void AddLine(const QString& text);
     FetchResult FetchAddress(const QString& address);
+    // True when the draws read may replace the database file: always when
+    // they are no fewer than the file holds; otherwise when the player says
+    // so. Kept files are logged.
+    bool MayReplace(const QString& file, const QString& lottery, int downloaded);
     // Lets the window's events run, as the steps of a download do.
     static void LetEventsRun();
     // Sizes the window to show its wrapped notice whole, within the screen.
@@ -75,7 +86,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Stops the run under way and closes the window once it has ended.
+    void StopAndClose();
+
     bool running_ = false;
+    bool closeAfterRun_ = false;
+    std::unique_ptr<FetchStop> stop_;
     int runTab_ = 0;
     QList<QWidget*> held_;
     std::unique_ptr<Hourglass> hourglass_;
@@ -83,3 +99,5 @@ private:
 
 // The notice both windows show.
 extern const QString kDownloadNotice;
+// The log's line for a lottery left as it was because the run was stopped.
+inline const QString kStoppedLine = QStringLiteral("Not updated: the run was stopped.");

@@ -5,6 +5,7 @@
 #include "core/ui/Skinning.h"
 #include "databases/EntryEdit.h"
 #include "databases/DrawCheck.h"
+#include "databases/ui/DrawEntry.h"
 #include "databases/ui/EntryControls.h"
 #include "databases/SavedEntries.h"
 #include "core/ui/TipBox.h"
@@ -50,6 +51,7 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
     Label7 = NamedLabel(this, "Label7", "Draw date:");
     DTPicker1 = new DatePicker(this);
     DTPicker1->setObjectName("DTPicker1");
+    LimitToStoredDates(DTPicker1); // the stored date has a two-digit year
     Label1 = NamedLabel(this, "Label1", "Enter your numbers:");
     Label2 = NamedLabel(this, "Label2", " Pball");
     LabelPName = NamedLabel(this, "LabelPName", "Player/syndicate:");

@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTest>
 #include <iostream>
 
 namespace {
@@ -223,7 +224,7 @@ TEST_F(DownloadWindows, OutsideTheUKRegionNothingIsFetched)
     EXPECT_TRUE(w.OKButton->isEnabled());
 }
 
-TEST_F(DownloadWindows, WhileARunGoesOnTheTabStaysAndTheWindowStaysOpen)
+TEST_F(DownloadWindows, WhileARunGoesOnTheTabStays)
 {
     OnlyUKLotto();
     server.delay("/uk/Lotto.csv", 400);
@@ -232,9 +233,7 @@ TEST_F(DownloadWindows, WhileARunGoesOnTheTabStaysAndTheWindowStaysOpen)
     bool heldDuringRun = false;
     server.onRequest = [&](const QByteArray&) {
         w.SSTab1->setCurrentIndex(1);
-        w.close();
-        w.reject();
-        heldDuringRun = w.running() && w.isVisible() && w.SSTab1->currentIndex() == 0 && !w.CancelButton->isEnabled()
+        heldDuringRun = w.running() && w.isVisible() && w.SSTab1->currentIndex() == 0 && w.CancelButton->isEnabled()
             && !w.OKButton->isEnabled() && w.Timer1->isActive();
     };
     w.OKButton_Click();
@@ -247,6 +246,59 @@ TEST_F(DownloadWindows, WhileARunGoesOnTheTabStaysAndTheWindowStaysOpen)
     EXPECT_EQ(w.SSTab1->currentIndex(), 1);
     w.CancelButton->click();
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(DownloadWindows, CloseOrEscapeStopsARunAndLeavesTheDatabases)
+{
+    for (int i = 0; i < 5; ++i)
+        Settings.set(UKDownloadURL + i, server.url("/dead")); // never answered
+    writeFile("dbase100.txt", QString::fromUtf8(old));
+    for (bool escape : {false, true}) {
+        server.paths.clear();
+        DbaseUpdate w;
+        w.FetchTimeoutMs = 1000;
+        w.show();
+        server.onRequest = [&](const QByteArray&) {
+            if (escape)
+                QTest::keyClick(&w, Qt::Key_Escape);
+            else
+                QTest::mouseClick(w.CancelButton, Qt::LeftButton);
+        };
+        QElapsedTimer clock;
+        clock.start();
+        w.OKButton_Click();
+        EXPECT_LT(clock.elapsed(), 900) << escape;
+        EXPECT_EQ(server.paths, QList<QByteArray>({"/dead"})) << escape;
+        EXPECT_FALSE(w.isVisible()) << escape;
+        EXPECT_EQ(
+            Log(w),
+            Lines({"Downloading UK Lotto draws...# sec", "Not updated: the run was stopped.", "Stopped...# sec"}));
+    }
+    EXPECT_EQ(readBytes("dbase100.txt"), old);
+    EXPECT_FALSE(exists("dbase101.txt"));
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(DownloadWindows, AShorterDownloadReplacesTheDatabaseOnlyWhenConfirmed)
+{
+    OnlyUKLotto();
+    QStringList draws;
+    for (int k = 0; k < 40; ++k)
+        draws << "05 Mar 05,1,2,3,4,5,6,,7";
+    writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", draws));
+    const QByteArray before = Md5("dbase100.txt");
+    for (int reply : {vbNo, vbYes}) {
+        DbaseUpdate w;
+        answer(reply);
+        w.OKButton_Click();
+        EXPECT_TRUE(IsBox(boxes().back(), "The downloaded file holds 30 draws, your database 40. Replace it?",
+                          "UK Lotto", vbYesNo + vbQuestion));
+        if (reply == vbNo) {
+            EXPECT_EQ(Md5("dbase100.txt"), before);
+            EXPECT_EQ(w.List2->item(2)->text(), "Not updated: your database of 40 draws was kept.");
+        }
+    }
+    EXPECT_EQ(readBytes("dbase100.txt"), DatabaseOf(ParseUKResults(0, "UK Lotto", FixtureBytes("uk/Lotto.csv"))));
 }
 
 TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)
@@ -330,14 +382,11 @@ TEST_F(DownloadWindows, EachTabDownloadsItsGroup)
     au << "Finished...# sec";
     EXPECT_EQ(Log(w), Lines(au));
 
-    // While the US group runs, its tab stays and the window stays open; only that group runs.
+    // While the US group runs, its tab stays; only that group runs.
     w.List2->clear();
     w.SSTab1->setCurrentIndex(2);
     w.show();
-    server.onRequest = [&](const QByteArray&) {
-        w.SSTab1->setCurrentIndex(0);
-        w.close();
-    };
+    server.onRequest = [&](const QByteArray&) { w.SSTab1->setCurrentIndex(0); };
     w.OKButton_Click();
     EXPECT_EQ(w.SSTab1->currentIndex(), 2);
     EXPECT_TRUE(w.isVisible());

@@ -124,6 +124,28 @@ TEST(ResultDownloads, AWiderLottoKeepsItsHighNumbersAndBothDrawsOfANight)
     EXPECT_EQ(r.lines[4], "09-Jan-2016,25,7,27,6,45,50,0,15");
 }
 
+TEST(ResultDownloads, NumbersAboveTheRangeWidenItUpTo60)
+{
+    const QString thunderball = "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set\r\n";
+    const QString powerball = "Draw Date   WB1 WB2 WB3 WB4 WB5 PB  PP\r\n";
+    const struct {
+        ParsedResults parsed;
+        const char* definition;
+    } cases[] = {
+        {ParseUKResults(0, "UK Lotto", LottoText({"05-Mar-2005,1,2,3,4,5,60,7"})), "6,60,0,0,1"},
+        {ParseUKResults(1, "UK Thunderball", thunderball + "10-Jan-2015,1,2,3,4,5,20,3\r\n"), "5,34,1,20,0"},
+        {ParseUKResults(1, "UK Thunderball", thunderball + "10-Jan-2015,1,2,3,4,5,60,3\r\n"), "5,34,1,60,0"},
+        {ParseOtherResults(OtherLottery::USPowerball, powerball + "03/05/2005  07  11  26  41  45  44  5\r\n"),
+         "5,53,1,44,0"},
+        // A bonus ball is drawn from the main range: no extra ball to widen.
+        {ParseUKResults(0, "UK Lotto", LottoText({"05-Mar-2005,1,2,3,4,5,6,55"})), "6,49,0,0,1"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.parsed.usable()) << c.parsed.error.toStdString();
+        EXPECT_EQ(c.parsed.lines[2].toStdString(), c.definition);
+    }
+}
+
 TEST(ResultDownloads, OtherFilesGiveExactDatabases)
 {
     const QString au = "http://www.thelott.com";
@@ -206,6 +228,8 @@ TEST(ResultDownloads, TextsThatAreNoResultFileAreRefused)
               "Line 3 of the downloaded text: the draw holds too few numbers.");
     EXPECT_EQ(refusedUK(LottoText({"05-Mar-2005,1,2,3,4,61,6,7"})),
               "Line 2 of the downloaded text: \"61\" is not a number from 1 to 60.");
+    EXPECT_EQ(refusedUK(LottoText({"07-Jan-2015,9999999999,2,3,4,5,6,7"})),
+              "Line 2 of the downloaded text: \"9999999999\" is not a number from 1 to 60.");
     refusedUK(LottoText({"05-Mar-2005,1,2,3,4,0,6,7"}));
     refusedUK(LottoText({"05-Mar-2005,1,2,x,4,5,6,7"}));
     refusedUK(LottoText({"05-Mar-2005,1,2,3,4,5,6,"}));

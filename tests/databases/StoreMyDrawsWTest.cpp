@@ -2,6 +2,7 @@
 #include "databases/SavedEntries.h"
 #include "databases/ui/StoreMyDrawsW.h"
 #include "generators/Tips.h"
+#include "platform/Dates.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
 #include "support/TestSupport.h"
@@ -121,6 +122,16 @@ TEST_F(StoreMyDrawsWTest, RowCommandsWaitForAChosenRow)
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Rejected);
     EXPECT_FALSE(exists(kSavedEntriesFile));
+}
+
+TEST_F(StoreMyDrawsWTest, OnlyDatesTheStoredFormReadsBackArePicked)
+{
+    StoreMyDrawsW w;
+    for (const QDate& wanted : {QDate(1900, 6, 1), QDate(1945, 6, 2), QDate(2100, 6, 1)}) {
+        w.DTPicker1->setValue(wanted);
+        const QDate picked = w.DTPicker1->Value();
+        EXPECT_EQ(ParseDate(FormatShortDate(picked)), picked) << wanted.toString().toStdString();
+    }
 }
 
 TEST_F(StoreMyDrawsWTest, SavingAnEmptyGridWritesNothingAndSaysNothing)

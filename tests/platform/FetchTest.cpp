@@ -105,6 +105,43 @@ TEST(Fetch, TimesOutWhileTheProgramsTimersGoOn)
     EXPECT_EQ(server.paths, QList<QByteArray>({"/silent"}));
 }
 
+TEST(Fetch, TimesOutOnlyWhenNothingComesForTheWholeTimeOut)
+{
+    LoopbackServer server;
+    const QByteArray body(4000, 'x');
+    server.answer("/slow", HttpResponse("200 OK", body));
+    server.trickle("/slow", 8, 100); // 0.7 seconds in all, never 0.3 without a byte
+    const FetchResult slow = Fetch(server.url("/slow"), 300);
+    EXPECT_TRUE(slow.ok) << slow.error.toStdString();
+    EXPECT_EQ(slow.body.size(), body.size());
+
+    // The head and part of the body, then nothing.
+    server.answer("/stalls", "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n" + QByteArray(100, 'x'));
+    server.trickle("/stalls", 2, 2000);
+    QElapsedTimer clock;
+    clock.start();
+    const FetchResult stalled = Fetch(server.url("/stalls"), 300);
+    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_EQ(stalled.error.toStdString(), "The download from 127.0.0.1 stalled: nothing came for 0.3 seconds.");
+}
+
+TEST(Fetch, AStopEndsTheWaitAtOnce)
+{
+    LoopbackServer server; // answers nothing
+    FetchStop stop;
+    QObject context;
+    QTimer::singleShot(100, &context, [&] { stop.stop(); });
+    QElapsedTimer clock;
+    clock.start();
+    const FetchResult stopped = Fetch(server.url("/silent"), 5000, &stop);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(stopped.ok);
+    EXPECT_EQ(stopped.error.toStdString(), "The download from 127.0.0.1 was stopped.");
+    // A stop already requested fetches nothing.
+    EXPECT_EQ(Fetch(server.url("/silent"), 5000, &stop).error.toStdString(), "The download was stopped.");
+    EXPECT_EQ(server.paths, QList<QByteArray>({"/silent"}));
+}
+
 TEST(Fetch, RefusesAnythingButWebAddressesWithoutConnecting)
 {
     LoopbackServer server;

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <algorithm>
 
 LoopbackServer::LoopbackServer()
 {
@@ -41,6 +42,11 @@ void LoopbackServer::serveFile(const QByteArray& path, const QString& file)
 
 void LoopbackServer::delay(const QByteArray& path, int ms) { delays_[path] = ms; }
 
+void LoopbackServer::trickle(const QByteArray& path, int pieces, int intervalMs)
+{
+    trickles_[path] = {std::max(pieces, 1), intervalMs};
+}
+
 QString LoopbackServer::RefusedUrl(const QString& path)
 {
     QTcpServer closed;
@@ -77,16 +83,23 @@ void LoopbackServer::read(QTcpSocket* socket)
         return;
     const QByteArray bytes = answers_[path];
     QPointer<QTcpSocket> alive(socket);
-    auto send = [alive, bytes] {
+    const auto [pieces, interval] = trickles_.value(path, {1, 0});
+    const qsizetype size = (bytes.size() + pieces - 1) / pieces;
+    // Piece k of the answer; the last one closes the connection.
+    auto send = [alive, bytes, size, pieces](int k) {
         if (!alive)
             return;
-        alive->write(bytes);
-        alive->disconnectFromHost();
+        alive->write(bytes.mid(k * size, size));
+        if (k == pieces - 1)
+            alive->disconnectFromHost();
     };
-    if (const int ms = delays_.value(path); ms > 0)
-        QTimer::singleShot(ms, socket, send);
-    else
-        send();
+    const int ms = delays_.value(path);
+    for (int k = 0; k < pieces; ++k) {
+        if (ms + k * interval > 0)
+            QTimer::singleShot(ms + k * interval, socket, [send, k] { send(k); });
+        else
+            send(k);
+    }
 }
 
 QByteArray HttpResponse(const QByteArray& statusLine, const QByteArray& body, const QByteArray& headers)

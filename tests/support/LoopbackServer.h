@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <functional>
+#include <utility>
 
 class QTcpSocket;
 
@@ -28,6 +29,8 @@ public:
     void serveFile(const QByteArray& path, const QString& file);
     // Holds the path's answer back for this long.
     void delay(const QByteArray& path, int ms);
+    // Sends the path's answer in this many pieces, one every intervalMs.
+    void trickle(const QByteArray& path, int pieces, int intervalMs);
     // Runs when a request has arrived, before it is answered.
     std::function<void(const QByteArray& path)> onRequest;
 
@@ -44,6 +47,7 @@ private:
     QTcpServer server_;
     QHash<QByteArray, QByteArray> answers_;
     QHash<QByteArray, int> delays_;
+    QHash<QByteArray, std::pair<int, int>> trickles_; // pieces, interval
     QHash<QTcpSocket*, QByteArray> heads_;
 };
 
