@@ -17,6 +17,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -238,7 +239,15 @@ TEST_F(AnalysisWindows, NumberStatisticsGridAndSorts)
     EXPECT_EQ(g->rowTexts(7), QStringList({"7", "1 draws ago", "4 / 12 draws", "3.00 draws"}));
     EXPECT_EQ(g->TextMatrix(50, 0), "");
 
+    // A sort's longer message keeps the grid and the buttons in place.
+    w.show();
+    QApplication::processEvents();
+    const QRect gridAt = g->geometry();
+    const QPoint sortAt = w.Command1->mapTo(&w, QPoint());
     w.Command1->click();
+    QApplication::processEvents();
+    EXPECT_EQ(g->geometry(), gridAt);
+    EXPECT_EQ(w.Command1->mapTo(&w, QPoint()), sortAt);
     EXPECT_EQ(w.Label4->text(),
               "These numbers haven't appeared for a long time and are overdue: 10, 17, 18, 32, 39, 4, 15, 37, 46, 6");
     EXPECT_EQ(g->TextMatrix(1, 0), "10");
