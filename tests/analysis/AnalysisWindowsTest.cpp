@@ -18,6 +18,9 @@
 #include "platform/ui/Printer.h"
 
 #include <QApplication>
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -124,6 +127,26 @@ TEST_F(AnalysisWindows, TheColdMenuItemOpensTheColdView)
          {MenuItem::AnalysisSums, MenuItem::AnalyseLowHigh, MenuItem::AnalysisAverages, MenuItem::AnalyseRange,
           MenuItem::AnalyseNumStats, MenuItem::AnalyseOddEven, MenuItem::AnalyseBiorhythms})
         EXPECT_TRUE(HasWindow(item)) << MenuItemName(item).toStdString();
+}
+
+// Opened from the menu (filled, then switched to cold, before it shows), the
+// chart draws no label left over from its first filling.
+TEST_F(AnalysisWindows, TheColdViewLeavesNoStrayLabel)
+{
+    RegisterAllWindows();
+    QStringList elided;
+    SetModalHook([&elided](QDialog* dialog) {
+        dialog->show();
+        QApplication::processEvents();
+        for (QGraphicsItem* item : dialog->findChild<Chart*>("MSChart1")->view()->scene()->items()) {
+            auto* label = dynamic_cast<QGraphicsTextItem*>(item);
+            if (label && label->isVisible() && label->toPlainText().contains("..."))
+                elided << label->toPlainText();
+        }
+        return int(QDialog::Rejected);
+    });
+    EXPECT_TRUE(OpenWindow(MenuItem::AnalyseColdNums, nullptr));
+    EXPECT_EQ(elided, QStringList());
 }
 
 TEST_F(AnalysisWindows, SumsAndTheFourNewestDraws)
