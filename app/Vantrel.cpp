@@ -7,6 +7,7 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "core/ui/FileCommands.h"
+#include "core/ui/HelpCommands.h"
 #include "core/ui/Skinning.h"
 #include "app/WindowCatalog.h"
 #include "databases/ResultDownloads.h"
@@ -16,7 +17,6 @@
 #include "platform/Dates.h"
 #include "platform/Folder.h"
 #include "platform/ui/MsgBox.h"
-#include "platform/ui/Shell.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "syndicates/SyndicateFile.h"
@@ -700,7 +700,13 @@ MenuItem Vantrel::PictureItem(int index)
 
 void Vantrel::Image1_Click(int index)
 {
-    if (index >= 0 && index < kToolPictures)
+    if (index < 0 || index >= kToolPictures)
+        return;
+    // The browse picture opens the first address even while its menu item is
+    // hidden for want of a caption.
+    if (const int link = WebLinkIndex(PictureItem(index)); link >= 0)
+        LinksLink_Click(link);
+    else
         RunMenuItem(PictureItem(index));
 }
 
@@ -708,11 +714,7 @@ void Vantrel::LinksLink_Click(int index)
 {
     if (index < 0 || index >= kWebLinks)
         return;
-    const QString address = Settings[LinkAddress + index];
-    if (!OpenWebAddress(address))
-        MsgBox("This web address cannot be opened: " + address + NewLine + NewLine
-                   + "Only addresses that start with http:// or https:// are opened.",
-               vbExclamation, "Vantrel");
+    OpenWebPage(Settings[LinkAddress + index]);
 }
 
 void Vantrel::FileCopyToA_Click() { CopyDataFilesToDisk(this, Label1); }
@@ -766,8 +768,13 @@ bool Vantrel::eventFilter(QObject* watched, QEvent* event)
 {
     if (auto* picture = dynamic_cast<ToolPicture*>(watched)) {
         switch (event->type()) {
-        case QEvent::MouseMove:
         case QEvent::Enter: ShowHover(picture->index()); break;
+        case QEvent::MouseMove:
+            // Kept here: passed on, it would reach the band, which clears
+            // every border.
+            ShowHover(picture->index());
+            event->accept();
+            return true;
         case QEvent::MouseButtonPress: event->accept(); return true;
         case QEvent::MouseButtonRelease:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton

@@ -111,7 +111,9 @@ SlipGenerateResult GenerateSlipPositions(const SlipHeader& header, bool landscap
     SlipGenerateResult result;
     auto perRow = [&](SlipField f) {
         const std::optional<double> v = PlainNumber(header[f]);
-        return v && isWhole(*v) && *v >= 1 ? int(*v) : 0;
+        // A half goes to the even neighbour (2.5 is 2, 3.5 is 4); what rounds
+        // below 1 counts as missing.
+        return v ? std::max<int>(ToCell(*v), 0) : 0;
     };
     const int p = perRow(NumbersPerRow);
     if (p == 0) {
@@ -290,6 +292,8 @@ TemplateListing ListPlaySlipTemplates()
         const PlaySlipRead read = ReadPlaySlipTemplate(file);
         if (read.slip)
             listing.templates.push_back({file, read.slip->TemplateName, read.slip->TemplateLottery.trimmed()});
+        else if (QFileInfo(file).size() == 0) // an empty file has no name line: it goes by its file name
+            listing.templates.push_back({file, file, QString()});
         else
             listing.unreadable << file;
     }

@@ -111,9 +111,9 @@ struct SlipGenerateResult {
 // maxBall, extra-ball positions up to extraBallMax, the rest empty. On a
 // landscape slip numbers run up the slip in columns of NumbersPerRow, the
 // columns going right; on a portrait slip they run left to right in rows of
-// NumbersPerRow, the rows going down. Numbers per row must be a whole number
-// of at least 1 (the extra ball's only when the lottery has one), and the
-// header sound.
+// NumbersPerRow, the rows going down. Numbers per row count rounded halves to
+// even (2.5 is 2, 3.5 is 4) and must come to at least 1 (the extra ball's only
+// when the lottery has one); the header must be sound.
 SlipGenerateResult GenerateSlipPositions(const SlipHeader& header, bool landscape, int maxBall, int extraBallMax);
 
 // A position as the editor formats a typed or generated one: "0.00", or
@@ -145,7 +145,8 @@ QStringList TemplateFiles();
 QString FirstFreeTemplateFile();
 
 // The templates of the current folder that can be read, and the files that
-// cannot.
+// cannot. An empty file is listed under its file name (it prints nothing:
+// reading it at print time says why).
 struct TemplateListing {
     struct Entry {
         QString file;

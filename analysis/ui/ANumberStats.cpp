@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int kGridRows = 80; // the heading row and room for 79 numbers
@@ -99,6 +100,17 @@ void ANumberStats::SetUp()
         sorts->itemAt(c)->widget()->setFixedWidth(g->ColWidth(c));
     sorts->invalidate();
     Label4->setFixedWidth(g->width());
+    // Room for the longest message a sort can give (ten numbers of up to
+    // three digits), so that the grid and the buttons stay put after a sort.
+    const std::vector<NumberStatsRow> widest(10, NumberStatsRow{"888", {}, {}, {}});
+    const QFontMetrics labelMetrics(Label4->font());
+    int tallest = 0;
+    for (StatsSort sort : {StatsSort::Overdue, StatsSort::MostCommon, StatsSort::Expected})
+        tallest = std::max(
+            tallest,
+            labelMetrics.boundingRect(QRect(0, 0, Label4->width(), 0), Qt::TextWordWrap, SortMessage(widest, sort))
+                .height());
+    Label4->setMinimumHeight(tallest);
 }
 
 void ANumberStats::writeHeadings()

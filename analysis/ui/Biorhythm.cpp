@@ -10,6 +10,8 @@
 #include "platform/ui/DatePicker.h"
 #include "printing/ui/PrintReports.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -115,12 +118,13 @@ Biorhythm::Biorhythm(QWidget* parent) : QDialog(parent)
     days->addStretch(1);
     left->addLayout(days);
     left->addWidget(MSChart3, 1);
+    // The three marks share one row: the first day at the left, the last at
+    // the right, today's indented to stand under today's point
+    // (placeTodayMark).
     auto* marks = new QGridLayout;
-    for (int c = 0; c < kBiorhythmDays; ++c)
-        marks->setColumnStretch(c, 1);
-    marks->addWidget(Label1, 0, 0, 1, 7, Qt::AlignLeft);
-    marks->addWidget(Label2, 0, kBiorhythmToday - 1, 1, 1, Qt::AlignHCenter);
-    marks->addWidget(Label3, 0, 20, 1, 8, Qt::AlignRight);
+    marks->addWidget(Label1, 0, 0, Qt::AlignLeft);
+    marks->addWidget(Label2, 0, 0, Qt::AlignLeft);
+    marks->addWidget(Label3, 0, 0, Qt::AlignRight);
     auto* right = new QVBoxLayout;
     right->addWidget(MSChart1, 1);
     right->addWidget(MSChart2, 1);
@@ -137,6 +141,9 @@ Biorhythm::Biorhythm(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     resize(1140, 720);
 
+    // Queued: the chart maps its points anew only after it tells of its new
+    // plot area.
+    connect(MSChart1->chart(), &QChart::plotAreaChanged, this, &Biorhythm::placeTodayMark, Qt::QueuedConnection);
     connect(Command1, &QPushButton::clicked, this, &Biorhythm::Command1_Click);
     connect(Command6, &QPushButton::clicked, this, &Biorhythm::Command6_Click);
     connect(Command2, &QPushButton::clicked, this, &Biorhythm::Command2_Click);
@@ -158,6 +165,20 @@ void Biorhythm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+void Biorhythm::placeTodayMark()
+{
+    QChart* chart = MSChart1->chart();
+    const auto series = chart->series();
+    if (series.isEmpty())
+        return;
+    // Today's point, from the chart's scene to the left edge of the chart,
+    // which is also the left edge of the row of marks.
+    const QPointF point = chart->mapToScene(chart->mapToPosition(QPointF(kBiorhythmToday - 1, 0), series.first()));
+    const int x = MSChart1->view()->mapTo(MSChart1, MSChart1->view()->mapFromScene(point)).x();
+    const int half = Label2->fontMetrics().horizontalAdvance(Label2->text()) / 2;
+    Label2->setContentsMargins(std::max(0, x - half), 0, 0, 0);
+}
+
 void Biorhythm::Skinning()
 {
     ::Skinning(this, SkinFamily::Analyse,
@@ -172,6 +193,7 @@ void Biorhythm::Form_Load()
     const QDate today = Today();
     Label1->setText(DayAndMonth(today.addDays(-7)));
     Label2->setText(QString::number(today.day()));
+    placeTodayMark();
     Label3->setText(DayAndMonth(today.addDays(20)));
     DTPicker1->setValue(StoredBirthDate(Settings[BirthDate]));
     Command1_Click();

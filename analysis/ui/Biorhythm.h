@@ -48,5 +48,7 @@ protected:
 
 private:
     void Form_Load();
+    // Puts today's date mark under today's point of the day-by-day charts.
+    void placeTodayMark();
     bool loaded_ = false;
 };

@@ -16,16 +16,30 @@ const QString kLineEnd = QStringLiteral("\r\n");
 
 void ShowHelpPage(const QString& page)
 {
-    if (!OpenLocalPage(QDir(ProgramFolder()).filePath(page)))
+    switch (OpenLocalPage(QDir(ProgramFolder()).filePath(page))) {
+    case ShellResult::Opened: break;
+    case ShellResult::Refused:
         MsgBox("The help page " + page + " is not in the program folder.  ", vbOKOnly | vbInformation, "Sorry!");
+        break;
+    case ShellResult::NoProgram:
+        MsgBox(NoProgramText("web pages", "the help page " + page), vbOKOnly | vbInformation, "Sorry!");
+        break;
+    }
 }
 
-void OpenWebPage(const QString& address)
+void OpenWebPage(const QString& address) { OpenWebPage(address, "Vantrel", vbExclamation); }
+
+void OpenWebPage(const QString& address, const QString& title, int style)
 {
-    if (!OpenWebAddress(address))
+    switch (OpenWebAddress(address)) {
+    case ShellResult::Opened: break;
+    case ShellResult::Refused:
         MsgBox("This web address cannot be opened: " + address + kLineEnd + kLineEnd
                    + "Only addresses that start with http:// or https:// are opened.",
-               vbExclamation, "Vantrel");
+               style, title);
+        break;
+    case ShellResult::NoProgram: MsgBox(NoProgramText("web pages", address), style, title); break;
+    }
 }
 
 void OpenProgramSite() { OpenWebPage(Settings[LinkAddress]); }
@@ -39,7 +53,7 @@ void OpenAlternativeSite()
 
 void WriteMailTo(const QString& address)
 {
-    if (!OpenMailTo(address))
+    if (OpenMailTo(address) != ShellResult::Opened)
         MsgBox("No mail program could be started. Please write to " + address + ".    ", vbOKOnly + vbInformation,
                "Vantrel");
 }

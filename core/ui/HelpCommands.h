@@ -19,8 +19,10 @@ inline const QString kHelpPage = QStringLiteral("help.html");
 // page is missing.
 void ShowHelpPage(const QString& page = kHelpPage);
 // Opens a web address in the browser; says so when it is not an http or
-// https address.
+// https address, or when the desktop has no browser. The second form gives
+// the message box its title and style.
 void OpenWebPage(const QString& address);
+void OpenWebPage(const QString& address, const QString& title, int style);
 // Help > "Vantrel website": the program's site (settings item 30).
 void OpenProgramSite();
 // Help > "Alternative website": warns that it is less up to date, then opens it.

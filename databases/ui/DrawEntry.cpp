@@ -1,10 +1,10 @@
 #include "databases/ui/DrawEntry.h"
 
+#include "core/ui/HelpCommands.h"
 #include "core/ui/TipBox.h"
 #include "generators/Tips.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/MsgBox.h"
-#include "platform/ui/Shell.h"
 
 #include "platform/ui/DatePicker.h"
 
@@ -121,8 +121,5 @@ bool RewriteDone(RewriteResult result)
 
 void OpenWebsite(const QString& address, const QString& title)
 {
-    if (!OpenWebAddress(address))
-        MsgBox("This web address cannot be opened: " + address + "\r\n\r\n"
-                   + "Only addresses that start with http:// or https:// are opened.",
-               vbOKOnly + vbExclamation, title);
+    OpenWebPage(address, title, vbOKOnly + vbExclamation);
 }

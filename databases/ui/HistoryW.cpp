@@ -58,6 +58,11 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
+    // Hidden in the ascending order, the editor keeps its place, so the grid
+    // and the order buttons stay where they are.
+    QSizePolicy keepsItsPlace = Frame1->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    Frame1->setSizePolicy(keepsItsPlace);
     DTPicker1 = new DatePicker(Frame1);
     DTPicker1->setObjectName("DTPicker1");
     LimitToStoredDates(DTPicker1);

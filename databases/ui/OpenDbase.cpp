@@ -25,7 +25,7 @@ void OpenDbase::Command2_Click()
         MsgBox("The lottery database could not be found.    ", vbOKOnly + vbExclamation, "Error!");
         return;
     }
-    if (!OpenInTextEditor(DbaseFile)) {
+    if (OpenInTextEditor(DbaseFile) != ShellResult::Opened) {
         MsgBox("No text editor could be started to open the lottery database.    ", vbOKOnly + vbExclamation, "Error!");
         return;
     }

@@ -1,5 +1,6 @@
 #include "generators/ui/GeneratorFrame.h"
 #include "core/ui/DatabaseList.h"
+#include "core/ui/HelpCommands.h"
 #include "platform/ui/Colours.h"
 
 #include "core/OpenLottery.h"
@@ -13,13 +14,11 @@
 #include "platform/Folder.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/Random.h"
-#include "platform/ui/Shell.h"
 #include "platform/Text.h"
 #include "printing/ui/PrintReports.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -34,7 +33,7 @@
 
 namespace {
 
-const QString kHelpPage = QStringLiteral("helpplay.html");
+const QString kPlayHelpPage = QStringLiteral("helpplay.html");
 
 QCheckBox* NewCheck(QWidget* parent, const QString& name, const QString& text)
 {
@@ -371,11 +370,7 @@ void GeneratorFrame::Command7_Click()
     SaveMyEntries(MSFlexGrid1);
 }
 
-void GeneratorFrame::Help_Click()
-{
-    if (!OpenLocalPage(QDir(ProgramFolder()).filePath(kHelpPage)))
-        MsgBox("The help page " + kHelpPage + " is not in the program folder.  ", vbOKOnly | vbInformation, "Sorry!");
-}
+void GeneratorFrame::Help_Click() { ShowHelpPage(kPlayHelpPage); }
 
 void GeneratorFrame::Command1_Click()
 {

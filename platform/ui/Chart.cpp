@@ -276,8 +276,13 @@ void Chart::rebuild()
 {
     QChart* c = chart();
     c->removeAllSeries();
-    for (QAbstractAxis* axis : c->axes())
-        c->removeAxis(axis), delete axis;
+    for (QAbstractAxis* axis : c->axes()) {
+        // Hidden first: the labels of an axis never laid out (a chart filled
+        // before its window showed) would otherwise stay on screen.
+        axis->setVisible(false);
+        c->removeAxis(axis);
+        delete axis;
+    }
 
     auto* rowsAxis = new QBarCategoryAxis;
     auto* valueAxis = new QValueAxis;

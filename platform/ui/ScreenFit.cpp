@@ -1,6 +1,7 @@
 #include "platform/ui/ScreenFit.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -22,6 +23,11 @@ public:
         if (watched != window_)
             return false;
         if (event->type() == QEvent::Show) {
+            // Qt gives a window whose size nobody set at most two thirds of
+            // the screen; it opens at the size its content asks for instead.
+            // (This runs before the dialog centres itself over its parent.)
+            if (!window_->testAttribute(Qt::WA_Resized))
+                OpenAtContentSize(window_);
             // A dialog takes its place (centred over its parent) only once
             // it shows: fit it after that.
             QTimer::singleShot(0, this, [this] { fit(); });
@@ -69,6 +75,27 @@ void FitOnScreen(QWidget* window)
     y = std::max(std::min(y, area.bottom() + 1 - outer.height()), area.top());
     if (x != outer.x() || y != outer.y())
         window->move(x, y);
+}
+
+void OpenAtContentSize(QWidget* window)
+{
+    if (!window || !window->isWindow())
+        return;
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    QSize want = window->sizeHint();
+    if (const QLayout* layout = window->layout(); layout && layout->hasHeightForWidth())
+        want.setHeight(layout->totalHeightForWidth(want.width()));
+    // The frame is known once the window has been shown; until then the fit
+    // that follows the show takes it off.
+    const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize();
+    want = want.boundedTo(screen->availableGeometry().size() - frame)
+               .expandedTo(window->size())
+               .expandedTo(window->minimumSize())
+               .boundedTo(window->maximumSize());
+    if (want != window->size())
+        window->resize(want);
 }
 
 void KeepOnScreen(QWidget* window)

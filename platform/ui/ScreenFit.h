@@ -10,6 +10,11 @@ class QWidget;
 // when part of it lies outside. Nothing happens while the window is hidden.
 void FitOnScreen(QWidget* window);
 
+// Grows the window to the size its content asks for (its size hint), within
+// the available area of its screen. Never shrinks it.
+void OpenAtContentSize(QWidget* window);
+
 // Fits the window on its screen each time it shows or changes size, for as
-// long as it lives. ShowModal does this for every window it shows.
+// long as it lives; a window whose size nobody set opens at the size its
+// content asks for. ShowModal does this for every window it shows.
 void KeepOnScreen(QWidget* window);

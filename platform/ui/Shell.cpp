@@ -12,48 +12,47 @@ ShellHook& hook()
     return h;
 }
 
-bool open(const QUrl& url)
+ShellResult open(const QUrl& url)
 {
-    if (hook())
-        return hook()(url);
-    return QDesktopServices::openUrl(url);
+    const bool opened = hook() ? hook()(url) : QDesktopServices::openUrl(url);
+    return opened ? ShellResult::Opened : ShellResult::NoProgram;
 }
 } // namespace
 
 void SetShellHook(ShellHook h) { hook() = std::move(h); }
 
-bool OpenWebAddress(const QString& address)
+ShellResult OpenWebAddress(const QString& address)
 {
     const QUrl url(address.trimmed(), QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
-        return false;
+        return ShellResult::Refused;
     const QString scheme = url.scheme().toLower();
     if (scheme != "http" && scheme != "https")
-        return false;
+        return ShellResult::Refused;
     return open(url);
 }
 
-bool OpenInTextEditor(const QString& path)
+ShellResult OpenInTextEditor(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return false;
+        return ShellResult::Refused;
     return open(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
-bool OpenLocalPage(const QString& path)
+ShellResult OpenLocalPage(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return false;
+        return ShellResult::Refused;
     return open(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
-bool OpenMailTo(const QString& address, const QString& subject)
+ShellResult OpenMailTo(const QString& address, const QString& subject)
 {
     const QString to = address.trimmed();
     if (to.isEmpty() || to.contains(QRegularExpression("[\\s?&<>\"]")))
-        return false;
+        return ShellResult::Refused;
     QUrl url;
     url.setScheme("mailto");
     url.setPath(to);
@@ -63,4 +62,9 @@ bool OpenMailTo(const QString& address, const QString& subject)
         url.setQuery(query);
     }
     return open(url);
+}
+
+QString NoProgramText(const QString& kind, const QString& what)
+{
+    return "This desktop has no program to open " + kind + ", so " + what + " cannot be shown.    ";
 }

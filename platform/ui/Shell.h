@@ -7,17 +7,28 @@
 #include <QUrl>
 #include <functional>
 
+// What became of a request to the desktop.
+enum class ShellResult {
+    Opened,
+    Refused,   // not an address we open, or a missing file: the desktop was not asked
+    NoProgram, // the desktop has no program for it (no browser, editor, mail program)
+};
+
 // Opens an http or https address in the web browser. Any other scheme, or
-// text that is not an address, is refused (false) and nothing is opened.
-bool OpenWebAddress(const QString& address);
+// text that is not an address, is refused and nothing is opened.
+ShellResult OpenWebAddress(const QString& address);
 // Opens a file in the desktop's text editor (the application the desktop
-// gives plain text files) without waiting. False when the file is missing.
-bool OpenInTextEditor(const QString& path);
+// gives plain text files) without waiting. Refused when the file is missing.
+ShellResult OpenInTextEditor(const QString& path);
 // Opens a local page (a help page of the program folder) in the web browser.
-// False when the file is missing.
-bool OpenLocalPage(const QString& path);
+// Refused when the file is missing.
+ShellResult OpenLocalPage(const QString& path);
 // Opens a mail to the address in the mail program, with an optional subject.
-bool OpenMailTo(const QString& address, const QString& subject = QString());
+ShellResult OpenMailTo(const QString& address, const QString& subject = QString());
+
+// The message for a desktop without a program to open what is named, e.g.
+// NoProgramText("web pages", "http://example.org").
+QString NoProgramText(const QString& kind, const QString& what);
 
 // Tests see the addresses that would be opened instead of opening them. An
 // empty hook restores the desktop.

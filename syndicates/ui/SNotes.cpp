@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 SNotes::SNotes(QWidget* parent) : QDialog(parent)
 {
@@ -49,9 +50,15 @@ SNotes::SNotes(QWidget* parent) : QDialog(parent)
     for (int i = 0; i < kSyndicateChecklistItems; ++i) {
         Check1[i] = new QCheckBox(this);
         Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
-        // A caption from the file never widens the window.
+        // A caption from the file never widens the window; the longest
+        // design caption shows whole.
         Check1[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        Check1[i]->setMinimumWidth(Check1[i]->fontMetrics().averageCharWidth() * 34);
+        int widest = Check1[i]->fontMetrics().averageCharWidth() * 34;
+        for (const auto& item : DefaultSyndicateNotes().items) {
+            Check1[i]->setText(item.caption);
+            widest = std::max(widest, Check1[i]->sizeHint().width());
+        }
+        Check1[i]->setMinimumWidth(widest);
         Command4[i] = NamedButton(this, QStringLiteral("Command4_%1").arg(i), "Clear", "Clear this item");
         QFont small = Command4[i]->font();
         small.setPointSizeF(small.pointSizeF() * 0.8);

@@ -18,6 +18,10 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
 
+#include <QApplication>
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -124,6 +128,26 @@ TEST_F(AnalysisWindows, TheColdMenuItemOpensTheColdView)
          {MenuItem::AnalysisSums, MenuItem::AnalyseLowHigh, MenuItem::AnalysisAverages, MenuItem::AnalyseRange,
           MenuItem::AnalyseNumStats, MenuItem::AnalyseOddEven, MenuItem::AnalyseBiorhythms})
         EXPECT_TRUE(HasWindow(item)) << MenuItemName(item).toStdString();
+}
+
+// Opened from the menu (filled, then switched to cold, before it shows), the
+// chart draws no label left over from its first filling.
+TEST_F(AnalysisWindows, TheColdViewLeavesNoStrayLabel)
+{
+    RegisterAllWindows();
+    QStringList elided;
+    SetModalHook([&elided](QDialog* dialog) {
+        dialog->show();
+        QApplication::processEvents();
+        for (QGraphicsItem* item : dialog->findChild<Chart*>("MSChart1")->view()->scene()->items()) {
+            auto* label = dynamic_cast<QGraphicsTextItem*>(item);
+            if (label && label->isVisible() && label->toPlainText().contains("..."))
+                elided << label->toPlainText();
+        }
+        return int(QDialog::Rejected);
+    });
+    EXPECT_TRUE(OpenWindow(MenuItem::AnalyseColdNums, nullptr));
+    EXPECT_EQ(elided, QStringList());
 }
 
 TEST_F(AnalysisWindows, SumsAndTheFourNewestDraws)
@@ -239,7 +263,15 @@ TEST_F(AnalysisWindows, NumberStatisticsGridAndSorts)
     EXPECT_EQ(g->rowTexts(7), QStringList({"7", "1 draws ago", "4 / 12 draws", "3.00 draws"}));
     EXPECT_EQ(g->TextMatrix(50, 0), "");
 
+    // A sort's longer message keeps the grid and the buttons in place.
+    w.show();
+    QApplication::processEvents();
+    const QRect gridAt = g->geometry();
+    const QPoint sortAt = w.Command1->mapTo(&w, QPoint());
     w.Command1->click();
+    QApplication::processEvents();
+    EXPECT_EQ(g->geometry(), gridAt);
+    EXPECT_EQ(w.Command1->mapTo(&w, QPoint()), sortAt);
     EXPECT_EQ(w.Label4->text(),
               "These numbers haven't appeared for a long time and are overdue: 10, 17, 18, 32, 39, 4, 15, 37, 46, 6");
     EXPECT_EQ(g->TextMatrix(1, 0), "10");

@@ -9,6 +9,8 @@
 #include "platform/ui/DatePicker.h"
 #include "support/TestSupport.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +66,26 @@ TEST_F(BiorhythmWindow, AnUnreadableBirthDateFallsBackAndIsStoredInItsForm)
     w.Option1[1]->click();
     EXPECT_DOUBLE_EQ(w.MSChart3->value(1, 1), Golden(26 * 360.0 / 33));
     EXPECT_EQ(w.MSChart1->value(5, 1), physical);
+}
+
+// Today's date mark stands under today's point of the day-by-day charts,
+// nearer it than the points of the days either side.
+TEST_F(BiorhythmWindow, TodaysMarkStandsUnderToday)
+{
+    Biorhythm w;
+    OpenAndLook(&w, [&w] {
+        QChart* chart = w.MSChart1->chart();
+        auto pointAt = [&](int index) {
+            const QPointF scene = chart->mapToScene(chart->mapToPosition(QPointF(index, 0), chart->series().first()));
+            return w.MSChart1->view()->mapTo(&w, w.MSChart1->view()->mapFromScene(scene)).x();
+        };
+        const QRect text = w.Label2->contentsRect();
+        const int mark = w.Label2->mapTo(&w, QPoint(text.left(), 0)).x()
+            + w.Label2->fontMetrics().horizontalAdvance(w.Label2->text()) / 2;
+        const int today = pointAt(kBiorhythmToday - 1);
+        const int step = today - pointAt(kBiorhythmToday - 2);
+        EXPECT_LT(std::abs(mark - today), step / 2) << "mark at " << mark << ", today at " << today;
+    });
 }
 
 TEST_F(BiorhythmWindow, UpdateTakesTheNewDate)

@@ -520,14 +520,28 @@ TEST_F(MainWindowTest, HoverBorderFollowsTheMouse)
     start();
     auto* p3 = child<QLabel>("Image1_3");
     auto* p4 = child<QLabel>("Image1_4");
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(p3, &enter);
+    // A move goes to the widget under the mouse and, unless taken, on to its
+    // parents, as the desktop's mouse moves do.
+    auto moveOver = [](QWidget* widget, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    };
+    moveOver(p3, {13, 13});
     EXPECT_NE(p3->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(p4->frameShape(), QFrame::NoFrame);
-    QApplication::sendEvent(p4, &enter);
+    moveOver(p4, {13, 13});
     EXPECT_EQ(p3->frameShape(), QFrame::NoFrame);
     EXPECT_NE(p4->frameShape(), QFrame::NoFrame);
-    QMouseEvent move(QEvent::MouseMove, QPointF(400, 10), QPointF(400, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(child<QLabel>("Label1"), &move);
+    moveOver(child<QLabel>("Label1"), {1000, 10});
     EXPECT_EQ(p4->frameShape(), QFrame::NoFrame);
+}
+
+TEST_F(MainWindowTest, BrowsePictureOpensTheFirstAddressWithoutACaption)
+{
+    writeLines("vantrel.ini", settingsWith(LinkCaption, ""));
+    start();
+    EXPECT_FALSE(action(WebLinkItem(0))->isVisible());
+    QTest::mouseClick(child<QLabel>("Image1_12"), Qt::LeftButton);
+    EXPECT_EQ(opened_, QStringList(Settings[LinkAddress]));
 }

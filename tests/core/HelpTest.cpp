@@ -217,6 +217,21 @@ TEST_F(HelpTest, HelpPagesSitesAndMail)
     EXPECT_TRUE(lastBoxText().startsWith("This web address cannot be opened"));
 }
 
+TEST_F(HelpTest, ADesktopWithoutABrowserIsNotBlamedOnThePage)
+{
+    SetShellHook([](const QUrl&) { return false; });
+    writeFile("help.html", "<html></html>");
+    answer(vbOK);
+    ShowHelpPage();
+    EXPECT_EQ(lastBoxText(),
+              "This desktop has no program to open web pages, so the help page help.html cannot be "
+              "shown.    ");
+    answer(vbOK);
+    OpenProgramSite();
+    EXPECT_EQ(lastBoxText(),
+              "This desktop has no program to open web pages, so " + Settings[LinkAddress] + " cannot be shown.    ");
+}
+
 TEST_F(HelpTest, ShippedHelpPagesAreOursAndLinked)
 {
     const QDir data(VANTREL_SOURCE_DATA_DIR);

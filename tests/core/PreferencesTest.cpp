@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -75,6 +77,18 @@ TEST_F(PreferencesTest, ShowsTheSettings)
     EXPECT_FALSE(w.Check1->isChecked());
     EXPECT_EQ(w.Label7->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w.Label8->palette().color(QPalette::Window), ToQColor(0x8000000F));
+}
+
+// The whole window shows when it opens: no scroll bar hides a setting.
+TEST_F(PreferencesTest, OpensShowingEverySetting)
+{
+    Preferences w;
+    OpenAndLook(&w, [&w] {
+        auto* scroll = w.findChild<QScrollArea*>("Scroll");
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << w.width() << " x " << w.height();
+        EXPECT_FALSE(scroll->verticalScrollBar()->isVisible()) << w.width() << " x " << w.height();
+    });
 }
 
 TEST_F(PreferencesTest, ColourWordsFollowTheLocaleCurrency)

@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 #include "Boxes.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,8 +64,13 @@ TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
     EXPECT_FALSE(w.Text1[7]->isVisible());
     EXPECT_TRUE(w.Text1[8]->isVisible());
 
-    // The ascending order sorts the main numbers only and hides the editor.
+    // The ascending order sorts the main numbers only and hides the editor;
+    // the order buttons stay where they are.
+    QApplication::processEvents();
+    const QPoint orderAt = w.Option1->mapTo(&w, QPoint());
     w.Option2->click();
+    QApplication::processEvents();
+    EXPECT_EQ(w.Option1->mapTo(&w, QPoint()), orderAt);
     EXPECT_FALSE(w.Frame1->isVisible());
     EXPECT_EQ(gridRow(w, 1), QStringList({"12 Mar 05", "3", "7", "12", "19", "30", "45", "", "22"}));
     w.Option1->click();

@@ -120,7 +120,7 @@ TEST(StrictHarness, AnExpectedBoxThatNeverCameFailsTheTest)
 TEST(StrictHarness, TheDesktopIsNeverReachedUnexpectedly)
 {
     bool opened = true;
-    auto failures = FailuresOf([&] { opened = OpenWebAddress("https://example.org/results"); });
+    auto failures = FailuresOf([&] { opened = OpenWebAddress("https://example.org/results") == ShellResult::Opened; });
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_TRUE(Says(failures[0], "https://example.org/results")) << failures[0];
     EXPECT_FALSE(opened);

@@ -61,7 +61,7 @@ TEST(SlipPositions, DefaultsGiveTheMeasuredBoxesLandscapeAndPortrait)
 
 TEST(SlipPositions, NumbersPerRowAndTheHeaderAreRefusedWhenWrong)
 {
-    for (const char* p : {"0", "0.4", "-2", "2.5", "abc", "", "12,5"}) {
+    for (const char* p : {"0", "0.4", "-2", "abc", "", "12,5"}) {
         SlipHeader h = DefaultSlipHeader();
         h[NumbersPerRow] = p;
         EXPECT_EQ(GenerateSlipPositions(h, true, 49, 0).problem, SlipGenerateResult::NumbersPerRow) << p;
@@ -70,12 +70,26 @@ TEST(SlipPositions, NumbersPerRowAndTheHeaderAreRefusedWhenWrong)
     h[NumbersPerRow] = " 12.0 ";
     EXPECT_EQ(GenerateSlipPositions(h, true, 49, 0).problem, SlipGenerateResult::None);
     // The extra ball's count matters only to a lottery that has one.
-    for (const char* q : {"0", "2.5", "3.5", "-1"}) {
+    for (const char* q : {"0", "0.4", "-1"}) {
         h[PballNumbersPerRow] = q;
         EXPECT_EQ(GenerateSlipPositions(h, true, 49, 10).problem, SlipGenerateResult::PballNumbersPerRow) << q;
     }
     h[PballNumbersPerRow] = "0";
     EXPECT_EQ(GenerateSlipPositions(h, true, 49, 0).problem, SlipGenerateResult::None);
+
+    // A count with a half goes to the even neighbour: 2.5 is 2, 3.5 is 4.
+    for (auto [text, perRow] : {std::pair{"2.5", 2}, {"3.5", 4}, {"12.5", 12}}) {
+        SlipHeader half = DefaultSlipHeader();
+        half[NumbersPerRow] = text;
+        half[PballNumbersPerRow] = text;
+        const SlipGenerateResult r = GenerateSlipPositions(half, false, 49, 10);
+        ASSERT_EQ(r.problem, SlipGenerateResult::None) << text;
+        // Portrait: the first number of the second row lies one step down.
+        EXPECT_EQ(At(r.positions, perRow + 1, NumY), "77.89") << text;
+        if (perRow < 10) {
+            EXPECT_EQ(At(r.positions, perRow + 1, PballY), "33.69") << text;
+        }
+    }
 
     struct Bad {
         SlipField field;
@@ -189,13 +203,19 @@ TEST_F(SlipFiles, DamagedFilesAreRefusedSayingWhere)
     EXPECT_EQ(read.slip->boardsAcross(), 2);
     EXPECT_EQ(FormatPosition(read.slip->positions[1][NumX]), "38.20");
 
-    // The listing keeps the readable ones, names the others, trims lotteries.
+    // The listing keeps the readable ones and an empty one under its file
+    // name, names the others, trims lotteries.
     const TemplateListing listing = ListPlaySlipTemplates();
-    ASSERT_EQ(listing.templates.size(), 1u);
-    EXPECT_EQ(listing.templates[0].file, "PTemplate.003");
-    EXPECT_EQ(listing.templates[0].name, "  My slip ");
-    EXPECT_EQ(listing.templates[0].lottery, "UK Lotto");
-    EXPECT_EQ(listing.unreadable, QStringList({"PTemplate.001", "PTemplate.002"}));
+    ASSERT_EQ(listing.templates.size(), 2u);
+    const auto& empty = listing.templates[0].file == "PTemplate.002" ? listing.templates[0] : listing.templates[1];
+    const auto& loaded = listing.templates[0].file == "PTemplate.003" ? listing.templates[0] : listing.templates[1];
+    EXPECT_EQ(empty.file, "PTemplate.002");
+    EXPECT_EQ(empty.name, "PTemplate.002");
+    EXPECT_EQ(empty.lottery, "");
+    EXPECT_EQ(loaded.file, "PTemplate.003");
+    EXPECT_EQ(loaded.name, "  My slip ");
+    EXPECT_EQ(loaded.lottery, "UK Lotto");
+    EXPECT_EQ(listing.unreadable, QStringList({"PTemplate.001"}));
 }
 
 TEST_F(SlipFiles, ANewTemplateTakesTheFirstFreeNumber)

@@ -62,7 +62,7 @@ TEST_F(SlipEditor, OpensOnTheFirstLotteryWithTheDefaultsAndGeneratesPositions)
     // The lottery with an extra ball needs its numbers per row.
     w.List1->setCurrentRow(1);
     EXPECT_EQ(ExtraBallMax, 10);
-    w.Text2[2]->setText("2.5");
+    w.Text2[2]->setText("0.4");
     EXPECT_EQ(boxOnClick(w.Command5), "Set the 'Powerball Numbers per row' value    ");
     EXPECT_EQ(boxes().back().title, "Error");
     EXPECT_EQ(cell(w, 1, 1), ""); // the grid is left empty

@@ -2,8 +2,11 @@
 
 #include "platform/Folder.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/MsgBox.h"
 #include "platform/ui/Printer.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 
 void ProgramFolderTest::SetUp()
@@ -62,6 +65,20 @@ qint64 BytesReadByProcess()
             return line.mid(6).trimmed().toLongLong();
     }
     return -1;
+}
+
+void OpenAndLook(QDialog* dialog, const std::function<void()>& look)
+{
+    SetModalHook([&look](QDialog* shown) {
+        shown->show();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the fit that follows the show
+        look();
+        shown->hide();
+        return int(QDialog::Rejected);
+    });
+    ShowModal(dialog);
+    SetModalHook(Harness::UnexpectedWindow);
 }
 
 int ShownLines(FlexGrid* grid)

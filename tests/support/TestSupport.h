@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -38,6 +39,11 @@ qint64 BytesReadByProcess();
 
 // Writes a small database file in the program's layout.
 QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws);
+
+class QDialog;
+// Opens the window as the program opens it (ShowModal, shown on the runner's
+// 1280 x 800 screen), lets its layout settle, runs look on it and closes it.
+void OpenAndLook(QDialog* dialog, const std::function<void()>& look);
 
 class FlexGrid;
 // The lines a results grid shows: rows from 1 while column 1 is filled.

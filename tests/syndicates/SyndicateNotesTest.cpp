@@ -84,6 +84,11 @@ TEST_F(SyndicateNotesTest, FirstOpeningShowsTheDesignChecklistAndClosesWithoutAs
     EXPECT_EQ(w.Text1->toPlainText(), "");
     EXPECT_EQ(w.Text2->text(), "Clear an item and add your own checklist");
     EXPECT_FALSE(w.Changed);
+    // Every design caption shows whole.
+    OpenAndLook(&w, [&w] {
+        for (int i = 0; i < kSyndicateChecklistItems; ++i)
+            EXPECT_GE(w.Check1[i]->width(), w.Check1[i]->sizeHint().width()) << kDesign[i];
+    });
     w.show();
     QTest::mouseClick(w.Command2, Qt::LeftButton); // no warning: the harness fails on any box
     EXPECT_FALSE(w.isVisible());

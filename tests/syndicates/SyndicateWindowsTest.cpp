@@ -138,6 +138,22 @@ TEST_F(SyndicateWindows, OpenAndDeleteListSyndicatesByName)
     EXPECT_EQ(Syndicate[0][0], "");
 }
 
+// Opened as the program opens it, the diary covers neither Total nor its box.
+TEST_F(SyndicateWindows, ManagerOpensWithRoomForEveryControl)
+{
+    openClub();
+    SManager w;
+    w.Load();
+    OpenAndLook(&w, [&w] {
+        const QRect grid(w.MSFlexGrid1->mapTo(&w, QPoint()), w.MSFlexGrid1->size());
+        for (QWidget* below : {static_cast<QWidget*>(w.Command7), static_cast<QWidget*>(w.Text3)}) {
+            const QRect at(below->mapTo(&w, QPoint()), below->size());
+            EXPECT_FALSE(grid.intersects(at))
+                << below->objectName().toStdString() << " at " << at.y() << ", grid ends at " << grid.bottom();
+        }
+    });
+}
+
 TEST_F(SyndicateWindows, DiaryAmountsInAUKLocale)
 {
     openClub();

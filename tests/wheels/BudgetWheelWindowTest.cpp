@@ -191,3 +191,20 @@ TEST_F(BudgetWindow, SeededLinesAndRandomButtons)
         mixed.insert(w.Text1[std::size_t(i)]->text());
     EXPECT_EQ(mixed, picked);
 }
+
+// Random order shuffles boxes 0 to the last filled one: an empty box among
+// them comes back as "0"; the boxes after it keep what they hold.
+TEST_F(BudgetWindow, RandomOrderShowsZeroUpToTheLastNumber)
+{
+    PBudgetWheel w;
+    w.Load();
+    type(w, {"5", "6", "", "9", "abc"});
+    RandomizeSeed(7);
+    QTest::mouseClick(w.Command8, Qt::LeftButton);
+    QStringList mixed;
+    for (int i = 0; i < 4; ++i)
+        mixed << w.Text1[std::size_t(i)]->text();
+    mixed.sort();
+    EXPECT_EQ(mixed, QStringList({"0", "5", "6", "9"}));
+    EXPECT_EQ(w.Text1[4]->text(), "abc");
+}

@@ -24,8 +24,8 @@ WheelFrameOptions Options()
     o.emptyUnused = true;
     o.randomSelectionTip = " Pick some numbers for me ";
     o.randomOrderTip = " Mix up the order of the numbers ";
-    // A box without a number stays empty wherever the shuffle puts it.
-    o.orderWriteBack = OrderWriteBack::EveryBoxBlankBelowOne;
+    // Boxes up to the last number are written back, an empty one as "0".
+    o.orderWriteBack = OrderWriteBack::UpToLastShowingZero;
     o.generateBusy = GenerateBusy::ReturnsWhenSet;
     o.closeBusy = CloseBusy::ReturnsAtOnce;
     o.filtersTestBusy = false;
