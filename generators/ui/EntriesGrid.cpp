@@ -34,9 +34,7 @@ void ShowEntries(FlexGrid* grid)
         grid->setTextMatrix(r, 0, QString::number(r));
         for (int c = 1; c <= 8; ++c)
             grid->setTextMatrix(r, c, Cell(Entries[r][c]));
-        grid->setRow(r);
-        grid->setCol(8);
-        grid->setCellForeColor(kExtraBallColour);
+        grid->setCellForeColor(r, 8, ToQColor(kExtraBallColour));
     }
     BlankFrom(grid, count + 1);
     grid->setRow(count + 1);

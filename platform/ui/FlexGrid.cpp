@@ -16,6 +16,16 @@ namespace {
 constexpr Qt::Alignment DefaultAlignment = Qt::AlignLeft;
 constexpr Qt::ItemFlags BodyFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 
+// The row labels. Their width is the grid's column 0 width, always fixed, so
+// the size they ask for is known without measuring them: the stock header
+// measures up to 200 labels each time one changes and the grid lays itself
+// out again, which made filling a grid row by row slow.
+class RowLabels : public QHeaderView {
+public:
+    explicit RowLabels(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+    QSize sizeHint() const override { return QSize(maximumWidth(), defaultSectionSize()); }
+};
+
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
@@ -30,6 +40,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setCornerButtonEnabled(false);
+    setVerticalHeader(new RowLabels(this));
 
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         header->setSectionsClickable(false);
