@@ -451,3 +451,24 @@ TEST(FlexGridTest, RowLabelsAreNotMeasuredForEachRow)
     QApplication::processEvents();
     EXPECT_LT(style->measured, 200);
 }
+
+// A batch of cell writes reaches the view as one change.
+TEST(FlexGridTest, ABatchOfWritesIsOneChange)
+{
+    FlexGrid grid;
+    grid.setCols(9);
+    grid.setRows(100);
+    QSignalSpy changes(grid.model(), &QAbstractItemModel::dataChanged);
+    {
+        const FlexGrid::Batch batch(&grid);
+        for (int r = 1; r < 100; ++r) {
+            grid.setTextMatrix(r, 0, QString::number(r));
+            grid.setTextMatrix(r, 3, "7");
+            grid.setCellForeColor(r, 8, QColor(Qt::red));
+        }
+        EXPECT_EQ(changes.count(), 0);
+    }
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(grid.TextMatrix(99, 0), "99");
+    EXPECT_EQ(grid.model()->data(grid.model()->index(98, 2)).toString(), "7");
+}
