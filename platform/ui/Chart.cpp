@@ -58,7 +58,8 @@ void Chart::labelsChanged()
     if (labelsPending_)
         return;
     labelsPending_ = true;
-    QMetaObject::invokeMethod(this, [this] { applyNewLabels(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { applyNewLabels(); }, Qt::QueuedConnection);
 }
 
 void Chart::applyNewLabels() const
