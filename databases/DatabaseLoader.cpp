@@ -1,5 +1,6 @@
 #include "databases/DatabaseLoader.h"
 
+#include "core/DataFiles.h"
 #include "core/OpenLottery.h"
 #include "databases/DrawDatabase.h"
 #include "platform/Folder.h"
@@ -10,11 +11,7 @@
 namespace {
 // The first line of a file, or empty when it has none. Only the start of the
 // file is read: a lottery list shows many databases of thousands of draws.
-QString firstLine(const QString& fileName)
-{
-    const auto lines = ReadFirstLines(fileName, 1);
-    return lines ? lines->value(0) : QString();
-}
+QString firstLine(const QString& fileName) { return ReadFirstLineStart(fileName).value_or(QString()); }
 } // namespace
 
 QStringList FindDatabases()

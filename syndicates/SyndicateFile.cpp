@@ -1,5 +1,6 @@
 #include "syndicates/SyndicateFile.h"
 
+#include "core/DataFiles.h"
 #include "core/Settings.h"
 #include "platform/Folder.h"
 #include "platform/TextFile.h"
@@ -178,12 +179,14 @@ QList<SyndicateListing> ListSyndicates()
         if (!IsMembersFileName(file))
             continue; // another spelling of the name: not a file the program wrote
         QString name;
-        if (const auto lines = ReadFirstLines(file, 1); lines && !lines->isEmpty()) {
-            FieldReader reader(lines->first());
+        // The name is the last field of the first line: room for every field
+        // of a name's length, quotes and comma included.
+        if (const auto line = ReadFirstLineStart(file, kSyndicateFields * (kListNameLength + 3))) {
+            FieldReader reader(*line);
             for (int f = 0; f < kSyndicateFields && !reader.atEnd(); ++f) {
                 const QString item = reader.field();
                 if (f == SyndicateNameField)
-                    name = item;
+                    name = item.left(kListNameLength);
             }
         }
         list.append({name.isEmpty() ? file : name, file});

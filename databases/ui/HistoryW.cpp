@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 namespace {
 constexpr int kGridRows = 3000;
@@ -238,6 +239,7 @@ void HistoryW::List1_Click()
     // always draw line k of the file.
     rows_ = ReadHistoryRows(DbaseFile, kShownDraws);
     MSFlexGrid1->setUpdatesEnabled(false);
+    std::optional<FlexGrid::Batch> batch(MSFlexGrid1);
     MSFlexGrid1->Clear();
     MSFlexGrid1->setTextMatrix(0, 0, "Date");
     if (!rows_.empty()) {
@@ -257,6 +259,7 @@ void HistoryW::List1_Click()
         showNumbers(k, rows_[k - 1]);
         MSFlexGrid1->setCellForeColor(k, 8, ToQColor(kExtraBallColour));
     }
+    batch.reset();
     MSFlexGrid1->setUpdatesEnabled(true);
 
     // A box for each of the lottery's numbers, and the eighth when it draws a

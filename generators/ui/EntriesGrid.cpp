@@ -5,6 +5,8 @@
 #include "platform/ui/Colours.h"
 #include "platform/ui/FlexGrid.h"
 
+#include <optional>
+
 namespace {
 
 QString Cell(int value) { return value < 1 ? QString() : QString::number(value); }
@@ -30,15 +32,15 @@ void ShowEntries(FlexGrid* grid)
     // Every line and one empty row after them, which Save and Print read.
     if (grid->Rows() < count + 2)
         grid->setRows(count + 2);
+    std::optional<FlexGrid::Batch> batch(grid);
     for (int r = 1; r <= count; ++r) {
         grid->setTextMatrix(r, 0, QString::number(r));
         for (int c = 1; c <= 8; ++c)
             grid->setTextMatrix(r, c, Cell(Entries[r][c]));
-        grid->setRow(r);
-        grid->setCol(8);
-        grid->setCellForeColor(kExtraBallColour);
+        grid->setCellForeColor(r, 8, ToQColor(kExtraBallColour));
     }
     BlankFrom(grid, count + 1);
+    batch.reset();
     grid->setRow(count + 1);
     grid->setCol(0);
     grid->setTopRow(1);

@@ -19,6 +19,7 @@ Chart::Chart(QWidget* parent) : QWidget(parent), view_(new QChartView(this))
     view_->setObjectName("ChartView");
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setFrameShape(QFrame::NoFrame);
+    view_->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -43,7 +44,37 @@ Chart::Chart(QWidget* parent) : QWidget(parent), view_(new QChartView(this))
     rebuild();
 }
 
-QChart* Chart::chart() const { return view_->chart(); }
+QChart* Chart::chart() const
+{
+    applyNewLabels();
+    return view_->chart();
+}
+
+// Labels are set one row at a time, and laying the axis out takes every
+// label: new labels are laid out together, once the window's events run or
+// the chart is looked at or painted.
+void Chart::labelsChanged()
+{
+    if (labelsPending_)
+        return;
+    labelsPending_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { applyNewLabels(); }, Qt::QueuedConnection);
+}
+
+void Chart::applyNewLabels() const
+{
+    if (!labelsPending_)
+        return;
+    const_cast<Chart*>(this)->applyCategories();
+}
+
+bool Chart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_->viewport() && event->type() == QEvent::Paint)
+        applyNewLabels();
+    return QWidget::eventFilter(watched, event);
+}
 
 void Chart::setChartType(Type type)
 {
@@ -101,7 +132,7 @@ void Chart::setValue(int row, int column, double value)
     if (!inRange(row, column))
         return;
     values_[row - 1][column - 1] = value;
-    const auto series = chart()->series();
+    const auto series = view_->chart()->series();
     if (type_ == Bars) {
         if (auto* bars = qobject_cast<QBarSeries*>(series.value(0)))
             if (QBarSet* set = bars->barSets().value(column - 1))
@@ -119,7 +150,7 @@ void Chart::setRowLabel(int row, const QString& label)
     if (row < 1 || row > rowCount() || rowLabels_[row - 1] == label)
         return;
     rowLabels_[row - 1] = label;
-    applyCategories();
+    labelsChanged();
 }
 
 QString Chart::rowLabel(int row) const { return row >= 1 && row <= rowCount() ? rowLabels_[row - 1] : QString(); }
@@ -140,13 +171,13 @@ QString Chart::columnLabel(int column) const
 void Chart::setLegendVisible(bool visible)
 {
     legend_ = visible;
-    chart()->legend()->setVisible(visible);
+    view_->chart()->legend()->setVisible(visible);
 }
 
 void Chart::setTitle(const QString& title)
 {
     title_ = title;
-    chart()->setTitle(title.trimmed());
+    view_->chart()->setTitle(title.trimmed());
 }
 
 void Chart::setSeriesBrush(int column, const QBrush& brush)
@@ -220,7 +251,7 @@ int Chart::labelStep() const
         return 1;
     // The plot's width once the chart is laid out; before, the widget's less
     // what the value axis and the margins take.
-    const double plot = chart()->plotArea().width();
+    const double plot = view_->chart()->plotArea().width();
     const double room = plot > 0 ? plot : std::max(1, width() - 8 * metrics.averageCharWidth() - 24);
     const double perRow = room / rowCount();
     return std::max(1, int(std::ceil((widest + 2 * metrics.averageCharWidth()) / perRow)));
@@ -235,6 +266,7 @@ QFont Chart::axisLabelFont() const
 
 QStringList Chart::shownRowLabels() const
 {
+    applyNewLabels();
     QStringList shown;
     for (int r = 0; r < rowCount(); ++r)
         shown << (r % shownStep_ == 0 ? rowLabels_[r] : QString());
@@ -243,8 +275,9 @@ QStringList Chart::shownRowLabels() const
 
 void Chart::applyCategories()
 {
+    labelsPending_ = false;
     shownStep_ = labelStep();
-    const auto axes = chart()->axes(Qt::Horizontal);
+    const auto axes = view_->chart()->axes(Qt::Horizontal);
     if (auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first()))
         axis->setCategories(categories());
     else
@@ -274,7 +307,7 @@ QStringList Chart::categories() const
 
 void Chart::rebuild()
 {
-    QChart* c = chart();
+    QChart* c = view_->chart();
     c->removeAllSeries();
     for (QAbstractAxis* axis : c->axes()) {
         // Hidden first: the labels of an axis never laid out (a chart filled
@@ -292,6 +325,7 @@ void Chart::rebuild()
     rowsAxis->setLabelsFont(labelFont);
     valueAxis->setLabelsFont(labelFont);
     shownStep_ = labelStep();
+    labelsPending_ = false;
     rowsAxis->append(categories());
     c->addAxis(rowsAxis, Qt::AlignBottom);
     c->addAxis(valueAxis, Qt::AlignLeft);
@@ -342,7 +376,7 @@ QColor Chart::seriesColour(int col) const
 
 void Chart::refreshValues()
 {
-    const auto axes = chart()->axes(Qt::Vertical);
+    const auto axes = view_->chart()->axes(Qt::Vertical);
     auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
     if (!axis)
         return;

@@ -98,7 +98,12 @@ public:
     QChart* chart() const;
     QChartView* view() const { return view_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void labelsChanged();
+    void applyNewLabels() const;
     void rebuild();
     int labelStep() const;
     QColor seriesColour(int col) const;
@@ -125,6 +130,7 @@ private:
     QVector<DesignBrush> designBrushes_;
     int heightTwips_ = 0;
     int shownStep_ = 1;
+    mutable bool labelsPending_ = false;
     QString title_;
     double low_ = 0;
     double high_ = 0;

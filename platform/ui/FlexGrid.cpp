@@ -16,6 +16,16 @@ namespace {
 constexpr Qt::Alignment DefaultAlignment = Qt::AlignLeft;
 constexpr Qt::ItemFlags BodyFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 
+// The row labels. Their width is the grid's column 0 width, always fixed, so
+// the size they ask for is known without measuring them: the stock header
+// measures up to 200 labels each time one changes and the grid lays itself
+// out again, which made filling a grid row by row slow.
+class RowLabels : public QHeaderView {
+public:
+    explicit RowLabels(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+    QSize sizeHint() const override { return QSize(maximumWidth(), defaultSectionSize()); }
+};
+
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
@@ -30,6 +40,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setCornerButtonEnabled(false);
+    setVerticalHeader(new RowLabels(this));
 
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         header->setSectionsClickable(false);
@@ -141,6 +152,7 @@ void FlexGrid::setFixedCols(int fixed)
 
 void FlexGrid::addHeaderItems(Qt::Orientation orientation, int from, int to)
 {
+    const Batch batch(this);
     for (int i = from; i < to; ++i) {
         auto* header = new QTableWidgetItem(QString());
         if (orientation == Qt::Horizontal) {
@@ -266,6 +278,7 @@ void FlexGrid::Clear()
 {
     const bool updates = updatesEnabled();
     setUpdatesEnabled(false);
+    const Batch batch(this);
     for (int r = 0; r < QTableWidget::rowCount(); ++r) {
         for (int c = 0; c < QTableWidget::columnCount(); ++c) {
             if (QTableWidget::item(r, c))
@@ -480,6 +493,7 @@ void FlexGrid::setColAlignment(int col, Qt::Alignment alignment)
     if (col < 0 || col >= Cols())
         return;
     alignments_[col] = alignment & Qt::AlignHorizontal_Mask;
+    const Batch batch(this);
     if (col < fixedCols_) {
         verticalHeader()->setDefaultAlignment(alignments_[col] | Qt::AlignVCenter);
         for (int r = 0; r < QTableWidget::rowCount(); ++r) {
@@ -514,6 +528,30 @@ QRect FlexGrid::cellRect(int row, int col) const
     if (!inRange(row, col) || isFixed(row, col))
         return QRect();
     return visualRect(model()->index(row - fixedRows_, col - fixedCols_));
+}
+
+// ---- Batches of changes ------------------------------------------------------
+
+FlexGrid::Batch::Batch(FlexGrid* grid) : grid_(grid)
+{
+    if (grid_->batches_++ == 0)
+        grid_->model()->blockSignals(true);
+}
+
+FlexGrid::Batch::~Batch()
+{
+    if (--grid_->batches_ > 0)
+        return;
+    QAbstractItemModel* model = grid_->model();
+    model->blockSignals(false);
+    const int rows = model->rowCount();
+    const int cols = model->columnCount();
+    if (rows > 0 && cols > 0)
+        emit model->dataChanged(model->index(0, 0), model->index(rows - 1, cols - 1));
+    if (rows > 0)
+        emit model->headerDataChanged(Qt::Vertical, 0, rows - 1);
+    if (cols > 0)
+        emit model->headerDataChanged(Qt::Horizontal, 0, cols - 1);
 }
 
 // ---- The corner cell -------------------------------------------------------

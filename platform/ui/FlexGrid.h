@@ -103,6 +103,20 @@ public:
     // Where a cell is drawn, in viewport coordinates (for tests that click).
     QRect cellRect(int row, int col) const;
 
+    // While a Batch lives, writing cells, labels, colours and alignments
+    // tells the view nothing; when the last one ends the view hears of every
+    // cell at once. The grid's size must not change meanwhile.
+    class Batch {
+    public:
+        explicit Batch(FlexGrid* grid);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        FlexGrid* grid_;
+    };
+
 signals:
     // The player clicked a non-fixed cell; it is already the current cell.
     void Click(int row, int col);
@@ -149,6 +163,7 @@ private:
     bool settingCurrent_ = false;
     bool selectionShown_ = false;
     int col0Width_ = 0;
+    int batches_ = 0;
     Corner corner_;
     std::vector<Qt::Alignment> alignments_; // one per column, fixed ones included
     QWidget* cornerButton_ = nullptr;

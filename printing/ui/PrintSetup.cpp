@@ -1,5 +1,6 @@
 #include "printing/ui/PrintSetup.h"
 
+#include "core/DataFiles.h"
 #include "core/OpenLottery.h"
 #include "databases/DatabaseLoader.h"
 #include "core/ui/DatabaseList.h"
@@ -297,8 +298,8 @@ void PrintSetup::GetTemplates()
     List2->clear();
     for (const QString& file : TemplateFiles()) {
         // The template's name, or the file's when it has none.
-        const std::optional<QStringList> first = ReadFirstLines(file, 1);
-        const QString name = first && !first->isEmpty() && !first->first().trimmed().isEmpty() ? first->first() : file;
+        const QString first = ReadFirstLineStart(file).value_or(QString());
+        const QString name = first.trimmed().isEmpty() ? file : first;
         List2->addItem(file);
         List3->blockSignals(true);
         List3->addItem(name);

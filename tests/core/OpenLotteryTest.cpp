@@ -185,3 +185,15 @@ TEST_F(OpenLotteryTest, SortDrawsOrdersTheMainNumbersOnly)
         EXPECT_EQ(Draws[2][c], gapSorted[c - 1]);
     EXPECT_EQ(DrawCount(), 2);
 }
+
+// A file with no line break is listed by the start of its text, cut where no
+// real name reaches; a name in UTF-8 is cut between characters.
+TEST_F(OpenLotteryTest, ListedNamesAreCutAtAHundredCharacters)
+{
+    writeFile("dbase1.txt", QString(64000, 'x'));
+    writeLines("dbase2.txt", DatabaseLines(QString(150, QChar(0x00E9)), "6,49,0,0,1", {}));
+    const QStringList names = FindDatabases();
+    ASSERT_EQ(names.size(), 2);
+    EXPECT_EQ(names[0], QString(100, 'x'));
+    EXPECT_EQ(names[1], QString(100, QChar(0x00E9)));
+}

@@ -154,3 +154,23 @@ TEST(Chart, CrowdedRowLabelsAreThinnedOnScreen)
     ASSERT_NE(axis, nullptr);
     EXPECT_FALSE(axis->labelsTruncated());
 }
+
+// Labelling every row of a shown chart lays its axis out once, not once per
+// label; the labels are all there when the chart is looked at.
+TEST(Chart, RowLabelsAreLaidOutTogether)
+{
+    Chart chart;
+    chart.setRowCount(49);
+    chart.resize(900, 300);
+    chart.show();
+    QCoreApplication::processEvents();
+    auto* axis = qobject_cast<QBarCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(axis, nullptr);
+    int layouts = 0;
+    QObject::connect(axis, &QBarCategoryAxis::categoriesChanged, [&layouts] { ++layouts; });
+    for (int r = 1; r <= 49; ++r)
+        chart.setRowLabel(r, QString::number(r));
+    QCoreApplication::processEvents();
+    EXPECT_LE(layouts, 1);
+    EXPECT_EQ(axis->categories().value(0), "1");
+}

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QHeaderView>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -416,4 +418,57 @@ TEST(DatePickerTest, NoDateReadsAsNoneUntilOneIsEntered)
     QTest::keyClicks(&picker, "12");
     EXPECT_EQ(picker.Value(), QDate(2026, 6, 12));
     EXPECT_EQ(picker.shownText(), "12 Jun 26");
+}
+
+// Writing row labels while the current cell moves row by row, as windows fill
+// their grids, measures the labels no more than a few times.
+TEST(FlexGridTest, RowLabelsAreNotMeasuredForEachRow)
+{
+    struct CountingStyle : QProxyStyle {
+        mutable int measured = 0;
+        QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                               const QWidget* widget) const override
+        {
+            if (type == CT_HeaderSection)
+                ++measured;
+            return QProxyStyle::sizeFromContents(type, option, size, widget);
+        }
+    };
+    FlexGrid grid;
+    grid.setCols(9);
+    grid.setRows(181);
+    auto* style = new CountingStyle;
+    style->setParent(&grid);
+    grid.verticalHeader()->setStyle(style);
+    grid.show();
+    QApplication::processEvents();
+    style->measured = 0;
+    for (int r = 1; r <= 179; ++r) {
+        grid.setTextMatrix(r, 0, QString::number(r));
+        grid.setRow(r);
+        grid.setCol(8);
+    }
+    QApplication::processEvents();
+    EXPECT_LT(style->measured, 200);
+}
+
+// A batch of cell writes reaches the view as one change.
+TEST(FlexGridTest, ABatchOfWritesIsOneChange)
+{
+    FlexGrid grid;
+    grid.setCols(9);
+    grid.setRows(100);
+    QSignalSpy changes(grid.model(), &QAbstractItemModel::dataChanged);
+    {
+        const FlexGrid::Batch batch(&grid);
+        for (int r = 1; r < 100; ++r) {
+            grid.setTextMatrix(r, 0, QString::number(r));
+            grid.setTextMatrix(r, 3, "7");
+            grid.setCellForeColor(r, 8, QColor(Qt::red));
+        }
+        EXPECT_EQ(changes.count(), 0);
+    }
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(grid.TextMatrix(99, 0), "99");
+    EXPECT_EQ(grid.model()->data(grid.model()->index(98, 2)).toString(), "7");
 }

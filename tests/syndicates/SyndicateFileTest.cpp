@@ -266,3 +266,17 @@ TEST_F(SyndicateFileTest, AFileThatCannotBeReadIsNamedOnceAndNeverWrittenOver)
             EXPECT_EQ(readBytes("SMembers.000"), before);
     }
 }
+
+// A syndicate's name, the last field of its file's first line, is cut at a
+// hundred characters, after other fields of any real length.
+TEST_F(SyndicateFileTest, ListedNameIsCutAtAHundredCharacters)
+{
+    QStringList fields;
+    for (int f = 0; f < 10; ++f)
+        fields << '"' + QString(90, 'a') + '"';
+    fields << '"' + QString(64000, 'n');
+    writeFile("SMembers.000", fields.join(','));
+    const QList<SyndicateListing> list = ListSyndicates();
+    ASSERT_EQ(list.size(), 1);
+    EXPECT_EQ(list[0].name, QString(100, 'n'));
+}
