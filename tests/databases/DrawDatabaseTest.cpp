@@ -34,10 +34,7 @@ TEST(DrawDatabaseFormat, NewLinesHaveNineFields)
 
 class Rewrites : public ProgramFolderTest {
 protected:
-    void database(const QStringList& draws)
-    {
-        writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", draws));
-    }
+    void database(const QStringList& draws) { writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", draws)); }
     QStringList drawLines() const
     {
         QStringList lines = readFile("dbase1.txt").split("\r\n");
