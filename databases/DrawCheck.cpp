@@ -2,7 +2,6 @@
 
 #include "core/OpenLottery.h"
 #include "platform/Dates.h"
-#include "platform/TextFile.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -95,10 +94,4 @@ std::pair<QDate, QDate> StoredDateRange()
     if (low > high)
         return {};
     return {QDate(low, 1, 1), QDate(high, 12, 31)};
-}
-
-bool CopyToScratch(const QString& database)
-{
-    const auto text = ReadTextFile(database);
-    return text && WriteTextFile(kScratchFile, *text);
 }

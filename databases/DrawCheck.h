@@ -42,7 +42,3 @@ std::optional<QString> NewDrawLine(const QDate& date, const QStringList& texts, 
 // back within a hundred-year window, so a date outside it would come back as
 // another century's.
 std::pair<QDate, QDate> StoredDateRange();
-
-// Copies a database file to the scratch file "temp.txt" (replacing it). False
-// when the database cannot be read or the copy cannot be written.
-bool CopyToScratch(const QString& database);

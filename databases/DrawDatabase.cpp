@@ -171,14 +171,13 @@ QStringList drawLinesOf(const QStringList& lines)
 }
 } // namespace
 
-RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date)
+RewriteResult InsertDrawByDate(QStringList& lines, const QString& line, const QDate& date)
 {
     if (!date.isValid())
         return RewriteResult::BadDate;
-    const auto source = ReadLines(kScratchFile);
-    if (!source || source->size() < 3)
+    if (lines.size() < 3)
         return RewriteResult::CannotRead;
-    const QStringList draws = drawLinesOf(*source);
+    const QStringList draws = drawLinesOf(lines);
 
     // The new line goes before the first line dated on or before it; blank
     // lines are passed over, and a date that cannot be read stops the rewrite.
@@ -194,21 +193,30 @@ RewriteResult InsertDrawByDate(const QString& database, const QString& line, con
             break;
         }
     }
-    QStringList out = source->mid(0, 3);
+    QStringList out = lines.mid(0, 3);
     out += draws.mid(0, at);
     out << line;
     out += draws.mid(at);
-    return WriteLines(database, out) ? RewriteResult::Done : RewriteResult::CannotWrite;
+    lines = std::move(out);
+    return RewriteResult::Done;
 }
 
-int RemoveDrawLine(const QString& source, const QString& target, int k)
+RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date)
 {
-    const auto lines = ReadLines(source);
+    auto lines = ReadLines(database);
     if (!lines)
-        return -1;
-    QStringList out = lines->mid(0, 3);
+        return RewriteResult::CannotRead;
+    const RewriteResult result = InsertDrawByDate(*lines, line, date);
+    if (result != RewriteResult::Done)
+        return result;
+    return WriteLines(database, *lines) ? RewriteResult::Done : RewriteResult::CannotWrite;
+}
+
+int RemoveDrawLine(QStringList& lines, int k)
+{
+    QStringList out = lines.mid(0, 3);
     int read = 0;
-    for (const QString& line : drawLinesOf(*lines)) {
+    for (const QString& line : drawLinesOf(lines)) {
         if (!IsDrawLine(line)) {
             out << line;
             continue;
@@ -216,7 +224,17 @@ int RemoveDrawLine(const QString& source, const QString& target, int k)
         if (++read != k)
             out << line;
     }
-    if (!WriteLines(target, out))
+    lines = std::move(out);
+    return read;
+}
+
+int RemoveDrawLine(const QString& source, const QString& target, int k)
+{
+    auto lines = ReadLines(source);
+    if (!lines)
+        return -1;
+    const int read = RemoveDrawLine(*lines, k);
+    if (!WriteLines(target, *lines))
         return -1;
     return read;
 }

@@ -101,20 +101,24 @@ QString DrawLineDate(const QString& line);
 // Result of a rewrite.
 enum class RewriteResult { Done, CannotRead, BadDate, CannotWrite };
 
-// Rewrites the database file from "temp.txt" with the new draw line placed
+// Places the new draw line among a database file's lines (header first)
 // before the first line dated on or before `date`; a date older than every
 // line goes last, and a file with no draw line takes the new line after its
-// header. A date in the file that does not parse is refused (BadDate) and the
-// database is left untouched.
+// header. A date in the file that does not parse is refused (BadDate), as is
+// a file shorter than its header (CannotRead); the lines are then unchanged.
+RewriteResult InsertDrawByDate(QStringList& lines, const QString& line, const QDate& date);
+// The same on the database file itself: it is read, and rewritten through a
+// new file only when the line was placed, so a refusal leaves it untouched.
 RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date);
 
-// Copies source to target without its k-th draw line (k from 1, the newest;
-// lines that hold no draw are copied as they stand). Returns how
-// many draw lines source held, or -1 when it could not be read or target
-// could not be written.
+// Drops the k-th draw line (k from 1, the newest) from a database file's
+// lines; lines that hold no draw stay as they stand. Returns how many draw
+// lines there were.
+int RemoveDrawLine(QStringList& lines, int k);
+// Copies source to target without its k-th draw line. Returns how many draw
+// lines source held, or -1 when it could not be read or target could not be
+// written. Source and target may be the same file.
 int RemoveDrawLine(const QString& source, const QString& target, int k);
 
 // The smallest n from 1 up for which "dbase<n>.txt" does not exist.
 QString NextDatabaseFileName();
-
-inline const QString kScratchFile = QStringLiteral("temp.txt");

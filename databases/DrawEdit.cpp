@@ -76,28 +76,20 @@ DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<History
 
 RewriteResult DeleteDraw(const QString& database, int k)
 {
-    const bool removed = CopyToScratch(database) && RemoveDrawLine(kScratchFile, database, k) >= 0;
-    return removed ? RewriteResult::Done : RewriteResult::CannotWrite;
+    return RemoveDrawLine(database, database, k) >= 0 ? RewriteResult::Done : RewriteResult::CannotWrite;
 }
 
-RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date,
-                          const std::function<void()>& letEventsRun)
+RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date)
 {
-    const auto eventsRun = [&letEventsRun] {
-        if (letEventsRun)
-            letEventsRun();
-    };
-    const int read = RemoveDrawLine(database, kScratchFile, k);
-    if (read < 0)
+    // One reading and one rewrite: the file holds either the old draw or the
+    // new one, never a state between the two steps.
+    auto lines = ReadLines(database);
+    if (!lines)
         return RewriteResult::CannotWrite;
-    if (read == 1) {
-        // The only draw: the file again holds one line, the updated one.
-        const bool appended = AppendLines(kScratchFile, {line});
-        const auto text = appended ? ReadTextFile(kScratchFile) : std::nullopt;
-        return text && WriteTextFile(database, *text) ? RewriteResult::Done : RewriteResult::CannotWrite;
-    }
-    eventsRun();
-    const RewriteResult result = InsertDrawByDate(database, line, date);
-    eventsRun();
-    return result;
+    RemoveDrawLine(*lines, k);
+    // With the only draw removed, the new line goes after the header.
+    const RewriteResult result = InsertDrawByDate(*lines, line, date);
+    if (result != RewriteResult::Done)
+        return result;
+    return WriteLines(database, *lines) ? RewriteResult::Done : RewriteResult::CannotWrite;
 }

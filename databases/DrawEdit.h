@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -62,11 +61,10 @@ DrawEditCheck CheckDrawDelete(const QString& database, const std::vector<History
 DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<HistoryRow>& shown, int row,
                               const QDate& date);
 
-// Deletes draw line k of the database, through the scratch file "temp.txt".
+// Deletes draw line k of the database, rewriting it through a new file.
 // Done, or CannotWrite when the file could not be read or written.
 RewriteResult DeleteDraw(const QString& database, int k);
 // Replaces draw line k of the database by `line`, placed by its date as
-// InsertDrawByDate places it; the only draw of a file is replaced where it
-// stands. `letEventsRun` is called between the steps of the rewrite.
-RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date,
-                          const std::function<void()>& letEventsRun = {});
+// InsertDrawByDate places it (the only draw of a file is replaced where it
+// stands), in one rewrite through a new file.
+RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date);

@@ -24,7 +24,8 @@ void FillBallPool(int n);
 // n picked by the program's random source.
 void ShuffleBallPool(int n, int step = 1);
 
-// True while a generator, wheel or what-if window works on Entries.
+// True while a generator, wheel or what-if window works on Entries, or the
+// draws history rewrites a database: the handlers it guards return at once.
 extern bool Busy;
 
 // Sets Busy for as long as it lives; clears it however the handler ends.

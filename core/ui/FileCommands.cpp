@@ -8,7 +8,6 @@
 #include "platform/ui/FolderDialog.h"
 #include "platform/ui/MsgBox.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <optional>
@@ -26,10 +25,11 @@ CopyOutcome copyWithCount(QWidget* owner, QLabel* status, const QString& from, c
                title);
         return {};
     }
-    QApplication::processEvents();
+    // The window is drawn again where the question and the folder dialog
+    // stood before the wait begins; no event runs, so no command starts
+    // during the copy.
     if (owner)
         owner->repaint();
-    QApplication::processEvents();
     std::optional<Hourglass> hourglass(std::in_place);
     const CopyOutcome outcome = CopyDataFiles(from, to, names, [status](int copied) {
         if (!status)

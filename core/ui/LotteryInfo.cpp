@@ -4,7 +4,6 @@
 #include "platform/TextFile.h"
 #include "platform/ui/Controls.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -95,7 +94,6 @@ void LotteryInfo::Form_Load()
     Notice->setText(notice);
     Notice->setVisible(!notice.isEmpty());
 
-    QApplication::processEvents();
     SSTab1->setCurrentIndex(0);
 }
 

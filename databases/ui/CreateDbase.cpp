@@ -12,7 +12,6 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,7 +43,6 @@ void LoadLotteryTemplates()
             ++r;
         }
     }
-    QApplication::processEvents();
 }
 
 std::optional<QStringList> NewDatabaseLines(const NewLottery& lottery)

@@ -11,7 +11,6 @@
 #include "platform/Dates.h"
 #include "platform/TextFile.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,11 +142,8 @@ void DbaseUpdateW::Command1_Click()
     const auto line = CheckedDrawLine(date, {Text1.begin(), Text1.end()});
     if (!line)
         return;
-    const RewriteResult result =
-        CopyToScratch(DbaseFile) ? InsertDrawByDate(DbaseFile, *line, date) : RewriteResult::CannotRead;
-    if (!RewriteDone(result))
+    if (!RewriteDone(InsertDrawByDate(DbaseFile, *line, date)))
         return;
-    QApplication::processEvents();
     for (QLineEdit* box : Text1)
         box->clear();
     Label13->setText(FormatShortDate(date));

@@ -3,7 +3,6 @@
 #include "core/OpenLottery.h"
 #include "platform/ui/MsgBox.h"
 
-#include <QApplication>
 #include <QFile>
 
 DeleteDbaseW::DeleteDbaseW(QWidget* parent)
@@ -26,6 +25,5 @@ void DeleteDbaseW::Command2_Click()
         MsgBox("The lottery database could not be deleted.    ", vbOKOnly + vbExclamation, "Error!");
         return;
     }
-    QApplication::processEvents();
     close();
 }

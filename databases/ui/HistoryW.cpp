@@ -6,6 +6,7 @@
 #include "databases/DatabaseLoader.h"
 #include "core/ui/Skinning.h"
 #include "databases/ui/DrawEntry.h"
+#include "generators/Entries.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
@@ -20,7 +21,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -225,9 +228,16 @@ void HistoryW::showNumbers(int row, const HistoryRow& draw)
 
 void HistoryW::List1_Click()
 {
+    if (Busy) {
+        // The lottery being rewritten stays the one shown.
+        const QSignalBlocker block(List1);
+        List1->setCurrentRow(listedRow_);
+        return;
+    }
     const int index = List1->currentRow();
     if (index < 0 || index >= kMaxDatabases)
         return;
+    listedRow_ = index;
     Hourglass hourglass;
     QScopedValueRollback setting(settingGrid_, true);
     const bool loaded = LoadDatabase(index);
@@ -282,6 +292,8 @@ void HistoryW::List1_Click()
 
 void HistoryW::MSFlexGrid1_Click()
 {
+    if (Busy)
+        return;
     QScopedValueRollback setting(settingGrid_, true);
     MSFlexGrid1->setCol(0);
     const int r = ChosenDrawRow(rows_, MSFlexGrid1->Row());
@@ -314,7 +326,7 @@ void HistoryW::MSFlexGrid1_Click()
 
 void HistoryW::Option2_Click()
 {
-    if (SortedView)
+    if (Busy || SortedView)
         return;
     Hourglass hourglass;
     Frame1->hide();
@@ -333,7 +345,7 @@ void HistoryW::Option2_Click()
 
 void HistoryW::Option1_Click()
 {
-    if (!SortedView)
+    if (Busy || !SortedView)
         return;
     Hourglass hourglass;
     for (int r = 1; r <= int(rows_.size()); ++r)
@@ -346,21 +358,18 @@ void HistoryW::Option1_Click()
 
 void HistoryW::Command2_Click()
 {
+    if (Busy)
+        return;
     const int r = editedRow_;
     const DrawEditCheck check = CheckDrawDelete(DbaseFile, rows_, r);
     if (check != DrawEditCheck::Allowed) {
         refuseEdit(check);
         return;
     }
-    RewriteResult result;
-    {
-        Hourglass hourglass;
-        result = DeleteDraw(DbaseFile, r);
-    }
-    if (!RewriteDone(result))
-        return;
     const int top = MSFlexGrid1->TopRow();
-    QApplication::processEvents();
+    const auto closeIfAsked = qScopeGuard([this] { finishBusy(); });
+    if (!RewriteDone(rewrite([r] { return DeleteDraw(DbaseFile, r); })))
+        return;
     List1_Click();
     // The chosen row stays where it was and takes the draw that moved up into
     // it (the new last draw when the last was deleted), so each click deletes
@@ -375,6 +384,8 @@ void HistoryW::Command2_Click()
 
 void HistoryW::Command3_Click()
 {
+    if (Busy)
+        return;
     const int r = editedRow_;
     const QDate date = DTPicker1->Value();
     const DrawEditCheck check = CheckDrawUpdate(DbaseFile, rows_, r, date);
@@ -385,14 +396,32 @@ void HistoryW::Command3_Click()
     const auto line = CheckedDrawLine(date, {Text1.begin() + 1, Text1.end()});
     if (!line)
         return;
-    RewriteResult result;
-    {
-        Hourglass hourglass;
-        result = ReplaceDraw(DbaseFile, r, *line, date, [] { QApplication::processEvents(); });
-    }
-    if (!RewriteDone(result))
+    const auto closeIfAsked = qScopeGuard([this] { finishBusy(); });
+    if (!RewriteDone(rewrite([&] { return ReplaceDraw(DbaseFile, r, *line, date); })))
         return;
     List1_Click();
+}
+
+RewriteResult HistoryW::rewrite(const std::function<RewriteResult()>& work)
+{
+    BusyGuard busy;
+    Hourglass hourglass;
+    const RewriteResult result = work();
+    // The window repaints before the file is read back and shown again,
+    // which takes a moment for a long history. A click that comes now finds
+    // Busy set and does nothing; a Close waits for the end (finishBusy).
+    QApplication::processEvents();
+    return result;
+}
+
+void HistoryW::finishBusy()
+{
+    // A Close that came during the rewrite closes the window now, once the
+    // rewritten file is loaded again.
+    if (closeAfterBusy_) {
+        closeAfterBusy_ = false;
+        QDialog::reject();
+    }
 }
 
 void HistoryW::refuseEdit(DrawEditCheck check)
@@ -421,6 +450,8 @@ void HistoryW::showDateNote() { Label6->setVisible(editedRow_ > 0 && !DTPicker1-
 
 void HistoryW::Command6_Click()
 {
+    if (Busy)
+        return;
     {
         QScopedValueRollback setting(settingGrid_, true);
         PrintDrawResults(MSFlexGrid1);
@@ -434,3 +465,12 @@ void HistoryW::Command6_Click()
 void HistoryW::Command4_Click() { OpenWebsite(Text2->text(), "Warning"); }
 
 void HistoryW::Command1_Click() { close(); }
+
+void HistoryW::reject()
+{
+    if (Busy) {
+        closeAfterBusy_ = true;
+        return;
+    }
+    QDialog::reject();
+}

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 class DatePicker;
@@ -61,8 +62,16 @@ public:
     void Command6_Click();
     void Command1_Click();
     void Timer1_Timer();
+    // Escape, the close box and Close: while a rewrite runs the window
+    // closes when it ends.
+    void reject() override;
 
 private:
+    // Rewrites the file with Busy held, letting events run before it is
+    // shown again.
+    RewriteResult rewrite(const std::function<RewriteResult()>& work);
+    // Closes the window when a Close came during the rewrite.
+    void finishBusy();
     void layOutColumns();
     // Shows why a draw cannot be rewritten now; the file changed elsewhere is
     // shown again.
@@ -75,4 +84,6 @@ private:
     SkinLabels skinLabels_;            // the labels that take the skin's colours
     int editedRow_ = 0;                // the draw the editor shows (grid row), 0 when none
     bool settingGrid_ = false;         // set while the window itself moves the current cell
+    int listedRow_ = -1;               // the lottery shown, as a row of List1
+    bool closeAfterBusy_ = false;      // a Close came while a rewrite ran
 };

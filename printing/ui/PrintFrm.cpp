@@ -6,7 +6,6 @@
 #include "platform/Text.h"
 #include "printing/ui/PrinterChoice.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -124,7 +123,6 @@ void PrintFrm::Command6_Click()
     if (Val(Text1->text()) > 100)
         Text1->setText(QStringLiteral("100"));
     ChoosePrinter(Combo1);
-    QApplication::processEvents();
     Printer().SetOrientation(Option1[0]->isChecked() ? vbPRORPortrait : vbPRORLandscape);
     ChooseQuality(Combo2);
     static const int papers[] = {vbPRPSA4, vbPRPSA3, vbPRPSLetter, vbPRPSLegal};
@@ -164,8 +162,6 @@ bool AskPrintOptions(int lines, bool resetMargin, PrintOptions& options)
     if (resetMargin)
         frm->Text1->setText(QStringLiteral("10"));
     ShowModal(frm);
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
     if (frm->Label7->text() != QStringLiteral("OK"))
         return false;
     options.lines = Val(frm->Text2->text());

@@ -8,7 +8,6 @@
 #include "printing/ui/PrintTickets.h"
 #include "printing/ui/SlipMarks.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,7 +80,6 @@ void PrintPlaySlips(const FlexGrid* grid, int count)
         return;
     const double lines = Val(tickets.Text2->text());
     const QString file = tickets.List2->item(chosen)->text();
-    QApplication::processEvents();
 
     // Read again: the file may have changed while the dialog was open, and
     // nothing is printed from a template that cannot be read whole.

@@ -2,7 +2,6 @@
 
 #include "platform/ui/Controls.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -52,5 +51,4 @@ void PrintSelection::Command6_Click()
 {
     confirmed_ = true;
     accept();
-    QApplication::processEvents();
 }

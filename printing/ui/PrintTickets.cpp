@@ -7,7 +7,6 @@
 #include "printing/PlaySlipTemplate.h"
 #include "printing/ui/PrinterChoice.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -100,9 +99,7 @@ void PrintTickets::Command6_Click()
         return;
     }
     ChoosePrinter(Combo1);
-    QApplication::processEvents();
     ChooseQuality(Combo2);
-    QApplication::processEvents();
     if (List3->count() == 0) {
         Label7->setText(QStringLiteral("Cancel"));
         MsgBox(QStringLiteral("No lottery slip templates!    "), vbExclamation, QStringLiteral("Error!"));

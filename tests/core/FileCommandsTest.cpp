@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTest>
 #include <unistd.h>
 
 namespace {
@@ -41,7 +42,9 @@ protected:
     {
         ProgramFolderTest::SetUp();
         ASSERT_TRUE(disk_.isValid());
+        // The label stands in for one of the main window, long on screen.
         status_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&status_));
     }
     // The folder dialog answers with the disk's folder (or cancels).
     void chooseDisk(bool cancel = false)

@@ -131,11 +131,8 @@ TEST_F(DrawEditTest, ADrawIsRewrittenOnlyWhileTheFileStillHoldsIt)
 
 TEST_F(DrawEditTest, ReplaceMovesTheDrawToItsDateAndDeleteTakesItOut)
 {
-    int eventRuns = 0;
-    EXPECT_EQ(ReplaceDraw("dbase1.txt", 1, "01 Mar 05,1,2,3,4,5,6,,7", QDate(2005, 3, 1), [&] { ++eventRuns; }),
-              RewriteResult::Done);
+    EXPECT_EQ(ReplaceDraw("dbase1.txt", 1, "01 Mar 05,1,2,3,4,5,6,,7", QDate(2005, 3, 1)), RewriteResult::Done);
     EXPECT_EQ(draws(), QStringList({lotto[1], "01 Mar 05,1,2,3,4,5,6,,7", lotto[2]}));
-    EXPECT_GT(eventRuns, 0);
 
     EXPECT_EQ(DeleteDraw("dbase1.txt", 2), RewriteResult::Done);
     EXPECT_EQ(draws(), QStringList({lotto[1], lotto[2]}));

@@ -151,6 +151,23 @@ TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
     EXPECT_EQ(readBytes("dbase1.txt"), before);
 }
 
+TEST_F(HistoryWTest, ClicksDuringARewriteWaitForItsEnd)
+{
+    lottoFile(lotto);
+    HistoryW w;
+    w.show();
+    pick(w, 1);
+    w.DTPicker1->setValue(QDate(2005, 3, 1));
+    // A Delete and a Close clicked while the update is being written.
+    QMetaObject::invokeMethod(w.Command2, &QPushButton::click, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(w.Command1, &QPushButton::click, Qt::QueuedConnection);
+    w.Command3->click();
+    EXPECT_EQ(draws(), QStringList({lotto[1], "01 Mar 05,12,3,45,7,30,19,,22", lotto[2]}));
+    // The window closed only once the rewritten file was loaded again.
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(Draws[1][1], 8);
+}
+
 TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
 {
     // The second line lost two fields by hand; the grid and the delete still

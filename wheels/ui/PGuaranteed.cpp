@@ -10,7 +10,6 @@
 #include "platform/ui/NumberBoard.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -206,7 +205,6 @@ void PGuaranteed::RandomButton_Click(int family)
         const int need = ItemNumbers(Combo[std::size_t(family)]->currentText());
         for (int number : RandomBoardPicks(need, BoardTop()))
             Board->setSelected(number, true);
-        QCoreApplication::processEvents();
     }
     Generate_Click(family);
 }
