@@ -11,6 +11,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QResizeEvent>
+#include <QSet>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -348,15 +349,29 @@ void Chart::setValueRange(double low, double high)
     refreshValues();
 }
 
-// Category labels must be non-empty and differ from one another: empty and
-// repeated labels get invisible zero-width marks.
+// Category labels must be non-empty and differ from one another: empty
+// labels get a short run of invisible zero-width characters, each run
+// different (the count of empty labels before, written in four such
+// characters), and a repeated label gets zero-width spaces added. Every label
+// is measured and laid out as text, so the runs are kept short.
 QStringList Chart::categories() const
 {
+    static constexpr char16_t kInvisible[] = {0x200B, 0x200C, 0x200D, 0x2060};
     QStringList result;
+    QSet<QString> taken;
+    int empty = 0;
     for (const QString& label : shownRowLabels()) {
-        QString unique = label.isEmpty() ? QString(QChar(0x200B)) : label;
-        while (result.contains(unique))
+        QString unique = label;
+        if (unique.isEmpty()) {
+            int n = empty++;
+            do {
+                unique.prepend(QChar(kInvisible[n % 4]));
+                n /= 4;
+            } while (n > 0);
+        }
+        while (taken.contains(unique))
             unique += QChar(0x200B);
+        taken.insert(unique);
         result << unique;
     }
     return result;
@@ -369,8 +384,14 @@ void Chart::rebuild()
     if (stale_)
         return;
     stale_ = true;
+    // A hidden chart waits: showing it resizes or paints it.
     QMetaObject::invokeMethod(
-        this, [this] { build(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            if (view_->isVisible())
+                build();
+        },
+        Qt::QueuedConnection);
 }
 
 void Chart::build(int viewWidth)
