@@ -7,8 +7,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
+#include <QResizeEvent>
+#include <QSet>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,6 +22,7 @@ Chart::Chart(QWidget* parent) : QWidget(parent), view_(new QChartView(this))
     view_->setObjectName("ChartView");
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setFrameShape(QFrame::NoFrame);
+    view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -29,7 +33,8 @@ Chart::Chart(QWidget* parent) : QWidget(parent), view_(new QChartView(this))
     c->setMargins(QMargins(2, 2, 2, 2));
     // A label is drawn whole; labels that would crowd one another are thinned
     // out instead.
-    connect(c, &QChart::plotAreaChanged, this, [this] {
+    connect(c, &QChart::plotAreaChanged, this, [this](const QRectF& plot) {
+        inset_ = view_->width() - plot.width();
         if (labelStep() != shownStep_)
             applyCategories();
     });
@@ -46,8 +51,15 @@ Chart::Chart(QWidget* parent) : QWidget(parent), view_(new QChartView(this))
 
 QChart* Chart::chart() const
 {
+    const_cast<Chart*>(this)->build();
     applyNewLabels();
     return view_->chart();
+}
+
+QChartView* Chart::view() const
+{
+    const_cast<Chart*>(this)->build();
+    return view_;
 }
 
 // Labels are set one row at a time, and laying the axis out takes every
@@ -71,8 +83,22 @@ void Chart::applyNewLabels() const
 
 bool Chart::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == view_->viewport() && event->type() == QEvent::Paint)
+    if (watched == view_ && event->type() == QEvent::Resize) {
+        // The chart is about to be laid out at its new size: what it shows,
+        // and which row labels fit, are settled first, so that it is laid
+        // out once.
+        const int width = static_cast<QResizeEvent*>(event)->size().width();
+        if (stale_ || labelsPending_ || labelStep(width - plotInset()) != shownStep_) {
+            stale_ = true;
+            build(width);
+        }
+    } else if (watched == view_->viewport() && event->type() == QEvent::Paint) {
+        if (stale_) {
+            build();
+            view_->chart()->layout()->activate();
+        }
         applyNewLabels();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -132,6 +158,8 @@ void Chart::setValue(int row, int column, double value)
     if (!inRange(row, column))
         return;
     values_[row - 1][column - 1] = value;
+    if (stale_)
+        return; // the chart is made again from the table
     const auto series = view_->chart()->series();
     if (type_ == Bars) {
         if (auto* bars = qobject_cast<QBarSeries*>(series.value(0)))
@@ -240,8 +268,8 @@ QSize Chart::sizeHint() const
 }
 
 // How many rows one shown label stands for: enough that the labels keep a
-// little space between them at the chart's width.
-int Chart::labelStep() const
+// little space between them across the plot's width.
+int Chart::labelStep(double plotWidth) const
 {
     const QFontMetrics metrics(axisLabelFont());
     int widest = 0;
@@ -249,12 +277,38 @@ int Chart::labelStep() const
         widest = std::max(widest, metrics.horizontalAdvance(label));
     if (widest == 0)
         return 1;
-    // The plot's width once the chart is laid out; before, the widget's less
-    // what the value axis and the margins take.
-    const double plot = view_->chart()->plotArea().width();
-    const double room = plot > 0 ? plot : std::max(1, width() - 8 * metrics.averageCharWidth() - 24);
-    const double perRow = room / rowCount();
+    const double perRow = std::max(plotWidth, 1.0) / rowCount();
     return std::max(1, int(std::ceil((widest + 2 * metrics.averageCharWidth()) / perRow)));
+}
+
+// The plot's width once the chart is laid out; before, the view's less what
+// the value axis and the margins take.
+int Chart::labelStep() const
+{
+    const double plot = view_->chart()->plotArea().width();
+    return labelStep(plot > 0 ? plot : view_->width() - plotInset());
+}
+
+// What the value axis and the margins take of the view's width: as the last
+// layout found it, else the value axis's widest mark and its tick.
+double Chart::plotInset() const
+{
+    if (inset_ >= 0)
+        return inset_;
+    const QFontMetrics metrics(axisLabelFont());
+    double low = low_, high = high_;
+    if (low_ >= high_) {
+        low = high = 0;
+        for (const auto& row : values_)
+            for (double v : row) {
+                low = std::min(low, std::floor(v));
+                high = std::max(high, std::ceil(v));
+            }
+    }
+    int widest = 0;
+    for (double v : {low, high})
+        widest = std::max(widest, metrics.horizontalAdvance(QString::asprintf("%g", v)));
+    return widest + 5 * metrics.averageCharWidth();
 }
 
 QFont Chart::axisLabelFont() const
@@ -275,6 +329,10 @@ QStringList Chart::shownRowLabels() const
 
 void Chart::applyCategories()
 {
+    if (stale_) {
+        labelsPending_ = false;
+        return; // the categories come with the chart made again
+    }
     labelsPending_ = false;
     shownStep_ = labelStep();
     const auto axes = view_->chart()->axes(Qt::Horizontal);
@@ -291,22 +349,56 @@ void Chart::setValueRange(double low, double high)
     refreshValues();
 }
 
-// Category labels must be non-empty and differ from one another: empty and
-// repeated labels get invisible zero-width marks.
+// Category labels must be non-empty and differ from one another: empty
+// labels get a short run of invisible zero-width characters, each run
+// different (the count of empty labels before, written in four such
+// characters), and a repeated label gets zero-width spaces added. Every label
+// is measured and laid out as text, so the runs are kept short.
 QStringList Chart::categories() const
 {
+    static constexpr char16_t kInvisible[] = {0x200B, 0x200C, 0x200D, 0x2060};
     QStringList result;
+    QSet<QString> taken;
+    int empty = 0;
     for (const QString& label : shownRowLabels()) {
-        QString unique = label.isEmpty() ? QString(QChar(0x200B)) : label;
-        while (result.contains(unique))
+        QString unique = label;
+        if (unique.isEmpty()) {
+            int n = empty++;
+            do {
+                unique.prepend(QChar(kInvisible[n % 4]));
+                n /= 4;
+            } while (n > 0);
+        }
+        while (taken.contains(unique))
             unique += QChar(0x200B);
+        taken.insert(unique);
         result << unique;
     }
     return result;
 }
 
+// Most changes come in groups while a window fills its charts: the chart is
+// made again once, when it is next shown, painted or looked at.
 void Chart::rebuild()
 {
+    if (stale_)
+        return;
+    stale_ = true;
+    // A hidden chart waits: showing it resizes or paints it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (view_->isVisible())
+                build();
+        },
+        Qt::QueuedConnection);
+}
+
+void Chart::build(int viewWidth)
+{
+    if (!stale_)
+        return;
+    stale_ = false;
     QChart* c = view_->chart();
     c->removeAllSeries();
     for (QAbstractAxis* axis : c->axes()) {
@@ -324,7 +416,7 @@ void Chart::rebuild()
     rowsAxis->setTruncateLabels(false);
     rowsAxis->setLabelsFont(labelFont);
     valueAxis->setLabelsFont(labelFont);
-    shownStep_ = labelStep();
+    shownStep_ = viewWidth > 0 ? labelStep(viewWidth - plotInset()) : labelStep();
     labelsPending_ = false;
     rowsAxis->append(categories());
     c->addAxis(rowsAxis, Qt::AlignBottom);

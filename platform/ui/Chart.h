@@ -96,7 +96,7 @@ public:
     void setValueRange(double low, double high);
 
     QChart* chart() const;
-    QChartView* view() const { return view_; }
+    QChartView* view() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,7 +105,10 @@ private:
     void labelsChanged();
     void applyNewLabels() const;
     void rebuild();
+    void build(int viewWidth = 0);
     int labelStep() const;
+    int labelStep(double plotWidth) const;
+    double plotInset() const;
     QColor seriesColour(int col) const;
     QFont axisLabelFont() const;
     void applyCategories();
@@ -131,6 +134,8 @@ private:
     int heightTwips_ = 0;
     int shownStep_ = 1;
     mutable bool labelsPending_ = false;
+    bool stale_ = false; // the chart shown is behind the table
+    double inset_ = -1;  // the view's width less the plot's, once laid out
     QString title_;
     double low_ = 0;
     double high_ = 0;

@@ -220,6 +220,40 @@ void FlexGrid::applyAlignment(QTableWidgetItem* item, int col) const
     item->setTextAlignment(align | Qt::AlignVCenter);
 }
 
+// A header item the table holds, changed in place, is looked for among every
+// header of its side (slow with thousands of rows); a changed copy put in its
+// place is not. Body items are found at once and are changed in place.
+void FlexGrid::setHeaderData(int row, int col, int role, const QVariant& value)
+{
+    const QTableWidgetItem* header = cellItem(row, col, false);
+    if (!header || !isFixed(row, col) || header->data(role) == value)
+        return;
+    QTableWidgetItem* copy = header->clone();
+    copy->setData(role, value);
+    putHeader(row, col, copy);
+}
+
+void FlexGrid::alignHeader(int row, int col)
+{
+    const QTableWidgetItem* header = cellItem(row, col, false);
+    if (!header || !isFixed(row, col))
+        return;
+    QTableWidgetItem* copy = header->clone();
+    applyAlignment(copy, col);
+    if (copy->textAlignment() == header->textAlignment())
+        delete copy;
+    else
+        putHeader(row, col, copy);
+}
+
+void FlexGrid::putHeader(int row, int col, QTableWidgetItem* header)
+{
+    if (row < fixedRows_)
+        setHorizontalHeaderItem(col - fixedCols_, header);
+    else
+        setVerticalHeaderItem(row - fixedRows_, header);
+}
+
 QString FlexGrid::TextMatrix(int row, int col) const
 {
     if (!inRange(row, col))
@@ -241,7 +275,9 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
         return;
     }
     QTableWidgetItem* cell = cellItem(row, col, false);
-    if (cell) {
+    if (cell && isFixed(row, col)) {
+        setHeaderData(row, col, Qt::DisplayRole, text);
+    } else if (cell) {
         if (cell->text() != text)
             cell->setText(text);
     } else if (!text.isEmpty()) {
@@ -285,17 +321,24 @@ void FlexGrid::Clear()
                 delete takeItem(r, c);
         }
     }
-    auto reset = [](QTableWidgetItem* header) {
-        if (!header)
+    auto reset = [this](int row, int col) {
+        const QTableWidgetItem* header = cellItem(row, col, false);
+        if (!header
+            || (header->text().isEmpty() && !header->data(Qt::ForegroundRole).isValid()
+                && !header->data(Qt::BackgroundRole).isValid()))
             return;
-        header->setText(QString());
-        header->setData(Qt::ForegroundRole, QVariant());
-        header->setData(Qt::BackgroundRole, QVariant());
+        QTableWidgetItem* blank = header->clone();
+        blank->setText(QString());
+        blank->setData(Qt::ForegroundRole, QVariant());
+        blank->setData(Qt::BackgroundRole, QVariant());
+        putHeader(row, col, blank);
     };
-    for (int c = 0; c < QTableWidget::columnCount(); ++c)
-        reset(horizontalHeaderItem(c));
-    for (int r = 0; r < QTableWidget::rowCount(); ++r)
-        reset(verticalHeaderItem(r));
+    if (fixedRows_ > 0)
+        for (int c = 0; c < QTableWidget::columnCount(); ++c)
+            reset(0, c + fixedCols_);
+    if (fixedCols_ > 0)
+        for (int r = 0; r < QTableWidget::rowCount(); ++r)
+            reset(r + fixedRows_, 0);
     corner_ = Corner();
     if (cornerButton_)
         cornerButton_->update();
@@ -348,6 +391,8 @@ void FlexGrid::setCellBackColor(int row, int col, const QColor& colour)
         corner_.back = colour;
         if (cornerButton_)
             cornerButton_->update();
+    } else if (isFixed(row, col)) {
+        setHeaderData(row, col, Qt::BackgroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
     } else if (QTableWidgetItem* cell = cellItem(row, col, true)) {
         cell->setData(Qt::BackgroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
     }
@@ -361,6 +406,8 @@ void FlexGrid::setCellForeColor(int row, int col, const QColor& colour)
         corner_.fore = colour;
         if (cornerButton_)
             cornerButton_->update();
+    } else if (isFixed(row, col)) {
+        setHeaderData(row, col, Qt::ForegroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
     } else if (QTableWidgetItem* cell = cellItem(row, col, true)) {
         cell->setData(Qt::ForegroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
     }
@@ -496,17 +543,15 @@ void FlexGrid::setColAlignment(int col, Qt::Alignment alignment)
     const Batch batch(this);
     if (col < fixedCols_) {
         verticalHeader()->setDefaultAlignment(alignments_[col] | Qt::AlignVCenter);
-        for (int r = 0; r < QTableWidget::rowCount(); ++r) {
-            if (QTableWidgetItem* label = verticalHeaderItem(r))
-                applyAlignment(label, col);
-        }
+        for (int r = 0; r < QTableWidget::rowCount(); ++r)
+            alignHeader(r + fixedRows_, col);
         if (cornerButton_)
             cornerButton_->update();
         return;
     }
     const int body = col - fixedCols_;
-    if (QTableWidgetItem* heading = horizontalHeaderItem(body))
-        applyAlignment(heading, col);
+    if (fixedRows_ > 0)
+        alignHeader(0, col);
     for (int r = 0; r < QTableWidget::rowCount(); ++r) {
         if (QTableWidgetItem* cell = QTableWidget::item(r, body))
             applyAlignment(cell, col);

@@ -147,6 +147,9 @@ private:
     void applyRowHeight();
     void addHeaderItems(Qt::Orientation orientation, int from, int to);
     void applyAlignment(QTableWidgetItem* item, int col) const;
+    void setHeaderData(int row, int col, int role, const QVariant& value);
+    void alignHeader(int row, int col);
+    void putHeader(int row, int col, QTableWidgetItem* header);
 
     // Hide the QTableWidget's own counts and items from the grid's users.
     using QTableWidget::clear;
