@@ -246,7 +246,7 @@ private:
     bool active_ = true;
 };
 
-Vantrel::Vantrel(QWidget* parent) : QMainWindow(parent)
+Vantrel::Vantrel(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("Vantrel");
     setWindowTitle("Vantrel");
@@ -278,7 +278,6 @@ Vantrel::Vantrel(QWidget* parent) : QMainWindow(parent)
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_QueryUnload(); });
 
     resize(860, 600);
-    Form_Load();
 }
 
 Vantrel::~Vantrel()

@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-LotteryInfo::LotteryInfo(QWidget* parent) : QDialog(parent)
+LotteryInfo::LotteryInfo(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("LotteryInfo");
     setWindowTitle("Lottery Information");
@@ -57,8 +57,6 @@ LotteryInfo::LotteryInfo(QWidget* parent) : QDialog(parent)
     layout->addWidget(Notice);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
-
-    Form_Load();
 }
 
 void LotteryInfo::Skinning()

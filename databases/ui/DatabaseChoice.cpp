@@ -13,7 +13,7 @@
 
 DatabaseChoice::DatabaseChoice(QWidget* parent, const QString& name, const QString& caption, const Button& action,
                                const Button& close)
-    : QDialog(parent)
+    : LoadOnce(parent)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -32,8 +32,6 @@ DatabaseChoice::DatabaseChoice(QWidget* parent, const QString& name, const QStri
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command1, &QPushButton::clicked, this, &DatabaseChoice::Command1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &DatabaseChoice::List1_DblClick);
-
-    Form_Load();
 }
 
 void DatabaseChoice::Form_Load() { ListDatabases(List1); }

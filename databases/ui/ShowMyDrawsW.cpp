@@ -67,7 +67,7 @@ QLabel* ColourBox(QWidget* parent, const QString& name, const QColor& colour)
 }
 } // namespace
 
-ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
+ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("ShowMyDrawsW");
     setWindowTitle("Show/Check Lottery Entries");
@@ -216,7 +216,6 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
                                 });
 
     resize(sizeHint());
-    Form_Load();
 }
 
 void ShowMyDrawsW::Form_Load()
@@ -284,7 +283,7 @@ void ShowMyDrawsW::MSFlexGrid1_Click()
 
 void ShowMyDrawsW::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    LoadOnce::showEvent(event);
     // The dialog focuses the edit box as by Tab once it shows, which selects
     // its text; the caret belongs at the end with nothing selected.
     QTimer::singleShot(0, this, [this] {

@@ -33,7 +33,7 @@ constexpr int kGridCols = kSavedEntryFields; // one column a field
 const QString kNewLine = QStringLiteral("\r\n");
 } // namespace
 
-StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
+StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("StoreMyDrawsW");
     setWindowTitle("Store Draws Entries");
@@ -125,8 +125,6 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
                                      {Command5, &StoreMyDrawsW::Command5_Click},
                                      {Command6, &StoreMyDrawsW::Command6_Click},
                                  });
-
-    Form_Load();
 }
 
 void StoreMyDrawsW::Skinning()

@@ -32,7 +32,7 @@ constexpr int kGridRows = 1000; // heading row and rows 1 to 999
 constexpr int kGridCols = 10;
 } // namespace
 
-WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
+WhatIf::WhatIf(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("WhatIf");
     setWindowTitle("What if...?");
@@ -120,8 +120,6 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
                               {Command3, &WhatIf::Command3_Click},
                               {Command4, &WhatIf::Command4_Click},
                           });
-
-    Form_Load();
 }
 
 void WhatIf::Skinning()

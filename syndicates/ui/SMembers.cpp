@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SMembers::SMembers(QWidget* parent) : QDialog(parent)
+SMembers::SMembers(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SMembers");
     setWindowTitle("Syndicate Members");
@@ -127,8 +127,6 @@ SMembers::SMembers(QWidget* parent) : QDialog(parent)
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     EscapeRunsClose(this, [this] { Command3_Click(); });
-
-    Form_Load();
 }
 
 void SMembers::Skinning()

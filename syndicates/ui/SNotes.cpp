@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-SNotes::SNotes(QWidget* parent) : QDialog(parent)
+SNotes::SNotes(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SNotes");
     setWindowTitle("Syndicate Notes");
@@ -108,8 +108,6 @@ SNotes::SNotes(QWidget* parent) : QDialog(parent)
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     EscapeRunsClose(this, [this] { Command2_Click(); });
-
-    Form_Load();
 }
 
 void SNotes::Skinning()

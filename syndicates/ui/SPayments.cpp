@@ -54,7 +54,7 @@ QString AmountCell(const QString& field)
 }
 } // namespace
 
-SPayments::SPayments(QWidget* parent) : QDialog(parent)
+SPayments::SPayments(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SPayments");
     setWindowTitle("Syndicate Member Payments");
@@ -126,8 +126,6 @@ SPayments::SPayments(QWidget* parent) : QDialog(parent)
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     EscapeRunsClose(this, [this] { Command2_Click(); });
-
-    Form_Load();
 }
 
 void SPayments::Skinning()
