@@ -275,7 +275,7 @@ Vantrel::Vantrel(QWidget* parent) : LoadOnce(parent)
                    vbExclamation, "Vantrel");
     });
     SetSaveBeforeCopyingHook([this] { SaveSession(); });
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_QueryUnload(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Vantrel::Form_QueryUnload);
 
     resize(860, 600);
 }
@@ -458,7 +458,7 @@ QWidget* Vantrel::buildPanels()
         auto* add = new QHBoxLayout;
         Text2 = NamedLineEdit(nullptr, "Text2", "Type in an item and click Add");
         Command3 = NamedButton(nullptr, "Command3", "Add", "Type in a checkist item and click Add");
-        connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+        connect(Command3, &QPushButton::clicked, this, &Vantrel::Command3_Click);
         add->addWidget(Text2, 1);
         add->addWidget(Command3);
         box->addLayout(add);

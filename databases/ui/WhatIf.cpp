@@ -112,14 +112,11 @@ WhatIf::WhatIf(QWidget* parent) : LoadOnce(parent)
     main->addLayout(buttons);
 
     ConnectListChoice(List1, this, &WhatIf::List1_Click);
-    connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    ConnectClicks<WhatIf>(this,
-                          {
-                              {Command1, &WhatIf::Command1_Click},
-                              {Command2, &WhatIf::Command2_Click},
-                              {Command3, &WhatIf::Command3_Click},
-                              {Command4, &WhatIf::Command4_Click},
-                          });
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &WhatIf::MSFlexGrid1_Click);
+    connect(Command1, &QPushButton::clicked, this, &WhatIf::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &WhatIf::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &WhatIf::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &WhatIf::Command4_Click);
 }
 
 void WhatIf::Skinning()

@@ -38,7 +38,7 @@ SyndicateChoice::SyndicateChoice(QWidget* parent, const QString& name, const QSt
     layout->addWidget(List1);
     layout->addLayout(buttons);
 
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command2, &QPushButton::clicked, this, &SyndicateChoice::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &SyndicateChoice::Command1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &SyndicateChoice::List1_DblClick);
 }
