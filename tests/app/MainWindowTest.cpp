@@ -56,7 +56,7 @@ protected:
 
     Vantrel& start()
     {
-        window_ = std::make_unique<Loaded<Vantrel>>();
+        window_ = std::make_unique<LoadedWindow<Vantrel>>();
         return *window_;
     }
     // Closes the window as its close box does.
@@ -380,7 +380,7 @@ TEST_F(MainWindowTest, EveryItemAndPictureReachesItsHandler)
     };
     std::vector<MenuItem> all;
     {
-        Loaded<Vantrel> probe;
+        LoadedWindow<Vantrel> probe;
         all = menuItems(probe);
     }
     std::vector<MenuItem> calls;

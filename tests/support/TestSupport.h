@@ -42,12 +42,12 @@ qint64 BytesReadByProcess();
 QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws);
 
 // A window built and loaded, as its opener builds and loads it:
-// Loaded<HistoryW> w;
+// LoadedWindow<HistoryW> w;
 template <class Window>
-class Loaded : public Window {
+class LoadedWindow : public Window {
 public:
     template <class... Args>
-    explicit Loaded(Args&&... args) : Window(std::forward<Args>(args)...)
+    explicit LoadedWindow(Args&&... args) : Window(std::forward<Args>(args)...)
     {
         this->Load();
     }
