@@ -75,6 +75,7 @@ int RunProgram()
     }
     RegisterAllWindows();
     Vantrel window;
+    window.Load();
     endOnSignals(&window);
     window.show();
     return QApplication::exec();

@@ -1,5 +1,6 @@
-// Every window the main window's menus open, under its menu item. A window
-// is added here when it is built; its item is enabled from then on.
+// Every window the main window's menus open, under its menu item, with what
+// the main window does before and after it. A window is added here when it is
+// built; its item is enabled from then on.
 #include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
 #include "analysis/ui/AAverages.h"
@@ -10,6 +11,7 @@
 #include "analysis/ui/ASums.h"
 #include "analysis/ui/Biorhythm.h"
 #include "core/ui/About.h"
+#include "core/Settings.h"
 #include "core/ui/Backup.h"
 #include "core/ui/HelpCommands.h"
 #include "core/ui/LotteryInfo.h"
@@ -23,6 +25,7 @@
 #include "databases/ui/OpenDbase.h"
 #include "databases/ui/ShowMyDrawsW.h"
 #include "databases/ui/StoreMyDrawsW.h"
+#include "databases/SavedEntries.h"
 #include "databases/ui/WhatIf.h"
 #include "generators/ui/P1Key.h"
 #include "generators/ui/P2KeyNum.h"
@@ -33,6 +36,7 @@
 #include "generators/ui/PLuckyDip.h"
 #include "generators/ui/PLuckyNumbers.h"
 #include "generators/ui/PStarSign.h"
+#include "platform/Folder.h"
 #include "platform/ui/MsgBox.h"
 #include "wheels/ui/PWheel2.h"
 #include "wheels/ui/PWheel3.h"
@@ -50,33 +54,35 @@
 #include "syndicates/ui/SPayments.h"
 #include "syndicates/ui/SyndicateChoice.h"
 
+#include <QFile>
 #include <QRadioButton>
 #include <QTabWidget>
 
 namespace {
-// Creates the window over the main window, loads it when it loads apart
-// from its making, and shows it modally.
+// Creates the window over the main window, loads it and shows it modally.
 template <class Window>
 void open(QWidget* main)
 {
     Window window(main);
-    if constexpr (requires { window.Load(); })
-        window.Load();
+    window.Load();
     ShowModal(&window);
 }
 
-// The other lotteries' download window, opened on the tab of a region.
+// The other lotteries' download window, opened on the tab of a region (no
+// event pause).
 template <int Tab>
 void openOtherDownloads(QWidget* main)
 {
     DbaseUpdateOther window(main);
+    window.Load();
     window.SSTab1->setCurrentIndex(Tab);
     ShowModal(&window);
 }
 
 // A hot-numbers window (the most common numbers, the hot numbers, the hot
-// wheels) switched to its cold view before it shows: loaded, then clicked
-// as the player would click "Cold numbers", which makes its cold lines.
+// wheels) switched to its cold view before it shows: loaded, the pending
+// events run (five pauses), then clicked as the player would click "Cold
+// numbers", which makes its cold lines.
 template <class Window>
 void openCold(QWidget* main)
 {
@@ -100,10 +106,39 @@ void run(QWidget* main)
 void openBackup(QWidget* main)
 {
     Backup window(main);
+    window.Load();
     ShowModal(&window);
     if (auto* vantrel = qobject_cast<Vantrel*>(main))
         vantrel->ReloadDataFiles(window.Restored());
 }
+// The follow-ups.
+
+// "Check my lottery entries" opens nothing while there are no saved entries.
+bool savedEntriesExist()
+{
+    if (QFile::exists(kSavedEntriesFile))
+        return true;
+    MsgBox("You do not have any stored lottery entries!", vbExclamation, "Oops!  ");
+    return false;
+}
+
+// After Preferences the settings file is read again whatever closed the
+// window. The open syndicate follows the settings if the re-read changed it,
+// so the syndicate in memory is always the one the settings name.
+void afterPreferences(Vantrel& main)
+{
+    const QString syndicateFile = Settings[SyndicateFile];
+    LoadSettings();
+    main.Skinning();
+    if (Settings[SyndicateFile] != syndicateFile)
+        main.UpdateSyndicate();
+}
+
+// After the syndicate windows the main window shows the open syndicate again.
+void afterSyndicates(Vantrel& main) { main.UpdateSyndicate(); }
+
+// After Backup and Restore the program folder is current again.
+void afterBackup(Vantrel&) { MakeProgramFolderCurrent(); }
 } // namespace
 
 void RegisterAllWindows()
@@ -116,9 +151,9 @@ void RegisterAllWindows()
     // File.
     RegisterWindow(MenuItem::FileCopyToA, run<&Vantrel::FileCopyToA_Click>);
     RegisterWindow(MenuItem::FileCopyFromA, run<&Vantrel::FileCopyFromA_Click>);
-    RegisterWindow(MenuItem::FileBackup, openBackup);
+    RegisterWindow(MenuItem::FileBackup, openBackup, {.after = afterBackup});
     RegisterWindow(MenuItem::FileDeleteSaved, run<&Vantrel::FileDeleteSaved_Click>);
-    RegisterWindow(MenuItem::FilePreferences, open<Preferences>);
+    RegisterWindow(MenuItem::FilePreferences, open<Preferences>, {.after = afterPreferences});
     RegisterWindow(MenuItem::FilePrintSetup, open<PrintSetup>);
 
     // Help.
@@ -136,8 +171,8 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::wDatabaseView, open<HistoryW>);
     RegisterWindow(MenuItem::FileOpen, open<OpenDbase>);
     RegisterWindow(MenuItem::FileDelete, open<DeleteDbaseW>);
-    RegisterWindow(MenuItem::DatabaseCheck, open<ShowMyDrawsW>);
-    RegisterWindow(MenuItem::DatabaseViewCheck, open<ShowMyDrawsW>);
+    RegisterWindow(MenuItem::DatabaseCheck, open<ShowMyDrawsW>, {.before = savedEntriesExist});
+    RegisterWindow(MenuItem::DatabaseViewCheck, open<ShowMyDrawsW>, {.before = savedEntriesExist});
     RegisterWindow(MenuItem::DatabaseStoreDrawsW, open<StoreMyDrawsW>);
     RegisterWindow(MenuItem::AnalyseWhatIf, open<WhatIf>);
     RegisterWindow(MenuItem::DatabaseUpdate, open<DbaseUpdate>);
@@ -176,6 +211,7 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::PlayHotWheels, open<PHotWheels>);
     RegisterWindow(MenuItem::PlayColdWheels, openCold<PHotWheels>);
     RegisterWindow(MenuItem::PlayGuarantee3, open<PThreeMatch>);
+    // The 4-match wheels: no event pause.
     RegisterWindow(MenuItem::PlayGuarantee4, [](QWidget* main) {
         PThreeMatch window(main);
         window.Load();
@@ -186,10 +222,10 @@ void RegisterAllWindows()
     RegisterWindow(MenuItem::PlayWheel49, open<Wheel49>);
 
     // Syndicates.
-    RegisterWindow(MenuItem::SyndicateNew, open<NewSyndicate>);
-    RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>);
-    RegisterWindow(MenuItem::SyndicatesDelete, open<DeleteSyndicate>);
-    RegisterWindow(MenuItem::SyndicateManager, open<SManager>);
+    RegisterWindow(MenuItem::SyndicateNew, open<NewSyndicate>, {.after = afterSyndicates});
+    RegisterWindow(MenuItem::SyndicateOpen, open<OpenSyndicate>, {.after = afterSyndicates});
+    RegisterWindow(MenuItem::SyndicatesDelete, open<DeleteSyndicate>, {.after = afterSyndicates});
+    RegisterWindow(MenuItem::SyndicateManager, open<SManager>, {.after = afterSyndicates});
     RegisterWindow(MenuItem::SyndicateMembers, open<SMembers>);
     RegisterWindow(MenuItem::SyndicatePayments, open<SPayments>);
     RegisterWindow(MenuItem::SyndicatesNotes, open<SNotes>);

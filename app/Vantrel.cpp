@@ -246,7 +246,7 @@ private:
     bool active_ = true;
 };
 
-Vantrel::Vantrel(QWidget* parent) : QMainWindow(parent)
+Vantrel::Vantrel(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("Vantrel");
     setWindowTitle("Vantrel");
@@ -275,10 +275,9 @@ Vantrel::Vantrel(QWidget* parent) : QMainWindow(parent)
                    vbExclamation, "Vantrel");
     });
     SetSaveBeforeCopyingHook([this] { SaveSession(); });
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_QueryUnload(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Vantrel::Form_QueryUnload);
 
     resize(860, 600);
-    Form_Load();
 }
 
 Vantrel::~Vantrel()
@@ -459,7 +458,7 @@ QWidget* Vantrel::buildPanels()
         auto* add = new QHBoxLayout;
         Text2 = NamedLineEdit(nullptr, "Text2", "Type in an item and click Add");
         Command3 = NamedButton(nullptr, "Command3", "Add", "Type in a checkist item and click Add");
-        connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+        connect(Command3, &QPushButton::clicked, this, &Vantrel::Command3_Click);
         add->addWidget(Text2, 1);
         add->addWidget(Command3);
         box->addLayout(add);

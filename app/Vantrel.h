@@ -9,6 +9,7 @@
 #include "app/MenuItems.h"
 #include "core/ChecklistFile.h"
 #include "core/Settings.h"
+#include "core/ui/LoadOnce.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -35,10 +36,10 @@ extern QString NewLine;
 inline const QString kNotesFile = QStringLiteral("Notes.txt");
 inline constexpr int kToolPictures = 16;
 
-class Vantrel : public QMainWindow {
+class Vantrel : public LoadOnce<QMainWindow> {
     Q_OBJECT
 public:
-    // Builds the window and runs its start-up (Form_Load).
+    // Builds the window; its start-up (Form_Load) runs from Load().
     explicit Vantrel(QWidget* parent = nullptr);
     ~Vantrel() override;
 
@@ -93,7 +94,7 @@ private:
     QWidget* buildToolbar();
     QWidget* buildPanels();
     QAction* addItem(QMenu* menu, MenuItem item, const QString& caption);
-    void Form_Load();
+    void Form_Load() override;
     void ReadNotes();
     ChecklistNotes shownNotes() const;
     void ShowWebLinks();

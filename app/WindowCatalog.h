@@ -2,30 +2,15 @@
 // Which window each menu item and toolbar picture of the main window opens,
 // and what the main window does before and after it.
 //
-// Every built window is registered in Registration.cpp under its menu item.
-// A registration carries the item's follow-ups, which the main window runs
-// around the opener:
-// - Before: "DatabaseCheck" and "DatabaseViewCheck" open nothing (and show
-//   the "Oops!  " message) when "ReVadirav.txt" is missing.
-// - After: "FilePreferences": LoadSettings, then the main window's Skinning,
-//   and the open syndicate again if the settings name another; "SyndicateNew",
-//   "SyndicateOpen", "SyndicatesDelete", "SyndicateManager": UpdateSyndicate;
-//   "FileBackup": the program folder current again.
+// Every built window is registered in Registration.cpp under its menu item,
+// with the item's follow-ups, which the main window runs around the opener.
 // Items with no registration are windows not built yet: the main window
 // disables them. The four syndicate view items run only while a syndicate
 // with a name and a manager is open (the main window sees to that).
 //
-// Presets belong to the opener, which opens its window in the required state:
-// - "AnalyseColdNums" (ACommonNumbers), "PlayColdNums" (PHotNumbers),
-//   "PlayColdWheels" (PHotWheels): create the window (its load runs), call
-//   LetPendingEventsRun() (the five event pauses), select Option1(1) "Cold
-//   numbers" as the player's click does (its handler runs), then ShowModal.
-// - "PlayGuarantee4" (PThreeMatch): create the window, select Option1(1)
-//   "4-match wheels" (its handler runs), no event pause, then ShowModal.
-// - "DatabaseDownloadAU" / "DatabaseDownloadSA" / "DatabaseUS"
-//   (DbaseUpdateOther): create the window and put its tab strip SSTab1 on tab
-//   1 (Australia) / 0 (South Africa) / 2 (United States), no event pause, then
-//   ShowModal.
+// An opener creates its window over the main window, calls its Load(), sets
+// any preset the item asks for (as the player's click would) and shows it
+// modally.
 
 #include "app/MenuItems.h"
 
@@ -40,16 +25,22 @@ class Vantrel;
 // modally.
 using WindowOpener = std::function<void(QWidget* mainWindow)>;
 
-struct WindowEntry {
-    WindowOpener open;
+// What the main window does around an item's window.
+struct FollowUps {
     // Runs first: false opens nothing (it has told the player why).
-    std::function<bool()> before;
+    std::function<bool()> before = {};
     // Runs when the window has closed.
-    std::function<void(Vantrel& mainWindow)> after;
+    std::function<void(Vantrel& mainWindow)> after = {};
 };
 
-// Registers the item's window with the item's follow-ups.
-void RegisterWindow(MenuItem item, WindowOpener open);
+struct WindowEntry {
+    WindowOpener open;
+    FollowUps followUps;
+};
+
+// Registers the item's window with the item's follow-ups (an empty opener:
+// the item has no window).
+void RegisterWindow(MenuItem item, WindowOpener open, FollowUps followUps = {});
 // The item's registration, or nullptr when its window is not built.
 const WindowEntry* WindowFor(MenuItem item);
 bool HasWindow(MenuItem item);
@@ -64,7 +55,8 @@ void RegisterAllWindows();
 void ClearWindowCatalog();
 
 // Puts another opener in place of an item's for as long as it lives, and the
-// one before back when it ends (an empty opener: the item has no window).
+// one before back when it ends (an empty opener: the item has no window). The
+// item keeps the follow-ups it was registered with.
 class WindowOverride {
 public:
     WindowOverride(MenuItem item, WindowOpener open);

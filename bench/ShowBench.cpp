@@ -147,6 +147,7 @@ static void BM_HistoryOpen(benchmark::State& state)
     MakeProgramFolderCurrent();
     for (auto _ : state) {
         HistoryW window;
+        window.Load();
         window.show();
         QCoreApplication::processEvents();
         window.close();

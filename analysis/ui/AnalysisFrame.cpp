@@ -14,7 +14,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-AnalysisFrame::AnalysisFrame(const AnalysisFrameOptions& options, QWidget* parent) : QDialog(parent), options_(options)
+AnalysisFrame::AnalysisFrame(const AnalysisFrameOptions& options, QWidget* parent) : LoadOnce(parent), options_(options)
 {
     setObjectName(options.name);
     setWindowTitle(options.caption);
@@ -68,20 +68,6 @@ QLabel* AnalysisFrame::Explanation(QWidget* parent, const QString& name, const Q
     QLabel* label = NamedLabel(parent, name, text);
     label->setWordWrap(true);
     return label;
-}
-
-void AnalysisFrame::Load()
-{
-    if (loaded_)
-        return;
-    loaded_ = true;
-    Form_Load();
-}
-
-void AnalysisFrame::showEvent(QShowEvent* event)
-{
-    Load();
-    QDialog::showEvent(event);
 }
 
 void AnalysisFrame::applySkin(const SkinLabels& labels) { ::Skinning(this, SkinFamily::Analyse, labels); }

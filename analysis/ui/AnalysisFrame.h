@@ -11,6 +11,7 @@
 // Choosing a lottery loads it again and repeats the analysis.
 
 #include "analysis/DrawStatistics.h"
+#include "core/ui/LoadOnce.h"
 #include "core/ui/Skinning.h"
 
 #include <QDialog>
@@ -36,7 +37,7 @@ struct AnalysisFrameOptions {
     bool sortsDraws = false; // sorts every draw's numbers after loading
 };
 
-class AnalysisFrame : public QDialog {
+class AnalysisFrame : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit AnalysisFrame(const AnalysisFrameOptions& options, QWidget* parent = nullptr);
@@ -49,9 +50,6 @@ public:
     // Says why nothing is analysed: no database, one that cannot be read, or
     // one without draws. Hidden otherwise.
     QLabel* StatusLabel;
-
-    // Runs Form_Load the first time; later calls do nothing.
-    void Load();
 
     void List1_Click();
     void Command6_Click();
@@ -77,10 +75,9 @@ protected:
     QVBoxLayout* leftBox() const { return leftBox_; }
     QVBoxLayout* mainBox() const { return mainBox_; }
     QHBoxLayout* buttonBox() const { return buttonBox_; }
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     void say(const QString& text);
 
     AnalysisFrameOptions options_;
@@ -88,7 +85,6 @@ private:
     QVBoxLayout* mainBox_;
     QHBoxLayout* buttonBox_;
     AnalysisInput input_;
-    bool loaded_ = false;
 };
 
 // The four newest draws and their ratios under the caption "Last 4 draws     ":

@@ -54,7 +54,7 @@ void ShowDays(Chart* chart, const BiorhythmRows& rows, const QDate& today)
 
 } // namespace
 
-Biorhythm::Biorhythm(QWidget* parent) : QDialog(parent)
+Biorhythm::Biorhythm(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("Biorhythm");
     setWindowTitle("Biorhythm");
@@ -149,20 +149,6 @@ Biorhythm::Biorhythm(QWidget* parent) : QDialog(parent)
     connect(Command2, &QPushButton::clicked, this, &Biorhythm::Command2_Click);
     for (int i = 0; i < 2; ++i)
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-}
-
-void Biorhythm::Load()
-{
-    if (loaded_)
-        return;
-    loaded_ = true;
-    Form_Load();
-}
-
-void Biorhythm::showEvent(QShowEvent* event)
-{
-    Load();
-    QDialog::showEvent(event);
 }
 
 void Biorhythm::placeTodayMark()

@@ -4,6 +4,8 @@
 // Luck is the mean of the intellectual, emotional and intuition cycles today
 // or tomorrow. It keeps the birth date in the settings.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -13,7 +15,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class Biorhythm : public QDialog {
+class Biorhythm : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit Biorhythm(QWidget* parent = nullptr);
@@ -34,8 +36,6 @@ public:
     QPushButton* Command6;                // print
     QPushButton* Command2;                // close
 
-    // Runs Form_Load the first time; later calls do nothing.
-    void Load();
     void Skinning();
 
     void Command1_Click(); // Update
@@ -43,12 +43,8 @@ public:
     void Command6_Click(); // Print
     void Command2_Click(); // Close
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void Form_Load();
+    void Form_Load() override;
     // Puts today's date mark under today's point of the day-by-day charts.
     void placeTodayMark();
-    bool loaded_ = false;
 };

@@ -30,7 +30,7 @@ QLabel* linkLabel(QWidget* parent, const QString& name, const QString& text, con
 }
 } // namespace
 
-About::About(QWidget* parent) : QDialog(parent)
+About::About(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("About");
 
@@ -86,8 +86,6 @@ About::About(QWidget* parent) : QDialog(parent)
     layout->addSpacing(12);
     layout->addLayout(buttons);
     setMinimumWidth(460);
-
-    Form_Load();
 }
 
 void About::Form_Load()

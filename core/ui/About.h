@@ -3,12 +3,14 @@
 // (the e-mail and web labels open a mail or the web site), and the system
 // information button.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 
-class About : public QDialog {
+class About : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit About(QWidget* parent = nullptr);
@@ -23,7 +25,7 @@ public:
     QPushButton* cmdSysInfo;
     QPushButton* cmdOK;
 
-    void Form_Load();
+    void Form_Load() override;
     // There is no system information tool here: says so.
     void StartSysInfo();
     void cmdSysInfo_Click();

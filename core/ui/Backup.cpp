@@ -104,7 +104,7 @@ QString BackupRowFile(const QListWidget* list, int row)
     return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
-Backup::Backup(QWidget* parent) : QDialog(parent)
+Backup::Backup(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("Backup");
     setWindowTitle("Backup and Restore");
@@ -167,8 +167,6 @@ Backup::Backup(QWidget* parent) : QDialog(parent)
     connect(Command4, &QPushButton::clicked, this, &Backup::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Backup::Command5_Click);
     connect(Command3, &QPushButton::clicked, this, &Backup::Command3_Click);
-
-    Form_Load();
 }
 
 void Backup::Skinning()

@@ -4,6 +4,8 @@
 // Each list row shows a file's name and date; the row keeps the real name, so
 // long names and names with several dots are copied as they are.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class Backup : public QDialog {
+class Backup : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit Backup(QWidget* parent = nullptr);
@@ -34,7 +36,7 @@ public:
 
     void Skinning();
     void ReadDir();
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
     void Command4_Click();

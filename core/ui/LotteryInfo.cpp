@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-LotteryInfo::LotteryInfo(QWidget* parent) : QDialog(parent)
+LotteryInfo::LotteryInfo(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("LotteryInfo");
     setWindowTitle("Lottery Information");
@@ -56,8 +56,6 @@ LotteryInfo::LotteryInfo(QWidget* parent) : QDialog(parent)
     layout->addWidget(Notice);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
-
-    Form_Load();
 }
 
 void LotteryInfo::Skinning()

@@ -4,6 +4,8 @@
 
 #include "core/LotteryInfoFile.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -12,7 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
-class LotteryInfo : public QDialog {
+class LotteryInfo : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit LotteryInfo(QWidget* parent = nullptr);
@@ -25,6 +27,6 @@ public:
     QPushButton* Command1; // Close
 
     void Skinning();
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
 };

@@ -101,7 +101,7 @@ int PickColour(QWidget* parent)
     return int(FromQColor(*picked));
 }
 
-Preferences::Preferences(QWidget* parent) : QDialog(parent)
+Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("Preferences");
     setWindowTitle("Preferences");
@@ -254,8 +254,6 @@ Preferences::Preferences(QWidget* parent) : QDialog(parent)
     connect(Command7, &QPushButton::clicked, this, &Preferences::Command7_Click);
     connect(Command12, &QPushButton::clicked, this, &Preferences::Command12_Click);
     connect(Command1, &QPushButton::clicked, this, &Preferences::Command1_Click);
-
-    Form_Load();
 }
 
 QSize Preferences::sizeHint() const

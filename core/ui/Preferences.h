@@ -5,6 +5,8 @@
 // them with SaveSettings; the main window reads the file again when it closes,
 // so whatever was not saved is dropped.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -23,7 +25,7 @@ int PickColour(QWidget* parent = nullptr);
 
 inline constexpr int kEditedWebLinks = 9; // WebLinks items 1 to 9
 
-class Preferences : public QDialog {
+class Preferences : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit Preferences(QWidget* parent = nullptr);
@@ -61,7 +63,7 @@ public:
     QPushButton* Command1;                           // Close
 
     void Skinning();
-    void Form_Load();
+    void Form_Load() override;
     void Label5_Click();
     void Label6_Click();
     void Label7_Click();

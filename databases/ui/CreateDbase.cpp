@@ -87,7 +87,7 @@ int clampedValue(const QString& field, const QScrollBar* bar)
 }
 } // namespace
 
-CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
+CreateDbase::CreateDbase(QWidget* parent) : LoadOnce(parent)
 {
     QLabel* label17 = StartWindow(this, "CreateDbase", "Create Lottery Database", "Label17", "Create lottery database");
     QLabel* label16 = BodyText(this, "Label16",
@@ -217,8 +217,6 @@ CreateDbase::CreateDbase(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &CreateDbase::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &CreateDbase::Command2_Click);
     connect(CancelButton, &QPushButton::clicked, this, &CreateDbase::CancelButton_Click);
-
-    Form_Load();
 }
 
 void CreateDbase::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }

@@ -5,6 +5,8 @@
 #include "core/ui/Skinning.h"
 
 #include <QDate>
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -48,7 +50,7 @@ struct NewLottery {
 // 1 to maxBall, all different; the eighth empty or in its range).
 std::optional<QStringList> NewDatabaseLines(const NewLottery& lottery);
 
-class CreateDbase : public QDialog {
+class CreateDbase : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit CreateDbase(QWidget* parent = nullptr);
@@ -77,7 +79,7 @@ public:
     QString createdFile() const { return createdFile_; }
 
     void Skinning();
-    void Form_Load();
+    void Form_Load() override;
     void List1_Click();
     void HScroll1_Change();
     void HScroll2_Change();

@@ -13,7 +13,7 @@
 
 DatabaseChoice::DatabaseChoice(QWidget* parent, const QString& name, const QString& caption, const Button& action,
                                const Button& close)
-    : QDialog(parent)
+    : LoadOnce(parent)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -29,11 +29,9 @@ DatabaseChoice::DatabaseChoice(QWidget* parent, const QString& name, const QStri
     layout->addWidget(List1);
     layout->addLayout(ButtonRow({Command2, Command1}));
 
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command2, &QPushButton::clicked, this, &DatabaseChoice::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &DatabaseChoice::Command1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &DatabaseChoice::List1_DblClick);
-
-    Form_Load();
 }
 
 void DatabaseChoice::Form_Load() { ListDatabases(List1); }

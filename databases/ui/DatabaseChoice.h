@@ -3,6 +3,8 @@
 // chosen by name (open in the text editor, delete): the lottery list, the
 // action button and the close button.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QStyle>
 
@@ -10,7 +12,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-class DatabaseChoice : public QDialog {
+class DatabaseChoice : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     QLabel* Label3;
@@ -18,7 +20,7 @@ public:
     QPushButton* Command2; // the action
     QPushButton* Command1; // close
 
-    void Form_Load();
+    void Form_Load() override;
     void List1_DblClick();
     void Command1_Click();
     virtual void Command2_Click() = 0;

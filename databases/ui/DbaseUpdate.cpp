@@ -58,7 +58,6 @@ DbaseUpdate::DbaseUpdate(QWidget* parent) : DownloadFrame(parent, "DbaseUpdate",
     connect(Command7, &QPushButton::clicked, this, &DbaseUpdate::Command7_Click);
 
     FitToScreen();
-    Form_Load();
 }
 
 void DbaseUpdate::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }

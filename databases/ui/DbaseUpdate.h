@@ -18,7 +18,7 @@ public:
     QPushButton* Command7;           // Save URLs
 
     void Skinning();
-    void Form_Load();
+    void Form_Load() override;
     void OKButton_Click();
     void Command7_Click();
     // Fetches lottery i of the UK list and rewrites its database; says so in

@@ -102,7 +102,6 @@ DbaseUpdateOther::DbaseUpdateOther(QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &DbaseUpdateOther::Command2_Click);
 
     FitToScreen();
-    Form_Load();
 }
 
 void DbaseUpdateOther::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }

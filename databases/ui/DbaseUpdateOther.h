@@ -28,7 +28,7 @@ public:
     QPushButton* Command2;
 
     void Skinning();
-    void Form_Load();
+    void Form_Load() override;
     void OKButton_Click();
     void Command7_Click();
     void Command1_Click();

@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
+DbaseUpdateW::DbaseUpdateW(QWidget* parent) : LoadOnce(parent)
 {
     QLabel* label5 = StartWindow(this, "DbaseUpdateW", "Update lottery databases", "Label5", "Update lottery draws");
     QLabel* label11 = BodyText(this, "Label11",
@@ -78,8 +78,6 @@ DbaseUpdateW::DbaseUpdateW(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &DbaseUpdateW::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &DbaseUpdateW::Command2_Click);
     connect(CancelButton, &QPushButton::clicked, this, &DbaseUpdateW::CancelButton_Click);
-
-    Form_Load();
 }
 
 void DbaseUpdateW::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }

@@ -4,6 +4,8 @@
 
 #include "core/ui/Skinning.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -13,7 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class DbaseUpdateW : public QDialog {
+class DbaseUpdateW : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit DbaseUpdateW(QWidget* parent = nullptr);
@@ -28,7 +30,7 @@ public:
     QPushButton* CancelButton;
 
     void Skinning();
-    void Form_Load();
+    void Form_Load() override;
     void List1_Click();
     void Command1_Click();
     void Command2_Click();

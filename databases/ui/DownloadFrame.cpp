@@ -24,7 +24,7 @@ const QString kDownloadNotice = QStringLiteral(
     "latest results are not always immediately available, so try again later if there are problems. Security "
     "software can block this feature!");
 
-DownloadFrame::DownloadFrame(QWidget* parent, const QString& name, const QString& title) : QDialog(parent)
+DownloadFrame::DownloadFrame(QWidget* parent, const QString& name, const QString& title) : LoadOnce(parent)
 {
     Label5 = StartWindow(this, name, "Update lottery databases", "Label5", title);
     Label1 = NamedLabel(this, "Label1", "1. Connect to the Internet in the usual way.");

@@ -11,6 +11,7 @@
 // the run has ended.
 
 #include "core/Settings.h"
+#include "core/ui/LoadOnce.h"
 #include "core/ui/Skinning.h"
 #include "platform/Fetch.h"
 
@@ -27,7 +28,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 
-class DownloadFrame : public QDialog {
+class DownloadFrame : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     ~DownloadFrame() override;

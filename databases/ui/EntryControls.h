@@ -41,14 +41,6 @@ void ShowNumberBoxes(const std::array<QLineEdit*, 9>& boxes, QLabel* pballLabel,
 // Makes `row` current and selects its columns 1 to lastCol.
 void HighlightRow(FlexGrid* grid, int row, int lastCol);
 
-// Runs each handler of the window when its button is clicked.
-template <class Window>
-void ConnectClicks(Window* window, std::initializer_list<std::pair<QPushButton*, void (Window::*)()>> handlers)
-{
-    for (const auto& [button, handler] : handlers)
-        QObject::connect(button, &QPushButton::clicked, window, [window, handler = handler] { (window->*handler)(); });
-}
-
 // Runs the window's handler when an item of its lottery list is chosen. The
 // list making its first item current on taking the focus chooses nothing (it
 // selects nothing); a later click on that item selects it and so chooses it.

@@ -35,7 +35,7 @@ constexpr int kGridRows = 3000;
 constexpr int kShownDraws = 2994; // rows 1 to 2994
 } // namespace
 
-HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
+HistoryW::HistoryW(QWidget* parent) : LoadOnce(parent)
 {
     QLabel* label2 = StartWindow(this, "HistoryW", "Lottery Draws History", "Label2", "Lottery draw results");
     QLabel* label4 = BodyText(this, "Label4",
@@ -171,8 +171,6 @@ HistoryW::HistoryW(QWidget* parent) : QDialog(parent)
     connect(Command6, &QPushButton::clicked, this, &HistoryW::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &HistoryW::Command1_Click);
     connect(Timer1, &QTimer::timeout, this, &HistoryW::Timer1_Timer);
-
-    Form_Load();
 }
 
 void HistoryW::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_); }

@@ -6,6 +6,8 @@
 #include "core/ui/Skinning.h"
 #include "databases/DrawEdit.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -23,7 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 
-class HistoryW : public QDialog {
+class HistoryW : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit HistoryW(QWidget* parent = nullptr);
@@ -51,7 +53,7 @@ public:
     const std::vector<HistoryRow>& rows() const { return rows_; }
 
     void Skinning();
-    void Form_Load();
+    void Form_Load() override;
     void List1_Click();
     void MSFlexGrid1_Click();
     void Option1_Click();

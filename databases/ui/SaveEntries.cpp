@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
+SaveEntries::SaveEntries(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SaveEntries");
     setWindowTitle("Save lottery entries");
@@ -68,7 +68,6 @@ SaveEntries::SaveEntries(QWidget* parent) : QDialog(parent)
 
     connect(Command7, &QPushButton::clicked, this, &SaveEntries::Command7_Click);
     connect(Command1, &QPushButton::clicked, this, &SaveEntries::Command1_Click);
-    Form_Load();
 }
 
 void SaveEntries::Form_Load()
@@ -121,6 +120,7 @@ int SaveMyEntries(FlexGrid* grid)
         ++shown;
 
     SaveEntries dialog(grid->window());
+    dialog.Load();
     dialog.Text1->setText(QString::number(shown));
     ShowModal(&dialog);
     // Closed without Save: nothing is saved.

@@ -4,6 +4,8 @@
 // which draw date.
 
 #include <QDate>
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QString>
 #include <optional>
@@ -14,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class SaveEntries : public QDialog {
+class SaveEntries : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit SaveEntries(QWidget* parent = nullptr);
@@ -34,7 +36,7 @@ public:
     // True once Save was pressed; a dialog closed any other way saves nothing.
     bool saved() const { return saved_; }
 
-    void Form_Load();
+    void Form_Load() override;
     void Command7_Click();
     void Command1_Click();
 

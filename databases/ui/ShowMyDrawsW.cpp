@@ -67,7 +67,7 @@ QLabel* ColourBox(QWidget* parent, const QString& name, const QColor& colour)
 }
 } // namespace
 
-ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
+ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("ShowMyDrawsW");
     setWindowTitle("Show/Check Lottery Entries");
@@ -196,27 +196,23 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : QDialog(parent)
     main->addLayout(groups);
     main->addLayout(buttons);
 
-    connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Command10_Click(); });
-    ConnectClicks<ShowMyDrawsW>(this,
-                                {
-                                    {Command1, &ShowMyDrawsW::Command1_Click},
-                                    {Command2, &ShowMyDrawsW::Command2_Click},
-                                    {Command3, &ShowMyDrawsW::Command3_Click},
-                                    {Command4, &ShowMyDrawsW::Command4_Click},
-                                    {Command5, &ShowMyDrawsW::Command5_Click},
-                                    {Command6, &ShowMyDrawsW::Command6_Click},
-                                    {Command7, &ShowMyDrawsW::Command7_Click},
-                                    {Command8, &ShowMyDrawsW::Command8_Click},
-                                    {Command9, &ShowMyDrawsW::Command9_Click},
-                                    {Command10, &ShowMyDrawsW::Command10_Click},
-                                    {Command11, &ShowMyDrawsW::Command11_Click},
-                                    {Command12, &ShowMyDrawsW::Command12_Click},
-                                    {Command13, &ShowMyDrawsW::Command13_Click},
-                                });
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &ShowMyDrawsW::MSFlexGrid1_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &ShowMyDrawsW::Command10_Click);
+    connect(Command1, &QPushButton::clicked, this, &ShowMyDrawsW::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &ShowMyDrawsW::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &ShowMyDrawsW::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &ShowMyDrawsW::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &ShowMyDrawsW::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &ShowMyDrawsW::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &ShowMyDrawsW::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &ShowMyDrawsW::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &ShowMyDrawsW::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &ShowMyDrawsW::Command10_Click);
+    connect(Command11, &QPushButton::clicked, this, &ShowMyDrawsW::Command11_Click);
+    connect(Command12, &QPushButton::clicked, this, &ShowMyDrawsW::Command12_Click);
+    connect(Command13, &QPushButton::clicked, this, &ShowMyDrawsW::Command13_Click);
 
     resize(sizeHint());
-    Form_Load();
 }
 
 void ShowMyDrawsW::Form_Load()
@@ -284,7 +280,7 @@ void ShowMyDrawsW::MSFlexGrid1_Click()
 
 void ShowMyDrawsW::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    LoadOnce::showEvent(event);
     // The dialog focuses the edit box as by Tab once it shows, which selects
     // its text; the caret belongs at the end with nothing selected.
     QTimer::singleShot(0, this, [this] {

@@ -5,6 +5,8 @@
 #include "databases/EntryCheck.h"
 #include "databases/MyDraws.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -15,7 +17,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-class ShowMyDrawsW : public QDialog {
+class ShowMyDrawsW : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit ShowMyDrawsW(QWidget* parent = nullptr);
@@ -65,7 +67,7 @@ public:
     FlexGrid* MSFlexGrid1 = nullptr;
 
     // Handlers.
-    void Form_Load();
+    void Form_Load() override;
     void MSFlexGrid1_Click();
     void Command1_Click();  // Close
     void Command2_Click();  // Check

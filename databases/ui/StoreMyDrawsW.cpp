@@ -33,7 +33,7 @@ constexpr int kGridCols = kSavedEntryFields; // one column a field
 const QString kNewLine = QStringLiteral("\r\n");
 } // namespace
 
-StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
+StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("StoreMyDrawsW");
     setWindowTitle("Store Draws Entries");
@@ -115,18 +115,13 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : QDialog(parent)
     main->addLayout(gridRow, 1);
 
     ConnectListChoice(List1, this, &StoreMyDrawsW::List1_Click);
-    connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    ConnectClicks<StoreMyDrawsW>(this,
-                                 {
-                                     {Command1, &StoreMyDrawsW::Command1_Click},
-                                     {Command2, &StoreMyDrawsW::Command2_Click},
-                                     {Command3, &StoreMyDrawsW::Command3_Click},
-                                     {Command4, &StoreMyDrawsW::Command4_Click},
-                                     {Command5, &StoreMyDrawsW::Command5_Click},
-                                     {Command6, &StoreMyDrawsW::Command6_Click},
-                                 });
-
-    Form_Load();
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &StoreMyDrawsW::MSFlexGrid1_Click);
+    connect(Command1, &QPushButton::clicked, this, &StoreMyDrawsW::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &StoreMyDrawsW::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &StoreMyDrawsW::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &StoreMyDrawsW::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &StoreMyDrawsW::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &StoreMyDrawsW::Command6_Click);
 }
 
 void StoreMyDrawsW::Skinning()

@@ -3,6 +3,8 @@
 // (each row with its own lottery, player and database file) and appended to
 // the saved entries file.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -13,7 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class StoreMyDrawsW : public QDialog {
+class StoreMyDrawsW : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit StoreMyDrawsW(QWidget* parent = nullptr);
@@ -42,7 +44,7 @@ public:
     // The row the row commands act on; 0 when none is chosen.
     int ChosenRow = 0;
 
-    void Form_Load();
+    void Form_Load() override;
     void List1_Click();
     void Command2_Click(); // Add
     void Command4_Click(); // delete the chosen row

@@ -32,7 +32,7 @@ constexpr int kGridRows = 1000; // heading row and rows 1 to 999
 constexpr int kGridCols = 10;
 } // namespace
 
-WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
+WhatIf::WhatIf(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("WhatIf");
     setWindowTitle("What if...?");
@@ -112,16 +112,11 @@ WhatIf::WhatIf(QWidget* parent) : QDialog(parent)
     main->addLayout(buttons);
 
     ConnectListChoice(List1, this, &WhatIf::List1_Click);
-    connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    ConnectClicks<WhatIf>(this,
-                          {
-                              {Command1, &WhatIf::Command1_Click},
-                              {Command2, &WhatIf::Command2_Click},
-                              {Command3, &WhatIf::Command3_Click},
-                              {Command4, &WhatIf::Command4_Click},
-                          });
-
-    Form_Load();
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &WhatIf::MSFlexGrid1_Click);
+    connect(Command1, &QPushButton::clicked, this, &WhatIf::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &WhatIf::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &WhatIf::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &WhatIf::Command4_Click);
 }
 
 void WhatIf::Skinning()

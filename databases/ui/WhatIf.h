@@ -4,6 +4,8 @@
 
 #include "databases/WhatIfRule.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <cstdint>
 #include <array>
@@ -15,7 +17,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
-class WhatIf : public QDialog {
+class WhatIf : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit WhatIf(QWidget* parent = nullptr);
@@ -44,7 +46,7 @@ public:
     // The row Delete acts on; 0 when none is chosen.
     int ChosenRow = 0;
 
-    void Form_Load();
+    void Form_Load() override;
     void List1_Click();
     void Command2_Click(); // Add
     void MSFlexGrid1_Click();

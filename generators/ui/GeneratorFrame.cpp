@@ -45,7 +45,7 @@ QCheckBox* NewCheck(QWidget* parent, const QString& name, const QString& text)
 } // namespace
 
 GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* parent)
-    : QDialog(parent), options_(options)
+    : LoadOnce(parent), options_(options)
 {
     setObjectName(options.name);
     setWindowTitle(options.caption);
@@ -176,20 +176,6 @@ void GeneratorFrame::placeStatusLine(QBoxLayout* box)
 {
     rightBox_->removeWidget(Label5);
     box->addWidget(Label5);
-}
-
-void GeneratorFrame::Load()
-{
-    if (loaded_)
-        return;
-    loaded_ = true;
-    Form_Load();
-}
-
-void GeneratorFrame::showEvent(QShowEvent* event)
-{
-    Load();
-    QDialog::showEvent(event);
 }
 
 void GeneratorFrame::Form_Load()

@@ -15,6 +15,7 @@
 // other commands are ignored, a lottery chosen in the list is put back, and
 // Close is kept until the loop ends (or ignored, as CloseWhileBusy says).
 
+#include "core/ui/LoadOnce.h"
 #include "core/ui/Skinning.h"
 #include "generators/Entries.h"
 #include "generators/RetryLoop.h"
@@ -63,7 +64,7 @@ struct GeneratorFrameOptions {
     bool generateOnChoice = true;
 };
 
-class GeneratorFrame : public QDialog {
+class GeneratorFrame : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit GeneratorFrame(const GeneratorFrameOptions& options, QWidget* parent = nullptr);
@@ -89,9 +90,6 @@ public:
     QPushButton* Command7; // Save
     QList<QPushButton*> HelpButtons;
     QPushButton* Command1; // Close
-
-    // Runs Form_Load the first time; later calls do nothing.
-    void Load();
 
     // Fills Entries once; never shows anything.
     virtual void PlayLotto() = 0;
@@ -161,11 +159,10 @@ protected:
     void UntickFilterBoxes();
 
     void reject() override;
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     void runFilter(void (*filter)());
     void setHeadings();
     void finishBusy();
@@ -175,7 +172,6 @@ private:
     QVBoxLayout* methodBox_;
     QVBoxLayout* rightBox_;
     QGridLayout* filterGrid_;
-    bool loaded_ = false;
     bool loadFailed_ = false;
     int loadedRow_ = -1;                 // the list row whose lottery is open
     std::uint64_t loadedGeneration_ = 0; // of the open lottery when it was loaded

@@ -19,6 +19,7 @@ void PrintEntries(const FlexGrid* grid)
     bool slips = false;
     {
         PrintSelection media(grid->window());
+        media.Load();
         ShowModal(&media);
         // Closing the window without its print button prints nothing.
         if (!media.Confirmed())

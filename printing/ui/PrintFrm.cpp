@@ -38,7 +38,7 @@ PrintFrm*& instance()
 }
 } // namespace
 
-PrintFrm::PrintFrm(QWidget* parent) : QDialog(parent)
+PrintFrm::PrintFrm(QWidget* parent) : LoadOnce(parent)
 {
     setWindowTitle(QStringLiteral("Print"));
 
@@ -96,7 +96,6 @@ PrintFrm::PrintFrm(QWidget* parent) : QDialog(parent)
 
     connect(Command6, &QPushButton::clicked, this, &PrintFrm::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &PrintFrm::Command1_Click);
-    Form_Load();
 }
 
 void PrintFrm::Form_Load()
@@ -143,8 +142,10 @@ void PrintFrm::reject()
 
 PrintFrm* LoadPrintFrm()
 {
-    if (!instance())
+    if (!instance()) {
         instance() = new PrintFrm;
+        instance()->Load();
+    }
     return instance();
 }
 

@@ -5,6 +5,8 @@
 // Text2 to the number of lines, shows it, and afterwards goes on only when
 // Label7 still reads "OK"; then it reads the options from the controls.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -14,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class PrintFrm : public QDialog {
+class PrintFrm : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit PrintFrm(QWidget* parent = nullptr);
@@ -38,7 +40,7 @@ public:
     QPushButton* Command1;
     QLabel* Label7; // "OK" or "Cancel", never shown
 
-    void Form_Load();
+    void Form_Load() override;
     void Command6_Click();
     void Command1_Click();
 

@@ -48,6 +48,7 @@ SlipMarkTrouble PrintSlips(const FlexGrid* grid, double lines, const PlaySlipTem
 void PrintPlaySlips(const FlexGrid* grid, int count)
 {
     PrintTickets tickets(grid->window());
+    tickets.Load();
     tickets.Label7->setText(QStringLiteral("OK"));
     tickets.Text2->setText(QString::number(count));
 

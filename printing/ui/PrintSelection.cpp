@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-PrintSelection::PrintSelection(QWidget* parent) : QDialog(parent)
+PrintSelection::PrintSelection(QWidget* parent) : LoadOnce(parent)
 {
     setWindowTitle(QStringLiteral("Print media selection"));
 
@@ -44,7 +44,7 @@ PrintSelection::PrintSelection(QWidget* parent) : QDialog(parent)
 void PrintSelection::showEvent(QShowEvent* event)
 {
     confirmed_ = false;
-    QDialog::showEvent(event);
+    LoadOnce::showEvent(event);
 }
 
 void PrintSelection::Command6_Click()

@@ -1,13 +1,15 @@
 #pragma once
 // "Print media selection": plain paper or lottery play slips.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class PrintSelection : public QDialog {
+class PrintSelection : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit PrintSelection(QWidget* parent = nullptr);

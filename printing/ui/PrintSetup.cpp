@@ -69,7 +69,7 @@ QLabel* heading(QWidget* parent, const QString& text)
 }
 } // namespace
 
-PrintSetup::PrintSetup(QWidget* parent) : QDialog(parent)
+PrintSetup::PrintSetup(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName(QStringLiteral("PrintSetup"));
     setWindowTitle(QStringLiteral("Lottery slip print setup"));

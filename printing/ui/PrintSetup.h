@@ -8,6 +8,8 @@
 
 #include "printing/PlaySlipTemplate.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -19,7 +21,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-class PrintSetup : public QDialog {
+class PrintSetup : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit PrintSetup(QWidget* parent = nullptr);
@@ -53,14 +55,12 @@ public:
     int EditRow = 1;
     int EditCol = 1;
 
-    // Lists the lotteries and the templates and loads the first of each.
-    void Load() { Form_Load(); }
-
     void GetTemplates();
     void ClearGrid();
     void Skinning();
 
-    void Form_Load();
+    // Lists the lotteries and the templates and loads the first of each.
+    void Form_Load() override;
     void List1_Click();
     void List3_Click();
     void MSFlexGrid1_Click();

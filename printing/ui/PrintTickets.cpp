@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PrintTickets::PrintTickets(QWidget* parent) : QDialog(parent)
+PrintTickets::PrintTickets(QWidget* parent) : LoadOnce(parent)
 {
     setWindowTitle(QStringLiteral("Print tickets"));
 
@@ -67,7 +67,6 @@ PrintTickets::PrintTickets(QWidget* parent) : QDialog(parent)
     connect(Command6, &QPushButton::clicked, this, &PrintTickets::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &PrintTickets::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PrintTickets::Command2_Click);
-    Form_Load();
 }
 
 void PrintTickets::Form_Load()

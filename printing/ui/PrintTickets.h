@@ -5,6 +5,8 @@
 // now; templates that cannot be read are not listed, and the window names
 // them. After the window closes, Label7 reads "OK" (print) or "Cancel".
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class PrintTickets : public QDialog {
+class PrintTickets : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit PrintTickets(QWidget* parent = nullptr);
@@ -39,7 +41,7 @@ public:
     // Each listed template's lottery line, trimmed, index for index with List3.
     const QStringList& Lotteries() const { return lotteries_; }
 
-    void Form_Load();
+    void Form_Load() override;
     void Command6_Click();
     void Command1_Click();
     void Command2_Click();

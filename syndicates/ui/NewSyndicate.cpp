@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-NewSyndicate::NewSyndicate(QWidget* parent) : QDialog(parent)
+NewSyndicate::NewSyndicate(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("NewSyndicate");
     setWindowTitle("Create syndicate");
@@ -67,7 +67,7 @@ NewSyndicate::NewSyndicate(QWidget* parent) : QDialog(parent)
     connect(Command3, &QPushButton::clicked, this, &NewSyndicate::Command3_Click);
 }
 
-void NewSyndicate::Load() { Skinning(); }
+void NewSyndicate::Form_Load() { Skinning(); }
 
 void NewSyndicate::Skinning()
 {

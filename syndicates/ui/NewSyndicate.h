@@ -2,13 +2,15 @@
 // "Create syndicate": a new syndicate from its name and its manager's
 // details, opened at once.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class NewSyndicate : public QDialog {
+class NewSyndicate : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit NewSyndicate(QWidget* parent = nullptr);
@@ -21,7 +23,7 @@ public:
     QPushButton* Command1; // create
     QPushButton* Command3; // close
 
-    void Load();
+    void Form_Load() override;
     void Skinning();
     void Command1_Click();
     void Command3_Click();

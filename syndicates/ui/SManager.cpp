@@ -36,7 +36,7 @@ bool IsAmountColumn(int col) { return col >= DiaryCost && col <= DiaryBalance; }
 int TextWidth(const QWidget* w, const QString& text) { return w->fontMetrics().horizontalAdvance(text) + 12; }
 } // namespace
 
-SManager::SManager(QWidget* parent) : QDialog(parent)
+SManager::SManager(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SManager");
     setWindowTitle("Syndicate Manager");

@@ -5,6 +5,8 @@
 
 #include "syndicates/Money.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QLocale>
 
@@ -14,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class SManager : public QDialog {
+class SManager : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit SManager(QWidget* parent = nullptr);
@@ -44,8 +46,7 @@ public:
     int LastRow = 1;
     int LastCol = 1;
 
-    void Load() { Form_Load(); }
-    void Form_Load();
+    void Form_Load() override;
     void Skinning();
     void MSFlexGrid1_Click();
     void Command2_Click();

@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SMembers::SMembers(QWidget* parent) : QDialog(parent)
+SMembers::SMembers(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SMembers");
     setWindowTitle("Syndicate Members");
@@ -118,17 +118,15 @@ SMembers::SMembers(QWidget* parent) : QDialog(parent)
     main->addWidget(Label7);
     main->addLayout(buttons);
 
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(List1, &QListWidget::itemSelectionChanged, this, &SMembers::List1_Click);
+    connect(Command1, &QPushButton::clicked, this, &SMembers::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &SMembers::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &SMembers::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &SMembers::Command7_Click);
+    connect(Command4, &QPushButton::clicked, this, &SMembers::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &SMembers::Command6_Click);
+    connect(Command3, &QPushButton::clicked, this, &SMembers::Command3_Click);
     EscapeRunsClose(this, [this] { Command3_Click(); });
-
-    Form_Load();
 }
 
 void SMembers::Skinning()

@@ -3,6 +3,8 @@
 // shared table `Syndicate` (rows 1 to 100): add or update, delete, sort,
 // save the members file and print the member list.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -12,7 +14,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class SMembers : public QDialog {
+class SMembers : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit SMembers(QWidget* parent = nullptr);
@@ -41,7 +43,7 @@ public:
     bool Changed = false;
 
     void LoadList();
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
     void Command5_Click();

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-SNotes::SNotes(QWidget* parent) : QDialog(parent)
+SNotes::SNotes(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SNotes");
     setWindowTitle("Syndicate Notes");
@@ -103,13 +103,11 @@ SNotes::SNotes(QWidget* parent) : QDialog(parent)
     main->addLayout(buttons);
 
     connect(Text1, &QPlainTextEdit::textChanged, this, [this] { Changed = true; });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, &SNotes::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &SNotes::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &SNotes::Command5_Click);
+    connect(Command2, &QPushButton::clicked, this, &SNotes::Command2_Click);
     EscapeRunsClose(this, [this] { Command2_Click(); });
-
-    Form_Load();
 }
 
 void SNotes::Skinning()

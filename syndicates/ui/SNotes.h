@@ -4,6 +4,8 @@
 
 #include "syndicates/SyndicateNotes.h"
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -13,7 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-class SNotes : public QDialog {
+class SNotes : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit SNotes(QWidget* parent = nullptr);
@@ -41,7 +43,7 @@ public:
     QString Caption(int index) const;
     void SetCaption(int index, const QString& caption);
 
-    void Form_Load();
+    void Form_Load() override;
     // Writes "SNotes.txt" from the controls; false when it could not be
     // written.
     bool SaveNotes();

@@ -54,7 +54,7 @@ QString AmountCell(const QString& field)
 }
 } // namespace
 
-SPayments::SPayments(QWidget* parent) : QDialog(parent)
+SPayments::SPayments(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("SPayments");
     setWindowTitle("Syndicate Member Payments");
@@ -120,14 +120,12 @@ SPayments::SPayments(QWidget* parent) : QDialog(parent)
     main->addWidget(Label2[0]);
     main->addLayout(middle, 1);
 
-    connect(MSFlexGrid1, &FlexGrid::Click, this, [this] { MSFlexGrid1_Click(); });
-    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &SPayments::MSFlexGrid1_Click);
+    connect(Command10, &QPushButton::clicked, this, &SPayments::Command10_Click);
+    connect(Command1, &QPushButton::clicked, this, &SPayments::Command1_Click);
+    connect(Command6, &QPushButton::clicked, this, &SPayments::Command6_Click);
+    connect(Command2, &QPushButton::clicked, this, &SPayments::Command2_Click);
     EscapeRunsClose(this, [this] { Command2_Click(); });
-
-    Form_Load();
 }
 
 void SPayments::Skinning()

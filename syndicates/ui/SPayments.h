@@ -4,6 +4,8 @@
 // red; one row changed at a time in the shared table `Syndicate`, saved to
 // the members file and printed.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <array>
 
@@ -14,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class SPayments : public QDialog {
+class SPayments : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     explicit SPayments(QWidget* parent = nullptr);
@@ -37,7 +39,7 @@ public:
     // True while the table holds payment changes made here and not yet saved.
     bool Changed = false;
 
-    void Form_Load();
+    void Form_Load() override;
     void MSFlexGrid1_Click();
     void Command10_Click();
     void Command1_Click();

@@ -13,7 +13,7 @@
 SyndicateChoice::SyndicateChoice(QWidget* parent, const QString& name, const QString& caption,
                                  QStyle::StandardPixmap picture, const QString& word, const QString& actionTip,
                                  const QString& closeWord, const QString& closeTip)
-    : QDialog(parent)
+    : LoadOnce(parent)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -38,11 +38,9 @@ SyndicateChoice::SyndicateChoice(QWidget* parent, const QString& name, const QSt
     layout->addWidget(List1);
     layout->addLayout(buttons);
 
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command2, &QPushButton::clicked, this, &SyndicateChoice::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &SyndicateChoice::Command1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &SyndicateChoice::List1_DblClick);
-
-    Form_Load();
 }
 
 void SyndicateChoice::Form_Load()

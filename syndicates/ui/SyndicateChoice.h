@@ -2,6 +2,8 @@
 // "Open syndicate" and "Delete syndicate": the stored syndicates (numbers 000
 // to 099) listed by name, and the window's action on the one chosen.
 
+#include "core/ui/LoadOnce.h"
+
 #include <QDialog>
 #include <QStyle>
 
@@ -9,7 +11,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-class SyndicateChoice : public QDialog {
+class SyndicateChoice : public LoadOnce<QDialog> {
     Q_OBJECT
 public:
     QLabel* Label3;
@@ -18,7 +20,7 @@ public:
     QPushButton* Command2; // the action
     QPushButton* Command1; // cancel or close
 
-    void Form_Load();
+    void Form_Load() override;
     void List1_DblClick() { Command2_Click(); }
     void Command1_Click();
     virtual void Command2_Click() = 0;

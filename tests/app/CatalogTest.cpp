@@ -48,7 +48,7 @@ TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
     Settings.set(SyndicateFile, "SMembers.000");
     SaveSettings();
     RegisterAllWindows();
-    Vantrel main;
+    LoadedWindow<Vantrel> main;
     QStringList shown;
     SetModalHook([&](QDialog* dialog) {
         shown << dialog->metaObject()->className();
@@ -76,7 +76,7 @@ TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
 TEST_F(Catalog, NoItemOfTheFileWebLinksOrHelpMenusIsDisabled)
 {
     RegisterAllWindows();
-    Vantrel main;
+    LoadedWindow<Vantrel> main;
     int checked = 0;
     for (const char* menuName : {"FileMenu", "LinksMenu", "HelpMenu"}) {
         const QMenu* menu = main.menuBar()->findChild<QMenu*>(menuName);

@@ -36,7 +36,7 @@ protected:
     }
     Vantrel& start()
     {
-        window_ = std::make_unique<Vantrel>();
+        window_ = std::make_unique<LoadedWindow<Vantrel>>();
         return *window_;
     }
     void run(MenuItem item) { window_->Item(item)->trigger(); }

@@ -41,6 +41,8 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
+        // The menu items and their follow-ups, as the program starts.
+        RegisterAllWindows();
         SetShellHook([this](const QUrl& url) {
             opened_ << url.toString();
             return true;
@@ -54,7 +56,7 @@ protected:
 
     Vantrel& start()
     {
-        window_ = std::make_unique<Vantrel>();
+        window_ = std::make_unique<LoadedWindow<Vantrel>>();
         return *window_;
     }
     // Closes the window as its close box does.
@@ -378,7 +380,7 @@ TEST_F(MainWindowTest, EveryItemAndPictureReachesItsHandler)
     };
     std::vector<MenuItem> all;
     {
-        Vantrel probe;
+        LoadedWindow<Vantrel> probe;
         all = menuItems(probe);
     }
     std::vector<MenuItem> calls;

@@ -51,7 +51,7 @@ TEST_F(BackupTest, ListsBothFoldersWithNamesAndDates)
     ini.setFileTime(QDateTime(QDate(2005, 3, 7), QTime(9, 0)), QFileDevice::FileModificationTime);
     ini.close();
 
-    Backup w;
+    LoadedWindow<Backup> w;
     EXPECT_EQ(w.windowTitle(), "Backup and Restore");
     EXPECT_EQ(rows(w.List1),
               QStringList({"a very long database file name.txt", "my.db.2005.txt", "vantrel.ini", "PTemplate.012",
@@ -85,7 +85,7 @@ TEST_F(BackupTest, BackUpAllAndRestoreAllRoundTrip)
     writeFile("ReVadirav.txt", "entries\r\n");
     writeFile("vantrel.ini", "settings\r\n");
     writeFile("Smembers.004", "club\r\n");
-    Backup w;
+    LoadedWindow<Backup> w;
     QTest::mouseClick(w.Command4, Qt::LeftButton);
     EXPECT_EQ(rows(w.List2), rows(w.List1));
     EXPECT_EQ(w.List2->count(), 4);
@@ -119,7 +119,7 @@ TEST_F(BackupTest, BackUpAllCopiesPastFailuresAndNamesEachOne)
     // A folder in the way of "b.txt" in the backup folder, and "c.txt"
     // removed after the window listed it: both copies fail.
     ASSERT_TRUE(QDir(path("Backup")).mkdir("b.txt"));
-    Backup w;
+    LoadedWindow<Backup> w;
     ASSERT_TRUE(QFile::remove(path("c.txt")));
     answer(vbOK);
     w.Command4_Click();
@@ -137,7 +137,7 @@ TEST_F(BackupTest, DatesLineUpEvenWhereMonospaceMeansAProportionalFont)
 {
     for (const char* name : {"iiiiiiii.txt", "WWWWWWWW.txt", "vantrel.ini", "Mm 1.txt"})
         writeFile(name, "x\r\n");
-    Backup w;
+    LoadedWindow<Backup> w;
     // Every row's date starts where the list's font ends the padded name.
     const QFontMetricsF metrics(w.List1->font());
     ASSERT_EQ(w.List1->count(), 4);

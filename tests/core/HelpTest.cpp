@@ -253,7 +253,7 @@ TEST_F(HelpTest, ShippedHelpPagesAreOursAndLinked)
 
 TEST_F(HelpTest, AboutShowsTheVersionAndTheAddresses)
 {
-    About w;
+    LoadedWindow<About> w;
     EXPECT_EQ(w.windowTitle(), "About Vantrel");
     EXPECT_EQ(w.lblTitle->text(), "Vantrel");
     EXPECT_EQ(w.lblVersion->text(), "Version " + ProgramVersion());
@@ -308,7 +308,7 @@ TEST(LotteryInfoRules, SectionsTabsAndStrayLines)
 TEST_F(HelpTest, LotteryInfoWindowShowsOneTabPerSection)
 {
     {
-        LotteryInfo missing;
+        LoadedWindow<LotteryInfo> missing;
         EXPECT_EQ(missing.windowTitle(), "Lottery Information");
         EXPECT_FALSE(missing.Notice->isHidden());
         EXPECT_TRUE(missing.Notice->text().contains("is not in the program folder"));
@@ -316,7 +316,7 @@ TEST_F(HelpTest, LotteryInfoWindowShowsOneTabPerSection)
     }
     writeLines("Lottery Info.txt", {"#First", "one", "#Second", "#Third", "three a", "three b"});
     {
-        LotteryInfo w;
+        LoadedWindow<LotteryInfo> w;
         EXPECT_TRUE(w.Notice->isHidden());
         EXPECT_EQ(w.SSTab1->currentIndex(), 0);
         EXPECT_EQ(w.SSTab1->tabText(0), "First");
@@ -333,14 +333,14 @@ TEST_F(HelpTest, LotteryInfoWindowShowsOneTabPerSection)
         lines << QStringLiteral("#Lottery %1").arg(i) << "facts";
     writeLines("Lottery Info.txt", lines);
     {
-        LotteryInfo w;
+        LoadedWindow<LotteryInfo> w;
         EXPECT_EQ(w.SSTab1->tabText(9), "Lottery 10");
         EXPECT_TRUE(w.SSTab1->isTabVisible(9));
         EXPECT_EQ(w.Notice->text(), "\"Lottery Info.txt\" has 12 sections; only the first 10 are shown here.");
     }
     lines = lines.mid(0, 20);
     writeLines("Lottery Info.txt", lines);
-    LotteryInfo ten;
+    LoadedWindow<LotteryInfo> ten;
     EXPECT_TRUE(ten.Notice->isHidden());
     EXPECT_TRUE(ten.SSTab1->isTabVisible(9));
     QTest::mouseClick(ten.Command1, Qt::LeftButton);

@@ -62,7 +62,7 @@ TEST_F(PreferencesTest, ShowsTheSettings)
     Settings.set(LinkCaption + 1, "Tom &&& Jerry");
     Settings.set(LinkAddress + 1, "https://example.org");
     Settings.set(LabelColour, "&HFF");
-    Preferences w;
+    LoadedWindow<Preferences> w;
     EXPECT_EQ(w.windowTitle(), "Preferences");
     EXPECT_TRUE(w.Option1[0]->isChecked());
     EXPECT_TRUE(w.Option2[1]->isChecked());
@@ -82,7 +82,7 @@ TEST_F(PreferencesTest, ShowsTheSettings)
 // The whole window shows when it opens: no scroll bar hides a setting.
 TEST_F(PreferencesTest, OpensShowingEverySetting)
 {
-    Preferences w;
+    LoadedWindow<Preferences> w;
     OpenAndLook(&w, [&w] {
         auto* scroll = w.findChild<QScrollArea*>("Scroll");
         ASSERT_NE(scroll, nullptr);
@@ -94,12 +94,12 @@ TEST_F(PreferencesTest, OpensShowingEverySetting)
 TEST_F(PreferencesTest, ColourWordsFollowTheLocaleCurrency)
 {
     {
-        Preferences uk; // the tests run in a British locale
+        LoadedWindow<Preferences> uk; // the tests run in a British locale
         EXPECT_EQ(uk.Label10->text(), " Change the colours");
         EXPECT_EQ(uk.Label12->text(), "Click an element and pick a new colour:");
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Preferences us;
+    LoadedWindow<Preferences> us;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     EXPECT_EQ(us.Label10->text(), " Change the colors:");
     EXPECT_EQ(us.Label12->text(), "Click an element and pick a new color:");
@@ -107,7 +107,7 @@ TEST_F(PreferencesTest, ColourWordsFollowTheLocaleCurrency)
 
 TEST_F(PreferencesTest, SaveWritesFiltersSkinAndLinks)
 {
-    Preferences w;
+    LoadedWindow<Preferences> w;
     w.show();
     w.Option1[1]->setChecked(true);
     w.Option3[1]->setChecked(true);
@@ -139,7 +139,7 @@ TEST_F(PreferencesTest, SaveWritesFiltersSkinAndLinks)
     EXPECT_EQ(fileLines().size(), kSettingsCount);
 
     // Opened again, the caption shows as typed, and saving again stores the same.
-    Preferences again;
+    LoadedWindow<Preferences> again;
     EXPECT_EQ(again.Text1[0]->text(), "A&B' C");
     EXPECT_TRUE(again.Option1[1]->isChecked());
     EXPECT_FALSE(again.Check4->isChecked());
@@ -157,7 +157,7 @@ TEST_F(PreferencesTest, ColourSamplesChangeMemoryOnly)
         starts.push_back(start);
         return next;
     });
-    Preferences w;
+    LoadedWindow<Preferences> w;
     w.show();
     QTest::mouseClick(w.Label5, Qt::LeftButton);
     EXPECT_EQ(Settings[TitleColour], "&HFF");
@@ -196,7 +196,7 @@ TEST_F(PreferencesTest, ColourSamplesChangeMemoryOnly)
 
 TEST_F(PreferencesTest, ResetAllDeletesTheSettingsFileAfterAsking)
 {
-    Preferences w;
+    LoadedWindow<Preferences> w;
     w.show();
     answer(vbNo);
     QTest::mouseClick(w.Command12, Qt::LeftButton);

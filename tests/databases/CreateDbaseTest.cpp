@@ -52,7 +52,7 @@ protected:
 TEST_F(CreateDbaseTest, WritesTheHeaderAndFirstDrawOfEachKind)
 {
     {
-        CreateDbase w;
+        LoadedWindow<CreateDbase> w;
         ASSERT_EQ(w.List1->count(), 4);
         create(w, 0, {"12", "3", "45", "7", "30", "19", "", "22"});
         EXPECT_EQ(w.result(), QDialog::Accepted);
@@ -63,7 +63,7 @@ TEST_F(CreateDbaseTest, WritesTheHeaderAndFirstDrawOfEachKind)
     {
         // A Powerball-type lottery: the extra ball does not make a bonus, and
         // the two columns beyond five numbers stay empty.
-        CreateDbase w;
+        LoadedWindow<CreateDbase> w;
         create(w, 1, {"1", "2", "3", "4", "5", "", "", "9"});
         EXPECT_EQ(w.Label12->text(), "Powerball");
         EXPECT_TRUE(w.HScroll3->isEnabled());
@@ -72,7 +72,7 @@ TEST_F(CreateDbaseTest, WritesTheHeaderAndFirstDrawOfEachKind)
               QStringList({"Thunder", "https://thunder.example", "5,39,1,14,0", "05 Mar 05,1,2,3,4,5,,,9"}));
     {
         // A standard lottery without bonus, defined by hand.
-        CreateDbase w;
+        LoadedWindow<CreateDbase> w;
         w.Text3->setText("My, own lottery");
         w.HScroll1->setValue(7);
         w.HScroll2->setValue(40);
@@ -87,7 +87,7 @@ TEST_F(CreateDbaseTest, WritesTheHeaderAndFirstDrawOfEachKind)
 TEST_F(CreateDbaseTest, FileNamesTakeTheSmallestFreeNumber)
 {
     writeLines("dbase2.txt", DatabaseLines("Lotto", "6,49,0,0,1", {}));
-    CreateDbase w;
+    LoadedWindow<CreateDbase> w;
     EXPECT_EQ(w.List2->count(), 1); // the existing databases, for information
     // Driven by the controls' names, as the player would.
     w.show();
@@ -107,7 +107,7 @@ TEST_F(CreateDbaseTest, WrongNumbersWriteNothing)
                                                    {0, {"1", "2", "3", "4", "5", "6", "", "6"}},
                                                    {1, {"1", "2", "3", "4", "5", "", "", "15"}}};
     for (const auto& [i, numbers] : wrong) {
-        CreateDbase w;
+        LoadedWindow<CreateDbase> w;
         answer(vbOK);
         create(w, i, numbers);
         EXPECT_NE(w.result(), QDialog::Accepted);
@@ -120,7 +120,7 @@ TEST_F(CreateDbaseTest, WrongNumbersWriteNothing)
 
 TEST_F(CreateDbaseTest, BoxesFollowTheCountAndHiddenBoxesWriteNothing)
 {
-    CreateDbase w;
+    LoadedWindow<CreateDbase> w;
     w.show();
     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(w.List1, &focus); // marks a row, chooses nothing
@@ -140,7 +140,7 @@ TEST_F(CreateDbaseTest, BoxesFollowTheCountAndHiddenBoxesWriteNothing)
     EXPECT_EQ(lines("dbase1.txt").value(3), "05 Mar 05,1,2,3,4,5,,,");
 
     // Only digits get into a box, typed or pasted.
-    CreateDbase v;
+    LoadedWindow<CreateDbase> v;
     QTest::keyClicks(v.Text1[0], "1a2");
     EXPECT_EQ(v.Text1[0]->text(), "12");
     v.Text1[1]->insert("4x");
@@ -149,7 +149,7 @@ TEST_F(CreateDbaseTest, BoxesFollowTheCountAndHiddenBoxesWriteNothing)
 
 TEST_F(CreateDbaseTest, TemplatesSetTheControlsWithinTheirRanges)
 {
-    CreateDbase w;
+    LoadedWindow<CreateDbase> w;
     w.DTPicker1->setDate(QDate(2001, 1, 2));
     w.Text1[0]->setText("9");
     w.List1->setCurrentRow(2); // 8 from 69 plus 1 from 99: each kept within its bar
@@ -168,13 +168,13 @@ TEST_F(CreateDbaseTest, TemplatesSetTheControlsWithinTheirRanges)
 
     // No template file: an empty list.
     QFile::remove(path("LotteryTemplates.txt"));
-    CreateDbase v;
+    LoadedWindow<CreateDbase> v;
     EXPECT_EQ(v.List1->count(), 0);
 }
 
 TEST_F(CreateDbaseTest, CancelAsksFirst)
 {
-    CreateDbase w;
+    LoadedWindow<CreateDbase> w;
     w.show();
     answer(vbNo);
     w.CancelButton_Click();
@@ -211,7 +211,7 @@ TEST(LotteryTemplatesFile, EveryShippedTemplateFitsTheWindow)
 TEST_F(CreateDbaseTest, PastedLineBreaksDoNotSplitTheHeaderLines)
 {
     {
-        CreateDbase w;
+        LoadedWindow<CreateDbase> w;
         w.List1->setCurrentRow(0);
         for (auto [box, pasted] : {std::pair{w.Text3, QStringLiteral("My\r\nLotto")},
                                    std::pair{w.Text2, QStringLiteral("http://a\n.example")}}) {

@@ -47,7 +47,7 @@ protected:
 
 TEST_F(DatabaseDialogsTest, DeleteAsksAndRemovesTheFile)
 {
-    DeleteDbaseW w;
+    LoadedWindow<DeleteDbaseW> w;
     w.show();
     ASSERT_EQ(w.List1->count(), 2);
     EXPECT_EQ(w.List1->currentRow(), -1);
@@ -71,14 +71,14 @@ TEST_F(DatabaseDialogsTest, DeleteAsksAndRemovesTheFile)
     EXPECT_EQ(DbaseFile, "dbase2.txt");
     EXPECT_FALSE(w.isVisible());
 
-    DeleteDbaseW again;
+    LoadedWindow<DeleteDbaseW> again;
     EXPECT_EQ(again.List1->count(), 1);
 }
 
 TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
 {
     UrlCatcher catcher;
-    OpenDbase w;
+    LoadedWindow<OpenDbase> w;
     w.show();
     answer(vbOK);
     w.Command2->click(); // nothing chosen: says so
@@ -93,7 +93,7 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     EXPECT_FALSE(w.isVisible());
 
     // A file removed meanwhile is reported, not opened.
-    OpenDbase v;
+    LoadedWindow<OpenDbase> v;
     v.show();
     QFile::remove(path("dbase2.txt"));
     v.List1->setCurrentRow(1);
@@ -117,12 +117,12 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
 TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
 {
     UrlCatcher catcher;
-    HistoryW history;
+    LoadedWindow<HistoryW> history;
     history.Text2->setText("https://lotto.example/results");
     history.Command4->click();
-    DbaseUpdateW update;
+    LoadedWindow<DbaseUpdateW> update;
     update.Command2->click();
-    CreateDbase create;
+    LoadedWindow<CreateDbase> create;
     EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl("https://lotto.example/results"), QUrl("http://example.org")}));
 

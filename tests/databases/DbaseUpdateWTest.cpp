@@ -42,7 +42,7 @@ TEST_F(DbaseUpdateWTest, OffersABoxForEachOfTheLotterysNumbers)
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
     writeLines("dbase2.txt", DatabaseLines("Thunder", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,,,9"}));
     writeLines("dbase3.txt", DatabaseLines("Plain", "5,39,1,0,0", {"12 Mar 05,1,2,3,4,5,,,"}));
-    DbaseUpdateW w;
+    LoadedWindow<DbaseUpdateW> w;
     w.show();
     ASSERT_EQ(w.List1->count(), 3);
     EXPECT_EQ(w.List1->currentRow(), 0);
@@ -69,7 +69,7 @@ TEST_F(DbaseUpdateWTest, OffersABoxForEachOfTheLotterysNumbers)
 TEST_F(DbaseUpdateWTest, DrawsArePlacedByDate)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
-    DbaseUpdateW w;
+    LoadedWindow<DbaseUpdateW> w;
     save(w, QDate(2005, 3, 19), {"7", "8", "9", "10", "11", "12", "", "13"});
     EXPECT_EQ(w.Label13->text(), "19 Mar 05");
     EXPECT_EQ(w.Text1[0]->text(), "");
@@ -87,7 +87,7 @@ TEST_F(DbaseUpdateWTest, WrongNumbersShowTheInputTipAndWriteNothing)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
     const QByteArray before = readBytes("dbase1.txt");
-    DbaseUpdateW w;
+    LoadedWindow<DbaseUpdateW> w;
     answer(vbOK);
     save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5", "6", "", "50"});
     ASSERT_EQ(boxes().size(), 1u);
@@ -104,7 +104,7 @@ TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
     writeLines("dbase3.txt", DatabaseLines("Broken", "5,x", {"12 Mar 05,1,2,3,4,5,,,9"}));
     // The last update is the newest draw, past blank lines.
     writeLines("dbase4.txt", DatabaseLines("Blanks", "6,49,0,0,1", {"", " ", lotto[0], lotto[1]}));
-    DbaseUpdateW w;
+    LoadedWindow<DbaseUpdateW> w;
     // A header-only file takes the draw after its header.
     EXPECT_EQ(w.Label13->text(), "Last update was\n");
     save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5", "", "", ""});
@@ -129,14 +129,14 @@ TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
 
     for (int i = 1; i <= 4; ++i)
         QFile::remove(path(QStringLiteral("dbase%1.txt").arg(i)));
-    DbaseUpdateW none;
+    LoadedWindow<DbaseUpdateW> none;
     EXPECT_FALSE(none.Command1->isEnabled());
 }
 
 TEST_F(DbaseUpdateWTest, OnlyDatesTheTwoDigitYearCanHoldArePicked)
 {
     writeLines("dbase1.txt", DatabaseLines("Lotto", "6,49,0,0,1", lotto));
-    DbaseUpdateW w;
+    LoadedWindow<DbaseUpdateW> w;
     for (const QDate& wanted : {QDate(1900, 6, 1), QDate(2100, 6, 1)}) {
         w.DTPicker1->setValue(wanted);
         const QDate picked = w.DTPicker1->Value();

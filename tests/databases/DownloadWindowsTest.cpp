@@ -106,7 +106,7 @@ private:
 
 TEST_F(DownloadWindows, UKRunRewritesEveryDatabaseAndLogsItsTimes)
 {
-    DbaseUpdate w;
+    LoadedWindow<DbaseUpdate> w;
     EXPECT_EQ(w.windowTitle(), "Update lottery databases");
     EXPECT_EQ(w.SSTab1->tabText(0), "Download");
     EXPECT_EQ(w.SSTab1->tabText(1), "URLs");
@@ -141,7 +141,7 @@ TEST_F(DownloadWindows, UKTextsUnderAThousandCharactersAreNoResultFile)
     server.serve("/uk/Lotto.csv", Exactly(FixtureBytes("uk/Lotto.csv"), 999));
     server.serve("/uk/Thunderball.csv", Exactly(FixtureBytes("uk/Thunderball.csv"), 1000));
     Settings.set(UKDownloadName + 2, QString());
-    DbaseUpdate w;
+    LoadedWindow<DbaseUpdate> w;
     w.OKButton_Click();
     EXPECT_EQ(Log(w),
               Lines({"Downloading UK Lotto draws...# sec", "An error occured downoading UK Lotto",
@@ -159,7 +159,7 @@ TEST_F(DownloadWindows, AMovedResultFileIsFollowed)
         "/old/Lotto.csv",
         HttpResponse("301 Moved Permanently", "", "Location: " + server.url("/uk/Lotto.csv").toUtf8() + "\r\n"));
     Settings.set(UKDownloadURL, server.url("/old/Lotto.csv"));
-    DbaseUpdate w;
+    LoadedWindow<DbaseUpdate> w;
     w.OKButton_Click();
     EXPECT_EQ(readBytes("dbase100.txt"), DatabaseOf(ParseUKResults(0, "UK Lotto", FixtureBytes("uk/Lotto.csv"))));
     EXPECT_EQ(server.paths, QList<QByteArray>({"/old/Lotto.csv", "/uk/Lotto.csv"}));
@@ -194,7 +194,7 @@ TEST_F(DownloadWindows, NoFailureChangesTheDatabase)
     const QByteArray before = Md5("dbase100.txt");
     for (const Case& c : cases) {
         Settings.set(UKDownloadURL, c.address);
-        DbaseUpdate w;
+        LoadedWindow<DbaseUpdate> w;
         w.FetchTimeoutMs = 300;
         answer(vbOK);
         w.OKButton_Click();
@@ -211,7 +211,7 @@ TEST_F(DownloadWindows, NoFailureChangesTheDatabase)
 TEST_F(DownloadWindows, OutsideTheUKRegionNothingIsFetched)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    DbaseUpdate w;
+    LoadedWindow<DbaseUpdate> w;
     answer(vbOK);
     w.OKButton_Click();
     ASSERT_EQ(boxes().size(), 1u);
@@ -228,7 +228,7 @@ TEST_F(DownloadWindows, WhileARunGoesOnTheTabStays)
 {
     OnlyUKLotto();
     server.delay("/uk/Lotto.csv", 400);
-    DbaseUpdate w;
+    LoadedWindow<DbaseUpdate> w;
     w.show();
     bool heldDuringRun = false;
     server.onRequest = [&](const QByteArray&) {
@@ -255,7 +255,7 @@ TEST_F(DownloadWindows, CloseOrEscapeStopsARunAndLeavesTheDatabases)
     writeFile("dbase100.txt", QString::fromUtf8(old));
     for (bool escape : {false, true}) {
         server.paths.clear();
-        DbaseUpdate w;
+        LoadedWindow<DbaseUpdate> w;
         w.FetchTimeoutMs = 1000;
         w.show();
         server.onRequest = [&](const QByteArray&) {
@@ -288,7 +288,7 @@ TEST_F(DownloadWindows, AShorterDownloadReplacesTheDatabaseOnlyWhenConfirmed)
     writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", draws));
     const QByteArray before = Md5("dbase100.txt");
     for (int reply : {vbNo, vbYes}) {
-        DbaseUpdate w;
+        LoadedWindow<DbaseUpdate> w;
         answer(reply);
         w.OKButton_Click();
         EXPECT_TRUE(IsBox(boxes().back(), "The downloaded file holds 30 draws, your database 40. Replace it?",
@@ -303,7 +303,7 @@ TEST_F(DownloadWindows, AShorterDownloadReplacesTheDatabaseOnlyWhenConfirmed)
 
 TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)
 {
-    DbaseUpdate w;
+    LoadedWindow<DbaseUpdate> w;
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(w.Text1[i]->text(), Settings[UKDownloadURL + i]);
     EXPECT_EQ(w.Label6[3]->text(), "Lotto Extra:");
@@ -338,7 +338,7 @@ TEST_F(DownloadWindows, ASettingsFileThatCannotBeWrittenIsSaidSo)
 {
     QFile::remove(path("vantrel.ini"));
     ASSERT_TRUE(QDir(dir_.path()).mkdir("vantrel.ini"));
-    DbaseUpdateOther w;
+    LoadedWindow<DbaseUpdateOther> w;
     w.Text1->setText("http://results.example.org/sa.csv");
     answer(vbYes);
     answer(vbOK);
@@ -353,7 +353,7 @@ TEST_F(DownloadWindows, ASettingsFileThatCannotBeWrittenIsSaidSo)
 
 TEST_F(DownloadWindows, EachTabDownloadsItsGroup)
 {
-    DbaseUpdateOther w;
+    LoadedWindow<DbaseUpdateOther> w;
     EXPECT_EQ(w.SSTab1->tabText(0), "South Africa");
     EXPECT_EQ(w.SSTab1->tabText(1), "Australia");
     EXPECT_EQ(w.SSTab1->tabText(2), "US");
@@ -410,7 +410,7 @@ TEST_F(DownloadWindows, AShortTextSkipsTheRestOfItsGroupOnly)
 {
     const QByteArray gold = FixtureBytes("au/GoldLottoSat.csv");
     server.serve("/au/GoldLottoSat.csv", Exactly(gold, 499));
-    DbaseUpdateOther w;
+    LoadedWindow<DbaseUpdateOther> w;
     w.SSTab1->setCurrentIndex(1);
     w.OKButton_Click();
     EXPECT_EQ(Log(w), Lines({"Connecting to lottery website...# sec", "Download error!", "Finished...# sec"}));
@@ -445,7 +445,7 @@ TEST_F(DownloadWindows, AFailedLotteryEndsItsGroupAndKeepsItsFile)
     writeFile("dbase064.txt", QString::fromUtf8(old));
     const QByteArray before = Md5("dbase064.txt");
     server.serve("/au/GoldLottoWed.csv", FixtureBytes("errors/error.html"));
-    DbaseUpdateOther w;
+    LoadedWindow<DbaseUpdateOther> w;
     w.SSTab1->setCurrentIndex(1);
     answer(vbOK);
     w.OKButton_Click();
@@ -474,7 +474,7 @@ TEST_F(DownloadWindows, AFailedLotteryEndsItsGroupAndKeepsItsFile)
 
 TEST_F(DownloadWindows, EachTabSavesOnlyItsOwnAddresses)
 {
-    DbaseUpdateOther w;
+    LoadedWindow<DbaseUpdateOther> w;
     EXPECT_EQ(w.Text6->text(), Settings[AddressItemOf(OtherLottery::USPowerball)]);
     EXPECT_EQ(w.Text2->text(), Settings[AddressItemOf(OtherLottery::GoldLottoSat)]);
     const QString sa = Settings[AddressItemOf(OtherLottery::SALotto)];
@@ -523,7 +523,7 @@ TEST_F(DownloadWindows, FiveLargeUKFilesEndToEnd)
         }
         server.serve(QByteArray("/uk/") + kUKFiles[i], text);
     }
-    DbaseUpdate w;
+    LoadedWindow<DbaseUpdate> w;
     QElapsedTimer clock;
     clock.start();
     w.OKButton_Click();
@@ -541,8 +541,8 @@ TEST_F(DownloadWindows, TheNoticeShowsWholeAndTheWindowsFitTheScreen)
         QFont bigger = font;
         bigger.setPointSizeF(font.pointSizeF() * scale);
         QApplication::setFont(bigger);
-        DbaseUpdate uk;
-        DbaseUpdateOther other;
+        LoadedWindow<DbaseUpdate> uk;
+        LoadedWindow<DbaseUpdateOther> other;
         for (DownloadFrame* w : {static_cast<DownloadFrame*>(&uk), static_cast<DownloadFrame*>(&other)}) {
             w->show();
             EXPECT_LE(w->width(), 1280) << scale;

@@ -47,7 +47,7 @@ TEST_F(HistoryWTest, ShowsEveryDrawAsStored)
     writeLines("dbase2.txt",
                DatabaseLines("Plain", "5,39,1,0,0", {"12 Mar 05,1,2,3,4,5,,,", "05 Mar 05,6,7,8,9,10,11,12,13"}));
     writeLines("dbase3.txt", DatabaseLines("Thunder", "5,39,1,14,0", {"12 Mar 05,1,2,3,4,5,0,0,9"}));
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     EXPECT_EQ(w.Label1->text(), "  Lotto");
     EXPECT_EQ(w.Text2->text(), "http://example.org");
@@ -95,7 +95,7 @@ TEST_F(HistoryWTest, ADrawWithoutAFirstNumberIsShownAndSortedLikeTheOthers)
     // two whole draws: the grid shows every draw line, the blank one apart,
     // and the ascending order reaches the draws after the damaged one.
     lottoFile({lotto[0], "", "05 Mar 05,50,9,8,11,10,13,,14", lotto[2]});
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     EXPECT_EQ(w.rows().size(), 3u);
     EXPECT_EQ(gridRow(w, 2), QStringList({"05 Mar 05", "", "9", "8", "11", "10", "13", "", "14"}));
@@ -112,7 +112,7 @@ TEST_F(HistoryWTest, ADrawWithoutAFirstNumberIsShownAndSortedLikeTheOthers)
 TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
 {
     lottoFile(lotto);
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     pick(w, 1);
     w.DTPicker1->setValue(QDate(2005, 3, 1));
@@ -154,7 +154,7 @@ TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
 TEST_F(HistoryWTest, ClicksDuringARewriteWaitForItsEnd)
 {
     lottoFile(lotto);
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     pick(w, 1);
     w.DTPicker1->setValue(QDate(2005, 3, 1));
@@ -173,7 +173,7 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
     // The second line lost two fields by hand; the grid and the delete still
     // agree on which line is which.
     lottoFile({lotto[0], "05 Mar 05,8,9,10,11,12,13", lotto[2]});
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 0), "26 Feb 05");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 1), "15");
@@ -196,7 +196,7 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
 TEST_F(HistoryWTest, AnEmptyFileNeverCrashes)
 {
     writeLines("dbase1.txt", DatabaseLines("Empty", "6,49,0,0,1", {}));
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
     w.MSFlexGrid1_Click();
@@ -211,7 +211,7 @@ TEST_F(HistoryWTest, ADateThatCannotBeReadIsChosenBeforeAnUpdate)
     SetClockForTests(QDateTime(QDate(2026, 6, 15), QTime(9, 0)));
     const QStringList edited{lotto[0], "someday,1,2,3,4,5,6,,7", lotto[2]};
     lottoFile(edited);
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     // The note under the picker.
     const auto noted = [&w] {
@@ -259,7 +259,7 @@ TEST_F(HistoryWTest, EachDeleteTakesOnlyTheChosenDraw)
 {
     const QStringList four{lotto[0], lotto[1], lotto[2], "19 Feb 05,21,22,23,24,25,26,,27"};
     lottoFile(four);
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     pick(w, 2);
     w.Command2->click();
@@ -283,7 +283,7 @@ TEST_F(HistoryWTest, EachDeleteTakesOnlyTheChosenDraw)
 TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
 {
     lottoFile(lotto);
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     pick(w, 2);
     // Edited in the text editor while the window shows it.
     const QStringList edited{"19 Mar 05,1,2,3,4,5,6,,7", lotto[0], lotto[1], lotto[2]};
@@ -305,7 +305,7 @@ TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
 TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
 {
     answer(vbOK);
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     w.show();
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "No lotteries to display!    ");
@@ -321,7 +321,7 @@ TEST_F(HistoryWTest, ShowsAtMostTheDrawsTheTableHolds)
     for (int i = 0; i < 3000; ++i)
         many << FormatShortDate(QDate(2020, 1, 1).addDays(-i)) + ",1,2,3,4,5,6,,7";
     lottoFile(many);
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     EXPECT_EQ(w.rows().size(), 2994u);
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2995, 0), "");
 }
@@ -338,7 +338,7 @@ TEST_F(HistoryWTest, PrintOffersEveryDrawAndReturnsToTheFirst)
         frm->Command1->click(); // cancel
         return int(QDialog::Rejected);
     });
-    HistoryW w;
+    LoadedWindow<HistoryW> w;
     pick(w, 3);
     w.Command6->click();
     EXPECT_EQ(offered, "3");

@@ -128,18 +128,18 @@ TEST_F(SavedEntriesFile, DialogProposesTheChosenOrNextDrawDate)
     Settings.set(DrawDate, MediumDate(QDate(2026, 12, 12))); // next Saturday
     LotteryName = "UK Lotto";
     {
-        SaveEntries dialog;
+        LoadedWindow<SaveEntries> dialog;
         EXPECT_EQ(dialog.Text2->text(), "Bob");
         EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 9)); // Wednesday this week
     }
     LotteryName = "Irish Lotto";
     {
-        SaveEntries dialog;
+        LoadedWindow<SaveEntries> dialog;
         EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 12)); // the later chosen date stands
     }
     Settings.set(DrawDate, MediumDate(QDate(2026, 12, 1)));
     {
-        SaveEntries dialog;
+        LoadedWindow<SaveEntries> dialog;
         EXPECT_EQ(dialog.DTPicker1->date(), QDate(2026, 12, 7)); // a past choice gives today
         EXPECT_EQ(dialog.DTPicker1->displayFormat(), "ddd d MMM yyyy");
     }

@@ -46,7 +46,7 @@ TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
 {
     writeLines(kSavedEntriesFile,
                {uk, bob, "13 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt", "09 Mar 05,1,2,3,4,5,6,,,Gone,,dbase5.txt"});
-    ShowMyDrawsW w;
+    LoadedWindow<ShowMyDrawsW> w;
     FlexGrid* g = w.MSFlexGrid1;
     ASSERT_EQ(g->TextMatrix(2, 10), "Bob");
     EXPECT_FALSE(w.Label3->isVisibleTo(&w));
@@ -82,7 +82,7 @@ TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
 TEST_F(ShowMyDrawsWTest, EditsAreCheckedAgainstTheRowsLottery)
 {
     writeLines(kSavedEntriesFile, {uk, bob});
-    ShowMyDrawsW w;
+    LoadedWindow<ShowMyDrawsW> w;
     FlexGrid* g = w.MSFlexGrid1;
     EXPECT_FALSE(w.Changed);
     answer(vbOK);
@@ -127,7 +127,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
                {"07 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt", "08-Mar-2005,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
                 "broken line"});
     {
-        ShowMyDrawsW w;
+        LoadedWindow<ShowMyDrawsW> w;
         answer(vbOK);
         click(w, "Command4");
         EXPECT_EQ(boxes().back().text, "Delete all lottery entries    \n\rthat are older than today?    ");
@@ -160,7 +160,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
         EXPECT_EQ(boxes().size(), count);
     }
     {
-        ShowMyDrawsW w;
+        LoadedWindow<ShowMyDrawsW> w;
         answer(vbCancel);
         click(w, "Command9");
         EXPECT_TRUE(exists(kSavedEntriesFile));
@@ -176,7 +176,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
 TEST_F(ShowMyDrawsWTest, PrintOffersTheEntriesAndReturnsToTheFirstCell)
 {
     writeLines(kSavedEntriesFile, {uk, bob});
-    ShowMyDrawsW w;
+    LoadedWindow<ShowMyDrawsW> w;
     QString lines;
     SetModalHook([&](QDialog* dialog) {
         auto* options = qobject_cast<PrintFrm*>(dialog);
@@ -199,7 +199,7 @@ TEST_F(ShowMyDrawsWTest, AQuotedNameWithACommaIsShownCheckedAndWrittenBackAsItWa
 {
     const QString quoted = "09 Mar 05,3,11,19,27,38,45,,,UK Lotto,\"Smith, Ann\",dbase100.txt";
     writeLines(kSavedEntriesFile, {quoted, bob});
-    ShowMyDrawsW w;
+    LoadedWindow<ShowMyDrawsW> w;
     FlexGrid* g = w.MSFlexGrid1;
     ASSERT_EQ(g->TextMatrix(1, 10), "Smith, Ann");
     EXPECT_EQ(g->TextMatrix(1, 11), "dbase100.txt");

@@ -33,7 +33,7 @@ protected:
 TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
 {
     writeLines(kSavedEntriesFile, {"earlier line"});
-    StoreMyDrawsW w;
+    LoadedWindow<StoreMyDrawsW> w;
     ASSERT_EQ(w.List1->count(), 2);
     EXPECT_EQ(w.List1->currentRow(), 0); // US Powerball, listed first
     EXPECT_TRUE(w.Text1[6]->isHidden());
@@ -72,7 +72,7 @@ TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
 
 TEST_F(StoreMyDrawsWTest, RowCommandsWaitForAChosenRow)
 {
-    StoreMyDrawsW w;
+    LoadedWindow<StoreMyDrawsW> w;
     w.List1->setCurrentRow(1);
     FlexGrid* g = w.MSFlexGrid1;
     for (int i = 1; i <= 7; ++i) {
@@ -126,7 +126,7 @@ TEST_F(StoreMyDrawsWTest, RowCommandsWaitForAChosenRow)
 
 TEST_F(StoreMyDrawsWTest, OnlyDatesTheStoredFormReadsBackArePicked)
 {
-    StoreMyDrawsW w;
+    LoadedWindow<StoreMyDrawsW> w;
     for (const QDate& wanted : {QDate(1900, 6, 1), QDate(1945, 6, 2), QDate(2100, 6, 1)}) {
         w.DTPicker1->setValue(wanted);
         const QDate picked = w.DTPicker1->Value();
@@ -136,7 +136,7 @@ TEST_F(StoreMyDrawsWTest, OnlyDatesTheStoredFormReadsBackArePicked)
 
 TEST_F(StoreMyDrawsWTest, SavingAnEmptyGridWritesNothingAndSaysNothing)
 {
-    StoreMyDrawsW w;
+    LoadedWindow<StoreMyDrawsW> w;
     click(w, "Command3");
     EXPECT_TRUE(boxes().empty());
     EXPECT_FALSE(exists(kSavedEntriesFile));
@@ -148,7 +148,7 @@ TEST_F(StoreMyDrawsWTest, WithoutADatabaseNothingCanBeAdded)
     QFile::remove(path("dbase069.txt"));
     QFile::remove(path("dbase100.txt"));
     answer(vbOK);
-    StoreMyDrawsW w;
+    LoadedWindow<StoreMyDrawsW> w;
     EXPECT_EQ(lastBoxText(), "No lotteries to display!    ");
     type(w, {"1", "2", "3", "4", "5", "6"});
     answer(vbOK);
@@ -162,7 +162,7 @@ TEST_F(StoreMyDrawsWTest, AppendingLeavesAQuotedNameAsItWas)
     const QString quoted = "09 Mar 05,1,2,3,4,5,6,,,UK Lotto,\"Smith, Ann\",dbase100.txt";
     writeLines(kSavedEntriesFile, {quoted});
     {
-        StoreMyDrawsW w;
+        LoadedWindow<StoreMyDrawsW> w;
         w.List1->setCurrentRow(1); // UK Lotto
         w.DTPicker1->setValue(QDate(2005, 3, 9));
         type(w, {"7", "8", "9", "10", "11", "12"});

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(WhatIfWindowTest, TypedLinesAreCheckedAgainstEveryDraw)
 {
-    WhatIf w;
+    LoadedWindow<WhatIf> w;
     FlexGrid* g = w.MSFlexGrid1;
     EXPECT_EQ(w.List1->currentRow(), -1);
     type(w, {"1", "2", "3", "4"});
@@ -93,7 +93,7 @@ TEST_F(WhatIfWindowTest, SavedLinesOfTheChosenLotteryLoadOnRequest)
         kSavedEntriesFile,
         {"05 Mar 05,3,11,19,27,38,45,,,UK Lotto,,dbase100.txt", "05 Mar 05,1,2,3,4,5,,,9,US Powerball,Bob,dbase069.txt",
          "05 Mar 05,7,8,9,10,11,12,,,uk lotto,,dbase100.txt", "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt"});
-    WhatIf w;
+    LoadedWindow<WhatIf> w;
     FlexGrid* g = w.MSFlexGrid1;
     answer(vbYes);
     w.List1->setCurrentRow(1); // UK Lotto
@@ -121,7 +121,7 @@ TEST_F(WhatIfWindowTest, SavedLinesOfTheChosenLotteryLoadOnRequest)
 TEST_F(WhatIfWindowTest, OpeningChoosesNoLotteryAndFitsASmallScreen)
 {
     writeLines("ReVadirav.txt", {"09-Mar-2005,1,2,3,4,5,,,9,US Powerball,Ann,dbase069.txt"});
-    WhatIf w;
+    LoadedWindow<WhatIf> w;
     w.show();
     w.List1->setFocus(); // the list takes the focus first when the window opens
     QApplication::processEvents();

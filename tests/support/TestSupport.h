@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <utility>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -39,6 +40,18 @@ qint64 BytesReadByProcess();
 
 // Writes a small database file in the program's layout.
 QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws);
+
+// A window built and loaded, as its opener builds and loads it:
+// LoadedWindow<HistoryW> w;
+template <class Window>
+class LoadedWindow : public Window {
+public:
+    template <class... Args>
+    explicit LoadedWindow(Args&&... args) : Window(std::forward<Args>(args)...)
+    {
+        this->Load();
+    }
+};
 
 class QDialog;
 // Opens the window as the program opens it (ShowModal, shown on the runner's

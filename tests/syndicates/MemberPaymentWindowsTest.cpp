@@ -66,7 +66,7 @@ TEST_F(MemberPaymentWindows, MembersAreAddedUpdatedAndListedInRowOrder)
 {
     Syndicate[1][0] = "Zed";
     Syndicate[1][8] = "5.00";
-    SMembers w;
+    LoadedWindow<SMembers> w;
     EXPECT_EQ(w.windowTitle(), "Syndicate Members");
     EXPECT_EQ(w.Label3->text(), "Office Lotto");
     EXPECT_EQ(w.Label4->text(), "Ann Manager");
@@ -106,7 +106,7 @@ TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
     Syndicate[2][0] = "Eve";
     Syndicate[3][0] = "Dee";
     Syndicate[3][5] = "second";
-    SMembers w;
+    LoadedWindow<SMembers> w;
     w.show();
     answer(vbOK);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
@@ -129,7 +129,7 @@ TEST_F(MemberPaymentWindows, AHundredMembersAreTheMostAndSortIsByCharacterCode)
 {
     for (int r = 1; r <= 100; ++r)
         Syndicate[r][0] = QStringLiteral("m%1").arg(101 - r, 3, 10, QLatin1Char('0'));
-    SMembers w;
+    LoadedWindow<SMembers> w;
     ASSERT_EQ(w.List1->count(), 100);
     answer(vbOK);
     Type(w, "Newcomer");
@@ -147,14 +147,14 @@ TEST_F(MemberPaymentWindows, AHundredMembersAreTheMostAndSortIsByCharacterCode)
 
     for (int r = 2; r <= 100; ++r)
         Syndicate[r][0].clear();
-    SMembers one;
+    LoadedWindow<SMembers> one;
     QTest::mouseClick(one.Command7, Qt::LeftButton); // one member: nothing sorts, nothing changes
     EXPECT_FALSE(one.Changed);
 }
 
 TEST_F(MemberPaymentWindows, MembersSaveWritesTheFileAndCloseWarnsUntilThen)
 {
-    SMembers w;
+    LoadedWindow<SMembers> w;
     w.show();
     Type(w, "Bob");
     answer(vbCancel);
@@ -176,7 +176,7 @@ TEST_F(MemberPaymentWindows, MembersSaveWritesTheFileAndCloseWarnsUntilThen)
     QTest::mouseClick(w.Command3, Qt::LeftButton); // saved: no warning
     EXPECT_FALSE(w.isVisible());
 
-    SMembers other;
+    LoadedWindow<SMembers> other;
     other.show();
     Type(other, "Cy");
     other.close(); // the title bar's close box does not warn
@@ -188,9 +188,9 @@ TEST_F(MemberPaymentWindows, MembersSaveWritesTheFileAndCloseWarnsUntilThen)
 TEST_F(MemberPaymentWindows, ASaveThatFailsSaysSoAndKeepsTheChanges)
 {
     const QByteArray before = readBytes("SMembers.000");
-    SMembers members;
+    LoadedWindow<SMembers> members;
     Type(members, "Bob");
-    SPayments payments;
+    LoadedWindow<SPayments> payments;
     Choose(payments, 2);
     payments.Text1->setText("3");
     payments.Command10_Click();
@@ -239,7 +239,7 @@ TEST_F(MemberPaymentWindows, PaymentsShowEveryPersonWithOverdueDatesInDarkRed)
     Syndicate[4][0] = "Hand-edited";
     Syndicate[4][8] = "twelve";
     Syndicate[4][9] = "someday";
-    SPayments w;
+    LoadedWindow<SPayments> w;
     EXPECT_EQ(w.windowTitle(), "Syndicate Member Payments");
     FlexGrid* g = w.MSFlexGrid1;
     EXPECT_EQ(g->rowTexts(0).mid(0, 4), QStringList({"Name", "Pay by", "Amount paid", "Paid up to date"}));
@@ -291,7 +291,7 @@ TEST_F(MemberPaymentWindows, PaymentsShowEveryPersonWithOverdueDatesInDarkRed)
 TEST_F(MemberPaymentWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
 {
     Syndicate[1][0] = "Bob";
-    SPayments w;
+    LoadedWindow<SPayments> w;
     w.show();
     Choose(w, 2);
     w.Combo1->setCurrentText("Cheque");
@@ -358,7 +358,7 @@ TEST_F(MemberPaymentWindows, AmountsAreTypedAndShownInTheLocalesForm)
     Syndicate[1][0] = "Bob";
     Syndicate[1][8] = "1500.5"; // the file's form, whatever the locale
     {
-        SPayments w;
+        LoadedWindow<SPayments> w;
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("1.500,50\u00a0€"));
         Choose(w, 2);
         EXPECT_EQ(w.Text1->text(), "1500,50");
@@ -384,13 +384,13 @@ TEST_F(MemberPaymentWindows, PrintButtonsPrintTheMembersAndThePaymentsAsShown)
         options->click();
         return d->result();
     });
-    SPayments payments;
+    LoadedWindow<SPayments> payments;
     QTest::mouseClick(payments.Command6, Qt::LeftButton);
     ASSERT_TRUE(exists("printout.pdf"));
     EXPECT_TRUE(PdfLayoutText(path("printout.pdf")).contains(QRegularExpression("Bob +£12.50")));
     QFile::remove(path("printout.pdf"));
 
-    SMembers members;
+    LoadedWindow<SMembers> members;
     QTest::mouseClick(members.Command6, Qt::LeftButton);
     ASSERT_TRUE(exists("printout.pdf"));
     EXPECT_TRUE(PdfLayoutText(path("printout.pdf")).contains(QRegularExpression("Name: +Bob")));
@@ -409,8 +409,8 @@ TEST_F(MemberPaymentWindows, HostileDataKeepsTheWindowsOnA1280By800Screen)
         Syndicate[r][9] = QString(80, 'W');
     }
     Syndicate[101][0] = "never a member";
-    SMembers members;
-    SPayments payments;
+    LoadedWindow<SMembers> members;
+    LoadedWindow<SPayments> payments;
     for (QDialog* w : {static_cast<QDialog*>(&members), static_cast<QDialog*>(&payments)}) {
         w->show();
         QApplication::processEvents();

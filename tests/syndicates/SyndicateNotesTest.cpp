@@ -75,7 +75,7 @@ TEST_F(SyndicateNotesTest, ShortOrOddFilesReadWhatTheyCan)
 
 TEST_F(SyndicateNotesTest, FirstOpeningShowsTheDesignChecklistAndClosesWithoutAsking)
 {
-    SNotes w;
+    LoadedWindow<SNotes> w;
     EXPECT_EQ(w.windowTitle(), "Syndicate Notes");
     for (int i = 0; i < kSyndicateChecklistItems; ++i) {
         EXPECT_EQ(w.Caption(i), kDesign[i]);
@@ -97,7 +97,7 @@ TEST_F(SyndicateNotesTest, FirstOpeningShowsTheDesignChecklistAndClosesWithoutAs
 TEST_F(SyndicateNotesTest, SaveWritesTheTicksAndNotesAndReopeningShowsThem)
 {
     {
-        SNotes w;
+        LoadedWindow<SNotes> w;
         w.show();
         QTest::mouseClick(w.Check1[5], Qt::LeftButton);
         EXPECT_TRUE(w.Changed);
@@ -120,7 +120,7 @@ TEST_F(SyndicateNotesTest, SaveWritesTheTicksAndNotesAndReopeningShowsThem)
     EXPECT_EQ(lines->at(0), " 0 ,Update members list");
     EXPECT_TRUE(readBytes("SNotes.txt").endsWith("two, three\r\nfour"));
 
-    SNotes again;
+    LoadedWindow<SNotes> again;
     EXPECT_TRUE(again.Check1[5]->isChecked());
     EXPECT_EQ(again.Text1->toPlainText(), "one\ntwo, three\nfour");
     EXPECT_FALSE(again.Changed);
@@ -128,7 +128,7 @@ TEST_F(SyndicateNotesTest, SaveWritesTheTicksAndNotesAndReopeningShowsThem)
 
 TEST_F(SyndicateNotesTest, AddFillsTheFirstEmptyItemAndClearEmptiesOne)
 {
-    SNotes w;
+    LoadedWindow<SNotes> w;
     w.Check1[2]->setChecked(true);
     QTest::mouseClick(w.Command4[2], Qt::LeftButton);
     EXPECT_EQ(w.Caption(2), "");
@@ -152,7 +152,7 @@ TEST_F(SyndicateNotesTest, AddFillsTheFirstEmptyItemAndClearEmptiesOne)
 
 TEST_F(SyndicateNotesTest, CloseWarnsAboutChangesAndTheTitleBarDoesNot)
 {
-    SNotes w;
+    LoadedWindow<SNotes> w;
     w.show();
     QTest::keyClicks(w.Text1, "Buy a bigger wallet");
     EXPECT_TRUE(w.Changed);
@@ -169,7 +169,7 @@ TEST_F(SyndicateNotesTest, CloseWarnsAboutChangesAndTheTitleBarDoesNot)
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(exists("SNotes.txt")); // closed without saving
 
-    SNotes other;
+    LoadedWindow<SNotes> other;
     other.show();
     other.Text1->setPlainText("changed");
     answer(vbCancel);
@@ -184,7 +184,7 @@ TEST_F(SyndicateNotesTest, CloseWarnsAboutChangesAndTheTitleBarDoesNot)
 TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
 {
     const QByteArray before(" 1 ,Kept\r\nold notes");
-    SNotes w;
+    LoadedWindow<SNotes> w;
     w.Text1->setPlainText("new notes");
     auto saveFails = [&] {
         answer(vbOK);
@@ -211,14 +211,14 @@ TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
 TEST_F(SyndicateNotesTest, ResetDeletesTheFileAndCloses)
 {
     writeFile("SNotes.txt", " 1 ,Mine\r\nnotes");
-    SNotes w;
+    LoadedWindow<SNotes> w;
     w.show();
     w.Text1->setPlainText("unsaved"); // no warning, no question
     QTest::mouseClick(w.Command5, Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(exists("SNotes.txt"));
 
-    SNotes fresh;
+    LoadedWindow<SNotes> fresh;
     fresh.show();
     fresh.Command5_Click(); // no file: it only closes
     EXPECT_FALSE(fresh.isVisible());

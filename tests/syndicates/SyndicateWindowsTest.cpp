@@ -111,7 +111,7 @@ TEST_F(SyndicateWindows, OpenAndDeleteListSyndicatesByName)
     writeLines("SMembers.120", {row({"Cy", "", "", "", "", "", "", "", "", "", "Never listed"})});
     writeFile("Diary.003", "\"x\"");
 
-    OpenSyndicate open;
+    LoadedWindow<OpenSyndicate> open;
     ASSERT_EQ(open.List1->count(), 2);
     EXPECT_EQ(open.List1->item(0)->text(), "Club, Leeds");
     EXPECT_FALSE(open.List2->isVisibleTo(&open));
@@ -123,7 +123,7 @@ TEST_F(SyndicateWindows, OpenAndDeleteListSyndicatesByName)
     EXPECT_TRUE(readFile("vantrel.ini").contains("SMembers.003"));
     LoadSyndicate();
 
-    DeleteSyndicate del;
+    LoadedWindow<DeleteSyndicate> del;
     del.List1->setCurrentRow(1);
     answer(vbNo);
     del.Command2->click();
@@ -399,7 +399,7 @@ TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)
 TEST_F(SyndicateWindows, TheMainWindowFollowsCreateAndDelete)
 {
     RegisterAllWindows();
-    Vantrel main;
+    LoadedWindow<Vantrel> main;
     QAction* manager = main.Item(MenuItem::SyndicateManager);
     EXPECT_FALSE(manager->isEnabled());
     SetModalHook([](QDialog* d) {

@@ -62,7 +62,7 @@ PDIYWheels::PDIYWheels(QWidget* parent) : WheelFrame(Options(), parent)
     Combo1->setCurrentIndex(0);
     Combo2->setCurrentIndex(0);
     Combo1_Click();
-    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &PDIYWheels::Combo1_Click);
 }
 
 int PDIYWheels::Count() const { return int(Val(Combo1->currentText())); }

@@ -85,9 +85,9 @@ PHotWheels::PHotWheels(QWidget* parent) : WheelFrame(Options(), parent)
     Combo2->setCurrentIndex(0);
     Combo2_Click();
     for (QComboBox* list : {Combo1, Combo2})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] { Combo2_Click(); });
+        connect(list, &QComboBox::currentIndexChanged, this, &PHotWheels::Combo2_Click);
     // After the frame has loaded the chosen lottery and made its lines.
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { forgetUnplayable(); });
+    connect(List1, &QListWidget::currentRowChanged, this, &PHotWheels::forgetUnplayable);
 }
 
 void PHotWheels::showMode()
