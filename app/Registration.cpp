@@ -108,10 +108,8 @@ void openBackup(QWidget* main)
 
 void RegisterAllWindows()
 {
-    static bool done = false;
-    if (done)
+    if (!WindowCatalogEmpty())
         return;
-    done = true;
 
     // File.
     RegisterWindow(MenuItem::FileCopyToA, run<&Vantrel::FileCopyToA_Click>);
