@@ -147,6 +147,10 @@ private:
     void applyRowHeight();
     void addHeaderItems(Qt::Orientation orientation, int from, int to);
     void applyAlignment(QTableWidgetItem* item, int col) const;
+    // A cell's background (Qt::BackgroundRole) or text (Qt::ForegroundRole)
+    // colour; the corner keeps its own, an unset one shows the palette's.
+    QColor cellColour(int row, int col, Qt::ItemDataRole role) const;
+    void setCellColour(int row, int col, Qt::ItemDataRole role, const QColor& colour);
 
     // Hide the QTableWidget's own counts and items from the grid's users.
     using QTableWidget::clear;
