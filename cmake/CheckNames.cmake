@@ -7,6 +7,19 @@
 # Label1 hiding its frame's Label1).
 #   cmake -DSOURCE_DIR=... -P CheckNames.cmake
 cmake_minimum_required(VERSION 3.25)
+# A file's lines as a list, one element a line (so line numbers stay true),
+# the characters CMake lists treat specially kept out of them: a backslash,
+# a semicolon and square brackets read @B@, @S@, @L@ and @R@.
+function(read_lines path out)
+  file(READ ${path} text)
+  string(REPLACE "\\" "@B@" text "${text}")
+  string(REPLACE ";" "@S@" text "${text}")
+  string(REPLACE "[" "@L@" text "${text}")
+  string(REPLACE "]" "@R@" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(${out} "${lines}" PARENT_SCOPE)
+endfunction()
+
 file(STRINGS ${SOURCE_DIR}/app/MenuItems.h table REGEX "X\\(")
 set(items "")
 foreach(line IN LISTS table)
@@ -28,14 +41,7 @@ foreach(path IN LISTS files)
   if(rel MATCHES "^(build|\\.)" OR rel MATCHES "^app/MenuItems\\.")
     continue()
   endif()
-  # One list element a line, as below: the characters CMake lists treat
-  # specially are kept out of them, so line numbers stay true.
-  file(READ ${path} text)
-  string(REPLACE "\\" "@B@" text "${text}")
-  string(REPLACE ";" "@S@" text "${text}")
-  string(REPLACE "[" "@L@" text "${text}")
-  string(REPLACE "]" "@R@" text "${text}")
-  string(REPLACE "\n" ";" lines "${text}")
+  read_lines(${path} lines)
   set(n 0)
   foreach(line IN LISTS lines)
     math(EXPR n "${n} + 1")
@@ -73,14 +79,7 @@ foreach(path IN LISTS headers)
   if(rel MATCHES "^(build|\\.)")
     continue()
   endif()
-  file(READ ${path} text)
-  # One list element a line; the characters CMake lists treat specially are
-  # kept out of them.
-  string(REPLACE "\\" "@B@" text "${text}")
-  string(REPLACE ";" "@S@" text "${text}")
-  string(REPLACE "[" "@L@" text "${text}")
-  string(REPLACE "]" "@R@" text "${text}")
-  string(REPLACE "\n" ";" lines "${text}")
+  read_lines(${path} lines)
   set(class "")
   set(depth 0)
   foreach(line IN LISTS lines)
