@@ -32,7 +32,7 @@ NumberFrequencies CountNumbers(const AnalysisInput& in)
         for (int c = 1; c <= in.ballsDrawn; ++c)
             if (IsMainNumber(in, row[c]))
                 ++f.numbers[row[c]];
-        const int w = row[8];
+        const int w = row[kExtraBallColumn];
         if (w >= 1 && w <= extras)
             ++f.extras[w];
     });

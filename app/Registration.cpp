@@ -143,10 +143,8 @@ void afterBackup(Vantrel&) { MakeProgramFolderCurrent(); }
 
 void RegisterAllWindows()
 {
-    static bool done = false;
-    if (done)
+    if (!WindowCatalogEmpty())
         return;
-    done = true;
 
     // File.
     RegisterWindow(MenuItem::FileCopyToA, run<&Vantrel::FileCopyToA_Click>);

@@ -631,8 +631,8 @@ void Vantrel::FileNotes_Click()
 void Vantrel::UpdateSyndicate()
 {
     LoadSyndicate();
-    Label3->setText(Syndicate[0][10]);
-    Label6->setText(Syndicate[0][0]);
+    Label3->setText(Syndicate[0][SyndicateNameField]);
+    Label6->setText(Syndicate[0][NameField]);
     RefreshItems();
     SayNewSyndicateProblem();
 }
@@ -674,7 +674,7 @@ bool Vantrel::ItemAvailable(MenuItem item) const
     if (!HasWindow(item))
         return false;
     if (isSyndicateView(item))
-        return !Syndicate[0][10].isEmpty() && !Syndicate[0][0].isEmpty();
+        return !Syndicate[0][SyndicateNameField].isEmpty() && !Syndicate[0][NameField].isEmpty();
     return true;
 }
 

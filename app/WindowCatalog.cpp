@@ -45,6 +45,8 @@ bool OpenWindow(MenuItem item, Vantrel* mainWindow)
 
 void ClearWindowCatalog() { catalog().clear(); }
 
+bool WindowCatalogEmpty() { return catalog().isEmpty(); }
+
 WindowOverride::WindowOverride(MenuItem item, WindowOpener open) : item_(item)
 {
     FollowUps followUps;

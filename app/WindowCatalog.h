@@ -49,10 +49,12 @@ bool HasWindow(MenuItem item);
 // are left out). False when nothing opened.
 bool OpenWindow(MenuItem item, Vantrel* mainWindow);
 
-// Registers every built window (Registration.cpp); runs once.
+// Registers every built window (Registration.cpp) when the catalog is empty:
+// once at start-up, and again after ClearWindowCatalog.
 void RegisterAllWindows();
 // Forgets every registration.
 void ClearWindowCatalog();
+bool WindowCatalogEmpty();
 
 // Puts another opener in place of an item's for as long as it lives, and the
 // one before back when it ends (an empty opener: the item has no window). The

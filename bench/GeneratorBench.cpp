@@ -34,7 +34,7 @@ void LoadLotto()
             std::swap(pool[c], pool[c + RandomNumber(49 - c + 1) - 1]);
         for (int c = 1; c <= 6; ++c)
             Draws[r][c] = pool[c];
-        Draws[r][8] = pool[7];
+        Draws[r][kExtraBallColumn] = pool[7];
     }
     OpenLotteryChanged();
     ResetHistoryIndex();

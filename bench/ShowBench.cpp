@@ -22,7 +22,7 @@ void FillEntries()
     for (int r = 1; r <= kMaxEntryLines; ++r) {
         for (int c = 1; c <= 6; ++c)
             Entries[r][c] = std::int16_t((r * 7 + c * 5) % 49 + 1);
-        Entries[r][8] = std::int16_t(r % 10 + 1);
+        Entries[r][kExtraBallColumn] = std::int16_t(r % 10 + 1);
     }
     EndEntries(kMaxEntryLines);
 }

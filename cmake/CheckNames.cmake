@@ -1,10 +1,25 @@
 # Fails when code or tests reach a settings item by a bare number
-# (Settings[19]) or name a menu item by a bare string ("PlayLuckyDip")
-# outside the menu item table, or when a class declares a member again that a
+# (Settings[19]), a syndicate field by a bare number (Syndicate[r][7]) or the
+# extra ball of a draw or entry row as column 8 (Draws[d][8], row[8]), or name
+# a menu item by a bare string ("PlayLuckyDip") outside the menu item table,
+# or when a class declares a member again that a
 # class it derives from already declares public or protected (a window's own
 # Label1 hiding its frame's Label1).
 #   cmake -DSOURCE_DIR=... -P CheckNames.cmake
 cmake_minimum_required(VERSION 3.25)
+# A file's lines as a list, one element a line (so line numbers stay true),
+# the characters CMake lists treat specially kept out of them: a backslash,
+# a semicolon and square brackets read @B@, @S@, @L@ and @R@.
+function(read_lines path out)
+  file(READ ${path} text)
+  string(REPLACE "\\" "@B@" text "${text}")
+  string(REPLACE ";" "@S@" text "${text}")
+  string(REPLACE "[" "@L@" text "${text}")
+  string(REPLACE "]" "@R@" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(${out} "${lines}" PARENT_SCOPE)
+endfunction()
+
 file(STRINGS ${SOURCE_DIR}/app/MenuItems.h table REGEX "X\\(")
 set(items "")
 foreach(line IN LISTS table)
@@ -26,18 +41,31 @@ foreach(path IN LISTS files)
   if(rel MATCHES "^(build|\\.)" OR rel MATCHES "^app/MenuItems\\.")
     continue()
   endif()
-  file(STRINGS ${path} lines)
+  read_lines(${path} lines)
   set(n 0)
   foreach(line IN LISTS lines)
     math(EXPR n "${n} + 1")
     if(line MATCHES "^[ \t]*//")
       continue()  # comments may name items as the player sees them
     endif()
-    if(line MATCHES "Settings(\\.items_)?\\[ *[0-9]")
-      list(APPEND failures "${rel}:${n}: a settings item by number: ${line}")
+    if(line MATCHES "Settings(\\.items_)?@L@ *[0-9]")
+      list(APPEND failures "${rel}:${n}: a settings item by number")
+    endif()
+    if(line MATCHES "Syndicate@L@[^@]*@R@@L@ *[0-9]")
+      list(APPEND failures "${rel}:${n}: a syndicate field by number")
+    endif()
+    # Column 8 of the draws and entries tables, and of a row of them under the
+    # names the code gives one, is the extra ball (kExtraBallColumn). Column 7
+    # is left alone: it is the seventh main number in every row counted from
+    # 1, and only arrays of the eight numbers counted from 0 (a saved entry's
+    # numbers) hold the extra ball there; they are written
+    # kExtraBallColumn - kFirstNumberColumn.
+    if(line MATCHES "(Draws|Entries|draws|rows)@L@[^@]*@R@@L@ *8 *@R@"
+       OR line MATCHES "(^|[^A-Za-z0-9_.])(row|line|draw|entry)@L@ *8 *@R@")
+      list(APPEND failures "${rel}:${n}: the extra ball as column 8")
     endif()
     if(line MATCHES "\"(${alternatives})(_[0-9])?\"")
-      list(APPEND failures "${rel}:${n}: a menu item by its text: ${line}")
+      list(APPEND failures "${rel}:${n}: a menu item by its text")
     endif()
   endforeach()
 endforeach()
@@ -51,14 +79,7 @@ foreach(path IN LISTS headers)
   if(rel MATCHES "^(build|\\.)")
     continue()
   endif()
-  file(READ ${path} text)
-  # One list element a line; the characters CMake lists treat specially are
-  # kept out of them.
-  string(REPLACE "\\" "@B@" text "${text}")
-  string(REPLACE ";" "@S@" text "${text}")
-  string(REPLACE "[" "@L@" text "${text}")
-  string(REPLACE "]" "@R@" text "${text}")
-  string(REPLACE "\n" ";" lines "${text}")
+  read_lines(${path} lines)
   set(class "")
   set(depth 0)
   foreach(line IN LISTS lines)
@@ -134,4 +155,4 @@ if(failures)
   string(REPLACE ";" "\n" text "${failures}")
   message(FATAL_ERROR "Names to mend:\n${text}")
 endif()
-message(STATUS "Settings and menu items are reached by name, and no member hides another.")
+message(STATUS "Settings, syndicate fields, extra-ball columns and menu items are reached by name, and no member hides another.")

@@ -66,7 +66,7 @@ std::optional<QStringList> CheckDrawNumbers(const QStringList& texts, const Draw
                 return std::nullopt;
             if (*value > 0 && shape.eighthIsBonus && main.contains(*value))
                 return std::nullopt;
-            fields[7] = QString::number(*value);
+            fields[kExtraBallColumn - kFirstNumberColumn] = QString::number(*value);
         }
     }
     return fields;

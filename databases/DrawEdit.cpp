@@ -1,5 +1,6 @@
 #include "databases/DrawEdit.h"
 
+#include "core/OpenLottery.h"
 #include "databases/DrawCheck.h"
 #include "platform/Dates.h"
 #include "platform/Text.h"
@@ -25,7 +26,7 @@ QStringList DrawNumberTexts(const HistoryRow& draw, bool showsEighth)
     QStringList texts;
     for (int c = 1; c <= 7; ++c)
         texts << (draw.numbers[c] > 0 ? QString::number(draw.numbers[c]) : QString());
-    texts << (showsEighth ? QString::number(draw.numbers[8]) : QString());
+    texts << (showsEighth ? QString::number(draw.numbers[kExtraBallColumn]) : QString());
     return texts;
 }
 

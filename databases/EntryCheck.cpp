@@ -1,5 +1,6 @@
 #include "databases/EntryCheck.h"
 
+#include "core/OpenLottery.h"
 #include "platform/Dates.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
@@ -39,7 +40,7 @@ LottoResult CheckLotto(const BallRow& entry, const BallRow& draw, const LotteryD
             ++r.mainMatches;
         }
     }
-    const int extra = draw[8];
+    const int extra = draw[kExtraBallColumn];
     if (lottery.hasBonusBall > 0 && extra >= 1) {
         for (int j = 1; j <= balls; ++j) {
             if (entry[j] == extra) {
@@ -48,8 +49,8 @@ LottoResult CheckLotto(const BallRow& entry, const BallRow& draw, const LotteryD
             }
         }
     }
-    if (lottery.extraBallMax != 0 && extra >= 1 && entry[8] == extra) {
-        r.marks[8] = CellMark::Bonus;
+    if (lottery.extraBallMax != 0 && extra >= 1 && entry[kExtraBallColumn] == extra) {
+        r.marks[kExtraBallColumn] = CellMark::Bonus;
         r.bonusMatch = true;
     }
     return r;
@@ -335,9 +336,9 @@ bool TypedEntryValid(const std::array<QString, 9>& texts, const LotteryDefinitio
         seen.set(n);
     }
     if (lottery.extraBallMax > 0) {
-        if (texts[8].trimmed().isEmpty())
+        if (texts[kExtraBallColumn].trimmed().isEmpty())
             return !extraRequired;
-        const int n = CellFromText(texts[8]);
+        const int n = CellFromText(texts[kExtraBallColumn]);
         if (n < 1 || n > lottery.extraBallMax)
             return false;
     }

@@ -1,5 +1,6 @@
 #include "databases/ResultDownloads.h"
 
+#include "core/OpenLottery.h"
 #include "platform/Dates.h"
 #include "platform/TextFile.h"
 
@@ -390,12 +391,12 @@ ParsedResults ParseSixNumberRows(OtherLottery lottery, QStringView text)
         for (int k = 0; k < 6 && ok; ++k) {
             // The Australian Powerball's sixth number is its Powerball.
             if (powerball && k == 5)
-                ok = out.extraNumber(at, fields[2 + k], c[7]);
+                ok = out.extraNumber(at, fields[2 + k], c[kExtraBallColumn - kFirstNumberColumn]);
             else
                 ok = out.mainNumber(at, fields[2 + k], c[k]);
         }
         if (ok && sa)
-            ok = out.extraNumber(at, fields[8], c[7]);
+            ok = out.extraNumber(at, fields[8], c[kExtraBallColumn - kFirstNumberColumn]);
         if (ok)
             out.add(*date, c);
     }
@@ -435,7 +436,7 @@ ParsedResults ParsePowerball(QStringView text)
         for (int k = 0; k < 5 && ok; ++k)
             ok = out.mainNumber(at, tokens[1 + k], c[k]);
         if (ok)
-            ok = out.extraNumber(at, tokens[6], c[7]);
+            ok = out.extraNumber(at, tokens[6], c[kExtraBallColumn - kFirstNumberColumn]);
         if (!ok)
             break;
         // Written in plain digits: 07 becomes 7.
@@ -478,7 +479,7 @@ ParsedResults ParseMegaMillions(QStringView text)
         for (int k = 0; k < 5 && ok; ++k)
             ok = out.mainNumber(sourceLine(at), fields[1 + k], c[k]);
         if (ok)
-            ok = out.extraNumber(sourceLine(at), fields[6], c[7]);
+            ok = out.extraNumber(sourceLine(at), fields[6], c[kExtraBallColumn - kFirstNumberColumn]);
         if (ok)
             out.add(*date, c);
     }
@@ -522,7 +523,7 @@ ParsedResults ParseCalifornia(OtherLottery lottery, QStringView text)
         for (int k = 0; k < 5 && ok; ++k)
             ok = out.mainNumber(at, fields[2 + k], c[k]);
         if (ok && extra)
-            ok = out.extraNumber(at, fields[7], c[7]);
+            ok = out.extraNumber(at, fields[7], c[kExtraBallColumn - kFirstNumberColumn]);
         if (ok)
             out.add(*date, c);
     }
@@ -607,7 +608,7 @@ ParsedResults ParseUKResults(int i, const QString& name, const QString& text)
         for (int k = 0; k < shape.numbers && ok; ++k)
             ok = out.mainNumber(at, fields[1 + k], c[k]);
         if (ok && shape.extraField)
-            ok = out.extraNumber(at, fields[1 + shape.numbers], c[7]);
+            ok = out.extraNumber(at, fields[1 + shape.numbers], c[kExtraBallColumn - kFirstNumberColumn]);
         if (!ok)
             break;
         out.add(MediumDate(*date), c);

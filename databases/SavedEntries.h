@@ -19,6 +19,8 @@
 // and written back unchanged. Appending never reads or changes the lines
 // already there; a rewrite goes through a new file renamed over the old.
 
+#include "core/OpenLottery.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -32,9 +34,7 @@ inline constexpr int kSavedEntryNumbers = 8; // Num1..Num7 and Pball
 // The fields of a line by number. The entry grids show field c in column c,
 // so these are their column numbers too.
 inline constexpr int kDateColumn = 0;
-inline constexpr int kFirstNumberColumn = 1; // Num1
-inline constexpr int kLastMainColumn = 7;    // Num7
-inline constexpr int kExtraBallColumn = 8;   // Pball
+// kFirstNumberColumn to kExtraBallColumn (core/OpenLottery.h): Num1 to Pball
 inline constexpr int kLotteryColumn = 9;
 inline constexpr int kNameColumn = 10;
 inline constexpr int kDbaseFileColumn = 11;

@@ -40,10 +40,10 @@ WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t 
             int m = 0;
             for (int k = 0; k < count; ++k)
                 m += drawn[d - 1].test(numbers[k]);
-            const int extra = draws[d][8];
+            const int extra = draws[d][kExtraBallColumn];
             bool bonus = false;
             if (lottery.extraBallMax != 0)
-                bonus = extra >= 1 && line[8] == extra;
+                bonus = extra >= 1 && line[kExtraBallColumn] == extra;
             else if (lottery.hasBonusBall != 0)
                 bonus = extra >= 1 && extra <= kMaxNumber && held.test(extra);
             ++tallies[m + (bonus ? 10 : 0)];

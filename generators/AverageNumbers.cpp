@@ -33,7 +33,7 @@ void AverageLines(const std::vector<int>& averages, int lines)
             Entries[r][c] = std::int16_t(std::clamp(v, 1, std::max(n, 1)));
         }
         if (e > 0)
-            Entries[r][8] = std::int16_t(RandomNumber(e));
+            Entries[r][kExtraBallColumn] = std::int16_t(RandomNumber(e));
     }
     EndEntries(lines);
 }

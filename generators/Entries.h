@@ -8,6 +8,9 @@
 // columns 9 to 14 zero. The list ends at the first row whose column 1 is 0;
 // row 180 always ends it, so a list holds at most 179 lines and every scan
 // stops at row 180. A value below 1 is no number and shows as an empty cell.
+// The columns are named as a draw's (core/OpenLottery.h).
+
+#include "core/OpenLottery.h"
 
 #include <cstdint>
 

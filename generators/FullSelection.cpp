@@ -38,7 +38,7 @@ void FullSelectionLines(bool includeAll)
         for (int c = 1; c <= k; ++c)
             Entries[r][c] = BallPool[++p];
         if (e > 0)
-            Entries[r][8] = std::int16_t(RandomNumber(e));
+            Entries[r][kExtraBallColumn] = std::int16_t(RandomNumber(e));
     }
     EndEntries(lines);
 }

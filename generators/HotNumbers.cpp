@@ -20,7 +20,7 @@ HotCounts CountDrawnNumbers(int k, int n, int e)
         for (int c = 1; c <= k; ++c)
             if (const int v = Draws[d][c]; v >= 1 && v <= n)
                 ++counts.numbers[std::size_t(v)];
-        if (const int v = Draws[d][8]; v >= 1 && v <= e)
+        if (const int v = Draws[d][kExtraBallColumn]; v >= 1 && v <= e)
             ++counts.extras[std::size_t(v)];
     }
     return counts;
@@ -89,10 +89,10 @@ QString HotNumbersLines(bool coldMode)
             InvertCounts(counts.extras);
         GetHotNumbers(e, counts.extras);
         for (int r = 1; r <= kHotLines; ++r)
-            Entries[r][8] = BallPool[(r - 1) % e + 1];
+            Entries[r][kExtraBallColumn] = BallPool[(r - 1) % e + 1];
     } else {
         for (int r = 1; r <= kHotLines; ++r)
-            Entries[r][8] = 0;
+            Entries[r][kExtraBallColumn] = 0;
     }
     return text;
 }

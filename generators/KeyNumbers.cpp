@@ -57,6 +57,6 @@ void KeyNumberLines(const std::vector<int>& keys)
         FillBallPool(e);
         ShuffleBallPool(e);
         for (int r = 1; r <= lines; ++r)
-            Entries[r][8] = BallPool[(r - 1) % e + 1];
+            Entries[r][kExtraBallColumn] = BallPool[(r - 1) % e + 1];
     }
 }

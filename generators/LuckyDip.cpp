@@ -18,7 +18,7 @@ void LuckyDipLines(int lines)
         for (int c = 1; c <= k; ++c)
             Entries[r][c] = BallPool[c];
         if (e > 0)
-            Entries[r][8] = std::int16_t(RandomNumber(e));
+            Entries[r][kExtraBallColumn] = std::int16_t(RandomNumber(e));
     }
     EndEntries(lines);
     SortEntries(k);

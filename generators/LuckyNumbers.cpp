@@ -80,7 +80,7 @@ LuckyWheel LuckyWheelLines(std::int32_t seed, int wheelType, LuckySource source)
     EndEntries(r);
     if (e > 0)
         for (int line = 1; line <= r; ++line)
-            Entries[line][8] = std::int16_t(RandomNumber(e));
+            Entries[line][kExtraBallColumn] = std::int16_t(RandomNumber(e));
     SortEntries(k);
     return wheel;
 }

@@ -11,7 +11,7 @@ QStringList PayByMethods()
 int MemberCount()
 {
     int n = 0;
-    while (n < kMaxMembers && !Syndicate[n + 1][0].isEmpty())
+    while (n < kMaxMembers && !Syndicate[n + 1][NameField].isEmpty())
         ++n;
     return n;
 }
@@ -21,7 +21,7 @@ QStringList MemberNames()
     QStringList names;
     const int n = MemberCount();
     for (int r = 1; r <= n; ++r)
-        names << Syndicate[r][0];
+        names << Syndicate[r][NameField];
     return names;
 }
 
@@ -29,22 +29,22 @@ AddMemberResult AddMember(const MemberFields& fields, int* row)
 {
     if (row)
         *row = 0;
-    const QString name = SyndicateText(fields[0]).trimmed();
+    const QString name = SyndicateText(fields[NameField]).trimmed();
     if (name.isEmpty())
         return AddMemberResult::NoName;
     int target = 0;
     for (int r = 1; r <= kMaxMembers; ++r) {
-        if (Syndicate[r][0] == name || Syndicate[r][0].isEmpty()) {
+        if (Syndicate[r][NameField] == name || Syndicate[r][NameField].isEmpty()) {
             target = r;
             break;
         }
     }
     if (target == 0)
         return AddMemberResult::Full;
-    const bool update = Syndicate[target][0] == name;
+    const bool update = Syndicate[target][NameField] == name;
     for (int f = 0; f <= 6; ++f)
         Syndicate[target][f] = SyndicateText(fields[f]).trimmed();
-    Syndicate[target][7] = SyndicateText(fields[7]);
+    Syndicate[target][PayByField] = SyndicateText(fields[PayByField]);
     if (row)
         *row = target;
     return update ? AddMemberResult::Updated : AddMemberResult::Added;
@@ -73,7 +73,7 @@ bool SortMembers()
         swapped = false;
         for (int r = 2; r <= n; ++r) {
             // QString's operator< compares UTF-16 code units: by character code.
-            if (Syndicate[r][0] < Syndicate[r - 1][0]) {
+            if (Syndicate[r][NameField] < Syndicate[r - 1][NameField]) {
                 std::swap(Syndicate[r], Syndicate[r - 1]);
                 swapped = true;
             }

@@ -88,7 +88,7 @@ BudgetOutcome BudgetWheelLines(int option, int k, int extraBallMax)
             row[7] = seventh;
         }
         if (extraBallMax > 0)
-            row[8] = std::int16_t(RandomNumber(extraBallMax));
+            row[kExtraBallColumn] = std::int16_t(RandomNumber(extraBallMax));
     }
     SortEntries(k);
     return BudgetOutcome::Built;

@@ -52,6 +52,6 @@ int CreateWheelLines(int count, int interval, int k, int extraBallMax)
     const int lines = RingLines(BallPool, count, k, interval, count - 1);
     if (extraBallMax > 0)
         for (int r = 1; r <= lines; ++r)
-            Entries[r][8] = std::int16_t(RandomNumber(extraBallMax));
+            Entries[r][kExtraBallColumn] = std::int16_t(RandomNumber(extraBallMax));
     return lines;
 }

@@ -47,7 +47,7 @@ HotWheelResult HotWheelLines(bool coldMode, int count, int interval)
         GetHotNumbers(extras, counts.extras);
         const int ranked = std::min({kHotWheelExtraLines, extras, result.lines});
         for (int i = 1; i <= ranked; ++i)
-            Entries[i][8] = BallPool[i];
+            Entries[i][kExtraBallColumn] = BallPool[i];
     }
     return result;
 }

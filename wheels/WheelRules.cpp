@@ -108,7 +108,7 @@ WheelOutcome ExpandWheel(QStringView wheel, const WheelExpansion& how)
             return outcome;
         }
         if (how.extraBallMax > 0)
-            row[8] = std::int16_t(RandomNumber(how.extraBallMax));
+            row[kExtraBallColumn] = std::int16_t(RandomNumber(how.extraBallMax));
     }
     EndEntries(lines);
     outcome.lines = lines;

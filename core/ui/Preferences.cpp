@@ -101,6 +101,8 @@ int PickColour(QWidget* parent)
     return int(FromQColor(*picked));
 }
 
+void ResetPickedColour() { lastPicked = Qt::black; }
+
 Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
 {
     setObjectName("Preferences");

@@ -22,6 +22,8 @@ class QRadioButton;
 // first).
 inline constexpr int kNoColour = -999;
 int PickColour(QWidget* parent = nullptr);
+// The colour picker starts from black again, as at the start of a run.
+void ResetPickedColour();
 
 inline constexpr int kEditedWebLinks = 9; // WebLinks items 1 to 9
 

@@ -49,7 +49,7 @@ void ShowNumberBoxes(const std::array<QLineEdit*, 9>& boxes, QLabel* pballLabel,
     const int balls = std::clamp(lottery.ballsDrawn, 0, 7);
     for (int i = 1; i <= 7; ++i)
         boxes[i]->setVisible(i <= balls);
-    boxes[8]->setVisible(lottery.extraBallMax > 0);
+    boxes[kExtraBallColumn]->setVisible(lottery.extraBallMax > 0);
     pballLabel->setVisible(lottery.extraBallMax > 0);
 }
 

@@ -224,7 +224,7 @@ void WhatIf::Command2_Click()
     g->setTextMatrix(r, 0, QString::number(r));
     for (int c = 1; c <= 7; ++c)
         g->setTextMatrix(r, c, c <= balls ? texts[c].trimmed() : QString());
-    g->setTextMatrix(r, 8, lottery.extraBallMax > 0 ? texts[8].trimmed() : QString());
+    g->setTextMatrix(r, 8, lottery.extraBallMax > 0 ? texts[kExtraBallColumn].trimmed() : QString());
     g->setCellForeColor(r, 8, ToQColor(kExtraBallColour));
     for (int i = 1; i <= 8; ++i)
         Text1[i]->clear();

@@ -347,70 +347,54 @@ void FlexGrid::Clear()
 
 // ---- Colours ---------------------------------------------------------------
 
-QColor FlexGrid::cellBackColor(int row, int col) const
+QColor FlexGrid::cellColour(int row, int col, Qt::ItemDataRole role) const
 {
     if (!inRange(row, col))
         return QColor();
+    const bool back = role == Qt::BackgroundRole;
     const bool fixed = isFixed(row, col);
     QColor colour;
     if (row < fixedRows_ && col < fixedCols_) {
-        colour = corner_.back;
+        colour = back ? corner_.back : corner_.fore;
     } else if (const QTableWidgetItem* cell = cellItem(row, col, false)) {
-        const QVariant brush = cell->data(Qt::BackgroundRole);
+        const QVariant brush = cell->data(role);
         if (brush.isValid())
             colour = brush.value<QBrush>().color();
     }
     if (colour.isValid())
         return colour;
-    return palette().color(fixed ? QPalette::Button : QPalette::Base);
-}
-
-QColor FlexGrid::cellForeColor(int row, int col) const
-{
-    if (!inRange(row, col))
-        return QColor();
-    const bool fixed = isFixed(row, col);
-    QColor colour;
-    if (row < fixedRows_ && col < fixedCols_) {
-        colour = corner_.fore;
-    } else if (const QTableWidgetItem* cell = cellItem(row, col, false)) {
-        const QVariant brush = cell->data(Qt::ForegroundRole);
-        if (brush.isValid())
-            colour = brush.value<QBrush>().color();
-    }
-    if (colour.isValid())
-        return colour;
+    if (back)
+        return palette().color(fixed ? QPalette::Button : QPalette::Base);
     return palette().color(fixed ? QPalette::ButtonText : QPalette::Text);
 }
 
-void FlexGrid::setCellBackColor(int row, int col, const QColor& colour)
+void FlexGrid::setCellColour(int row, int col, Qt::ItemDataRole role, const QColor& colour)
 {
     if (!inRange(row, col))
         return;
     if (row < fixedRows_ && col < fixedCols_) {
-        corner_.back = colour;
+        (role == Qt::BackgroundRole ? corner_.back : corner_.fore) = colour;
         if (cornerButton_)
             cornerButton_->update();
     } else if (isFixed(row, col)) {
-        setHeaderData(row, col, Qt::BackgroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
+        setHeaderData(row, col, role, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
     } else if (QTableWidgetItem* cell = cellItem(row, col, true)) {
-        cell->setData(Qt::BackgroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
+        cell->setData(role, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
     }
+}
+
+QColor FlexGrid::cellBackColor(int row, int col) const { return cellColour(row, col, Qt::BackgroundRole); }
+
+QColor FlexGrid::cellForeColor(int row, int col) const { return cellColour(row, col, Qt::ForegroundRole); }
+
+void FlexGrid::setCellBackColor(int row, int col, const QColor& colour)
+{
+    setCellColour(row, col, Qt::BackgroundRole, colour);
 }
 
 void FlexGrid::setCellForeColor(int row, int col, const QColor& colour)
 {
-    if (!inRange(row, col))
-        return;
-    if (row < fixedRows_ && col < fixedCols_) {
-        corner_.fore = colour;
-        if (cornerButton_)
-            cornerButton_->update();
-    } else if (isFixed(row, col)) {
-        setHeaderData(row, col, Qt::ForegroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
-    } else if (QTableWidgetItem* cell = cellItem(row, col, true)) {
-        cell->setData(Qt::ForegroundRole, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
-    }
+    setCellColour(row, col, Qt::ForegroundRole, colour);
 }
 
 void FlexGrid::setCellBackColor(std::uint32_t value) { setCellBackColor(ToQColor(value)); }

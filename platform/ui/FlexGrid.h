@@ -150,6 +150,10 @@ private:
     void setHeaderData(int row, int col, int role, const QVariant& value);
     void alignHeader(int row, int col);
     void putHeader(int row, int col, QTableWidgetItem* header);
+    // A cell's background (Qt::BackgroundRole) or text (Qt::ForegroundRole)
+    // colour; the corner keeps its own, an unset one shows the palette's.
+    QColor cellColour(int row, int col, Qt::ItemDataRole role) const;
+    void setCellColour(int row, int col, Qt::ItemDataRole role, const QColor& colour);
 
     // Hide the QTableWidget's own counts and items from the grid's users.
     using QTableWidget::clear;

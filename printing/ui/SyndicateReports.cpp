@@ -88,16 +88,17 @@ struct BlockLine {
 std::vector<BlockLine> MemberBlock(int row)
 {
     const QString* f = Syndicate[row];
-    QString name = f[0];
+    QString name = f[NameField];
     if (row == 0)
         name += QStringLiteral("  (Manager)");
     return {
         {QStringLiteral("    Name: "), name},
         {QStringLiteral("Address: "),
-         f[1] + QStringLiteral(", ") + f[2] + QStringLiteral(", ") + f[3] + QStringLiteral(", ") + f[4]},
-        {QStringLiteral("    Phone: "), f[5]},
-        {QStringLiteral("     Email: "), f[6]},
-        {QStringLiteral("   Pay by: "), f[7]},
+         f[AddressField] + QStringLiteral(", ") + f[AddressField + 1] + QStringLiteral(", ") + f[AddressField + 2]
+             + QStringLiteral(", ") + f[AddressField + 3]},
+        {QStringLiteral("    Phone: "), f[PhoneField]},
+        {QStringLiteral("     Email: "), f[EmailField]},
+        {QStringLiteral("   Pay by: "), f[PayByField]},
     };
 }
 
@@ -182,8 +183,8 @@ PaymentColumns PaymentColumnsFor(int step, double margin)
 
 void PrintMembersReport(const PrintOptions& options)
 {
-    Page page =
-        StartReport(QStringLiteral("Members of the ") + Syndicate[0][10] + QStringLiteral(" syndicate"), options);
+    Page page = StartReport(
+        QStringLiteral("Members of the ") + Syndicate[0][SyndicateNameField] + QStringLiteral(" syndicate"), options);
     PrinterDevice& p = page.p;
     const double lineHeight = p.TextHeight();
     double y = page.top;
@@ -225,7 +226,7 @@ void PrintMembersReport(const PrintOptions& options)
         y += lineHeight;
 
         ++i;
-        if (i > options.lines || i > kMaxMembers || Syndicate[i][0].isEmpty())
+        if (i > options.lines || i > kMaxMembers || Syndicate[i][NameField].isEmpty())
             break;
     }
     p.EndDoc();

@@ -152,10 +152,10 @@ void SMembers::Form_Load()
     Combo1->clear();
     Combo1->addItems(PayByMethods());
     Combo1->setCurrentIndex(0);
-    Label3->setText(Syndicate[0][10]);
-    Label4->setText(Syndicate[0][0]);
-    Label3->setToolTip(Syndicate[0][10]);
-    Label4->setToolTip(Syndicate[0][0]);
+    Label3->setText(Syndicate[0][SyndicateNameField]);
+    Label4->setText(Syndicate[0][NameField]);
+    Label3->setToolTip(Syndicate[0][SyndicateNameField]);
+    Label4->setToolTip(Syndicate[0][NameField]);
     LoadList();
     Changed = false;
 }
@@ -167,7 +167,7 @@ void SMembers::Command1_Click()
     MemberFields fields;
     for (int i = 0; i < 7; ++i)
         fields[i] = Text1[i]->text();
-    fields[7] = Combo1->currentText();
+    fields[PayByField] = Combo1->currentText();
     AddMemberResult result;
     {
         Hourglass wait;
@@ -229,7 +229,7 @@ void SMembers::List1_Click()
     const int row = index + 1;
     for (int i = 0; i < 7; ++i)
         Text1[i]->setText(Syndicate[row][i]);
-    const int method = Combo1->findText(Syndicate[row][7], Qt::MatchExactly);
+    const int method = Combo1->findText(Syndicate[row][PayByField], Qt::MatchExactly);
     if (method >= 0)
         Combo1->setCurrentIndex(method);
 }

@@ -181,12 +181,12 @@ void SPayments::Form_Load()
     }
 
     for (int t = 0; t < kSyndicateFileRows; ++t) {
-        grid->setTextMatrix(t + 1, 0, Syndicate[t][0]);
-        grid->setTextMatrix(t + 1, 1, Syndicate[t][7]);
-        grid->setTextMatrix(t + 1, 2, AmountCell(Syndicate[t][8]));
-        grid->setTextMatrix(t + 1, 3, Syndicate[t][9]);
-        showOverdue(t + 1, Syndicate[t][9]);
-        if (Syndicate[t + 1][0].isEmpty())
+        grid->setTextMatrix(t + 1, 0, Syndicate[t][NameField]);
+        grid->setTextMatrix(t + 1, 1, Syndicate[t][PayByField]);
+        grid->setTextMatrix(t + 1, 2, AmountCell(Syndicate[t][AmountPaidField]));
+        grid->setTextMatrix(t + 1, 3, Syndicate[t][PaidUpToField]);
+        showOverdue(t + 1, Syndicate[t][PaidUpToField]);
+        if (Syndicate[t + 1][NameField].isEmpty())
             break;
     }
 
@@ -204,18 +204,18 @@ void SPayments::MSFlexGrid1_Click()
     const int t = r - 1;
     if (t < 0 || t >= kSyndicateFileRows)
         return;
-    Text1->setText(AmountBoxText(Syndicate[t][8]));
+    Text1->setText(AmountBoxText(Syndicate[t][AmountPaidField]));
 
     // A paid-up date that is not a date shows as none, so it is never taken
     // for today and written back.
-    const QString stored = Syndicate[t][9];
+    const QString stored = Syndicate[t][PaidUpToField];
     const auto paidUpTo = PaidUpTo(stored);
     if (!paidUpTo && !stored.trimmed().isEmpty())
         DTPicker1->setNoValue();
     else
         DTPicker1->setValue(paidUpTo && *paidUpTo > Today() ? *paidUpTo : Today());
 
-    const int method = Combo1->findText(Syndicate[t][7], Qt::MatchExactly);
+    const int method = Combo1->findText(Syndicate[t][PayByField], Qt::MatchExactly);
     if (method >= 0)
         Combo1->setCurrentIndex(method);
 
@@ -240,15 +240,15 @@ void SPayments::Command10_Click()
 
     const QString method = Combo1->currentText();
     MSFlexGrid1->setTextMatrix(r, 1, method);
-    Syndicate[t][7] = SyndicateText(method);
+    Syndicate[t][PayByField] = SyndicateText(method);
     MSFlexGrid1->setTextMatrix(r, 2, FormatMoney(*amount));
-    Syndicate[t][8] = StoredAmountFor(Text1->text(), *amount);
+    Syndicate[t][AmountPaidField] = StoredAmountFor(Text1->text(), *amount);
     // With no date in the picker the stored date stays as it is.
     if (const QDate date = DTPicker1->Value(); date.isValid()) {
-        Syndicate[t][9] = MediumDate(date);
-        MSFlexGrid1->setTextMatrix(r, 3, Syndicate[t][9]);
+        Syndicate[t][PaidUpToField] = MediumDate(date);
+        MSFlexGrid1->setTextMatrix(r, 3, Syndicate[t][PaidUpToField]);
     }
-    showOverdue(r, Syndicate[t][9]);
+    showOverdue(r, Syndicate[t][PaidUpToField]);
     fitColumns();
 
     MSFlexGrid1->setRow(r);

@@ -84,7 +84,7 @@ TEST_F(Statistics, ExtraBallsAndValuesOutOfRange)
     in = load(kTwelveDraws);
     Draws[1][2] = 80;
     Draws[1][3] = -4;
-    Draws[1][8] = 200;
+    Draws[1][kExtraBallColumn] = 200;
     Draws[2][1] = 32000;
     OpenLotteryChanged();
     in = OpenLotteryInput();

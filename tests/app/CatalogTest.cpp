@@ -1,10 +1,14 @@
 // The window catalog as the program registers it: every registered item is a
 // menu item of the main window, enabled, and opens a window.
 #include "app/MenuItems.h"
+#include "app/SharedState.h"
 #include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
 #include "platform/ui/MsgBox.h"
+#include "core/DataFiles.h"
 #include "core/Settings.h"
+#include "databases/ui/CreateDbase.h"
+#include "platform/ui/Printer.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -28,6 +32,25 @@ TEST(MenuItemNames, EveryKeyIsItsObjectName)
 }
 
 class Catalog : public ProgramFolderTest {};
+
+// What one test leaves in the catalog, the lottery templates, the printer or
+// the main window's hooks, the next one does not find.
+TEST(SharedStateReset, LeavesNothingForTheNextTest)
+{
+    RegisterAllWindows();
+    WindowOverride none(MenuItem::FilePreferences, {});
+    LotteryTemplates[0][0] = "Lotto";
+    Printer().SetOrientation(vbPRORLandscape);
+    bool saved = false;
+    SetSaveBeforeCopyingHook([&saved] { saved = true; });
+    ResetSharedState();
+    EXPECT_EQ(LotteryTemplates[0][0], "");
+    EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
+    SaveBeforeCopying();
+    EXPECT_FALSE(saved);
+    RegisterAllWindows();
+    EXPECT_TRUE(HasWindow(MenuItem::FilePreferences));
+}
 
 namespace {
 // Items the main window runs itself: they open no window, and their own

@@ -73,8 +73,8 @@ TEST_F(OpenLotteryTest, LoadsHeaderAndDrawsAndKeepsTheNewest2994)
     EXPECT_EQ(HasBonusBall, 1);
     EXPECT_EQ(DrawCount(), 2994);
     EXPECT_EQ(Draws[1][1], 2);
-    EXPECT_EQ(Draws[1][7], 0);  // the empty seventh field
-    EXPECT_EQ(Draws[1][8], 11); // the bonus in column 8
+    EXPECT_EQ(Draws[1][7], 0);                 // the empty seventh field
+    EXPECT_EQ(Draws[1][kExtraBallColumn], 11); // the bonus in column 8
     for (int r = 2995; r <= 3000; ++r)
         for (int c = 0; c <= 8; ++c)
             ASSERT_EQ(Draws[r][c], 0);
@@ -115,7 +115,7 @@ TEST_F(OpenLotteryTest, OutOfRangeDefinitionsAndNumbersAreNotLoaded)
     for (int c = 1; c <= 8; ++c)
         EXPECT_EQ(Draws[1][c], row1[c - 1]) << c;
     EXPECT_EQ(Draws[2][1], 2); // 2.5 rounds to the even 2
-    EXPECT_EQ(Draws[2][8], 10);
+    EXPECT_EQ(Draws[2][kExtraBallColumn], 10);
 
     EXPECT_FALSE(LoadDatabase(2));
     EXPECT_EQ(LotteryName, "Header only");
@@ -139,7 +139,7 @@ TEST_F(OpenLotteryTest, ABadFirstNumberOrABlankLineDoesNotCutTheHistory)
     for (int c = 1; c <= 8; ++c)
         EXPECT_EQ(Draws[2][c], row2[c - 1]) << c;
     EXPECT_EQ(Draws[3][1], 15);
-    EXPECT_EQ(Draws[3][8], 21);
+    EXPECT_EQ(Draws[3][kExtraBallColumn], 21);
     for (int c = 0; c <= 8; ++c)
         EXPECT_EQ(Draws[4][c], 0);
 }
@@ -155,7 +155,7 @@ TEST_F(OpenLotteryTest, AFileOfManyMoreDrawsLoadsTheNewest2994AndReadsNoFurther)
     const qint64 read = BytesReadByProcess() - before;
     EXPECT_EQ(DrawCount(), 2994);
     EXPECT_EQ(Draws[2994][1], lines[3 + 2993].section(',', 1, 1).toInt());
-    EXPECT_EQ(Draws[2994][8], lines[3 + 2993].section(',', 8, 8).toInt());
+    EXPECT_EQ(Draws[2994][kExtraBallColumn], lines[3 + 2993].section(',', 8, 8).toInt());
     // The file is about 1.7 MB; its first 2994 draws about 90 KB.
     EXPECT_LT(read, 256 * 1024);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Lotteries and number rows written briefly, for the check and what-if tests.
 
+#include "core/OpenLottery.h"
 #include "databases/DrawDatabase.h"
 #include "databases/EntryCheck.h"
 
@@ -23,6 +24,6 @@ inline BallRow Row(std::initializer_list<int> numbers, int last = 0)
     int i = 1;
     for (int n : numbers)
         r[i++] = n;
-    r[8] = last;
+    r[kExtraBallColumn] = last;
     return r;
 }

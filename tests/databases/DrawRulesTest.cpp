@@ -31,7 +31,7 @@ HistoryRow Draw(const QString& date, std::initializer_list<int> numbers, int eig
     int c = 1;
     for (int n : numbers)
         row.numbers[c++] = n;
-    row.numbers[8] = eighth;
+    row.numbers[kExtraBallColumn] = eighth;
     return row;
 }
 } // namespace

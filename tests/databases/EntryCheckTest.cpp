@@ -46,7 +46,7 @@ TEST(CheckLottoTest, EmptyCellsAndRepeatsNeverInflateTheCount)
     // Pball cell (0) must not match it.
     const auto plain = CheckLotto(Row({1, 2, 3, 4, 5}), Row({1, 2, 9, 10, 11}), Lottery(5, 39, 0, 0));
     EXPECT_EQ(plain.countIndex(), 2);
-    EXPECT_EQ(plain.marks[8], CellMark::None);
+    EXPECT_EQ(plain.marks[kExtraBallColumn], CellMark::None);
     const auto noExtra = CheckLotto(Row({1, 2, 3, 4, 5}, 0), Row({1, 2, 9, 10, 11}, 0), Lottery(5, 69, 26, 0));
     EXPECT_EQ(noExtra.countIndex(), 2);
     const auto noBonus = CheckLotto(Row({1, 2, 3, 4, 5}), Row({1, 2, 9, 10, 11, 12}, 0), Lottery(6, 49, 0, 1));

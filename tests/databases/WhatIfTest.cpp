@@ -16,7 +16,7 @@ struct DrawTable {
         int i = 1;
         for (int n : numbers)
             rows[count][i++] = static_cast<std::int16_t>(n);
-        rows[count][8] = static_cast<std::int16_t>(last);
+        rows[count][kExtraBallColumn] = static_cast<std::int16_t>(last);
     }
 };
 } // namespace

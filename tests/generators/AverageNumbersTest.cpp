@@ -51,7 +51,7 @@ TEST(AverageNumbersRule, NumbersWithinOneOfTheAverageAndClamped)
             EXPECT_LE(std::abs(Entries[r][c] - averages[std::size_t(c)]), 1);
             seen[c].insert(Entries[r][c]);
         }
-        EXPECT_TRUE(Entries[r][8] >= 1 && Entries[r][8] <= 5);
+        EXPECT_TRUE(Entries[r][kExtraBallColumn] >= 1 && Entries[r][kExtraBallColumn] <= 5);
     }
     EXPECT_EQ(seen[1], (std::set<int>{1, 2}));      // 0 becomes 1
     EXPECT_EQ(seen[2], (std::set<int>{9, 10, 11})); // all three offsets come up

@@ -19,7 +19,7 @@ void SetLine(int r, const Line& numbers, int extra = 0)
 {
     for (int c = 1; c <= 7; ++c)
         Entries[r][c] = c <= int(numbers.size()) ? numbers[c - 1] : 0;
-    Entries[r][8] = extra;
+    Entries[r][kExtraBallColumn] = extra;
 }
 
 void SetList(const std::vector<Line>& lines)
@@ -77,7 +77,7 @@ TEST_F(Rules, SortEntriesSortsNumbersAndLeavesTheExtraBall)
     EndEntries(2);
     SortEntries(6);
     EXPECT_EQ(List(7), (std::vector<Line>{{1, 2, 3, 5, 7, 9, 4}, {1, 2, 3, 4, 5, 5, 0}}));
-    EXPECT_EQ(Entries[1][8], 3);
+    EXPECT_EQ(Entries[1][kExtraBallColumn], 3);
     ClearEntries();
     SortEntries(6); // an empty list stays empty
     EXPECT_EQ(EntryCount(), 0);
@@ -200,8 +200,8 @@ TEST_F(Rules, RemoveDuplicatesKeepsTheLastOfEqualLines)
     EndEntries(5);
     RemoveDuplicates();
     EXPECT_EQ(List(), (std::vector<Line>{{1, 2, 3, 4, 5, 6}, {13, 14, 15, 16, 17, 18}, {7, 8, 9, 10, 11, 12}}));
-    EXPECT_EQ(Entries[1][8], 3);
-    EXPECT_EQ(Entries[3][8], 5);
+    EXPECT_EQ(Entries[1][kExtraBallColumn], 3);
+    EXPECT_EQ(Entries[3][kExtraBallColumn], 5);
     // Seven-number lines that differ only in the seventh are different lines.
     BallsDrawn = 7;
     SetList({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 8}, {1, 2, 3, 4, 5, 6, 7}});

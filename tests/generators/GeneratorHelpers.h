@@ -21,7 +21,7 @@ inline void SetLottery(int k, int n, int e = 0, const std::vector<std::vector<in
     for (std::size_t r = 0; r < draws.size(); ++r) {
         for (int c = 1; c <= k; ++c)
             Draws[r + 1][c] = std::int16_t(draws[r][std::size_t(c - 1)]);
-        Draws[r + 1][8] = std::int16_t(draws[r].size() > std::size_t(k) ? draws[r][std::size_t(k)] : 0);
+        Draws[r + 1][kExtraBallColumn] = std::int16_t(draws[r].size() > std::size_t(k) ? draws[r][std::size_t(k)] : 0);
     }
     OpenLotteryChanged();
 }

@@ -67,7 +67,8 @@ TEST_F(Generators, LuckyDipOpensWithFiveSortedLinesOfDifferentNumbers)
         const QStringList cells = GridCells(window.MSFlexGrid1, r, 0);
         EXPECT_EQ(cells[0], QString::number(r));
         EXPECT_EQ(cells.mid(6, 2), QStringList(2, QString()));
-        EXPECT_TRUE(cells[8].toInt() >= 1 && cells[8].toInt() <= 39) << cells[8].toStdString();
+        EXPECT_TRUE(cells[kExtraBallColumn].toInt() >= 1 && cells[kExtraBallColumn].toInt() <= 39)
+            << cells[kExtraBallColumn].toStdString();
         EXPECT_EQ(window.MSFlexGrid1->cellForeColor(r, 8), QColor(160, 0, 0));
     }
     EXPECT_FALSE(Busy);

@@ -83,14 +83,14 @@ TEST(HotNumbersRule, TenLinesFromTheTopTenWithRankedExtraBalls)
         }
         EXPECT_EQ(line.size(), 6u);
         EXPECT_EQ(Entries[r][7], 0);
-        EXPECT_EQ(Entries[r][8], top[std::size_t((r - 1) % 4)]) << "line " << r;
+        EXPECT_EQ(Entries[r][kExtraBallColumn], top[std::size_t((r - 1) % 4)]) << "line " << r;
     }
 
     // Cold mode on the same draws: the never-drawn numbers, 13 upwards; the
     // least drawn extra ball first.
     RandomizeSeed(77);
     EXPECT_EQ(HotNumbersLines(true), "13, 14, 15, 16, 17, 18, 19, 20, 21, 22");
-    EXPECT_EQ(Entries[1][8], 1);
+    EXPECT_EQ(Entries[1][kExtraBallColumn], 1);
     for (int r = 1; r <= 10; ++r)
         EXPECT_GE(Entries[r][1], 13);
 }
@@ -122,7 +122,7 @@ TEST(HotNumbersRule, SmallAndLargeLotteries)
     for (int r = 1; r <= 10; ++r) {
         EXPECT_TRUE(Entries[r][1] >= 1 && Entries[r][3] <= 6);
         EXPECT_TRUE(Entries[r][1] < Entries[r][2] && Entries[r][2] < Entries[r][3]);
-        EXPECT_EQ(Entries[r][8], 0);
+        EXPECT_EQ(Entries[r][kExtraBallColumn], 0);
     }
     std::vector<std::vector<int>> draws(3, {100, 110, 120});
     SetLottery(3, 120, 0, draws);

@@ -91,7 +91,7 @@ TEST(KeyNumbersRule, LastLineIsFilledFromTheStartOfThePool)
             else
                 EXPECT_EQ(Entries[r][c], others[std::size_t(next++)]);
         }
-        EXPECT_EQ(Entries[r][8], 0);
+        EXPECT_EQ(Entries[r][kExtraBallColumn], 0);
     }
 }
 
@@ -109,7 +109,7 @@ TEST(KeyNumbersRule, SeededLinesAreFixed)
     ASSERT_EQ(EntryCount(), 4);
     for (int r = 1; r <= 4; ++r) {
         std::vector<int> line(Entries[r] + 1, Entries[r] + 6);
-        line.push_back(Entries[r][8]);
+        line.push_back(Entries[r][kExtraBallColumn]);
         EXPECT_EQ(line, expected[std::size_t(r - 1)]) << "line " << r;
     }
 }

@@ -71,7 +71,7 @@ TEST(LuckyNumbersRule, WheelTypesShareTheLuckyNumbers)
     EXPECT_TRUE(first.text.startsWith(" Your lucky numbers: "));
     EXPECT_EQ(first.text.count(','), 14);
     for (int r = 1; r <= 5; ++r)
-        EXPECT_TRUE(Entries[r][8] >= 1 && Entries[r][8] <= 10);
+        EXPECT_TRUE(Entries[r][kExtraBallColumn] >= 1 && Entries[r][kExtraBallColumn] <= 10);
 
     const LuckyWheel one = LuckyWheelLines(12345, 1, LuckySource::Numerology);
     EXPECT_EQ(one.numbers, first.numbers);
@@ -109,7 +109,7 @@ TEST(LuckyNumbersRule, RangeOfTheLotteryAndTooFewLuckyNumbers)
             for (int v : line)
                 ASSERT_TRUE(v >= 1 && v <= 35);
         }
-        EXPECT_EQ(Entries[1][8], 0);
+        EXPECT_EQ(Entries[1][kExtraBallColumn], 0);
     }
     SetLottery(7, 49);
     const LuckyWheel seven = LuckyWheelLines(99, 1, LuckySource::StarSign);

@@ -197,8 +197,8 @@ TEST(LuckyDipMethod, EveryNumberIsReachedAboutEquallyOften)
                 }
                 ++count[std::size_t(Entries[r][c])];
             }
-            ASSERT_TRUE(Entries[r][8] >= 1 && Entries[r][8] <= 10);
-            ++extras[std::size_t(Entries[r][8])];
+            ASSERT_TRUE(Entries[r][kExtraBallColumn] >= 1 && Entries[r][kExtraBallColumn] <= 10);
+            ++extras[std::size_t(Entries[r][kExtraBallColumn])];
         }
     }
     const double picks = double(rounds) * kMaxEntryLines * 6;

@@ -33,8 +33,8 @@ protected:
     {
         ProgramFolderTest::SetUp();
         SetClockForTests(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
-        Syndicate[0][0] = "Ann Manager";
-        Syndicate[0][10] = "Office Lotto";
+        Syndicate[0][NameField] = "Ann Manager";
+        Syndicate[0][SyndicateNameField] = "Office Lotto";
         Settings.set(SyndicateFile, "SMembers.000");
         ASSERT_TRUE(SaveSyndicate());
     }
@@ -64,8 +64,8 @@ protected:
 
 TEST_F(MemberPaymentWindows, MembersAreAddedUpdatedAndListedInRowOrder)
 {
-    Syndicate[1][0] = "Zed";
-    Syndicate[1][8] = "5.00";
+    Syndicate[1][NameField] = "Zed";
+    Syndicate[1][AmountPaidField] = "5.00";
     LoadedWindow<SMembers> w;
     EXPECT_EQ(w.windowTitle(), "Syndicate Members");
     EXPECT_EQ(w.Label3->text(), "Office Lotto");
@@ -81,8 +81,8 @@ TEST_F(MemberPaymentWindows, MembersAreAddedUpdatedAndListedInRowOrder)
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     EXPECT_TRUE(w.Changed);
     EXPECT_EQ(Listed(w), QStringList({"Zed", "Bo 'Bob' Lee"}));
-    EXPECT_EQ(Syndicate[2][1], "1 High St, Leeds");
-    EXPECT_EQ(Syndicate[2][7], "Credit/debit card");
+    EXPECT_EQ(Syndicate[2][AddressField], "1 High St, Leeds");
+    EXPECT_EQ(Syndicate[2][PayByField], "Credit/debit card");
     EXPECT_EQ(w.Text1[0]->text(), "");
     EXPECT_EQ(w.Combo1->currentText(), "Credit/debit card"); // the choice stays for the next member
 
@@ -91,8 +91,8 @@ TEST_F(MemberPaymentWindows, MembersAreAddedUpdatedAndListedInRowOrder)
     EXPECT_EQ(w.Text1[0]->text(), "Zed");
     w.Text1[5]->setText("0113 555");
     QTest::mouseClick(w.Command1, Qt::LeftButton);
-    EXPECT_EQ(Syndicate[1][5], "0113 555");
-    EXPECT_EQ(Syndicate[1][8], "5.00");
+    EXPECT_EQ(Syndicate[1][PhoneField], "0113 555");
+    EXPECT_EQ(Syndicate[1][AmountPaidField], "5.00");
     EXPECT_EQ(w.List1->count(), 2);
 
     Type(w, "   "); // a blank name does nothing
@@ -101,11 +101,11 @@ TEST_F(MemberPaymentWindows, MembersAreAddedUpdatedAndListedInRowOrder)
 
 TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
 {
-    Syndicate[1][0] = "Dee";
-    Syndicate[1][5] = "first";
-    Syndicate[2][0] = "Eve";
-    Syndicate[3][0] = "Dee";
-    Syndicate[3][5] = "second";
+    Syndicate[1][NameField] = "Dee";
+    Syndicate[1][PhoneField] = "first";
+    Syndicate[2][NameField] = "Eve";
+    Syndicate[3][NameField] = "Dee";
+    Syndicate[3][PhoneField] = "second";
     LoadedWindow<SMembers> w;
     w.show();
     answer(vbOK);
@@ -119,7 +119,7 @@ TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
     w.List1->setCurrentRow(2); // the second Dee
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     EXPECT_EQ(Listed(w), QStringList({"Dee", "Eve"}));
-    EXPECT_EQ(Syndicate[1][5], "first");
+    EXPECT_EQ(Syndicate[1][PhoneField], "first");
     EXPECT_EQ(w.Text1[5]->text(), ""); // cleared
     EXPECT_EQ(w.List1->currentRow(), -1);
     EXPECT_TRUE(w.Changed);
@@ -128,7 +128,7 @@ TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
 TEST_F(MemberPaymentWindows, AHundredMembersAreTheMostAndSortIsByCharacterCode)
 {
     for (int r = 1; r <= 100; ++r)
-        Syndicate[r][0] = QStringLiteral("m%1").arg(101 - r, 3, 10, QLatin1Char('0'));
+        Syndicate[r][NameField] = QStringLiteral("m%1").arg(101 - r, 3, 10, QLatin1Char('0'));
     LoadedWindow<SMembers> w;
     ASSERT_EQ(w.List1->count(), 100);
     answer(vbOK);
@@ -146,7 +146,7 @@ TEST_F(MemberPaymentWindows, AHundredMembersAreTheMostAndSortIsByCharacterCode)
     EXPECT_EQ(w.List1->item(0)->text(), "m001"); // the order itself: SyndicateMembersTest
 
     for (int r = 2; r <= 100; ++r)
-        Syndicate[r][0].clear();
+        Syndicate[r][NameField].clear();
     LoadedWindow<SMembers> one;
     QTest::mouseClick(one.Command7, Qt::LeftButton); // one member: nothing sorts, nothing changes
     EXPECT_FALSE(one.Changed);
@@ -182,7 +182,7 @@ TEST_F(MemberPaymentWindows, MembersSaveWritesTheFileAndCloseWarnsUntilThen)
     other.close(); // the title bar's close box does not warn
     EXPECT_FALSE(other.isVisible());
     EXPECT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(Syndicate[2][0], "Cy"); // left in memory, not in the file
+    EXPECT_EQ(Syndicate[2][NameField], "Cy"); // left in memory, not in the file
 }
 
 TEST_F(MemberPaymentWindows, ASaveThatFailsSaysSoAndKeepsTheChanges)
@@ -205,8 +205,8 @@ TEST_F(MemberPaymentWindows, ASaveThatFailsSaysSoAndKeepsTheChanges)
         payments.Command1_Click();
         EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written."));
         EXPECT_TRUE(payments.Changed);
-        EXPECT_EQ(Syndicate[1][0], "Bob");
-        EXPECT_EQ(Syndicate[1][8], "3");
+        EXPECT_EQ(Syndicate[1][NameField], "Bob");
+        EXPECT_EQ(Syndicate[1][AmountPaidField], "3");
     };
     // A folder in the file's place: the new file cannot be put there.
     ASSERT_TRUE(QFile::remove(path("SMembers.000")));
@@ -225,20 +225,20 @@ TEST_F(MemberPaymentWindows, ASaveThatFailsSaysSoAndKeepsTheChanges)
 
 TEST_F(MemberPaymentWindows, PaymentsShowEveryPersonWithOverdueDatesInDarkRed)
 {
-    Syndicate[0][8] = "";
-    Syndicate[1][0] = "Yesterday";
-    Syndicate[1][7] = "Cheque";
-    Syndicate[1][8] = "1500";
-    Syndicate[1][9] = "08-Dec-2026";
-    Syndicate[2][0] = "Today";
-    Syndicate[2][8] = ".5";
-    Syndicate[2][9] = "09 Dec 26";
-    Syndicate[3][0] = "Next month";
-    Syndicate[3][8] = "12.5";
-    Syndicate[3][9] = "15-Jan-2027";
-    Syndicate[4][0] = "Hand-edited";
-    Syndicate[4][8] = "twelve";
-    Syndicate[4][9] = "someday";
+    Syndicate[0][AmountPaidField] = "";
+    Syndicate[1][NameField] = "Yesterday";
+    Syndicate[1][PayByField] = "Cheque";
+    Syndicate[1][AmountPaidField] = "1500";
+    Syndicate[1][PaidUpToField] = "08-Dec-2026";
+    Syndicate[2][NameField] = "Today";
+    Syndicate[2][AmountPaidField] = ".5";
+    Syndicate[2][PaidUpToField] = "09 Dec 26";
+    Syndicate[3][NameField] = "Next month";
+    Syndicate[3][AmountPaidField] = "12.5";
+    Syndicate[3][PaidUpToField] = "15-Jan-2027";
+    Syndicate[4][NameField] = "Hand-edited";
+    Syndicate[4][AmountPaidField] = "twelve";
+    Syndicate[4][PaidUpToField] = "someday";
     LoadedWindow<SPayments> w;
     EXPECT_EQ(w.windowTitle(), "Syndicate Member Payments");
     FlexGrid* g = w.MSFlexGrid1;
@@ -278,19 +278,19 @@ TEST_F(MemberPaymentWindows, PaymentsShowEveryPersonWithOverdueDatesInDarkRed)
     answer(vbOK);
     w.Command10_Click();
     EXPECT_EQ(lastBoxText(), TipText(6));
-    EXPECT_EQ(Syndicate[4][8], "twelve");
+    EXPECT_EQ(Syndicate[4][AmountPaidField], "twelve");
     EXPECT_FALSE(w.Changed);
     // A new amount keeps the date that could not be read.
     w.Text1->setText("2");
     w.Command10_Click();
-    EXPECT_EQ(Syndicate[4][8], "2");
-    EXPECT_EQ(Syndicate[4][9], "someday");
+    EXPECT_EQ(Syndicate[4][AmountPaidField], "2");
+    EXPECT_EQ(Syndicate[4][PaidUpToField], "someday");
     EXPECT_EQ(Colour(w, 5), overdue);
 }
 
 TEST_F(MemberPaymentWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
 {
-    Syndicate[1][0] = "Bob";
+    Syndicate[1][NameField] = "Bob";
     LoadedWindow<SPayments> w;
     w.show();
     Choose(w, 2);
@@ -299,9 +299,9 @@ TEST_F(MemberPaymentWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
     EXPECT_EQ(w.Text1->text(), "12.5"); // letters are not taken
     w.DTPicker1->setValue(QDate(2027, 3, 3));
     QTest::mouseClick(w.Command10, Qt::LeftButton);
-    EXPECT_EQ(Syndicate[1][7], "Cheque");
-    EXPECT_EQ(Syndicate[1][8], "12.5");
-    EXPECT_EQ(Syndicate[1][9], "03-Mar-2027");
+    EXPECT_EQ(Syndicate[1][PayByField], "Cheque");
+    EXPECT_EQ(Syndicate[1][AmountPaidField], "12.5");
+    EXPECT_EQ(Syndicate[1][PaidUpToField], "03-Mar-2027");
     EXPECT_EQ(w.MSFlexGrid1->rowTexts(2).mid(1, 3), QStringList({"Cheque", "£12.50", "03-Mar-2027"}));
     EXPECT_EQ(Colour(w, 2), ToQColor(0));
     EXPECT_TRUE(w.Changed);
@@ -318,7 +318,7 @@ TEST_F(MemberPaymentWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
         w.Command10_Click();
         EXPECT_EQ(lastBoxText(), TipText(6)) << zero;
     }
-    EXPECT_EQ(Syndicate[1][8], "12.5");
+    EXPECT_EQ(Syndicate[1][AmountPaidField], "12.5");
 
     // The manager's row takes the method in place of "(Manager)".
     Choose(w, 1);
@@ -327,13 +327,13 @@ TEST_F(MemberPaymentWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
     w.Command10_Click();
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), "Internet transfer");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 2), "£0.50");
-    EXPECT_EQ(Syndicate[0][7], "Internet transfer");
+    EXPECT_EQ(Syndicate[0][PayByField], "Internet transfer");
 
     // A row without a name takes nothing.
     Choose(w, 3);
     w.Text1->setText("4");
     w.Command10_Click();
-    EXPECT_EQ(Syndicate[2][8], "");
+    EXPECT_EQ(Syndicate[2][AmountPaidField], "");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 2), "");
 
     answer(vbCancel);
@@ -355,8 +355,8 @@ TEST_F(MemberPaymentWindows, AmountsAreTypedAndShownInTheLocalesForm)
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Syndicate[1][0] = "Bob";
-    Syndicate[1][8] = "1500.5"; // the file's form, whatever the locale
+    Syndicate[1][NameField] = "Bob";
+    Syndicate[1][AmountPaidField] = "1500.5"; // the file's form, whatever the locale
     {
         LoadedWindow<SPayments> w;
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("1.500,50\u00a0€"));
@@ -364,7 +364,7 @@ TEST_F(MemberPaymentWindows, AmountsAreTypedAndShownInTheLocalesForm)
         EXPECT_EQ(w.Text1->text(), "1500,50");
         w.Text1->setText("12,5");
         w.Command10_Click();
-        EXPECT_EQ(Syndicate[1][8], "12.50");
+        EXPECT_EQ(Syndicate[1][AmountPaidField], "12.50");
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), QString::fromUtf8("12,50\u00a0€"));
     }
     QLocale::setDefault(before);
@@ -372,8 +372,8 @@ TEST_F(MemberPaymentWindows, AmountsAreTypedAndShownInTheLocalesForm)
 
 TEST_F(MemberPaymentWindows, PrintButtonsPrintTheMembersAndThePaymentsAsShown)
 {
-    Syndicate[1][0] = "Bob";
-    Syndicate[1][8] = "12.5";
+    Syndicate[1][NameField] = "Bob";
+    Syndicate[1][AmountPaidField] = "12.5";
     int offered = 0;
     SetModalHook([&](QDialog* d) {
         auto* options = d->findChild<QPushButton*>("Command6");
@@ -399,16 +399,16 @@ TEST_F(MemberPaymentWindows, PrintButtonsPrintTheMembersAndThePaymentsAsShown)
 
 TEST_F(MemberPaymentWindows, HostileDataKeepsTheWindowsOnA1280By800Screen)
 {
-    Syndicate[0][0] = QString(30, 'W');
-    Syndicate[0][10] = QString(30, 'M');
+    Syndicate[0][NameField] = QString(30, 'W');
+    Syndicate[0][SyndicateNameField] = QString(30, 'M');
     for (int r = 1; r <= 100; ++r) {
         for (int f = 0; f <= 9; ++f)
             Syndicate[r][f] = QString(f == 6 ? 50 : 30, 'W');
-        Syndicate[r][7] = QString(80, 'W'); // written by hand
-        Syndicate[r][8] = r % 2 ? "999999999999.99" : QString(80, 'x');
-        Syndicate[r][9] = QString(80, 'W');
+        Syndicate[r][PayByField] = QString(80, 'W'); // written by hand
+        Syndicate[r][AmountPaidField] = r % 2 ? "999999999999.99" : QString(80, 'x');
+        Syndicate[r][PaidUpToField] = QString(80, 'W');
     }
-    Syndicate[101][0] = "never a member";
+    Syndicate[101][NameField] = "never a member";
     LoadedWindow<SMembers> members;
     LoadedWindow<SPayments> payments;
     for (QDialog* w : {static_cast<QDialog*>(&members), static_cast<QDialog*>(&payments)}) {

@@ -35,19 +35,19 @@ TEST_F(SyndicateFileTest, LoadsEveryFieldAndSavesTheFileByteForByte)
     lines.back() = row({"Last", "", "", "", "", "", "", "", "", "", ""});
     writeLines("SMembers.003", lines);
     const QByteArray before = readBytes("SMembers.003");
-    Syndicate[101][0] = "kept";
-    Syndicate[2][4] = "stale";
+    Syndicate[101][NameField] = "kept";
+    Syndicate[2][AddressField + 3] = "stale";
     Settings.set(SyndicateFile, "SMembers.003");
 
     LoadSyndicate();
-    EXPECT_EQ(Syndicate[0][0], "  Ann O'Neill ");
-    EXPECT_EQ(Syndicate[0][1], "1 High St, Leeds");
-    EXPECT_EQ(Syndicate[0][9], "05-Mar-2005");
-    EXPECT_EQ(Syndicate[0][10], "The Friday, Club");
-    EXPECT_EQ(Syndicate[1][7], "Credit/debit card");
-    EXPECT_EQ(Syndicate[2][4], "");
-    EXPECT_EQ(Syndicate[100][0], "Last");
-    EXPECT_EQ(Syndicate[101][0], "kept");
+    EXPECT_EQ(Syndicate[0][NameField], "  Ann O'Neill ");
+    EXPECT_EQ(Syndicate[0][AddressField], "1 High St, Leeds");
+    EXPECT_EQ(Syndicate[0][PaidUpToField], "05-Mar-2005");
+    EXPECT_EQ(Syndicate[0][SyndicateNameField], "The Friday, Club");
+    EXPECT_EQ(Syndicate[1][PayByField], "Credit/debit card");
+    EXPECT_EQ(Syndicate[2][AddressField + 3], "");
+    EXPECT_EQ(Syndicate[100][NameField], "Last");
+    EXPECT_EQ(Syndicate[101][NameField], "kept");
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.003");
 
     QFile::remove(path("SMembers.003"));
@@ -56,7 +56,7 @@ TEST_F(SyndicateFileTest, LoadsEveryFieldAndSavesTheFileByteForByte)
 
     // A manager alone is still 101 lines.
     ResetSyndicate();
-    Syndicate[0][0] = "Solo";
+    Syndicate[0][NameField] = "Solo";
     ASSERT_TRUE(SaveSyndicate());
     const QByteArray solo = readBytes("SMembers.003");
     EXPECT_EQ(solo.count("\r\n"), 101);
@@ -65,42 +65,42 @@ TEST_F(SyndicateFileTest, LoadsEveryFieldAndSavesTheFileByteForByte)
 
 TEST_F(SyndicateFileTest, AMissingFileClosesTheSyndicateAndAShortOneLoadsWhatItHas)
 {
-    Syndicate[0][10] = "Old";
+    Syndicate[0][SyndicateNameField] = "Old";
     Settings.set(SyndicateFile, "SMembers.009");
     LoadSyndicate();
     EXPECT_EQ(Settings[SyndicateFile], "");
-    EXPECT_EQ(Syndicate[0][10], "");
+    EXPECT_EQ(Syndicate[0][SyndicateNameField], "");
 
-    Syndicate[0][0] = "Old";
+    Syndicate[0][NameField] = "Old";
     LoadSyndicate(); // no syndicate named: the table is emptied
-    EXPECT_EQ(Syndicate[0][0], "");
+    EXPECT_EQ(Syndicate[0][NameField], "");
 
     writeFile("SMembers.000", "\"Ann\",\"x\"\r\n\"Bob\"");
     Settings.set(SyndicateFile, "SMembers.000");
     LoadSyndicate();
-    EXPECT_EQ(Syndicate[0][0], "Ann");
-    EXPECT_EQ(Syndicate[0][1], "x");
-    EXPECT_EQ(Syndicate[0][2], "Bob"); // items are read as one stream
-    EXPECT_EQ(Syndicate[0][10], "");
+    EXPECT_EQ(Syndicate[0][NameField], "Ann");
+    EXPECT_EQ(Syndicate[0][AddressField], "x");
+    EXPECT_EQ(Syndicate[0][AddressField + 1], "Bob"); // items are read as one stream
+    EXPECT_EQ(Syndicate[0][SyndicateNameField], "");
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
 }
 
 TEST_F(SyndicateFileTest, QuotesAndLineBreaksNeverShiftFields)
 {
     Settings.set(SyndicateFile, "SMembers.001");
-    Syndicate[0][0] = "Ann \"Nan\" Lee";
-    Syndicate[0][1] = "1 High St\r\nLeeds";
-    Syndicate[0][2] = "\"Nan\", Lee";
-    Syndicate[0][10] = "Club";
-    Syndicate[101][0] = "never written";
+    Syndicate[0][NameField] = "Ann \"Nan\" Lee";
+    Syndicate[0][AddressField] = "1 High St\r\nLeeds";
+    Syndicate[0][AddressField + 1] = "\"Nan\", Lee";
+    Syndicate[0][SyndicateNameField] = "Club";
+    Syndicate[101][NameField] = "never written";
     ASSERT_TRUE(SaveSyndicate());
     EXPECT_FALSE(readFile("SMembers.001").contains("never written"));
     LoadSyndicate();
-    EXPECT_EQ(Syndicate[0][0], "Ann \"Nan\" Lee"); // a quote before no comma reads back
-    EXPECT_EQ(Syndicate[0][1], "1 High St  Leeds");
-    EXPECT_EQ(Syndicate[0][2], "'Nan', Lee");
-    EXPECT_EQ(Syndicate[0][10], "Club");
-    EXPECT_EQ(Syndicate[101][0], "never written"); // row 101 lives in memory only
+    EXPECT_EQ(Syndicate[0][NameField], "Ann \"Nan\" Lee"); // a quote before no comma reads back
+    EXPECT_EQ(Syndicate[0][AddressField], "1 High St  Leeds");
+    EXPECT_EQ(Syndicate[0][AddressField + 1], "'Nan', Lee");
+    EXPECT_EQ(Syndicate[0][SyndicateNameField], "Club");
+    EXPECT_EQ(Syndicate[101][NameField], "never written"); // row 101 lives in memory only
 }
 
 TEST_F(SyndicateFileTest, OnlyMembersFileNamesAreOpen)
@@ -109,11 +109,11 @@ TEST_F(SyndicateFileTest, OnlyMembersFileNamesAreOpen)
     for (const QString name : {"SMembers.1", "SMembers.0001", "smembers.001", "../SMembers.001", "SMembers.0a1"}) {
         writeFile(name == "../SMembers.001" ? "SMembers.001" : name, "\"Ann\"");
         Settings.set(SyndicateFile, name);
-        Syndicate[0][0] = "x";
+        Syndicate[0][NameField] = "x";
         EXPECT_TRUE(SaveSyndicate()) << name.toStdString(); // nothing written
         LoadSyndicate();
         EXPECT_EQ(Settings[SyndicateFile], "") << name.toStdString();
-        EXPECT_EQ(Syndicate[0][0], "");
+        EXPECT_EQ(Syndicate[0][NameField], "");
     }
     EXPECT_TRUE(IsMembersFileName("SMembers.099"));
     EXPECT_EQ(DiaryFileName("SMembers.042"), "Diary.042");
@@ -141,7 +141,7 @@ TEST_F(SyndicateFileTest, CreateOpenAndDelete)
     writeFile("SMembers.100", "");
     Settings.set(SyndicateFile, "SMembers.000");
     LoadSyndicate();
-    Syndicate[1][0] = "Unsaved member";
+    Syndicate[1][NameField] = "Unsaved member";
 
     SyndicateDetails details;
     details.field[0] = "  Dee  ";
@@ -167,12 +167,12 @@ TEST_F(SyndicateFileTest, CreateOpenAndDelete)
     writeFile("Diary.000", "\"x\"");
     ASSERT_TRUE(DeleteSyndicateFiles("SMembers.002")); // not the open one: it stays open
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
-    EXPECT_EQ(Syndicate[0][10], "Old club");
+    EXPECT_EQ(Syndicate[0][SyndicateNameField], "Old club");
     ASSERT_TRUE(DeleteSyndicateFiles("SMembers.000"));
     EXPECT_FALSE(exists("SMembers.000"));
     EXPECT_FALSE(exists("Diary.000"));
     EXPECT_EQ(Settings[SyndicateFile], "");
-    EXPECT_EQ(Syndicate[0][10], "");
+    EXPECT_EQ(Syndicate[0][SyndicateNameField], "");
     EXPECT_FALSE(readFile("vantrel.ini").contains("SMembers.000"));
 }
 
@@ -182,27 +182,27 @@ TEST_F(SyndicateFileTest, AFailedWriteChangesNothing)
     const QByteArray before = readBytes("SMembers.000");
     Settings.set(SyndicateFile, "SMembers.000");
     LoadSyndicate();
-    Syndicate[0][0] = "Changed";
+    Syndicate[0][NameField] = "Changed";
     if (::geteuid() != 0) { // the superuser writes to a read-only folder
         QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool saved = SaveSyndicate();
         QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         EXPECT_FALSE(saved);
         EXPECT_EQ(readBytes("SMembers.000"), before);
-        EXPECT_EQ(Syndicate[0][0], "Changed"); // still in memory
+        EXPECT_EQ(Syndicate[0][NameField], "Changed"); // still in memory
     }
     // A folder where the new file should go: not even the superuser writes it.
     QFile::remove(path("SMembers.000"));
     ASSERT_TRUE(QDir(dir_.path()).mkpath("SMembers.000/x"));
     EXPECT_FALSE(SaveSyndicate());
-    EXPECT_EQ(Syndicate[0][0], "Changed");
+    EXPECT_EQ(Syndicate[0][NameField], "Changed");
 
     SyndicateDetails details;
     details.field[0] = "Dee";
     details.name = "New";
     EXPECT_EQ(CreateSyndicate(details), CreateResult::OpenNotSaved);
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
-    EXPECT_EQ(Syndicate[0][0], "Changed");
+    EXPECT_EQ(Syndicate[0][NameField], "Changed");
 }
 
 TEST_F(SyndicateFileTest, AFileThatCannotBeReadIsNamedOnceAndNeverWrittenOver)

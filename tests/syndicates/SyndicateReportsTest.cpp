@@ -90,14 +90,14 @@ protected:
 
     static void Person(int row, const QString& name, const QString& address1, const QString& payBy)
     {
-        Syndicate[row][0] = name;
-        Syndicate[row][1] = address1;
-        Syndicate[row][2] = "Leeds";
-        Syndicate[row][3] = "";
-        Syndicate[row][4] = "LS1 1AA";
-        Syndicate[row][5] = "0113 555 0" + QString::number(row);
-        Syndicate[row][6] = "p" + QString::number(row) + "@example.org";
-        Syndicate[row][7] = payBy;
+        Syndicate[row][NameField] = name;
+        Syndicate[row][AddressField] = address1;
+        Syndicate[row][AddressField + 1] = "Leeds";
+        Syndicate[row][AddressField + 2] = "";
+        Syndicate[row][AddressField + 3] = "LS1 1AA";
+        Syndicate[row][PhoneField] = "0113 555 0" + QString::number(row);
+        Syndicate[row][EmailField] = "p" + QString::number(row) + "@example.org";
+        Syndicate[row][PayByField] = payBy;
     }
 
     // The payments window's grid: headings, then the rows given.
@@ -121,11 +121,11 @@ protected:
 
 TEST_F(SyndicateReports, MemberBlocksStandAtTheirPlacesForEveryTextSize)
 {
-    Syndicate[0][10] = "Office Lotto";
+    Syndicate[0][SyndicateNameField] = "Office Lotto";
     Person(0, "Ann", "1 High St", "");
     Person(1, "Bob", "2 Low Rd", "Cash");
     Person(2, "007", "", "Cheque"); // a name that looks like a number prints as it stands
-    Syndicate[2][1] = Syndicate[2][2] = Syndicate[2][4] = "";
+    Syndicate[2][AddressField] = Syndicate[2][AddressField + 1] = Syndicate[2][AddressField + 3] = "";
     Person(3, "Cy", "3 Mill Ln", "Internet transfer");
     for (int t : {-4, 0, 4}) {
         SCOPED_TRACE(t);
@@ -196,10 +196,10 @@ TEST_F(SyndicateReports, LinesLimitTheBlocksAndNoMembersPrintNothing)
 
 TEST_F(SyndicateReports, LongMemberListsGoOnAtTheBodyTopOfTheNextPage)
 {
-    Syndicate[0][10] = "Big";
+    Syndicate[0][SyndicateNameField] = "Big";
     for (int r = 0; r <= 100; ++r)
         Person(r, QStringLiteral("Member%1").arg(r), QString(30, 'W'), "Cash");
-    Syndicate[100][4] = QString(30, 'M'); // a long address wraps inside the sheet
+    Syndicate[100][AddressField + 3] = QString(30, 'M'); // a long address wraps inside the sheet
     for (int t : {-4, 4}) {
         SCOPED_TRACE(t);
         QFile::remove(pdf_);

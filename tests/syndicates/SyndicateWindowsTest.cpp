@@ -135,7 +135,7 @@ TEST_F(SyndicateWindows, OpenAndDeleteListSyndicatesByName)
     EXPECT_FALSE(exists("SMembers.003"));
     EXPECT_FALSE(exists("Diary.003"));
     EXPECT_EQ(Settings[SyndicateFile], "");
-    EXPECT_EQ(Syndicate[0][0], "");
+    EXPECT_EQ(Syndicate[0][NameField], "");
 }
 
 // Opened as the program opens it, the diary covers neither Total nor its box.
@@ -293,7 +293,7 @@ TEST_F(SyndicateWindows, ADiaryOfAnotherCurrencyFormOrWithABrokenLineIsSaidSo)
     w.Command1->click();
     EXPECT_TRUE(lastBoxText().startsWith("The file Diary.000 could not be read")) << lastBoxText().toStdString();
     EXPECT_EQ(readBytes("Diary.000"), before);
-    EXPECT_EQ(Syndicate[0][1], "1 High St"); // nothing saved
+    EXPECT_EQ(Syndicate[0][AddressField], "1 High St"); // nothing saved
 }
 
 TEST_F(SyndicateWindows, RowButtonsMoveAndDeleteEveryRecord)
@@ -346,7 +346,7 @@ TEST_F(SyndicateWindows, CloseWarnsAboutUnsavedChanges)
     w.show();
     w.Command3->click();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(Syndicate[0][5], "0113"); // nothing reached the table
+    EXPECT_EQ(Syndicate[0][PhoneField], "0113"); // nothing reached the table
 }
 
 TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)

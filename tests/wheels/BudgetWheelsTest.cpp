@@ -117,7 +117,7 @@ TEST(BudgetWheelLinesTest, FiveAndSevenNumbers)
         for (const Line& line : seven) {
             EXPECT_EQ(std::set<int>(line.begin(), line.begin() + 7).size(), 7u);
             EXPECT_LE(line[6], 9);
-            EXPECT_EQ(line[7], 0);
+            EXPECT_EQ(line[kExtraBallColumn - kFirstNumberColumn], 0);
         }
         const Line a = Group('A'), b = Group('B');
         EXPECT_TRUE(std::includes(seven[0].begin(), seven[0].begin() + 7, a.begin(), a.end()));
@@ -182,11 +182,11 @@ TEST(BudgetWheelLinesTest, ExtraBalls)
     ASSERT_EQ(BudgetWheelLines(3, 6, 10), BudgetOutcome::Built);
     ASSERT_EQ(EntryCount(), 8);
     for (int r = 1; r <= 8; ++r)
-        EXPECT_TRUE(Entries[r][8] >= 1 && Entries[r][8] <= 10);
+        EXPECT_TRUE(Entries[r][kExtraBallColumn] >= 1 && Entries[r][kExtraBallColumn] <= 10);
     OneToEighteen();
     ASSERT_EQ(BudgetWheelLines(3, 5, 0), BudgetOutcome::Built);
     for (int r = 1; r <= 8; ++r)
-        EXPECT_EQ(Entries[r][8], 0);
+        EXPECT_EQ(Entries[r][kExtraBallColumn], 0);
 }
 
 // Only whole numbers from 1 that fit a cell pass; above the lottery passes.

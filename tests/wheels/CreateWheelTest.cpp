@@ -126,9 +126,9 @@ TEST(CreateWheelRings, InputAndExtraBalls)
     Numbers(20);
     ASSERT_EQ(CreateWheelLines(20, 1, 5, 10), 20);
     for (int r = 1; r <= 20; ++r)
-        EXPECT_TRUE(Entries[r][8] >= 1 && Entries[r][8] <= 10);
+        EXPECT_TRUE(Entries[r][kExtraBallColumn] >= 1 && Entries[r][kExtraBallColumn] <= 10);
     Numbers(20);
     ASSERT_EQ(CreateWheelLines(20, 1, 5, 0), 20);
     for (int r = 1; r <= 20; ++r)
-        EXPECT_EQ(Entries[r][8], 0);
+        EXPECT_EQ(Entries[r][kExtraBallColumn], 0);
 }

@@ -188,7 +188,7 @@ TEST_F(GuaranteedWindows, GuaranteedEightNumbersCoverEveryThreeAndRetryUntilTheC
         for (int c = 0; c < 6; ++c)
             EXPECT_TRUE(std::count(picks.begin(), picks.end(), line[std::size_t(c)]) == 1);
         EXPECT_EQ(line[6], 0);
-        EXPECT_EQ(line[7], 0);
+        EXPECT_EQ(line[kExtraBallColumn - kFirstNumberColumn], 0);
     }
     EXPECT_TRUE(EveryTripleCovered(picks, lines));
     EXPECT_TRUE(w.Label10->text().startsWith("Tries: 1   Time: "));
@@ -241,8 +241,8 @@ TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLo
         EXPECT_GE(std::count_if(seven.begin(), seven.end(),
                                 [&](int n) { return std::binary_search(picks.begin(), picks.end(), n); }),
                   6);
-        EXPECT_GE(line[7], 1);
-        EXPECT_LE(line[7], 14);
+        EXPECT_GE(line[kExtraBallColumn - kFirstNumberColumn], 1);
+        EXPECT_LE(line[kExtraBallColumn - kFirstNumberColumn], 14);
     }
     EXPECT_TRUE(EveryTripleCovered(picks, gridLines(w.MSFlexGrid1)));
 
@@ -351,7 +351,8 @@ TEST_F(GuaranteedWindows, ThreeMatchSeededGenerateGivesFixedLines)
         EXPECT_TRUE(std::is_sorted(seven.begin(), seven.end()));
         EXPECT_EQ(std::set<int>(seven.begin(), seven.end()).size(), 7u);
         EXPECT_TRUE(std::includes(seven.begin(), seven.end(), six[r].begin(), six[r].end()));
-        EXPECT_TRUE(first[r][7] >= 1 && first[r][7] <= 10);
+        EXPECT_TRUE(first[r][kExtraBallColumn - kFirstNumberColumn] >= 1
+                    && first[r][kExtraBallColumn - kFirstNumberColumn] <= 10);
     }
     // The window never reseeds: the same seed, the same seventh numbers and
     // extra balls.
@@ -415,7 +416,7 @@ TEST_F(GuaranteedWindows, Wheel49RefusesLotteriesUnlikePickSixOf49)
         EXPECT_GE(line[0], 1);
         EXPECT_LE(line[5], 49);
         EXPECT_LE(line[6], 59);
-        EXPECT_EQ(line[7], 0);
+        EXPECT_EQ(line[kExtraBallColumn - kFirstNumberColumn], 0);
     }
     EXPECT_TRUE(w.Label5->text().startsWith("Tries: 1   Time: "));
     EXPECT_EQ(w.Label5->text().section("Time: ", 1).section(' ', 0, 0).section('.', 1).size(), 3);
@@ -445,7 +446,8 @@ TEST_F(GuaranteedWindows, Wheel49SeededGenerateGivesFixedLinesAndTheClockEndsThe
         std::vector<int> seen(50, 0);
         for (const auto& line : lines) {
             EXPECT_EQ(line[6], 0);
-            EXPECT_TRUE(line[7] >= 1 && line[7] <= 10);
+            EXPECT_TRUE(line[kExtraBallColumn - kFirstNumberColumn] >= 1
+                        && line[kExtraBallColumn - kFirstNumberColumn] <= 10);
             for (int c = 0; c < 6; ++c)
                 ++seen[std::size_t(line[std::size_t(c)])];
         }

@@ -24,7 +24,7 @@ void SetDraws(int k, int n, int e, const std::vector<Line>& draws)
     for (const auto& draw : draws) {
         for (int c = 1; c <= k; ++c)
             Draws[r][c] = std::int16_t(draw[std::size_t(c - 1)]);
-        Draws[r][8] = std::int16_t(draw.size() > std::size_t(k) ? draw[std::size_t(k)] : 0);
+        Draws[r][kExtraBallColumn] = std::int16_t(draw.size() > std::size_t(k) ? draw[std::size_t(k)] : 0);
         ++r;
     }
     OpenLotteryChanged();
@@ -147,20 +147,22 @@ TEST(HotWheelLinesTest, RankedExtraBalls)
     ASSERT_EQ(hot.lines, 20);
     const Line hotExtras{12, 3, 6, 7, 8, 5, 1, 2, 4, 9};
     for (int r = 1; r <= 20; ++r)
-        EXPECT_EQ(Entries[r][8], r <= 10 ? hotExtras[std::size_t(r - 1)] : 0) << r;
+        EXPECT_EQ(Entries[r][kExtraBallColumn], r <= 10 ? hotExtras[std::size_t(r - 1)] : 0) << r;
     HotWheelLines(true, 20, 1);
     const Line coldExtras{1, 2, 4, 9, 10, 11, 5, 6, 7, 8};
     for (int r = 1; r <= 10; ++r)
-        EXPECT_EQ(Entries[r][8], coldExtras[std::size_t(r - 1)]) << r;
+        EXPECT_EQ(Entries[r][kExtraBallColumn], coldExtras[std::size_t(r - 1)]) << r;
 
     SetDraws(5, 30, 4, draws);
     HotWheelLines(false, 20, 1);
-    EXPECT_EQ(Line({Entries[1][8], Entries[2][8], Entries[3][8], Entries[4][8], Entries[5][8]}), Line({3, 1, 2, 4, 0}));
+    EXPECT_EQ(Line({Entries[1][kExtraBallColumn], Entries[2][kExtraBallColumn], Entries[3][kExtraBallColumn],
+                    Entries[4][kExtraBallColumn], Entries[5][kExtraBallColumn]}),
+              Line({3, 1, 2, 4, 0}));
 
     SetDraws(5, 30, 12, draws);
     ASSERT_EQ(HotWheelLines(false, 8, 5).lines, 2);
-    EXPECT_EQ(Entries[2][8], 3);
-    EXPECT_EQ(Entries[3][8], 0);
+    EXPECT_EQ(Entries[2][kExtraBallColumn], 3);
+    EXPECT_EQ(Entries[3][kExtraBallColumn], 0);
 }
 
 // A lottery with fewer numbers than the count wheels all of them; a bonus
@@ -175,6 +177,6 @@ TEST(HotWheelLinesTest, SmallLotteriesAndBonusNumbers)
     for (const Line& line : Lines(8)) {
         EXPECT_EQ(std::set<int>(line.begin(), line.begin() + 5).size(), 5u);
         EXPECT_EQ(line[5], 0);
-        EXPECT_EQ(line[7], 0);
+        EXPECT_EQ(line[kExtraBallColumn - kFirstNumberColumn], 0);
     }
 }

@@ -178,8 +178,8 @@ TEST_F(HotWheelsWindow, ColdWheelsFromThePlayMenuAndSaved)
     ASSERT_TRUE(entries);
     ASSERT_EQ(entries->size(), 2);
     EXPECT_EQ((*entries)[0].numbers[0], "2");
-    EXPECT_EQ((*entries)[0].numbers[7], "1");
-    EXPECT_EQ((*entries)[1].numbers[7], "3");
+    EXPECT_EQ((*entries)[0].numbers[kExtraBallColumn - kFirstNumberColumn], "1");
+    EXPECT_EQ((*entries)[1].numbers[kExtraBallColumn - kFirstNumberColumn], "3");
     EXPECT_EQ((*entries)[1].name, "Cy");
     EXPECT_EQ((*entries)[1].lottery, "US Powerball");
 }

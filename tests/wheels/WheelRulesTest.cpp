@@ -153,8 +153,8 @@ TEST(WheelExpansion, TripletExamplesForEachPickSize)
             EXPECT_EQ(seven.size(), 7u);
             EXPECT_GE(line[6], 1);
             EXPECT_LE(line[6], 10);
-            EXPECT_GE(line[7], 1);
-            EXPECT_LE(line[7], 3);
+            EXPECT_GE(line[kExtraBallColumn - kFirstNumberColumn], 1);
+            EXPECT_LE(line[kExtraBallColumn - kFirstNumberColumn], 3);
         }
     }
 }
@@ -168,7 +168,7 @@ TEST(WheelExpansion, WrittenLinesKeepNothingOfTheLinesBefore)
     WheelExpansion how = Expansion(2, LetterBase::Blocks(3), 9);
     how.extraBallMax = 3;
     ASSERT_TRUE(ExpandWheel(kTripletWheels[0], how).ok());
-    ASSERT_GE(Entries[1][8], 1);
+    ASSERT_GE(Entries[1][kExtraBallColumn], 1);
     how.extraBallMax = 0;
     how.ballsDrawn = 4;
     ASSERT_TRUE(ExpandWheel(kTripletWheels[0], how).ok());
