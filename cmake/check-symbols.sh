@@ -20,7 +20,8 @@ while IFS='=' read -r folder dir; do
   if [ "$folder" = qt-widgets ]; then
     IFS=',' read -ra libs <<<"$dir"
     for lib in "${libs[@]}"; do
-      nm -D --defined-only "$lib" | awk '{ print $NF }' >>"$work/qt-widgets"
+      # Versioned names ("_ZN7QWidget4showEv@@Qt_6") are used without their version.
+      nm -D --defined-only "$lib" | awk '{ name = $NF; sub(/@.*/, "", name); print name }' >>"$work/qt-widgets"
     done
     continue
   fi
