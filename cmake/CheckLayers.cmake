@@ -40,7 +40,7 @@ if(DEFINED OBJECTS)
   if(NOT DEFINED SCRIPTS)
     set(SCRIPTS ${SOURCE_DIR}/cmake)
   endif()
-  execute_process(COMMAND bash ${SCRIPTS}/check-symbols.sh ${LAYERS} ${OBJECTS}
+  execute_process(COMMAND bash ${SCRIPTS}/check-symbols.sh ${LAYERS} ${OBJECTS} ${SOURCE_DIR}
                   OUTPUT_VARIABLE symbol_text ERROR_VARIABLE symbol_error RESULT_VARIABLE symbol_result)
   if(NOT symbol_result EQUAL 0)
     string(STRIP "${symbol_text}${symbol_error}" symbol_text)

@@ -4,12 +4,13 @@
 # cannot be crossed by declaring a function of a higher layer instead of
 # including its header. Folders on Qt Core only may not use Qt's widget, GUI,
 # chart, printer or SVG libraries either.
-#   check-symbols.sh build/layers.txt build/layer-objects.txt
+#   check-symbols.sh build/layers.txt build/layer-objects.txt [source folder]
 # layer-objects.txt: "folder=directory of its .o files" lines, and one line
 # "qt-widgets=lib1,lib2,..." naming the Qt libraries of the window layers.
 set -euo pipefail
 layers=$1
 objects=$2
+sources=${3:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -25,8 +26,18 @@ while IFS='=' read -r folder dir; do
     done
     continue
   fi
-  files=("$dir"/*.o)
-  [ -e "${files[0]}" ] || continue
+  files=()
+  for o in "$dir"/*.o; do
+    [ -e "$o" ] || continue
+    # A compiled file whose source has gone (removed or renamed since the
+    # last build) is left over in the build folder, not part of the program.
+    if [ -n "$sources" ] && [[ "$dir" != *_autogen ]]; then
+      source=${o##*/}
+      [ -e "$sources/$folder/${source%.o}" ] || continue
+    fi
+    files+=("$o")
+  done
+  [ ${#files[@]} -gt 0 ] || continue
   found=$((found + ${#files[@]}))
   # Strong definitions only: inline functions and templates are defined
   # (weakly) wherever they are used.
