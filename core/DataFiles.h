@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <optional>
 
 // The patterns of the removable-disk copies, in copy order: text files
 // (databases, saved entries, notes, templates, information), the settings
@@ -51,9 +50,6 @@ inline constexpr int kBackupNameWidth = 27;
 QString BackupListItem(const QString& name, const QDateTime& modified);
 
 // Names that lists show from a file's first line (lotteries, play-slip
-// templates, syndicates) are cut at this length, which no real name reaches.
+// templates, syndicates) are cut at this length, which no real name reaches
+// (read with ReadFirstLineStart, platform/TextFile.h).
 inline constexpr int kListNameLength = 100;
-// The start of a file's first line, without its line end: at most maxChars
-// characters, read from no more of the file than they take. No value when the
-// file cannot be opened.
-std::optional<QString> ReadFirstLineStart(const QString& path, int maxChars = kListNameLength);

@@ -11,7 +11,7 @@
 namespace {
 // The first line of a file, or empty when it has none. Only the start of the
 // file is read: a lottery list shows many databases of thousands of draws.
-QString firstLine(const QString& fileName) { return ReadFirstLineStart(fileName).value_or(QString()); }
+QString firstLine(const QString& fileName) { return ReadFirstLineStart(fileName, kListNameLength).value_or(QString()); }
 } // namespace
 
 QStringList FindDatabases()

@@ -161,7 +161,7 @@ private:
 bool NewerLinesComeFirst(const QString& fileName, const QDate& oldest)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenForReading(file))
         return false;
     const qint64 size = file.size();
     QByteArray copy;

@@ -248,6 +248,35 @@ std::optional<QStringList> ReadFirstLines(const QString& path, int n)
     return lines;
 }
 
+std::optional<QString> ReadFirstLineStart(const QString& path, int maxChars)
+{
+    QFile file(path);
+    if (!OpenForReading(file))
+        return std::nullopt;
+    // A character takes at most four bytes, after a byte-order mark of three.
+    const qint64 most = 3 + 4 * qint64(std::max(maxChars, 0));
+    QByteArray bytes = file.read(most);
+    qsizetype end = bytes.size();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            end = i;
+            break;
+        }
+    }
+    if (end == bytes.size() && bytes.size() == most) {
+        // Cut short: leave out a character whose bytes were not all read.
+        qsizetype lead = end - 1;
+        while (lead > 0 && end - lead < 4 && (static_cast<unsigned char>(bytes[lead]) & 0xC0) == 0x80)
+            --lead;
+        const auto first = static_cast<unsigned char>(bytes[lead]);
+        const qsizetype length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+        if (end - lead < length)
+            end = lead;
+    }
+    bytes.truncate(end);
+    return DecodeText(bytes).left(maxChars);
+}
+
 std::optional<QStringList> ReadLines(const QString& path)
 {
     auto text = ReadTextFile(path);

@@ -59,6 +59,10 @@ private:
 // it than they take, and never more than n * kMaxLineBytes (plus line ends).
 // No value when the file cannot be opened.
 std::optional<QStringList> ReadFirstLines(const QString& path, int n);
+// The start of a file's first line, without its line end: at most maxChars
+// characters, read from no more of the file than they take. No value when
+// the file cannot be opened.
+std::optional<QString> ReadFirstLineStart(const QString& path, int maxChars);
 
 // The field rule of the program's files: blanks (spaces and tabs) before a
 // field are skipped; a field that starts with a double quote runs to the

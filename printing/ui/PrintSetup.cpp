@@ -298,7 +298,7 @@ void PrintSetup::GetTemplates()
     List2->clear();
     for (const QString& file : TemplateFiles()) {
         // The template's name, or the file's when it has none.
-        const QString first = ReadFirstLineStart(file).value_or(QString());
+        const QString first = ReadFirstLineStart(file, kListNameLength).value_or(QString());
         const QString name = first.trimmed().isEmpty() ? file : first;
         List2->addItem(file);
         List3->blockSignals(true);

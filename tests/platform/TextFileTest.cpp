@@ -200,6 +200,7 @@ TEST_F(TextFiles, OnlyRegularFilesAreOpened)
     EXPECT_FALSE(ReadTextFile("pipe.txt"));
     EXPECT_FALSE(ReadLines("pipe.txt"));
     EXPECT_FALSE(ReadFirstLines("pipe.txt", 1));
+    EXPECT_FALSE(ReadFirstLineStart("pipe.txt", 100));
     EXPECT_FALSE(LineReader("pipe.txt").isOpen());
     EXPECT_FALSE(CopyFileReplacing("pipe.txt", "copy.txt"));
     EXPECT_FALSE(AppendLines("pipe.txt", {"x"}));
