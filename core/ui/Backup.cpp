@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,35 +19,11 @@
 namespace {
 QString backupFolder() { return QDir(ProgramFolder()).filePath(kBackupFolder); }
 
-// A font whose characters all have one width, so that the dates of the rows
-// line up. The desktop's fixed font is not always one (a font package may put
-// a proportional font first under "monospace"): the font is asked for by style
-// hint and known fixed-pitch families, and failing those the first installed
-// family that is fixed-pitch is taken.
-QFont fixedPitchFont()
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-                      QStringLiteral("Noto Mono"), QStringLiteral("Noto Sans Mono"), QStringLiteral("Cousine"),
-                      QStringLiteral("Nimbus Mono PS"), QStringLiteral("Courier New"), QStringLiteral("monospace")});
-    if (QFontInfo(font).fixedPitch())
-        return font;
-    for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isFixedPitch(family)) {
-            font.setFamilies({family});
-            return font;
-        }
-    }
-    return font;
-}
-
 QListWidget* fileList(QWidget* parent, const QString& name)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    const QFont fixed = fixedPitchFont();
+    const QFont fixed = FixedPitchFont();
     list->setFont(fixed);
     const QFontMetrics metrics(fixed);
     list->setMinimumWidth(metrics.horizontalAdvance(QString(kBackupNameWidth + 10, 'W')) + 24);

@@ -4,7 +4,6 @@
 #include "platform/TextFile.h"
 #include "platform/ui/Controls.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,7 +30,7 @@ LotteryInfo::LotteryInfo(QWidget* parent) : LoadOnce(parent)
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
     SSTab1->setUsesScrollButtons(true);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont fixed = FixedPitchFont();
     for (int i = 0; i < kLotteryInfoTabs; ++i) {
         Text1[i] = new QPlainTextEdit(this);
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));

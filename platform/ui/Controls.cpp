@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,3 +95,26 @@ QLineEdit* NamedDigitsBox(QWidget* parent, const QString& name, int digits)
 
 Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 Hourglass::~Hourglass() { QApplication::restoreOverrideCursor(); }
+
+// The desktop's fixed font is not always of one width (a font package may put
+// a proportional font first under "monospace"): the font is asked for by style
+// hint and known fixed-pitch families, and failing those the first installed
+// family that is fixed-pitch is taken.
+QFont FixedPitchFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("Noto Mono"), QStringLiteral("Noto Sans Mono"), QStringLiteral("Cousine"),
+                      QStringLiteral("Nimbus Mono PS"), QStringLiteral("Courier New"), QStringLiteral("monospace")});
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isFixedPitch(family)) {
+            font.setFamilies({family});
+            return font;
+        }
+    }
+    return font;
+}

@@ -2,6 +2,7 @@
 // Small helpers every window uses to make its controls: each control carries
 // its name as its object name, so shared procedures and tests find it.
 
+#include <QFont>
 #include <QString>
 #include <QStyle>
 
@@ -31,6 +32,10 @@ void MakeTitle(QLabel* label, double scale = 1.4);
 // text, the label never widens its window; the text is cut at the label's
 // edge.
 void LetTextRunPastEdge(QLabel* label);
+
+// A font whose characters all have one width, for texts whose columns must
+// line up (the backup lists, the lottery information).
+QFont FixedPitchFont();
 
 // The hourglass (wait) pointer for as long as it lives.
 class Hourglass {
