@@ -18,6 +18,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
@@ -104,8 +105,9 @@ public:
     {
         const QByteArray name = QFile::encodeName(QDir(folder).filePath(QStringLiteral(".vantrel.lock")));
         fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        // A lock file that cannot be made does not keep the player out.
-        held_ = fd_ < 0 || ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+        // A lock file that cannot be made or locked (a file system without
+        // locks) does not keep the player out; only another copy's lock does.
+        held_ = fd_ < 0 || ::flock(fd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
     }
     ~FolderLock()
     {
