@@ -203,7 +203,8 @@ TEST(ProgramRun, OneCopyAtATimeOnADataFolder)
 
 TEST(ProgramRun, ASignalClosesOpenWindowsAsTheirCloseDoes)
 {
-    if (qEnvironmentVariableIsSet(kRunsProgram)) {
+    const QString part = qEnvironmentVariable(kRunsProgram);
+    if (part == "preferences") {
         // Preferences open with a colour picked and not saved.
         SetProgramFolder(QString());
         SetModalHook([](QDialog* dialog) { return dialog->exec(); });
@@ -213,7 +214,7 @@ TEST(ProgramRun, ASignalClosesOpenWindowsAsTheirCloseDoes)
                 auto* preferences = qobject_cast<Preferences*>(QApplication::activeModalWidget());
                 ASSERT_NE(preferences, nullptr);
                 preferences->Label5_Click();
-                ASSERT_EQ(Settings[TitleColour], "&HFF");
+                ASSERT_EQ(Settings[TitleColour].toStdString(), "&HFF");
                 SayReady();
             });
             MainWindow()->RunMenuItem(MenuItem::FilePreferences);
@@ -221,14 +222,40 @@ TEST(ProgramRun, ASignalClosesOpenWindowsAsTheirCloseDoes)
         EXPECT_EQ(RunProgram(), 0);
         return;
     }
-    QTemporaryDir data;
-    ProgramCopy copy(data.path(), "ASignalCloses*", "1");
-    ASSERT_TRUE(copy.ready()) << copy.out.toStdString();
-    ::kill(pid_t(copy.run.processId()), SIGTERM);
-    EXPECT_TRUE(copy.endedWell()) << copy.out.toStdString();
-    const QDir folder(QDir(data.path()).filePath("vantrel"));
-    const auto settings = ReadLines(folder.filePath(kSettingsFile));
-    ASSERT_TRUE(settings && settings->size() == kSettingsCount);
-    EXPECT_EQ(settings->at(int(TitleColour) - 1), "&H000000");
-    EXPECT_TRUE(QFileInfo::exists(folder.filePath("Notes.txt")));
+    if (part == "question") {
+        // A window whose Close asks first, and stays open on No.
+        SetProgramFolder(QString());
+        SetMsgBoxHook({});
+        QTimer::singleShot(0, [] {
+            QDialog window(MainWindow());
+            struct AskFirst : QObject {
+                bool eventFilter(QObject*, QEvent* event) override
+                {
+                    if (event->type() != QEvent::Close)
+                        return false;
+                    if (MsgBox("Close? (Any changes not saved will be lost.)  ", vbYesNo + vbQuestion, "") != vbYes)
+                        event->ignore();
+                    return true;
+                }
+            } ask;
+            window.installEventFilter(&ask);
+            QTimer::singleShot(0, SayReady);
+            window.exec();
+        });
+        EXPECT_EQ(RunProgram(), 0);
+        return;
+    }
+    for (const char* part : {"preferences", "question"}) {
+        SCOPED_TRACE(part);
+        QTemporaryDir data;
+        ProgramCopy copy(data.path(), "ASignalCloses*", part);
+        ASSERT_TRUE(copy.ready()) << copy.out.toStdString();
+        ::kill(pid_t(copy.run.processId()), SIGTERM);
+        EXPECT_TRUE(copy.endedWell()) << copy.out.toStdString();
+        const QDir folder(QDir(data.path()).filePath("vantrel"));
+        const auto settings = ReadLines(folder.filePath(kSettingsFile));
+        ASSERT_TRUE(settings && settings->size() == kSettingsCount);
+        EXPECT_EQ(settings->at(int(TitleColour) - 1), "&H000000");
+        EXPECT_TRUE(QFileInfo::exists(folder.filePath("Notes.txt")));
+    }
 }
