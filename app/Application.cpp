@@ -7,12 +7,22 @@
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Printer.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QSet>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <memory>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -29,17 +39,55 @@ void onEndSignal(int)
     }
 }
 
+// Ends the run after a signal. The windows open over the main window close
+// first, the topmost first, as their Close does (a question one asks is
+// answered as Escape answers it; a window still open after its Close is
+// closed without it), and their openers finish (Preferences then reads the
+// settings file again, dropping what was not saved). Only then does the main
+// window close and save. Should a window never let go (a download waiting
+// for its server), the main window closes after a few seconds all the same.
+void endRun(QWidget* mainWindow, int round, std::shared_ptr<QSet<QWidget*>> closed)
+{
+    constexpr int kRounds = 500;
+    constexpr int kRoundMs = 10;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (round < kRounds && (modal || QThread::currentThread()->loopLevel() > 1)) {
+        // Asked again before closing: a window's Close may show a question,
+        // whose own event loop runs the next round.
+        QTimer::singleShot(kRoundMs, mainWindow, [=] { endRun(mainWindow, round + 1, closed); });
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (QAbstractButton* escape = box->escapeButton())
+                escape->click();
+            else
+                box->done(0);
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            if (closed->contains(dialog)) {
+                dialog->done(QDialog::Rejected);
+            } else {
+                closed->insert(dialog);
+                dialog->close();
+            }
+        } else if (modal) {
+            modal->close();
+        }
+        return;
+    }
+    mainWindow->close();
+    QCoreApplication::exit(0);
+}
+
 void endOnSignals(QWidget* mainWindow)
 {
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, mainWindow);
-    QObject::connect(notifier, &QSocketNotifier::activated, mainWindow, [mainWindow] {
+    QObject::connect(notifier, &QSocketNotifier::activated, mainWindow, [mainWindow, notifier] {
         char byte = 0;
         while (::read(signalPipe[0], &byte, 1) > 0) {
         }
-        mainWindow->close();
-        QCoreApplication::exit(0);
+        // A second signal while the windows close changes nothing.
+        notifier->setEnabled(false);
+        endRun(mainWindow, 0, std::make_shared<QSet<QWidget*>>());
     });
     struct sigaction action = {};
     action.sa_handler = onEndSignal;
@@ -48,6 +96,33 @@ void endOnSignals(QWidget* mainWindow)
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
 }
+// One copy of the program works on a data folder at a time. The copy that
+// starts first holds a lock on a file in the folder; the kernel drops it when
+// the process ends, however it ends, so a crash never blocks the next start.
+class FolderLock {
+public:
+    explicit FolderLock(const QString& folder)
+    {
+        const QByteArray name = QFile::encodeName(QDir(folder).filePath(QStringLiteral(".vantrel.lock")));
+        fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        // A lock file that cannot be made or locked (a file system without
+        // locks) does not keep the player out; only another copy's lock does.
+        held_ = fd_ < 0 || ::flock(fd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+    }
+    ~FolderLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    // False when another copy holds the folder.
+    bool held() const { return held_; }
+
+private:
+    int fd_ = -1;
+    bool held_ = false;
+};
 } // namespace
 
 void SetUpApplication()
@@ -71,6 +146,13 @@ int RunProgram()
         MsgBox("Vantrel cannot make or write its data folder " + QDir::toNativeSeparators(ProgramFolder())
                    + ".\r\n\r\nThe program ends without writing anything.",
                vbOKOnly + vbCritical, "Vantrel");
+        return 1;
+    }
+    const FolderLock lock(ProgramFolder());
+    if (!lock.held()) {
+        MsgBox("Vantrel is already running with the data folder " + QDir::toNativeSeparators(ProgramFolder())
+                   + ".\r\n\r\nThis copy ends without writing anything; please use the one that is open.",
+               vbOKOnly + vbExclamation, "Vantrel");
         return 1;
     }
     RegisterAllWindows();

@@ -566,13 +566,36 @@ void Vantrel::SetChecklistCaption(int index, const QString& caption)
     Check1[index]->setText(shown.replace('&', "&&"));
 }
 
+namespace {
+// Why a file that is there cannot be read, in the system's words where it
+// gives them.
+QString UnreadableReason(const QString& name)
+{
+    if (!QFileInfo(name).isFile())
+        return QStringLiteral("it is not a regular file");
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return QStringLiteral("it could not be read");
+}
+} // namespace
+
 // "Notes.txt" is a checklist-and-notes file (core/ChecklistFile.h); a file
-// with fewer than eight item lines leaves the items it lacks as they are.
+// with fewer than eight item lines leaves the items it lacks as they are. A
+// file that cannot be read is said once and kept as it is: no save writes
+// over it until it is read.
 void Vantrel::ReadNotes()
 {
     const auto text = ReadTextFile(kNotesFile);
-    if (!text)
+    if (!text) {
+        notesUnreadable_ = UnreadableReason(kNotesFile);
+        notesRefusalSaid_ = false;
+        MsgBox("Your checklist and notes file " + kNotesFile + " could not be read (" + notesUnreadable_
+                   + "). It is left as it is, and nothing is written over it.",
+               vbExclamation, "Vantrel");
         return;
+    }
+    notesUnreadable_.clear();
     const ChecklistNotes content = ParseChecklistNotes(*text, shownNotes());
     for (int i = 0; i < kChecklistItems; ++i) {
         Check1[i]->setChecked(content.items[i].ticked);
@@ -592,6 +615,14 @@ ChecklistNotes Vantrel::shownNotes() const
 
 void Vantrel::SaveNotes()
 {
+    if (!notesUnreadable_.isEmpty()) {
+        if (!notesRefusalSaid_)
+            MsgBox("Your checklist and notes were not saved: " + kNotesFile + " could not be read (" + notesUnreadable_
+                       + "), so it is left as it was.",
+                   vbExclamation, "Vantrel");
+        notesRefusalSaid_ = true;
+        return;
+    }
     if (!WriteTextFile(kNotesFile, ChecklistNotesText(shownNotes())))
         MsgBox("Your checklist and notes could not be saved in " + kNotesFile + ".", vbExclamation, "Vantrel");
 }

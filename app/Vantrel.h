@@ -131,6 +131,11 @@ private:
     QLabel* Label5;
     QLabel* Label6;
 
+    // Why "Notes.txt" could not be read when it was read last (empty when it
+    // was read or missing), and whether a save has said it is kept.
+    QString notesUnreadable_;
+    bool notesRefusalSaid_ = false;
+
     std::array<QAction*, kWebLinks> LinksLink{};
     std::array<QAction*, kMenuItemCount> items_{};
 };

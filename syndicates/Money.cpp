@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 // Separators some locales write as a no-break blank, and the invisible marks
 // that set the writing direction around signs and amounts.
@@ -34,6 +36,56 @@ QString WithAsciiDigits(QString text, const QLocale& locale)
     }
     return text;
 }
+
+// How the locale groups the digits of whole units: the size of the group
+// next to the decimal point, of the groups above it, and how many digits the
+// top group needs at least before any grouping is done (2 in Spanish: "1000"
+// but "10.000").
+struct Grouping {
+    int first = 3;
+    int higher = 3;
+    int least = 1;
+};
+
+Grouping GroupingOf(const QLocale& locale)
+{
+    Grouping g;
+    const QString group = locale.groupSeparator();
+    if (group.isEmpty())
+        return g;
+    const QStringList parts = WithAsciiDigits(locale.toString(qlonglong(123456789012345)), locale).split(group);
+    if (parts.size() >= 2)
+        g.first = int(parts.at(parts.size() - 1).size());
+    g.higher = parts.size() >= 3 ? int(parts.at(parts.size() - 2).size()) : g.first;
+    for (int digits = g.first + 1; digits <= g.first + 4; ++digits) {
+        qlonglong power = 1;
+        for (int i = 1; i < digits; ++i)
+            power *= 10;
+        if (locale.toString(power).contains(group)) {
+            g.least = digits - g.first;
+            break;
+        }
+    }
+    return g;
+}
+
+// Whole units in ASCII digits, grouped the locale's way. Qt groups a large
+// amount under a minimum of two digits wrongly ("1000.000" in Spanish for a
+// million): the minimum holds only for an amount that would otherwise make
+// one group of its own.
+QString GroupedUnits(const QString& digits, const QString& group, const Grouping& g)
+{
+    if (group.isEmpty() || g.first <= 0 || g.higher <= 0 || digits.size() < g.first + g.least)
+        return digits;
+    QString grouped = digits.right(g.first);
+    qsizetype end = digits.size() - g.first;
+    while (end > 0) {
+        const qsizetype start = std::max<qsizetype>(0, end - g.higher);
+        grouped.prepend(digits.mid(start, end - start) + group);
+        end = start;
+    }
+    return grouped;
+}
 } // namespace
 
 QString FormatMoney(Pence amount, const QLocale& locale)
@@ -42,8 +94,16 @@ QString FormatMoney(Pence amount, const QLocale& locale)
     const bool negative = amount < 0;
     const quint64 magnitude = negative ? quint64(0) - quint64(amount) : quint64(amount);
     // The pence in the locale's own digits, as the units are.
-    const QString number = locale.toString(qulonglong(magnitude / 100)) + locale.decimalPoint()
-        + locale.toString(int(magnitude % 100 / 10)) + locale.toString(int(magnitude % 10));
+    QString units = locale.toString(qulonglong(magnitude / 100));
+    const QString group = locale.groupSeparator();
+    if (!group.isEmpty()) {
+        QString grouped = GroupedUnits(QString::number(qulonglong(magnitude / 100)), group, GroupingOf(locale));
+        for (int d = 0; d < 10; ++d)
+            grouped.replace(QChar(char16_t(u'0' + d)), locale.toString(d));
+        units = grouped;
+    }
+    const QString number = units + locale.decimalPoint() + locale.toString(int(magnitude % 100 / 10))
+        + locale.toString(int(magnitude % 10));
     // The locale's places of the currency sign around the number; a negative
     // amount puts the minus sign in front ("-£12.50"), never brackets.
     QString shown = locale.toCurrencyString(1.0, locale.currencySymbol(), 2);
@@ -98,6 +158,10 @@ std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale)
 
     const QString point = WithoutBlanks(locale.decimalPoint());
     const QString group = WithoutBlanks(locale.groupSeparator());
+    // A player on a Latin keyboard types the ASCII point for decimals, which
+    // is read so wherever it does not group digits.
+    if (point != QStringLiteral(".") && group != QStringLiteral("."))
+        s.replace(QLatin1Char('.'), point);
     const QStringList parts = s.split(point);
     if (parts.size() > 2)
         return std::nullopt;
@@ -115,8 +179,10 @@ std::optional<Pence> ParseMoney(const QString& text, const QLocale& locale)
 
     const Pence units = whole.isEmpty() ? 0 : whole.toLongLong();
     // Grouped digits stand exactly where the locale groups them ("1,500",
-    // "1,00,000" in Indian grouping), so "1,50" is no amount.
-    if (grouped && parts[0] != WithAsciiDigits(WithoutBlanks(locale.toString(qlonglong(units))), locale))
+    // "1,00,000" in Indian grouping), so "1,50" is no amount. Qt's own
+    // grouping of the same amount is read too, as older files hold it.
+    if (grouped && parts[0] != GroupedUnits(whole, group, GroupingOf(locale))
+        && parts[0] != WithAsciiDigits(WithoutBlanks(locale.toString(qlonglong(units))), locale))
         return std::nullopt;
     Pence pence = 0;
     for (int i = 0; i < 2; ++i)

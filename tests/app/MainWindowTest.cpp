@@ -19,6 +19,8 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,7 @@
 #include <QTest>
 
 #include <map>
+#include <sys/stat.h>
 #include <memory>
 #include <vector>
 
@@ -212,6 +215,53 @@ TEST_F(MainWindowTest, ShortOrOddNotesFileLoadsWhatItCan)
     EXPECT_EQ(w.ChecklistCaption(1), "");
     EXPECT_EQ(w.ChecklistCaption(2), "Fill in payslips");
     EXPECT_EQ(child<QPlainTextEdit>("Text1")->toPlainText(), "");
+}
+
+TEST_F(MainWindowTest, NotesFileThatCannotBeReadIsNamedOnceAndKept)
+{
+    const QByteArray notes = " 1 ,Analyse lottery draws\r\nMy own notes";
+    const struct {
+        const char* name;
+        std::function<bool()> make;
+        const char* reason;
+    } cases[] = {
+        {"write-only",
+         [&] {
+             writeFile("Notes.txt", QString::fromUtf8(notes));
+             QFile::setPermissions(path("Notes.txt"), QFileDevice::WriteOwner);
+             return !QFile(path("Notes.txt")).open(QIODevice::ReadOnly); // not when run with root rights
+         },
+         "Permission denied"},
+        {"named pipe", [&] { return ::mkfifo(QFile::encodeName(path("Notes.txt")).constData(), 0600) == 0; },
+         "it is not a regular file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path("Notes.txt"));
+        if (!c.make())
+            continue;
+        const std::size_t before = boxes().size();
+        answer(vbOK);
+        start();
+        ASSERT_EQ(boxes().size(), before + 1);
+        EXPECT_EQ(lastBoxText().toStdString(),
+                  std::string("Your checklist and notes file Notes.txt could not be read (") + c.reason
+                      + "). It is left as it is, and nothing is written over it.");
+        child<QPlainTextEdit>("Text1")->setPlainText("Typed over nothing");
+        answer(vbOK);
+        window_->SaveSession(); // as File > Backup does when it opens
+        EXPECT_EQ(lastBoxText().toStdString(),
+                  std::string("Your checklist and notes were not saved: Notes.txt could not be read (") + c.reason
+                      + "), so it is left as it was.");
+        closeWindow();
+        EXPECT_EQ(boxes().size(), before + 2);
+        const QFileInfo file(path("Notes.txt"));
+        EXPECT_EQ(file.isFile(), std::string(c.name) != "named pipe");
+        if (file.isFile()) {
+            QFile::setPermissions(path("Notes.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            EXPECT_EQ(readBytes("Notes.txt"), notes);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, AddFillsTheFirstEmptyItemAndClearEmptiesOne)

@@ -3,6 +3,9 @@
 
 #include "app/Application.h"
 #include "app/Vantrel.h"
+#include "core/ui/Preferences.h"
+#include "platform/ui/Colours.h"
+#include "platform/ui/MsgBox.h"
 #include "core/Settings.h"
 #include "platform/Folder.h"
 #include "platform/TextFile.h"
@@ -11,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -49,6 +53,38 @@ int RunGuarded()
     guard.stop();
     QCoreApplication::setApplicationName(name);
     return code;
+}
+// The program started as a copy of this runner on the data folder under
+// dataHome, running the named test in the given part; with waitReady it is up
+// once the copy has said so.
+struct ProgramCopy {
+    QProcess run;
+    QByteArray out;
+    ProgramCopy(const QString& dataHome, const QString& test, const QString& part, bool waitReady = true)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kRunsProgram, part);
+        env.insert("XDG_DATA_HOME", dataHome);
+        run.setProcessEnvironment(env);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ProgramRun." + test});
+        while (waitReady && !out.contains(kReady) && run.waitForReadyRead(30000))
+            out += run.readAll();
+    }
+    bool ready() const { return out.contains(kReady); }
+    // Waits for the end; true when the copy ended by itself with code 0.
+    bool endedWell()
+    {
+        const bool finished = run.waitForFinished(30000);
+        out += run.readAll();
+        return finished && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0;
+    }
+};
+
+void SayReady()
+{
+    std::printf("%s\n", kReady);
+    std::fflush(stdout);
 }
 } // namespace
 
@@ -128,5 +164,98 @@ TEST(ProgramRun, EndedBySignalItSavesAsACloseDoes)
         ASSERT_TRUE(settings && settings->size() == kSettingsCount);
         EXPECT_EQ(settings->at(int(PlayerName) - 1), "Ann");
         EXPECT_EQ(settings->at(int(PanelsShown) - 1), "1");
+    }
+}
+
+TEST(ProgramRun, OneCopyAtATimeOnADataFolder)
+{
+    const QString part = qEnvironmentVariable(kRunsProgram);
+    if (part == "second") {
+        SetProgramFolder(QString());
+        Harness::ExpectBox(vbOK);
+        EXPECT_EQ(RunProgram(), 1);
+        std::printf("%s\n", qPrintable(Harness::LastBoxText()));
+        return;
+    }
+    if (!part.isEmpty()) {
+        SetProgramFolder(QString());
+        QTimer::singleShot(0, SayReady);
+        EXPECT_EQ(RunProgram(), 0);
+        return;
+    }
+    QTemporaryDir data;
+    const QString folder = QDir(data.path()).filePath("vantrel");
+    ProgramCopy first(data.path(), "OneCopy*", "first");
+    ASSERT_TRUE(first.ready()) << first.out.toStdString();
+    ProgramCopy second(data.path(), "OneCopy*", "second", false);
+    EXPECT_TRUE(second.endedWell()) << second.out.toStdString();
+    EXPECT_TRUE(second.out.contains(
+        ("Vantrel is already running with the data folder " + QDir::toNativeSeparators(folder)).toUtf8()))
+        << second.out.toStdString();
+    // A copy killed outright leaves the folder free for the next start.
+    ::kill(pid_t(first.run.processId()), SIGKILL);
+    first.run.waitForFinished(30000);
+    ProgramCopy next(data.path(), "OneCopy*", "first");
+    ASSERT_TRUE(next.ready()) << next.out.toStdString();
+    ::kill(pid_t(next.run.processId()), SIGTERM);
+    EXPECT_TRUE(next.endedWell()) << next.out.toStdString();
+}
+
+TEST(ProgramRun, ASignalClosesOpenWindowsAsTheirCloseDoes)
+{
+    const QString part = qEnvironmentVariable(kRunsProgram);
+    if (part == "preferences") {
+        // Preferences open with a colour picked and not saved.
+        SetProgramFolder(QString());
+        SetModalHook([](QDialog* dialog) { return dialog->exec(); });
+        SetColourDialogHook([](const QColor&) { return std::optional<QColor>(QColor(255, 0, 0)); });
+        QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [] {
+                auto* preferences = qobject_cast<Preferences*>(QApplication::activeModalWidget());
+                ASSERT_NE(preferences, nullptr);
+                preferences->Label5_Click();
+                ASSERT_EQ(Settings[TitleColour].toStdString(), "&HFF");
+                SayReady();
+            });
+            MainWindow()->RunMenuItem(MenuItem::FilePreferences);
+        });
+        EXPECT_EQ(RunProgram(), 0);
+        return;
+    }
+    if (part == "question") {
+        // A window whose Close asks first, and stays open on No.
+        SetProgramFolder(QString());
+        SetMsgBoxHook({});
+        QTimer::singleShot(0, [] {
+            QDialog window(MainWindow());
+            struct AskFirst : QObject {
+                bool eventFilter(QObject*, QEvent* event) override
+                {
+                    if (event->type() != QEvent::Close)
+                        return false;
+                    if (MsgBox("Close? (Any changes not saved will be lost.)  ", vbYesNo + vbQuestion, "") != vbYes)
+                        event->ignore();
+                    return true;
+                }
+            } ask;
+            window.installEventFilter(&ask);
+            QTimer::singleShot(0, SayReady);
+            window.exec();
+        });
+        EXPECT_EQ(RunProgram(), 0);
+        return;
+    }
+    for (const char* part : {"preferences", "question"}) {
+        SCOPED_TRACE(part);
+        QTemporaryDir data;
+        ProgramCopy copy(data.path(), "ASignalCloses*", part);
+        ASSERT_TRUE(copy.ready()) << copy.out.toStdString();
+        ::kill(pid_t(copy.run.processId()), SIGTERM);
+        EXPECT_TRUE(copy.endedWell()) << copy.out.toStdString();
+        const QDir folder(QDir(data.path()).filePath("vantrel"));
+        const auto settings = ReadLines(folder.filePath(kSettingsFile));
+        ASSERT_TRUE(settings && settings->size() == kSettingsCount);
+        EXPECT_EQ(settings->at(int(TitleColour) - 1), "&H000000");
+        EXPECT_TRUE(QFileInfo::exists(folder.filePath("Notes.txt")));
     }
 }

@@ -81,3 +81,30 @@ TEST(MoneyTest, EveryAmountWrittenReadsBackInEveryLocale)
     }
     EXPECT_EQ(failures, 0);
 }
+
+TEST(MoneyTest, TypedWithALatinPointOrGroupedTheLocaleWay)
+{
+    const QLocale spain(QLocale::Spanish, QLocale::Spain);
+    const struct {
+        QLocale locale;
+        const char* text;
+        std::optional<Pence> amount;
+    } reads[] = {
+        {QLocale(QLocale::Arabic, QLocale::Egypt), "12.5", 1250},
+        {QLocale(QLocale::Persian, QLocale::Iran), "12.5", 1250},
+        {QLocale(QLocale::French, QLocale::France), "12.5", 1250},
+        {spain, "1.000.000", 100000000},
+        {spain, "1.234.567,5", 123456750},
+        {spain, "10.000", 1000000},
+        {spain, "1000", 100000},
+        {spain, "1000.000", 100000000}, // as older diaries hold it
+        {spain, "12.5", std::nullopt},  // "." groups here
+        {spain, "1.000", std::nullopt}, // too short to be grouped
+    };
+    for (const auto& c : reads)
+        EXPECT_EQ(ParseMoney(QString::fromUtf8(c.text), c.locale), c.amount)
+            << c.locale.name().toStdString() << " " << c.text;
+    EXPECT_EQ(FormatMoney(100000000, spain), "1.000.000,00\u00A0€");
+    EXPECT_EQ(FormatMoney(123456789, spain), "1.234.567,89\u00A0€");
+    EXPECT_EQ(FormatMoney(100000, spain), "1000,00\u00A0€");
+}
