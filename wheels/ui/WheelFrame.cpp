@@ -207,7 +207,8 @@ void WheelFrame::Generate()
         ClearEntries();
     if (options_.reseedOnGenerate)
         Randomize();
-    if (!BoxesOK()) {
+    // A number in two boxes would stand twice in a line.
+    if (!BoxesOK() || RepeatsANumber(BoxTexts(), BoxesInUse())) {
         ShowTip(6);
         return;
     }

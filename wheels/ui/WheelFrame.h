@@ -9,11 +9,11 @@
 //
 // Generate (Command2): the entries are cleared, the random source reseeded
 // from the clock (where the window does so), the boxes read and checked
-// (BoxesOK: tip 6 on bad input), the window's refusal of the open lottery
-// asked (WheelRefusal: a "Sorry!" box), and then RunWheel builds the lines,
-// which the frame sorts and shows. A window that runs the retry loop
-// (retryLoop) gets the generator frame's loop instead, with RunWheel as one
-// try.
+// (BoxesOK: tip 6 on bad input, and on a number typed into two boxes in use),
+// the window's refusal of the open lottery asked (WheelRefusal: a "Sorry!"
+// box), and then RunWheel builds the lines, which the frame sorts and shows.
+// A window that runs the retry loop (retryLoop) gets the generator frame's
+// loop instead, with RunWheel as one try.
 //
 // The windows differ in how their commands treat Busy; the options say how.
 
