@@ -4,7 +4,9 @@
 # a menu item by a bare string ("PlayLuckyDip") outside the menu item table,
 # or when a class declares a member again that a
 # class it derives from already declares public or protected (a window's own
-# Label1 hiding its frame's Label1).
+# Label1 hiding its frame's Label1), or a member function of the same name as
+# a non-virtual one declared there (a handler redeclared instead of
+# overridden, so that a call through the base runs the base's).
 #   cmake -DSOURCE_DIR=... -P CheckNames.cmake
 cmake_minimum_required(VERSION 3.25)
 # A file's lines as a list, one element a line (so line numbers stay true),
@@ -70,8 +72,10 @@ foreach(path IN LISTS files)
   endforeach()
 endforeach()
 
-# Members that hide: every class of the headers, its first base and its data
-# members at the top level of its body, with their access.
+# Members that hide: every class of the headers, its first base, and its data
+# members and member functions at the top level of its body, with their
+# access (functions also with whether they are virtual: declared virtual,
+# override or final).
 file(GLOB_RECURSE headers ${SOURCE_DIR}/*.h)
 set(classes "")
 foreach(path IN LISTS headers)
@@ -95,6 +99,7 @@ foreach(path IN LISTS headers)
         set(class ${CMAKE_MATCH_2})
         set(base_${class} "${CMAKE_MATCH_5}")
         set(members_${class} "")
+        set(functions_${class} "")
         set(file_${class} ${rel})
         list(APPEND classes ${class})
         if(kind STREQUAL "struct")
@@ -119,6 +124,16 @@ foreach(path IN LISTS headers)
         if(NOT line MATCHES "^[ \t]*(using|return|friend|typedef)[ \t]")
           list(APPEND members_${class} "${member}=${access}")
         endif()
+      elseif(line MATCHES "^[ \t]*(([A-Za-z_]+)[ \t]+)*([A-Za-z_][A-Za-z0-9_:<>, *&]*[ *&>])?([A-Za-z_][A-Za-z0-9_]*)[ \t]*\\(")
+        set(function ${CMAKE_MATCH_4})
+        if(NOT function STREQUAL class AND NOT function MATCHES "^(operator|Q_[A-Z_]+)$"
+           AND NOT line MATCHES "^[ \t]*(using|return|friend|typedef)[ \t]")
+          if(line MATCHES "(^|[^A-Za-z0-9_])(virtual|override|final)([^A-Za-z0-9_]|$)")
+            list(APPEND functions_${class} "${function}=${access}=virtual")
+          else()
+            list(APPEND functions_${class} "${function}=${access}=plain")
+          endif()
+        endif()
       endif()
     endif()
     math(EXPR depth "${depth} + ${nopen} - ${nclose}")
@@ -130,6 +145,10 @@ endforeach()
 list(LENGTH members_GeneratorFrame frame_members)
 if(frame_members LESS 10)
   message(FATAL_ERROR "The members of GeneratorFrame were not read (${frame_members}).")
+endif()
+list(LENGTH functions_GeneratorFrame frame_functions)
+if(frame_functions LESS 10)
+  message(FATAL_ERROR "The member functions of GeneratorFrame were not read (${frame_functions}).")
 endif()
 foreach(class IN LISTS classes)
   foreach(entry IN LISTS members_${class})
@@ -146,6 +165,38 @@ foreach(class IN LISTS classes)
           list(APPEND failures "${file_${class}}: ${class}::${member} hides ${base}::${member} (${file_${base}})")
         endif()
       endforeach()
+      set(base "${base_${base}}")
+    endwhile()
+  endforeach()
+  # A function hides the nearest base's function of its name unless that one
+  # is virtual (or private, and so nothing the derived class could hide).
+  set(names "")
+  foreach(entry IN LISTS functions_${class})
+    string(REGEX REPLACE "=.*" "" function "${entry}")
+    if(function IN_LIST names)
+      continue()
+    endif()
+    list(APPEND names ${function})
+    set(base "${base_${class}}")
+    set(seen "")
+    while(NOT base STREQUAL "" AND DEFINED members_${base} AND NOT base IN_LIST seen)
+      list(APPEND seen ${base})
+      set(declared "")
+      foreach(other IN LISTS functions_${base})
+        if(other MATCHES "^${function}=")
+          set(declared "${other}")
+          if(other MATCHES "=(public|protected)=plain$")
+            break()
+          endif()
+        endif()
+      endforeach()
+      if(NOT declared STREQUAL "")
+        if(declared MATCHES "=(public|protected)=plain$")
+          list(APPEND failures
+               "${file_${class}}: ${class}::${function} hides ${base}::${function}, which is not virtual (${file_${base}})")
+        endif()
+        break()
+      endif()
       set(base "${base_${base}}")
     endwhile()
   endforeach()

@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 namespace {
@@ -135,6 +136,21 @@ BoxReading ReadNumberBoxes(const QStringList& texts, const std::vector<bool>& in
         }
     }
     return reading;
+}
+
+bool RepeatsANumber(const QStringList& texts, const std::vector<bool>& inUse)
+{
+    std::set<int> seen;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (std::size_t(i) >= inUse.size() || !inUse[std::size_t(i)])
+            continue;
+        const double value = Val(texts[i]);
+        if (value < 1)
+            continue;
+        if (!seen.insert(ToCell(value)).second)
+            return true;
+    }
+    return false;
 }
 
 bool BoxFitsLottery(const QString& text, int maxBall)

@@ -86,6 +86,11 @@ struct BoxReading {
 // or above maxBall. Every box is read, bad or not. At most 121 boxes.
 BoxReading ReadNumberBoxes(const QStringList& texts, const std::vector<bool>& inUse, int maxBall);
 
+// Whether two boxes in use hold the same number (read as Generate reads
+// them, so "7" and "07" are one number): such a line could not be played.
+// Boxes that are empty or below 1 are left to the other checks.
+bool RepeatsANumber(const QStringList& texts, const std::vector<bool>& inUse);
+
 // Whether a box keeps its text when a lottery of maxBall numbers is chosen
 // (its number is 1..maxBall).
 bool BoxFitsLottery(const QString& text, int maxBall);

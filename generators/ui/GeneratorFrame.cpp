@@ -17,6 +17,7 @@
 #include "platform/Text.h"
 #include "printing/ui/PrintReports.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -24,16 +25,49 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
 const QString kPlayHelpPage = QStringLiteral("helpplay.html");
+
+// Holds the controls given while a generation runs: those enabled are
+// disabled, and enabled again at the end with the focus where it was.
+class InputHold {
+public:
+    explicit InputHold(const QList<QWidget*>& inputs) : focus_(QApplication::focusWidget())
+    {
+        for (QWidget* w : inputs)
+            if (w->isEnabled()) {
+                if (focus_ && (w == focus_ || w->isAncestorOf(focus_)))
+                    focusHeld_ = true;
+                w->setEnabled(false);
+                held_ << w;
+            }
+    }
+    ~InputHold()
+    {
+        for (const QPointer<QWidget>& w : held_)
+            if (w)
+                w->setEnabled(true);
+        if (focusHeld_ && focus_ && focus_->isEnabled())
+            focus_->setFocus();
+    }
+    InputHold(const InputHold&) = delete;
+    InputHold& operator=(const InputHold&) = delete;
+
+private:
+    QPointer<QWidget> focus_;
+    bool focusHeld_ = false;
+    QList<QPointer<QWidget>> held_;
+};
 
 QCheckBox* NewCheck(QWidget* parent, const QString& name, const QString& text)
 {
@@ -158,10 +192,10 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     for (QPushButton* help : HelpButtons)
         connect(help, &QPushButton::clicked, this, &GeneratorFrame::Help_Click);
     if (options.filterButtons) {
-        connect(FilterOddEvenButton, &QPushButton::clicked, this, [this] { runFilter(FilterOddEven); });
-        connect(FilterHighLowButton, &QPushButton::clicked, this, [this] { runFilter(FilterHighLow); });
-        connect(FilterLongRunsButton, &QPushButton::clicked, this, [this] { runFilter(FilterLongRuns); });
-        connect(FilterHistoryButton, &QPushButton::clicked, this, [this] { runFilter(FilterHistory); });
+        connect(FilterOddEvenButton, &QPushButton::clicked, this, [this] { RunFilter(FilterOddEven); });
+        connect(FilterHighLowButton, &QPushButton::clicked, this, [this] { RunFilter(FilterHighLow); });
+        connect(FilterLongRunsButton, &QPushButton::clicked, this, [this] { RunFilter(FilterLongRuns); });
+        connect(FilterHistoryButton, &QPushButton::clicked, this, [this] { RunFilter(FilterHistory); });
     }
 }
 
@@ -169,6 +203,7 @@ QPushButton* GeneratorFrame::newHelpButton(const QString& name, const QString& t
 {
     auto* b = NamedButton(this, name, "?", tip);
     b->setFixedWidth(b->fontMetrics().horizontalAdvance("?") * 4 + 12);
+    helpButtons_ << b;
     return b;
 }
 
@@ -299,9 +334,30 @@ void GeneratorFrame::Command2_Click()
     } else if (InputsOK()) {
         BusyGuard busy;
         Hourglass wait;
+        const InputHold hold(inputs());
         Generate();
     }
     finishBusy();
+}
+
+QList<QWidget*> GeneratorFrame::inputs() const
+{
+    QList<QWidget*> found;
+    std::function<void(QLayout*)> walk = [&](QLayout* box) {
+        for (int i = 0; i < box->count(); ++i) {
+            QLayoutItem* item = box->itemAt(i);
+            if (QLayout* inner = item->layout())
+                walk(inner);
+            QWidget* w = item->widget();
+            if (w && !qobject_cast<QLabel*>(w) && !helpButtons_.contains(w))
+                found << w;
+        }
+    };
+    walk(methodBox_);
+    for (QCheckBox* box : {Check1, Check2, Check3})
+        if (box)
+            found << box;
+    return found;
 }
 
 void GeneratorFrame::Generate()
@@ -334,7 +390,7 @@ void GeneratorFrame::finishBusy()
     }
 }
 
-void GeneratorFrame::runFilter(void (*filter)())
+void GeneratorFrame::RunFilter(void (*filter)())
 {
     if (Busy)
         return;

@@ -14,6 +14,10 @@
 // gone by, letting events run meanwhile. While it runs Busy is set: the
 // other commands are ignored, a lottery chosen in the list is put back, and
 // Close is kept until the loop ends (or ignored, as CloseWhileBusy says).
+// The inputs it reads (every control of methodBox() but labels and help
+// buttons, and the filter boxes) are disabled meanwhile, so the lines come
+// from the inputs as they stood at the click and what the window shows
+// afterwards describes them.
 
 #include "core/ui/LoadOnce.h"
 #include "core/ui/Skinning.h"
@@ -94,12 +98,13 @@ public:
     // Fills Entries once; never shows anything.
     virtual void PlayLotto() = 0;
 
-    // Handlers.
+    // Handlers. A window whose commands treat Busy otherwise overrides
+    // Generate, Print, Save and Close; the buttons reach the override.
     void List1_Click();
-    void Command2_Click(); // Generate
-    void Command6_Click(); // Print
-    void Command7_Click(); // Save
-    void Command1_Click(); // Close
+    virtual void Command2_Click(); // Generate
+    virtual void Command6_Click(); // Print
+    virtual void Command7_Click(); // Save
+    virtual void Command1_Click(); // Close
     void Help_Click();
 
     // Why the open lottery cannot be played in this window; empty when it can.
@@ -137,6 +142,9 @@ protected:
     // Retry loop: after the loop, before the list is shown (the frame: the
     // lines sorted).
     virtual void AfterRetryLoop();
+    // A filter button: runs the filter on Entries and shows the lines (the
+    // frame: nothing while Busy is set).
+    virtual void RunFilter(void (*filter)());
     // What Close does while a command runs: true waits for it to end and
     // then closes (the frame); false ignores the click.
     virtual bool CloseWaitsWhileBusy() const { return true; }
@@ -163,7 +171,9 @@ protected:
 
 private:
     void Form_Load() override;
-    void runFilter(void (*filter)());
+    // The controls a generation reads (the window's own, the filter boxes),
+    // held while it runs.
+    QList<QWidget*> inputs() const;
     void setHeadings();
     void finishBusy();
     void loadLottery(int row);
@@ -176,5 +186,6 @@ private:
     int loadedRow_ = -1;                 // the list row whose lottery is open
     std::uint64_t loadedGeneration_ = 0; // of the open lottery when it was loaded
     bool closeAfterBusy_ = false;
-    int rowBeforePress_ = -1; // the list's current row when the mouse went down on it
+    int rowBeforePress_ = -1;         // the list's current row when the mouse went down on it
+    QList<QPushButton*> helpButtons_; // every "?" button, wherever it stands
 };

@@ -13,6 +13,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "support/SaveDialog.h"
 #include "support/TestSupport.h"
+#include "support/WheelFixtures.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -133,18 +134,7 @@ TEST(HotNumbersRule, SmallAndLargeLotteries)
 
 namespace {
 
-class HotNumbersWindow : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        // 7 drawn three times, 3 and 40 twice, 30 most as the extra ball.
-        writeLines("dbase100.txt",
-                   DatabaseLines("US Powerball", "5,59,0,39,0",
-                                 {"05 Mar 05,7,3,40,11,12,0,0,30", "02 Mar 05,7,3,40,13,14,0,0,30",
-                                  "26 Feb 05,7,15,16,17,18,0,0,2"}));
-    }
-};
+using HotNumbersWindow = HotDrawsFolder;
 
 } // namespace
 

@@ -12,6 +12,7 @@
 #include "generators/RetryLoop.h"
 #include "generators/ui/PFullSel.h"
 #include "generators/ui/PLuckyDip.h"
+#include "generators/ui/P3KeyNum.h"
 #include "platform/Random.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MsgBox.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <array>
 #include <cmath>
@@ -156,6 +158,87 @@ TEST_F(ResponsiveGenerators, FullSelectionIgnoresCloseWhileBusy)
     EXPECT_FALSE(finished);
     w.Command1->click(); // now it closes
     EXPECT_TRUE(finished);
+}
+
+// The player changes an input while the loop runs (a key bar moved onto
+// another key, "Include all numbers" clicked): the lines shown, and what the
+// window says of them, follow the inputs it shows once the run is over.
+TEST_F(ResponsiveGenerators, InputsChangedDuringTheLoopDoNotMixIntoTheLines)
+{
+    writeLines("dbase100.txt", DatabaseLines("Lotto", "6,49,0,0,0", {}));
+    Settings.set(OddEvenFilter, "3"); // three odd and three even: no list of lines passes for long
+    struct Case {
+        const char* name;
+        std::function<GeneratorFrame*()> make;
+        std::function<void(GeneratorFrame&)> change;
+        std::function<void(GeneratorFrame&, const std::vector<std::vector<int>>&)> check;
+    };
+    const auto lines = [](GeneratorFrame& w) {
+        std::vector<std::vector<int>> out;
+        for (int r = 1; r <= ShownLines(w.MSFlexGrid1); ++r) {
+            std::vector<int> line;
+            for (int c = 1; c <= 6; ++c)
+                line.push_back(w.MSFlexGrid1->TextMatrix(r, c).toInt());
+            out.push_back(line);
+        }
+        return out;
+    };
+    const Case cases[] = {
+        {"three keys",
+         [] {
+             auto* w = new P3KeyNum;
+             w->Load();
+             w->Bars[2]->setValue(47);
+             return w;
+         },
+         [](GeneratorFrame& f) {
+             auto& w = static_cast<P3KeyNum&>(f);
+             QTest::keyClick(w.Bars[0], Qt::Key_End); // bar 1 to its end, onto bar 3
+         },
+         [](GeneratorFrame& f, const std::vector<std::vector<int>>& shown) {
+             auto& w = static_cast<P3KeyNum&>(f);
+             const std::vector<int> keys = w.Keys();
+             ASSERT_FALSE(shown.empty());
+             for (const auto& line : shown) {
+                 EXPECT_EQ(std::set<int>(line.begin(), line.end()).size(), 6u);
+                 for (int key : keys)
+                     EXPECT_NE(std::find(line.begin(), line.end(), key), line.end()) << key;
+             }
+         }},
+        {"full selection",
+         [] {
+             auto* w = new PFullSel;
+             w->Load();
+             return w;
+         },
+         [](GeneratorFrame& f) { QTest::mouseClick(static_cast<PFullSel&>(f).Check4, Qt::LeftButton); },
+         [](GeneratorFrame& f, const std::vector<std::vector<int>>& shown) {
+             auto& w = static_cast<PFullSel&>(f);
+             std::set<int> played;
+             for (const auto& line : shown)
+                 played.insert(line.begin(), line.end());
+             const bool all = w.Check4->isChecked();
+             EXPECT_EQ(w.Label4->text().toStdString(), all ? "  All numbers used" : "  1 numbers unused");
+             EXPECT_EQ(played.size(), all ? 49u : 48u);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<GeneratorFrame> w(c.make());
+        w->Check1->setChecked(true);
+        double now = 0;
+        SetMonotonicClockForTests([&now] { return now += 0.05; });
+        bool changed = false;
+        QTimer::singleShot(0, w.get(), [&] {
+            c.change(*w);
+            changed = true;
+        });
+        w->Command2->click();
+        SetMonotonicClockForTests({});
+        ASSERT_TRUE(changed);
+        EXPECT_TRUE(w->Label5->text().endsWith(kNotComplySuffix)) << w->Label5->text().toStdString();
+        c.check(*w, lines(*w));
+    }
 }
 
 // Another window opening another lottery does not change what this window

@@ -1,6 +1,7 @@
 // The budget wheels' stored tables and the lines they make.
 #include "generators/Entries.h"
 #include "platform/Random.h"
+#include "support/WheelFixtures.h"
 #include "wheels/BudgetWheels.h"
 
 #include <algorithm>
@@ -12,22 +13,7 @@ namespace {
 
 using Line = std::vector<int>;
 
-std::vector<Line> Lines(int columns)
-{
-    std::vector<Line> out;
-    for (int r = 1; r <= EntryCount(); ++r)
-        out.emplace_back(Entries[r] + 1, Entries[r] + 1 + columns);
-    return out;
-}
-
-// The player's numbers 1 to 18 in boxes 0 to 17.
-void OneToEighteen()
-{
-    for (int i = 0; i < kBudgetBoxes; ++i)
-        BallPool[i] = std::int16_t(i + 1);
-}
-
-// The numbers of a group (A = 1 2 3 with OneToEighteen).
+// The numbers of a group (A = 1 2 3 with the pool 1 to 18).
 Line Group(char letter)
 {
     const int g = letter - 'A';
@@ -72,15 +58,15 @@ TEST(BudgetWheelTables, SizesLinesAndGroups)
 TEST(BudgetWheelLinesTest, SixNumbersJoinTwoGroups)
 {
     ResetEntries();
-    OneToEighteen();
+    PoolOneTo(kBudgetBoxes);
     ASSERT_EQ(BudgetWheelLines(0, 6, 0), BudgetOutcome::Built);
-    EXPECT_EQ(Lines(8),
+    EXPECT_EQ(EntryLines(8),
               (std::vector<Line>{{1, 2, 3, 4, 5, 6, 0, 0}, {4, 5, 6, 7, 8, 9, 0, 0}, {1, 2, 3, 7, 8, 9, 0, 0}}));
 
     const std::vector<std::pair<int, const char*>> pairs{
         {1, "AB CD BC AD"}, {2, "AB CD AE BE BC"}, {3, "AB CD EF AC BD AF BC DE"}};
     for (const auto& [option, text] : pairs) {
-        OneToEighteen();
+        PoolOneTo(kBudgetBoxes);
         ASSERT_EQ(BudgetWheelLines(option, 6, 0), BudgetOutcome::Built);
         std::vector<Line> expected;
         for (const QString& pair : QString(text).split(' ')) {
@@ -90,7 +76,7 @@ TEST(BudgetWheelLinesTest, SixNumbersJoinTwoGroups)
             std::sort(line.begin(), line.end());
             expected.push_back(line);
         }
-        EXPECT_EQ(Lines(6), expected) << text;
+        EXPECT_EQ(EntryLines(6), expected) << text;
     }
 }
 
@@ -102,17 +88,17 @@ TEST(BudgetWheelLinesTest, FiveAndSevenNumbers)
     int firstTwo = 0, lastTwo = 0;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         RandomizeSeed(seed);
-        OneToEighteen();
+        PoolOneTo(kBudgetBoxes);
         ASSERT_EQ(BudgetWheelLines(0, 5, 0), BudgetOutcome::Built);
-        const auto lines = Lines(6);
+        const auto lines = EntryLines(6);
         ASSERT_EQ(lines.size(), 3u);
         EXPECT_TRUE(lines[0] == Line({1, 2, 3, 4, 5, 0}) || lines[0] == Line({1, 2, 3, 5, 6, 0}));
         EXPECT_TRUE(lines[1] == Line({4, 5, 6, 7, 8, 0}) || lines[1] == Line({4, 5, 6, 8, 9, 0}));
         (lines[0][3] == 4 ? firstTwo : lastTwo) += 1;
 
-        OneToEighteen();
+        PoolOneTo(kBudgetBoxes);
         ASSERT_EQ(BudgetWheelLines(0, 7, 0), BudgetOutcome::Built);
-        const auto seven = Lines(8);
+        const auto seven = EntryLines(8);
         ASSERT_EQ(seven.size(), 3u);
         for (const Line& line : seven) {
             EXPECT_EQ(std::set<int>(line.begin(), line.begin() + 7).size(), 7u);
@@ -129,9 +115,9 @@ TEST(BudgetWheelLinesTest, FiveAndSevenNumbers)
     // The same seed gives the same lines: the source is asked, line by line,
     // for the toss or the seventh numbers, then the extra ball.
     RandomizeSeed(2026);
-    OneToEighteen();
+    PoolOneTo(kBudgetBoxes);
     ASSERT_EQ(BudgetWheelLines(3, 7, 10), BudgetOutcome::Built);
-    EXPECT_EQ(Lines(8),
+    EXPECT_EQ(EntryLines(8),
               (std::vector<Line>{{1, 2, 3, 4, 5, 6, 12, 9},
                                  {2, 7, 8, 9, 10, 11, 12, 9},
                                  {4, 13, 14, 15, 16, 17, 18, 9},
@@ -148,7 +134,7 @@ TEST(BudgetWheelLinesTest, FiveAndSevenNumbers)
 TEST(BudgetWheelLinesTest, RefusalsAndRepeatedNumbers)
 {
     ResetEntries();
-    OneToEighteen();
+    PoolOneTo(kBudgetBoxes);
     Entries[1][1] = 5;
     EXPECT_EQ(BudgetWheelLines(0, 4, 0), BudgetOutcome::NotAvailable);
     EXPECT_EQ(EntryCount(), 0);
@@ -159,14 +145,14 @@ TEST(BudgetWheelLinesTest, RefusalsAndRepeatedNumbers)
     EXPECT_EQ(BudgetWheelLines(0, 7, 0), BudgetOutcome::NoSeventhNumber);
     EXPECT_EQ(EntryCount(), 0);
     ASSERT_EQ(BudgetWheelLines(0, 6, 0), BudgetOutcome::Built);
-    EXPECT_EQ(Lines(6)[0], Line({5, 5, 5, 5, 5, 5}));
+    EXPECT_EQ(EntryLines(6)[0], Line({5, 5, 5, 5, 5, 5}));
 
     // One other number in each group: every line has a seventh.
     BallPool[0] = 97;
     BallPool[3] = 98;
     BallPool[6] = 99;
     ASSERT_EQ(BudgetWheelLines(0, 7, 0), BudgetOutcome::Built);
-    EXPECT_EQ(Lines(7),
+    EXPECT_EQ(EntryLines(7),
               (std::vector<Line>{{5, 5, 5, 5, 97, 98, 99}, {5, 5, 5, 5, 97, 98, 99}, {5, 5, 5, 5, 97, 98, 99}}));
     // Two: the line that joins their groups (A C) holds both.
     BallPool[3] = 5;
@@ -178,12 +164,12 @@ TEST(BudgetWheelLinesTest, ExtraBalls)
 {
     ResetEntries();
     RandomizeSeed(9);
-    OneToEighteen();
+    PoolOneTo(kBudgetBoxes);
     ASSERT_EQ(BudgetWheelLines(3, 6, 10), BudgetOutcome::Built);
     ASSERT_EQ(EntryCount(), 8);
     for (int r = 1; r <= 8; ++r)
         EXPECT_TRUE(Entries[r][kExtraBallColumn] >= 1 && Entries[r][kExtraBallColumn] <= 10);
-    OneToEighteen();
+    PoolOneTo(kBudgetBoxes);
     ASSERT_EQ(BudgetWheelLines(3, 5, 0), BudgetOutcome::Built);
     for (int r = 1; r <= 8; ++r)
         EXPECT_EQ(Entries[r][kExtraBallColumn], 0);

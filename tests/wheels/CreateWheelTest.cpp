@@ -1,6 +1,7 @@
 // Create-a-wheel's rings of the player's numbers.
 #include "generators/Entries.h"
 #include "platform/Random.h"
+#include "support/WheelFixtures.h"
 #include "wheels/CreateWheel.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +12,6 @@ namespace {
 
 using Line = std::vector<int>;
 
-std::vector<Line> Lines(int columns)
-{
-    std::vector<Line> out;
-    for (int r = 1; r <= EntryCount(); ++r)
-        out.emplace_back(Entries[r] + 1, Entries[r] + 1 + columns);
-    return out;
-}
-
-// The player's numbers 1 to count in boxes 0 to count - 1.
-void Numbers(int count)
-{
-    for (int i = 0; i < count; ++i)
-        BallPool[i] = std::int16_t(i + 1);
-}
-
 } // namespace
 
 // The worked rings: each line runs on from the one before by the interval,
@@ -33,9 +19,9 @@ void Numbers(int count)
 TEST(CreateWheelRings, WorkedExamples)
 {
     ResetEntries();
-    Numbers(8);
+    PoolOneTo(8);
     ASSERT_EQ(CreateWheelLines(8, 1, 6, 0), 8);
-    EXPECT_EQ(Lines(6),
+    EXPECT_EQ(EntryLines(6),
               (std::vector<Line>{{1, 2, 3, 4, 5, 6},
                                  {2, 3, 4, 5, 6, 7},
                                  {3, 4, 5, 6, 7, 8},
@@ -45,29 +31,29 @@ TEST(CreateWheelRings, WorkedExamples)
                                  {7, 8, 1, 2, 3, 4},
                                  {8, 1, 2, 3, 4, 5}}));
     SortEntries(6);
-    EXPECT_EQ(Lines(6)[3], Line({1, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(EntryLines(6)[3], Line({1, 4, 5, 6, 7, 8}));
 
-    Numbers(8);
+    PoolOneTo(8);
     ASSERT_EQ(CreateWheelLines(8, 3, 6, 0), 3);
-    EXPECT_EQ(Lines(6), (std::vector<Line>{{1, 2, 3, 4, 5, 6}, {4, 5, 6, 7, 8, 1}, {7, 8, 1, 2, 3, 4}}));
+    EXPECT_EQ(EntryLines(6), (std::vector<Line>{{1, 2, 3, 4, 5, 6}, {4, 5, 6, 7, 8, 1}, {7, 8, 1, 2, 3, 4}}));
 
-    Numbers(9);
+    PoolOneTo(9);
     ASSERT_EQ(CreateWheelLines(9, 2, 6, 0), 5);
-    EXPECT_EQ(Lines(1), (std::vector<Line>{{1}, {3}, {5}, {7}, {9}}));
+    EXPECT_EQ(EntryLines(1), (std::vector<Line>{{1}, {3}, {5}, {7}, {9}}));
 
-    Numbers(20);
+    PoolOneTo(20);
     ASSERT_EQ(CreateWheelLines(20, 5, 6, 0), 4);
-    EXPECT_EQ(Lines(1), (std::vector<Line>{{1}, {6}, {11}, {16}}));
-    EXPECT_EQ(Lines(6)[3], Line({16, 17, 18, 19, 20, 1}));
+    EXPECT_EQ(EntryLines(1), (std::vector<Line>{{1}, {6}, {11}, {16}}));
+    EXPECT_EQ(EntryLines(6)[3], Line({16, 17, 18, 19, 20, 1}));
 
-    Numbers(10);
+    PoolOneTo(10);
     ASSERT_EQ(CreateWheelLines(10, 5, 7, 0), 2);
-    EXPECT_EQ(Lines(8), (std::vector<Line>{{1, 2, 3, 4, 5, 6, 7, 0}, {6, 7, 8, 9, 10, 1, 2, 0}}));
+    EXPECT_EQ(EntryLines(8), (std::vector<Line>{{1, 2, 3, 4, 5, 6, 7, 0}, {6, 7, 8, 9, 10, 1, 2, 0}}));
 
     // A four-number lottery is wheeled like any other.
-    Numbers(8);
+    PoolOneTo(8);
     ASSERT_EQ(CreateWheelLines(8, 1, 4, 0), 8);
-    EXPECT_EQ(Lines(5)[7], Line({8, 1, 2, 3, 0}));
+    EXPECT_EQ(EntryLines(5)[7], Line({8, 1, 2, 3, 0}));
 }
 
 // Over every count, interval and lottery size the window offers: the count
@@ -79,12 +65,12 @@ TEST(CreateWheelRings, EveryCountAndInterval)
     for (int count = kCreateWheelFewest; count <= kCreateWheelBoxes; ++count)
         for (int interval = 1; interval <= kCreateWheelLongestStep; ++interval)
             for (int k = 1; k <= 7; ++k) {
-                Numbers(count);
+                PoolOneTo(count);
                 const int lines = CreateWheelLines(count, interval, k, 0);
                 ASSERT_EQ(lines, CreateWheelLineCount(count, interval));
                 ASSERT_EQ(EntryCount(), lines);
                 std::set<int> played;
-                for (const Line& line : Lines(k)) {
+                for (const Line& line : EntryLines(k)) {
                     const std::set<int> numbers(line.begin(), line.end());
                     EXPECT_EQ(int(numbers.size()), k);
                     played.insert(numbers.begin(), numbers.end());
@@ -102,7 +88,7 @@ TEST(CreateWheelRings, EveryCountAndInterval)
 TEST(CreateWheelRings, NothingToWheel)
 {
     ResetEntries();
-    Numbers(8);
+    PoolOneTo(8);
     EXPECT_EQ(CreateWheelLines(8, 0, 6, 0), 0);
     EXPECT_EQ(CreateWheelLines(8, -2, 6, 0), 0);
     EXPECT_EQ(CreateWheelLines(0, 1, 6, 0), 0);
@@ -123,11 +109,11 @@ TEST(CreateWheelRings, InputAndExtraBalls)
 
     ResetEntries();
     RandomizeSeed(12);
-    Numbers(20);
+    PoolOneTo(20);
     ASSERT_EQ(CreateWheelLines(20, 1, 5, 10), 20);
     for (int r = 1; r <= 20; ++r)
         EXPECT_TRUE(Entries[r][kExtraBallColumn] >= 1 && Entries[r][kExtraBallColumn] <= 10);
-    Numbers(20);
+    PoolOneTo(20);
     ASSERT_EQ(CreateWheelLines(20, 1, 5, 0), 20);
     for (int r = 1; r <= 20; ++r)
         EXPECT_EQ(Entries[r][kExtraBallColumn], 0);

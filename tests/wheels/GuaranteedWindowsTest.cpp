@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <set>
@@ -217,6 +218,33 @@ TEST_F(GuaranteedWindows, GuaranteedEightNumbersCoverEveryThreeAndRetryUntilTheC
     SetMonotonicClockForTests([] { return 3.0; });
     click(w.findChild<QPushButton*>("Command3"));
     EXPECT_EQ(w.Label10->text(), "Tries: 1   Time: 0.00 sec");
+}
+
+// Board clicks while the retries run do not mix into the lines: the lines
+// shown hold only numbers the board shows picked.
+TEST_F(GuaranteedWindows, BoardClicksDuringTheRetriesDoNotMixIntoTheLines)
+{
+    writeLottery("6,49,0,0,1");
+    PGuaranteed w;
+    w.Load();
+    for (int n : {2, 4, 6, 8, 10, 12, 14, 16})
+        click(w.Board->label(n));
+    w.Check1->setChecked(true); // no line of even numbers passes: the retries run on
+    double now = 0;
+    SetMonotonicClockForTests([&now] { return now += 1.5; });
+    bool changed = false;
+    QTimer::singleShot(0, &w, [&] {
+        click(w.Board->label(2));
+        click(w.Board->label(1));
+        changed = true;
+    });
+    click(w.findChild<QPushButton*>("Command3"));
+    ASSERT_TRUE(changed);
+    const std::vector<int> picked = w.Board->selectedNumbers();
+    ASSERT_EQ(ShownLines(w.MSFlexGrid1), 4);
+    for (const auto& line : gridLines(w.MSFlexGrid1))
+        for (int c = 0; c < 6; ++c)
+            EXPECT_EQ(std::count(picked.begin(), picked.end(), line[std::size_t(c)]), 1) << line[std::size_t(c)];
 }
 
 TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLottery)

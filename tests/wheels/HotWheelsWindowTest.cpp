@@ -8,6 +8,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "support/SaveDialog.h"
 #include "support/TestSupport.h"
+#include "support/WheelFixtures.h"
 #include "core/Settings.h"
 #include "wheels/ui/PBudgetWheel.h"
 #include "wheels/ui/PDIYWheels.h"
@@ -22,19 +23,7 @@
 
 namespace {
 
-class HotWheelsWindow : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        // 7 drawn three times, 3 and 40 twice, 11 to 18 once; extra ball 30
-        // twice and 2 once.
-        writeLines("dbase100.txt",
-                   DatabaseLines("US Powerball", "5,59,0,39,0",
-                                 {"05 Mar 05,7,3,40,11,12,0,0,30", "02 Mar 05,7,3,40,13,14,0,0,30",
-                                  "26 Feb 05,7,15,16,17,18,0,0,2"}));
-    }
-};
+using HotWheelsWindow = HotDrawsFolder;
 
 } // namespace
 

@@ -1,57 +1,25 @@
-// The frame's options as the other wheel windows choose them, on a small
-// window of four boxes whose wheel plays boxes A B C and B C D; and the Busy
-// rules of the triplet window.
+// The Busy rules of the wheel windows (the three-match window's: commands
+// that do not look at Busy; the triplet window's: Generate that sets it
+// without testing it), whether a command comes from its button or from the
+// frame's handler.
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "generators/Entries.h"
 #include "platform/ui/FlexGrid.h"
 #include "support/TestSupport.h"
+#include "wheels/ui/PThreeMatch.h"
 #include "wheels/ui/PWheel3.h"
 #include "wheels/ui/WheelFrame.h"
 
-#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 namespace {
-
-class FourBoxes : public WheelFrame {
-public:
-    explicit FourBoxes(const WheelFrameOptions& options) : WheelFrame(options) {}
-    int wheels = 0;
-
-protected:
-    bool RunWheel() override
-    {
-        ++wheels;
-        return ExpandWheel(u"ABCBCD", ExpansionFor(3, LetterBase::Boxes(), 4)).ok();
-    }
-};
-
-WheelFrameOptions Relaxed()
-{
-    WheelFrameOptions o;
-    o.frame = WheelGeneratorOptions("FourBoxes", "Four boxes", 12);
-    o.frame.helpButtons = {"Command4"};
-    o.listCaptionName = "Label5";
-    o.statusName = "Label10";
-    o.boxes = 6;
-    o.digitsOnly = false;
-    o.enterMovesOn = true;
-    o.disableUnused = true;
-    o.emptyUnused = true;
-    o.orderWriteBack = OrderWriteBack::UpToLastShowingZero;
-    o.generateBusy = GenerateBusy::NotUsed;
-    o.closeBusy = CloseBusy::NoTest;
-    o.filtersTestBusy = false;
-    o.printSaveTestBusy = false;
-    o.reseedOnGenerate = false;
-    o.clearBeforeChecks = false;
-    return o;
-}
 
 class WheelFrameTest : public ProgramFolderTest {
 protected:
@@ -59,70 +27,74 @@ protected:
     {
         ProgramFolderTest::SetUp();
         Settings.set(LongRunFilter, "3 Long Run filter");
-        writeLines("dbase100.txt", DatabaseLines("Pick Three", "3,20,0,0,0", {"05 Mar 05,1,2,3,0,0,0,0"}));
+        writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"05 Mar 05,1,2,3,4,5,6,7"}));
+    }
+    static void type(WheelFrame& w, const QStringList& numbers)
+    {
+        for (int i = 0; i < numbers.size(); ++i)
+            w.Text1[std::size_t(i)]->setText(numbers[i]);
     }
 };
 
 } // namespace
 
-TEST_F(WheelFrameTest, OptionsOfTheOtherWindows)
+// The three-match window: bad input keeps the earlier lines (Entries is
+// cleared only after the checks); Generate, the filters and Close ignore Busy.
+TEST_F(WheelFrameTest, ThreeMatchCommandsDoNotLookAtBusy)
 {
-    FourBoxes w(Relaxed());
+    PThreeMatch w;
     w.Load();
     EXPECT_EQ(w.findChild<QLabel*>("Label5"), w.Label1);
-    EXPECT_EQ(w.findChild<QLabel*>("Label10"), w.Label5);
-    EXPECT_NE(w.findChild<QPushButton*>("Command4"), nullptr);
-    EXPECT_EQ(w.findChild<QPushButton*>("Command3"), nullptr);
+    EXPECT_EQ(w.findChild<QLabel*>("StatusLine"), w.Label5);
     EXPECT_TRUE(w.BlockLetters.empty());
-
-    // Any key; boxes not in use greyed, disabled and emptied.
-    QTest::keyClicks(w.Text1[0], "1a");
-    EXPECT_EQ(w.Text1[0]->text(), "1a");
-    w.Text1[5]->setText("9");
-    w.SetBoxesInUse(4);
-    EXPECT_FALSE(w.Text1[4]->isEnabled());
-    EXPECT_EQ(w.Text1[5]->text(), "");
-    EXPECT_FALSE(w.BoxInUse(4));
-    EXPECT_TRUE(w.BoxInUse(3));
-
-    // Enter moves on to the next enabled box only.
-    w.show();
-    QApplication::setActiveWindow(&w);
-    w.Text1[2]->setFocus();
-    QTest::keyClick(w.Text1[2], Qt::Key_Return);
-    EXPECT_TRUE(w.Text1[3]->hasFocus());
-    QTest::keyClick(w.Text1[3], Qt::Key_Return);
-    EXPECT_TRUE(w.Text1[3]->hasFocus());
-
-    // Random order writes boxes up to the last number, an empty one as 0.
-    w.Text1[0]->setText("4");
-    w.Text1[1]->clear();
-    w.Text1[2]->setText("6");
-    w.Text1[3]->clear();
-    QTest::mouseClick(w.Command8, Qt::LeftButton);
-    QStringList head = w.BoxTexts().mid(0, 3);
-    head.sort();
-    EXPECT_EQ(head, QStringList({"0", "4", "6"}));
-    EXPECT_EQ(w.Text1[3]->text(), "");
-
-    // Bad input keeps the earlier lines when Entries is cleared only after
-    // the checks; the lines made, filters run while Busy is set.
-    const QStringList good{"1", "2", "3", "20"};
-    for (int i = 0; i < 4; ++i)
-        w.Text1[std::size_t(i)]->setText(good[i]);
+    w.Combo1->setCurrentIndex(10); // " 5 from 12": ABCDEF GHIJKL
+    type(w, {"1", "2", "3", "4", "5", "6", "10", "15", "20", "25", "30", "35"});
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(EntryCount(), 2);
-    w.Text1[3]->clear();
+    ASSERT_EQ(EntryCount(), 2);
+    w.Text1[11]->clear();
     answer(vbOK);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     EXPECT_EQ(EntryCount(), 2);
-    EXPECT_EQ(w.wheels, 1);
+
+    w.Text1[11]->setText("35");
+    w.show();
     Busy = true;
-    QTest::mouseClick(w.FilterLongRunsButton, Qt::LeftButton); // 1 2 3 is no run of four
-    EXPECT_EQ(EntryCount(), 2);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    EXPECT_TRUE(Busy);                                         // left as it was
+    QTest::mouseClick(w.FilterLongRunsButton, Qt::LeftButton); // 1 to 6 is a run of six
+    EXPECT_EQ(EntryCount(), 1);
     QTest::mouseClick(w.Command1, Qt::LeftButton); // closes whatever Busy says
     EXPECT_FALSE(w.isVisible());
     Busy = false;
+}
+
+// The frame's handlers are the wheel's: called through the frame they keep
+// the window's Busy rules, as its buttons do.
+TEST_F(WheelFrameTest, FrameHandlersKeepTheWheelBusyRules)
+{
+    PWheel3 triplets;
+    triplets.Load();
+    type(triplets, {"1", "2", "3", "4", "5", "6", "20", "30", "40"});
+    PThreeMatch threeMatch;
+    threeMatch.Load();
+    threeMatch.show();
+    const std::pair<const char*, std::function<bool()>> cases[] = {
+        {"triplets: Generate sets Busy without testing it",
+         [&] {
+             static_cast<GeneratorFrame&>(triplets).Command2_Click();
+             return EntryCount() == 3 && !Busy;
+         }},
+        {"three-match: Close closes while Busy",
+         [&] {
+             static_cast<GeneratorFrame&>(threeMatch).Command1_Click();
+             return !threeMatch.isVisible();
+         }},
+    };
+    for (const auto& [name, held] : cases) {
+        Busy = true;
+        EXPECT_TRUE(held()) << name;
+        Busy = false;
+    }
 }
 
 TEST_F(WheelFrameTest, TripletsIgnoreFiltersSaveAndCloseWhileBusyButNotGenerate)

@@ -12,6 +12,9 @@
 #include "platform/ui/FlexGrid.h"
 #include "support/SaveDialog.h"
 #include "support/TestSupport.h"
+#include "wheels/ui/PBudgetWheel.h"
+#include "wheels/ui/PDIYWheels.h"
+#include "wheels/ui/PThreeMatch.h"
 #include "wheels/ui/PWheel2.h"
 #include "wheels/ui/PWheel3.h"
 
@@ -21,6 +24,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
+#include <memory>
 #include <set>
 
 namespace {
@@ -144,15 +149,47 @@ TEST_F(WheelWindows, TripletsGenerateChecksTheBoxesAndBuildsTheWheel)
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
     EXPECT_FALSE(Busy);
 
-    // The largest size builds 28 lines; the same number twice stands twice.
+    // The largest size builds 28 lines.
     w.Text1[4]->setText("4");
     w.Option1[5]->click();
     type(w, numbers(1, 24));
     generate(w);
     ASSERT_EQ(EntryCount(), 28);
-    w.Text1[1]->setText("1");
-    generate(w);
-    EXPECT_EQ(GridCells(w.MSFlexGrid1, 1).mid(0, 3), QStringList({"1", "1", "3"}));
+}
+
+// A number typed into two boxes in use would stand twice in a line: every
+// window with number boxes refuses it with tip 6 and builds nothing.
+TEST_F(WheelWindows, ANumberTypedTwiceIsRefused)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    const std::pair<const char*, std::function<WheelFrame*()>> windows[] = {
+        {"triplets", [] { return new PWheel3; }},
+        {"pairs", [] { return new PWheel2; }},
+        {"four-match",
+         [] {
+             auto* w = new PThreeMatch;
+             w->Option1[1]->click();
+             return w;
+         }},
+        {"budget", [] { return new PBudgetWheel; }},
+        {"create-a-wheel", [] { return new PDIYWheels; }},
+    };
+    for (const auto& [name, make] : windows) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<WheelFrame> w(make());
+        w->Load();
+        int inUse = 0;
+        for (bool used : w->BoxesInUse())
+            inUse += used ? 1 : 0;
+        ASSERT_GE(inUse, 3);
+        type(*w, numbers(1, inUse));
+        w->Text1[1]->setText("01"); // A = 1 1 3
+        answer(vbOK);
+        generate(*w);
+        EXPECT_EQ(lastBoxText().toStdString(), kBadInput.toStdString());
+        EXPECT_EQ(ShownLines(w->MSFlexGrid1), 0);
+        EXPECT_FALSE(Busy);
+    }
 }
 
 TEST_F(WheelWindows, ChoosingALotteryEmptiesBoxesItCannotHoldAndSetsTheRemark)

@@ -129,9 +129,9 @@ PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
         connect(RandomButton[std::size_t(f)], &QPushButton::clicked, this, [this, f] { RandomButton_Click(f); });
         Combo_Change(f);
     }
-    // Each Generate button runs the frame's Generate with its family.
-    Command2->disconnect(this);
-    for (int f = 0; f < kGuaranteedFamilies; ++f)
+    // Each Generate button runs the frame's Generate with its family; the
+    // first is the frame's Command2, whose handler is Command2_Click.
+    for (int f = 1; f < kGuaranteedFamilies; ++f)
         connect(GenerateButton[std::size_t(f)], &QPushButton::clicked, this, [this, f] { Generate_Click(f); });
     connect(Command16, &QPushButton::clicked, this, &PGuaranteed::Command16_Click);
 }
@@ -156,6 +156,8 @@ void PGuaranteed::Command16_Click()
     Board->clearSelection();
     BlankEntriesGrid(MSFlexGrid1);
 }
+
+void PGuaranteed::Command2_Click() { Generate_Click(0); }
 
 void PGuaranteed::Generate_Click(int family)
 {

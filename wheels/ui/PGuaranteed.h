@@ -41,6 +41,7 @@ public:
 
     // Handlers.
     void Combo_Change(int family);
+    void Command2_Click() override;      // the first family's Generate
     void Generate_Click(int family);     // Command2, Command3, Command4
     void RandomButton_Click(int family); // Command12(0) to Command12(2)
     void Command16_Click();

@@ -42,24 +42,6 @@ WheelFrame::WheelFrame(const WheelFrameOptions& options, QWidget* parent)
     Label5->setObjectName(options.statusName);
     if (options.boxes > 0)
         buildBoxes();
-
-    // The frame's commands, with the Busy rules of this window.
-    Command2->disconnect(this);
-    Command6->disconnect(this);
-    Command7->disconnect(this);
-    Command1->disconnect(this);
-    connect(Command2, &QPushButton::clicked, this, &WheelFrame::Command2_Click);
-    connect(Command6, &QPushButton::clicked, this, &WheelFrame::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &WheelFrame::Command7_Click);
-    connect(Command1, &QPushButton::clicked, this, &WheelFrame::Command1_Click);
-    if (FilterOddEvenButton) {
-        for (QPushButton* b : {FilterOddEvenButton, FilterHighLowButton, FilterLongRunsButton, FilterHistoryButton})
-            b->disconnect(this);
-        connect(FilterOddEvenButton, &QPushButton::clicked, this, &WheelFrame::FilterOddEven_Click);
-        connect(FilterHighLowButton, &QPushButton::clicked, this, &WheelFrame::FilterHighLow_Click);
-        connect(FilterLongRunsButton, &QPushButton::clicked, this, &WheelFrame::FilterLongRuns_Click);
-        connect(FilterHistoryButton, &QPushButton::clicked, this, &WheelFrame::FilterHistory_Click);
-    }
 }
 
 void WheelFrame::buildBoxes()
@@ -225,7 +207,8 @@ void WheelFrame::Generate()
         ClearEntries();
     if (options_.reseedOnGenerate)
         Randomize();
-    if (!BoxesOK()) {
+    // A number in two boxes would stand twice in a line.
+    if (!BoxesOK() || RepeatsANumber(BoxTexts(), BoxesInUse())) {
         ShowTip(6);
         return;
     }
@@ -278,11 +261,11 @@ SkinLabels WheelFrame::SkinningLabels() const
     return {.title = {Label7}, .body = {Label2}, .label = {}, .other = {}};
 }
 
-void WheelFrame::runFilter(void (*filter)(), bool hourglass)
+void WheelFrame::RunFilter(void (*filter)())
 {
     if (options_.filtersTestBusy && Busy)
         return;
-    if (hourglass) {
+    if (filter == FilterHistory && options_.historyFilterHourglass) {
         Hourglass wait;
         filter();
     } else {
@@ -290,11 +273,6 @@ void WheelFrame::runFilter(void (*filter)(), bool hourglass)
     }
     ShowEntries(MSFlexGrid1);
 }
-
-void WheelFrame::FilterOddEven_Click() { runFilter(FilterOddEven, false); }
-void WheelFrame::FilterHighLow_Click() { runFilter(FilterHighLow, false); }
-void WheelFrame::FilterLongRuns_Click() { runFilter(FilterLongRuns, false); }
-void WheelFrame::FilterHistory_Click() { runFilter(FilterHistory, options_.historyFilterHourglass); }
 
 void WheelFrame::Command6_Click()
 {
@@ -318,5 +296,3 @@ void WheelFrame::Command1_Click()
     }
     GeneratorFrame::Command1_Click();
 }
-
-void WheelFrame::reject() { Command1_Click(); }

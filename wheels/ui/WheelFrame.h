@@ -9,11 +9,11 @@
 //
 // Generate (Command2): the entries are cleared, the random source reseeded
 // from the clock (where the window does so), the boxes read and checked
-// (BoxesOK: tip 6 on bad input), the window's refusal of the open lottery
-// asked (WheelRefusal: a "Sorry!" box), and then RunWheel builds the lines,
-// which the frame sorts and shows. A window that runs the retry loop
-// (retryLoop) gets the generator frame's loop instead, with RunWheel as one
-// try.
+// (BoxesOK: tip 6 on bad input, and on a number typed into two boxes in use),
+// the window's refusal of the open lottery asked (WheelRefusal: a "Sorry!"
+// box), and then RunWheel builds the lines, which the frame sorts and shows.
+// A window that runs the retry loop (retryLoop) gets the generator frame's
+// loop instead, with RunWheel as one try.
 //
 // The windows differ in how their commands treat Busy; the options say how.
 
@@ -112,17 +112,13 @@ public:
     // those as the options say).
     void SetBoxesInUse(int m);
 
-    // Handlers.
-    void Command2_Click();  // Generate
-    void Command12_Click(); // Random selection (no Busy test)
-    void Command8_Click();  // Random order (no Busy test)
-    void Command6_Click();  // Print
-    void Command7_Click();  // Save
-    void Command1_Click();  // Close
-    void FilterOddEven_Click();
-    void FilterHighLow_Click();
-    void FilterLongRuns_Click();
-    void FilterHistory_Click();
+    // Handlers: the frame's commands with this window's Busy rules.
+    void Command2_Click() override; // Generate
+    void Command12_Click();         // Random selection (no Busy test)
+    void Command8_Click();          // Random order (no Busy test)
+    void Command6_Click() override; // Print
+    void Command7_Click() override; // Save
+    void Command1_Click() override; // Close
 
     // One try of the retry loop (retryLoop windows).
     void PlayLotto() override;
@@ -164,12 +160,11 @@ protected:
 
     void LotteryChosen() override;
     void Generate() override;
+    void RunFilter(void (*filter)()) override;
     bool CloseWaitsWhileBusy() const override { return options_.closeBusy == CloseBusy::Waits; }
-    void reject() override;
 
 private:
     void buildBoxes();
-    void runFilter(void (*filter)(), bool hourglass);
     void Text1_Enter(int index);
 
     WheelFrameOptions options_;
