@@ -107,14 +107,20 @@ QString FormatSavedEntry(const SavedEntry& entry)
     // A field that still reads as the line it came from held it is written
     // as it was, quotes and blanks included.
     const QStringList was = WrittenFields(entry.line);
-    QStringList f;
-    f.reserve(kSavedEntryFields);
+    QStringList fields;
+    QStringList kept;
+    QStringList fresh;
     for (int c = kDateColumn; c <= kDbaseFileColumn; ++c) {
         const QString text = EntryField(entry, c);
+        fields << text;
+        fresh << FieldText(text);
         const bool same = was.size() == kSavedEntryFields && SplitFields(was[c]).value(0) == text;
-        f << (same ? was[c] : FieldText(text));
+        kept << (same ? was[c] : fresh.last());
     }
-    return f.join(QLatin1Char(','));
+    // A field kept as written may run on into a changed one beside it (a
+    // quote left open by hand): then every field is written afresh.
+    const QString line = kept.join(QLatin1Char(','));
+    return SplitFields(line) == fields ? line : fresh.join(QLatin1Char(','));
 }
 
 bool SavedEntriesExist(const QString& path) { return QFileInfo::exists(path); }

@@ -49,7 +49,8 @@ void ShowEntryEditError(EntryEditError error)
     case EntryEditError::FixedColumn: MsgBox("Can't change lotteries!  ", vbExclamation, "Error"); break;
     case EntryEditError::OutOfRange: MsgBox("Number out of range!  ", vbExclamation, "Error"); break;
     case EntryEditError::RepeatedNumber:
-    case EntryEditError::BadDate: ShowTip(6); break;
+    case EntryEditError::BadDate:
+    case EntryEditError::Unwritable: ShowTip(6); break;
     case EntryEditError::NoText: break; // only cells that hold text can be changed
     }
 }
