@@ -279,14 +279,20 @@ CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
             continue;
         }
         outcome.status = EntryStatus::Checked;
+        const LottoResult* best = nullptr;
+        outcome.results.reserve(draws.size());
         for (const DrawFile::Draw* draw : draws) {
             const LottoResult result = CheckLotto(entry.numbers, draw->numbers, file->lottery);
             ++summary.matchCounts[result.countIndex()];
-            for (int c = 1; c <= 8; ++c)
-                if (result.marks[c] == CellMark::Main || outcome.marks[c] == CellMark::None)
-                    outcome.marks[c] = result.marks[c];
             outcome.results.push_back(result);
         }
+        // The cells show one draw: the one matched best, more main numbers
+        // first, then the bonus; the first in the file on a tie.
+        for (const LottoResult& result : outcome.results)
+            if (!best
+                || std::pair(result.mainMatches, result.bonusMatch) > std::pair(best->mainMatches, best->bonusMatch))
+                best = &result;
+        outcome.marks = best->marks;
         if (draws.size() > 1)
             ++summary.severalDraws;
     }
