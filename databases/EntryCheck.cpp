@@ -89,11 +89,8 @@ public:
         }
         if (length <= 0)
             return 0;
-        const QByteArray bytes(p, length);
-        QString line = QString::fromUtf8(bytes);
-        if (line.contains(QChar::ReplacementCharacter))
-            line = QString::fromLatin1(bytes);
-        const auto date = ParseDate(DrawLineDate(line));
+        // Decoded as the draws' reader decodes the line, so both see one date.
+        const auto date = ParseDate(DrawLineDate(DecodeLine(QByteArrayView(p, length))));
         return !date ? 0 : *date < date_ ? -1 : 1;
     }
 

@@ -122,6 +122,8 @@ bool OpenForReading(QFile& file)
 
 QString DecodeText(const QByteArray& bytes) { return decode(bytes); }
 
+QString DecodeLine(QByteArrayView bytes) { return decodeLine(bytes); }
+
 std::optional<QString> ReadTextFile(const QString& path)
 {
     QFile file(path);

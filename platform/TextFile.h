@@ -20,6 +20,8 @@ bool OpenForReading(QFile& file);
 
 // Bytes read from a file, decoded as ReadTextFile does.
 QString DecodeText(const QByteArray& bytes);
+// One line's bytes, without its line end, decoded as LineReader decodes it.
+QString DecodeLine(QByteArrayView bytes);
 // The whole file, decoded. No value when the file cannot be opened.
 std::optional<QString> ReadTextFile(const QString& path);
 // The file's lines without their line ends. A line end at the very end of the

@@ -219,3 +219,17 @@ TEST_F(CheckEntriesTest, ANightOfTwoDrawsColoursTheDrawMatchedBest)
         EXPECT_EQ(marks, c.marks) << c.marks;
     }
 }
+
+TEST_F(CheckEntriesTest, ReadingStopsOnlyWhereTheWholeReadWouldFindNothingMore)
+{
+    // A line out of order, a blank or a byte-order mark before its date and a
+    // replacement character further on: its date is read as the readers read it.
+    for (const QString& before : {QStringLiteral("\u00A0"), QStringLiteral("\uFEFF")}) {
+        writeLines("dbase103.txt",
+                   DatabaseLines("UK Lotto", "6,49,0,0,1",
+                                 {"10 Mar 21,1,2,3,4,5,6,,7", "01 Mar 21,1,2,3,4,5,6,,7",
+                                  before + "05-Mar-2021,3,11,20,30,38,40,\uFFFD,45"}));
+        const CheckSummary s = CheckEntries({Entry("05-Mar-2021", Row({3, 11, 20, 30, 38, 40}), "dbase103.txt")});
+        EXPECT_EQ(s.matchCounts[6], 1) << int(before.at(0).unicode());
+    }
+}
