@@ -67,6 +67,21 @@ SavedEntry ParseSavedEntry(const QString& line)
     return e;
 }
 
+bool IsSavedEntryLine(QStringView line)
+{
+    if (line.isEmpty())
+        return false;
+    int fields = 0;
+    for (qsizetype pos = 0;; ++pos) {
+        ScanField(line, pos);
+        if (++fields > kSavedEntryFields)
+            return false;
+        if (pos >= line.size() || line[pos] != u',')
+            break;
+    }
+    return fields == kSavedEntryFields;
+}
+
 // A field as a new line holds it: in double quotes when it holds a comma or
 // starts with a quote, so the field rules read it back whole; otherwise
 // plain, blanks and all. A text that no quoting carries (a quote followed by

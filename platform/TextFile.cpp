@@ -409,6 +409,8 @@ bool WriteLines(const QString& path, const QStringList& lines) { return writeByt
 
 bool WriteTextFile(const QString& path, const QString& text) { return writeBytes(path, text.toUtf8()); }
 
+bool WriteBytes(const QString& path, const QByteArray& bytes) { return writeBytes(path, bytes); }
+
 bool AppendLines(const QString& path, const QStringList& lines)
 {
     QByteArray bytes;

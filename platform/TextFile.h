@@ -112,6 +112,8 @@ private:
 bool WriteLines(const QString& path, const QStringList& lines);
 // Writes the text as it stands, through a new file renamed over the old.
 bool WriteTextFile(const QString& path, const QString& text);
+// Writes the bytes as they stand, through a new file renamed over the old.
+bool WriteBytes(const QString& path, const QByteArray& bytes);
 // Appends lines (each followed by CR LF) to a file, creating it when missing.
 // The file is rewritten whole through a new file, so a failure leaves the old
 // content in place.

@@ -242,9 +242,9 @@ void ShowMyDrawsW::Skinning()
 
 void ShowMyDrawsW::LoadMyDraws()
 {
-    const auto lines = ReadSavedEntries();
-    loadFailed_ = !lines.has_value();
-    MyDraws = lines ? SplitMyDraws(*lines) : MyDrawsTable{};
+    auto table = ReadMyDraws();
+    loadFailed_ = !table.has_value();
+    MyDraws = table ? std::move(*table) : MyDrawsTable{};
     if (loadFailed_) {
         // Saving would replace a file that could not be read: keep it as it is.
         Command13->setEnabled(false);
