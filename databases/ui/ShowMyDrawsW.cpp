@@ -249,6 +249,12 @@ void ShowMyDrawsW::LoadMyDraws()
         // Saving would replace a file that could not be read: keep it as it is.
         Command13->setEnabled(false);
         MsgBox("Your saved lottery entries could not be read.  ", vbExclamation, "Error!");
+    } else if (MyDraws.unreadable > 0) {
+        MsgBox(QStringLiteral("Lines of %1 that could not be read: %2. They are not shown, and stay in the file as "
+                              "they are.  ")
+                   .arg(kSavedEntriesFile)
+                   .arg(MyDraws.unreadable),
+               vbExclamation, "Error!");
     }
 }
 
