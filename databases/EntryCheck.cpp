@@ -89,11 +89,8 @@ public:
         }
         if (length <= 0)
             return 0;
-        const QByteArray bytes(p, length);
-        QString line = QString::fromUtf8(bytes);
-        if (line.contains(QChar::ReplacementCharacter))
-            line = QString::fromLatin1(bytes);
-        const auto date = ParseDate(DrawLineDate(line));
+        // Decoded as the draws' reader decodes the line, so both see one date.
+        const auto date = ParseDate(DrawLineDate(DecodeLine(QByteArrayView(p, length))));
         return !date ? 0 : *date < date_ ? -1 : 1;
     }
 
@@ -279,14 +276,20 @@ CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
             continue;
         }
         outcome.status = EntryStatus::Checked;
+        const LottoResult* best = nullptr;
+        outcome.results.reserve(draws.size());
         for (const DrawFile::Draw* draw : draws) {
             const LottoResult result = CheckLotto(entry.numbers, draw->numbers, file->lottery);
             ++summary.matchCounts[result.countIndex()];
-            for (int c = 1; c <= 8; ++c)
-                if (result.marks[c] == CellMark::Main || outcome.marks[c] == CellMark::None)
-                    outcome.marks[c] = result.marks[c];
             outcome.results.push_back(result);
         }
+        // The cells show one draw: the one matched best, more main numbers
+        // first, then the bonus; the first in the file on a tie.
+        for (const LottoResult& result : outcome.results)
+            if (!best
+                || std::pair(result.mainMatches, result.bonusMatch) > std::pair(best->mainMatches, best->bonusMatch))
+                best = &result;
+        outcome.marks = best->marks;
         if (draws.size() > 1)
             ++summary.severalDraws;
     }

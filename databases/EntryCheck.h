@@ -59,8 +59,8 @@ enum class EntryStatus {
 struct EntryOutcome {
     EntryStatus status = EntryStatus::NoDraw;
     // When Checked: one result per draw of its date (a night may hold two
-    // draws), in file order, and the marks of every draw met together (a main
-    // match in any draw wins over a bonus match in another).
+    // draws), in file order, and the marks of the draw it matched best (most
+    // main numbers, then the bonus; the first in the file on a tie).
     std::vector<LottoResult> results;
     std::array<CellMark, 9> marks{};
 };

@@ -3,6 +3,7 @@
 #include "databases/EntryCheck.h"
 #include "platform/Dates.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
 
 namespace {
 // The highest number a column takes when the row's lottery is not known.
@@ -63,6 +64,9 @@ EntryEdit CheckEntryEdit(const QList<SavedEntry>& rows, int row, int column, con
     } else if (column == kNameColumn) {
         edit.text = SavedEntryField(edit.text);
     }
+    // The file must read the cell back as it shows.
+    if (!edit.error && !PlainOrQuotedField(edit.text))
+        edit.error = EntryEditError::Unwritable;
     return edit;
 }
 

@@ -19,6 +19,7 @@ enum class EntryEditError {
     OutOfRange,     // a number below 1 or above its column's highest: "Number out of range!"
     RepeatedNumber, // a main number the entry already holds: the input tip
     BadDate,        // a date that does not parse: the input tip
+    Unwritable,     // a text no field of the file holds as typed: the input tip
 };
 
 // The outcome of a changed cell: an error, or the text the cell and the
@@ -43,7 +44,9 @@ std::optional<LotteryDefinition> EntryLottery(const SavedEntry& entry);
 //   extra ball for the extra ball; 60 otherwise, and when the lottery is not
 //   known. A main number must differ from the entry's other main numbers;
 // - the date column takes any date the general parser reads;
-// - the name is made safe as a field.
+// - the name is made safe as a field;
+// - a text no field of the file holds as typed (a double quote before a
+//   comma) is refused, so the line reads back as the cells show.
 // The typed text is taken trimmed.
 EntryEdit CheckEntryEdit(const QList<SavedEntry>& rows, int row, int column, const QString& typed,
                          const std::optional<LotteryDefinition>& lottery);

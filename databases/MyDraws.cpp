@@ -1,26 +1,85 @@
 #include "databases/MyDraws.h"
 
+#include "platform/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
-MyDrawsTable SplitMyDraws(const QList<SavedEntry>& lines)
+void KeptLines::append(QByteArrayView line)
+{
+    bytes_ += line;
+    bytes_ += "\r\n";
+    ++count_;
+}
+
+void KeptLines::clear()
+{
+    bytes_.clear();
+    count_ = 0;
+}
+
+std::optional<MyDrawsTable> ReadMyDraws(const QString& path)
 {
     MyDrawsTable table;
-    for (const SavedEntry& line : lines) {
-        if (line.readable && table.rows.size() < kMyDrawsShown)
-            table.rows << line;
-        else
-            table.kept << line;
+    if (!QFileInfo::exists(path))
+        return table;
+    QFile file(path);
+    if (!OpenForReading(file))
+        return std::nullopt;
+    const qint64 size = file.size();
+    QByteArray copy;
+    const char* data = size > 0 ? reinterpret_cast<const char*>(file.map(0, size)) : nullptr;
+    if (!data) {
+        copy = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        data = copy.constData();
+    }
+    QByteArrayView text(data, copy.isNull() ? size : copy.size());
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    table.kept.reserve(text.size());
+
+    // Lines end at CR LF, a lone CR or a lone LF, as every reader takes them.
+    const qsizetype n = text.size();
+    for (qsizetype start = 0; start < n;) {
+        qsizetype end = start;
+        while (end < n && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        const QByteArrayView bytes = text.sliced(start, end - start);
+        start = end + (end + 1 < n && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+
+        const QString line = DecodeLine(bytes);
+        if (line.trimmed().isEmpty())
+            continue; // a blank line carries nothing; dropping it keeps the file clean
+        if (!IsSavedEntryLine(line)) {
+            ++table.unreadable;
+            table.kept.append(bytes);
+        } else if (table.rows.size() < kMyDrawsShown) {
+            table.rows << ParseSavedEntry(line);
+        } else {
+            table.kept.append(bytes);
+        }
     }
     return table;
 }
 
-MyDrawsTable LoadMyDrawsFile()
-{
-    const auto lines = ReadSavedEntries();
-    return lines ? SplitMyDraws(*lines) : MyDrawsTable{};
-}
+MyDrawsTable LoadMyDrawsFile() { return ReadMyDraws().value_or(MyDrawsTable{}); }
 
-bool SaveMyDrawsFile(const MyDrawsTable& table) { return WriteSavedEntries(table.rows + table.kept); }
+bool SaveMyDrawsFile(const MyDrawsTable& table, const QString& path)
+{
+    if (table.rows.isEmpty() && table.kept.size() == 0)
+        return DeleteSavedEntries(path);
+    QByteArray bytes;
+    bytes.reserve(table.kept.bytes().size() + table.rows.size() * 64);
+    for (const SavedEntry& e : table.rows) {
+        bytes += FormatSavedEntry(e).toUtf8();
+        bytes += "\r\n";
+    }
+    bytes += table.kept.bytes();
+    return WriteBytes(path, bytes);
+}
 
 void SortMyDraws(QList<SavedEntry>& rows, MyDrawsOrder order)
 {

@@ -1,29 +1,49 @@
 #pragma once
 // The saved entries as the Show/Check window holds them: the entries it shows
 // and edits, and the lines it keeps aside and writes back untouched (lines that
-// are no entry, and entries beyond the window's 499 rows).
+// are no entry, and entries beyond the window's 499 rows). Only the shown
+// entries are read into fields; the lines kept aside stay as the file's bytes,
+// so a file of a million lines takes little more memory than its size.
 
 #include "databases/SavedEntries.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <optional>
 
 inline constexpr int kMyDrawsShown = 499;
 
-struct MyDrawsTable {
-    QList<SavedEntry> rows; // shown, row r of the grid is rows[r - 1]
-    QList<SavedEntry> kept; // written back after the shown ones, as read
+// Lines as they were read, each followed by CR LF.
+class KeptLines {
+public:
+    void append(QByteArrayView line);
+    void reserve(qsizetype bytes) { bytes_.reserve(bytes); }
+    void clear();
+    qsizetype size() const { return count_; }
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    QByteArray bytes_;
+    qsizetype count_ = 0;
 };
 
-// Splits the lines of the file: readable entries, up to 499, are shown; the
-// rest are kept in file order.
-MyDrawsTable SplitMyDraws(const QList<SavedEntry>& lines);
-// Reads "ReVadirav.txt"; a missing or unreadable file gives an empty table.
+struct MyDrawsTable {
+    QList<SavedEntry> rows; // shown, row r of the grid is rows[r - 1]
+    KeptLines kept;         // written back after the shown ones, as read
+    int unreadable = 0;     // the kept lines that are no entry
+};
+
+// Reads the file: readable entries, up to 499, are shown; the other lines are
+// kept in file order (blank lines are dropped). A missing file gives an empty
+// table; no value when the file exists but cannot be read.
+std::optional<MyDrawsTable> ReadMyDraws(const QString& path = kSavedEntriesFile);
+// The same; a file that cannot be read gives an empty table.
 MyDrawsTable LoadMyDrawsFile();
 // Writes the shown entries, then the kept lines, over the file; deletes the
 // file when there is nothing to write. False when the file could not be
 // written.
-bool SaveMyDrawsFile(const MyDrawsTable& table);
+bool SaveMyDrawsFile(const MyDrawsTable& table, const QString& path = kSavedEntriesFile);
 
 enum class MyDrawsOrder { ByDate, ByName, ByLottery };
 // Stable sort: by date newest first (entries whose date does not parse go

@@ -67,6 +67,21 @@ SavedEntry ParseSavedEntry(const QString& line)
     return e;
 }
 
+bool IsSavedEntryLine(QStringView line)
+{
+    if (line.isEmpty())
+        return false;
+    int fields = 0;
+    for (qsizetype pos = 0;; ++pos) {
+        ScanField(line, pos);
+        if (++fields > kSavedEntryFields)
+            return false;
+        if (pos >= line.size() || line[pos] != u',')
+            break;
+    }
+    return fields == kSavedEntryFields;
+}
+
 // A field as a new line holds it: in double quotes when it holds a comma or
 // starts with a quote, so the field rules read it back whole; otherwise
 // plain, blanks and all. A text that no quoting carries (a quote followed by
@@ -107,14 +122,20 @@ QString FormatSavedEntry(const SavedEntry& entry)
     // A field that still reads as the line it came from held it is written
     // as it was, quotes and blanks included.
     const QStringList was = WrittenFields(entry.line);
-    QStringList f;
-    f.reserve(kSavedEntryFields);
+    QStringList fields;
+    QStringList kept;
+    QStringList fresh;
     for (int c = kDateColumn; c <= kDbaseFileColumn; ++c) {
         const QString text = EntryField(entry, c);
+        fields << text;
+        fresh << FieldText(text);
         const bool same = was.size() == kSavedEntryFields && SplitFields(was[c]).value(0) == text;
-        f << (same ? was[c] : FieldText(text));
+        kept << (same ? was[c] : fresh.last());
     }
-    return f.join(QLatin1Char(','));
+    // A field kept as written may run on into a changed one beside it (a
+    // quote left open by hand): then every field is written afresh.
+    const QString line = kept.join(QLatin1Char(','));
+    return SplitFields(line) == fields ? line : fresh.join(QLatin1Char(','));
 }
 
 bool SavedEntriesExist(const QString& path) { return QFileInfo::exists(path); }

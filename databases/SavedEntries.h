@@ -79,6 +79,9 @@ QString SavedEntryField(const QString& text);
 // edit is written as it was read; an unreadable entry is written as its line.
 SavedEntry ParseSavedEntry(const QString& line);
 QString FormatSavedEntry(const SavedEntry& entry);
+// True when a line holds exactly twelve fields by the field rules: the lines
+// ParseSavedEntry marks readable.
+bool IsSavedEntryLine(QStringView line);
 
 // True when the file exists.
 bool SavedEntriesExist(const QString& path = kSavedEntriesFile);

@@ -122,6 +122,8 @@ bool OpenForReading(QFile& file)
 
 QString DecodeText(const QByteArray& bytes) { return decode(bytes); }
 
+QString DecodeLine(QByteArrayView bytes) { return decodeLine(bytes); }
+
 std::optional<QString> ReadTextFile(const QString& path)
 {
     QFile file(path);
@@ -406,6 +408,8 @@ QString FieldReader::field()
 bool WriteLines(const QString& path, const QStringList& lines) { return writeBytes(path, joinCrLf(lines)); }
 
 bool WriteTextFile(const QString& path, const QString& text) { return writeBytes(path, text.toUtf8()); }
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) { return writeBytes(path, bytes); }
 
 bool AppendLines(const QString& path, const QStringList& lines)
 {

@@ -20,6 +20,8 @@ bool OpenForReading(QFile& file);
 
 // Bytes read from a file, decoded as ReadTextFile does.
 QString DecodeText(const QByteArray& bytes);
+// One line's bytes, without its line end, decoded as LineReader decodes it.
+QString DecodeLine(QByteArrayView bytes);
 // The whole file, decoded. No value when the file cannot be opened.
 std::optional<QString> ReadTextFile(const QString& path);
 // The file's lines without their line ends. A line end at the very end of the
@@ -110,6 +112,8 @@ private:
 bool WriteLines(const QString& path, const QStringList& lines);
 // Writes the text as it stands, through a new file renamed over the old.
 bool WriteTextFile(const QString& path, const QString& text);
+// Writes the bytes as they stand, through a new file renamed over the old.
+bool WriteBytes(const QString& path, const QByteArray& bytes);
 // Appends lines (each followed by CR LF) to a file, creating it when missing.
 // The file is rewritten whole through a new file, so a failure leaves the old
 // content in place.

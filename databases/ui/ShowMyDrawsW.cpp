@@ -49,7 +49,8 @@ void ShowEntryEditError(EntryEditError error)
     case EntryEditError::FixedColumn: MsgBox("Can't change lotteries!  ", vbExclamation, "Error"); break;
     case EntryEditError::OutOfRange: MsgBox("Number out of range!  ", vbExclamation, "Error"); break;
     case EntryEditError::RepeatedNumber:
-    case EntryEditError::BadDate: ShowTip(6); break;
+    case EntryEditError::BadDate:
+    case EntryEditError::Unwritable: ShowTip(6); break;
     case EntryEditError::NoText: break; // only cells that hold text can be changed
     }
 }
@@ -241,13 +242,19 @@ void ShowMyDrawsW::Skinning()
 
 void ShowMyDrawsW::LoadMyDraws()
 {
-    const auto lines = ReadSavedEntries();
-    loadFailed_ = !lines.has_value();
-    MyDraws = lines ? SplitMyDraws(*lines) : MyDrawsTable{};
+    auto table = ReadMyDraws();
+    loadFailed_ = !table.has_value();
+    MyDraws = table ? std::move(*table) : MyDrawsTable{};
     if (loadFailed_) {
         // Saving would replace a file that could not be read: keep it as it is.
         Command13->setEnabled(false);
         MsgBox("Your saved lottery entries could not be read.  ", vbExclamation, "Error!");
+    } else if (MyDraws.unreadable > 0) {
+        MsgBox(QStringLiteral("Lines of %1 that could not be read: %2. They are not shown, and stay in the file as "
+                              "they are.  ")
+                   .arg(kSavedEntriesFile)
+                   .arg(MyDraws.unreadable),
+               vbExclamation, "Error!");
     }
 }
 

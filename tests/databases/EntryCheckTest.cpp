@@ -193,3 +193,43 @@ TEST_F(CheckEntriesTest, ReadingStopsAtTheOldestEntryOnlyInANewestFirstFile)
     EXPECT_EQ(s.outcomes[0].status, EntryStatus::Checked);
     EXPECT_EQ(s.matchCounts[6], 1);
 }
+
+TEST_F(CheckEntriesTest, ANightOfTwoDrawsColoursTheDrawMatchedBest)
+{
+    writeLines("dbase101.txt",
+               DatabaseLines("UK Lotto", "6,59,0,0,1",
+                             {"19 Aug 26,10,11,12,13,14,15,,16", "19 Aug 26,21,22,23,24,25,26,,27"}));
+    // Columns 1 to 8: M a main match, B a bonus match, . none.
+    const struct {
+        BallRow entry;
+        const char* marks;
+    } cases[] = {
+        {Row({10, 11, 12, 21, 22, 23}), "MMM....."}, // a tie: the first draw in the file
+        {Row({10, 11, 21, 22, 23, 40}), "..MMM..."},
+        {Row({10, 11, 12, 21, 22, 27}), "MMM....."}, // three main matches beat two and the bonus
+        {Row({10, 11, 21, 22, 27, 40}), "..MMB..."}, // two and the bonus beat two
+    };
+    for (const auto& c : cases) {
+        const CheckSummary s = CheckEntries({Entry("19 Aug 26", c.entry, "dbase101.txt")});
+        std::string marks;
+        for (int col = 1; col <= 8; ++col) {
+            const CellMark m = s.outcomes[0].marks[std::size_t(col)];
+            marks += m == CellMark::Main ? 'M' : m == CellMark::Bonus ? 'B' : '.';
+        }
+        EXPECT_EQ(marks, c.marks) << c.marks;
+    }
+}
+
+TEST_F(CheckEntriesTest, ReadingStopsOnlyWhereTheWholeReadWouldFindNothingMore)
+{
+    // A line out of order, a blank or a byte-order mark before its date and a
+    // replacement character further on: its date is read as the readers read it.
+    for (const QString& before : {QStringLiteral("\u00A0"), QStringLiteral("\uFEFF")}) {
+        writeLines("dbase103.txt",
+                   DatabaseLines("UK Lotto", "6,49,0,0,1",
+                                 {"10 Mar 21,1,2,3,4,5,6,,7", "01 Mar 21,1,2,3,4,5,6,,7",
+                                  before + "05-Mar-2021,3,11,20,30,38,40,\uFFFD,45"}));
+        const CheckSummary s = CheckEntries({Entry("05-Mar-2021", Row({3, 11, 20, 30, 38, 40}), "dbase103.txt")});
+        EXPECT_EQ(s.matchCounts[6], 1) << int(before.at(0).unicode());
+    }
+}

@@ -1,6 +1,7 @@
 // The saved entries file and the draw date the save dialog proposes.
 #include "databases/ui/SaveEntries.h"
 #include "databases/SavedEntries.h"
+#include "databases/EntryEdit.h"
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "platform/Dates.h"
@@ -70,6 +71,35 @@ TEST_F(SavedEntriesFile, CommasAndQuotesInNamesKeepTwelveFields)
 
     // A comma outside quotes makes a thirteenth field: no entry.
     EXPECT_FALSE(ParseSavedEntry("05 Mar 05,3,11,19,27,38,45,,,UK Lotto,Smith, Ann,dbase100.txt").readable);
+}
+
+TEST_F(SavedEntriesFile, AnEditedLineReadsBackAsItsTwelveFields)
+{
+    const struct {
+        QString line;
+        int column;
+        QString typed;
+    } cases[] = {
+        // A field damaged by hand ("" and then x) beside an edited one.
+        {"09-Mar-2005,1,2,3,4,5,\"\"x,7,,UK Lotto,Ann,dbase1.txt", 7, "8,"},
+        {"09-Mar-2005,1,2,3,4,\"5\"x,6,7,,UK Lotto,Ann,dbase1.txt", 6, "9,"},
+    };
+    for (const auto& c : cases) {
+        const QList<SavedEntry> rows{ParseSavedEntry(c.line)};
+        ASSERT_TRUE(rows[0].readable) << c.line.toStdString();
+        const EntryEdit edit = CheckEntryEdit(rows, 1, c.column, c.typed, std::nullopt);
+        ASSERT_FALSE(edit.error) << c.typed.toStdString();
+        SavedEntry edited = rows[0];
+        SetEntryField(edited, c.column, edit.text);
+        const SavedEntry back = ParseSavedEntry(FormatSavedEntry(edited));
+        EXPECT_TRUE(back.readable) << FormatSavedEntry(edited).toStdString();
+        for (int f = 0; f < kSavedEntryFields; ++f)
+            EXPECT_EQ(EntryField(back, f).toStdString(), EntryField(edited, f).toStdString())
+                << FormatSavedEntry(edited).toStdString();
+    }
+    // A text no field can hold as typed is refused.
+    const QList<SavedEntry> rows{ParseSavedEntry("09-Mar-2005,1,2,3,4,5,6,7,,UK Lotto,Ann,dbase1.txt")};
+    EXPECT_EQ(CheckEntryEdit(rows, 1, 7, "8\",\"", std::nullopt).error, EntryEditError::Unwritable);
 }
 
 TEST_F(SavedEntriesFile, AppendCreatesThenAddsAndMalformedLinesStayPut)

@@ -127,6 +127,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
                {"07 Mar 05,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt", "08-Mar-2005,1,2,3,4,5,6,,,UK Lotto,,dbase100.txt",
                 "broken line"});
     {
+        answer(vbOK); // the line that is no entry is named
         LoadedWindow<ShowMyDrawsW> w;
         answer(vbOK);
         click(w, "Command4");
@@ -160,6 +161,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
         EXPECT_EQ(boxes().size(), count);
     }
     {
+        answer(vbOK);
         LoadedWindow<ShowMyDrawsW> w;
         answer(vbCancel);
         click(w, "Command9");
@@ -211,4 +213,22 @@ TEST_F(ShowMyDrawsWTest, AQuotedNameWithACommaIsShownCheckedAndWrittenBackAsItWa
     edit(w, 2, 1, "69");
     click(w, "Command13");
     EXPECT_EQ(fileLines(), QStringList({quoted, "09-Mar-2005,69,10,15,20,25,,,7,US Powerball,Bob,dbase069.txt"}));
+}
+
+TEST_F(ShowMyDrawsWTest, LinesThatCannotBeShownAreCountedOnceAndKept)
+{
+    const QString eleven = "09 Mar 05,1,2,3,4,5,6,,UK Lotto,,dbase100.txt";
+    const QString thirteen = "09 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann, Bob,dbase100.txt";
+    writeLines(kSavedEntriesFile, {uk, eleven, bob, thirteen});
+    answer(vbOK);
+    LoadedWindow<ShowMyDrawsW> w;
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(lastBoxText(),
+              "Lines of ReVadirav.txt that could not be read: 2. They are not shown, and stay in the "
+              "file as they are.  ");
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 10), "Bob");
+    click(w, "Command2");
+    click(w, "Command13");
+    EXPECT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(fileLines(), QStringList({uk, bob, eleven, thirteen}));
 }

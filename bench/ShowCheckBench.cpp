@@ -1,0 +1,112 @@
+// The Show/Check window on a saved-entries file of a million lines: opened,
+// checked and closed, with the process's peak resident memory over the run.
+#include "databases/SavedEntries.h"
+#include "databases/ui/ShowMyDrawsW.h"
+#include "platform/Dates.h"
+#include "platform/Folder.h"
+#include "platform/TextFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <numeric>
+
+namespace {
+constexpr int kSavedLines = 1000000;
+constexpr int kDrawDays = 400;
+
+unsigned Next(unsigned& x)
+{
+    x = x * 1103515245u + 12345u;
+    return x >> 16;
+}
+
+// A 6/49 lottery of 400 draws, one a day back from 5 Dec 2026, and a million
+// saved entries dated on those days, about 57 bytes a line.
+struct ManyEntriesFixture {
+    QTemporaryDir dir;
+    ManyEntriesFixture()
+    {
+        SetProgramFolder(dir.path());
+        MakeProgramFolderCurrent();
+        unsigned x = 2024;
+        const QDate newest(2026, 12, 5);
+        QStringList lines{"UK Lotto", "http://www.national-lottery.co.uk", "6,49,0,0,1"};
+        for (int d = 0; d < kDrawDays; ++d) {
+            QStringList fields{FormatShortDate(newest.addDays(-d))};
+            for (int c = 0; c < 6; ++c)
+                fields << QString::number(Next(x) % 49 + 1);
+            fields << "" << QString::number(Next(x) % 49 + 1);
+            lines << fields.join(',');
+        }
+        WriteLines("dbase1.txt", lines);
+
+        QFile file(kSavedEntriesFile);
+        file.open(QIODevice::WriteOnly);
+        QByteArray chunk;
+        for (int i = 0; i < kSavedLines; ++i) {
+            chunk += FormatShortDate(newest.addDays(-int(Next(x) % kDrawDays))).toLatin1();
+            for (int c = 0; c < 6; ++c)
+                chunk += ',' + QByteArray::number(Next(x) % 49 + 1);
+            chunk += ",,,UK Lotto,Player " + QByteArray::number(i % 100) + ",dbase1.txt\r\n";
+            if (chunk.size() > (1 << 20)) {
+                file.write(chunk);
+                chunk.clear();
+            }
+        }
+        file.write(chunk);
+    }
+};
+
+// The high-water mark of resident memory is reset, so that each pass
+// reports its own peak (the process's baseline included).
+void ResetPeakMemory()
+{
+    QFile refs("/proc/self/clear_refs");
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+double PeakMemoryMB()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+} // namespace
+
+static void BM_ShowCheckManyEntries(benchmark::State& state)
+{
+    static ManyEntriesFixture fixture;
+    SetProgramFolder(fixture.dir.path());
+    MakeProgramFolderCurrent();
+    double peak = 0;
+    std::array<int, 21> counts{};
+    int shown = 0;
+    for (auto _ : state) {
+        ResetPeakMemory();
+        {
+            ShowMyDrawsW window;
+            window.Load();
+            window.show();
+            QCoreApplication::processEvents();
+            window.Command2_Click();
+            counts = window.MatchCounts;
+            shown = static_cast<int>(window.MyDraws.rows.size());
+            window.Changed = false;
+            window.close();
+        }
+        peak = std::max(peak, PeakMemoryMB());
+    }
+    state.counters["peak_MB"] = peak;
+    state.counters["shown"] = shown;
+    state.counters["counted"] = std::accumulate(counts.begin(), counts.end(), 0);
+    for (int k : {2, 3, 12, 13})
+        state.counters[QStringLiteral("m%1").arg(k).toStdString()] = counts[std::size_t(k)];
+}
+BENCHMARK(BM_ShowCheckManyEntries)->Unit(benchmark::kMillisecond)->Iterations(1);
