@@ -25,9 +25,11 @@ std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badL
         return std::nullopt;
     if (badLine) {
         const QStringList lines = SplitLines(*text);
-        for (qsizetype i = 0; i < lines.size() && *badLine == 0; ++i)
-            if (SplitFields(lines[i]).size() != kDiaryColumns)
+        for (qsizetype i = 0; i < lines.size() && *badLine == 0; ++i) {
+            bool closed = true;
+            if (SplitFields(lines[i], &closed).size() != kDiaryColumns || !closed)
                 *badLine = int(i) + 1;
+        }
     }
     FieldReader reader(*text);
     while (!reader.atEnd()) {

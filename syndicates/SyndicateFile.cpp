@@ -42,14 +42,16 @@ void noteProblem(std::optional<SyndicateProblem> found)
 }
 
 // The first line of a members file that does not hold one row's eleven
-// fields, or the line the file ends before; no value for a whole file.
+// fields (a quoted field without its closing quote is not one), or the line
+// the file ends before; no value for a whole file.
 std::optional<SyndicateProblem> checkLines(const QString& fileName, const QString& text)
 {
     QStringList lines = SplitLines(text);
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i >= kSyndicateFileRows || SplitFields(lines[i]).size() != kSyndicateFields)
+        bool closed = true;
+        if (i >= kSyndicateFileRows || SplitFields(lines[i], &closed).size() != kSyndicateFields || !closed)
             return SyndicateProblem{fileName, int(i) + 1, false};
     }
     if (lines.size() < kSyndicateFileRows)

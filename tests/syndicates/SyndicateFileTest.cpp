@@ -225,6 +225,7 @@ TEST_F(SyndicateFileTest, AFileThatCannotBeReadIsNamedOnceAndNeverWrittenOver)
         {"cut inside line 3", whole.mid(0, 2).join("\r\n") + "\r\n\"Bo", 3, true},
         {"cut after line 2", whole.mid(0, 2).join("\r\n") + "\r\n", 3, false},
         {"a line too many", wholeText + row({"Extra"}) + "\r\n", 102, true},
+        {"a last field without its closing quote", QString(wholeText).replace("\"Club\"", "\"Club"), 1, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
