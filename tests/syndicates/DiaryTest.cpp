@@ -53,6 +53,7 @@ TEST_F(DiaryTest, TheFirstLineThatHoldsNoRecordIsNamed)
     };
     const Case cases[] = {
         {"a last field without its closing quote", first + "\r\n" + second + "\r\n", 1, 2},
+        {"an empty line at the end", second + "\r\n\r\n", 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
