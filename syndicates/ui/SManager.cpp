@@ -175,6 +175,14 @@ void SManager::Skinning()
                 .other = {}});
 }
 
+int SManager::detailField(int box) { return box == 7 ? int(SyndicateNameField) : box; }
+
+QString SManager::detailToSave(int box) const
+{
+    const QString text = Text1[box]->text();
+    return text == shownDetails_[box] ? Syndicate[0][detailField(box)] : text.trimmed();
+}
+
 QString SManager::DiaryFile() const { return DiaryFileName(Settings[SyndicateFile]); }
 
 void SManager::Form_Load()
@@ -182,9 +190,10 @@ void SManager::Form_Load()
     Skinning();
     locale_ = QLocale();
     CurrencySign = ::CurrencySign(locale_);
-    for (int i = 0; i <= 6; ++i)
-        Text1[i]->setText(Syndicate[0][i]);
-    Text1[7]->setText(Syndicate[0][SyndicateNameField]);
+    for (int i = 0; i < 8; ++i) {
+        Text1[i]->setText(Syndicate[0][detailField(i)]);
+        shownDetails_[i] = Text1[i]->text();
+    }
     DTPicker1->setValue(Today());
 
     const QStringList titles = {"Date", "Tickets", "Cost", "Won", "Balance", "Notes"};
@@ -535,9 +544,11 @@ void SManager::Command1_Click()
         ShowFileKept(Settings[SyndicateFile]);
         return;
     }
-    for (int i = 0; i <= 6; ++i)
-        Syndicate[0][i] = Text1[i]->text().trimmed();
-    Syndicate[0][SyndicateNameField] = Text1[7]->text().trimmed();
+    QString details[8];
+    for (int i = 0; i < 8; ++i)
+        details[i] = detailToSave(i);
+    for (int i = 0; i < 8; ++i)
+        Syndicate[0][detailField(i)] = details[i];
     if (!SaveSyndicate()) {
         ShowNotSaved(Settings[SyndicateFile]);
         return;
