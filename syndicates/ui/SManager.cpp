@@ -562,7 +562,13 @@ void SManager::Command1_Click()
             records.push_back(record);
         }
         if (!WriteDiary(file, records)) {
-            ShowNotSaved(file);
+            // The members file is written by now: say so, not "nothing saved".
+            MsgBox(QStringLiteral("The details and members were saved in %1,    \r\n"
+                                  "but the diary could not be written to %2,    \r\n"
+                                  "which is left as it was. Check that the program's    \r\n"
+                                  "folder can be written to and save again.    ")
+                       .arg(Settings[SyndicateFile], file),
+                   vbOKOnly + vbExclamation, "Error!");
             return;
         }
     }

@@ -371,7 +371,10 @@ TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)
     QFile::remove(path("Diary.000"));
     ASSERT_TRUE(QDir(dir_.path()).mkpath("Diary.000/x"));
     saveFails();
+    // The members file was written before the diary: the message says so.
     EXPECT_TRUE(lastBoxText().contains("Diary.000"));
+    EXPECT_TRUE(lastBoxText().contains("were saved in SMembers.000")) << lastBoxText().toStdString();
+    EXPECT_FALSE(lastBoxText().contains("Nothing was saved"));
     ASSERT_TRUE(QDir(path("Diary.000")).removeRecursively());
     writeLines("Diary.000", {record});
 
