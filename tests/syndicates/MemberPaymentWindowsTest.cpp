@@ -99,6 +99,17 @@ TEST_F(MemberPaymentWindows, MembersAreAddedUpdatedAndListedInRowOrder)
     EXPECT_EQ(w.List1->count(), 2);
 }
 
+TEST_F(MemberPaymentWindows, UpdatingAMemberWhoseNameHoldsAQuoteKeepsOneMember)
+{
+    Syndicate[1][NameField] = "Ann \"Annie\" Able";
+    LoadedWindow<SMembers> w;
+    w.List1->setCurrentRow(0);
+    w.Text1[5]->setText("0113");
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    EXPECT_EQ(MemberNames(), QStringList({"Ann \"Annie\" Able"}));
+    EXPECT_EQ(Syndicate[1][PhoneField], "0113");
+}
+
 TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
 {
     Syndicate[1][NameField] = "Dee";
