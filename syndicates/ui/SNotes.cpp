@@ -135,7 +135,7 @@ SyndicateNotes SNotes::content() const
     SyndicateNotes c;
     for (int i = 0; i < kSyndicateChecklistItems; ++i)
         c.items[i] = {Check1[i]->isChecked(), captions_[i]};
-    c.notes = Text1->toPlainText();
+    c.notes = PlainTextAsHeld(Text1);
     return c;
 }
 

@@ -211,6 +211,20 @@ TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
     EXPECT_EQ(readBytes("SNotes.txt"), before);
 }
 
+TEST_F(SyndicateNotesTest, SaveWithoutAnEditWritesTheNotesAsRead)
+{
+    QByteArray file;
+    for (const char* caption : kDesign)
+        file += QByteArray(" 0 ,") + caption + "\r\n";
+    file += "Fish\u00a0&\u00a0chips\u2028second part\r\nnext\tline";
+    writeFile("SNotes.txt", QString::fromUtf8(file));
+    LoadedWindow<SNotes> w;
+    EXPECT_FALSE(w.Changed);
+    answer(vbOK);
+    w.Command1_Click();
+    EXPECT_EQ(readBytes("SNotes.txt"), file);
+}
+
 TEST_F(SyndicateNotesTest, AFileThatCouldNotBeReadIsNamedOnceAndNeverWrittenOver)
 {
     struct Case {
