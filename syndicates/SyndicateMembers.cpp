@@ -46,7 +46,7 @@ AddMemberResult AddMember(const MemberFields& fields, int* row)
         return AddMemberResult::Full;
     const bool update = !Syndicate[target][NameField].isEmpty();
     for (int f = update ? 1 : 0; f <= 6; ++f)
-        Syndicate[target][f] = SyndicateText(fields[f]).trimmed();
+        Syndicate[target][SyndicateFieldIndex(f)] = SyndicateText(fields[f]).trimmed();
     if (!update)
         Syndicate[target][NameField] = name;
     Syndicate[target][PayByField] = SyndicateText(fields[PayByField]);
@@ -61,8 +61,7 @@ bool DeleteMemberAt(int index)
     if (index < 0 || index >= n)
         return false;
     for (int r = index + 1; r < n; ++r) {
-        for (int f = 0; f < kSyndicateFields; ++f)
-            Syndicate[r][f] = Syndicate[r + 1][f];
+        Syndicate[r] = Syndicate[r + 1];
     }
     for (QString& field : Syndicate[n])
         field.clear();

@@ -175,7 +175,7 @@ void SManager::Skinning()
                 .other = {}});
 }
 
-int SManager::detailField(int box) { return box == 7 ? int(SyndicateNameField) : box; }
+SyndicateFieldIndex SManager::detailField(int box) { return box == 7 ? SyndicateNameField : SyndicateFieldIndex(box); }
 
 QString SManager::detailToSave(int box) const
 {

@@ -4,6 +4,7 @@
 // balance, with a running total.
 
 #include "syndicates/Money.h"
+#include "syndicates/SyndicateFile.h"
 
 #include "core/ui/LoadOnce.h"
 
@@ -72,7 +73,7 @@ private:
     // syndicate's name), and what Save writes there: the box's text, trimmed,
     // once the player changed it; else the field as it was read, which the
     // box may show cut to its length or with its quotes made apostrophes.
-    static int detailField(int box);
+    static SyndicateFieldIndex detailField(int box);
     QString detailToSave(int box) const;
     void loadDiary();
     void sayUnreadableCells(const QString& file, int records);

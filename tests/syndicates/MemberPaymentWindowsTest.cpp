@@ -414,7 +414,7 @@ TEST_F(MemberPaymentWindows, HostileDataKeepsTheWindowsOnA1280By800Screen)
     Syndicate[0][SyndicateNameField] = QString(30, 'M');
     for (int r = 1; r <= 100; ++r) {
         for (int f = 0; f <= 9; ++f)
-            Syndicate[r][f] = QString(f == 6 ? 50 : 30, 'W');
+            Syndicate[r][SyndicateFieldIndex(f)] = QString(f == 6 ? 50 : 30, 'W');
         Syndicate[r][PayByField] = QString(80, 'W'); // written by hand
         Syndicate[r][AmountPaidField] = r % 2 ? "999999999999.99" : QString(80, 'x');
         Syndicate[r][PaidUpToField] = QString(80, 'W');

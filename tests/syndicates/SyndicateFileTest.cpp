@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <type_traits>
 #include <unistd.h>
 
 namespace {
@@ -22,7 +23,20 @@ protected:
     }
 };
 
+// Whether a row's fields can be reached by a bare number.
+template <class Row>
+concept FieldByNumber = requires(Row& row)
+{
+    row[7];
+};
+
 } // namespace
+
+TEST_F(SyndicateFileTest, FieldsAreReachedByNameOnly)
+{
+    EXPECT_FALSE(FieldByNumber<std::remove_reference_t<decltype(Syndicate[0])>>);
+    EXPECT_FALSE(FieldByNumber<const std::remove_reference_t<decltype(Syndicate[0])>>);
+}
 
 TEST_F(SyndicateFileTest, LoadsEveryFieldAndSavesTheFileByteForByte)
 {
