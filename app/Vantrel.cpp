@@ -609,7 +609,7 @@ ChecklistNotes Vantrel::shownNotes() const
     ChecklistNotes content;
     for (int i = 0; i < kChecklistItems; ++i)
         content.items[i] = {Check1[i]->isChecked(), ChecklistCaption(i)};
-    content.notes = Text1->toPlainText();
+    content.notes = PlainTextAsHeld(Text1);
     return content;
 }
 

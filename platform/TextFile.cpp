@@ -302,9 +302,11 @@ bool closesField(QStringView text, qsizetype q)
 }
 } // namespace
 
-QStringView ScanField(QStringView text, qsizetype& pos)
+QStringView ScanField(QStringView text, qsizetype& pos, bool* closed)
 {
     const qsizetype n = text.size();
+    if (closed)
+        *closed = true;
     while (pos < n && isBlankChar(text[pos]))
         ++pos;
     if (pos < n && text[pos] == u'"') {
@@ -317,12 +319,15 @@ QStringView ScanField(QStringView text, qsizetype& pos)
             }
         }
         if (close < 0) {
+            // Never past the line: the next line's quotes are its own.
+            if (closed)
+                *closed = false;
             close = start;
-            while (close < n && text[close] != u'"')
+            while (close < n && text[close] != u'"' && !isLineEnd(text[close]))
                 ++close;
         }
         const QStringView field = text.sliced(start, close - start);
-        pos = close < n ? close + 1 : n;
+        pos = close < n && text[close] == u'"' ? close + 1 : close;
         while (pos < n && text[pos] != u',' && !isLineEnd(text[pos]))
             ++pos;
         return field;
@@ -333,14 +338,19 @@ QStringView ScanField(QStringView text, qsizetype& pos)
     return text.sliced(start, pos - start);
 }
 
-QStringList SplitFields(const QString& line)
+QStringList SplitFields(const QString& line, bool* closed)
 {
     QStringList fields;
+    if (closed)
+        *closed = true;
     if (line.isEmpty())
         return fields;
     qsizetype pos = 0;
     for (;;) {
-        fields << ScanField(line, pos).toString();
+        bool fieldClosed = true;
+        fields << ScanField(line, pos, &fieldClosed).toString();
+        if (closed && !fieldClosed)
+            *closed = false;
         if (pos >= line.size() || line[pos] != u',')
             break;
         ++pos; // a comma: another field follows, "a," holds an empty second one

@@ -71,17 +71,20 @@ std::optional<QString> ReadFirstLineStart(const QString& path, int maxChars);
 // closing quote, the first quote after it that is followed, after blanks, by
 // a comma, a line end or the end of the text, so it may hold commas and
 // quotes, and keeps its blanks. Without such a quote on its line it runs to
-// the next quote, and what follows up to the comma or line end belongs to no
-// field. A field without quotes runs to the next comma or line end, its
-// trailing blanks kept.
+// the next quote on its line, or to the line end when there is none, and what
+// follows up to the comma or line end belongs to no field: a field never runs
+// past its line. A field without quotes runs to the next comma or line end,
+// its trailing blanks kept.
 //
 // ScanField reads the field that starts at pos and leaves pos on the comma or
-// line end that ends it (or at the end of the text).
-QStringView ScanField(QStringView text, qsizetype& pos);
+// line end that ends it (or at the end of the text). `closed`, when given, is
+// set false for a quoted field without its closing quote.
+QStringView ScanField(QStringView text, qsizetype& pos, bool* closed = nullptr);
 
 // Comma-separated fields of one line, by the field rule; an empty line has
-// none.
-QStringList SplitFields(const QString& line);
+// none. `closed`, when given, is set false when a quoted field of the line has
+// no closing quote (the line was not written by the field rule's writer).
+QStringList SplitFields(const QString& line, bool* closed = nullptr);
 
 // A text written as a field so the field rule reads it back unchanged. In
 // double quotes: no value when the text holds a line break or a quote

@@ -23,13 +23,18 @@ std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badL
     const auto text = ReadTextFile(path);
     if (!text)
         return std::nullopt;
+    // Empty lines at the end hold no record.
+    QStringList lines = SplitLines(*text);
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
     if (badLine) {
-        const QStringList lines = SplitLines(*text);
-        for (qsizetype i = 0; i < lines.size() && *badLine == 0; ++i)
-            if (SplitFields(lines[i]).size() != kDiaryColumns)
+        for (qsizetype i = 0; i < lines.size() && *badLine == 0; ++i) {
+            bool closed = true;
+            if (SplitFields(lines[i], &closed).size() != kDiaryColumns || !closed)
                 *badLine = int(i) + 1;
+        }
     }
-    FieldReader reader(*text);
+    FieldReader reader(lines.join(QLatin1Char('\n')));
     while (!reader.atEnd()) {
         DiaryRecord record;
         for (int c = 0; c < kDiaryColumns && !reader.atEnd(); ++c)

@@ -21,7 +21,8 @@ bool IsEmptyRecord(const DiaryRecord& record);
 // last record cut short has its missing cells empty). An empty list for a
 // missing file; no value when the file exists but cannot be read. badLine,
 // when given, gets the first line that does not hold one record's six fields
-// (0 when every line does): the records after it are then shifted.
+// (a quoted field without its closing quote is not one; 0 when every line
+// holds them): the records after it may then be shifted.
 std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badLine = nullptr);
 
 // Writes every record that is not empty, in order, through a new file renamed

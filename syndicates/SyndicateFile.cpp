@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QStringList>
 
-QString Syndicate[kSyndicateRows + 1][kSyndicateFields];
+SyndicateRow Syndicate[kSyndicateRows + 1];
 
 namespace {
 const QString kMembersPrefix = QStringLiteral("SMembers.");
@@ -20,15 +20,12 @@ void clearRows(int lastRow)
             field.clear();
 }
 
-QString quotedLine(const QString* fields, int count)
+QString quotedLine(const SyndicateRow& row)
 {
-    QString line;
-    for (int f = 0; f < count; ++f) {
-        if (f > 0)
-            line += QLatin1Char(',');
-        line += SyndicateField(fields[f]);
-    }
-    return line;
+    QStringList fields;
+    for (const QString& field : row)
+        fields << SyndicateField(field);
+    return fields.join(QLatin1Char(','));
 }
 
 std::optional<SyndicateProblem> problem;
@@ -42,14 +39,16 @@ void noteProblem(std::optional<SyndicateProblem> found)
 }
 
 // The first line of a members file that does not hold one row's eleven
-// fields, or the line the file ends before; no value for a whole file.
+// fields (a quoted field without its closing quote is not one), or the line
+// the file ends before; no value for a whole file.
 std::optional<SyndicateProblem> checkLines(const QString& fileName, const QString& text)
 {
     QStringList lines = SplitLines(text);
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i >= kSyndicateFileRows || SplitFields(lines[i]).size() != kSyndicateFields)
+        bool closed = true;
+        if (i >= kSyndicateFileRows || SplitFields(lines[i], &closed).size() != kSyndicateFields || !closed)
             return SyndicateProblem{fileName, int(i) + 1, false};
     }
     if (lines.size() < kSyndicateFileRows)
@@ -104,7 +103,7 @@ void LoadSyndicate()
     FieldReader reader(*text);
     for (int r = 0; r < kSyndicateFileRows && !reader.atEnd(); ++r)
         for (int f = 0; f < kSyndicateFields && !reader.atEnd(); ++f)
-            Syndicate[r][f] = reader.field();
+            Syndicate[r][SyndicateFieldIndex(f)] = reader.field();
     noteProblem(checkLines(fileName, *text));
 }
 
@@ -117,7 +116,7 @@ bool SaveSyndicate()
         return false;
     QStringList lines;
     for (int r = 0; r < kSyndicateFileRows; ++r)
-        lines << quotedLine(Syndicate[r], kSyndicateFields);
+        lines << quotedLine(Syndicate[r]);
     return WriteLines(fileName, lines);
 }
 
@@ -205,7 +204,7 @@ CreateResult CreateSyndicate(const SyndicateDetails& details)
     Settings.set(SyndicateFile, MembersFileName(*number));
     ClearSyndicate();
     for (int f = 0; f < 7; ++f)
-        Syndicate[0][f] = details.field[f].trimmed();
+        Syndicate[0][SyndicateFieldIndex(f)] = details.field[f].trimmed();
     Syndicate[0][SyndicateNameField] = details.name.trimmed();
     if (!SaveSyndicate()) {
         Settings.set(SyndicateFile, before);

@@ -13,6 +13,8 @@
 
 #include <QList>
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <optional>
 
 inline constexpr int kSyndicateRows = 101;     // rows 0 to 101; row 101 is never in a file
@@ -24,7 +26,7 @@ inline constexpr int kMaxMembers = 100;        // rows 1 to 100
 inline constexpr int kSyndicateNumbers = 100;
 
 // Fields of a row.
-enum SyndicateField {
+enum SyndicateFieldIndex : int {
     NameField = 0,
     AddressField = 1, // to 4
     PhoneField = 5,
@@ -35,8 +37,29 @@ enum SyndicateField {
     SyndicateNameField = 10, // row 0 only
 };
 
+// The field `offset` places after `base` (AddressField + 2, the third line).
+constexpr SyndicateFieldIndex operator+(SyndicateFieldIndex base, int offset)
+{
+    return SyndicateFieldIndex(int(base) + offset);
+}
+
+// One row's eleven fields, reached by name (Syndicate[r][PayByField]); a bare
+// number does not compile.
+class SyndicateRow {
+public:
+    QString& operator[](SyndicateFieldIndex field) { return fields_.at(std::size_t(field)); }
+    const QString& operator[](SyndicateFieldIndex field) const { return fields_.at(std::size_t(field)); }
+    auto begin() { return fields_.begin(); }
+    auto end() { return fields_.end(); }
+    auto begin() const { return fields_.begin(); }
+    auto end() const { return fields_.end(); }
+
+private:
+    std::array<QString, kSyndicateFields> fields_;
+};
+
 // Row r, field f. Empty text means "not set".
-extern QString Syndicate[kSyndicateRows + 1][kSyndicateFields];
+extern SyndicateRow Syndicate[kSyndicateRows + 1];
 
 // Empties rows 0 to 100 (row 101 keeps its content). When item 16 names a
 // file that exists, reads its 1,111 quoted comma-separated items into rows 0

@@ -32,18 +32,23 @@ AddMemberResult AddMember(const MemberFields& fields, int* row)
     const QString name = SyndicateText(fields[NameField]).trimmed();
     if (name.isEmpty())
         return AddMemberResult::NoName;
+    // A name read from the file may hold a double quote, which the boxes
+    // show as an apostrophe: that member is the same one.
+    auto sameName = [&](const QString& stored) { return stored == name || SyndicateText(stored) == name; };
     int target = 0;
     for (int r = 1; r <= kMaxMembers; ++r) {
-        if (Syndicate[r][NameField] == name || Syndicate[r][NameField].isEmpty()) {
+        if (Syndicate[r][NameField].isEmpty() || sameName(Syndicate[r][NameField])) {
             target = r;
             break;
         }
     }
     if (target == 0)
         return AddMemberResult::Full;
-    const bool update = Syndicate[target][NameField] == name;
-    for (int f = 0; f <= 6; ++f)
-        Syndicate[target][f] = SyndicateText(fields[f]).trimmed();
+    const bool update = !Syndicate[target][NameField].isEmpty();
+    for (int f = update ? 1 : 0; f <= 6; ++f)
+        Syndicate[target][SyndicateFieldIndex(f)] = SyndicateText(fields[f]).trimmed();
+    if (!update)
+        Syndicate[target][NameField] = name;
     Syndicate[target][PayByField] = SyndicateText(fields[PayByField]);
     if (row)
         *row = target;
@@ -56,8 +61,7 @@ bool DeleteMemberAt(int index)
     if (index < 0 || index >= n)
         return false;
     for (int r = index + 1; r < n; ++r) {
-        for (int f = 0; f < kSyndicateFields; ++f)
-            Syndicate[r][f] = Syndicate[r + 1][f];
+        Syndicate[r] = Syndicate[r + 1];
     }
     for (QString& field : Syndicate[n])
         field.clear();

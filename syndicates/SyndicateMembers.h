@@ -30,8 +30,9 @@ enum class AddMemberResult {
 
 // Stores fields 0 to 7 (0 to 6 trimmed of blanks, every field made safe for
 // the file by SyndicateText) in the first member row whose name equals the trimmed name
-// exactly, or else in the first row after the list. Fields 8 to 10 of an
-// updated member stay as they were. Returns the row through `row` (0 when
+// exactly (or once made safe, as a name with a double quote is shown), or
+// else in the first row after the list. An updated member keeps its name as
+// it stood and its fields 8 to 10. Returns the row through `row` (0 when
 // nothing changed).
 AddMemberResult AddMember(const MemberFields& fields, int* row = nullptr);
 

@@ -6,8 +6,10 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -117,4 +119,12 @@ QFont FixedPitchFont()
         }
     }
     return font;
+}
+
+QString PlainTextAsHeld(const QPlainTextEdit* box)
+{
+    // The raw text keeps every character and parts paragraphs by U+2029.
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }

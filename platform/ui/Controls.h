@@ -9,6 +9,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -32,6 +33,12 @@ void MakeTitle(QLabel* label, double scale = 1.4);
 // text, the label never widens its window; the text is cut at the label's
 // edge.
 void LetTextRunPastEdge(QLabel* label);
+
+// The text of a multi-line box as it holds it, line breaks as '\n'. The box's
+// own toPlainText() turns every non-breaking space into a blank and a line
+// separator (U+2028) into a line break, so a file shown and saved without an
+// edit would change.
+QString PlainTextAsHeld(const QPlainTextEdit* box);
 
 // A font whose characters all have one width, for texts whose columns must
 // line up (the backup lists, the lottery information).

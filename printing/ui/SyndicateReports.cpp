@@ -87,7 +87,7 @@ struct BlockLine {
 
 std::vector<BlockLine> MemberBlock(int row)
 {
-    const QString* f = Syndicate[row];
+    const SyndicateRow& f = Syndicate[row];
     QString name = f[NameField];
     if (row == 0)
         name += QStringLiteral("  (Manager)");

@@ -175,6 +175,14 @@ void SManager::Skinning()
                 .other = {}});
 }
 
+SyndicateFieldIndex SManager::detailField(int box) { return box == 7 ? SyndicateNameField : SyndicateFieldIndex(box); }
+
+QString SManager::detailToSave(int box) const
+{
+    const QString text = Text1[box]->text();
+    return text == shownDetails_[box] ? Syndicate[0][detailField(box)] : text.trimmed();
+}
+
 QString SManager::DiaryFile() const { return DiaryFileName(Settings[SyndicateFile]); }
 
 void SManager::Form_Load()
@@ -182,9 +190,10 @@ void SManager::Form_Load()
     Skinning();
     locale_ = QLocale();
     CurrencySign = ::CurrencySign(locale_);
-    for (int i = 0; i <= 6; ++i)
-        Text1[i]->setText(Syndicate[0][i]);
-    Text1[7]->setText(Syndicate[0][SyndicateNameField]);
+    for (int i = 0; i < 8; ++i) {
+        Text1[i]->setText(Syndicate[0][detailField(i)]);
+        shownDetails_[i] = Text1[i]->text();
+    }
     DTPicker1->setValue(Today());
 
     const QStringList titles = {"Date", "Tickets", "Cost", "Won", "Balance", "Notes"};
@@ -535,9 +544,11 @@ void SManager::Command1_Click()
         ShowFileKept(Settings[SyndicateFile]);
         return;
     }
-    for (int i = 0; i <= 6; ++i)
-        Syndicate[0][i] = Text1[i]->text().trimmed();
-    Syndicate[0][SyndicateNameField] = Text1[7]->text().trimmed();
+    QString details[8];
+    for (int i = 0; i < 8; ++i)
+        details[i] = detailToSave(i);
+    for (int i = 0; i < 8; ++i)
+        Syndicate[0][detailField(i)] = details[i];
     if (!SaveSyndicate()) {
         ShowNotSaved(Settings[SyndicateFile]);
         return;
@@ -551,7 +562,13 @@ void SManager::Command1_Click()
             records.push_back(record);
         }
         if (!WriteDiary(file, records)) {
-            ShowNotSaved(file);
+            // The members file is written by now: say so, not "nothing saved".
+            MsgBox(QStringLiteral("The details and members were saved in %1,    \r\n"
+                                  "but the diary could not be written to %2,    \r\n"
+                                  "which is left as it was. Check that the program's    \r\n"
+                                  "folder can be written to and save again.    ")
+                       .arg(Settings[SyndicateFile], file),
+                   vbOKOnly + vbExclamation, "Error!");
             return;
         }
     }

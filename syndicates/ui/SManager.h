@@ -4,6 +4,7 @@
 // balance, with a running total.
 
 #include "syndicates/Money.h"
+#include "syndicates/SyndicateFile.h"
 
 #include "core/ui/LoadOnce.h"
 
@@ -68,6 +69,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Row 0's field of detail box i (boxes 0 to 6 fields 0 to 6, box 7 the
+    // syndicate's name), and what Save writes there: the box's text, trimmed,
+    // once the player changed it; else the field as it was read, which the
+    // box may show cut to its length or with its quotes made apostrophes.
+    static SyndicateFieldIndex detailField(int box);
+    QString detailToSave(int box) const;
     void loadDiary();
     void sayUnreadableCells(const QString& file, int records);
     void paintCell(int row, int col);
@@ -76,6 +83,7 @@ private:
     bool rowIsEmpty(int row) const;
     void swapRows(int a, int b);
     int lastRow() const;
+    QString shownDetails_[8]; // the detail boxes as filled when the window opened
     QLocale locale_;
     bool diaryUnreadable_ = false;
     QWidget* totalSpace_ = nullptr; // puts the total under the Balance column

@@ -228,7 +228,7 @@ void SMembers::List1_Click()
         return;
     const int row = index + 1;
     for (int i = 0; i < 7; ++i)
-        Text1[i]->setText(Syndicate[row][i]);
+        Text1[i]->setText(Syndicate[row][SyndicateFieldIndex(i)]);
     const int method = Combo1->findText(Syndicate[row][PayByField], Qt::MatchExactly);
     if (method >= 0)
         Combo1->setCurrentIndex(method);

@@ -135,7 +135,7 @@ SyndicateNotes SNotes::content() const
     SyndicateNotes c;
     for (int i = 0; i < kSyndicateChecklistItems; ++i)
         c.items[i] = {Check1[i]->isChecked(), captions_[i]};
-    c.notes = Text1->toPlainText();
+    c.notes = PlainTextAsHeld(Text1);
     return c;
 }
 
@@ -155,14 +155,15 @@ void SNotes::Form_Load()
         showContent(*stored);
     } else {
         showContent(DefaultSyndicateNotes());
-        if (QFile::exists(kSyndicateNotesFile))
+        fileKept_ = QFile::exists(kSyndicateNotesFile);
+        if (fileKept_)
             MsgBox("The notes and checklist in " + kSyndicateNotesFile + " could not be read.    ", vbExclamation,
                    "Error!");
     }
     Changed = false;
 }
 
-bool SNotes::SaveNotes() { return WriteSyndicateNotes(content()); }
+bool SNotes::SaveNotes() { return !fileKept_ && WriteSyndicateNotes(content()); }
 
 void SNotes::Command3_Click()
 {
@@ -185,6 +186,10 @@ void SNotes::Command4_Click(int index)
 
 void SNotes::Command1_Click()
 {
+    if (fileKept_) {
+        ShowFileKept(kSyndicateNotesFile);
+        return;
+    }
     if (!SaveNotes()) {
         ShowNotSaved(kSyndicateNotesFile);
         return;

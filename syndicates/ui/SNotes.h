@@ -45,7 +45,7 @@ public:
 
     void Form_Load() override;
     // Writes "SNotes.txt" from the controls; false when it could not be
-    // written.
+    // written, or could not be read when the window opened (it is kept).
     bool SaveNotes();
     void Command3_Click();
     void Command4_Click(int index);
@@ -57,4 +57,5 @@ private:
     SyndicateNotes content() const;
     void showContent(const SyndicateNotes& content);
     std::array<QString, kSyndicateChecklistItems> captions_;
+    bool fileKept_ = false; // "SNotes.txt" could not be read: Save never writes over it
 };

@@ -55,6 +55,10 @@ TEST(Fields, ReaderRunsOverLineEndsAndReadsWholeLines)
     EXPECT_EQ(fields, QStringList({"6", "49", "0", "0", "1", "q,1", "2"}));
     EXPECT_TRUE(r.atEnd());
     EXPECT_EQ(r.field(), "");
+    // A quoted field without its closing quote ends with its line.
+    FieldReader open("\"a,b\r\n\"c\",d");
+    EXPECT_EQ(open.field(), "a,b");
+    EXPECT_EQ(open.field(), "c");
 }
 
 class TextFiles : public ProgramFolderTest {};

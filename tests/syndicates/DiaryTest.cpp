@@ -41,6 +41,32 @@ TEST_F(DiaryTest, RecordsRoundTripAndEmptyRowsAreDropped)
     EXPECT_EQ((*cut)[0][5], "");
 }
 
+TEST_F(DiaryTest, TheFirstLineThatHoldsNoRecordIsNamed)
+{
+    const QString first = "\"05-Mar-2005\",\"10\",\"£10.00\",\"\",\"\",\"Note";
+    const QString second = "\"12-Mar-2005\",\"\",\"\",\"\",\"\",\"x\"";
+    struct Case {
+        const char* what;
+        QString text;
+        int badLine;
+        std::size_t records;
+    };
+    const Case cases[] = {
+        {"a last field without its closing quote", first + "\r\n" + second + "\r\n", 1, 2},
+        {"an empty line at the end", second + "\r\n\r\n", 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile("Diary.000", c.text);
+        int badLine = -1;
+        const auto records = ReadDiary("Diary.000", &badLine);
+        ASSERT_TRUE(records);
+        EXPECT_EQ(badLine, c.badLine);
+        ASSERT_EQ(records->size(), c.records);
+        EXPECT_EQ(records->back()[DiaryDate], "12-Mar-2005"); // nothing shifted, no empty record
+    }
+}
+
 TEST_F(DiaryTest, CloseWarnsOnlyWithChanges)
 {
     EXPECT_TRUE(MayCloseWindow(false));

@@ -99,6 +99,17 @@ TEST_F(MemberPaymentWindows, MembersAreAddedUpdatedAndListedInRowOrder)
     EXPECT_EQ(w.List1->count(), 2);
 }
 
+TEST_F(MemberPaymentWindows, UpdatingAMemberWhoseNameHoldsAQuoteKeepsOneMember)
+{
+    Syndicate[1][NameField] = "Ann \"Annie\" Able";
+    LoadedWindow<SMembers> w;
+    w.List1->setCurrentRow(0);
+    w.Text1[5]->setText("0113");
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    EXPECT_EQ(MemberNames(), QStringList({"Ann \"Annie\" Able"}));
+    EXPECT_EQ(Syndicate[1][PhoneField], "0113");
+}
+
 TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
 {
     Syndicate[1][NameField] = "Dee";
@@ -403,7 +414,7 @@ TEST_F(MemberPaymentWindows, HostileDataKeepsTheWindowsOnA1280By800Screen)
     Syndicate[0][SyndicateNameField] = QString(30, 'M');
     for (int r = 1; r <= 100; ++r) {
         for (int f = 0; f <= 9; ++f)
-            Syndicate[r][f] = QString(f == 6 ? 50 : 30, 'W');
+            Syndicate[r][SyndicateFieldIndex(f)] = QString(f == 6 ? 50 : 30, 'W');
         Syndicate[r][PayByField] = QString(80, 'W'); // written by hand
         Syndicate[r][AmountPaidField] = r % 2 ? "999999999999.99" : QString(80, 'x');
         Syndicate[r][PaidUpToField] = QString(80, 'W');

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <type_traits>
 #include <unistd.h>
 
 namespace {
@@ -22,7 +23,20 @@ protected:
     }
 };
 
+// Whether a row's fields can be reached by a bare number.
+template <class Row>
+concept FieldByNumber = requires(Row& row)
+{
+    row[7];
+};
+
 } // namespace
+
+TEST_F(SyndicateFileTest, FieldsAreReachedByNameOnly)
+{
+    EXPECT_FALSE(FieldByNumber<std::remove_reference_t<decltype(Syndicate[0])>>);
+    EXPECT_FALSE(FieldByNumber<const std::remove_reference_t<decltype(Syndicate[0])>>);
+}
 
 TEST_F(SyndicateFileTest, LoadsEveryFieldAndSavesTheFileByteForByte)
 {
@@ -225,6 +239,7 @@ TEST_F(SyndicateFileTest, AFileThatCannotBeReadIsNamedOnceAndNeverWrittenOver)
         {"cut inside line 3", whole.mid(0, 2).join("\r\n") + "\r\n\"Bo", 3, true},
         {"cut after line 2", whole.mid(0, 2).join("\r\n") + "\r\n", 3, false},
         {"a line too many", wholeText + row({"Extra"}) + "\r\n", 102, true},
+        {"a last field without its closing quote", QString(wholeText).replace("\"Club\"", "\"Club"), 1, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

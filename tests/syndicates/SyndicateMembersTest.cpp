@@ -84,7 +84,7 @@ TEST_F(SyndicateMembersTest, DeleteRemovesThePlaceNotTheName)
     EXPECT_EQ(Syndicate[3][NameField], "Fay");
     EXPECT_EQ(Syndicate[3][SyndicateNameField], ""); // every field moved up
     for (int f = 0; f < kSyndicateFields; ++f)
-        EXPECT_EQ(Syndicate[4][f], "") << f;
+        EXPECT_EQ(Syndicate[4][SyndicateFieldIndex(f)], "") << f;
 
     ASSERT_TRUE(DeleteMemberAt(2)); // Fay the member; the manager stays
     EXPECT_EQ(Syndicate[0][NameField], "Fay");

@@ -7,10 +7,13 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -206,6 +209,57 @@ TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
     saveFails();
     QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(readBytes("SNotes.txt"), before);
+}
+
+TEST_F(SyndicateNotesTest, SaveWithoutAnEditWritesTheNotesAsRead)
+{
+    QByteArray file;
+    for (const char* caption : kDesign)
+        file += QByteArray(" 0 ,") + caption + "\r\n";
+    file += "Fish\u00a0&\u00a0chips\u2028second part\r\nnext\tline";
+    writeFile("SNotes.txt", QString::fromUtf8(file));
+    LoadedWindow<SNotes> w;
+    EXPECT_FALSE(w.Changed);
+    answer(vbOK);
+    w.Command1_Click();
+    EXPECT_EQ(readBytes("SNotes.txt"), file);
+}
+
+TEST_F(SyndicateNotesTest, AFileThatCouldNotBeReadIsNamedOnceAndNeverWrittenOver)
+{
+    struct Case {
+        const char* what;
+        std::function<bool()> make; // false when the case cannot be made here
+    };
+    const Case cases[] = {
+        {"a named pipe", [&] { return ::mkfifo(QFile::encodeName(path("SNotes.txt")).constData(), 0600) == 0; }},
+        {"no read permission",
+         [&] {
+             writeFile("SNotes.txt", " 1 ,Mine\r\nmy notes");
+             return ::geteuid() != 0 && QFile::setPermissions(path("SNotes.txt"), QFileDevice::WriteOwner);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path("SNotes.txt"));
+        if (!c.make())
+            continue;
+        const QFileInfo before(path("SNotes.txt"));
+        answer(vbOK);
+        LoadedWindow<SNotes> w;
+        EXPECT_EQ(lastBoxText(), "The notes and checklist in SNotes.txt could not be read.    ");
+        w.Text1->setPlainText("typed");
+        answer(vbOK);
+        w.Command1_Click();
+        EXPECT_EQ(lastBoxText(),
+                  "The file SNotes.txt could not be read when it was opened,    \r\n"
+                  "so it is not written over. Nothing was saved.    ");
+        EXPECT_TRUE(w.Changed);
+        const QFileInfo after(path("SNotes.txt"));
+        EXPECT_EQ(after.isFile(), before.isFile());
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.permissions(), before.permissions());
+    }
 }
 
 TEST_F(SyndicateNotesTest, ResetDeletesTheFileAndCloses)

@@ -371,7 +371,10 @@ TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)
     QFile::remove(path("Diary.000"));
     ASSERT_TRUE(QDir(dir_.path()).mkpath("Diary.000/x"));
     saveFails();
+    // The members file was written before the diary: the message says so.
     EXPECT_TRUE(lastBoxText().contains("Diary.000"));
+    EXPECT_TRUE(lastBoxText().contains("were saved in SMembers.000")) << lastBoxText().toStdString();
+    EXPECT_FALSE(lastBoxText().contains("Nothing was saved"));
     ASSERT_TRUE(QDir(path("Diary.000")).removeRecursively());
     writeLines("Diary.000", {record});
 
@@ -394,6 +397,32 @@ TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)
     }
     answer(vbOK); // the warning on the way out
     w.Command3->click();
+}
+
+TEST_F(SyndicateWindows, SaveWritesTheManagersUntouchedFieldsBackAsRead)
+{
+    const QString address = "Flat 12, The Old Mill House, 1234 Long Street"; // 46 characters
+    const QString email = QString(60, 'a') + "@example.org";                 // 72 characters
+    QStringList lines = {row({"Ann \"Nan\" Lee", address, "", "", "", "0113", email, "", "", "", "Club"})};
+    while (lines.size() < kSyndicateFileRows)
+        lines << row({});
+    writeLines("SMembers.000", lines);
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+    const QByteArray before = readBytes("SMembers.000");
+    LoadedWindow<SManager> w;
+    w.Command1->click();
+    EXPECT_EQ(readBytes("SMembers.000"), before);
+
+    // A field the player edits is written as the box holds it; the others as read.
+    LoadedWindow<SManager> edited;
+    edited.Text1[5]->clear();
+    QTest::keyClicks(edited.Text1[5], "0113 \"496\"");
+    edited.Command1->click();
+    EXPECT_EQ(Syndicate[0][PhoneField], "0113 '496'");
+    EXPECT_EQ(Syndicate[0][AddressField], address);
+    EXPECT_EQ(Syndicate[0][EmailField], email);
+    EXPECT_EQ(Syndicate[0][NameField], "Ann \"Nan\" Lee");
 }
 
 TEST_F(SyndicateWindows, TheMainWindowFollowsCreateAndDelete)
