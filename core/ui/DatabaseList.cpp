@@ -22,8 +22,12 @@ void TellLeftOut(const QStringList& leftOut)
     QString text = "These database files are not listed, as a saved entry cannot hold their names (a line "
                    "break, a quote before a comma, or characters that are not UTF-8). Rename them to use "
                    "them.    \r\n";
-    for (QString file : untold)
-        text += "\r\n" + file.replace(u'\r', u'?').replace(u'\n', u'?');
+    // A line each, cut so a long name keeps the box on the screen.
+    constexpr int kShownLength = 45;
+    for (QString file : untold) {
+        file.replace(u'\r', u'?').replace(u'\n', u'?');
+        text += "\r\n" + (file.size() > kShownLength ? file.left(kShownLength - 3) + "..." : file);
+    }
     MsgBox(text, vbExclamation, "Lottery databases");
 }
 } // namespace
