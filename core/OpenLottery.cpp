@@ -4,6 +4,7 @@
 #include <cstring>
 
 std::array<QString, kMaxDatabases> DbaseFiles;
+QStringList UnlistedDatabasesTold;
 QString DbaseFile;
 QString LotteryName;
 QString LotteryWebsite;
@@ -57,6 +58,7 @@ int DrawCount()
 void ResetOpenLottery()
 {
     DbaseFiles.fill(QString());
+    UnlistedDatabasesTold.clear();
     DbaseFile.clear();
     LotteryName.clear();
     LotteryWebsite.clear();

@@ -20,6 +20,9 @@ extern int MaxBall;
 extern int HeaderValue3;
 extern int ExtraBallMax;
 extern std::int16_t HasBonusBall;
+// Database files left out of the lottery lists whose names the player has
+// already been given in this run.
+extern QStringList UnlistedDatabasesTold;
 // The number columns of a draw row, and of an entry row (Entries, a saved
 // entry's fields, the entry grids).
 inline constexpr int kFirstNumberColumn = 1; // Num1

@@ -3,9 +3,11 @@
 #include "core/DataFiles.h"
 #include "core/OpenLottery.h"
 #include "databases/DrawDatabase.h"
+#include "databases/SavedEntries.h"
 #include "platform/Folder.h"
 #include "platform/TextFile.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -14,10 +16,31 @@ namespace {
 QString firstLine(const QString& fileName) { return ReadFirstLineStart(fileName, kListNameLength).value_or(QString()); }
 } // namespace
 
-QStringList FindDatabases()
+bool EntryCanNameDatabase(const QString& fileName)
+{
+    if (fileName.contains(u'\r') || fileName.contains(u'\n'))
+        return false;
+    SavedEntry entry;
+    entry.dbaseFile = fileName;
+    const SavedEntry read = ParseSavedEntry(FormatSavedEntry(entry));
+    if (!read.readable || read.dbaseFile != fileName)
+        return false;
+    const QFileInfo file(fileName);
+    return file.exists() || file.isSymLink();
+}
+
+QStringList FindDatabases(QStringList* leftOut)
 {
     MakeProgramFolderCurrent();
-    const QStringList files = ListFiles("dbase*.txt");
+    QStringList files;
+    for (const QString& file : ListFiles("dbase*.txt")) {
+        if (EntryCanNameDatabase(file))
+            files << file;
+        else if (leftOut)
+            *leftOut << file;
+    }
+    if (leftOut)
+        *leftOut += ListUndecodableFiles("dbase*.txt");
     const int count = std::min<int>(int(files.size()), kMaxDatabases);
     QStringList names;
     for (int i = 0; i < count; ++i) {

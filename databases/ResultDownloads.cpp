@@ -264,9 +264,12 @@ public:
         LotteryDefinition written = definition_;
         written.maxBall = std::max(written.maxBall, highest_);
         // A separately drawn extra ball widens its own range; a bonus ball
-        // comes from the main range.
+        // comes from the main range, so it widens that range, or every reader
+        // would take it for no number.
         if (written.extraBallMax > 0)
             written.extraBallMax = std::max(written.extraBallMax, highestExtra_);
+        else if (written.hasBonusBall > 0)
+            written.maxBall = std::max(written.maxBall, highestExtra_);
         result_.lines[2] = written.toLine();
         return std::move(result_);
     }

@@ -14,7 +14,8 @@
 // number (operators widen their ranges), the definition line written takes
 // the highest main number found, so the database describes its own draws;
 // an extra ball (Powerball, Thunderball) above its highest widens that
-// highest the same way, also up to 60.
+// highest the same way, also up to 60, and a bonus ball, drawn from the main
+// range, widens the highest main number.
 
 #include "core/Settings.h"
 #include "databases/DrawDatabase.h"

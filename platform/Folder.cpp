@@ -9,7 +9,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTemporaryFile>
+
+#include <dirent.h>
 
 #include <algorithm>
 #include <vector>
@@ -163,4 +166,25 @@ QString RemovableDiskFolder()
     if (user.isEmpty() || user.contains('/'))
         return {};
     return FirstFolderIn({"/media/" + user, "/run/media/" + user});
+}
+
+QStringList ListUndecodableFiles(const QString& pattern)
+{
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    QStringList names;
+    DIR* dir = ::opendir(".");
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_type == DT_DIR)
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString name = utf8.decode(QByteArrayView(entry->d_name));
+        if (utf8.hasError() && re.match(name).hasMatch())
+            names << name;
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
 }

@@ -24,6 +24,10 @@ void CopyShippedDataFiles();
 QStringList ListFiles(const QString& pattern);
 // The same for the files of another folder.
 QStringList ListFilesIn(const QString& folder, const QString& pattern);
+// The names, in the current folder, that match the pattern but are not valid
+// UTF-8: ListFiles passes over them, since no name the program holds spells
+// them. The bytes that cannot be read show as U+FFFD.
+QStringList ListUndecodableFiles(const QString& pattern);
 
 // Copies a file by writing a new file beside the target and renaming it over
 // the target, so a failed copy leaves the old target whole. The file is

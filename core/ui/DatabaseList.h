@@ -5,5 +5,6 @@
 class QListWidget;
 
 // Fills DbaseFiles and the list with the lottery names (FindDatabases) and
-// leaves no row selected. Returns how many databases were listed.
+// leaves no row selected. Returns how many databases were listed. Files left
+// out, as no saved entry could name them, are named to the player once a run.
 int ListDatabases(QListWidget* list);

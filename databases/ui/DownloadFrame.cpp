@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
@@ -125,12 +126,18 @@ FetchResult DownloadFrame::FetchAddress(const QString& address)
 bool DownloadFrame::MayReplace(const QString& file, const QString& lottery, int downloaded)
 {
     const int stored = StoredDrawCount(file);
+    if (stored < 0 && QFileInfo(file).exists()) {
+        // What it holds is unknown, so it is not ours to replace.
+        AddLine(QStringLiteral("Not updated: your database %1 could not be read, so it was kept.").arg(file));
+        return false;
+    }
     if (downloaded >= stored)
         return true;
+    // Enter keeps the database.
     if (MsgBox(QStringLiteral("The downloaded file holds %1 draws, your database %2. Replace it?")
                    .arg(downloaded)
                    .arg(stored),
-               vbYesNo + vbQuestion, lottery)
+               vbYesNo + vbQuestion + vbDefaultButton2, lottery)
         == vbYes)
         return true;
     AddLine(QStringLiteral("Not updated: your database of %1 draws was kept.").arg(stored));

@@ -71,9 +71,10 @@ protected:
     // A progress line without a time; the selection stays where it was.
     void AddLine(const QString& text);
     FetchResult FetchAddress(const QString& address);
-    // True when the draws read may replace the database file: always when
-    // they are no fewer than the file holds; otherwise when the player says
-    // so. Kept files are logged.
+    // True when the draws read may replace the database file: never when
+    // the file is there but cannot be read; always when they are no fewer
+    // than the file holds; otherwise when the player says so (No is the
+    // default). Kept files are logged.
     bool MayReplace(const QString& file, const QString& lottery, int downloaded);
     // Lets the window's events run, as the steps of a download do.
     static void LetEventsRun();

@@ -33,6 +33,7 @@
 namespace {
 constexpr int kGridRows = 3000;
 constexpr int kShownDraws = 2994; // rows 1 to 2994
+const QString kNoDateNote = QStringLiteral("This draw's date cannot be read; choose its date.");
 } // namespace
 
 HistoryW::HistoryW(QWidget* parent) : LoadOnce(parent)
@@ -70,7 +71,7 @@ HistoryW::HistoryW(QWidget* parent) : LoadOnce(parent)
     DTPicker1 = new DatePicker(Frame1);
     DTPicker1->setObjectName("DTPicker1");
     LimitToStoredDates(DTPicker1);
-    Label6 = NamedLabel(Frame1, "Label6", "This draw's date cannot be read; choose its date.");
+    Label6 = NamedLabel(Frame1, "Label6", kNoDateNote);
     Label6->setWordWrap(true);
     QSizePolicy keepsPlace = Label6->sizePolicy();
     keepsPlace.setRetainSizeWhenHidden(true);
@@ -278,7 +279,9 @@ void HistoryW::List1_Click()
             Text1[n]->clear();
         Text1[n]->setVisible(shown);
     }
+    readable_ = loaded;
     Command3->setEnabled(loaded);
+    Command2->setEnabled(loaded);
 
     MSFlexGrid1->setRow(1);
     MSFlexGrid1->setTopRow(1);
@@ -356,7 +359,7 @@ void HistoryW::Option1_Click()
 
 void HistoryW::Command2_Click()
 {
-    if (Busy)
+    if (Busy || !readable_)
         return;
     const int r = editedRow_;
     const DrawEditCheck check = CheckDrawDelete(DbaseFile, rows_, r);
@@ -444,7 +447,12 @@ void HistoryW::refuseEdit(DrawEditCheck check)
     }
 }
 
-void HistoryW::showDateNote() { Label6->setVisible(editedRow_ > 0 && !DTPicker1->Value().isValid()); }
+void HistoryW::showDateNote()
+{
+    // A database that cannot be read has no draw to change: the note says why.
+    Label6->setText(readable_ ? kNoDateNote : QStringLiteral("This lottery database cannot be read."));
+    Label6->setVisible(!readable_ || (editedRow_ > 0 && !DTPicker1->Value().isValid()));
+}
 
 void HistoryW::Command6_Click()
 {

@@ -87,5 +87,6 @@ private:
     int editedRow_ = 0;                // the draw the editor shows (grid row), 0 when none
     bool settingGrid_ = false;         // set while the window itself moves the current cell
     int listedRow_ = -1;               // the lottery shown, as a row of List1
+    bool readable_ = true;             // the lottery shown could be read: its draws may be changed
     bool closeAfterBusy_ = false;      // a Close came while a rewrite ran
 };

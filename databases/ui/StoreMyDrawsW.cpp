@@ -161,6 +161,15 @@ int StoreMyDrawsW::filledRows() const
 
 void StoreMyDrawsW::Command2_Click()
 {
+    const int lottery = List1->currentRow();
+    if (!lotteryRead_ && lottery >= 0 && lottery < kMaxDatabases) {
+        // No number can be checked against a lottery that could not be read.
+        MsgBox("The lottery database " + DbaseFiles[lottery]
+                   + " cannot be read.    \r\n"
+                     "Please choose another lottery.    ",
+               vbExclamation, "Error!");
+        return;
+    }
     std::array<QString, 9> texts;
     for (int i = 1; i <= 8; ++i)
         texts[i] = Text1[i]->text();

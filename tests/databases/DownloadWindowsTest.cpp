@@ -292,13 +292,36 @@ TEST_F(DownloadWindows, AShorterDownloadReplacesTheDatabaseOnlyWhenConfirmed)
         answer(reply);
         w.OKButton_Click();
         EXPECT_TRUE(IsBox(boxes().back(), "The downloaded file holds 30 draws, your database 40. Replace it?",
-                          "UK Lotto", vbYesNo + vbQuestion));
+                          "UK Lotto", vbYesNo + vbQuestion + vbDefaultButton2));
         if (reply == vbNo) {
             EXPECT_EQ(Md5("dbase100.txt"), before);
             EXPECT_EQ(w.List2->item(2)->text(), "Not updated: your database of 40 draws was kept.");
         }
     }
     EXPECT_EQ(readBytes("dbase100.txt"), DatabaseOf(ParseUKResults(0, "UK Lotto", FixtureBytes("uk/Lotto.csv"))));
+}
+
+TEST_F(DownloadWindows, ADatabaseThatCannotBeReadIsNeverReplaced)
+{
+    OnlyUKLotto();
+    makePipe("dbase100.txt");
+    makePipe("dbase067.txt");
+    LoadedWindow<DbaseUpdate> uk;
+    uk.OKButton_Click();
+    EXPECT_EQ(
+        Log(uk),
+        Lines({"Downloading UK Lotto draws...# sec", "Processing UK Lotto draws...# sec",
+               "Not updated: your database dbase100.txt could not be read, so it was kept.", "Finished...# sec"}));
+    LoadedWindow<DbaseUpdateOther> other;
+    other.SSTab1->setCurrentIndex(0);
+    other.OKButton_Click();
+    EXPECT_EQ(
+        Log(other),
+        Lines({"Connecting to lottery website...# sec", "Processing lottery draws data...# sec",
+               "Not updated: your database dbase067.txt could not be read, so it was kept.", "Finished...# sec"}));
+    EXPECT_TRUE(isPipe("dbase100.txt"));
+    EXPECT_TRUE(isPipe("dbase067.txt"));
+    EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)

@@ -206,6 +206,28 @@ TEST_F(HistoryWTest, AnEmptyFileNeverCrashes)
     EXPECT_EQ(draws(), QStringList());
 }
 
+TEST_F(HistoryWTest, ADatabaseThatCannotBeReadIsSaidSo)
+{
+    lottoFile(lotto);
+    writeLines("dbase2.txt", DatabaseLines("Broken", "6,x", lotto));
+    makePipe("dbase3.txt");
+    LoadedWindow<HistoryW> w;
+    w.show();
+    auto* note = w.findChild<QLabel*>("Label6");
+    for (int row : {1, 2}) {
+        w.List1->setCurrentRow(row);
+        EXPECT_TRUE(note->isVisible()) << row;
+        EXPECT_EQ(note->text(), "This lottery database cannot be read.");
+        EXPECT_FALSE(w.Command2->isEnabled()) << row;
+        EXPECT_FALSE(w.Command3->isEnabled()) << row;
+        w.Command2_Click(); // no box, nothing written
+    }
+    EXPECT_EQ(draws("dbase2.txt"), lotto);
+    w.List1->setCurrentRow(0);
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_TRUE(w.Command2->isEnabled());
+}
+
 TEST_F(HistoryWTest, ADateThatCannotBeReadIsChosenBeforeAnUpdate)
 {
     SetClockForTests(QDateTime(QDate(2026, 6, 15), QTime(9, 0)));

@@ -137,12 +137,21 @@ TEST(ResultDownloads, NumbersAboveTheRangeWidenItUpTo60)
         {ParseUKResults(1, "UK Thunderball", thunderball + "10-Jan-2015,1,2,3,4,5,60,3\r\n"), "5,34,1,60,0"},
         {ParseOtherResults(OtherLottery::USPowerball, powerball + "03/05/2005  07  11  26  41  45  44  5\r\n"),
          "5,53,1,44,0"},
-        // A bonus ball is drawn from the main range: no extra ball to widen.
-        {ParseUKResults(0, "UK Lotto", LottoText({"05-Mar-2005,1,2,3,4,5,6,55"})), "6,49,0,0,1"},
+        // A bonus ball is drawn from the main range: it widens that range.
+        {ParseUKResults(0, "UK Lotto", LottoText({"05-Mar-2005,1,2,3,4,5,6,55"})), "6,55,0,0,1"},
+        {ParseOtherResults(OtherLottery::SALotto,
+                           "Draw,Date,Balls,Bonus\n560,2005/03/05, 6, 4, 17, 22, 23, 34, 52,R4\n"),
+         "6,52,1,0,1"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(c.parsed.usable()) << c.parsed.error.toStdString();
         EXPECT_EQ(c.parsed.lines[2].toStdString(), c.definition);
+        // Every reader takes the highest number back under that definition.
+        const auto lottery = ParseDefinition(c.parsed.lines[2]);
+        ASSERT_TRUE(lottery && lottery->valid());
+        const auto draw = ReadDrawLine(c.parsed.lines[3], &*lottery);
+        ASSERT_TRUE(draw);
+        EXPECT_EQ(draw->numbers[8], c.parsed.lines[3].section(u',', -1).toInt()) << c.definition;
     }
 }
 

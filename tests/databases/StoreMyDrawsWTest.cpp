@@ -6,6 +6,7 @@
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
 #include "support/TestSupport.h"
+#include "Boxes.h"
 
 #include <QFile>
 #include <QLabel>
@@ -155,6 +156,26 @@ TEST_F(StoreMyDrawsWTest, WithoutADatabaseNothingCanBeAdded)
     click(w, "Command2");
     EXPECT_EQ(lastBoxText(), TipText(6));
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
+}
+
+TEST_F(StoreMyDrawsWTest, ADatabaseThatCannotBeReadIsNamed)
+{
+    writeLines("dbase1.txt", DatabaseLines("Broken", "6,x", {}));
+    makePipe("dbase2.txt");
+    LoadedWindow<StoreMyDrawsW> w;
+    // Listed after dbase069.txt and dbase100.txt respectively.
+    for (const auto& [row, file] : {std::pair{1, "dbase1.txt"}, std::pair{3, "dbase2.txt"}}) {
+        w.List1->setCurrentRow(row);
+        type(w, {"1", "2", "3", "4", "5", "6"});
+        answer(vbOK);
+        click(w, "Command2");
+        EXPECT_TRUE(IsBox(boxes().back(),
+                          QString("The lottery database %1 cannot be read.    \r\n"
+                                  "Please choose another lottery.    ")
+                              .arg(file),
+                          "Error!", vbExclamation));
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "");
+    }
 }
 
 TEST_F(StoreMyDrawsWTest, AppendingLeavesAQuotedNameAsItWas)

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <sys/stat.h>
 
 void ProgramFolderTest::SetUp()
 {
@@ -47,6 +48,17 @@ QByteArray ProgramFolderTest::readBytes(const QString& name) const
 QString ProgramFolderTest::readFile(const QString& name) const { return QString::fromUtf8(readBytes(name)); }
 
 bool ProgramFolderTest::exists(const QString& name) const { return QFile::exists(path(name)); }
+
+void ProgramFolderTest::makePipe(const QString& name) const
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0) << name.toStdString();
+}
+
+bool ProgramFolderTest::isPipe(const QString& name) const
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path(name)).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
 
 QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws)
 {

@@ -25,6 +25,9 @@ protected:
     QString readFile(const QString& name) const;                          // raw bytes as Latin-1/UTF-8 text
     QByteArray readBytes(const QString& name) const;
     bool exists(const QString& name) const;
+    // A named pipe in place of a file: it is there, but no reader may open it.
+    void makePipe(const QString& name) const;
+    bool isPipe(const QString& name) const;
 
     // The next message box is expected and answered so; answers go in order.
     void answer(int button) { Harness::ExpectBox(button); }
