@@ -282,7 +282,7 @@ CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
         for (const DrawFile::Draw* draw : draws) {
             const LottoResult result = CheckLotto(entry.numbers, draw->numbers, file->lottery);
             ++summary.matchCounts[result.countIndex()];
-            for (int c = 1; c <= 8; ++c)
+            for (int c = 1; c <= kExtraBallColumn; ++c)
                 if (result.marks[c] == CellMark::Main || outcome.marks[c] == CellMark::None)
                     outcome.marks[c] = result.marks[c];
             outcome.results.push_back(result);
