@@ -12,6 +12,7 @@
 #include "platform/Dates.h"
 #include "platform/Random.h"
 #include "platform/ui/Printer.h"
+#include "printing/ui/PrintFrm.h"
 #include "syndicates/SyndicateFile.h"
 
 void ResetSharedState()
@@ -26,6 +27,7 @@ void ResetSharedState()
     LotteryTemplates = {};
     ClearWindowCatalog();
     Printer().Reset();
+    UnloadPrintFrm();
     ResetPickedColour();
     HoldSeed(false);
     SetClockForTests(std::nullopt);

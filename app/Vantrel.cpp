@@ -518,11 +518,12 @@ QWidget* Vantrel::buildPanels()
 
 void Vantrel::Form_Load()
 {
-    // The pictures are sized when they are built; the design background
-    // colour is remembered by the first skinning.
+    // The pictures are sized when they are built; the background colour the
+    // window is built with is remembered by the first skinning.
     NewLine = QStringLiteral("\r\n");
     MakeProgramFolderCurrent();
-    CopyShippedDataFiles();
+    if (const QString notCopied = CopyShippedDataFiles(); !notCopied.isEmpty())
+        MsgBox(notCopied, vbExclamation, QStringLiteral("Vantrel"));
     if (!QFileInfo::exists("Backup"))
         QDir().mkdir("Backup");
     LoadSettings();

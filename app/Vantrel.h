@@ -3,8 +3,8 @@
 // toolbar that open every other window, and the info panels (checklist,
 // notes, biorhythm chart, lottery databases, the open syndicate).
 //
-// Controls carry their names as object names; the i-th control of a family
-// ("Check1(i)" in the design) is named "Check1_i".
+// Controls carry their names as object names; the i-th control of a numbered
+// family (the checklist's Check1 boxes, member Check1[i]) is named "Check1_i".
 
 #include "app/MenuItems.h"
 #include "core/ChecklistFile.h"

@@ -63,10 +63,10 @@ static void BM_AnalyseAll(benchmark::State& state)
     analysisFixture();
     LoadDatabase(0);
     const AnalysisInput drawOrder = OpenLotteryInput();
-    std::int16_t unsorted[kDrawRows + 1][9];
+    std::int16_t unsorted[kDrawRows + 1][kDrawColumns];
     std::copy(&Draws[0][0], &Draws[0][0] + sizeof Draws / sizeof Draws[0][0], &unsorted[0][0]);
     SortDraws(6);
-    std::int16_t sorted[kDrawRows + 1][9];
+    std::int16_t sorted[kDrawRows + 1][kDrawColumns];
     std::copy(&Draws[0][0], &Draws[0][0] + sizeof Draws / sizeof Draws[0][0], &sorted[0][0]);
     const int maxBall = drawOrder.maxBall;
     for (auto _ : state) {

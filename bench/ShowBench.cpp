@@ -36,7 +36,7 @@ void ShowEntriesCellByCell(FlexGrid* grid)
         grid->setRows(count + 2);
     for (int r = 1; r <= count; ++r) {
         grid->setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 8; ++c)
+        for (int c = 1; c <= kExtraBallColumn; ++c)
             grid->setTextMatrix(r, c, Entries[r][c] < 1 ? QString() : QString::number(Entries[r][c]));
         grid->setRow(r);
         grid->setCol(8);

@@ -1,37 +1,111 @@
-# Fails when a source file includes a header of a folder it may not use (a
-# higher layer, or a neighbour its library or folder does not declare), when
-# a file of the Qt-Core-only layers names a widget, GUI, chart or printer
-# header, or (given OBJECTS) when a folder's compiled files use a symbol of a
-# folder or Qt library they may not use (check-symbols.sh).
+# Fails when the table lets folders use each other round a cycle, when a
+# source file includes a header of a folder it may not use (a higher layer, or
+# a neighbour its library or folder does not declare; in quotes or in angle
+# brackets), when a file of the Qt-Core-only layers names a widget, GUI, chart
+# or printer header, when a file of a folder not given Qt Network
+# ("qt-network" in its row) names a network header, or (given OBJECTS) when a
+# folder's compiled files use a symbol of a folder or Qt library they may not
+# use (check-symbols.sh).
 #   cmake -DSOURCE_DIR=... -DLAYERS=build/layers.txt [-DOBJECTS=build/layer-objects.txt]
 #         -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.25)
 file(STRINGS ${LAYERS} rows)
 set(failures "")
+set(folders "")
 foreach(row IN LISTS rows)
-  if(NOT row MATCHES "^([^=]+)=(.*)$")
-    continue()
+  if(row MATCHES "^([^=]+)=(.*)$")
+    set(folder ${CMAKE_MATCH_1})
+    list(APPEND folders ${folder})
+    string(REPLACE "," ";" uses_${folder} "${CMAKE_MATCH_2}")
+    list(REMOVE_ITEM uses_${folder} ${folder})
   endif()
-  set(folder ${CMAKE_MATCH_1})
-  string(REPLACE "," ";" allowed "${CMAKE_MATCH_2}")
+endforeach()
+
+# The table itself: take away, round by round, every folder that uses only
+# folders already taken away. What is left uses itself through others, or
+# uses such folders.
+set(left ${folders})
+set(taken "")
+while(TRUE)
+  set(next "")
+  foreach(folder IN LISTS left)
+    set(free TRUE)
+    foreach(used IN LISTS uses_${folder})
+      list(FIND folders "${used}" known)
+      list(FIND taken "${used}" done)
+      if(NOT known EQUAL -1 AND done EQUAL -1)
+        set(free FALSE)
+        break()
+      endif()
+    endforeach()
+    if(free)
+      list(APPEND next ${folder})
+    endif()
+  endforeach()
+  if(NOT next)
+    break()
+  endif()
+  list(APPEND taken ${next})
+  list(REMOVE_ITEM left ${next})
+endwhile()
+# Of those, a folder no other one left uses only depends on a cycle: it is
+# taken away too, round by round, leaving the folders of the cycles.
+while(left)
+  set(unused ${left})
+  foreach(folder IN LISTS left)
+    foreach(used IN LISTS uses_${folder})
+      if(NOT used STREQUAL folder)
+        list(REMOVE_ITEM unused ${used})
+      endif()
+    endforeach()
+  endforeach()
+  if(NOT unused)
+    break()
+  endif()
+  list(REMOVE_ITEM left ${unused})
+endwhile()
+if(left)
+  string(REPLACE ";" "/, " left_text "${left}")
+  list(APPEND failures "the layer table lets ${left_text}/ use each other round a cycle")
+endif()
+
+foreach(folder IN LISTS folders)
+  set(allowed ${folder} ${uses_${folder}})
   list(FIND allowed "platform/ui" has_ui)
+  list(FIND allowed "qt-network" has_network)
   file(GLOB files ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
   foreach(path IN LISTS files)
     file(RELATIVE_PATH rel ${SOURCE_DIR} ${path})
     file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line IN LISTS includes)
+      set(header "")
       if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
         set(header ${CMAKE_MATCH_1})
         get_filename_component(dir ${header} DIRECTORY)
         if(dir STREQUAL "")
           set(dir ${folder})
         endif()
+      elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+        # <app/MenuItems.h> reaches a folder of ours as "app/MenuItems.h"
+        # does; <QtCore/QString> and <vector> are no folder of ours.
+        get_filename_component(dir ${CMAKE_MATCH_1} DIRECTORY)
+        list(FIND folders "${dir}" ours)
+        if(NOT ours EQUAL -1)
+          set(header ${CMAKE_MATCH_1})
+        endif()
+      endif()
+      if(NOT header STREQUAL "")
         list(FIND allowed "${dir}" found)
         if(found EQUAL -1)
-          string(REPLACE ";" ", " allowed_text "${allowed}")
+          set(folders_only ${allowed})
+          list(FILTER folders_only EXCLUDE REGEX "^qt-")
+          string(REPLACE ";" ", " allowed_text "${folders_only}")
           list(APPEND failures "${rel}: includes ${header}, but ${folder}/ may include only ${allowed_text}")
         endif()
       elseif(has_ui EQUAL -1 AND line MATCHES "#[ \t]*include[ \t]*<(Qt(Gui|Widgets|Charts|PrintSupport|Svg)/[^>]*|Q(Widget|Dialog|Label|Application|AbstractButton|ListWidget|Color|Pixmap|Image|Painter|Font|Cursor)[A-Za-z]*)>")
         list(APPEND failures "${rel}: includes <${CMAKE_MATCH_1}> in a layer on Qt Core only")
+      elseif(has_network EQUAL -1 AND line MATCHES "#[ \t]*include[ \t]*<(QtNetwork/[^>]*|Q(Network|Http|Tcp|Udp|Ssl|Dns|HostAddress|HostInfo|AbstractSocket|LocalSocket|LocalServer)[A-Za-z]*)>")
+        list(APPEND failures "${rel}: includes <${CMAKE_MATCH_1}> in a folder not given Qt Network")
       endif()
     endforeach()
   endforeach()

@@ -1,6 +1,7 @@
 # Fails when code or tests reach a settings item by a bare number
 # (Settings[19]), a syndicate field by a bare number (Syndicate[r][7]) or the
-# extra ball of a draw or entry row as column 8 (Draws[d][8], row[8]), or name
+# extra ball of a draw or entry row as column 8 (Draws[d][8], row[8]) or the
+# number columns' bounds as bare numbers (c <= 8, Draws[kDrawRows + 1][9]), or name
 # a menu item by a bare string ("PlayLuckyDip") outside the menu item table,
 # or when a class declares a member again that a
 # class it derives from already declares public or protected (a window's own
@@ -45,10 +46,43 @@ foreach(path IN LISTS files)
   endif()
   read_lines(${path} lines)
   set(n 0)
+  set(loop_var "")
   foreach(line IN LISTS lines)
     math(EXPR n "${n} + 1")
     if(line MATCHES "^[ \t]*//")
       continue()  # comments may name items as the player sees them
+    endif()
+    # The number columns' bounds by name: a loop up to column 8 is written
+    # <= kExtraBallColumn, and a draw row has kDrawColumns. A loop up to 8 is
+    # over the columns when its variable is a column's (c, col, column) or,
+    # within the next three lines, is a draw or entry row's second index, a
+    # number box's index (Text1[i]) or a grid cell's column.
+    if(line MATCHES "for *\\(int ([A-Za-z_]+) = [^@]*@S@ *([A-Za-z_]+) *<= *8 *@S@"
+       AND CMAKE_MATCH_1 STREQUAL CMAKE_MATCH_2)
+      set(var ${CMAKE_MATCH_1})
+      if(var MATCHES "^(c|col|column)$")
+        list(APPEND failures "${rel}:${n}: a column bound as 8")
+      else()
+        set(loop_var ${var})
+        set(loop_line ${n})
+        set(loop_left 4)
+      endif()
+    endif()
+    if(NOT loop_var STREQUAL "")
+      if(line MATCHES "(Draws|Entries|draws|rows)@L@[^@]*@R@@L@ *${loop_var} *@R@"
+         OR line MATCHES "(^|[^A-Za-z0-9_])(Text1|boxes)@L@ *${loop_var} *@R@"
+         OR line MATCHES "TextMatrix\\([^,]*, *${loop_var} *\\)")
+        list(APPEND failures "${rel}:${loop_line}: a column bound as 8")
+        set(loop_var "")
+      else()
+        math(EXPR loop_left "${loop_left} - 1")
+        if(loop_left EQUAL 0)
+          set(loop_var "")
+        endif()
+      endif()
+    endif()
+    if(line MATCHES "@L@ *kDrawRows *\\+ *1 *@R@@L@ *9 *@R@" OR line MATCHES "\\(\\*draws\\)@L@ *9 *@R@")
+      list(APPEND failures "${rel}:${n}: a draw row's width as 9")
     endif()
     if(line MATCHES "Settings(\\.items_)?@L@ *[0-9]")
       list(APPEND failures "${rel}:${n}: a settings item by number")

@@ -13,7 +13,7 @@ int MaxBall = 0;
 int HeaderValue3 = 0;
 int ExtraBallMax = 0;
 std::int16_t HasBonusBall = 0;
-std::int16_t Draws[kDrawRows + 1][9];
+std::int16_t Draws[kDrawRows + 1][kDrawColumns];
 
 namespace {
 std::uint64_t generation = 0;

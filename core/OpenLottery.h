@@ -25,14 +25,15 @@ extern std::int16_t HasBonusBall;
 extern QStringList UnlistedDatabasesTold;
 // The number columns of a draw row, and of an entry row (Entries, a saved
 // entry's fields, the entry grids).
-inline constexpr int kFirstNumberColumn = 1; // Num1
-inline constexpr int kLastMainColumn = 7;    // Num7
-inline constexpr int kExtraBallColumn = 8;   // Pball: the bonus or extra ball
+inline constexpr int kFirstNumberColumn = 1;              // Num1
+inline constexpr int kLastMainColumn = 7;                 // Num7
+inline constexpr int kExtraBallColumn = 8;                // Pball: the bonus or extra ball
+inline constexpr int kDrawColumns = kExtraBallColumn + 1; // a draw row holds columns 0 (unused) to 8
 
 // Row r is the r-th draw line of the file (row 1 the newest); columns 1 to 7
 // the main numbers, column 8 the bonus or extra ball. The first row whose
 // column 1 is 0 ends the data.
-extern std::int16_t Draws[kDrawRows + 1][9];
+extern std::int16_t Draws[kDrawRows + 1][kDrawColumns];
 
 // Empties Draws (every row 0), keeping the header values.
 void ClearDraws();

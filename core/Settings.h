@@ -2,8 +2,10 @@
 // The settings table and its file "vantrel.ini": 100 text items, line k of the
 // file is item k. Items are reached by their names (Settings[HighLowFilter]);
 // a group of items by its first name and an offset (Settings[LinkCaption + i]).
-// Writes go through set(), which moves the change count that open windows and
-// caches read instead of comparing the table.
+// Writes go through set(), which moves a change count (generation()) for a
+// cache that would need one; no code reads it today. Windows read the items
+// when they need them, and the main window is told after every load
+// (SetSettingsLoadedHook).
 
 #include <QString>
 #include <array>

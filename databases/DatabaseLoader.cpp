@@ -90,7 +90,7 @@ bool LoadDatabaseFile(const QString& fileName)
             break;
         if (draw->numbers[1] == 0)
             continue;
-        for (int column = 1; column <= 8; ++column)
+        for (int column = 1; column <= kExtraBallColumn; ++column)
             Draws[r][column] = std::int16_t(draw->numbers[column]);
         ++r;
     }

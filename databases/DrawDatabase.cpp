@@ -90,7 +90,7 @@ std::optional<StoredDraw> ReadDrawLine(QStringView line, const LotteryDefinition
     StoredDraw draw;
     qsizetype pos = 0;
     draw.date = nextField(line, pos).trimmed().toString();
-    for (int c = 1; c <= 8; ++c) {
+    for (int c = 1; c <= kExtraBallColumn; ++c) {
         const int value = CellFromText(nextField(line, pos));
         int highest = 0x7FFF;
         if (lottery)

@@ -11,7 +11,7 @@ const QString kLineEnd = QStringLiteral("\r\n");
 constexpr int kMaxNumber = 255;
 } // namespace
 
-WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t (*draws)[9], int drawCount,
+WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t (*draws)[kDrawColumns], int drawCount,
                           const LotteryDefinition& lottery)
 {
     WhatIfTallies tallies{};

@@ -1,6 +1,7 @@
 #pragma once
 // The what-if tally: how every line would have fared in every draw so far.
 
+#include "core/OpenLottery.h"
 #include "databases/DrawDatabase.h"
 #include "databases/EntryCheck.h"
 
@@ -18,7 +19,7 @@ using WhatIfTallies = std::array<int, 21>;
 // draws rows 1 to drawCount (columns 1 to 7 main numbers, 8 the bonus or extra
 // ball). A number counts once however often the line holds it, and only
 // numbers of 1 or more match.
-WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t (*draws)[9], int drawCount,
+WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t (*draws)[kDrawColumns], int drawCount,
                           const LotteryDefinition& lottery);
 
 // The report: the number of draws, the main-match block and, for a lottery

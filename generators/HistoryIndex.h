@@ -6,16 +6,16 @@
 // their subsets of m = k - l + 1 numbers, built once for the draws loaded and
 // rebuilt when Draws, k or m change; a regular line then fails exactly when
 // one of its m-subsets is in the set. Irregular draws and lines (zeros,
-// repeated numbers) are compared pair by pair as the rule is written, so the
-// answer is always the rule's own.
+// repeated numbers) are compared pair by pair (DrawPairCount), so the answer
+// is always the pair count's own.
 
 #include <cstdint>
 #include <memory>
 
-// The rule as written: the pairs (i, j), i and j from 1 to k, for which
+// The previous-draws test itself: the pairs (i, j), i and j from 1 to k, for which
 // column i of the draw equals column j of the line.
 int DrawPairCount(const std::int16_t* draw, const std::int16_t* line, int k);
-// The rule as written over every draw, stopping at the first failing one.
+// That pair count over every draw, stopping at the first failing one.
 bool HistoryLineFailsPairLoop(const std::int16_t* line, int k, int l);
 // The same answer through the index.
 bool HistoryLineFails(const std::int16_t* line, int k, int l);

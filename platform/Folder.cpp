@@ -24,12 +24,15 @@ QString& folderOverride()
     return path;
 }
 
-// Where the files the program ships are found: beside the build's sources
-// during development, else the installed data folder.
+// Where the files the program ships are found: installed beside the program
+// (bin/../share/vantrel), in the build folder the program was built in (the
+// build copies them to <build>/data), else in the folder it was configured to
+// be installed in.
 QString shippedDataFolder()
 {
-    for (const QString& candidate : {QCoreApplication::applicationDirPath() + "/../share/vantrel",
-                                     QString(VANTREL_DATA_DIR), QString(VANTREL_SOURCE_DATA_DIR)}) {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate :
+         {programDir + "/../share/vantrel", programDir + "/data", QString(VANTREL_DATA_DIR)}) {
         if (QDir(candidate).exists())
             return candidate;
     }
@@ -44,7 +47,6 @@ QString ProgramFolder()
         path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (path.isEmpty())
         path = QDir::homePath() + "/.local/share/vantrel";
-    QDir().mkpath(path);
     return path;
 }
 
@@ -59,26 +61,33 @@ bool MakeProgramFolderCurrent()
 bool OpenProgramFolder()
 {
     const QString path = ProgramFolder();
-    if (!QFileInfo(path).isDir() || !QDir::setCurrent(path))
+    if (!QDir().mkpath(path) || !QDir::setCurrent(path))
         return false;
     QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".write-check-XXXXXX")));
     return probe.open();
 }
 
-void CopyShippedDataFiles()
+QString CopyShippedDataFiles()
 {
     const QString from = shippedDataFolder();
     if (from.isEmpty())
-        return;
+        return QStringLiteral("The files Vantrel ships (lottery templates, wheels, help pages) were not found "
+                              "beside the program.");
     const QDir source(from);
     const QDir target(ProgramFolder());
+    QStringList failed;
     for (const QString& name : source.entryList(QDir::Files)) {
         if (name.endsWith(".desktop")) // the desktop entry is for the desktop, not the player's folder
             continue;
         const QString dest = target.filePath(name);
-        if (!QFile::exists(dest))
-            QFile::copy(source.filePath(name), dest);
+        // QFile::copy writes a new file and renames it: a failed copy leaves nothing behind.
+        if (!QFile::exists(dest) && !QFile::copy(source.filePath(name), dest))
+            failed << name;
     }
+    if (failed.isEmpty())
+        return {};
+    return "These files Vantrel ships could not be copied into " + QDir::toNativeSeparators(target.path()) + ": "
+        + failed.join(", ") + ".";
 }
 
 QStringList ListFiles(const QString& pattern) { return ListFilesIn(QDir::currentPath(), pattern); }

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The per-user data folder (or the folder a test chose). Made when missing.
+// The per-user data folder (or the folder a test chose). Only names it:
+// MakeProgramFolderCurrent and OpenProgramFolder make it.
 QString ProgramFolder();
 // Points the program at another folder (tests use a temporary one).
 void SetProgramFolder(const QString& path);
@@ -15,8 +16,10 @@ bool MakeProgramFolderCurrent();
 // made, entered or written: nothing has been written anywhere then.
 bool OpenProgramFolder();
 // Copies the read-only files the program ships into the program folder when
-// they are missing there.
-void CopyShippedDataFiles();
+// they are missing there. Empty when every missing file was copied, else a
+// sentence for the player naming what was not (or that the shipped files were
+// not found).
+QString CopyShippedDataFiles();
 
 // The names of the files of the current folder that match a wildcard pattern
 // ("dbase*.txt"), compared without regard to case, ordered by name without

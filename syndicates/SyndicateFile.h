@@ -17,7 +17,7 @@
 #include <cstddef>
 #include <optional>
 
-inline constexpr int kSyndicateRows = 101;     // rows 0 to 101; row 101 is never in a file
+inline constexpr int kSyndicateRows = 101;     // the last row, not a count: row 101 is never in a file
 inline constexpr int kSyndicateFields = 11;    // fields 0 to 10
 inline constexpr int kSyndicateFileRows = 101; // rows 0 to 100 are in the file
 inline constexpr int kMaxMembers = 100;        // rows 1 to 100

@@ -101,7 +101,7 @@ WheelOutcome ExpandWheel(QStringView wheel, const WheelExpansion& how)
             for (int k = 0; k < how.base.size && column < taken; ++k)
                 row[++column] = BallPool[PoolIndex(letter, k, how)];
         }
-        for (int c = taken + 1; c <= 8; ++c)
+        for (int c = taken + 1; c <= kExtraBallColumn; ++c)
             row[c] = 0;
         if (fill && !DrawFill(row, taken, how.maxBall, row[taken + 1])) {
             ClearEntries();

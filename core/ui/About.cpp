@@ -16,14 +16,19 @@
 namespace {
 const QString kTitle = QStringLiteral("Vantrel");
 
+// A long address shows its start; the click opens all of it.
+void setLinkText(QLabel* label, const QString& text)
+{
+    const QString shown = text.size() > 50 ? text.left(49) + QChar(0x2026) : text;
+    label->setText("<a href=\"#\">" + shown.toHtmlEscaped() + "</a>");
+}
+
 // A label that reads like a link; a click runs the handler.
 QLabel* linkLabel(QWidget* parent, const QString& name, const QString& text, const QString& tip)
 {
     QLabel* label = NamedLabel(parent, name, QString());
     label->setTextFormat(Qt::RichText);
-    // A long address shows its start; the click opens all of it.
-    const QString shown = text.size() > 50 ? text.left(49) + QChar(0x2026) : text;
-    label->setText("<a href=\"#\">" + shown.toHtmlEscaped() + "</a>");
+    setLinkText(label, text);
     label->setToolTip(tip);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     return label;
@@ -44,7 +49,7 @@ About::About(QWidget* parent) : LoadOnce(parent)
     lblContact->setWordWrap(true);
     Label10 = linkLabel(this, "Label10", kGeneralEmail, " Write to us ");
     Label9 = linkLabel(this, "Label9", kSupportEmail, " Write to technical support ");
-    Label3 = linkLabel(this, "Label3", Settings[LinkAddress], " Visit the web site ");
+    Label3 = linkLabel(this, "Label3", QString(), " Visit the web site ");
     cmdSysInfo = NamedButton(this, "cmdSysInfo", "&System Info...");
     cmdOK = NamedPictureButton(this, "cmdOK", QStyle::SP_DialogCloseButton, "Close", " Close ", "window-close");
     cmdOK->setDefault(true);
@@ -93,6 +98,7 @@ void About::Form_Load()
     setWindowTitle("About " + kTitle);
     lblVersion->setText("Version " + ProgramVersion());
     lblTitle->setText(kTitle);
+    setLinkText(Label3, Settings[LinkAddress]);
     const QIcon icon = QApplication::windowIcon();
     picIcon->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(64, 64));
     picIcon->setVisible(!icon.isNull());

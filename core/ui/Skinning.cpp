@@ -134,7 +134,7 @@ void Skinning(QWidget* window, SkinFamily family, const SkinLabels& labels)
         colourText(labels.other, settingColour(OtherTextColour));
         window->setProperty(kColoured, true);
     } else if (window->property(kColoured).toBool()) {
-        // Colours were on at an earlier skinning: back to the design colour.
+        // Colours were on at an earlier skinning: back to the colour it was built with.
         setBackground(window, window->property(kDesignColour).value<QColor>());
         window->setProperty(kColoured, false);
     }

@@ -49,8 +49,8 @@ QString SkinPictureFile(SkinFamily family);
 //   leaves the picture as it was. Pictures off: no picture.
 // - colours on: the window background takes item 5 and each listed label the
 //   text colour of its item ("&H8000000F" style system colours map to the
-//   palette). Colours off: the window's background returns to its design
-//   colour (remembered at its first skinning); labels keep their colours.
+//   palette). Colours off: the window's background returns to the colour it
+//   was built with (remembered at its first skinning); labels keep their colours.
 void Skinning(QWidget* window, SkinFamily family, const SkinLabels& labels = {});
 
 // The picture the window now shows (null when none); for tests and printing.

@@ -39,7 +39,7 @@ void SetUpEntryGrid(FlexGrid* grid, int rows, const EntryGridWidths& widths)
 std::array<QLineEdit*, 9> MakeNumberBoxes(QWidget* parent)
 {
     std::array<QLineEdit*, 9> boxes{};
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= kExtraBallColumn; ++i)
         boxes[i] = NamedDigitsBox(parent, QStringLiteral("Text1_%1").arg(i), 4);
     return boxes;
 }

@@ -77,7 +77,7 @@ HistoryW::HistoryW(QWidget* parent) : LoadOnce(parent)
     keepsPlace.setRetainSizeWhenHidden(true);
     Label6->setSizePolicy(keepsPlace);
     Label6->hide();
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= kExtraBallColumn; ++n)
         Text1[n] = NumberBox(Frame1, n);
     QPalette red = Text1[8]->palette();
     red.setColor(QPalette::Text, ToQColor(kExtraBallColour));
@@ -99,7 +99,7 @@ HistoryW::HistoryW(QWidget* parent) : LoadOnce(parent)
     // the two buttons.
     numberRow_ = new QHBoxLayout;
     numberRow_->setSpacing(0);
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= kExtraBallColumn; ++n)
         numberRow_->addWidget(Text1[n]);
     numberRow_->addStretch();
     auto* editButtons = new QHBoxLayout;
@@ -180,7 +180,7 @@ void HistoryW::layOutColumns()
 {
     const QFontMetrics metrics(MSFlexGrid1->font());
     const int number = metrics.horizontalAdvance("000000000");
-    for (int c = 0; c <= 8; ++c) {
+    for (int c = 0; c <= kExtraBallColumn; ++c) {
         MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
         MSFlexGrid1->setColWidth(c, number);
     }
@@ -190,7 +190,7 @@ void HistoryW::layOutColumns()
     // The boxes line up under columns 1 to 8.
     const int margin = Frame1->layout()->contentsMargins().left();
     numberRow_->insertSpacing(0, std::max(0, MSFlexGrid1->ColWidth(0) - margin + MSFlexGrid1->frameWidth()));
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= kExtraBallColumn; ++n)
         Text1[n]->setFixedWidth(MSFlexGrid1->ColWidth(n));
 }
 
@@ -221,7 +221,7 @@ bool HistoryW::showsEighth() const { return ExtraBallMax > 0 || HasBonusBall == 
 void HistoryW::showNumbers(int row, const HistoryRow& draw)
 {
     const QStringList texts = DrawNumberTexts(draw, showsEighth());
-    for (int c = 1; c <= 8; ++c)
+    for (int c = 1; c <= kExtraBallColumn; ++c)
         MSFlexGrid1->setTextMatrix(row, c, texts[c - 1]);
 }
 
@@ -273,7 +273,7 @@ void HistoryW::List1_Click()
 
     // A box for each of the lottery's numbers, and the eighth when it draws a
     // bonus or extra ball, so every draw can be corrected whole.
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 1; n <= kExtraBallColumn; ++n) {
         const bool shown = n <= 7 ? n <= BallsDrawn : showsEighth();
         if (!shown)
             Text1[n]->clear();
@@ -300,7 +300,7 @@ void HistoryW::MSFlexGrid1_Click()
     const int r = ChosenDrawRow(rows_, MSFlexGrid1->Row());
     editedRow_ = r;
     if (r == 0) {
-        for (int n = 1; n <= 8; ++n)
+        for (int n = 1; n <= kExtraBallColumn; ++n)
             Text1[n]->clear();
         showDateNote();
         return;
@@ -318,7 +318,7 @@ void HistoryW::MSFlexGrid1_Click()
     else
         DTPicker1->setNoValue();
     showDateNote();
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= kExtraBallColumn; ++n)
         Text1[n]->setText(draw.numbers[n - 1]);
 
     MSFlexGrid1->setCol(9);

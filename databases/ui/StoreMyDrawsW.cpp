@@ -85,7 +85,7 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : LoadOnce(parent)
     inputs->addWidget(Label7, 0, kDateColumn);
     over(DTPicker1, kDateColumn, 1);
     inputs->addWidget(Label1, 0, kFirstNumberColumn, 1, kLastMainColumn - kFirstNumberColumn + 1);
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= kExtraBallColumn; ++i)
         over(Text1[i], kFirstNumberColumn + i - 1, 1);
     inputs->addWidget(Label2, 0, kExtraBallColumn);
     inputs->addWidget(Label8, 0, kLotteryColumn);
@@ -171,7 +171,7 @@ void StoreMyDrawsW::Command2_Click()
         return;
     }
     std::array<QString, 9> texts;
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= kExtraBallColumn; ++i)
         texts[i] = Text1[i]->text();
     const auto numbers = lotteryRead_ ? TypedEntryNumbers(texts, OpenLotteryDefinition()) : std::nullopt;
     if (!numbers) {
@@ -196,7 +196,7 @@ void StoreMyDrawsW::Command2_Click()
         g->setTextMatrix(r, c, EntryField(entry, c));
     ChosenRow = r;
     highlight();
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= kExtraBallColumn; ++i)
         Text1[i]->clear();
 }
 

@@ -59,7 +59,7 @@ WhatIf::WhatIf(QWidget* parent) : LoadOnce(parent)
     Text1 = MakeNumberBoxes(this);
     // Room for two digits is enough here and keeps the window within a
     // 1280-pixel screen beside the grid and the report.
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= kExtraBallColumn; ++i)
         Text1[i]->setFixedWidth(Text1[i]->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
     Command2 = NamedButton(this, "Command2", "Add", " Add this lottery entry ");
     MSFlexGrid1 = new FlexGrid(this);
@@ -182,7 +182,7 @@ void WhatIf::List1_Click()
     FlexGrid* g = MSFlexGrid1;
     for (int r = 1; r <= n; ++r) {
         g->setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 8; ++c) {
+        for (int c = 1; c <= kExtraBallColumn; ++c) {
             const int v = lines[r - 1][c];
             g->setTextMatrix(r, c, v >= 1 ? QString::number(v) : QString());
         }
@@ -199,7 +199,7 @@ void WhatIf::Command2_Click()
     if (Busy)
         return;
     std::array<QString, 9> texts;
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= kExtraBallColumn; ++i)
         texts[i] = Text1[i]->text();
     // Before a lottery is chosen the numbers run 1 to 60.
     LotteryDefinition lottery = lottery_;
@@ -226,7 +226,7 @@ void WhatIf::Command2_Click()
         g->setTextMatrix(r, c, c <= balls ? texts[c].trimmed() : QString());
     g->setTextMatrix(r, 8, lottery.extraBallMax > 0 ? texts[kExtraBallColumn].trimmed() : QString());
     g->setCellForeColor(r, 8, ToQColor(kExtraBallColour));
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= kExtraBallColumn; ++i)
         Text1[i]->clear();
     ChosenRow = r;
     highlight();
@@ -265,7 +265,7 @@ std::vector<BallRow> WhatIf::gridLines() const
     std::vector<BallRow> lines;
     for (int r = 1; r < kGridRows && !MSFlexGrid1->TextMatrix(r, 1).isEmpty(); ++r) {
         BallRow line{};
-        for (int c = 1; c <= 8; ++c)
+        for (int c = 1; c <= kExtraBallColumn; ++c)
             line[c] = CellFromText(MSFlexGrid1->TextMatrix(r, c));
         lines.push_back(line);
     }

@@ -35,7 +35,7 @@ void ShowEntries(FlexGrid* grid)
     std::optional<FlexGrid::Batch> batch(grid);
     for (int r = 1; r <= count; ++r) {
         grid->setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 8; ++c)
+        for (int c = 1; c <= kExtraBallColumn; ++c)
             grid->setTextMatrix(r, c, Cell(Entries[r][c]));
         grid->setCellForeColor(r, 8, ToQColor(kExtraBallColour));
     }

@@ -218,7 +218,7 @@ void GeneratorFrame::Form_Load()
     Busy = false;
     Skinning(this, SkinFamily::Play, SkinningLabels());
     const int width = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance("00000000");
-    for (int c = 0; c <= 8; ++c) {
+    for (int c = 0; c <= kExtraBallColumn; ++c) {
         MSFlexGrid1->setColWidth(c, width);
         MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
     }

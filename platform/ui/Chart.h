@@ -72,7 +72,7 @@ public:
     // The brush of every data point of a series.
     void setSeriesBrush(int column, const QBrush& brush);
     QBrush seriesBrush(int column) const;
-    // The brush as the chart's design names it: style 1 solid in the fill
+    // A series brush by style number, as the windows set it: style 1 solid in the fill
     // colour, style 2 a pattern, drawn as bars of the pattern colour edged in
     // the fill colour.
     enum BrushStyle { BrushNull = 0, BrushSolid = 1, BrushPattern = 2 };
@@ -82,7 +82,7 @@ public:
     QColor seriesFillColour(int column) const;
 
     // The height the chart asks of its window's layout, in twips (1440 an
-    // inch): the design heights the windows give. 0 leaves it to the layout.
+    // inch): the heights the windows give their charts. 0 leaves it to the layout.
     void setHeightTwips(int twips);
     int heightTwips() const { return heightTwips_; }
     QSize sizeHint() const override;

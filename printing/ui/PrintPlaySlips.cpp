@@ -30,7 +30,7 @@ SlipMarkTrouble PrintSlips(const FlexGrid* grid, double lines, const PlaySlipTem
             Printer().NewPage();
             sheet = place.sheet;
         }
-        for (int col = 1; col <= 8; ++col) {
+        for (int col = 1; col <= kExtraBallColumn; ++col) {
             const int number = EntryNumber(grid->TextMatrix(row, col));
             if (number > 0)
                 trouble.note(number, DrawSlipMark(slip, number, col == 8, place.across, place.down));

@@ -51,7 +51,7 @@ SNotes::SNotes(QWidget* parent) : LoadOnce(parent)
         Check1[i] = new QCheckBox(this);
         Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
         // A caption from the file never widens the window; the longest
-        // design caption shows whole.
+        // built-in caption shows whole.
         Check1[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         int widest = Check1[i]->fontMetrics().averageCharWidth() * 34;
         for (const auto& item : DefaultSyndicateNotes().items) {

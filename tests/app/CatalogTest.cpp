@@ -9,12 +9,15 @@
 #include "core/Settings.h"
 #include "databases/ui/CreateDbase.h"
 #include "platform/ui/Printer.h"
+#include "printing/ui/PrintFrm.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <set>
 
@@ -33,8 +36,8 @@ TEST(MenuItemNames, EveryKeyIsItsObjectName)
 
 class Catalog : public ProgramFolderTest {};
 
-// What one test leaves in the catalog, the lottery templates, the printer or
-// the main window's hooks, the next one does not find.
+// What one test leaves in the catalog, the lottery templates, the printer, the
+// print options window or the main window's hooks, the next one does not find.
 TEST(SharedStateReset, LeavesNothingForTheNextTest)
 {
     RegisterAllWindows();
@@ -43,7 +46,11 @@ TEST(SharedStateReset, LeavesNothingForTheNextTest)
     Printer().SetOrientation(vbPRORLandscape);
     bool saved = false;
     SetSaveBeforeCopyingHook([&saved] { saved = true; });
+    LoadPrintFrm()->Option1[1]->setChecked(true);
+    LoadPrintFrm()->Text1->setText("33");
     ResetSharedState();
+    EXPECT_TRUE(LoadPrintFrm()->Option1[0]->isChecked());
+    EXPECT_EQ(LoadPrintFrm()->Text1->text(), "10");
     EXPECT_EQ(LotteryTemplates[0][0], "");
     EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
     SaveBeforeCopying();

@@ -10,7 +10,7 @@
 #include "platform/TextFile.h"
 #include "platform/ui/Colours.h"
 #include "platform/ui/FolderDialog.h"
-#include "support/TestSupport.h"
+#include "support/MainWindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,24 +22,8 @@
 #include <memory>
 
 namespace {
-class FileAndHelpItemsTest : public ProgramFolderTest {
+class FileAndHelpItemsTest : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        RegisterAllWindows();
-    }
-    void TearDown() override
-    {
-        window_.reset();
-        ProgramFolderTest::TearDown();
-    }
-    Vantrel& start()
-    {
-        window_ = std::make_unique<LoadedWindow<Vantrel>>();
-        return *window_;
-    }
-    void run(MenuItem item) { window_->Item(item)->trigger(); }
     // Drives the next modal window of type W with the function given.
     template <class W>
     void drive(std::function<void(W&)> f)
@@ -59,7 +43,6 @@ protected:
         lines[int(LinkCaption) + 7 - 1] = caption;
         return lines;
     }
-    std::unique_ptr<Vantrel> window_;
 };
 } // namespace
 

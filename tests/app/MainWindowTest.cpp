@@ -10,7 +10,7 @@
 #include "platform/Folder.h"
 #include "platform/ui/Shell.h"
 #include "platform/TextFile.h"
-#include "support/TestSupport.h"
+#include "support/MainWindowFixture.h"
 #include "syndicates/SyndicateFile.h"
 
 #include <QAction>
@@ -39,28 +39,15 @@
 
 namespace {
 
-class MainWindowTest : public ProgramFolderTest {
+class MainWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
-        // The menu items and their follow-ups, as the program starts.
-        RegisterAllWindows();
+        MainWindowFixture::SetUp();
         SetShellHook([this](const QUrl& url) {
             opened_ << url.toString();
             return true;
         });
-    }
-    void TearDown() override
-    {
-        window_.reset();
-        ProgramFolderTest::TearDown();
-    }
-
-    Vantrel& start()
-    {
-        window_ = std::make_unique<LoadedWindow<Vantrel>>();
-        return *window_;
     }
     // Closes the window as its close box does.
     void closeWindow()
@@ -95,7 +82,6 @@ protected:
         return lines;
     }
 
-    std::unique_ptr<Vantrel> window_;
     QStringList opened_;
 };
 

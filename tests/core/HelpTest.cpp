@@ -253,7 +253,11 @@ TEST_F(HelpTest, ShippedHelpPagesAreOursAndLinked)
 
 TEST_F(HelpTest, AboutShowsTheVersionAndTheAddresses)
 {
-    LoadedWindow<About> w;
+    // The web address is read when the window loads, not when it is made.
+    About w;
+    Settings.set(LinkAddress, "http://lotto.example.org");
+    w.Load();
+    EXPECT_TRUE(w.Label3->text().contains("lotto.example.org")) << w.Label3->text().toStdString();
     EXPECT_EQ(w.windowTitle(), "About Vantrel");
     EXPECT_EQ(w.lblTitle->text(), "Vantrel");
     EXPECT_EQ(w.lblVersion->text(), "Version " + ProgramVersion());

@@ -106,7 +106,7 @@ TEST_F(OpenLotteryTest, LoadsHeaderAndDrawsAndKeepsTheNewest2994)
     EXPECT_EQ(Draws[1][7], 0);                 // the empty seventh field
     EXPECT_EQ(Draws[1][kExtraBallColumn], 11); // the bonus in column 8
     for (int r = 2995; r <= 3000; ++r)
-        for (int c = 0; c <= 8; ++c)
+        for (int c = 0; c <= kExtraBallColumn; ++c)
             ASSERT_EQ(Draws[r][c], 0);
 }
 
@@ -121,7 +121,7 @@ TEST_F(OpenLotteryTest, ASmallDatabaseAfterALargeOneLeavesNoStaleRow)
     ASSERT_TRUE(LoadDatabase(1));
     EXPECT_EQ(DrawCount(), 10);
     for (int r = 11; r <= 3000; ++r)
-        for (int c = 0; c <= 8; ++c)
+        for (int c = 0; c <= kExtraBallColumn; ++c)
             ASSERT_EQ(Draws[r][c], 0) << r << "," << c;
 }
 
@@ -142,7 +142,7 @@ TEST_F(OpenLotteryTest, OutOfRangeDefinitionsAndNumbersAreNotLoaded)
     ASSERT_TRUE(LoadDatabase(1));
     EXPECT_EQ(DrawCount(), 2);
     const std::int16_t row1[] = {1, 0, 0, 4, 0, 9, 9, 0}; // 41 > MaxBall, 70000, -2 and extra 11 > 10
-    for (int c = 1; c <= 8; ++c)
+    for (int c = 1; c <= kExtraBallColumn; ++c)
         EXPECT_EQ(Draws[1][c], row1[c - 1]) << c;
     EXPECT_EQ(Draws[2][1], 2); // 2.5 rounds to the even 2
     EXPECT_EQ(Draws[2][kExtraBallColumn], 10);
@@ -166,11 +166,11 @@ TEST_F(OpenLotteryTest, ABadFirstNumberOrABlankLineDoesNotCutTheHistory)
     EXPECT_EQ(DrawCount(), 3);
     EXPECT_EQ(Draws[1][1], 1);
     const std::int16_t row2[] = {8, 0, 10, 11, 12, 13, 0, 14}; // 60 above the highest ball reads as 0
-    for (int c = 1; c <= 8; ++c)
+    for (int c = 1; c <= kExtraBallColumn; ++c)
         EXPECT_EQ(Draws[2][c], row2[c - 1]) << c;
     EXPECT_EQ(Draws[3][1], 15);
     EXPECT_EQ(Draws[3][kExtraBallColumn], 21);
-    for (int c = 0; c <= 8; ++c)
+    for (int c = 0; c <= kExtraBallColumn; ++c)
         EXPECT_EQ(Draws[4][c], 0);
 }
 
@@ -207,11 +207,11 @@ TEST_F(OpenLotteryTest, SortDrawsOrdersTheMainNumbersOnly)
     std::copy(std::begin(gap), std::end(gap), Draws[2]);
     SortDraws(6);
     const std::int16_t sorted[] = {1, 5, 7, 12, 33, 40, 0, 19};
-    for (int c = 1; c <= 8; ++c)
+    for (int c = 1; c <= kExtraBallColumn; ++c)
         EXPECT_EQ(Draws[1][c], sorted[c - 1]);
     // A missing number sorts last, so the row still counts as a draw.
     const std::int16_t gapSorted[] = {1, 2, 3, 8, 9, 0, 0, 4};
-    for (int c = 1; c <= 8; ++c)
+    for (int c = 1; c <= kExtraBallColumn; ++c)
         EXPECT_EQ(Draws[2][c], gapSorted[c - 1]);
     EXPECT_EQ(DrawCount(), 2);
 }

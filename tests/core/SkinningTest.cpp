@@ -1,5 +1,5 @@
 // The shared skin: pictures by family, colours of items 1 to 5, and the
-// design colours coming back when colours are switched off.
+// built-in colours coming back when colours are switched off.
 
 #include "core/Settings.h"
 #include "core/ui/Skinning.h"
@@ -125,7 +125,7 @@ TEST_F(SkinningTest, ColoursOfItemsOneToFive)
     skin();
     EXPECT_EQ(SkinBackground(dialog_), QApplication::palette().color(QPalette::Window));
 
-    // Colours off: the design background returns at the next skinning.
+    // Colours off: the built-in background returns at the next skinning.
     Settings.set(BackgroundColour, "&HFF");
     skin();
     Settings.set(SkinFlags, "1");

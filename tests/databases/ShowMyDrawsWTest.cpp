@@ -71,7 +71,7 @@ TEST_F(ShowMyDrawsWTest, CheckColoursTheMatchesAndWritesTheReport)
     click(w, "Command3");
     EXPECT_EQ(g->TextMatrix(4, 10), "Bob");
     for (int r = 1; r <= 4; ++r)
-        for (int c = 1; c <= 8; ++c)
+        for (int c = 1; c <= kExtraBallColumn; ++c)
             EXPECT_EQ(g->cellBackColor(r, c), kWhite) << r << "," << c;
     click(w, "Command2");
     EXPECT_EQ(g->cellBackColor(4, 8), kLightRed);

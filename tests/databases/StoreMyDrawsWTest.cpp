@@ -25,7 +25,7 @@ protected:
     void click(StoreMyDrawsW& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
     void type(StoreMyDrawsW& w, const QStringList& numbers)
     {
-        for (int i = 1; i <= 8; ++i)
+        for (int i = 1; i <= kExtraBallColumn; ++i)
             w.Text1[i]->setText(i <= numbers.size() ? numbers[i - 1] : QString());
     }
     QStringList fileLines() { return readFile(kSavedEntriesFile).split("\r\n", Qt::SkipEmptyParts); }

@@ -27,7 +27,7 @@ protected:
     void click(WhatIf& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
     void type(WhatIf& w, const QStringList& numbers)
     {
-        for (int i = 1; i <= 8; ++i)
+        for (int i = 1; i <= kExtraBallColumn; ++i)
             w.Text1[i]->setText(i <= numbers.size() ? numbers[i - 1] : QString());
     }
 };

@@ -41,7 +41,7 @@ inline QStringList GridLines(FlexGrid* grid, int rows)
     QStringList out;
     for (int r = 1; r <= rows; ++r) {
         QStringList cells;
-        for (int c = 1; c <= 8; ++c)
+        for (int c = 1; c <= kExtraBallColumn; ++c)
             cells << grid->TextMatrix(r, c);
         out << cells.join(',');
     }

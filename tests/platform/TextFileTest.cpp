@@ -118,6 +118,21 @@ TEST_F(TextFiles, TheProgramFolderIsMadeWhenMissing)
     SetProgramFolder(dir_.path());
 }
 
+// Asking where the folder is makes nothing; a copy of the shipped files into a
+// folder that is not there says which files it could not copy.
+TEST_F(TextFiles, NamingTheProgramFolderMakesNothingAndAFailedCopyIsReported)
+{
+    const QString missing = dir_.filePath("not/made");
+    SetProgramFolder(missing);
+    EXPECT_EQ(ProgramFolder(), missing);
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    const QString report = CopyShippedDataFiles();
+    SetProgramFolder(dir_.path());
+    EXPECT_TRUE(report.contains("LotteryTemplates.txt")) << report.toStdString();
+    EXPECT_TRUE(CopyShippedDataFiles().isEmpty());
+    EXPECT_TRUE(exists("LotteryTemplates.txt"));
+}
+
 namespace {
 std::vector<QString> readAllLines(const QString& path)
 {

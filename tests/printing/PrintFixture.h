@@ -1,7 +1,7 @@
 #pragma once
 // A program folder whose PDF printer writes to "out.pdf" in it.
 
-#include "PdfText.h"
+#include "support/PdfText.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Printer.h"
 #include "printing/ui/PrintFrm.h"

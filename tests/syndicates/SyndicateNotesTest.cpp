@@ -65,7 +65,7 @@ TEST_F(SyndicateNotesTest, ShortOrOddFilesReadWhatTheyCan)
     EXPECT_EQ(odd.items[1].caption, "");
     EXPECT_FALSE(odd.items[2].ticked); // only the number 1 ticks
     EXPECT_EQ(odd.items[2].caption, "Second");
-    EXPECT_EQ(odd.items[3].caption, kDesign[3]); // lines it lacks keep the design
+    EXPECT_EQ(odd.items[3].caption, kDesign[3]); // lines it lacks keep the built-in ones
     EXPECT_EQ(odd.notes, "");
 
     // A caption cannot break its line in the file.
@@ -87,7 +87,7 @@ TEST_F(SyndicateNotesTest, FirstOpeningShowsTheDesignChecklistAndClosesWithoutAs
     EXPECT_EQ(w.Text1->toPlainText(), "");
     EXPECT_EQ(w.Text2->text(), "Clear an item and add your own checklist");
     EXPECT_FALSE(w.Changed);
-    // Every design caption shows whole.
+    // Every built-in caption shows whole.
     OpenAndLook(&w, [&w] {
         for (int i = 0; i < kSyndicateChecklistItems; ++i)
             EXPECT_GE(w.Check1[i]->width(), w.Check1[i]->sizeHint().width()) << kDesign[i];

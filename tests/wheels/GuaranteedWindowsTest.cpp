@@ -53,7 +53,7 @@ protected:
     {
         std::vector<std::vector<int>> lines(std::size_t(ShownLines(grid)));
         for (std::size_t r = 0; r < lines.size(); ++r)
-            for (int c = 1; c <= 8; ++c)
+            for (int c = 1; c <= kExtraBallColumn; ++c)
                 lines[r].push_back(grid->TextMatrix(int(r) + 1, c).toInt());
         return lines;
     }

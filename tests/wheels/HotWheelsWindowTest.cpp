@@ -149,7 +149,7 @@ TEST_F(HotWheelsWindow, ColdWheelsFromThePlayMenuAndSaved)
         EXPECT_EQ(GridCells(w->MSFlexGrid1, 1), QStringList({"2", "4", "5", "6", "8", "", "", "1"}));
         EXPECT_EQ(GridCells(w->MSFlexGrid1, 2), QStringList({"1", "2", "4", "5", "6", "", "", "3"}));
 
-        // Back to hot: the design texts but for the description.
+        // Back to hot: the window's own texts but for the description.
         QTest::mouseClick(w->Option1[0], Qt::LeftButton);
         EXPECT_FALSE(w->ColdMode);
         EXPECT_EQ(w->Label3->text(), "7, 3, 40, 11, 12, 13, 14, 15, 16, 17");

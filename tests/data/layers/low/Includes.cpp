@@ -1,4 +1,5 @@
-// A rules file that reaches up by including: a widget header, and a header
-// of the window layer above it.
+// A rules file that reaches up by including: a widget header, a network
+// header, and a header of the window layer above it.
 #include "high/Window.h"
+#include <QNetworkAccessManager>
 #include <QWidget>

@@ -1,0 +1,3 @@
+void RingHelper();
+
+void RoundRule() { RingHelper(); }

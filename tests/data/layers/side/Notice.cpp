@@ -1,0 +1,3 @@
+#include "side/Notice.h"
+
+void Notice::refresh() { emit changed(); }

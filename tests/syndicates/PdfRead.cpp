@@ -1,2 +1,0 @@
-// The printing tests' PDF reader, shared with this runner.
-#include "printing/PdfText.cpp"
