@@ -212,7 +212,7 @@ TEST_F(CheckEntriesTest, ANightOfTwoDrawsColoursTheDrawMatchedBest)
     for (const auto& c : cases) {
         const CheckSummary s = CheckEntries({Entry("19 Aug 26", c.entry, "dbase101.txt")});
         std::string marks;
-        for (int col = 1; col <= 8; ++col) {
+        for (int col = 1; col <= kExtraBallColumn; ++col) {
             const CellMark m = s.outcomes[0].marks[std::size_t(col)];
             marks += m == CellMark::Main ? 'M' : m == CellMark::Bonus ? 'B' : '.';
         }
