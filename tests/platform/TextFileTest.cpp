@@ -1,5 +1,6 @@
 #include "platform/Folder.h"
 #include "platform/TextFile.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -82,6 +84,35 @@ TEST_F(TextFiles, AFailedWriteLeavesTheOldFile)
     EXPECT_FALSE(WriteLines("sub", {"x"}));
     EXPECT_EQ(readBytes("keep.txt"), QByteArray("old\r\n"));
     EXPECT_FALSE(ReadLines("missing.txt").has_value());
+}
+
+TEST_F(TextFiles, AWriteCutShortFailsWholeWithTheSystemsReason)
+{
+    // Each writer, in a child whose files may not pass 4 KiB: the new content
+    // cannot be written whole, as on a full disk.
+    const QString big = QString(7999, 'n') + "\n";
+    writeFile("source.txt", big);
+    using Writer = std::function<bool(QString*)>;
+    const std::vector<std::pair<const char*, Writer>> writers = {
+        {"WriteLines", [&](QString* e) { return WriteLines("data.txt", {big}, e); }},
+        {"WriteTextFile", [&](QString* e) { return WriteTextFile("data.txt", big, e); }},
+        {"AppendLines", [&](QString* e) { return AppendLines("data.txt", {big}, e); }},
+        {"CopyFileReplacing", [&](QString* e) { return CopyFileReplacing("source.txt", "data.txt", e); }},
+    };
+    const QByteArray old = "an old line\r\nanother\r\n";
+    for (const auto& [name, write] : writers) {
+        SCOPED_TRACE(name);
+        writeFile("data.txt", QString::fromLatin1(old));
+        const auto said = RunUnderFileSizeLimit(4096, [&write = write] {
+            QString error;
+            return (write(&error) ? QStringLiteral("done:") : QStringLiteral("failed:")) + error;
+        });
+        ASSERT_TRUE(said);
+        EXPECT_TRUE(said->startsWith("failed:")) << said->toStdString();
+        EXPECT_TRUE(said->contains("File too large")) << said->toStdString();
+        EXPECT_EQ(readBytes("data.txt"), old);
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"data.txt", "source.txt"}));
+    }
 }
 
 TEST_F(TextFiles, ReadsOlderWindowsTextLineByLine)
