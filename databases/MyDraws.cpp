@@ -20,7 +20,10 @@ MyDrawsTable LoadMyDrawsFile()
     return lines ? SplitMyDraws(*lines) : MyDrawsTable{};
 }
 
-bool SaveMyDrawsFile(const MyDrawsTable& table) { return WriteSavedEntries(table.rows + table.kept); }
+bool SaveMyDrawsFile(const MyDrawsTable& table, QString* error)
+{
+    return WriteSavedEntries(table.rows + table.kept, kSavedEntriesFile, error);
+}
 
 void SortMyDraws(QList<SavedEntry>& rows, MyDrawsOrder order)
 {

@@ -538,8 +538,8 @@ void SManager::Command1_Click()
     for (int i = 0; i <= 6; ++i)
         Syndicate[0][i] = Text1[i]->text().trimmed();
     Syndicate[0][SyndicateNameField] = Text1[7]->text().trimmed();
-    if (!SaveSyndicate()) {
-        ShowNotSaved(Settings[SyndicateFile]);
+    if (QString why; !SaveSyndicate(&why)) {
+        ShowNotSaved(Settings[SyndicateFile], why);
         return;
     }
     if (!file.isEmpty()) {
@@ -550,8 +550,8 @@ void SManager::Command1_Click()
                 record[c] = MSFlexGrid1->TextMatrix(r, c);
             records.push_back(record);
         }
-        if (!WriteDiary(file, records)) {
-            ShowNotSaved(file);
+        if (QString why; !WriteDiary(file, records, &why)) {
+            ShowNotSaved(file, why);
             return;
         }
     }

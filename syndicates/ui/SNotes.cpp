@@ -162,7 +162,7 @@ void SNotes::Form_Load()
     Changed = false;
 }
 
-bool SNotes::SaveNotes() { return WriteSyndicateNotes(content()); }
+bool SNotes::SaveNotes(QString* error) { return WriteSyndicateNotes(content(), kSyndicateNotesFile, error); }
 
 void SNotes::Command3_Click()
 {
@@ -185,8 +185,8 @@ void SNotes::Command4_Click(int index)
 
 void SNotes::Command1_Click()
 {
-    if (!SaveNotes()) {
-        ShowNotSaved(kSyndicateNotesFile);
+    if (QString why; !SaveNotes(&why)) {
+        ShowNotSaved(kSyndicateNotesFile, why);
         return;
     }
     MsgBox("  Notes and checklist saved...  ", vbInformation, "Vantrel");

@@ -217,6 +217,6 @@ TEST_F(FileAndHelpItemsTest, UnreadableOrUnsavedSettingsAreSaidAndNotWrittenOver
     ASSERT_TRUE(QDir(path(".")).mkdir(kSettingsFile));
     answer(vbOK);
     window_->close();
-    EXPECT_EQ(lastBoxText(), "Your settings could not be saved in vantrel.ini.");
+    EXPECT_EQ(lastBoxText(), "Your settings were not saved: vantrel.ini could not be written: Is a directory.");
     EXPECT_TRUE(exists("Notes.txt"));
 }
