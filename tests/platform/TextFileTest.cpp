@@ -7,13 +7,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
-#include <atomic>
-#include <chrono>
 #include <functional>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 TEST(SplitLines, AcceptsEveryLineEnd)
