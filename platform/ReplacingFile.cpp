@@ -9,6 +9,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+// The process's file-creation mask, read without changing it (setting it to
+// read it back would race with files other threads create meanwhile).
+mode_t currentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        // Read whole: the system gives such files no size.
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask);
+            }
+        }
+    }
+    return 022;
+}
+} // namespace
+
 ReplacingFile::ReplacingFile(const QString& path) : path_(path)
 {
     // A link is followed, so the file it names is replaced, not the link.
@@ -63,9 +84,7 @@ bool ReplacingFile::open()
     if (exists) {
         mode = old.st_mode & 07777;
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+        mode &= ~currentUmask();
     }
     if (::fchmod(fd_, mode) != 0)
         return fail(errno);

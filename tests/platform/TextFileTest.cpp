@@ -61,8 +61,11 @@ TEST_F(TextFiles, WritesCrLfAndReplacesWholeFiles)
     EXPECT_EQ(readBytes("x.txt"), QByteArray("one\r\ntwo\r\n"));
     ASSERT_TRUE(WriteLines("x.txt", {"three"}));
     EXPECT_EQ(readBytes("x.txt"), QByteArray("three\r\n"));
+    // The new file keeps the old one's permissions.
+    ASSERT_TRUE(QFile::setPermissions(path("x.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     ASSERT_TRUE(AppendLines("x.txt", {"four"}));
     EXPECT_EQ(readBytes("x.txt"), QByteArray("three\r\nfour\r\n"));
+    EXPECT_EQ(QFile::permissions(path("x.txt")) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     writeFile("y.txt", "no end");
     ASSERT_TRUE(AppendLines("y.txt", {"next"}));
     EXPECT_EQ(readBytes("y.txt"), QByteArray("no end\r\nnext\r\n"));
