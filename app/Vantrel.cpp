@@ -269,10 +269,11 @@ Vantrel::Vantrel(QWidget* parent) : LoadOnce(parent)
 
     SetSettingsLoadedHook([this] {
         ShowWebLinks();
-        if (SettingsFileKept())
+        if (SettingsFileKept() && !keptSettingsSaid_)
             MsgBox("The settings file " + kSettingsFile + " could not be read, so the program uses its default "
                        + "settings this time and leaves the file as it is.",
                    vbExclamation, "Vantrel");
+        keptSettingsSaid_ = SettingsFileKept();
     });
     SetSaveBeforeCopyingHook([this] { SaveSession(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &Vantrel::Form_QueryUnload);
@@ -624,8 +625,11 @@ void Vantrel::SaveNotes()
         notesRefusalSaid_ = true;
         return;
     }
-    if (!WriteTextFile(kNotesFile, ChecklistNotesText(shownNotes())))
-        MsgBox("Your checklist and notes could not be saved in " + kNotesFile + ".", vbExclamation, "Vantrel");
+    QString why;
+    if (!WriteTextFile(kNotesFile, ChecklistNotesText(shownNotes()), &why))
+        SayOnce(notesFailureSaid_, "Your checklist and notes could not be saved in " + kNotesFile + ": " + why + ".");
+    else
+        notesFailureSaid_.clear();
 }
 
 void Vantrel::Command3_Click()
@@ -825,16 +829,22 @@ bool Vantrel::eventFilter(QObject* watched, QEvent* event)
 
 void Vantrel::Form_QueryUnload() { SaveSession(); }
 
+void Vantrel::SayOnce(QString& said, const QString& text)
+{
+    if (said == text)
+        return;
+    said = text;
+    MsgBox(text, vbExclamation, "Vantrel");
+}
+
 void Vantrel::SaveSession()
 {
     SaveNotes();
-    if (SaveSettings())
-        return;
-    if (SettingsFileKept())
-        MsgBox("Your settings were not saved: " + kSettingsFile + " could not be read, so it is left as it was.",
-               vbExclamation, "Vantrel");
+    QString why;
+    if (SaveSettings(&why))
+        settingsFailureSaid_.clear();
     else
-        MsgBox("Your settings could not be saved in " + kSettingsFile + ".", vbExclamation, "Vantrel");
+        SayOnce(settingsFailureSaid_, "Your settings were not saved: " + why + ".");
 }
 
 void Vantrel::closeEvent(QCloseEvent* event)

@@ -46,7 +46,8 @@ public:
     // Public operations other windows and the start-up use.
     void SaveNotes();
     // Saves the checklist and notes and the settings, as a close does; says
-    // so when one could not be saved.
+    // so when one could not be saved (a failure already said, and not mended
+    // since, is not said again).
     void SaveSession();
     void UpdateSyndicate();
     void DoBiorhythm();
@@ -90,6 +91,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The save failures last told to the player, each told once until a
+    // save succeeds again.
+    void SayOnce(QString& said, const QString& text);
+    QString notesFailureSaid_;
+    QString settingsFailureSaid_;
+    bool keptSettingsSaid_ = false;
     void buildMenus();
     QWidget* buildToolbar();
     QWidget* buildPanels();

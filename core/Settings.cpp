@@ -142,12 +142,20 @@ bool LoadSettings()
     return read;
 }
 
-bool SaveSettings()
+bool SaveSettings(QString* error)
 {
-    if (fileKept)
+    if (fileKept) {
+        if (error)
+            *error = kSettingsFile + " could not be read, so it is left as it was";
         return false;
+    }
     QStringList lines;
     for (int k = 1; k <= kSettingsCount; ++k)
         lines << Settings.items_[std::size_t(k)];
-    return WriteLines(kSettingsFile, lines);
+    QString why;
+    if (WriteLines(kSettingsFile, lines, &why))
+        return true;
+    if (error)
+        *error = kSettingsFile + " could not be written: " + why;
+    return false;
 }

@@ -68,7 +68,7 @@ public:
 private:
     friend bool LoadSettings();
     friend void ResetSettings();
-    friend bool SaveSettings();
+    friend bool SaveSettings(QString* error);
     std::array<QString, kSettingsCount + 1> items_;
     std::uint64_t generation_ = 0;
 };
@@ -89,8 +89,10 @@ bool SettingsFileKept();
 void DefaultSettings();
 // Writes items 1 to 100, each followed by CR LF. False when the file was not
 // written: it could not be, or it is kept because it could not be read (the
-// old file is then left as it was).
-bool SaveSettings();
+// old file is then left as it was); error (when given) then says which, and
+// the system's reason, as a clause ("vantrel.ini could not be written: No
+// space left on device").
+bool SaveSettings(QString* error = nullptr);
 
 // Run at the end of every LoadSettings.
 void SetSettingsLoadedHook(std::function<void()> hook);

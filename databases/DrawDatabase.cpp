@@ -201,7 +201,7 @@ RewriteResult InsertDrawByDate(QStringList& lines, const QString& line, const QD
     return RewriteResult::Done;
 }
 
-RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date)
+RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date, QString* error)
 {
     auto lines = ReadLines(database);
     if (!lines)
@@ -209,7 +209,7 @@ RewriteResult InsertDrawByDate(const QString& database, const QString& line, con
     const RewriteResult result = InsertDrawByDate(*lines, line, date);
     if (result != RewriteResult::Done)
         return result;
-    return WriteLines(database, *lines) ? RewriteResult::Done : RewriteResult::CannotWrite;
+    return WriteLines(database, *lines, error) ? RewriteResult::Done : RewriteResult::CannotWrite;
 }
 
 int RemoveDrawLine(QStringList& lines, int k)
@@ -228,13 +228,13 @@ int RemoveDrawLine(QStringList& lines, int k)
     return read;
 }
 
-int RemoveDrawLine(const QString& source, const QString& target, int k)
+int RemoveDrawLine(const QString& source, const QString& target, int k, QString* error)
 {
     auto lines = ReadLines(source);
     if (!lines)
         return -1;
     const int read = RemoveDrawLine(*lines, k);
-    if (!WriteLines(target, *lines))
+    if (!WriteLines(target, *lines, error))
         return -1;
     return read;
 }

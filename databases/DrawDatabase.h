@@ -109,7 +109,9 @@ enum class RewriteResult { Done, CannotRead, BadDate, CannotWrite };
 RewriteResult InsertDrawByDate(QStringList& lines, const QString& line, const QDate& date);
 // The same on the database file itself: it is read, and rewritten through a
 // new file only when the line was placed, so a refusal leaves it untouched.
-RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date);
+// A failed write gives CannotWrite and the system's reason in error.
+RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date,
+                               QString* error = nullptr);
 
 // Drops the k-th draw line (k from 1, the newest) from a database file's
 // lines; lines that hold no draw stay as they stand. Returns how many draw
@@ -117,8 +119,9 @@ RewriteResult InsertDrawByDate(const QString& database, const QString& line, con
 int RemoveDrawLine(QStringList& lines, int k);
 // Copies source to target without its k-th draw line. Returns how many draw
 // lines source held, or -1 when it could not be read or target could not be
-// written. Source and target may be the same file.
-int RemoveDrawLine(const QString& source, const QString& target, int k);
+// written (error, when given, then says why). Source and target may be the
+// same file.
+int RemoveDrawLine(const QString& source, const QString& target, int k, QString* error = nullptr);
 
 // The smallest n from 1 up for which "dbase<n>.txt" does not exist.
 QString NextDatabaseFileName();

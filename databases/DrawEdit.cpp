@@ -75,12 +75,12 @@ DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<History
     return CheckDrawShown(database, shown, row);
 }
 
-RewriteResult DeleteDraw(const QString& database, int k)
+RewriteResult DeleteDraw(const QString& database, int k, QString* error)
 {
-    return RemoveDrawLine(database, database, k) >= 0 ? RewriteResult::Done : RewriteResult::CannotWrite;
+    return RemoveDrawLine(database, database, k, error) >= 0 ? RewriteResult::Done : RewriteResult::CannotWrite;
 }
 
-RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date)
+RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date, QString* error)
 {
     // One reading and one rewrite: the file holds either the old draw or the
     // new one, never a state between the two steps.
@@ -92,5 +92,5 @@ RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, c
     const RewriteResult result = InsertDrawByDate(*lines, line, date);
     if (result != RewriteResult::Done)
         return result;
-    return WriteLines(database, *lines) ? RewriteResult::Done : RewriteResult::CannotWrite;
+    return WriteLines(database, *lines, error) ? RewriteResult::Done : RewriteResult::CannotWrite;
 }

@@ -62,9 +62,11 @@ DrawEditCheck CheckDrawUpdate(const QString& database, const std::vector<History
                               const QDate& date);
 
 // Deletes draw line k of the database, rewriting it through a new file.
-// Done, or CannotWrite when the file could not be read or written.
-RewriteResult DeleteDraw(const QString& database, int k);
+// Done, or CannotWrite when the file could not be read or written (error,
+// when given, then holds the system's reason for a failed write).
+RewriteResult DeleteDraw(const QString& database, int k, QString* error = nullptr);
 // Replaces draw line k of the database by `line`, placed by its date as
 // InsertDrawByDate places it (the only draw of a file is replaced where it
 // stands), in one rewrite through a new file.
-RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date);
+RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date,
+                          QString* error = nullptr);

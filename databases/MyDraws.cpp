@@ -67,10 +67,15 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path)
 
 MyDrawsTable LoadMyDrawsFile() { return ReadMyDraws().value_or(MyDrawsTable{}); }
 
-bool SaveMyDrawsFile(const MyDrawsTable& table, const QString& path)
+bool SaveMyDrawsFile(const MyDrawsTable& table, QString* error)
 {
-    if (table.rows.isEmpty() && table.kept.size() == 0)
-        return DeleteSavedEntries(path);
+    if (table.rows.isEmpty() && table.kept.size() == 0) {
+        if (DeleteSavedEntries(kSavedEntriesFile))
+            return true;
+        if (error)
+            *error = kSavedEntriesFile + QStringLiteral(" could not be deleted");
+        return false;
+    }
     QByteArray bytes;
     bytes.reserve(table.kept.bytes().size() + table.rows.size() * 64);
     for (const SavedEntry& e : table.rows) {
@@ -78,7 +83,7 @@ bool SaveMyDrawsFile(const MyDrawsTable& table, const QString& path)
         bytes += "\r\n";
     }
     bytes += table.kept.bytes();
-    return WriteBytes(path, bytes);
+    return WriteBytes(kSavedEntriesFile, bytes, error);
 }
 
 void SortMyDraws(QList<SavedEntry>& rows, MyDrawsOrder order)

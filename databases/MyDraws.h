@@ -43,7 +43,7 @@ MyDrawsTable LoadMyDrawsFile();
 // Writes the shown entries, then the kept lines, over the file; deletes the
 // file when there is nothing to write. False when the file could not be
 // written.
-bool SaveMyDrawsFile(const MyDrawsTable& table, const QString& path = kSavedEntriesFile);
+bool SaveMyDrawsFile(const MyDrawsTable& table, QString* error = nullptr);
 
 enum class MyDrawsOrder { ByDate, ByName, ByLottery };
 // Stable sort: by date newest first (entries whose date does not parse go

@@ -667,7 +667,7 @@ int StoredDrawCount(const QString& file)
     return draws;
 }
 
-bool StoreResults(const QString& file, const ParsedResults& results)
+bool StoreResults(const QString& file, const ParsedResults& results, QString* error)
 {
-    return results.usable() && WriteLines(file, results.lines);
+    return results.usable() && WriteLines(file, results.lines, error);
 }

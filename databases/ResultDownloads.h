@@ -132,5 +132,6 @@ ParsedResults ParseOtherResults(OtherLottery lottery, const QString& text);
 int StoredDrawCount(const QString& file);
 
 // Writes the parsed lines over the database file (a new file renamed over
-// the old). False when the file could not be written; the old one then stays.
-bool StoreResults(const QString& file, const ParsedResults& results);
+// the old). False when the file could not be written, with the system's
+// reason in error (when given); the old one then stays.
+bool StoreResults(const QString& file, const ParsedResults& results, QString* error = nullptr);

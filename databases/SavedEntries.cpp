@@ -167,18 +167,23 @@ static QStringList ToLines(const QList<SavedEntry>& entries)
     return lines;
 }
 
-bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path)
+bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path, QString* error)
 {
     if (entries.isEmpty())
         return true;
-    return AppendLines(path, ToLines(entries));
+    return AppendLines(path, ToLines(entries), error);
 }
 
-bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path)
+bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path, QString* error)
 {
-    if (entries.isEmpty())
-        return DeleteSavedEntries(path);
-    return WriteLines(path, ToLines(entries));
+    if (entries.isEmpty()) {
+        if (DeleteSavedEntries(path))
+            return true;
+        if (error)
+            *error = QFile(path).errorString();
+        return false;
+    }
+    return WriteLines(path, ToLines(entries), error);
 }
 
 bool DeleteSavedEntries(const QString& path)

@@ -90,10 +90,12 @@ bool SavedEntriesExist(const QString& path = kSavedEntriesFile);
 std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path = kSavedEntriesFile);
 // Adds the entries at the end of the file, creating it when missing. False
 // when the file could not be written (it is then left as it was).
-bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile);
+bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile,
+                        QString* error = nullptr);
 // Replaces the whole file with the entries (through a new file renamed over
 // the old); an empty list deletes the file. False on failure.
-bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile);
+bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile,
+                       QString* error = nullptr);
 // Deletes the file; true when it is gone afterwards.
 bool DeleteSavedEntries(const QString& path = kSavedEntriesFile);
 

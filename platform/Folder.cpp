@@ -1,4 +1,5 @@
 #include "platform/Folder.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryFile>
@@ -115,43 +115,39 @@ bool CopyFileReplacing(const QString& from, const QString& to, QString* error)
             *error = why;
         return false;
     };
-    auto unreadable = [&fail, &from](const QFile& file) {
-        return fail(QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), file.errorString()));
+    auto unreadable = [&fail, &from](const QString& why) {
+        return fail(QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(from), why));
     };
     QFile source(from);
-    if (!OpenForReading(source))
-        return unreadable(source);
+    QString why;
+    if (!OpenForReading(source, &why))
+        return unreadable(why);
     const QDateTime modified = QFileInfo(source).lastModified();
 
-    QSaveFile target(to);
-    target.setDirectWriteFallback(false);
+    ReplacingFile target(to);
     auto unwritable = [&fail, &to, &target] {
         return fail(
             QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), target.errorString()));
     };
-    if (!target.open(QIODevice::WriteOnly))
+    if (!target.open())
         return unwritable();
     // A piece at a time, through one buffer: a large file costs no memory.
     constexpr qint64 kPiece = 256 * 1024;
     std::vector<char> buffer(std::size_t{kPiece});
     for (;;) {
         const qint64 got = source.read(buffer.data(), kPiece);
-        if (got < 0) {
-            target.cancelWriting();
-            return unreadable(source);
-        }
+        if (got < 0)
+            return unreadable(source.errorString());
         if (got == 0)
             break;
-        if (target.write(buffer.data(), got) != got)
+        if (!target.write(buffer.data(), got))
             return unwritable();
     }
     source.close();
+    // The copy carries the original's date, as the backup lists show it.
+    target.setModified(modified);
     if (!target.commit())
         return unwritable();
-    // The copy carries the original's date, as the backup lists show it.
-    QFile copied(to);
-    if (copied.open(QIODevice::ReadWrite))
-        copied.setFileTime(modified, QFileDevice::FileModificationTime);
     if (error)
         error->clear();
     return true;

@@ -1,12 +1,13 @@
 #include "platform/TextFile.h"
+#include "platform/ReplacingFile.h"
 #include "platform/Text.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -78,18 +79,6 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 QByteArray joinCrLf(const QStringList& lines)
 {
     QByteArray bytes;
@@ -101,23 +90,46 @@ QByteArray joinCrLf(const QStringList& lines)
 }
 } // namespace
 
-bool OpenForReading(QFile& file)
+bool OpenForReading(QFile& file, QString* error)
 {
     const QString name = file.fileName();
+    auto refuse = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    auto openFile = [&file, &refuse, error] {
+        if (!file.open(QIODevice::ReadOnly))
+            return refuse(file.errorString());
+        if (error)
+            error->clear();
+        return true;
+    };
 #ifdef Q_OS_UNIX
     if (!name.startsWith(QLatin1Char(':'))) { // not one of Qt's resources
         // Tested through an opening that does not wait: the plain opening of
         // a pipe waits for a writer.
         const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
-            return false;
+            return refuse(qt_error_string(errno));
         struct stat st {};
-        const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+        const bool known = ::fstat(fd, &st) == 0;
+        const int why = errno;
         ::close(fd);
-        return regular && file.open(QIODevice::ReadOnly);
+        if (!known)
+            return refuse(qt_error_string(why));
+        if (S_ISDIR(st.st_mode))
+            return refuse(qt_error_string(EISDIR));
+        if (S_ISFIFO(st.st_mode))
+            return refuse(QStringLiteral("It is a named pipe, not a file"));
+        if (!S_ISREG(st.st_mode))
+            return refuse(QStringLiteral("It is a device or other special file, not a file"));
+        return openFile();
     }
 #endif
-    return QFileInfo(name).isFile() && file.open(QIODevice::ReadOnly);
+    if (!QFileInfo(name).isFile())
+        return refuse(QStringLiteral("It is not a file"));
+    return openFile();
 }
 
 QString DecodeText(const QByteArray& bytes) { return decode(bytes); }
@@ -415,23 +427,37 @@ QString FieldReader::field()
     return result;
 }
 
-bool WriteLines(const QString& path, const QStringList& lines) { return writeBytes(path, joinCrLf(lines)); }
+bool WriteLines(const QString& path, const QStringList& lines, QString* error)
+{
+    return ReplaceFileContents(path, joinCrLf(lines), error);
+}
 
-bool WriteTextFile(const QString& path, const QString& text) { return writeBytes(path, text.toUtf8()); }
+bool WriteTextFile(const QString& path, const QString& text, QString* error)
+{
+    return ReplaceFileContents(path, text.toUtf8(), error);
+}
 
-bool WriteBytes(const QString& path, const QByteArray& bytes) { return writeBytes(path, bytes); }
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
+    return ReplaceFileContents(path, bytes, error);
+}
 
-bool AppendLines(const QString& path, const QStringList& lines)
+bool AppendLines(const QString& path, const QStringList& lines, QString* error)
 {
     QByteArray bytes;
     if (QFileInfo::exists(path)) {
         QFile file(path);
-        if (!OpenForReading(file))
+        if (!OpenForReading(file, error))
             return false;
         bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
         if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
             bytes += "\r\n";
     }
     bytes += joinCrLf(lines);
-    return writeBytes(path, bytes);
+    return ReplaceFileContents(path, bytes, error);
 }

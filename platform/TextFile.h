@@ -15,8 +15,9 @@
 
 // Opens a named file for reading when it is a regular file; a pipe, a device
 // or a folder is refused at once (its opening would wait for a writer, or its
-// reading never end). Every reader below opens files this way.
-bool OpenForReading(QFile& file);
+// reading never end). Every reader below opens files this way. When it is
+// refused, error (when given) says why.
+bool OpenForReading(QFile& file, QString* error = nullptr);
 
 // Bytes read from a file, decoded as ReadTextFile does.
 QString DecodeText(const QByteArray& bytes);
@@ -111,13 +112,17 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The writers below write the whole file or nothing (platform/ReplacingFile.h):
+// on a failure the old file stays as it was, and error (when given) holds the
+// system's reason.
+//
 // Writes each line followed by CR LF, through a new file renamed over the old.
-bool WriteLines(const QString& path, const QStringList& lines);
+bool WriteLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 // Writes the text as it stands, through a new file renamed over the old.
-bool WriteTextFile(const QString& path, const QString& text);
+bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
 // Writes the bytes as they stand, through a new file renamed over the old.
-bool WriteBytes(const QString& path, const QByteArray& bytes);
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 // Appends lines (each followed by CR LF) to a file, creating it when missing.
 // The file is rewritten whole through a new file, so a failure leaves the old
 // content in place.
-bool AppendLines(const QString& path, const QStringList& lines);
+bool AppendLines(const QString& path, const QStringList& lines, QString* error = nullptr);

@@ -187,9 +187,9 @@ QStringList PlaySlipTemplateLines(const PlaySlipTemplate& slip)
     return lines;
 }
 
-bool WritePlaySlipTemplate(const QString& path, const PlaySlipTemplate& slip)
+bool WritePlaySlipTemplate(const QString& path, const PlaySlipTemplate& slip, QString* error)
 {
-    return WriteLines(path, PlaySlipTemplateLines(slip));
+    return WriteLines(path, PlaySlipTemplateLines(slip), error);
 }
 
 PlaySlipRead ParsePlaySlipTemplate(const QStringList& lines, const QString& fileName)

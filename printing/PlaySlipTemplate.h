@@ -126,8 +126,9 @@ QString PositionText(const std::optional<double>& value);
 
 // The 72 lines of the file.
 QStringList PlaySlipTemplateLines(const PlaySlipTemplate& slip);
-// Writes the file through a new file renamed over the old.
-bool WritePlaySlipTemplate(const QString& path, const PlaySlipTemplate& slip);
+// Writes the file through a new file renamed over the old; false with the
+// system's reason in error (when given) when it could not be written.
+bool WritePlaySlipTemplate(const QString& path, const PlaySlipTemplate& slip, QString* error = nullptr);
 
 struct PlaySlipRead {
     std::optional<PlaySlipTemplate> slip;

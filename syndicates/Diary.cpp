@@ -44,7 +44,7 @@ std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badL
     return records;
 }
 
-bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records)
+bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records, QString* error)
 {
     QStringList lines;
     for (const DiaryRecord& record : records) {
@@ -55,5 +55,5 @@ bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records)
             cells << SyndicateField(cell);
         lines << cells.join(QLatin1Char(','));
     }
-    return WriteLines(path, lines);
+    return WriteLines(path, lines, error);
 }

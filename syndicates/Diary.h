@@ -27,5 +27,5 @@ std::optional<std::vector<DiaryRecord>> ReadDiary(const QString& path, int* badL
 
 // Writes every record that is not empty, in order, through a new file renamed
 // over the old; each cell as SyndicateField writes it. False when the file
-// could not be written.
-bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records);
+// could not be written, with the system's reason in error (when given).
+bool WriteDiary(const QString& path, const std::vector<DiaryRecord>& records, QString* error = nullptr);

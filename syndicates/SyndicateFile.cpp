@@ -107,7 +107,7 @@ void LoadSyndicate()
     noteProblem(checkLines(fileName, *text));
 }
 
-bool SaveSyndicate()
+bool SaveSyndicate(QString* error)
 {
     const QString fileName = Settings[SyndicateFile];
     if (!IsMembersFileName(fileName))
@@ -117,7 +117,7 @@ bool SaveSyndicate()
     QStringList lines;
     for (int r = 0; r < kSyndicateFileRows; ++r)
         lines << quotedLine(Syndicate[r]);
-    return WriteLines(fileName, lines);
+    return WriteLines(fileName, lines, error);
 }
 
 QString SyndicateField(const QString& text)
@@ -193,12 +193,12 @@ QList<SyndicateListing> ListSyndicates()
     return list;
 }
 
-CreateResult CreateSyndicate(const SyndicateDetails& details)
+CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error)
 {
     const auto number = FreeSyndicateNumber();
     if (!number)
         return CreateResult::NoFreeNumber;
-    if (!OpenSyndicateFileKept() && !SaveSyndicate())
+    if (!OpenSyndicateFileKept() && !SaveSyndicate(error))
         return CreateResult::OpenNotSaved;
     const QString before = Settings[SyndicateFile];
     Settings.set(SyndicateFile, MembersFileName(*number));
@@ -206,7 +206,7 @@ CreateResult CreateSyndicate(const SyndicateDetails& details)
     for (int f = 0; f < 7; ++f)
         Syndicate[0][SyndicateFieldIndex(f)] = details.field[f].trimmed();
     Syndicate[0][SyndicateNameField] = details.name.trimmed();
-    if (!SaveSyndicate()) {
+    if (!SaveSyndicate(error)) {
         Settings.set(SyndicateFile, before);
         LoadSyndicate();
         return CreateResult::NotWritten;

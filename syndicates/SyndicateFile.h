@@ -96,8 +96,9 @@ bool OpenSyndicateFileKept();
 // over the old. True when written, and when no syndicate is open (nothing to
 // write); false when the file could not be written (the old one is then
 // whole), and when it could not be read when it was loaded (it is left as it
-// is: OpenSyndicateFileKept()).
-bool SaveSyndicate();
+// is: OpenSyndicateFileKept()). error (when given) holds the system's reason
+// for a failed write.
+bool SaveSyndicate(QString* error = nullptr);
 
 // Empties rows 0 to 100 (row 101 keeps its content).
 void ClearSyndicate();
@@ -141,8 +142,9 @@ enum class CreateResult { Created, NoFreeNumber, OpenNotSaved, NotWritten };
 // could not be read: there is nothing of it in the table to save), fills row
 // 0 from the details (each trimmed) and writes the new members file; item 16
 // then names it and the settings are saved. On any failure item 16 and the
-// table are as they were, and no file was written.
-CreateResult CreateSyndicate(const SyndicateDetails& details);
+// table are as they were, and no file was written (error, when given, holds
+// the system's reason for a failed write).
+CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error = nullptr);
 
 // Makes the syndicate of that file the open one (item 16) and saves the
 // settings. False when the name is not a members file name.

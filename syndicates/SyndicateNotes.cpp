@@ -26,7 +26,7 @@ std::optional<SyndicateNotes> ReadSyndicateNotes(const QString& path)
     return ParseSyndicateNotes(*text);
 }
 
-bool WriteSyndicateNotes(const SyndicateNotes& content, const QString& path)
+bool WriteSyndicateNotes(const SyndicateNotes& content, const QString& path, QString* error)
 {
-    return WriteTextFile(path, SyndicateNotesText(content));
+    return WriteTextFile(path, SyndicateNotesText(content), error);
 }

@@ -24,5 +24,7 @@ SyndicateNotes ParseSyndicateNotes(const QString& text);
 // Reads the file; no value when it is missing or cannot be read.
 std::optional<SyndicateNotes> ReadSyndicateNotes(const QString& path = kSyndicateNotesFile);
 // Writes the file through a new one renamed over the old; false when it could
-// not be written (the old file is then as it was).
-bool WriteSyndicateNotes(const SyndicateNotes& content, const QString& path = kSyndicateNotesFile);
+// not be written (the old file is then as it was), with the system's reason in
+// error (when given).
+bool WriteSyndicateNotes(const SyndicateNotes& content, const QString& path = kSyndicateNotesFile,
+                         QString* error = nullptr);

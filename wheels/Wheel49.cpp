@@ -176,12 +176,13 @@ Wheel49Pattern LoadWheel49(const QString& folder)
     const QFileInfo info(path);
     if (!info.exists()) {
         pattern.values = BuildWheel49Pattern();
-        if (WriteLines(path, Wheel49FileLines(pattern.values))) {
+        QString why;
+        if (WriteLines(path, Wheel49FileLines(pattern.values), &why)) {
             pattern.source = Wheel49Source::Written;
         } else {
             pattern.source = Wheel49Source::Built;
-            pattern.problem =
-                Problem(QStringLiteral("\"%1\" could not be written to the program folder.").arg(kWheel49FileName));
+            pattern.problem = Problem(
+                QStringLiteral("\"%1\" could not be written to the program folder: %2.").arg(kWheel49FileName, why));
         }
         return pattern;
     }

@@ -380,9 +380,9 @@ void Preferences::Command7_Click()
             Settings.set(LinkAddress + (i + 1), address);
         }
     }
-    if (!SaveSettings()) {
+    if (QString why; !SaveSettings(&why)) {
         // The window stays open, so nothing typed is lost.
-        MsgBox("The settings could not be saved in " + kSettingsFile + ".    ", vbOKOnly + vbExclamation, "Error!");
+        MsgBox("The settings were not saved: " + why + ".    ", vbOKOnly + vbExclamation, "Error!");
         return;
     }
     close();

@@ -3,6 +3,7 @@
 
 #include "core/Settings.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
 
 #include <QEvent>
 #include <QFile>
@@ -116,10 +117,15 @@ void Skinning(QWidget* window, SkinFamily family, const SkinLabels& labels)
     if (flags & 1) {
         const QString file = SkinPictureFile(family);
         if (QFile::exists(file)) {
-            // A file that is not a readable picture shows no picture.
-            QImageReader reader(file);
-            reader.setDecideFormatFromContent(true);
-            const QImage image = reader.read();
+            // A file that is not a readable picture shows no picture; a pipe
+            // or a device is not opened at all (its reading might never end).
+            QFile source(file);
+            QImage image;
+            if (OpenForReading(source)) {
+                QImageReader reader(&source);
+                reader.setDecideFormatFromContent(true);
+                image = reader.read();
+            }
             setPicture(window, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
         }
     } else {

@@ -324,7 +324,8 @@ void CreateDbase::Command1_Click()
         return;
     }
     const QString file = NextDatabaseFileName();
-    if (!RewriteDone(WriteLines(file, *lines) ? RewriteResult::Done : RewriteResult::CannotWrite))
+    QString why;
+    if (!RewriteDone(WriteLines(file, *lines, &why) ? RewriteResult::Done : RewriteResult::CannotWrite, why))
         return;
     createdFile_ = file;
     accept();

@@ -104,8 +104,9 @@ void DbaseUpdate::DbaseDownload(int i)
     AddTimedLine("Processing " + name + " draws...");
 
     const QStringList lines = UKResultLines(fetched.body);
-    if (!WriteLines(kDownloadScratchFile, lines))
-        return Failed("The file " + kDownloadScratchFile + " could not be written.");
+    QString why;
+    if (!WriteLines(kDownloadScratchFile, lines, &why))
+        return Failed("The file " + kDownloadScratchFile + " could not be written: " + why + ".");
     LetEventsRun();
     const ParsedResults parsed = ParseUKResults(i, name, fetched.body);
     if (!parsed.usable())
@@ -114,8 +115,8 @@ void DbaseUpdate::DbaseDownload(int i)
         return AddLine(kStoppedLine);
     if (!MayReplace(UKDatabaseFile(i), name, parsed.draws))
         return;
-    if (!StoreResults(UKDatabaseFile(i), parsed))
-        return Failed("The database file " + UKDatabaseFile(i) + " could not be written.");
+    if (!StoreResults(UKDatabaseFile(i), parsed, &why))
+        return Failed("The database file " + UKDatabaseFile(i) + " could not be written: " + why + ".");
     LetEventsRun();
     AddTimedLine("Updated " + name + " database.");
 }

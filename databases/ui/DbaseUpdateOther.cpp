@@ -184,8 +184,9 @@ bool DbaseUpdateOther::Download(OtherLottery lottery)
     AddTimedLine(info.processing);
 
     const QStringList lines = OtherResultLines(lottery, fetched.body);
-    if (!WriteLines(kDownloadScratchFile, lines)) {
-        Failed("The file " + kDownloadScratchFile + " could not be written.");
+    QString why;
+    if (!WriteLines(kDownloadScratchFile, lines, &why)) {
+        Failed("The file " + kDownloadScratchFile + " could not be written: " + why + ".");
         return false;
     }
     LetEventsRun();
@@ -200,8 +201,8 @@ bool DbaseUpdateOther::Download(OtherLottery lottery)
     }
     if (!MayReplace(info.file, info.name, parsed.draws))
         return true; // kept by the player's choice: the group goes on
-    if (!StoreResults(info.file, parsed)) {
-        Failed("The database file " + info.file + " could not be written.");
+    if (!StoreResults(info.file, parsed, &why)) {
+        Failed("The database file " + info.file + " could not be written: " + why + ".");
         return false;
     }
     LetEventsRun();

@@ -140,7 +140,8 @@ void DbaseUpdateW::Command1_Click()
     const auto line = CheckedDrawLine(date, {Text1.begin(), Text1.end()});
     if (!line)
         return;
-    if (!RewriteDone(InsertDrawByDate(DbaseFile, *line, date)))
+    QString why;
+    if (!RewriteDone(InsertDrawByDate(DbaseFile, *line, date, &why), why))
         return;
     for (QLineEdit* box : Text1)
         box->clear();

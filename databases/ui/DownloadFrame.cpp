@@ -166,11 +166,11 @@ void DownloadFrame::SaveAddresses(const QString& question, const QList<std::pair
         return;
     for (const auto& [item, box] : boxes)
         Settings.set(item, box->text().trimmed());
-    if (SaveSettings())
+    if (QString why; SaveSettings(&why))
         MsgBox("URLs updated.    ", vbInformation, "Saved");
     else
-        MsgBox("The settings file could not be written.    \r\n"
-               "The new URLs are used now, but they are not saved yet.    ",
+        MsgBox("The settings were not saved: " + why + ".    \r\n"
+                   + "The new URLs are used now, but they are not saved yet.    ",
                vbExclamation, "Error");
 }
 

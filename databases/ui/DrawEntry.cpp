@@ -103,7 +103,7 @@ std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*
     return line;
 }
 
-bool RewriteDone(RewriteResult result)
+bool RewriteDone(RewriteResult result, const QString& reason)
 {
     QString text;
     switch (result) {
@@ -113,7 +113,10 @@ bool RewriteDone(RewriteResult result)
                               "so the draw was not saved. Please correct the file.    ");
         break;
     case RewriteResult::CannotRead: text = QStringLiteral("The lottery database could not be read.    "); break;
-    case RewriteResult::CannotWrite: text = QStringLiteral("The lottery database could not be written.    "); break;
+    case RewriteResult::CannotWrite:
+        text = reason.isEmpty() ? QStringLiteral("The lottery database could not be written.    ")
+                                : QStringLiteral("The lottery database could not be written: %1.    ").arg(reason);
+        break;
     }
     MsgBox(text, vbOKOnly + vbExclamation, "Error!");
     return false;

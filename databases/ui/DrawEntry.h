@@ -50,8 +50,9 @@ QStringList BoxTexts(const QList<QLineEdit*>& boxes);
 // lottery. A wrong number shows the input tip, and there is no line.
 std::optional<QString> CheckedDrawLine(const QDate& date, const QList<QLineEdit*>& boxes);
 
-// True when the rewrite was done; otherwise says why in a message box.
-bool RewriteDone(RewriteResult result);
+// True when the rewrite was done; otherwise says why in a message box, with
+// the system's reason for a failed write when given.
+bool RewriteDone(RewriteResult result, const QString& reason = {});
 
 // Opens a lottery's web address in the browser. An address that is not http
 // or https is not opened: a message box titled `title` says why.

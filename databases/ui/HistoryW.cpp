@@ -369,7 +369,8 @@ void HistoryW::Command2_Click()
     }
     const int top = MSFlexGrid1->TopRow();
     const auto closeIfAsked = qScopeGuard([this] { finishBusy(); });
-    if (!RewriteDone(rewrite([r] { return DeleteDraw(DbaseFile, r); })))
+    QString why;
+    if (!RewriteDone(rewrite([r, &why] { return DeleteDraw(DbaseFile, r, &why); }), why))
         return;
     List1_Click();
     // The chosen row stays where it was and takes the draw that moved up into
@@ -398,7 +399,8 @@ void HistoryW::Command3_Click()
     if (!line)
         return;
     const auto closeIfAsked = qScopeGuard([this] { finishBusy(); });
-    if (!RewriteDone(rewrite([&] { return ReplaceDraw(DbaseFile, r, *line, date); })))
+    QString why;
+    if (!RewriteDone(rewrite([&] { return ReplaceDraw(DbaseFile, r, *line, date, &why); }), why))
         return;
     List1_Click();
 }

@@ -143,8 +143,9 @@ int SaveMyEntries(FlexGrid* grid)
     }
     grid->setRow(std::min(count + 1, grid->Rows() - 1));
     grid->setCol(1);
-    if (!AppendSavedEntries(entries)) {
-        MsgBox("The lottery entries could not be saved to " + kSavedEntriesFile + ".  ", vbExclamation, "Error!");
+    if (QString why; !AppendSavedEntries(entries, kSavedEntriesFile, &why)) {
+        MsgBox("The lottery entries could not be saved to " + kSavedEntriesFile + ": " + why + ".  ", vbExclamation,
+               "Error!");
         return 0;
     }
     return count;

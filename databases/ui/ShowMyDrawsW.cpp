@@ -464,8 +464,8 @@ void ShowMyDrawsW::PaintCheck(int r, const std::array<CellMark, 9>& marks)
 
 void ShowMyDrawsW::Command13_Click()
 {
-    if (!SaveMyDrawsFile(MyDraws)) {
-        MsgBox("Your lottery entries could not be saved.  ", vbExclamation, "Error!");
+    if (QString why; !SaveMyDrawsFile(MyDraws, &why)) {
+        MsgBox("Your lottery entries could not be saved: " + why + ".  ", vbExclamation, "Error!");
         return;
     }
     Changed = false;

@@ -270,8 +270,8 @@ void StoreMyDrawsW::Command3_Click()
         entries << e;
     }
     if (!entries.isEmpty()) {
-        if (!AppendSavedEntries(entries)) {
-            MsgBox("Your entries could not be saved.  ", vbExclamation, "Error!");
+        if (QString why; !AppendSavedEntries(entries, kSavedEntriesFile, &why)) {
+            MsgBox("Your entries could not be saved: " + why + ".  ", vbExclamation, "Error!");
             return;
         }
         MsgBox("Your entries have been saved.  ", vbInformation); // under the application's title

@@ -435,8 +435,9 @@ void PrintSetup::Command4_Click()
     slip.TemplateLottery = List1->currentItem()->text();
     slip.SlipOrientation = Option1[0]->isChecked() ? 0 : 1;
     slip.header = Header();
-    if (!WritePlaySlipTemplate(file, slip)) {
-        MsgBox(QStringLiteral("Couldn't save ") + file + QStringLiteral("    "), vbCritical, QStringLiteral("Error!"));
+    if (QString why; !WritePlaySlipTemplate(file, slip, &why)) {
+        MsgBox(QStringLiteral("Couldn't save ") + file + QStringLiteral(": ") + why + QStringLiteral("    "),
+               vbCritical, QStringLiteral("Error!"));
         return;
     }
     if (existing < 0) {

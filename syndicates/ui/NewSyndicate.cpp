@@ -91,7 +91,8 @@ void NewSyndicate::Command1_Click()
     details.name = Text1[7]->text();
     const QString openFile = Settings[SyndicateFile];
     const auto number = FreeSyndicateNumber();
-    switch (CreateSyndicate(details)) {
+    QString why;
+    switch (CreateSyndicate(details, &why)) {
     case CreateResult::Created:
         MsgBox(" Syndicate created...      \r\n Syndicate opened...      ", vbOKOnly + vbInformation, "New syndicate");
         close();
@@ -101,8 +102,8 @@ void NewSyndicate::Command1_Click()
                "Delete a syndicate before creating another...    ",
                vbOKOnly + vbExclamation, "Sorry!");
         return;
-    case CreateResult::OpenNotSaved: ShowNotSaved(openFile); return;
-    case CreateResult::NotWritten: ShowNotSaved(number ? MembersFileName(*number) : QString()); return;
+    case CreateResult::OpenNotSaved: ShowNotSaved(openFile, why); return;
+    case CreateResult::NotWritten: ShowNotSaved(number ? MembersFileName(*number) : QString(), why); return;
     }
 }
 

@@ -549,8 +549,8 @@ void SManager::Command1_Click()
         details[i] = detailToSave(i);
     for (int i = 0; i < 8; ++i)
         Syndicate[0][detailField(i)] = details[i];
-    if (!SaveSyndicate()) {
-        ShowNotSaved(Settings[SyndicateFile]);
+    if (QString why; !SaveSyndicate(&why)) {
+        ShowNotSaved(Settings[SyndicateFile], why);
         return;
     }
     if (!file.isEmpty()) {
@@ -561,13 +561,13 @@ void SManager::Command1_Click()
                 record[c] = MSFlexGrid1->TextMatrix(r, c);
             records.push_back(record);
         }
-        if (!WriteDiary(file, records)) {
+        if (QString why; !WriteDiary(file, records, &why)) {
             // The members file is written by now: say so, not "nothing saved".
             MsgBox(QStringLiteral("The details and members were saved in %1,    \r\n"
-                                  "but the diary could not be written to %2,    \r\n"
-                                  "which is left as it was. Check that the program's    \r\n"
+                                  "but the diary could not be written to %2: %3.    \r\n"
+                                  "It is left as it was. Check that the program's    \r\n"
                                   "folder can be written to and save again.    ")
-                       .arg(Settings[SyndicateFile], file),
+                       .arg(Settings[SyndicateFile], file, why),
                    vbOKOnly + vbExclamation, "Error!");
             return;
         }

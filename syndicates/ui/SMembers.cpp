@@ -237,12 +237,13 @@ void SMembers::List1_Click()
 void SMembers::Command4_Click()
 {
     bool saved = false;
+    QString why;
     {
         Hourglass wait;
-        saved = SaveSyndicate();
+        saved = SaveSyndicate(&why);
     }
     if (!saved) {
-        ShowNotSaved(Settings[SyndicateFile]);
+        ShowNotSaved(Settings[SyndicateFile], why);
         return;
     }
     Changed = false;

@@ -163,7 +163,12 @@ void SNotes::Form_Load()
     Changed = false;
 }
 
-bool SNotes::SaveNotes() { return !fileKept_ && WriteSyndicateNotes(content()); }
+bool SNotes::SaveNotes(QString* error)
+{
+    if (fileKept_)
+        return false;
+    return WriteSyndicateNotes(content(), kSyndicateNotesFile, error);
+}
 
 void SNotes::Command3_Click()
 {
@@ -190,8 +195,8 @@ void SNotes::Command1_Click()
         ShowFileKept(kSyndicateNotesFile);
         return;
     }
-    if (!SaveNotes()) {
-        ShowNotSaved(kSyndicateNotesFile);
+    if (QString why; !SaveNotes(&why)) {
+        ShowNotSaved(kSyndicateNotesFile, why);
         return;
     }
     MsgBox("  Notes and checklist saved...  ", vbInformation, "Vantrel");

@@ -46,7 +46,7 @@ public:
     void Form_Load() override;
     // Writes "SNotes.txt" from the controls; false when it could not be
     // written, or could not be read when the window opened (it is kept).
-    bool SaveNotes();
+    bool SaveNotes(QString* error = nullptr);
     void Command3_Click();
     void Command4_Click(int index);
     void Command1_Click();

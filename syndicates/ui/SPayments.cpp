@@ -260,8 +260,8 @@ void SPayments::Command10_Click()
 
 void SPayments::Command1_Click()
 {
-    if (!SaveSyndicate()) {
-        ShowNotSaved(Settings[SyndicateFile]);
+    if (QString why; !SaveSyndicate(&why)) {
+        ShowNotSaved(Settings[SyndicateFile], why);
         return;
     }
     Changed = false;

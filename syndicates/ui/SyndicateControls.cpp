@@ -51,16 +51,16 @@ bool MayCloseWindow(bool changed)
     return MsgBox(kUnsavedChangesText, vbOKCancel + vbExclamation, QStringLiteral("Warning!")) == vbOK;
 }
 
-void ShowNotSaved(const QString& fileName)
+void ShowNotSaved(const QString& fileName, const QString& reason)
 {
     if (fileName == Settings[SyndicateFile] && OpenSyndicateFileKept()) {
         ShowFileKept(fileName);
         return;
     }
-    MsgBox(QStringLiteral("The file %1 could not be written.    \r\n"
+    MsgBox(QStringLiteral("The file %1 could not be written%2.    \r\n"
                           "Nothing was saved; check that the program's folder    \r\n"
                           "can be written to and try again.    ")
-               .arg(fileName),
+               .arg(fileName, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason),
            vbOKOnly + vbExclamation, QStringLiteral("Error!"));
 }
 

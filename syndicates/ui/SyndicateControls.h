@@ -38,7 +38,8 @@ void EscapeRunsClose(QDialog* window, std::function<void()> close);
 
 // Says that a file could not be written; the window keeps its changes. For
 // the open syndicate's file when it could not be read, says that instead.
-void ShowNotSaved(const QString& fileName);
+// reason is the system's, when known.
+void ShowNotSaved(const QString& fileName, const QString& reason = {});
 // Says that a file that could not be read is not written over.
 void ShowFileKept(const QString& fileName);
 // Says which line of the open syndicate's members file the last load could

@@ -200,6 +200,40 @@ TEST_F(FileAndHelpItemsTest, UnreadableOrUnsavedSettingsAreSaidAndNotWrittenOver
     ASSERT_TRUE(QDir(path(".")).mkdir(kSettingsFile));
     answer(vbOK);
     window_->close();
-    EXPECT_EQ(lastBoxText(), "Your settings could not be saved in vantrel.ini.");
+    EXPECT_EQ(lastBoxText(), "Your settings were not saved: vantrel.ini could not be written: Is a directory.");
     EXPECT_TRUE(exists("Notes.txt"));
+}
+
+TEST_F(FileAndHelpItemsTest, EachSaveFailureIsSaidOnceWithItsReason)
+{
+    // Notes and settings that cannot be written (folders in their place):
+    // said with the reason when Backup opens, and not again at exit.
+    start();
+    for (const QString& name : {kNotesFile, kSettingsFile}) {
+        QFile::remove(path(name));
+        ASSERT_TRUE(QDir(path(".")).mkdir(name));
+    }
+    answer(vbOK);
+    answer(vbOK);
+    drive<Backup>([](Backup&) {});
+    run(MenuItem::FileBackup);
+    window_->close();
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[0].text, "Your checklist and notes could not be saved in Notes.txt: Is a directory.");
+    EXPECT_EQ(boxes()[1].text, "Your settings were not saved: vantrel.ini could not be written: Is a directory.");
+    window_.reset();
+
+    // A settings file that cannot be read is named once, not again after
+    // each close of Preferences; Preferences' Save gives the reason.
+    ASSERT_TRUE(QDir(path(".")).rmdir(kNotesFile));
+    answer(vbOK);
+    start();
+    drive<Preferences>([](Preferences&) {});
+    run(MenuItem::FilePreferences);
+    answer(vbOK);
+    drive<Preferences>([](Preferences& p) { p.Command7_Click(); });
+    run(MenuItem::FilePreferences);
+    ASSERT_EQ(boxes().size(), 4u);
+    EXPECT_EQ(boxes()[3].text,
+              "The settings were not saved: vantrel.ini could not be read, so it is left as it was.    ");
 }

@@ -4,6 +4,7 @@
 #include "core/DataFiles.h"
 #include "core/ui/Backup.h"
 #include "platform/Folder.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -131,6 +132,39 @@ TEST_F(BackupTest, BackUpAllCopiesPastFailuresAndNamesEachOne)
     EXPECT_EQ(backedUp("a.txt"), "a.txt");
     EXPECT_EQ(backedUp("d.txt"), "d.txt");
     EXPECT_EQ(rows(w.List2), QStringList({"a.txt", "d.txt"}));
+}
+
+TEST_F(BackupTest, CopiesThatCannotFinishLeaveTheOldFilesAndSayWhy)
+{
+    // Files may not grow past 4 KiB, as on a full disk: each big copy fails
+    // whole, in either direction, and the small one is still copied.
+    const QString big = QString(8000, 'x');
+    struct Case {
+        const char* name;
+        QString from, to;
+        bool restore;
+    };
+    for (const Case& c : {Case{"Back up all", ".", "Backup", false}, Case{"Restore all", "Backup", ".", true}}) {
+        SCOPED_TRACE(c.name);
+        writeFile(c.from + "/dbase1.txt", big);
+        writeFile(c.to + "/dbase1.txt", "old\r\n");
+        writeFile(c.from + "/small.txt", "small\r\n");
+        const auto said = RunUnderFileSizeLimit(4096, [&c] {
+            LoadedWindow<Backup> w;
+            Harness::ExpectBox(vbOK);
+            c.restore ? w.Command5_Click() : w.Command4_Click();
+            return Harness::LastBoxText();
+        });
+        ASSERT_TRUE(said);
+        EXPECT_TRUE(said->contains("dbase1.txt (") && said->contains("File too large")) << said->toStdString();
+        EXPECT_EQ(readFile(c.to + "/dbase1.txt"), "old\r\n");
+        EXPECT_EQ(readFile(c.to + "/small.txt"), "small\r\n");
+        EXPECT_EQ(QDir(path(c.to)).entryList(QDir::Files | QDir::Hidden), QStringList({"dbase1.txt", "small.txt"}));
+        QFile::remove(path("dbase1.txt"));
+        QFile::remove(path("small.txt"));
+        QFile::remove(path("Backup/dbase1.txt"));
+        QFile::remove(path("Backup/small.txt"));
+    }
 }
 
 TEST_F(BackupTest, DatesLineUpEvenWhereMonospaceMeansAProportionalFont)

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +102,15 @@ TEST_F(SkinningTest, CorruptPictureShowsNoPicture)
     EXPECT_TRUE(SkinPicture(dialog_).isNull());
     writeFile("SkinMain.jpg", "");
     skin(SkinFamily::Main);
+    EXPECT_TRUE(SkinPicture(dialog_).isNull());
+    // A named pipe of the picture's name is passed over at once.
+    QFile::remove(path("SkinMain.jpg"));
+    const NamedPipe pipe(path("SkinMain.jpg"));
+    ASSERT_TRUE(pipe.made());
+    QElapsedTimer timer;
+    timer.start();
+    skin(SkinFamily::Main);
+    EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_TRUE(SkinPicture(dialog_).isNull());
 }
 

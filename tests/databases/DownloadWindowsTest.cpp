@@ -368,7 +368,7 @@ TEST_F(DownloadWindows, ASettingsFileThatCannotBeWrittenIsSaidSo)
     w.Command7_Click();
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].text,
-              "The settings file could not be written.    \r\n"
+              "The settings were not saved: vantrel.ini could not be written: Is a directory.    \r\n"
               "The new URLs are used now, but they are not saved yet.    ");
     EXPECT_EQ(boxes()[1].title, "Error");
     EXPECT_EQ(Settings[AddressItemOf(OtherLottery::SALotto)], "http://results.example.org/sa.csv");

@@ -1,17 +1,13 @@
 #include "platform/Folder.h"
 #include "platform/TextFile.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
-#include <atomic>
-#include <chrono>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
+#include <functional>
 #include <vector>
 
 TEST(SplitLines, AcceptsEveryLineEnd)
@@ -69,8 +65,11 @@ TEST_F(TextFiles, WritesCrLfAndReplacesWholeFiles)
     EXPECT_EQ(readBytes("x.txt"), QByteArray("one\r\ntwo\r\n"));
     ASSERT_TRUE(WriteLines("x.txt", {"three"}));
     EXPECT_EQ(readBytes("x.txt"), QByteArray("three\r\n"));
+    // The new file keeps the old one's permissions.
+    ASSERT_TRUE(QFile::setPermissions(path("x.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     ASSERT_TRUE(AppendLines("x.txt", {"four"}));
     EXPECT_EQ(readBytes("x.txt"), QByteArray("three\r\nfour\r\n"));
+    EXPECT_EQ(QFile::permissions(path("x.txt")) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     writeFile("y.txt", "no end");
     ASSERT_TRUE(AppendLines("y.txt", {"next"}));
     EXPECT_EQ(readBytes("y.txt"), QByteArray("no end\r\nnext\r\n"));
@@ -86,6 +85,35 @@ TEST_F(TextFiles, AFailedWriteLeavesTheOldFile)
     EXPECT_FALSE(WriteLines("sub", {"x"}));
     EXPECT_EQ(readBytes("keep.txt"), QByteArray("old\r\n"));
     EXPECT_FALSE(ReadLines("missing.txt").has_value());
+}
+
+TEST_F(TextFiles, AWriteCutShortFailsWholeWithTheSystemsReason)
+{
+    // Each writer, in a child whose files may not pass 4 KiB: the new content
+    // cannot be written whole, as on a full disk.
+    const QString big = QString(7999, 'n') + "\n";
+    writeFile("source.txt", big);
+    using Writer = std::function<bool(QString*)>;
+    const std::vector<std::pair<const char*, Writer>> writers = {
+        {"WriteLines", [&](QString* e) { return WriteLines("data.txt", {big}, e); }},
+        {"WriteTextFile", [&](QString* e) { return WriteTextFile("data.txt", big, e); }},
+        {"AppendLines", [&](QString* e) { return AppendLines("data.txt", {big}, e); }},
+        {"CopyFileReplacing", [&](QString* e) { return CopyFileReplacing("source.txt", "data.txt", e); }},
+    };
+    const QByteArray old = "an old line\r\nanother\r\n";
+    for (const auto& [name, write] : writers) {
+        SCOPED_TRACE(name);
+        writeFile("data.txt", QString::fromLatin1(old));
+        const auto said = RunUnderFileSizeLimit(4096, [&write = write] {
+            QString error;
+            return (write(&error) ? QStringLiteral("done:") : QStringLiteral("failed:")) + error;
+        });
+        ASSERT_TRUE(said);
+        EXPECT_TRUE(said->startsWith("failed:")) << said->toStdString();
+        EXPECT_TRUE(said->contains("File too large")) << said->toStdString();
+        EXPECT_EQ(readBytes("data.txt"), old);
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"data.txt", "source.txt"}));
+    }
 }
 
 TEST_F(TextFiles, ReadsOlderWindowsTextLineByLine)
@@ -198,22 +226,8 @@ TEST_F(TextFiles, FirstLinesOfAHugeLineStayBounded)
 
 TEST_F(TextFiles, OnlyRegularFilesAreOpened)
 {
-    const QByteArray pipe = QFile::encodeName(path("pipe.txt"));
-    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
-    // A reader stuck waiting for a writer is freed after two seconds, so the
-    // test ends either way; a sound reader refuses the pipe at once.
-    std::atomic<bool> done{false};
-    std::thread writer([&] {
-        const auto freeAt = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        while (!done) {
-            if (std::chrono::steady_clock::now() > freeAt) {
-                const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0)
-                    ::close(fd);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    });
+    const NamedPipe pipe(path("pipe.txt"));
+    ASSERT_TRUE(pipe.made());
     QElapsedTimer timer;
     timer.start();
     EXPECT_FALSE(ReadTextFile("pipe.txt"));
@@ -221,10 +235,10 @@ TEST_F(TextFiles, OnlyRegularFilesAreOpened)
     EXPECT_FALSE(ReadFirstLines("pipe.txt", 1));
     EXPECT_FALSE(ReadFirstLineStart("pipe.txt", 100));
     EXPECT_FALSE(LineReader("pipe.txt").isOpen());
-    EXPECT_FALSE(CopyFileReplacing("pipe.txt", "copy.txt"));
+    QString why;
+    EXPECT_FALSE(CopyFileReplacing("pipe.txt", "copy.txt", &why));
+    EXPECT_TRUE(why.contains("named pipe")) << why.toStdString(); // the reason, not "Unknown error"
     EXPECT_FALSE(AppendLines("pipe.txt", {"x"}));
-    done = true;
-    writer.join();
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_FALSE(QFileInfo(path("pipe.txt")).isFile()); // the pipe is left as it was
 }

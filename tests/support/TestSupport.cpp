@@ -8,7 +8,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <chrono>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 void ProgramFolderTest::SetUp()
 {
@@ -65,6 +68,32 @@ QStringList DatabaseLines(const QString& name, const QString& definition, const 
     QStringList lines{name, "http://example.org", definition};
     lines += draws;
     return lines;
+}
+
+NamedPipe::NamedPipe(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    made_ = ::mkfifo(name.constData(), 0600) == 0;
+    if (!made_)
+        return;
+    writer_ = std::thread([this, name] {
+        const auto freeAt = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!done_) {
+            if (std::chrono::steady_clock::now() > freeAt) {
+                const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+}
+
+NamedPipe::~NamedPipe()
+{
+    done_ = true;
+    if (writer_.joinable())
+        writer_.join();
 }
 
 qint64 BytesReadByProcess()

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
 #include <functional>
+#include <thread>
 #include <utility>
 #include <gtest/gtest.h>
 #include <vector>
@@ -35,6 +37,23 @@ protected:
     QString lastBoxText() const { return Harness::LastBoxText(); }
 
     QTemporaryDir dir_;
+};
+
+// A named pipe made in place of a file. A reader left waiting on it for a
+// writer is freed after two seconds, so a test ends either way; a sound
+// reader refuses it at once (check the time taken).
+class NamedPipe {
+public:
+    explicit NamedPipe(const QString& path);
+    ~NamedPipe();
+    NamedPipe(const NamedPipe&) = delete;
+    NamedPipe& operator=(const NamedPipe&) = delete;
+    bool made() const { return made_; }
+
+private:
+    bool made_ = false;
+    std::atomic<bool> done_{false};
+    std::thread writer_;
 };
 
 // How many bytes this process has read from files so far (Linux's count of

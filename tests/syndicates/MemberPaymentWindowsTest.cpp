@@ -209,12 +209,12 @@ TEST_F(MemberPaymentWindows, ASaveThatFailsSaysSoAndKeepsTheChanges)
     auto saveFails = [&] {
         answer(vbOK);
         members.Command4_Click();
-        EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written."));
+        EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written: "));
         EXPECT_EQ(boxes().back().title, "Error!");
         EXPECT_TRUE(members.Changed);
         answer(vbOK);
         payments.Command1_Click();
-        EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written."));
+        EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written: "));
         EXPECT_TRUE(payments.Changed);
         EXPECT_EQ(Syndicate[1][NameField], "Bob");
         EXPECT_EQ(Syndicate[1][AmountPaidField], "3");

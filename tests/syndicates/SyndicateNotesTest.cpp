@@ -192,7 +192,7 @@ TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
     auto saveFails = [&] {
         answer(vbOK);
         w.Command1_Click();
-        EXPECT_TRUE(lastBoxText().startsWith("The file SNotes.txt could not be written."));
+        EXPECT_TRUE(lastBoxText().startsWith("The file SNotes.txt could not be written: "));
         EXPECT_EQ(boxes().back().title, "Error!");
         EXPECT_TRUE(w.Changed);
         EXPECT_EQ(w.Text1->toPlainText(), "new notes");

@@ -180,6 +180,8 @@ TEST_F(Wheel49File, UnreadableOrUnwritableFolder)
     // A folder that does not exist cannot take the new file.
     pattern = LoadWheel49(dir_.path() + "/no such folder");
     EXPECT_EQ(pattern.source, Wheel49Source::Built);
-    EXPECT_TRUE(pattern.problem.startsWith("\"wheel49.dat\" could not be written to the program folder."));
+    EXPECT_TRUE(pattern.problem.startsWith(
+        "\"wheel49.dat\" could not be written to the program folder: No such file or directory."))
+        << pattern.problem.toStdString();
     EXPECT_EQ(pattern.values, BuildWheel49Pattern());
 }
