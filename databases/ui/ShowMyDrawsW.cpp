@@ -87,7 +87,9 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 8);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 18);
 
     Label3 = ColourBox(this, "Label3", kYellow);
     Label4 = NamedLabel(this, "Label4", "Match main draw number:");
@@ -211,8 +213,6 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
     connect(Command11, &QPushButton::clicked, this, &ShowMyDrawsW::Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &ShowMyDrawsW::Command12_Click);
     connect(Command13, &QPushButton::clicked, this, &ShowMyDrawsW::Command13_Click);
-
-    resize(sizeHint());
 }
 
 void ShowMyDrawsW::Form_Load()
@@ -224,7 +224,11 @@ void ShowMyDrawsW::Form_Load()
 
     SetUpEntryGrid(MSFlexGrid1, kGridRows,
                    {"------DATE--------", "---NUM----", "--------LOTTERY NAME---------", "-----PLAYER NAME---------"});
-    Label5->setMinimumWidth(MSFlexGrid1->width());
+    // In a narrow window the names scroll into view; the file column stays
+    // out of it.
+    MSFlexGrid1->setColWidth(kDbaseFileColumn, 0);
+    MSFlexGrid1->fitWidthToColumns(kNameColumn, kExtraBallColumn);
+    Label5->setMinimumWidth(MSFlexGrid1->minimumWidth());
 
     for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]})
         w->setVisible(false);
