@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -229,10 +230,19 @@ PrintSetup::PrintSetup(QWidget* parent) : LoadOnce(parent)
     connect(Command6, &QPushButton::clicked, this, &PrintSetup::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &PrintSetup::Command1_Click);
     connect(CancelButton, &QPushButton::clicked, this, &PrintSetup::CancelButton_Click);
+    // Escape closes as Close does, with its question.
+    installEventFilter(this);
 }
 
 bool PrintSetup::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            CancelButton_Click();
+            return true;
+        }
+    }
     QHeaderView* numbers = MSFlexGrid1->verticalHeader();
     if (watched == numbers->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* click = static_cast<QMouseEvent*>(event);
