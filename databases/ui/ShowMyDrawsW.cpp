@@ -129,7 +129,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0-match+bonus/pball = 00000 times") + 40);
-    Text2->setMinimumHeight(Text2->fontMetrics().height() * 10);
+    Text2->setMinimumHeight(Text2->fontMetrics().height() * 6);
     Command13 = NamedPictureButton(this, "Command13", QStyle::SP_DialogSaveButton, "Save", " Save the lottery entries ",
                                    "document-save");
     Command5 = NamedPictureButton(this, "Command5", QStyle::SP_CustomBase, "Print", " Print out lottery entries ",
@@ -138,15 +138,18 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 
     // Layout: title, grid with its colour key, the texts, then the edit,
     // delete, sort and check groups, the report and the window's buttons.
-    auto* key = new QGridLayout;
-    key->addWidget(Label4, 0, 0);
-    key->addWidget(Label3, 0, 1);
-    key->addWidget(Label6[0], 1, 0);
-    key->addWidget(Label7, 1, 1);
-    key->setRowStretch(2, 1);
+    // The colour key stands over the grid's right end, leaving the grid the
+    // window's width.
+    auto* key = new QHBoxLayout;
+    key->addWidget(Label8);
+    key->addStretch(1);
+    key->addWidget(Label4);
+    key->addWidget(Label3);
+    key->addSpacing(12);
+    key->addWidget(Label6[0]);
+    key->addWidget(Label7);
     auto* gridRow = new QHBoxLayout;
     gridRow->addWidget(MSFlexGrid1, 1);
-    gridRow->addLayout(key);
 
     QFrame* edit = Group(this, "Label11");
     auto* editLayout = new QGridLayout(edit);
@@ -191,7 +194,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(Label5);
-    main->addWidget(Label8);
+    main->addLayout(key);
     main->addLayout(gridRow, 1);
     main->addWidget(Label9);
     main->addWidget(Label10);
