@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -87,6 +88,9 @@ QStringList OutOfReach(QWidget* window, const QRect& area)
                 faults
                     << QStringLiteral("%1 is cut to %2 x %3").arg(name(w)).arg(button->width()).arg(button->height());
         }
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap() && !label->text().isEmpty()
+            && label->height() < label->heightForWidth(label->width()))
+            faults << QStringLiteral("%1 is cut to %2 px high").arg(name(w)).arg(label->height());
         // Controls the player works (a label may lie over another by design).
         auto works = [](const QWidget* c) { return c->focusPolicy() != Qt::NoFocus; };
         for (QWidget* other : widgets) {
