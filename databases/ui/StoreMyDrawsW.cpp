@@ -71,7 +71,7 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : LoadOnce(parent)
     MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 6);
     MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 20);
     SetUpEntryGrid(MSFlexGrid1, kGridRows,
-                   {"-------DATE--------", "--NUM--", "----LOTTERY NAME----", "----PLAYER NAME----"});
+                   {"-------DATE--------", "--NUM--", "---LOTTERY NAME---", "---PLAYER NAME---"});
 
     // The input controls stand in one row above the grid, each over the
     // column it fills.

@@ -151,7 +151,7 @@ void WhatIf::InitGrid()
     g->setTextMatrix(0, 8, "Pball");
     g->setCellForeColor(0, 8, ToQColor(kExtraBallColour));
     // In a narrow window the grid gives up its last columns first.
-    g->fitWidthToColumns(8, 5);
+    g->fitWidthToColumns(8, 4);
     g->setRow(1);
     g->setCol(1);
     ChosenRow = 0;
