@@ -17,6 +17,7 @@
 #include "platform/Dates.h"
 #include "platform/Folder.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/ScreenFit.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "syndicates/SyndicateFile.h"
@@ -279,6 +280,9 @@ Vantrel::Vantrel(QWidget* parent) : LoadOnce(parent)
     connect(qApp, &QGuiApplication::commitDataRequest, this, &Vantrel::Form_QueryUnload);
 
     resize(860, 600);
+    // On a small screen, or with the desktop's scaling up, it opens within
+    // the screen's area and stays there.
+    KeepOnScreen(this);
 }
 
 Vantrel::~Vantrel()

@@ -58,6 +58,9 @@ AOddEven::AOddEven(QWidget* parent)
                          "numbers to be drawn. The most common result is when roughtly half the numbers are odd and "
                          "half are even ---->");
     Label8->setTextFormat(Qt::PlainText);
+    // Wide enough that the explanations keep within the charts' height.
+    for (QLabel* text : {Label7, Label8})
+        text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 14);
 
     leftBox()->addSpacing(12);
     leftBox()->addWidget(Latest.widget());

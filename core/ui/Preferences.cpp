@@ -150,13 +150,14 @@ Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
 
     // WebLinks items 1 to 9.
     Label14 = heading(this, "Label14", " Edit the items on the WebLinks menu:");
+    Label14->setWordWrap(true);
     for (int i = 0; i < kEditedWebLinks; ++i) {
         Label2[i] = NamedLabel(this, QStringLiteral("Label2_%1").arg(i), "Menu:");
         Text1[i] = NamedLineEdit(this, QStringLiteral("Text1_%1").arg(i));
-        Text1[i]->setMinimumWidth(Text1[i]->fontMetrics().horizontalAdvance(QString(14, 'n')));
+        Text1[i]->setMinimumWidth(Text1[i]->fontMetrics().horizontalAdvance(QString(8, 'n')));
         Label3[i] = NamedLabel(this, QStringLiteral("Label3_%1").arg(i), "URL:");
         Text2[i] = NamedLineEdit(this, QStringLiteral("Text2_%1").arg(i));
-        Text2[i]->setMinimumWidth(Text2[i]->fontMetrics().horizontalAdvance(QString(22, 'n')));
+        Text2[i]->setMinimumWidth(Text2[i]->fontMetrics().horizontalAdvance(QString(12, 'n')));
     }
     Command12 =
         NamedButton(this, "Command12", "Reset all program defaults", " Set colors, filters etc. back to defaults ");
@@ -269,7 +270,7 @@ QSize Preferences::sizeHint() const
         + QSize(margins.left() + margins.right() + scrollBar,
                 margins.top() + margins.bottom() + layout()->spacing() + Command7->sizeHint().height() + scrollBar);
     if (const QScreen* screen = this->screen())
-        want = want.boundedTo(screen->availableGeometry().size() * 0.95);
+        want = want.boundedTo(screen->availableGeometry().size());
     return want;
 }
 

@@ -53,7 +53,9 @@ HistoryW::HistoryW(QWidget* parent) : LoadOnce(parent)
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setRows(kGridRows);
     MSFlexGrid1->setCols(10);
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 28);
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 8);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 28);
 
     Option1 = new QRadioButton("Draw order", this);
     Option1->setObjectName("Option1");
@@ -179,7 +181,7 @@ void HistoryW::Skinning() { ::Skinning(this, SkinFamily::Databases, skinLabels_)
 void HistoryW::layOutColumns()
 {
     const QFontMetrics metrics(MSFlexGrid1->font());
-    const int number = metrics.horizontalAdvance("000000000");
+    const int number = metrics.horizontalAdvance("0000000");
     for (int c = 0; c <= kExtraBallColumn; ++c) {
         MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
         MSFlexGrid1->setColWidth(c, number);

@@ -88,7 +88,9 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 8);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 18);
 
     Label3 = ColourBox(this, "Label3", kYellow);
     Label4 = NamedLabel(this, "Label4", "Match main draw number:");
@@ -128,7 +130,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(" 0-match+bonus/pball = 00000 times") + 40);
-    Text2->setMinimumHeight(Text2->fontMetrics().height() * 10);
+    Text2->setMinimumHeight(Text2->fontMetrics().height() * 6);
     Command13 = NamedPictureButton(this, "Command13", QStyle::SP_DialogSaveButton, "Save", " Save the lottery entries ",
                                    "document-save");
     Command5 = NamedPictureButton(this, "Command5", QStyle::SP_CustomBase, "Print", " Print out lottery entries ",
@@ -137,15 +139,18 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 
     // Layout: title, grid with its colour key, the texts, then the edit,
     // delete, sort and check groups, the report and the window's buttons.
-    auto* key = new QGridLayout;
-    key->addWidget(Label4, 0, 0);
-    key->addWidget(Label3, 0, 1);
-    key->addWidget(Label6[0], 1, 0);
-    key->addWidget(Label7, 1, 1);
-    key->setRowStretch(2, 1);
+    // The colour key stands over the grid's right end, leaving the grid the
+    // window's width.
+    auto* key = new QHBoxLayout;
+    key->addWidget(Label8);
+    key->addStretch(1);
+    key->addWidget(Label4);
+    key->addWidget(Label3);
+    key->addSpacing(12);
+    key->addWidget(Label6[0]);
+    key->addWidget(Label7);
     auto* gridRow = new QHBoxLayout;
     gridRow->addWidget(MSFlexGrid1, 1);
-    gridRow->addLayout(key);
 
     QFrame* edit = Group(this, "Label11");
     auto* editLayout = new QGridLayout(edit);
@@ -190,7 +195,7 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(Label5);
-    main->addWidget(Label8);
+    main->addLayout(key);
     main->addLayout(gridRow, 1);
     main->addWidget(Label9);
     main->addWidget(Label10);
@@ -212,8 +217,6 @@ ShowMyDrawsW::ShowMyDrawsW(QWidget* parent) : LoadOnce(parent)
     connect(Command11, &QPushButton::clicked, this, &ShowMyDrawsW::Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &ShowMyDrawsW::Command12_Click);
     connect(Command13, &QPushButton::clicked, this, &ShowMyDrawsW::Command13_Click);
-
-    resize(sizeHint());
 }
 
 void ShowMyDrawsW::Form_Load()
@@ -225,7 +228,11 @@ void ShowMyDrawsW::Form_Load()
 
     SetUpEntryGrid(MSFlexGrid1, kGridRows,
                    {"------DATE--------", "---NUM----", "--------LOTTERY NAME---------", "-----PLAYER NAME---------"});
-    Label5->setMinimumWidth(MSFlexGrid1->width());
+    // In a narrow window the names scroll into view; the file column stays
+    // out of it.
+    MSFlexGrid1->setColWidth(kDbaseFileColumn, 0);
+    MSFlexGrid1->fitWidthToColumns(kNameColumn, kExtraBallColumn);
+    Label5->setMinimumWidth(MSFlexGrid1->minimumWidth());
 
     for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]})
         w->setVisible(false);

@@ -67,10 +67,11 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : LoadOnce(parent)
     Command1 = NamedPictureButton(this, "Command1", QStyle::SP_DialogCloseButton, "Close", " Close the window ");
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
-    SetUpEntryGrid(
-        MSFlexGrid1, kGridRows,
-        {"----------DATE-----------", "---NUM---", "-------LOTTERY NAME--------", "-------PLAYER NAME---------"});
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 6);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 20);
+    SetUpEntryGrid(MSFlexGrid1, kGridRows,
+                   {"-------DATE--------", "--NUM--", "---LOTTERY NAME---", "---PLAYER NAME---"});
 
     // The input controls stand in one row above the grid, each over the
     // column it fills.

@@ -65,7 +65,9 @@ WhatIf::WhatIf(QWidget* parent) : LoadOnce(parent)
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 20);
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 8);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 20);
     Command4 = NamedPictureButton(this, "Command4", QStyle::SP_TrashIcon, QString(), " Delete selected lottery entry ");
     Label3 = NamedLabel(this, "Label3", "3. Check numbers:");
     Command3 = NamedButton(this, "Command3", "Check", " See if you have won! ");
@@ -139,7 +141,7 @@ void WhatIf::InitGrid()
     g->setRows(kGridRows);
     g->setCols(kGridCols);
     g->Clear();
-    const int width = g->fontMetrics().horizontalAdvance("00000000") + 8;
+    const int width = g->fontMetrics().horizontalAdvance("000000") + 8;
     for (int c = 8; c >= 0; --c) {
         g->setColWidth(c, width);
         g->setColAlignment(c, Qt::AlignHCenter);
@@ -148,7 +150,8 @@ void WhatIf::InitGrid()
     g->setTextMatrix(0, 0, "Line");
     g->setTextMatrix(0, 8, "Pball");
     g->setCellForeColor(0, 8, ToQColor(kExtraBallColour));
-    g->fitWidthToColumns(8);
+    // In a narrow window the grid gives up its last columns first.
+    g->fitWidthToColumns(8, 4);
     g->setRow(1);
     g->setCol(1);
     ChosenRow = 0;

@@ -542,14 +542,41 @@ void FlexGrid::setColAlignment(int col, Qt::Alignment alignment)
     }
 }
 
-void FlexGrid::fitWidthToColumns(int lastCol)
+void FlexGrid::fitWidthToColumns(int lastCol, int leastCol)
 {
-    lastCol = std::min(lastCol, Cols() - 1);
-    int width = 2 * frameWidth();
-    for (int c = 0; c <= lastCol; ++c)
-        width += ColWidth(c);
-    width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    setFixedWidth(width);
+    auto widthTo = [this](int last) {
+        last = std::min(last, Cols() - 1);
+        int width = 2 * frameWidth();
+        for (int c = 0; c <= last; ++c)
+            width += ColWidth(c);
+        return width + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    };
+    const int width = widthTo(lastCol);
+    if (leastCol < 0 || leastCol >= lastCol) {
+        preferredWidth_ = 0;
+        setFixedWidth(width);
+        return;
+    }
+    preferredWidth_ = width;
+    setMinimumWidth(widthTo(leastCol));
+    setMaximumWidth(width);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    updateGeometry();
+}
+
+void FlexGrid::setPreferredHeight(int height)
+{
+    preferredHeight_ = height;
+    updateGeometry();
+}
+
+QSize FlexGrid::sizeHint() const
+{
+    QSize size = QTableWidget::sizeHint();
+    if (preferredWidth_ > 0)
+        size.setWidth(preferredWidth_);
+    size.setHeight(std::max(size.height(), preferredHeight_));
+    return size;
 }
 
 QRect FlexGrid::cellRect(int row, int col) const

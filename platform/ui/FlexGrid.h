@@ -97,8 +97,14 @@ public:
     Qt::Alignment ColAlignment(int col) const;
     void setColAlignment(int col, Qt::Alignment alignment);
     // Fixes the grid's width to show columns 0 to lastCol and a vertical scroll
-    // bar, with nothing to spare.
-    void fitWidthToColumns(int lastCol);
+    // bar, with nothing to spare. With a leastCol, the grid asks for that width
+    // but gives up space down to columns 0 to leastCol in a narrow window; the
+    // columns cut off are then reached with a horizontal scroll bar.
+    void fitWidthToColumns(int lastCol, int leastCol = -1);
+    // The height the grid asks for while there is room; it gives up space
+    // down to its minimum height in a short window.
+    void setPreferredHeight(int height);
+    QSize sizeHint() const override;
 
     // Where a cell is drawn, in viewport coordinates (for tests that click).
     QRect cellRect(int row, int col) const;
@@ -171,6 +177,8 @@ private:
     bool selectionShown_ = false;
     int col0Width_ = 0;
     int batches_ = 0;
+    int preferredWidth_ = 0;
+    int preferredHeight_ = 0;
     Corner corner_;
     std::vector<Qt::Alignment> alignments_; // one per column, fixed ones included
     QWidget* cornerButton_ = nullptr;

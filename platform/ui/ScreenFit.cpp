@@ -28,6 +28,7 @@ public:
             // (This runs before the dialog centres itself over its parent.)
             if (!window_->testAttribute(Qt::WA_Resized))
                 OpenAtContentSize(window_);
+            MakeRoomForWrappedTexts(window_);
             // A dialog takes its place (centred over its parent) only once
             // it shows: fit it after that.
             QTimer::singleShot(0, this, [this] { fit(); });
@@ -96,6 +97,22 @@ void OpenAtContentSize(QWidget* window)
                .boundedTo(window->maximumSize());
     if (want != window->size())
         window->resize(want);
+}
+
+void MakeRoomForWrappedTexts(QWidget* window)
+{
+    if (!window || !window->isWindow())
+        return;
+    const QLayout* layout = window->layout();
+    const QScreen* screen = window->screen();
+    if (!layout || !screen || !layout->hasHeightForWidth())
+        return;
+    const int need = layout->minimumHeightForWidth(window->width());
+    const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize();
+    const int room = screen->availableGeometry().height() - frame.height();
+    const int height = std::min(std::max(window->height(), need), std::max(room, window->height()));
+    if (height != window->height())
+        window->resize(window->width(), height);
 }
 
 void KeepOnScreen(QWidget* window)

@@ -14,6 +14,10 @@ void FitOnScreen(QWidget* window);
 // the available area of its screen. Never shrinks it.
 void OpenAtContentSize(QWidget* window);
 
+// Grows the window as far as its screen lets it when it is too short for
+// its wrapped texts at its width (the least size of a window leaves them out).
+void MakeRoomForWrappedTexts(QWidget* window);
+
 // Fits the window on its screen each time it shows or changes size, for as
 // long as it lives; a window whose size nobody set opens at the size its
 // content asks for. ShowModal does this for every window it shows.

@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +42,7 @@ QLineEdit* box(QWidget* parent, const QString& name, const QString& text)
 {
     QLineEdit* edit = NamedLineEdit(parent, name, text);
     edit->setMaxLength(12);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000")));
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
@@ -88,7 +89,7 @@ PrintSetup::PrintSetup(QWidget* parent) : LoadOnce(parent)
     List2->setObjectName(QStringLiteral("List2"));
     List2->setVisible(false);
     for (QListWidget* list : {List1, List3}) {
-        list->setFixedWidth(list->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 30);
+        list->setFixedWidth(list->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
         list->setMinimumHeight(list->fontMetrics().height() * 5);
     }
     Text3 = NamedLineEdit(this, QStringLiteral("Text3"));
@@ -145,19 +146,23 @@ PrintSetup::PrintSetup(QWidget* parent) : LoadOnce(parent)
     numbers->addWidget(frame(this, QStringLiteral("Number 1 (mm)"), {{across, Text6[2]}, {down, Text6[3]}}), 2, 0);
     numbers->addWidget(frame(this, QStringLiteral("Number separation (mm)"), {{across, Text6[0]}, {down, Text6[1]}}), 3,
                        0);
-    numbers->addWidget(heading(this, QStringLiteral("Powerball")), 0, 1);
-    numbers->addWidget(frame(this, QStringLiteral("Numbers per row"), {{QString(), Text2[2]}}), 1, 1);
-    numbers->addWidget(frame(this, QStringLiteral("Number 1 (mm)"), {{across, Text2[3]}, {down, Text2[4]}}), 2, 1);
-    numbers->addWidget(frame(this, QStringLiteral("Number separation (mm)"), {{across, Text2[5]}, {down, Text2[6]}}), 3,
-                       1);
-    numbers->setRowStretch(4, 1);
+    // The Powerball's under the main numbers' frames, so the window stays
+    // within the screen's width at a large font.
+    numbers->addWidget(heading(this, QStringLiteral("Powerball")), 4, 0);
+    numbers->addWidget(frame(this, QStringLiteral("Numbers per row"), {{QString(), Text2[2]}}), 5, 0);
+    numbers->addWidget(frame(this, QStringLiteral("Number 1 (mm)"), {{across, Text2[3]}, {down, Text2[4]}}), 6, 0);
+    numbers->addWidget(frame(this, QStringLiteral("Number separation (mm)"), {{across, Text2[5]}, {down, Text2[6]}}), 7,
+                       0);
+    numbers->setRowStretch(8, 1);
 
     Label3 = NamedLabel(this, QStringLiteral("Label3"), QStringLiteral("Number positions on the lottery slip (mm):"));
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setRows(kGridRows);
     MSFlexGrid1->setCols(6);
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 16);
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 8);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 16);
     Text4 = NamedLineEdit(this, QStringLiteral("Text4"));
     Text4->setMaxLength(7);
     // Only what a number in millimetres is typed with.
@@ -225,10 +230,19 @@ PrintSetup::PrintSetup(QWidget* parent) : LoadOnce(parent)
     connect(Command6, &QPushButton::clicked, this, &PrintSetup::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &PrintSetup::Command1_Click);
     connect(CancelButton, &QPushButton::clicked, this, &PrintSetup::CancelButton_Click);
+    // Escape closes as Close does, with its question.
+    installEventFilter(this);
 }
 
 bool PrintSetup::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            CancelButton_Click();
+            return true;
+        }
+    }
     QHeaderView* numbers = MSFlexGrid1->verticalHeader();
     if (watched == numbers->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* click = static_cast<QMouseEvent*>(event);
@@ -270,13 +284,15 @@ void PrintSetup::Form_Load()
     MSFlexGrid1->setColWidth(0, metrics.horizontalAdvance(QStringLiteral("_NUMBER_")));
     for (int c = 1; c <= 4; ++c) {
         MSFlexGrid1->setTextMatrix(0, c, headings[c - 1]);
-        MSFlexGrid1->setColWidth(c, metrics.horizontalAdvance(QStringLiteral("12345678900")));
+        MSFlexGrid1->setColWidth(c, metrics.horizontalAdvance(QStringLiteral("123456789")));
     }
     MSFlexGrid1->setColWidth(5, 0); // never used
     for (int n = 1; n <= kSlipNumbers; ++n)
         MSFlexGrid1->setTextMatrix(n, 0, QString::number(n));
-    MSFlexGrid1->fitWidthToColumns(4);
-    Label3->setMinimumWidth(MSFlexGrid1->width());
+    // In a narrow window the grid gives up its last columns first.
+    MSFlexGrid1->fitWidthToColumns(4, 2);
+    Label3->setWordWrap(true);
+    Label3->setMinimumWidth(MSFlexGrid1->minimumWidth());
 
     EditRow = 1;
     EditCol = 1;

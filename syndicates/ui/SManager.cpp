@@ -77,7 +77,9 @@ SManager::SManager(QWidget* parent) : LoadOnce(parent)
     MSFlexGrid1->setCols(kDiaryColumns);
     MSFlexGrid1->setFixedRows(1);
     MSFlexGrid1->setFixedCols(0);
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 18);
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 8);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 18);
 
     // Details: name, manager, phone and e-mail on the left, the address on
     // the right.

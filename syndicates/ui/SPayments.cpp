@@ -90,7 +90,9 @@ SPayments::SPayments(QWidget* parent) : LoadOnce(parent)
     MSFlexGrid1->setFixedCols(0);
     MSFlexGrid1->setCols(5);
     MSFlexGrid1->setRows(kGridRows);
-    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 24);
+    // The grid gives up rows first in a short window.
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->fontMetrics().height() * 8);
+    MSFlexGrid1->setPreferredHeight(MSFlexGrid1->fontMetrics().height() * 24);
 
     auto* entry = new QGridLayout;
     entry->addWidget(Label2[5], 0, 0);

@@ -1,7 +1,11 @@
 // Every window the menus open fits a 1280 x 800 screen, with room for a
 // taskbar, when it opens and after the actions that make it grow, and stays
-// inside the screen's area when it grows.
+// inside the screen's area when it grows; every control in it is in reach.
+// The same holds at a larger desktop font (139 dots an inch instead of 96,
+// Qt's scaling off), where a window may fill the screen but still shrinks to
+// leave room for a taskbar.
 #include "app/MenuItems.h"
+#include "app/Vantrel.h"
 #include "app/WindowCatalog.h"
 #include "core/Settings.h"
 #include "platform/ui/MsgBox.h"
@@ -9,17 +13,24 @@
 #include "printing/ui/PrintFrm.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 
 namespace {
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 760; // 800 less a taskbar
+constexpr int kNormalDpi = 96;
+constexpr int kLargerDpi = 139;
 
 const QString kLongName = QStringLiteral("The Extraordinarily Long Named International Super Lottery Draw With "
                                          "Bonus Numbers And Extra Balls, Drawn Twice Weekly On Wednesdays And "
@@ -39,6 +50,67 @@ QStringList ManyDraws(int count, int balls, int highest, bool extra)
         date = date.addDays(-3);
     }
     return lines;
+}
+
+// What a player cannot reach or read in the window as it is shown: a control
+// that lies outside the window or its frame, a button squeezed below the size
+// its text needs, two controls on top of each other, a scrolled area that
+// hides part of its content while the window could still grow.
+QStringList OutOfReach(QWidget* window, const QRect& area)
+{
+    QStringList faults;
+    auto name = [](const QWidget* w) {
+        return QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
+    };
+    // Children of a scrolled view move under its edges by design.
+    auto inScrolledView = [window](const QWidget* w) {
+        for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            if (qobject_cast<const QAbstractScrollArea*>(p))
+                return true;
+        return false;
+    };
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(window) || w->isWindow() || w->objectName().startsWith("qt_") || inScrolledView(w))
+            continue;
+        const QWidget* parent = w->parentWidget();
+        if (!parent->rect().contains(w->geometry()))
+            faults << name(w) + " lies outside " + name(parent);
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            // Its text and picture, less the style's generous margins.
+            QSize need = qobject_cast<QPushButton*>(w)
+                ? QSize(button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')),
+                        button->fontMetrics().height())
+                : button->minimumSizeHint();
+            if (!button->icon().isNull() && qobject_cast<QPushButton*>(w))
+                need.rwidth() += button->iconSize().width();
+            if (button->width() < need.width() || button->height() < need.height())
+                faults
+                    << QStringLiteral("%1 is cut to %2 x %3").arg(name(w)).arg(button->width()).arg(button->height());
+        }
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap() && !label->text().isEmpty()
+            && label->height() < label->heightForWidth(label->width()))
+            faults << QStringLiteral("%1 is cut to %2 px high").arg(name(w)).arg(label->height());
+        // Controls the player works (a label may lie over another by design).
+        auto works = [](const QWidget* c) { return c->focusPolicy() != Qt::NoFocus; };
+        for (QWidget* other : widgets) {
+            if (other <= w || !works(w) || !works(other) || other->parentWidget() != parent
+                || !other->isVisibleTo(window) || other->isWindow() || other->objectName().startsWith("qt_"))
+                continue;
+            if (w->geometry().intersects(other->geometry()))
+                faults << name(w) + " covers " + name(other);
+        }
+        if (auto* scrolled = qobject_cast<QScrollArea*>(w); scrolled && scrolled->widget()) {
+            // The window with the whole content in place of the view.
+            const QSize outside = window->frameGeometry().size() - scrolled->viewport()->size();
+            const QSize whole = scrolled->widget()->minimumSizeHint() + outside;
+            if (scrolled->horizontalScrollBar()->isVisible() && whole.width() <= area.width())
+                faults << name(w) + " hides a part that fits across";
+            if (scrolled->verticalScrollBar()->isVisible() && whole.height() <= area.height())
+                faults << name(w) + " hides a part that fits down";
+        }
+    }
+    return faults;
 }
 
 void Click(QDialog* dialog, const char* name)
@@ -95,6 +167,7 @@ TEST_F(WindowSizes, EveryWindowFitsA1280By800Screen)
     const QRect area = screen->availableGeometry();
     const bool screenIsTarget = area.width() == 1280 && area.height() == 800;
     EXPECT_TRUE(screenIsTarget) << "screen " << area.width() << " x " << area.height();
+    const bool largerFont = screen->logicalDotsPerInch() > kNormalDpi;
 
     // Boxes the actions raise are answered as a player would go on.
     SetMsgBoxHook([](const MsgBoxCall& box) {
@@ -110,11 +183,13 @@ TEST_F(WindowSizes, EveryWindowFitsA1280By800Screen)
         const QRect frame = dialog->frameGeometry();
         const std::string what = (current + " " + dialog->metaObject()->className() + " " + when).toStdString();
         EXPECT_LE(frame.width(), kScreenWidth) << what;
-        EXPECT_LE(frame.height(), kScreenHeight) << what;
+        const QSize least = dialog->minimumSizeHint().expandedTo(dialog->minimumSize()) + frame.size() - dialog->size();
+        EXPECT_LE(largerFont ? least.height() : frame.height(), kScreenHeight) << what;
         if (screenIsTarget) {
             EXPECT_TRUE(area.contains(frame))
                 << what << ": " << frame.x() << "," << frame.y() << " " << frame.width() << " x " << frame.height();
         }
+        EXPECT_EQ(OutOfReach(dialog, area).join("; ").toStdString(), "") << what;
         ++measured;
     };
     SetModalHook([&](QDialog* dialog) {
@@ -156,4 +231,46 @@ TEST_F(WindowSizes, EveryWindowFitsA1280By800Screen)
           "WhatIf", "PLuckyDip", "PFullSel", "SaveEntries", "PrintFrm", "PrintSelection", "PrintSetup"})
         EXPECT_TRUE(seen.contains(name)) << name;
     EXPECT_GE(measured, int(seen.size()) * 2);
+}
+
+TEST_F(WindowSizes, TheMainWindowFitsItsScreen)
+{
+    LoadedWindow<Vantrel> window;
+    window.show();
+    QApplication::processEvents();
+    // Its size: where a scaled screen puts it is off by the rounding of the
+    // platform's frame.
+    const QSize area = window.screen()->availableGeometry().size();
+    const QSize frame = window.frameGeometry().size();
+    EXPECT_TRUE(frame.width() <= area.width() && frame.height() <= area.height())
+        << frame.width() << " x " << frame.height() << " on " << area.width() << " x " << area.height();
+    EXPECT_EQ(OutOfReach(&window, window.screen()->availableGeometry()).join("; ").toStdString(), "");
+}
+
+// The tests above again, in a runner started at a larger font and in one
+// with Qt's own scaling at 145 % (a 1280 x 800 screen is then 883 x 552).
+TEST(WindowSizesAtALargerFont, EveryWindowFitsItsScreen)
+{
+    struct Case {
+        QStringList environment;
+        const char* tests;
+    };
+    const Case cases[] = {
+        {{"QT_FONT_DPI=" + QString::number(kLargerDpi), "QT_ENABLE_HIGHDPI_SCALING=0"}, "WindowSizes.*"},
+        {{"QT_SCALE_FACTOR=1.45"}, "WindowSizes.TheMainWindowFitsItsScreen"},
+    };
+    for (const Case& c : cases) {
+        QProcess runner;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& setting : c.environment)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        runner.setProcessEnvironment(environment);
+        runner.setProcessChannelMode(QProcess::MergedChannels);
+        runner.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("--gtest_filter=") + c.tests, "--gtest_brief=1"});
+        ASSERT_TRUE(runner.waitForFinished(100000));
+        const QString output = QString::fromUtf8(runner.readAll());
+        EXPECT_EQ(runner.exitCode(), 0) << c.environment.join(' ').toStdString() << "\n" << output.toStdString();
+        EXPECT_TRUE(output.contains(" ran.")) << output.toStdString();
+    }
 }

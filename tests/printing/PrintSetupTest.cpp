@@ -309,3 +309,24 @@ TEST_F(SlipEditor, WithoutALotteryNothingIsGeneratedOrSaved)
     }
     EXPECT_TRUE(TemplateFiles().isEmpty());
 }
+
+TEST_F(SlipEditor, EscapeAsksAsCloseDoes)
+{
+    struct Case {
+        int reply;
+        bool staysOpen;
+    };
+    for (const Case& c : {Case{vbNo, true}, Case{vbYes, false}}) {
+        PrintSetup w;
+        w.Load();
+        w.show();
+        QLineEdit* header = w.HeaderBox(MarkWidth);
+        header->setFocus();
+        QTest::keyClicks(header, "7");
+        answer(c.reply);
+        QTest::keyClick(header, Qt::Key_Escape);
+        EXPECT_EQ(lastBoxText(), "Close? (Any changes not saved will be lost.)  ");
+        EXPECT_EQ(w.isVisible(), c.staysOpen) << c.reply;
+        EXPECT_TRUE(header->text().endsWith('7'));
+    }
+}
