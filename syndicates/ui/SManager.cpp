@@ -177,11 +177,7 @@ void SManager::Skinning()
 
 SyndicateFieldIndex SManager::detailField(int box) { return box == 7 ? SyndicateNameField : SyndicateFieldIndex(box); }
 
-QString SManager::detailToSave(int box) const
-{
-    const QString text = Text1[box]->text();
-    return text == shownDetails_[box] ? Syndicate[0][detailField(box)] : text.trimmed();
-}
+QString SManager::detailToSave(int box) const { return details_[box].toWrite(Text1[box]->text()); }
 
 QString SManager::DiaryFile() const { return DiaryFileName(Settings[SyndicateFile]); }
 
@@ -190,10 +186,8 @@ void SManager::Form_Load()
     Skinning();
     locale_ = QLocale();
     CurrencySign = ::CurrencySign(locale_);
-    for (int i = 0; i < 8; ++i) {
-        Text1[i]->setText(Syndicate[0][detailField(i)]);
-        shownDetails_[i] = Text1[i]->text();
-    }
+    for (int i = 0; i < 8; ++i)
+        details_[i] = ShowField(Text1[i], Syndicate[0][detailField(i)]);
     DTPicker1->setValue(Today());
 
     const QStringList titles = {"Date", "Tickets", "Cost", "Won", "Balance", "Notes"};

@@ -205,6 +205,8 @@ void SPayments::MSFlexGrid1_Click()
     if (t < 0 || t >= kSyndicateFileRows)
         return;
     Text1->setText(AmountBoxText(Syndicate[t][AmountPaidField]));
+    amount_ = ShownField(Syndicate[t][AmountPaidField], Text1->text());
+    amountRow_ = t;
 
     // A paid-up date that is not a date shows as none, so it is never taken
     // for today and written back.
@@ -241,8 +243,14 @@ void SPayments::Command10_Click()
     const QString method = Combo1->currentText();
     MSFlexGrid1->setTextMatrix(r, 1, method);
     Syndicate[t][PayByField] = SyndicateText(method);
-    MSFlexGrid1->setTextMatrix(r, 2, FormatMoney(*amount));
-    Syndicate[t][AmountPaidField] = StoredAmountFor(Text1->text(), *amount);
+    // An amount left as the box showed it stays as read: the box may show it
+    // cut to its length or in another form.
+    if (t == amountRow_ && amount_.untouched(Text1->text())) {
+        MSFlexGrid1->setTextMatrix(r, 2, AmountCell(Syndicate[t][AmountPaidField]));
+    } else {
+        MSFlexGrid1->setTextMatrix(r, 2, FormatMoney(*amount));
+        Syndicate[t][AmountPaidField] = StoredAmountFor(Text1->text(), *amount);
+    }
     // With no date in the picker the stored date stays as it is.
     if (const QDate date = DTPicker1->Value(); date.isValid()) {
         Syndicate[t][PaidUpToField] = MediumDate(date);
