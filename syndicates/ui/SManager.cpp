@@ -580,12 +580,14 @@ void SManager::Command8_Click()
 {
     Command7_Click();
     ManagerDetails details;
-    details.syndicateName = Text1[7]->text();
-    details.managerName = Text1[0]->text();
+    // The details as stored, or as the player edited them.
+    auto detail = [this](int box) { return details_[box].current(Text1[box]->text()); };
+    details.syndicateName = detail(7);
+    details.managerName = detail(0);
     for (int i = 0; i < 4; ++i)
-        details.address[i] = Text1[1 + i]->text();
-    details.phone = Text1[5]->text();
-    details.email = Text1[6]->text();
+        details.address[i] = detail(1 + i);
+    details.phone = detail(5);
+    details.email = detail(6);
     PrintSyndicate(details, MSFlexGrid1, Text3->text());
     MSFlexGrid1->setRow(1);
     MSFlexGrid1->setCol(1);
