@@ -119,6 +119,7 @@ SMembers::SMembers(QWidget* parent) : LoadOnce(parent)
     main->addLayout(buttons);
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &SMembers::List1_Click);
+    connect(Combo1, &QComboBox::activated, this, [this] { payBy_ = {}; });
     connect(Command1, &QPushButton::clicked, this, &SMembers::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SMembers::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &SMembers::Command5_Click);
@@ -168,12 +169,13 @@ void SMembers::Command1_Click()
     // A box left as it showed the chosen member gives that field as read,
     // which the box may show cut to its length or with its quotes changed.
     MemberFields fields;
-    std::array<bool, 7> untouched{};
+    std::array<bool, 8> untouched{};
     for (int i = 0; i < 7; ++i) {
         untouched[i] = shown_[i].untouched(Text1[i]->text());
         fields[i] = shown_[i].current(Text1[i]->text());
     }
-    fields[PayByField] = Combo1->currentText();
+    untouched[PayByField] = payBy_.untouched(Combo1->currentText());
+    fields[PayByField] = payBy_.current(Combo1->currentText());
     AddMemberResult result;
     {
         Hourglass wait;
@@ -181,7 +183,7 @@ void SMembers::Command1_Click()
         result = AddMember(fields, &row);
         // Updating that member, the untouched fields are written back as read.
         if (result == AddMemberResult::Updated && row == shownRow_) {
-            for (int i = 1; i < 7; ++i) {
+            for (int i = 1; i < 8; ++i) {
                 if (untouched[i])
                     Syndicate[row][SyndicateFieldIndex(i)] = fields[i];
             }
@@ -218,6 +220,7 @@ void SMembers::Command2_Click()
 void SMembers::forgetShown()
 {
     shown_ = {};
+    payBy_ = {};
     shownRow_ = 0;
 }
 
@@ -255,6 +258,8 @@ void SMembers::List1_Click()
     const int method = Combo1->findText(Syndicate[row][PayByField], Qt::MatchExactly);
     if (method >= 0)
         Combo1->setCurrentIndex(method);
+    const QString payBy = Syndicate[row][PayByField];
+    payBy_ = payBy.isEmpty() ? ShownField() : ShownField(payBy, Combo1->currentText());
 }
 
 void SMembers::Command4_Click()

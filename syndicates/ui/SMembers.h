@@ -58,6 +58,9 @@ private:
     // The chosen member's fields 0 to 6 as read and as the boxes showed
     // them; none once the boxes are cleared.
     std::array<ShownField, 7> shown_{};
+    // Its pay-by field when set, until the player chooses a method: one
+    // that is none of the four stays as read.
+    ShownField payBy_;
     int shownRow_ = 0; // the chosen member's row
     void forgetShown();
 };

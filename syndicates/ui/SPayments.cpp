@@ -121,6 +121,7 @@ SPayments::SPayments(QWidget* parent) : LoadOnce(parent)
     main->addLayout(middle, 1);
 
     connect(MSFlexGrid1, &FlexGrid::Click, this, &SPayments::MSFlexGrid1_Click);
+    connect(Combo1, &QComboBox::activated, this, [this] { payBy_ = {}; });
     connect(Command10, &QPushButton::clicked, this, &SPayments::Command10_Click);
     connect(Command1, &QPushButton::clicked, this, &SPayments::Command1_Click);
     connect(Command6, &QPushButton::clicked, this, &SPayments::Command6_Click);
@@ -206,7 +207,7 @@ void SPayments::MSFlexGrid1_Click()
         return;
     Text1->setText(AmountBoxText(Syndicate[t][AmountPaidField]));
     amount_ = ShownField(Syndicate[t][AmountPaidField], Text1->text());
-    amountRow_ = t;
+    shownRow_ = t;
 
     // A paid-up date that is not a date shows as none, so it is never taken
     // for today and written back.
@@ -220,6 +221,8 @@ void SPayments::MSFlexGrid1_Click()
     const int method = Combo1->findText(Syndicate[t][PayByField], Qt::MatchExactly);
     if (method >= 0)
         Combo1->setCurrentIndex(method);
+    const QString payBy = Syndicate[t][PayByField];
+    payBy_ = payBy.isEmpty() ? ShownField() : ShownField(payBy, Combo1->currentText());
 
     MSFlexGrid1->setRow(r);
     MSFlexGrid1->setCol(4);
@@ -240,12 +243,13 @@ void SPayments::Command10_Click()
     if (t < 0 || t >= kSyndicateFileRows || MSFlexGrid1->TextMatrix(r, 0).trimmed().isEmpty())
         return;
 
-    const QString method = Combo1->currentText();
-    MSFlexGrid1->setTextMatrix(r, 1, method);
-    Syndicate[t][PayByField] = SyndicateText(method);
-    // An amount left as the box showed it stays as read: the box may show it
-    // cut to its length or in another form.
-    if (t == amountRow_ && amount_.untouched(Text1->text())) {
+    // A method the player did not choose, and an amount left as the box
+    // showed it (cut to its length, or in another form), stay as read.
+    const bool shown = t == shownRow_;
+    if (!shown || !payBy_.untouched(Combo1->currentText()))
+        Syndicate[t][PayByField] = SyndicateText(Combo1->currentText());
+    MSFlexGrid1->setTextMatrix(r, 1, Syndicate[t][PayByField]);
+    if (shown && amount_.untouched(Text1->text())) {
         MSFlexGrid1->setTextMatrix(r, 2, AmountCell(Syndicate[t][AmountPaidField]));
     } else {
         MSFlexGrid1->setTextMatrix(r, 2, FormatMoney(*amount));
