@@ -179,11 +179,7 @@ void SManager::Skinning()
 
 SyndicateFieldIndex SManager::detailField(int box) { return box == 7 ? SyndicateNameField : SyndicateFieldIndex(box); }
 
-QString SManager::detailToSave(int box) const
-{
-    const QString text = Text1[box]->text();
-    return text == shownDetails_[box] ? Syndicate[0][detailField(box)] : text.trimmed();
-}
+QString SManager::detailToSave(int box) const { return details_[box].toWrite(Text1[box]->text()); }
 
 QString SManager::DiaryFile() const { return DiaryFileName(Settings[SyndicateFile]); }
 
@@ -192,10 +188,8 @@ void SManager::Form_Load()
     Skinning();
     locale_ = QLocale();
     CurrencySign = ::CurrencySign(locale_);
-    for (int i = 0; i < 8; ++i) {
-        Text1[i]->setText(Syndicate[0][detailField(i)]);
-        shownDetails_[i] = Text1[i]->text();
-    }
+    for (int i = 0; i < 8; ++i)
+        details_[i] = ShowField(Text1[i], Syndicate[0][detailField(i)]);
     DTPicker1->setValue(Today());
 
     const QStringList titles = {"Date", "Tickets", "Cost", "Won", "Balance", "Notes"};
@@ -588,12 +582,14 @@ void SManager::Command8_Click()
 {
     Command7_Click();
     ManagerDetails details;
-    details.syndicateName = Text1[7]->text();
-    details.managerName = Text1[0]->text();
+    // The details as stored, or as the player edited them.
+    auto detail = [this](int box) { return details_[box].current(Text1[box]->text()); };
+    details.syndicateName = detail(7);
+    details.managerName = detail(0);
     for (int i = 0; i < 4; ++i)
-        details.address[i] = Text1[1 + i]->text();
-    details.phone = Text1[5]->text();
-    details.email = Text1[6]->text();
+        details.address[i] = detail(1 + i);
+    details.phone = detail(5);
+    details.email = detail(6);
     PrintSyndicate(details, MSFlexGrid1, Text3->text());
     MSFlexGrid1->setRow(1);
     MSFlexGrid1->setCol(1);

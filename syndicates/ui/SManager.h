@@ -5,6 +5,7 @@
 
 #include "syndicates/Money.h"
 #include "syndicates/SyndicateFile.h"
+#include "syndicates/ui/SyndicateControls.h"
 
 #include "core/ui/LoadOnce.h"
 
@@ -83,7 +84,7 @@ private:
     bool rowIsEmpty(int row) const;
     void swapRows(int a, int b);
     int lastRow() const;
-    QString shownDetails_[8]; // the detail boxes as filled when the window opened
+    ShownField details_[8]; // row 0's details as read, and as the boxes showed them
     QLocale locale_;
     bool diaryUnreadable_ = false;
     QWidget* totalSpace_ = nullptr; // puts the total under the Balance column

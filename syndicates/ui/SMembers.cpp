@@ -119,6 +119,7 @@ SMembers::SMembers(QWidget* parent) : LoadOnce(parent)
     main->addLayout(buttons);
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &SMembers::List1_Click);
+    connect(Combo1, &QComboBox::activated, this, [this] { payBy_ = {}; });
     connect(Command1, &QPushButton::clicked, this, &SMembers::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SMembers::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &SMembers::Command5_Click);
@@ -156,6 +157,7 @@ void SMembers::Form_Load()
     Label4->setText(Syndicate[0][NameField]);
     Label3->setToolTip(Syndicate[0][SyndicateNameField]);
     Label4->setToolTip(Syndicate[0][NameField]);
+    forgetShown();
     LoadList();
     Changed = false;
 }
@@ -164,14 +166,28 @@ void SMembers::Command1_Click()
 {
     if (Text1[0]->text().trimmed().isEmpty())
         return;
+    // A box left as it showed the chosen member gives that field as read,
+    // which the box may show cut to its length or with its quotes changed.
     MemberFields fields;
-    for (int i = 0; i < 7; ++i)
-        fields[i] = Text1[i]->text();
-    fields[PayByField] = Combo1->currentText();
+    std::array<bool, 8> untouched{};
+    for (int i = 0; i < 7; ++i) {
+        untouched[i] = shown_[i].untouched(Text1[i]->text());
+        fields[i] = shown_[i].current(Text1[i]->text());
+    }
+    untouched[PayByField] = payBy_.untouched(Combo1->currentText());
+    fields[PayByField] = payBy_.current(Combo1->currentText());
     AddMemberResult result;
     {
         Hourglass wait;
-        result = AddMember(fields);
+        int row = 0;
+        result = AddMember(fields, &row);
+        // Updating that member, the untouched fields are written back as read.
+        if (result == AddMemberResult::Updated && row == shownRow_) {
+            for (int i = 1; i < 8; ++i) {
+                if (untouched[i])
+                    Syndicate[row][SyndicateFieldIndex(i)] = fields[i];
+            }
+        }
     }
     if (result == AddMemberResult::Full) {
         MsgBox("The syndicate already has " + QString::number(kMaxMembers) + " members, as many as it can hold."
@@ -181,6 +197,7 @@ void SMembers::Command1_Click()
     }
     for (QLineEdit* box : Text1)
         box->clear();
+    forgetShown();
     LoadList();
     Changed = true;
     Text1[0]->setFocus();
@@ -200,10 +217,18 @@ void SMembers::Command2_Click()
     Command5_Click();
 }
 
+void SMembers::forgetShown()
+{
+    shown_ = {};
+    payBy_ = {};
+    shownRow_ = 0;
+}
+
 void SMembers::Command5_Click()
 {
     for (QLineEdit* box : Text1)
         box->clear();
+    forgetShown();
     {
         const QSignalBlocker quiet(List1);
         List1->setCurrentRow(-1);
@@ -228,10 +253,13 @@ void SMembers::List1_Click()
         return;
     const int row = index + 1;
     for (int i = 0; i < 7; ++i)
-        Text1[i]->setText(Syndicate[row][SyndicateFieldIndex(i)]);
+        shown_[i] = ShowField(Text1[i], Syndicate[row][SyndicateFieldIndex(i)]);
+    shownRow_ = row;
     const int method = Combo1->findText(Syndicate[row][PayByField], Qt::MatchExactly);
     if (method >= 0)
         Combo1->setCurrentIndex(method);
+    const QString payBy = Syndicate[row][PayByField];
+    payBy_ = payBy.isEmpty() ? ShownField() : ShownField(payBy, Combo1->currentText());
 }
 
 void SMembers::Command4_Click()

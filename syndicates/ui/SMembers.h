@@ -4,6 +4,7 @@
 // save the members file and print the member list.
 
 #include "core/ui/LoadOnce.h"
+#include "syndicates/ui/SyndicateControls.h"
 
 #include <QDialog>
 #include <array>
@@ -52,4 +53,14 @@ public:
     void Command4_Click();
     void Command6_Click();
     void Command3_Click();
+
+private:
+    // The chosen member's fields 0 to 6 as read and as the boxes showed
+    // them; none once the boxes are cleared.
+    std::array<ShownField, 7> shown_{};
+    // Its pay-by field when set, until the player chooses a method: one
+    // that is none of the four stays as read.
+    ShownField payBy_;
+    int shownRow_ = 0; // the chosen member's row
+    void forgetShown();
 };

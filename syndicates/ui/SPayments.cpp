@@ -123,6 +123,7 @@ SPayments::SPayments(QWidget* parent) : LoadOnce(parent)
     main->addLayout(middle, 1);
 
     connect(MSFlexGrid1, &FlexGrid::Click, this, &SPayments::MSFlexGrid1_Click);
+    connect(Combo1, &QComboBox::activated, this, [this] { payBy_ = {}; });
     connect(Command10, &QPushButton::clicked, this, &SPayments::Command10_Click);
     connect(Command1, &QPushButton::clicked, this, &SPayments::Command1_Click);
     connect(Command6, &QPushButton::clicked, this, &SPayments::Command6_Click);
@@ -207,6 +208,8 @@ void SPayments::MSFlexGrid1_Click()
     if (t < 0 || t >= kSyndicateFileRows)
         return;
     Text1->setText(AmountBoxText(Syndicate[t][AmountPaidField]));
+    amount_ = ShownField(Syndicate[t][AmountPaidField], Text1->text());
+    shownRow_ = t;
 
     // A paid-up date that is not a date shows as none, so it is never taken
     // for today and written back.
@@ -220,6 +223,8 @@ void SPayments::MSFlexGrid1_Click()
     const int method = Combo1->findText(Syndicate[t][PayByField], Qt::MatchExactly);
     if (method >= 0)
         Combo1->setCurrentIndex(method);
+    const QString payBy = Syndicate[t][PayByField];
+    payBy_ = payBy.isEmpty() ? ShownField() : ShownField(payBy, Combo1->currentText());
 
     MSFlexGrid1->setRow(r);
     MSFlexGrid1->setCol(4);
@@ -240,11 +245,18 @@ void SPayments::Command10_Click()
     if (t < 0 || t >= kSyndicateFileRows || MSFlexGrid1->TextMatrix(r, 0).trimmed().isEmpty())
         return;
 
-    const QString method = Combo1->currentText();
-    MSFlexGrid1->setTextMatrix(r, 1, method);
-    Syndicate[t][PayByField] = SyndicateText(method);
-    MSFlexGrid1->setTextMatrix(r, 2, FormatMoney(*amount));
-    Syndicate[t][AmountPaidField] = StoredAmountFor(Text1->text(), *amount);
+    // A method the player did not choose, and an amount left as the box
+    // showed it (cut to its length, or in another form), stay as read.
+    const bool shown = t == shownRow_;
+    if (!shown || !payBy_.untouched(Combo1->currentText()))
+        Syndicate[t][PayByField] = SyndicateText(Combo1->currentText());
+    MSFlexGrid1->setTextMatrix(r, 1, Syndicate[t][PayByField]);
+    if (shown && amount_.untouched(Text1->text())) {
+        MSFlexGrid1->setTextMatrix(r, 2, AmountCell(Syndicate[t][AmountPaidField]));
+    } else {
+        MSFlexGrid1->setTextMatrix(r, 2, FormatMoney(*amount));
+        Syndicate[t][AmountPaidField] = StoredAmountFor(Text1->text(), *amount);
+    }
     // With no date in the picker the stored date stays as it is.
     if (const QDate date = DTPicker1->Value(); date.isValid()) {
         Syndicate[t][PaidUpToField] = MediumDate(date);

@@ -5,6 +5,7 @@
 // the members file and printed.
 
 #include "core/ui/LoadOnce.h"
+#include "syndicates/ui/SyndicateControls.h"
 
 #include <QDialog>
 #include <array>
@@ -52,4 +53,10 @@ private:
     // where they need it (an amount is never cut); the grid as wide as
     // columns 0 to 3.
     void fitColumns();
+    // The chosen row's amount field as read and as the amount box showed it,
+    // and its pay-by field when set, until the player chooses a method: one
+    // that is none of the four stays as read.
+    int shownRow_ = -1;
+    ShownField amount_;
+    ShownField payBy_;
 };

@@ -35,6 +35,12 @@ QLineEdit* NamedFieldBox(QWidget* parent, const QString& name, int maxLength)
     return box;
 }
 
+ShownField ShowField(QLineEdit* box, const QString& stored)
+{
+    box->setText(stored);
+    return ShownField(stored, box->text());
+}
+
 void MakeDetailFields(QWidget* window, QLabel* (&labels)[5], QLineEdit* (&boxes)[8])
 {
     const char* captions[5] = {"Syndicate name:", "Manager name:", "Address:", "Phone:", "Email:"};

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,30 @@ class QWidget;
 QLineEdit* NamedFieldBox(QWidget* parent, const QString& name, int maxLength);
 // The same rule on any box already made.
 void KeepFieldTextSafe(QLineEdit* box);
+
+// A field of the syndicate file shown in a box that may not show it whole:
+// cut to the box's length, or with its quotes made apostrophes. While the box
+// shows what it was given, the field is written back as it was read.
+class ShownField {
+public:
+    ShownField() = default;
+    // `stored` as read, `shown` what its box shows of it.
+    ShownField(QString stored, QString shown) : stored_(std::move(stored)), shown_(std::move(shown)), given_(true) {}
+    // Whether a box now holding `text` still shows the field as given.
+    bool untouched(const QString& text) const { return given_ && text == shown_; }
+    // The field as read while the box holding `text` is untouched, else `text`.
+    QString current(const QString& text) const { return untouched(text) ? stored_ : text; }
+    // What to write from a box holding `text`: the field as read while the box
+    // is untouched, else the text trimmed.
+    QString toWrite(const QString& text) const { return untouched(text) ? stored_ : text.trimmed(); }
+
+private:
+    QString stored_;
+    QString shown_;
+    bool given_ = false;
+};
+// Puts `stored` into `box` and returns it with what the box shows of it.
+ShownField ShowField(QLineEdit* box, const QString& stored);
 
 // The manager's details as the create and manager windows show them: the
 // captions Label2(0) to Label2(4) ("Syndicate name:", "Manager name:",

@@ -11,6 +11,7 @@
 #include "support/TestSupport.h"
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/SyndicateMembers.h"
+#include "syndicates/SyndicatePayments.h"
 #include "syndicates/ui/SMembers.h"
 #include "syndicates/ui/SPayments.h"
 
@@ -108,6 +109,35 @@ TEST_F(MemberPaymentWindows, UpdatingAMemberWhoseNameHoldsAQuoteKeepsOneMember)
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     EXPECT_EQ(MemberNames(), QStringList({"Ann \"Annie\" Able"}));
     EXPECT_EQ(Syndicate[1][PhoneField], "0113");
+}
+
+TEST_F(MemberPaymentWindows, UpdatingAMemberWritesTheFieldsNotEditedBackAsRead)
+{
+    // Longer than the boxes take, or holding a double quote: a file written by hand.
+    const QString read[7] = {"Annabel \"Nan\" Featherstonehaugh-Lee",
+                             "Flat 12, The Old Mill House, 1234 Long Street",
+                             "",
+                             "Leeds",
+                             "",
+                             "0113 \"work\"",
+                             QString(60, 'a') + "@example.org"};
+    for (int f = 0; f < 7; ++f)
+        Syndicate[1][SyndicateFieldIndex(f)] = read[f];
+    Syndicate[1][PayByField] = "Standing \"order\""; // none of the four methods
+    LoadedWindow<SMembers> w;
+    w.List1->setCurrentRow(0);
+    w.Text1[2]->setText("Headingley");
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    EXPECT_EQ(MemberCount(), 1);
+    for (int f = 0; f < 7; ++f)
+        EXPECT_EQ(Syndicate[1][SyndicateFieldIndex(f)], f == 2 ? "Headingley" : read[f]) << f;
+    EXPECT_EQ(Syndicate[1][PayByField], "Standing \"order\"");
+
+    // A method chosen is written, even the one the box already showed.
+    w.List1->setCurrentRow(0);
+    emit w.Combo1->activated(w.Combo1->currentIndex());
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    EXPECT_EQ(Syndicate[1][PayByField], "Cash");
 }
 
 TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
@@ -360,6 +390,42 @@ TEST_F(MemberPaymentWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
             .startsWith(R"("Ann Manager","","","","","","","Internet transfer",".5","09-Dec-2026","Office Lotto")"));
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MemberPaymentWindows, EnterKeepsTheAmountAndMethodNotEditedAsRead)
+{
+    const QString byHand = "Standing \"order\""; // none of the four methods
+    const struct {
+        QString read;  // the amount field as read
+        QString typed; // what the player types in its place; nothing: left as shown
+        QString stored;
+        QString readMethod;
+        int chosen; // the method the player chooses; -1 none
+        QString storedMethod;
+    } cases[] = {
+        {"12.5", "", "12.5", "Cheque", -1, "Cheque"},
+        {"12345678901.5", "", "12345678901.5", byHand, -1, byHand}, // longer than the box takes
+        {"12345678901.5", "7", "7", byHand, 1, "Cheque"},
+        {"1", "", "1", byHand, 0, "Cash"}, // the method the box already showed, chosen
+    };
+    for (const auto& c : cases) {
+        Syndicate[1][NameField] = "Bob";
+        Syndicate[1][AmountPaidField] = c.read;
+        Syndicate[1][PayByField] = c.readMethod;
+        LoadedWindow<SPayments> w;
+        Choose(w, 2);
+        if (!c.typed.isEmpty())
+            w.Text1->setText(c.typed);
+        if (c.chosen >= 0) {
+            w.Combo1->setCurrentIndex(c.chosen);
+            emit w.Combo1->activated(c.chosen);
+        }
+        w.Command10_Click();
+        EXPECT_EQ(Syndicate[1][AmountPaidField], c.stored) << c.read.toStdString();
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 2), FormatMoney(*StoredAmount(c.stored)));
+        EXPECT_EQ(Syndicate[1][PayByField], c.storedMethod) << c.read.toStdString();
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 1), c.storedMethod);
+    }
 }
 
 TEST_F(MemberPaymentWindows, AmountsAreTypedAndShownInTheLocalesForm)

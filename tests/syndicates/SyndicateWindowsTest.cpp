@@ -8,6 +8,7 @@
 #include "platform/ui/Colours.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
+#include "printing/PdfText.h"
 #include "support/TestSupport.h"
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/ui/NewSyndicate.h"
@@ -423,6 +424,31 @@ TEST_F(SyndicateWindows, SaveWritesTheManagersUntouchedFieldsBackAsRead)
     EXPECT_EQ(Syndicate[0][AddressField], address);
     EXPECT_EQ(Syndicate[0][EmailField], email);
     EXPECT_EQ(Syndicate[0][NameField], "Ann \"Nan\" Lee");
+}
+
+TEST_F(SyndicateWindows, PrintShowsTheManagersDetailsAsStoredOrAsEdited)
+{
+    const QString address = "Flat 12, The Old Mill House, 1234 Long Street";
+    const QString email = QString(60, 'a') + "@example.org";
+    writeLines("SMembers.000", {row({"Ann \"Nan\" Lee", address, "", "", "", "0113", email, "", "", "", "Club"})});
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+    SetModalHook([](QDialog* d) {
+        auto* options = d->findChild<QPushButton*>("Command6");
+        if (QString(d->metaObject()->className()) != "PrintFrm" || !options)
+            return Harness::UnexpectedWindow(d);
+        d->show();
+        options->click();
+        return d->result();
+    });
+    LoadedWindow<SManager> w;
+    enter(w, "5");
+    w.Text1[5]->setText("0113 496");
+    w.Command8->click();
+    ASSERT_TRUE(exists("printout.pdf"));
+    const QString printed = PdfLayoutText(path("printout.pdf")).simplified();
+    for (const QString& text : {address, email, QString("Ann \"Nan\" Lee"), QString("0113 496")})
+        EXPECT_TRUE(printed.contains(text)) << text.toStdString();
 }
 
 TEST_F(SyndicateWindows, TheMainWindowFollowsCreateAndDelete)
