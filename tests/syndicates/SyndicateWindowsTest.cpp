@@ -8,7 +8,7 @@
 #include "platform/ui/Colours.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
-#include "printing/PdfText.h"
+#include "support/PdfText.h"
 #include "support/TestSupport.h"
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/ui/NewSyndicate.h"
