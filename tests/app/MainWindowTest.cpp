@@ -33,7 +33,6 @@
 #include <QTest>
 
 #include <map>
-#include <sys/stat.h>
 #include <memory>
 #include <vector>
 
@@ -218,8 +217,7 @@ TEST_F(MainWindowTest, NotesFileThatCannotBeReadIsNamedOnceAndKept)
              return !QFile(path("Notes.txt")).open(QIODevice::ReadOnly); // not when run with root rights
          },
          "Permission denied"},
-        {"named pipe", [&] { return ::mkfifo(QFile::encodeName(path("Notes.txt")).constData(), 0600) == 0; },
-         "it is not a regular file"},
+        {"named pipe", [&] { return makePipe("Notes.txt"); }, "it is not a regular file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

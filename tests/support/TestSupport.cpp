@@ -52,9 +52,11 @@ QString ProgramFolderTest::readFile(const QString& name) const { return QString:
 
 bool ProgramFolderTest::exists(const QString& name) const { return QFile::exists(path(name)); }
 
-void ProgramFolderTest::makePipe(const QString& name) const
+bool ProgramFolderTest::makePipe(const QString& name)
 {
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0) << name.toStdString();
+    pipes_.push_back(std::make_unique<NamedPipe>(path(name)));
+    EXPECT_TRUE(pipes_.back()->made()) << name.toStdString();
+    return pipes_.back()->made();
 }
 
 bool ProgramFolderTest::isPipe(const QString& name) const

@@ -9,35 +9,11 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 #include <utility>
 #include <gtest/gtest.h>
 #include <vector>
-
-// Points the program folder at a new temporary folder and makes it current;
-// printing goes to "printout.pdf" in the folder. The harness puts the current
-// folder back when the test ends.
-class ProgramFolderTest : public ::testing::Test {
-protected:
-    void SetUp() override;
-
-    QString path(const QString& name) const;
-    void writeFile(const QString& name, const QString& content) const;
-    void writeLines(const QString& name, const QStringList& lines) const; // CR LF
-    QString readFile(const QString& name) const;                          // raw bytes as Latin-1/UTF-8 text
-    QByteArray readBytes(const QString& name) const;
-    bool exists(const QString& name) const;
-    // A named pipe in place of a file: it is there, but no reader may open it.
-    void makePipe(const QString& name) const;
-    bool isPipe(const QString& name) const;
-
-    // The next message box is expected and answered so; answers go in order.
-    void answer(int button) { Harness::ExpectBox(button); }
-    const std::vector<MsgBoxCall>& boxes() const { return Harness::Boxes(); }
-    QString lastBoxText() const { return Harness::LastBoxText(); }
-
-    QTemporaryDir dir_;
-};
 
 // A named pipe made in place of a file. A reader left waiting on it for a
 // writer is freed after two seconds, so a test ends either way; a sound
@@ -54,6 +30,35 @@ private:
     bool made_ = false;
     std::atomic<bool> done_{false};
     std::thread writer_;
+};
+
+// Points the program folder at a new temporary folder and makes it current;
+// printing goes to "printout.pdf" in the folder. The harness puts the current
+// folder back when the test ends.
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    QString path(const QString& name) const;
+    void writeFile(const QString& name, const QString& content) const;
+    void writeLines(const QString& name, const QStringList& lines) const; // CR LF
+    QString readFile(const QString& name) const;                          // raw bytes as Latin-1/UTF-8 text
+    QByteArray readBytes(const QString& name) const;
+    bool exists(const QString& name) const;
+    // A named pipe (NamedPipe above) in place of a file, kept until the test
+    // ends; false when it could not be made.
+    bool makePipe(const QString& name);
+    bool isPipe(const QString& name) const;
+
+    // The next message box is expected and answered so; answers go in order.
+    void answer(int button) { Harness::ExpectBox(button); }
+    const std::vector<MsgBoxCall>& boxes() const { return Harness::Boxes(); }
+    QString lastBoxText() const { return Harness::LastBoxText(); }
+
+    QTemporaryDir dir_;
+
+private:
+    std::vector<std::unique_ptr<NamedPipe>> pipes_;
 };
 
 // How many bytes this process has read from files so far (Linux's count of

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -232,7 +231,7 @@ TEST_F(SyndicateNotesTest, AFileThatCouldNotBeReadIsNamedOnceAndNeverWrittenOver
         std::function<bool()> make; // false when the case cannot be made here
     };
     const Case cases[] = {
-        {"a named pipe", [&] { return ::mkfifo(QFile::encodeName(path("SNotes.txt")).constData(), 0600) == 0; }},
+        {"a named pipe", [&] { return makePipe("SNotes.txt"); }},
         {"no read permission",
          [&] {
              writeFile("SNotes.txt", " 1 ,Mine\r\nmy notes");
