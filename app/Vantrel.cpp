@@ -270,11 +270,12 @@ Vantrel::Vantrel(QWidget* parent) : LoadOnce(parent)
 
     SetSettingsLoadedHook([this] {
         ShowWebLinks();
-        if (SettingsFileKept() && !keptSettingsSaid_)
-            MsgBox("The settings file " + kSettingsFile + " could not be read, so the program uses its default "
-                       + "settings this time and leaves the file as it is.",
-                   vbExclamation, "Vantrel");
-        keptSettingsSaid_ = SettingsFileKept();
+        if (SettingsFileKept())
+            SayOnce(keptSettingsSaid_,
+                    "The settings file " + kSettingsFile + " could not be read, so the program uses its default "
+                        + "settings this time and leaves the file as it is.");
+        else
+            keptSettingsSaid_.clear();
     });
     SetSaveBeforeCopyingHook([this] { SaveSession(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &Vantrel::Form_QueryUnload);
@@ -595,7 +596,7 @@ void Vantrel::ReadNotes()
     const auto text = ReadTextFile(kNotesFile);
     if (!text) {
         notesUnreadable_ = UnreadableReason(kNotesFile);
-        notesRefusalSaid_ = false;
+        notesFailureSaid_.clear();
         MsgBox("Your checklist and notes file " + kNotesFile + " could not be read (" + notesUnreadable_
                    + "). It is left as it is, and nothing is written over it.",
                vbExclamation, "Vantrel");
@@ -622,11 +623,9 @@ ChecklistNotes Vantrel::shownNotes() const
 void Vantrel::SaveNotes()
 {
     if (!notesUnreadable_.isEmpty()) {
-        if (!notesRefusalSaid_)
-            MsgBox("Your checklist and notes were not saved: " + kNotesFile + " could not be read (" + notesUnreadable_
-                       + "), so it is left as it was.",
-                   vbExclamation, "Vantrel");
-        notesRefusalSaid_ = true;
+        SayOnce(notesFailureSaid_,
+                "Your checklist and notes were not saved: " + kNotesFile + " could not be read (" + notesUnreadable_
+                    + "), so it is left as it was.");
         return;
     }
     QString why;

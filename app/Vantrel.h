@@ -91,12 +91,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The save failures last told to the player, each told once until a
-    // save succeeds again.
+    // The problems last told to the player, each told once until it is gone:
+    // a save succeeds, or the file is read again.
     void SayOnce(QString& said, const QString& text);
     QString notesFailureSaid_;
     QString settingsFailureSaid_;
-    bool keptSettingsSaid_ = false;
+    QString keptSettingsSaid_;
     void buildMenus();
     QWidget* buildToolbar();
     QWidget* buildPanels();
@@ -139,9 +139,8 @@ private:
     QLabel* Label6;
 
     // Why "Notes.txt" could not be read when it was read last (empty when it
-    // was read or missing), and whether a save has said it is kept.
+    // was read or missing).
     QString notesUnreadable_;
-    bool notesRefusalSaid_ = false;
 
     std::array<QAction*, kWebLinks> LinksLink{};
     std::array<QAction*, kMenuItemCount> items_{};
