@@ -255,11 +255,7 @@ void SMembers::List1_Click()
     for (int i = 0; i < 7; ++i)
         shown_[i] = ShowField(Text1[i], Syndicate[row][SyndicateFieldIndex(i)]);
     shownRow_ = row;
-    const int method = Combo1->findText(Syndicate[row][PayByField], Qt::MatchExactly);
-    if (method >= 0)
-        Combo1->setCurrentIndex(method);
-    const QString payBy = Syndicate[row][PayByField];
-    payBy_ = payBy.isEmpty() ? ShownField() : ShownField(payBy, Combo1->currentText());
+    payBy_ = ShowPayBy(Combo1, Syndicate[row][PayByField]);
 }
 
 void SMembers::Command4_Click()

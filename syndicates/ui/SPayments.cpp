@@ -220,11 +220,7 @@ void SPayments::MSFlexGrid1_Click()
     else
         DTPicker1->setValue(paidUpTo && *paidUpTo > Today() ? *paidUpTo : Today());
 
-    const int method = Combo1->findText(Syndicate[t][PayByField], Qt::MatchExactly);
-    if (method >= 0)
-        Combo1->setCurrentIndex(method);
-    const QString payBy = Syndicate[t][PayByField];
-    payBy_ = payBy.isEmpty() ? ShownField() : ShownField(payBy, Combo1->currentText());
+    payBy_ = ShowPayBy(Combo1, Syndicate[t][PayByField]);
 
     MSFlexGrid1->setRow(r);
     MSFlexGrid1->setCol(4);

@@ -5,6 +5,7 @@
 #include "platform/ui/MsgBox.h"
 #include "syndicates/SyndicateFile.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,6 +40,14 @@ ShownField ShowField(QLineEdit* box, const QString& stored)
 {
     box->setText(stored);
     return ShownField(stored, box->text());
+}
+
+ShownField ShowPayBy(QComboBox* box, const QString& stored)
+{
+    const int method = box->findText(stored, Qt::MatchExactly);
+    if (method >= 0)
+        box->setCurrentIndex(method);
+    return stored.isEmpty() ? ShownField() : ShownField(stored, box->currentText());
 }
 
 void MakeDetailFields(QWidget* window, QLabel* (&labels)[5], QLineEdit* (&boxes)[8])

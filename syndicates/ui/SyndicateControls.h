@@ -7,6 +7,7 @@
 #include <functional>
 #include <utility>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -41,6 +42,10 @@ private:
 };
 // Puts `stored` into `box` and returns it with what the box shows of it.
 ShownField ShowField(QLineEdit* box, const QString& stored);
+// Chooses the pay-by method `stored` names in `box` when it is one of its
+// methods, and returns the field with what the box shows (none when the
+// field is empty): a method that is none of the box's stays as read.
+ShownField ShowPayBy(QComboBox* box, const QString& stored);
 
 // The manager's details as the create and manager windows show them: the
 // captions Label2(0) to Label2(4) ("Syndicate name:", "Manager name:",
