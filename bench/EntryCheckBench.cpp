@@ -1,4 +1,5 @@
 // Checking saved entries against their draws, and the what-if tally.
+#include "bench/BenchRandom.h"
 #include "core/OpenLottery.h"
 #include "databases/DatabaseLoader.h"
 #include "databases/EntryCheck.h"
@@ -14,12 +15,6 @@ namespace {
 constexpr int kDraws = 300000;
 constexpr int kDrawsPerDay = 3;
 constexpr int kEntries = 499;
-
-unsigned Next(unsigned& x)
-{
-    x = x * 1103515245u + 12345u;
-    return x >> 16;
-}
 
 // One 6/49 database of 300,000 draws, three a day back from 5 Dec 2026 (the
 // last twenty years in both date forms, the older ones with four-digit
@@ -38,16 +33,16 @@ struct Fixture {
             const QDate date = newest.addDays(-d / kDrawsPerDay);
             QStringList fields{d % 2 && date.year() > 2006 ? FormatShortDate(date) : MediumDate(date)};
             for (int c = 0; c < 6; ++c)
-                fields << QString::number(Next(x) % 49 + 1);
-            fields << "" << QString::number(Next(x) % 49 + 1);
+                fields << QString::number(NextRandom(x) % 49 + 1);
+            fields << "" << QString::number(NextRandom(x) % 49 + 1);
             lines << fields.join(',');
         }
         WriteLines(QStringLiteral("dbase1.txt"), lines);
         for (int e = 0; e < kEntries; ++e) {
             EntryToCheck entry;
-            entry.date = MediumDate(newest.addDays(-static_cast<int>(Next(x) % 100)));
+            entry.date = MediumDate(newest.addDays(-static_cast<int>(NextRandom(x) % 100)));
             for (int c = 1; c <= 6; ++c)
-                entry.numbers[c] = static_cast<int>(Next(x) % 49 + 1);
+                entry.numbers[c] = static_cast<int>(NextRandom(x) % 49 + 1);
             entry.dbaseFile = QStringLiteral("dbase1.txt");
             entries.push_back(entry);
         }

@@ -1,5 +1,6 @@
 // The Show/Check window on a saved-entries file of a million lines: opened,
 // checked and closed, with the process's peak resident memory over the run.
+#include "bench/BenchRandom.h"
 #include "databases/SavedEntries.h"
 #include "databases/ui/ShowMyDrawsW.h"
 #include "platform/Dates.h"
@@ -16,12 +17,6 @@ namespace {
 constexpr int kSavedLines = 1000000;
 constexpr int kDrawDays = 400;
 
-unsigned Next(unsigned& x)
-{
-    x = x * 1103515245u + 12345u;
-    return x >> 16;
-}
-
 // A 6/49 lottery of 400 draws, one a day back from 5 Dec 2026, and a million
 // saved entries dated on those days, about 57 bytes a line.
 struct ManyEntriesFixture {
@@ -36,8 +31,8 @@ struct ManyEntriesFixture {
         for (int d = 0; d < kDrawDays; ++d) {
             QStringList fields{FormatShortDate(newest.addDays(-d))};
             for (int c = 0; c < 6; ++c)
-                fields << QString::number(Next(x) % 49 + 1);
-            fields << "" << QString::number(Next(x) % 49 + 1);
+                fields << QString::number(NextRandom(x) % 49 + 1);
+            fields << "" << QString::number(NextRandom(x) % 49 + 1);
             lines << fields.join(',');
         }
         WriteLines("dbase1.txt", lines);
@@ -46,9 +41,9 @@ struct ManyEntriesFixture {
         file.open(QIODevice::WriteOnly);
         QByteArray chunk;
         for (int i = 0; i < kSavedLines; ++i) {
-            chunk += FormatShortDate(newest.addDays(-int(Next(x) % kDrawDays))).toLatin1();
+            chunk += FormatShortDate(newest.addDays(-int(NextRandom(x) % kDrawDays))).toLatin1();
             for (int c = 0; c < 6; ++c)
-                chunk += ',' + QByteArray::number(Next(x) % 49 + 1);
+                chunk += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
             chunk += ",,,UK Lotto,Player " + QByteArray::number(i % 100) + ",dbase1.txt\r\n";
             if (chunk.size() > (1 << 20)) {
                 file.write(chunk);
