@@ -1,11 +1,13 @@
 #pragma once
 // Helpers the generator tests share: an open lottery with given draws, the
-// lines in Entries, the lines a grid shows and the lines saved.
+// lines a grid shows and the lines saved (the lines of Entries: EntryLines in
+// support/WheelFixtures.h).
 
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/WheelFixtures.h"
 
 #include <QStringList>
 #include <vector>
@@ -24,15 +26,6 @@ inline void SetLottery(int k, int n, int e = 0, const std::vector<std::vector<in
         Draws[r + 1][kExtraBallColumn] = std::int16_t(draws[r].size() > std::size_t(k) ? draws[r][std::size_t(k)] : 0);
     }
     OpenLotteryChanged();
-}
-
-// Entries as lines of their first columns.
-inline std::vector<std::vector<int>> Lines(int columns)
-{
-    std::vector<std::vector<int>> out;
-    for (int r = 1; r <= EntryCount(); ++r)
-        out.emplace_back(Entries[r] + 1, Entries[r] + 1 + columns);
-    return out;
 }
 
 // Rows 1 to rows of a grid, columns 1 to 8 joined by commas.

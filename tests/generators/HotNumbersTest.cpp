@@ -107,7 +107,7 @@ TEST(HotNumbersRule, SeededLinesAreFixed)
     const std::vector<std::vector<int>> expected{{2, 3, 4, 9, 10}, {2, 4, 6, 7, 10}, {1, 2, 4, 8, 9}, {2, 3, 4, 6, 9},
                                                  {2, 4, 5, 8, 9},  {1, 5, 6, 7, 10}, {4, 5, 6, 7, 9}, {1, 2, 4, 8, 9},
                                                  {2, 5, 6, 7, 8},  {1, 2, 3, 5, 9}};
-    EXPECT_EQ(Lines(5), expected);
+    EXPECT_EQ(EntryLines(5), expected);
 }
 
 // A lottery of fewer than ten numbers plays all of them; counters take

@@ -91,7 +91,7 @@ TEST(LuckyNumbersRule, SeededLuckyNumbersAreFixed)
                                                  {1, 3, 9, 15, 17, 33},
                                                  {3, 4, 9, 17, 33, 43},
                                                  {2, 7, 20, 27, 34, 45}};
-    EXPECT_EQ(Lines(6), expected);
+    EXPECT_EQ(EntryLines(6), expected);
 }
 
 // Lucky numbers above N stand in the text but never in a line; seven numbers
@@ -104,7 +104,7 @@ TEST(LuckyNumbersRule, RangeOfTheLotteryAndTooFewLuckyNumbers)
     for (std::int32_t seed = 1; seed <= 50; ++seed) {
         const LuckyWheel wheel = LuckyWheelLines(seed, 2, LuckySource::Numerology);
         ASSERT_TRUE(wheel.served);
-        for (const auto& line : Lines(6)) {
+        for (const auto& line : EntryLines(6)) {
             EXPECT_EQ(std::set<int>(line.begin(), line.end()).size(), 6u);
             for (int v : line)
                 ASSERT_TRUE(v >= 1 && v <= 35);
@@ -120,11 +120,11 @@ TEST(LuckyNumbersRule, RangeOfTheLotteryAndTooFewLuckyNumbers)
     EXPECT_LE(seven.numbers.size(), 49u);
 
     SetLottery(6, 12);
-    const auto kept = Lines(7);
+    const auto kept = EntryLines(7);
     const LuckyWheel refused = LuckyWheelLines(99, 2, LuckySource::Numerology);
     EXPECT_FALSE(refused.served);
     EXPECT_EQ(refused.numbers.size(), 12u);
-    EXPECT_EQ(Lines(7), kept);
+    EXPECT_EQ(EntryLines(7), kept);
     EXPECT_TRUE(LuckyWheelLines(99, 3, LuckySource::Numerology).served); // needs 8
 }
 

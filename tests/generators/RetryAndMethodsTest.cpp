@@ -130,7 +130,7 @@ TEST_F(ResponsiveGenerators, ClicksDuringTheLoopAreIgnoredAndCloseWaits)
     // last try drew the same line twice).
     ASSERT_GE(EntryCount(), 1);
     ASSERT_LE(EntryCount(), 2);
-    for (const auto& line : Lines(3)) {
+    for (const auto& line : EntryLines(3)) {
         EXPECT_EQ(std::set<int>(line.begin(), line.end()).size(), 3u);
         for (int n : line)
             EXPECT_TRUE(n >= 1 && n <= 4);
@@ -252,7 +252,7 @@ TEST_F(ResponsiveGenerators, GenerateUsesTheLotteryChosenHere)
     w.Command2->click();
     EXPECT_EQ(LotteryName, "Four");
     ASSERT_GE(EntryCount(), 1);
-    for (const auto& line : Lines(3))
+    for (const auto& line : EntryLines(3))
         for (int n : line)
             EXPECT_TRUE(n >= 1 && n <= 4) << n;
     EXPECT_EQ(Entries[1][4], 0);
@@ -296,10 +296,10 @@ TEST(LuckyDipMethod, EveryNumberIsReachedAboutEquallyOften)
     // The same seed gives the same lines.
     RandomizeSeed(99);
     LuckyDipLines(5);
-    const auto first = Lines(6);
+    const auto first = EntryLines(6);
     RandomizeSeed(99);
     LuckyDipLines(5);
-    EXPECT_EQ(Lines(6), first);
+    EXPECT_EQ(EntryLines(6), first);
 }
 
 // Each line's shuffle exchanges every place with a random place of the whole
@@ -343,14 +343,14 @@ TEST(FullSelectionMethod, DealsEveryNumberOnce)
     FullSelectionLines(false);
     ASSERT_EQ(EntryCount(), 8);
     std::set<int> seen;
-    for (const auto& line : Lines(6))
+    for (const auto& line : EntryLines(6))
         seen.insert(line.begin(), line.end());
     EXPECT_EQ(seen.size(), 48u);
 
     FullSelectionLines(true);
     ASSERT_EQ(EntryCount(), 9);
     seen.clear();
-    for (const auto& line : Lines(6))
+    for (const auto& line : EntryLines(6))
         seen.insert(line.begin(), line.end());
     EXPECT_EQ(seen.size(), 49u);
 
@@ -359,7 +359,7 @@ TEST(FullSelectionMethod, DealsEveryNumberOnce)
         SetLottery(k, n);
         FullSelectionLines(true);
         seen.clear();
-        for (const auto& line : Lines(k)) {
+        for (const auto& line : EntryLines(k)) {
             EXPECT_EQ(std::set<int>(line.begin(), line.end()).size(), std::size_t(k)) << k << "/" << n;
             seen.insert(line.begin(), line.end());
         }
