@@ -160,14 +160,11 @@ bool NewerLinesComeFirst(const QString& fileName, const QDate& oldest)
     QFile file(fileName);
     if (!OpenForReading(file))
         return false;
-    const qint64 size = file.size();
-    QByteArray copy;
-    const char* data = size > 0 ? reinterpret_cast<const char*>(file.map(0, size)) : nullptr;
-    if (!data) {
-        copy = file.readAll();
-        data = copy.constData();
-    }
-    const char* const end = data + (copy.isNull() ? size : copy.size());
+    const FileBytes whole(file);
+    if (!whole.ok())
+        return false;
+    const char* const data = whole.bytes().data();
+    const char* const end = data + whole.bytes().size();
     LineDates dates(oldest);
     bool olderSeen = false;
     for (const char* p = data; p < end;) {

@@ -27,16 +27,10 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path)
     QFile file(path);
     if (!OpenForReading(file))
         return std::nullopt;
-    const qint64 size = file.size();
-    QByteArray copy;
-    const char* data = size > 0 ? reinterpret_cast<const char*>(file.map(0, size)) : nullptr;
-    if (!data) {
-        copy = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return std::nullopt;
-        data = copy.constData();
-    }
-    QByteArrayView text(data, copy.isNull() ? size : copy.size());
+    const FileBytes whole(file);
+    if (!whole.ok())
+        return std::nullopt;
+    QByteArrayView text = whole.bytes();
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
     table.kept.reserve(text.size());

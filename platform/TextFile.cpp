@@ -132,6 +132,18 @@ bool OpenForReading(QFile& file, QString* error)
     return openFile();
 }
 
+FileBytes::FileBytes(QFile& file)
+{
+    const qint64 size = file.size();
+    if (const uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
+        bytes_ = QByteArrayView(reinterpret_cast<const char*>(mapped), size);
+        return;
+    }
+    copy_ = file.readAll();
+    ok_ = file.error() == QFileDevice::NoError;
+    bytes_ = copy_;
+}
+
 QString DecodeText(const QByteArray& bytes) { return decode(bytes); }
 
 QString DecodeLine(QByteArrayView bytes) { return decodeLine(bytes); }

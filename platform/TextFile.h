@@ -19,6 +19,22 @@
 // refused, error (when given) says why.
 bool OpenForReading(QFile& file, QString* error = nullptr);
 
+// The whole of a file opened for reading, as bytes: mapped into memory where
+// the system maps it (nothing is copied, so a large file costs no memory of
+// its own), else read. The bytes live as long as the file stays open and
+// this object lives. ok() is false when the reading failed.
+class FileBytes {
+public:
+    explicit FileBytes(QFile& file);
+    bool ok() const { return ok_; }
+    QByteArrayView bytes() const { return bytes_; }
+
+private:
+    QByteArray copy_;
+    QByteArrayView bytes_;
+    bool ok_ = true;
+};
+
 // Bytes read from a file, decoded as ReadTextFile does.
 QString DecodeText(const QByteArray& bytes);
 // One line's bytes, without its line end, decoded as LineReader decodes it.
