@@ -115,6 +115,28 @@ void MakeRoomForWrappedTexts(QWidget* window)
         window->resize(window->width(), height);
 }
 
+void HoldRoomForWrappedTexts(QWidget* window)
+{
+    if (!window || !window->isWindow())
+        return;
+    QLayout* layout = window->layout();
+    const QScreen* screen = window->screen();
+    if (!layout || !screen || !layout->hasHeightForWidth())
+        return;
+    // The layout's least size leaves the wrapped texts out; below the height
+    // they need the layout squeezes its parts under their least sizes, and
+    // those that refuse (a grid's rows) lie over their neighbours. The width
+    // is never below its least, where the texts wrap into most lines.
+    layout->activate();
+    const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize();
+    const int room = screen->availableGeometry().height() - frame.height();
+    const int need = std::min(
+        std::max(layout->totalMinimumSize().height(), layout->totalMinimumHeightForWidth(window->minimumWidth())),
+        room);
+    if (need > window->minimumHeight())
+        window->setMinimumHeight(need);
+}
+
 void KeepOnScreen(QWidget* window)
 {
     if (!window || window->findChild<QObject*>(ScreenKeeper::kName, Qt::FindDirectChildrenOnly))

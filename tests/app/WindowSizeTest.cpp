@@ -11,6 +11,7 @@
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Shell.h"
 #include "printing/ui/PrintFrm.h"
+#include "syndicates/SyndicateFile.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -247,8 +248,54 @@ TEST_F(WindowSizes, TheMainWindowFitsItsScreen)
     EXPECT_EQ(OutOfReach(&window, window.screen()->availableGeometry()).join("; ").toStdString(), "");
 }
 
-// The tests above again, in a runner started at a larger font and in one
-// with Qt's own scaling at 145 % (a 1280 x 800 screen is then 883 x 552).
+// The syndicate windows with names as long as their boxes take and amounts of
+// thirteen digits: the grids give up width first (their columns scroll), and
+// made as small as they go (by the player, or on a screen with less room),
+// no control lies over another.
+TEST_F(WindowSizes, TheSyndicateWindowsFitWithLongNamesAndLargeAmounts)
+{
+    const QString name(30, 'W');
+    auto row = [](const QStringList& fields) { return '"' + fields.join("\",\"") + '"'; };
+    QStringList members{row({name, name, name, name, name, "01234 567890 123", name, "", "", "", name})};
+    QStringList diary;
+    for (int i = 1; i <= 40; ++i) {
+        members << row({name.left(28) + QString::number(i), "", "", "", "", "", "", "Standing order",
+                        "9999999999999.99", "05-Dec-2026", ""});
+        diary << row(
+            {"05-Mar-2026", "99999", "£999,999,999,999.99", "£999,999,999,999.99", "-£999,999,999,999.99", kLongName});
+    }
+    writeLines("SMembers.000", members);
+    writeLines("Diary.000", diary);
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+
+    const QRect area = QApplication::primaryScreen()->availableGeometry();
+    QStringList faults;
+    SetModalHook([&](QDialog* dialog) {
+        const QString what = dialog->metaObject()->className();
+        dialog->show();
+        QApplication::processEvents();
+        const QRect frame = dialog->frameGeometry();
+        if (frame.width() > kScreenWidth || !area.contains(frame))
+            faults << QStringLiteral("%1 is %2 x %3").arg(what).arg(frame.width()).arg(frame.height());
+        for (const QString& fault : OutOfReach(dialog, area))
+            faults << what + ": " + fault;
+        dialog->resize(dialog->minimumSize());
+        QApplication::processEvents();
+        for (const QString& fault : OutOfReach(dialog, area))
+            faults << what + " at its least size: " + fault;
+        dialog->hide();
+        return int(QDialog::Rejected);
+    });
+    RegisterAllWindows();
+    for (MenuItem item : {MenuItem::SyndicateManager, MenuItem::SyndicatePayments})
+        EXPECT_TRUE(OpenWindow(item, nullptr)) << MenuItemName(item).toStdString();
+    EXPECT_EQ(faults.join("\n").toStdString(), "");
+}
+
+// The tests above again, in a runner started at a larger font (the syndicate
+// windows also at 144 dots an inch) and in one with Qt's own scaling at 145 %
+// (a 1280 x 800 screen is then 883 x 552).
 TEST(WindowSizesAtALargerFont, EveryWindowFitsItsScreen)
 {
     struct Case {
@@ -257,6 +304,7 @@ TEST(WindowSizesAtALargerFont, EveryWindowFitsItsScreen)
     };
     const Case cases[] = {
         {{"QT_FONT_DPI=" + QString::number(kLargerDpi), "QT_ENABLE_HIGHDPI_SCALING=0"}, "WindowSizes.*"},
+        {{"QT_FONT_DPI=144", "QT_ENABLE_HIGHDPI_SCALING=0"}, "WindowSizes.TheSyndicateWindows*"},
         {{"QT_SCALE_FACTOR=1.45"}, "WindowSizes.TheMainWindowFitsItsScreen"},
     };
     for (const Case& c : cases) {
