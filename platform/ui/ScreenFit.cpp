@@ -34,6 +34,12 @@ public:
             QTimer::singleShot(0, this, [this] { fit(); });
         } else if (event->type() == QEvent::Resize && window_->isVisible()) {
             fit();
+        } else if (event->type() == QEvent::Move && window_->isVisible() && frame() != fittedFrame_) {
+            // The window manager framed the window after it was fitted (a
+            // title bar the fit could not count yet): fit it again. A move
+            // by the player keeps the frame and leaves the window where it
+            // was put.
+            fit();
         }
         return false;
     }
@@ -44,11 +50,14 @@ private:
         if (fitting_)
             return;
         fitting_ = true;
+        fittedFrame_ = frame();
         FitOnScreen(window_);
         fitting_ = false;
     }
+    QSize frame() const { return window_->frameGeometry().size() - window_->size(); }
 
     QWidget* window_;
+    QSize fittedFrame_;    // the frame the last fit counted
     bool fitting_ = false; // the fit itself resizes and moves the window
 };
 } // namespace
