@@ -60,7 +60,7 @@ AOddEven::AOddEven(QWidget* parent)
     Label8->setTextFormat(Qt::PlainText);
     // Wide enough that the explanations keep within the charts' height.
     for (QLabel* text : {Label7, Label8})
-        text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 14);
+        text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 20);
 
     leftBox()->addSpacing(12);
     leftBox()->addWidget(Latest.widget());

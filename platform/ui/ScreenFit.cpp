@@ -34,6 +34,12 @@ public:
             QTimer::singleShot(0, this, [this] { fit(); });
         } else if (event->type() == QEvent::Resize && window_->isVisible()) {
             fit();
+        } else if (event->type() == QEvent::Move && window_->isVisible() && frame() != fittedFrame_) {
+            // The window manager framed the window after it was fitted (a
+            // title bar the fit could not count yet): fit it again. A move
+            // by the player keeps the frame and leaves the window where it
+            // was put.
+            fit();
         }
         return false;
     }
@@ -44,11 +50,14 @@ private:
         if (fitting_)
             return;
         fitting_ = true;
+        fittedFrame_ = frame();
         FitOnScreen(window_);
         fitting_ = false;
     }
+    QSize frame() const { return window_->frameGeometry().size() - window_->size(); }
 
     QWidget* window_;
+    QSize fittedFrame_;    // the frame the last fit counted
     bool fitting_ = false; // the fit itself resizes and moves the window
 };
 } // namespace
@@ -113,6 +122,28 @@ void MakeRoomForWrappedTexts(QWidget* window)
     const int height = std::min(std::max(window->height(), need), std::max(room, window->height()));
     if (height != window->height())
         window->resize(window->width(), height);
+}
+
+void HoldRoomForWrappedTexts(QWidget* window)
+{
+    if (!window || !window->isWindow())
+        return;
+    QLayout* layout = window->layout();
+    const QScreen* screen = window->screen();
+    if (!layout || !screen || !layout->hasHeightForWidth())
+        return;
+    // The layout's least size leaves the wrapped texts out; below the height
+    // they need the layout squeezes its parts under their least sizes, and
+    // those that refuse (a grid's rows) lie over their neighbours. The width
+    // is never below its least, where the texts wrap into most lines.
+    layout->activate();
+    const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize();
+    const int room = screen->availableGeometry().height() - frame.height();
+    const int need = std::min(
+        std::max(layout->totalMinimumSize().height(), layout->totalMinimumHeightForWidth(window->minimumWidth())),
+        room);
+    if (need > window->minimumHeight())
+        window->setMinimumHeight(need);
 }
 
 void KeepOnScreen(QWidget* window)

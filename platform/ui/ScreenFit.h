@@ -18,6 +18,11 @@ void OpenAtContentSize(QWidget* window);
 // its wrapped texts at its width (the least size of a window leaves them out).
 void MakeRoomForWrappedTexts(QWidget* window);
 
+// Keeps the window from being made shorter than its wrapped texts need at
+// its least width (within its screen), which the least size of a window
+// leaves out. Never lowers its least height.
+void HoldRoomForWrappedTexts(QWidget* window);
+
 // Fits the window on its screen each time it shows or changes size, for as
 // long as it lives; a window whose size nobody set opens at the size its
 // content asks for. ShowModal does this for every window it shows.

@@ -8,6 +8,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/ScreenFit.h"
 #include "platform/ui/MsgBox.h"
 #include "printing/ui/ManagerReport.h"
 #include "syndicates/Diary.h"
@@ -201,7 +202,8 @@ void SManager::Form_Load()
         MSFlexGrid1->setColAlignment(c, c == DiaryNotes ? Qt::AlignLeft : Qt::AlignHCenter);
         MSFlexGrid1->setColWidth(c, TextWidth(MSFlexGrid1, sizing[c]));
     }
-    MSFlexGrid1->fitWidthToColumns(kDiaryColumns - 1);
+    // The notes scroll in a narrow window.
+    MSFlexGrid1->fitWidthToColumns(kDiaryColumns - 1, DiaryBalance);
     int beforeBalance = 0;
     for (int c = 0; c < DiaryBalance; ++c)
         beforeBalance += MSFlexGrid1->ColWidth(c);
@@ -218,6 +220,9 @@ void SManager::Form_Load()
     LastCol = 1;
     MSFlexGrid1_Click();
     Command7_Click();
+    // The grid keeps its least height, and the Total row stays below it,
+    // however small the window is made.
+    HoldRoomForWrappedTexts(this);
 }
 
 void SManager::loadDiary()

@@ -8,6 +8,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/ScreenFit.h"
 #include "platform/ui/MsgBox.h"
 #include "printing/ui/SyndicateReports.h"
 #include "syndicates/SyndicateFile.h"
@@ -162,7 +163,10 @@ void SPayments::fitColumns()
             width = std::max(width, std::min(widest[c], metrics.horizontalAdvance(grid->TextMatrix(r, c)) + padding));
         grid->setColWidth(c, width);
     }
-    grid->fitWidthToColumns(3);
+    // The other columns scroll in a narrow window.
+    grid->fitWidthToColumns(3, 0);
+    // The buttons beside the grid stay whole however small the window is made.
+    HoldRoomForWrappedTexts(this);
 }
 
 void SPayments::Form_Load()

@@ -11,9 +11,11 @@
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Shell.h"
 #include "printing/ui/PrintFrm.h"
+#include "syndicates/SyndicateFile.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
+#include <QStandardPaths>
 
 namespace {
 constexpr int kScreenWidth = 1280;
@@ -148,7 +151,7 @@ class WindowSizes : public ProgramFolderTest {};
 
 TEST_F(WindowSizes, EveryWindowFitsA1280By800Screen)
 {
-    writeLines("dbase100.txt", DatabaseLines(kLongName, "6,49,0,0,1", ManyDraws(3000, 6, 49, false)));
+    writeLines("dbase100.txt", DatabaseLines(kLongName, "6,59,0,0,1", ManyDraws(3000, 6, 59, false)));
     writeLines("dbase069.txt", DatabaseLines(kLongName + " Powerball", "5,69,0,26,0", ManyDraws(3000, 5, 69, true)));
     writeLines("dbase007.txt", DatabaseLines(kLongName + " Seven", "7,47,0,0,1", ManyDraws(3000, 7, 47, false)));
     QStringList saved;
@@ -168,6 +171,7 @@ TEST_F(WindowSizes, EveryWindowFitsA1280By800Screen)
     const bool screenIsTarget = area.width() == 1280 && area.height() == 800;
     EXPECT_TRUE(screenIsTarget) << "screen " << area.width() << " x " << area.height();
     const bool largerFont = screen->logicalDotsPerInch() > kNormalDpi;
+    const bool onOffscreen = QGuiApplication::platformName() == "offscreen";
 
     // Boxes the actions raise are answered as a player would go on.
     SetMsgBoxHook([](const MsgBoxCall& box) {
@@ -180,6 +184,12 @@ TEST_F(WindowSizes, EveryWindowFitsA1280By800Screen)
     QSet<QString> seen;
     auto fits = [&](QDialog* dialog, const QString& when) {
         QApplication::processEvents();
+        // A window manager frames a window a moment after it shows.
+        QElapsedTimer framing;
+        framing.start();
+        while (!onOffscreen && framing.elapsed() < 500
+               && (dialog->frameGeometry() == dialog->geometry() || framing.elapsed() < 60))
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
         const QRect frame = dialog->frameGeometry();
         const std::string what = (current + " " + dialog->metaObject()->className() + " " + when).toStdString();
         EXPECT_LE(frame.width(), kScreenWidth) << what;
@@ -247,27 +257,110 @@ TEST_F(WindowSizes, TheMainWindowFitsItsScreen)
     EXPECT_EQ(OutOfReach(&window, window.screen()->availableGeometry()).join("; ").toStdString(), "");
 }
 
-// The tests above again, in a runner started at a larger font and in one
-// with Qt's own scaling at 145 % (a 1280 x 800 screen is then 883 x 552).
+// Windows with names as long as their boxes take, amounts of thirteen digits
+// and a lottery of 59 numbers: the grids give up width first (their columns
+// scroll), the explanations are whole, and the syndicate windows made as small
+// as they go (by the player, or on a screen with less room) have no control
+// lying over another. Run at 144 dots an inch too.
+TEST_F(WindowSizes, TheseWindowsFitWithLongNamesAndLargeAmounts)
+{
+    const QString name(30, 'W');
+    auto row = [](const QStringList& fields) { return '"' + fields.join("\",\"") + '"'; };
+    QStringList members{row({name, name, name, name, name, "01234 567890 123", name, "", "", "", name})};
+    QStringList diary;
+    for (int i = 1; i <= 40; ++i) {
+        members << row({name.left(28) + QString::number(i), "", "", "", "", "", "", "Standing order",
+                        "9999999999999.99", "05-Dec-2026", ""});
+        diary << row(
+            {"05-Mar-2026", "99999", "£999,999,999,999.99", "£999,999,999,999.99", "-£999,999,999,999.99", kLongName});
+    }
+    writeLines("SMembers.000", members);
+    writeLines("Diary.000", diary);
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+    writeLines("dbase100.txt", DatabaseLines(kLongName, "6,59,0,0,1", ManyDraws(3000, 6, 59, false)));
+
+    const QRect area = QApplication::primaryScreen()->availableGeometry();
+    QStringList faults;
+    bool atLeastSize = false;
+    SetModalHook([&](QDialog* dialog) {
+        const QString what = dialog->metaObject()->className();
+        dialog->show();
+        if (auto* list = dialog->findChild<QListWidget*>("List1"))
+            list->setCurrentRow(0);
+        QApplication::processEvents();
+        const QRect frame = dialog->frameGeometry();
+        if (frame.width() > kScreenWidth || !area.contains(frame))
+            faults << QStringLiteral("%1 is %2 x %3").arg(what).arg(frame.width()).arg(frame.height());
+        for (const QString& fault : OutOfReach(dialog, area))
+            faults << what + ": " + fault;
+        if (atLeastSize) {
+            dialog->resize(dialog->minimumSize());
+            QApplication::processEvents();
+            for (const QString& fault : OutOfReach(dialog, area))
+                faults << what + " at its least size: " + fault;
+        }
+        dialog->hide();
+        return int(QDialog::Rejected);
+    });
+    RegisterAllWindows();
+    const struct {
+        MenuItem item;
+        bool atLeastSize;
+    } cases[] = {
+        {MenuItem::SyndicateManager, true},
+        {MenuItem::SyndicatePayments, true},
+        {MenuItem::AnalyseOddEven, false},
+    };
+    for (const auto& c : cases) {
+        atLeastSize = c.atLeastSize;
+        EXPECT_TRUE(OpenWindow(c.item, nullptr)) << MenuItemName(c.item).toStdString();
+    }
+    EXPECT_EQ(faults.join("\n").toStdString(), "");
+}
+
+// The tests above again, in a runner started at a larger font (the windows
+// with long names also at 144 dots an inch), in one with Qt's own scaling at
+// 145 % (a 1280 x 800 screen is then 883 x 552), and where Xvfb and openbox
+// are installed, at the larger font on an X display whose window manager
+// frames the windows after they show.
 TEST(WindowSizesAtALargerFont, EveryWindowFitsItsScreen)
 {
     struct Case {
         QStringList environment;
         const char* tests;
+        bool framed = false;
     };
+    const QString largerFont = "QT_FONT_DPI=" + QString::number(kLargerDpi);
     const Case cases[] = {
-        {{"QT_FONT_DPI=" + QString::number(kLargerDpi), "QT_ENABLE_HIGHDPI_SCALING=0"}, "WindowSizes.*"},
+        {{largerFont, "QT_ENABLE_HIGHDPI_SCALING=0"}, "WindowSizes.*"},
+        {{"QT_FONT_DPI=144", "QT_ENABLE_HIGHDPI_SCALING=0"}, "WindowSizes.TheseWindows*"},
         {{"QT_SCALE_FACTOR=1.45"}, "WindowSizes.TheMainWindowFitsItsScreen"},
+        {{largerFont, "QT_ENABLE_HIGHDPI_SCALING=0", "QT_QPA_PLATFORM=xcb", "VANTREL_TEST_PLATFORM=xcb"},
+         "WindowSizes.EveryWindowFitsA1280By800Screen",
+         true},
     };
+    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+    const bool canFrame = !xvfb.isEmpty() && !QStandardPaths::findExecutable("openbox").isEmpty();
     for (const Case& c : cases) {
+        if (c.framed && !canFrame)
+            continue;
         QProcess runner;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const QString& setting : c.environment)
             environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
         runner.setProcessEnvironment(environment);
         runner.setProcessChannelMode(QProcess::MergedChannels);
-        runner.start(QCoreApplication::applicationFilePath(),
-                     {QStringLiteral("--gtest_filter=") + c.tests, "--gtest_brief=1"});
+        const QStringList arguments{QCoreApplication::applicationFilePath(),
+                                    QStringLiteral("--gtest_filter=") + c.tests, "--gtest_brief=1"};
+        if (c.framed) {
+            runner.start(xvfb,
+                         QStringList{"-a", "-s", "-screen 0 1280x800x24", "sh", "-c",
+                                     "openbox >/dev/null 2>&1 & sleep 1; exec \"$0\" \"$@\""}
+                             + arguments);
+        } else {
+            runner.start(arguments.first(), arguments.mid(1));
+        }
         ASSERT_TRUE(runner.waitForFinished(100000));
         const QString output = QString::fromUtf8(runner.readAll());
         EXPECT_EQ(runner.exitCode(), 0) << c.environment.join(' ').toStdString() << "\n" << output.toStdString();
