@@ -23,6 +23,7 @@ public:
         if (watched != window_)
             return false;
         if (event->type() == QEvent::Show) {
+            HoldRoomForWrappedTexts(window_);
             // Qt gives a window whose size nobody set at most two thirds of
             // the screen; it opens at the size its content asks for instead.
             // (This runs before the dialog centres itself over its parent.)
@@ -51,6 +52,7 @@ private:
             return;
         fitting_ = true;
         fittedFrame_ = frame();
+        HoldRoomForWrappedTexts(window_);
         FitOnScreen(window_);
         fitting_ = false;
     }
@@ -130,20 +132,45 @@ void HoldRoomForWrappedTexts(QWidget* window)
         return;
     QLayout* layout = window->layout();
     const QScreen* screen = window->screen();
-    if (!layout || !screen || !layout->hasHeightForWidth())
+    if (!layout || !screen)
         return;
     // The layout's least size leaves the wrapped texts out; below the height
     // they need the layout squeezes its parts under their least sizes, and
     // those that refuse (a grid's rows) lie over their neighbours. The width
     // is never below its least, where the texts wrap into most lines.
+    // A least size set by hand below what the layout needs is raised too.
+    // Each call starts again from the least size the window had before the
+    // first (or set itself since), so a frame that shows up later (a title
+    // bar) may lower what was held.
+    constexpr const char* kOwnLeast = "leastSizeBeforeHeld";
+    constexpr const char* kHeldLeast = "leastSizeHeld";
+    if (!window->property(kOwnLeast).isValid() || window->property(kHeldLeast).toSize() != window->minimumSize())
+        window->setProperty(kOwnLeast, window->minimumSize());
+    const QSize own = window->property(kOwnLeast).toSize();
     layout->activate();
     const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize();
-    const int room = screen->availableGeometry().height() - frame.height();
-    const int need = std::min(
-        std::max(layout->totalMinimumSize().height(), layout->totalMinimumHeightForWidth(window->minimumWidth())),
-        room);
-    if (need > window->minimumHeight())
-        window->setMinimumHeight(need);
+    const QSize room = screen->availableGeometry().size() - frame;
+    int width = std::min(std::max(layout->totalMinimumSize().width(), own.width()), room.width());
+    auto needAt = [layout](int w) {
+        return std::max(layout->totalMinimumSize().height(), layout->totalMinimumHeightForWidth(w));
+    };
+    // The least height leaves room for a taskbar. Texts wrapped into so many
+    // lines that they would take that room get a wider least width instead:
+    // the narrowest at which they fit, as far as the screen reaches across.
+    const int tall = room.height() - screen->availableGeometry().height() / 20;
+    if (layout->hasHeightForWidth() && needAt(width) > tall && needAt(room.width()) < needAt(width)) {
+        int narrow = width;
+        int wide = room.width();
+        while (wide - narrow > 1) {
+            const int mid = (narrow + wide) / 2;
+            (needAt(mid) > tall ? narrow : wide) = mid;
+        }
+        width = wide;
+    }
+    const int height = std::max(std::min(needAt(width), tall), own.height());
+    window->setProperty(kHeldLeast, QSize(width, height));
+    if (QSize(width, height) != window->minimumSize())
+        window->setMinimumSize(width, height);
 }
 
 void KeepOnScreen(QWidget* window)

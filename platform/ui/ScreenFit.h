@@ -18,12 +18,15 @@ void OpenAtContentSize(QWidget* window);
 // its wrapped texts at its width (the least size of a window leaves them out).
 void MakeRoomForWrappedTexts(QWidget* window);
 
-// Keeps the window from being made shorter than its wrapped texts need at
-// its least width (within its screen), which the least size of a window
-// leaves out. Never lowers its least height.
+// Keeps the window from being made smaller than its layout needs, the height
+// of its wrapped texts at its least width included (which the least size of
+// a window leaves out), within its screen less room for a taskbar; where the
+// texts would need more height, its least width grows until they fit. Never
+// goes below the least size the window sets itself.
 void HoldRoomForWrappedTexts(QWidget* window);
 
 // Fits the window on its screen each time it shows or changes size, for as
-// long as it lives; a window whose size nobody set opens at the size its
-// content asks for. ShowModal does this for every window it shows.
+// long as it lives, and holds its least size to what its content needs; a
+// window whose size nobody set opens at the size its content asks for.
+// ShowModal does this for every window it shows.
 void KeepOnScreen(QWidget* window);
