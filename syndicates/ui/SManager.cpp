@@ -8,7 +8,6 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/ScreenFit.h"
 #include "platform/ui/MsgBox.h"
 #include "printing/ui/ManagerReport.h"
 #include "syndicates/Diary.h"
@@ -220,9 +219,6 @@ void SManager::Form_Load()
     LastCol = 1;
     MSFlexGrid1_Click();
     Command7_Click();
-    // The grid keeps its least height, and the Total row stays below it,
-    // however small the window is made.
-    HoldRoomForWrappedTexts(this);
 }
 
 void SManager::loadDiary()

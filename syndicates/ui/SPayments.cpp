@@ -8,7 +8,6 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/ScreenFit.h"
 #include "platform/ui/MsgBox.h"
 #include "printing/ui/SyndicateReports.h"
 #include "syndicates/SyndicateFile.h"
@@ -165,8 +164,6 @@ void SPayments::fitColumns()
     }
     // The other columns scroll in a narrow window.
     grid->fitWidthToColumns(3, 0);
-    // The buttons beside the grid stay whole however small the window is made.
-    HoldRoomForWrappedTexts(this);
 }
 
 void SPayments::Form_Load()
