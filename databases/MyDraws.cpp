@@ -63,13 +63,8 @@ MyDrawsTable LoadMyDrawsFile() { return ReadMyDraws().value_or(MyDrawsTable{}); 
 
 bool SaveMyDrawsFile(const MyDrawsTable& table, QString* error)
 {
-    if (table.rows.isEmpty() && table.kept.size() == 0) {
-        if (DeleteSavedEntries(kSavedEntriesFile))
-            return true;
-        if (error)
-            *error = kSavedEntriesFile + QStringLiteral(" could not be deleted");
-        return false;
-    }
+    if (table.rows.isEmpty() && table.kept.size() == 0)
+        return DeleteSavedEntries(kSavedEntriesFile, error);
     QByteArray bytes;
     bytes.reserve(table.kept.bytes().size() + table.rows.size() * 64);
     for (const SavedEntry& e : table.rows) {

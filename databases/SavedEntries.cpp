@@ -176,21 +176,21 @@ bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path, Q
 
 bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path, QString* error)
 {
-    if (entries.isEmpty()) {
-        if (DeleteSavedEntries(path))
-            return true;
-        if (error)
-            *error = QFile(path).errorString();
-        return false;
-    }
+    if (entries.isEmpty())
+        return DeleteSavedEntries(path, error);
     return WriteLines(path, ToLines(entries), error);
 }
 
-bool DeleteSavedEntries(const QString& path)
+bool DeleteSavedEntries(const QString& path, QString* error)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return QFile::remove(path);
+    QFile file(path);
+    if (file.remove())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 std::optional<QDate> NextDrawDate(const QString& lotteryName, const QDate& today)

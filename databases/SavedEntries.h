@@ -96,8 +96,9 @@ bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path = 
 // the old); an empty list deletes the file. False on failure.
 bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile,
                        QString* error = nullptr);
-// Deletes the file; true when it is gone afterwards.
-bool DeleteSavedEntries(const QString& path = kSavedEntriesFile);
+// Deletes the file; true when it is gone afterwards, else error (when given)
+// holds the system's reason.
+bool DeleteSavedEntries(const QString& path = kSavedEntriesFile, QString* error = nullptr);
 
 // The draw date proposed for a lottery, counted from `today`: the next draw
 // day of the lotteries it knows by name (upper-cased and trimmed), today
