@@ -4,9 +4,11 @@
 //
 // Every built window is registered in Registration.cpp under its menu item,
 // with the item's follow-ups, which the main window runs around the opener.
-// Items with no registration are windows not built yet: the main window
-// disables them. The four syndicate view items run only while a syndicate
-// with a name and a manager is open (the main window sees to that).
+// "Show/Hide info panels", "Exit" and the WebLinks items have no
+// registration: the main window runs them itself. Any other item without one
+// (a test's empty WindowOverride) is disabled, with its toolbar picture. The
+// four syndicate view items run only while a syndicate with a name and a
+// manager is open (the main window sees to that).
 //
 // An opener creates its window over the main window, calls its Load(), sets
 // any preset the item asks for (as the player's click would) and shows it

@@ -13,7 +13,7 @@
 // PlayLotto again and again until the ticked tests pass or ten seconds have
 // gone by, letting events run meanwhile. While it runs Busy is set: the
 // other commands are ignored, a lottery chosen in the list is put back, and
-// Close is kept until the loop ends (or ignored, as CloseWhileBusy says).
+// Close is kept until the loop ends (or ignored, as CloseWaitsWhileBusy says).
 // The inputs it reads (every control of methodBox() but labels and help
 // buttons, and the filter boxes) are disabled meanwhile, so the lines come
 // from the inputs as they stood at the click and what the window shows
