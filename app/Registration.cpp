@@ -101,16 +101,6 @@ void run(QWidget* main)
         (window->*command)();
 }
 
-// Backup and Restore: the main window reads again what was restored of the
-// files it keeps in memory.
-void openBackup(QWidget* main)
-{
-    Backup window(main);
-    window.Load();
-    ShowModal(&window);
-    if (auto* vantrel = qobject_cast<Vantrel*>(main))
-        vantrel->ReloadDataFiles(window.Restored());
-}
 // The follow-ups.
 
 // "Check my lottery entries" opens nothing while there are no saved entries.
@@ -149,7 +139,7 @@ void RegisterAllWindows()
     // File.
     RegisterWindow(MenuItem::FileCopyToA, run<&Vantrel::FileCopyToA_Click>);
     RegisterWindow(MenuItem::FileCopyFromA, run<&Vantrel::FileCopyFromA_Click>);
-    RegisterWindow(MenuItem::FileBackup, openBackup, {.after = afterBackup});
+    RegisterWindow(MenuItem::FileBackup, open<Backup>, {.after = afterBackup});
     RegisterWindow(MenuItem::FileDeleteSaved, run<&Vantrel::FileDeleteSaved_Click>);
     RegisterWindow(MenuItem::FilePreferences, open<Preferences>, {.after = afterPreferences});
     RegisterWindow(MenuItem::FilePrintSetup, open<PrintSetup>);

@@ -45,6 +45,7 @@
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 QString NewLine = QStringLiteral("\r\n");
 
@@ -670,6 +671,11 @@ void Vantrel::FileNotes_Click()
 void Vantrel::UpdateSyndicate()
 {
     LoadSyndicate();
+    ShowSyndicate();
+}
+
+void Vantrel::ShowSyndicate()
+{
     Label3->setText(Syndicate[0][SyndicateNameField]);
     Label6->setText(Syndicate[0][NameField]);
     RefreshItems();
@@ -757,27 +763,30 @@ void Vantrel::LinksLink_Click(int index)
 
 void Vantrel::FileCopyToA_Click() { CopyDataFilesToDisk(this, Label1); }
 
-void Vantrel::FileCopyFromA_Click() { ReloadDataFiles(CopyDataFilesFromDisk(this, Label1)); }
+void Vantrel::FileCopyFromA_Click() { CopyDataFilesFromDisk(this, Label1); }
 
 void Vantrel::FileDeleteSaved_Click() { AskToDeleteSavedEntries(); }
 
 void Vantrel::ReloadDataFiles(const QStringList& names)
 {
     auto copied = [&names](const QString& file) { return names.contains(file); };
-    if (copied(kSettingsFile) || copied(kNotesFile))
-        MakeProgramFolderCurrent();
     if (copied(kSettingsFile)) {
-        LoadSettings();
         Skinning();
         if (PanelsVisible() != (Settings[PanelsShown] == "1"))
             FileNotes_Click();
         const auto birth = ParseDate(Settings[BirthDate]);
         DTPicker1->setValue(birth && birth->isValid() ? *birth : QDate(1970, 1, 1));
         DoBiorhythm();
-        UpdateSyndicate();
     }
+    if (copied(kSettingsFile) || copied(Settings[SyndicateFile]))
+        ShowSyndicate();
     if (copied(kNotesFile) && QFile::exists(kNotesFile))
         ReadNotes();
+    // A lottery copied in may be new, or renamed in its first line.
+    if (std::any_of(names.begin(), names.end(), [](const QString& name) {
+            return name.startsWith("dbase", Qt::CaseInsensitive) && name.endsWith(".txt", Qt::CaseInsensitive);
+        }))
+        ListDatabases(List1);
 }
 
 void Vantrel::RunMenuItem(MenuItem item)

@@ -8,6 +8,7 @@
 
 #include "app/MenuItems.h"
 #include "core/ChecklistFile.h"
+#include "core/DataFiles.h"
 #include "core/Settings.h"
 #include "core/ui/LoadOnce.h"
 
@@ -65,10 +66,12 @@ public:
     void FileCopyFromA_Click();
     void FileDeleteSaved_Click();
 
-    // Reads again the files the window keeps in memory ("vantrel.ini",
-    // "Notes.txt") that are among the names, after they were copied in from a
-    // removable disk or restored from the backup folder, so that the exit
-    // does not write the old ones over them.
+    // Shows again what the window keeps of the files among the names, after
+    // they were copied in from a removable disk or restored from the backup
+    // folder (the window subscribes to NoticeFilesReplaced, which has read the
+    // settings and the tables by then): reads "Notes.txt" again, so that the
+    // exit does not write the old notes over it, and shows the settings, the
+    // open syndicate and the lottery list as they now stand.
     void ReloadDataFiles(const QStringList& names);
 
     // Runs a menu item as a click on it does (a disabled item does nothing).
@@ -94,9 +97,11 @@ private:
     // The problems last told to the player, each told once until it is gone:
     // a save succeeds, or the file is read again.
     void SayOnce(QString& said, const QString& text);
+    void ShowSyndicate();
     QString notesFailureSaid_;
     QString settingsFailureSaid_;
     QString keptSettingsSaid_;
+    FilesReplacedSubscription filesReplaced_{[this](const QStringList& names) { ReloadDataFiles(names); }};
     void buildMenus();
     QWidget* buildToolbar();
     QWidget* buildPanels();

@@ -1,8 +1,12 @@
 #include "core/DataFiles.h"
 
+#include "core/Settings.h"
 #include "platform/Folder.h"
 
 #include <QDir>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 std::function<void()>& saveHook()
@@ -10,7 +14,51 @@ std::function<void()>& saveHook()
     static std::function<void()> hook;
     return hook;
 }
+
+struct Subscriber {
+    int id;
+    FilesReplacedHandler handler;
+};
+std::vector<Subscriber>& subscribers()
+{
+    static std::vector<Subscriber> list;
+    return list;
+}
+int subscribe(FilesReplacedHandler handler)
+{
+    static int last = 0;
+    subscribers().push_back({++last, std::move(handler)});
+    return last;
+}
 } // namespace
+
+bool SubscribeToFilesReplaced(FilesReplacedHandler handler)
+{
+    subscribe(std::move(handler));
+    return true;
+}
+
+FilesReplacedSubscription::FilesReplacedSubscription(FilesReplacedHandler handler) : id_(subscribe(std::move(handler)))
+{}
+
+FilesReplacedSubscription::~FilesReplacedSubscription()
+{
+    std::erase_if(subscribers(), [this](const Subscriber& s) { return s.id == id_; });
+}
+
+void NoticeFilesReplaced(const QStringList& names)
+{
+    if (names.isEmpty())
+        return;
+    MakeProgramFolderCurrent();
+    if (names.contains(kSettingsFile))
+        LoadSettings();
+    // A copy: a subscriber may end its subscription (a window closing).
+    const std::vector<Subscriber> now = subscribers();
+    for (const Subscriber& s : now)
+        if (std::any_of(subscribers().begin(), subscribers().end(), [&s](const Subscriber& x) { return x.id == s.id; }))
+            s.handler(names);
+}
 
 void SetSaveBeforeCopyingHook(std::function<void()> hook) { saveHook() = std::move(hook); }
 

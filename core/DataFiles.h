@@ -25,6 +25,32 @@ void SetSaveBeforeCopyingHook(std::function<void()> hook);
 // Runs the hook (nothing when none is set).
 void SaveBeforeCopying();
 
+// Files of the program folder replaced from outside the program's own saving
+// (a restore from the backup folder, a copy from a removable disk). Whatever
+// keeps a file's content in memory (the open syndicate, the open lottery, the
+// main window's notes) subscribes, and reads the file again when told, so no
+// table still in memory is saved over a file just put back.
+using FilesReplacedHandler = std::function<void(const QStringList& names)>;
+// Subscribes for the whole run (the tables of the rules, at start-up). Returns
+// true, so a file can subscribe in the initializer of a constant.
+bool SubscribeToFilesReplaced(FilesReplacedHandler handler);
+// A subscription that ends when the object is destroyed (a window's).
+class FilesReplacedSubscription {
+public:
+    explicit FilesReplacedSubscription(FilesReplacedHandler handler);
+    ~FilesReplacedSubscription();
+    FilesReplacedSubscription(const FilesReplacedSubscription&) = delete;
+    FilesReplacedSubscription& operator=(const FilesReplacedSubscription&) = delete;
+
+private:
+    int id_;
+};
+// Tells that the named files of the program folder were replaced: makes the
+// program folder current, reads the settings again when "vantrel.ini" is among
+// them (the other tables follow what the settings name), then runs every
+// subscriber in the order they subscribed. Nothing happens for no names.
+void NoticeFilesReplaced(const QStringList& names);
+
 // The name of the backup folder below the program folder.
 inline const QString kBackupFolder = QStringLiteral("Backup");
 

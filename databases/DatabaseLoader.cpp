@@ -14,6 +14,14 @@ namespace {
 // The first line of a file, or empty when it has none. Only the start of the
 // file is read: a lottery list shows many databases of thousands of draws.
 QString firstLine(const QString& fileName) { return ReadFirstLineStart(fileName, kListNameLength).value_or(QString()); }
+
+// A restore or a disk copy that replaced the open lottery's file reads it
+// again; the change count moves, so every cache and window of the draws
+// follows.
+[[maybe_unused]] const bool readAgainWhenReplaced = SubscribeToFilesReplaced([](const QStringList& names) {
+    if (!DbaseFile.isEmpty() && names.contains(DbaseFile))
+        LoadDatabaseFile(DbaseFile);
+});
 } // namespace
 
 bool EntryCanNameDatabase(const QString& fileName)

@@ -13,6 +13,15 @@ SyndicateRow Syndicate[kSyndicateRows + 1];
 namespace {
 const QString kMembersPrefix = QStringLiteral("SMembers.");
 
+// A restore or a disk copy that replaced the open syndicate's file, or the
+// settings that name it, reads the syndicate again before any window can save
+// the rows still in memory over it.
+[[maybe_unused]] const bool readAgainWhenReplaced = SubscribeToFilesReplaced([](const QStringList& names) {
+    const QString& open = Settings[SyndicateFile];
+    if (names.contains(kSettingsFile) || (!open.isEmpty() && names.contains(open)))
+        LoadSyndicate();
+});
+
 void clearRows(int lastRow)
 {
     for (int r = 0; r <= lastRow; ++r)

@@ -1,6 +1,8 @@
 #include "core/ui/Backup.h"
 
 #include "core/DataFiles.h"
+#include "core/Settings.h"
+#include "core/ui/FileCommands.h"
 #include "core/ui/Skinning.h"
 #include "platform/Folder.h"
 #include "platform/ui/Controls.h"
@@ -106,6 +108,9 @@ Backup::Backup(QWidget* parent) : LoadOnce(parent)
     Command4 = NamedButton(this, "Command4", "Back up all", " Copy all files to backup folder ");
     Command5 = NamedButton(this, "Command5", "Restore all", " Copy all backup files to program folder ");
     Command3 = NamedPictureButton(this, "Command3", QStyle::SP_DialogCloseButton, "Close", " Close ", "window-close");
+    // Two lines high from the start, so the count does not move the layout.
+    Label6 = NamedLabel(this, "Label6", QString());
+    Label6->setMinimumHeight(Label6->fontMetrics().height() * 2);
 
     auto* arrows = new QVBoxLayout;
     arrows->addStretch(1);
@@ -126,6 +131,7 @@ Backup::Backup(QWidget* parent) : LoadOnce(parent)
     lists->setRowStretch(2, 1);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Label6);
     buttons->addStretch(1);
     buttons->addWidget(Command3);
 
@@ -146,8 +152,9 @@ Backup::Backup(QWidget* parent) : LoadOnce(parent)
 
 void Backup::Skinning()
 {
-    ::Skinning(this, SkinFamily::File,
-               {.title = {Label4}, .body = {Label3, Label5}, .label = {Label1, Label2}, .other = {Text1, Text2}});
+    ::Skinning(
+        this, SkinFamily::File,
+        {.title = {Label4}, .body = {Label3, Label5}, .label = {Label1, Label2, Label6}, .other = {Text1, Text2}});
 }
 
 void Backup::Form_Load()
@@ -175,9 +182,13 @@ void Backup::copy(const QStringList& names, bool restore)
     const QString from = restore ? backupFolder() : ProgramFolder();
     const QString to = restore ? ProgramFolder() : backupFolder();
     QDir().mkpath(to);
-    const CopyOutcome outcome = CopyDataFiles(from, to, names, {}, OnCopyFailure::CopyTheRest);
-    if (restore)
-        restored_ << outcome.copied;
+    const CopyOutcome outcome = CopyShowingProgress(this, Label6, from, to, names, OnCopyFailure::CopyTheRest);
+    Label6->clear();
+    if (restore) {
+        NoticeFilesReplaced(outcome.copied);
+        if (outcome.copied.contains(kSettingsFile))
+            Skinning();
+    }
     ReadDir();
     if (!outcome.ok())
         MsgBox(copyFailureText(outcome), vbOKOnly + vbExclamation, "Error");

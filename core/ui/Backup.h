@@ -33,6 +33,7 @@ public:
     QPushButton* Command4; // Back up all
     QPushButton* Command5; // Restore all
     QPushButton* Command3; // Close
+    QLabel* Label6;        // the running count of a copy
 
     void Skinning();
     void ReadDir();
@@ -43,14 +44,11 @@ public:
     void Command5_Click();
     void Command3_Click();
 
-    // The files restored into the program folder while the window was open.
-    const QStringList& Restored() const { return restored_; }
-
 private:
     // Copies the files; a file that fails does not stop the others, and every
-    // file that failed is named to the player.
+    // file that failed is named to the player. What a restore replaced is read
+    // again at once by whatever keeps it in memory.
     void copy(const QStringList& names, bool restore);
-    QStringList restored_;
 };
 
 // The real file name behind a list row.

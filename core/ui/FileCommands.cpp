@@ -10,14 +10,15 @@
 
 #include <QDir>
 #include <QLabel>
-#include <optional>
 
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 
 // Copies the data files between the folders, counting on the status label.
-// A failure, or a folder without data files, is told to the player.
-CopyOutcome copyWithCount(QWidget* owner, QLabel* status, const QString& from, const QString& to, const QString& title)
+// A failure, or a folder without data files, is told to the player; files
+// copied into the program folder are read again first.
+CopyOutcome copyWithCount(QWidget* owner, QLabel* status, const QString& from, const QString& to, const QString& title,
+                          bool intoProgramFolder)
 {
     const QStringList names = DataFilesIn(from, DiskCopyPatterns());
     if (names.isEmpty()) {
@@ -25,22 +26,12 @@ CopyOutcome copyWithCount(QWidget* owner, QLabel* status, const QString& from, c
                title);
         return {};
     }
-    // The window is drawn again where the question and the folder dialog
-    // stood before the wait begins; no event runs, so no command starts
-    // during the copy.
-    if (owner)
-        owner->repaint();
-    std::optional<Hourglass> hourglass(std::in_place);
-    const CopyOutcome outcome = CopyDataFiles(from, to, names, [status](int copied) {
-        if (!status)
-            return;
-        status->setText(kLineEnd + "Copied" + Str(copied) + " files");
-        status->repaint();
-    });
-    hourglass.reset();
+    const CopyOutcome outcome = CopyShowingProgress(owner, status, from, to, names, OnCopyFailure::Stop);
+    if (intoProgramFolder)
+        NoticeFilesReplaced(outcome.copied);
     if (!outcome.ok()) {
         // The label keeps the count; what was copied stays copied.
-        MsgBox("  Removable disk error!  ", vbOKCancel + vbCritical, "Error");
+        MsgBox(DiskCopyFailureText(names, outcome), vbOKCancel + vbCritical, "Error");
         return outcome;
     }
     if (status)
@@ -54,6 +45,40 @@ QString chooseDisk(QWidget* owner, const QString& caption)
 }
 } // namespace
 
+CopyOutcome CopyShowingProgress(QWidget* owner, QLabel* status, const QString& fromFolder, const QString& toFolder,
+                                const QStringList& names, OnCopyFailure onFailure)
+{
+    if (owner)
+        owner->repaint();
+    const Hourglass hourglass;
+    return CopyDataFiles(
+        fromFolder, toFolder, names,
+        [status](int copied) {
+            if (!status)
+                return;
+            status->setText(kLineEnd + "Copied" + Str(copied) + " files");
+            status->repaint();
+        },
+        onFailure);
+}
+
+QString DiskCopyFailureText(const QStringList& names, const CopyOutcome& outcome)
+{
+    QString text = QStringLiteral("  Removable disk error!  ");
+    if (!outcome.errors.isEmpty())
+        text += kLineEnd + kLineEnd + outcome.errors.first() + ".";
+    QStringList left;
+    for (const QString& name : names)
+        if (!outcome.copied.contains(name))
+            left << name;
+    if (!left.isEmpty())
+        text += kLineEnd + kLineEnd
+            + (left.size() == 1 ? QStringLiteral("This file was not copied:")
+                                : QStringLiteral("These files were not copied:"))
+            + kLineEnd + left.join(kLineEnd);
+    return text;
+}
+
 void CopyDataFilesToDisk(QWidget* owner, QLabel* status)
 {
     const QString question =
@@ -66,7 +91,7 @@ void CopyDataFilesToDisk(QWidget* owner, QLabel* status)
     if (disk.isEmpty())
         return;
     SaveBeforeCopying();
-    copyWithCount(owner, status, ProgramFolder(), disk, "Copy to removable disk");
+    copyWithCount(owner, status, ProgramFolder(), disk, "Copy to removable disk", false);
 }
 
 QStringList CopyDataFilesFromDisk(QWidget* owner, QLabel* status)
@@ -80,7 +105,7 @@ QStringList CopyDataFilesFromDisk(QWidget* owner, QLabel* status)
     const QString disk = chooseDisk(owner, "Copy from removable disk");
     if (disk.isEmpty())
         return {};
-    return copyWithCount(owner, status, disk, ProgramFolder(), "Copy from removable disk").copied;
+    return copyWithCount(owner, status, disk, ProgramFolder(), "Copy from removable disk", true).copied;
 }
 
 void AskToDeleteSavedEntries()

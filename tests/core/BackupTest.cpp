@@ -2,8 +2,14 @@
 // "Backup" folder.
 
 #include "core/DataFiles.h"
+#include "core/OpenLottery.h"
+#include "core/Settings.h"
 #include "core/ui/Backup.h"
+#include "core/ui/FileCommands.h"
+#include "databases/DatabaseLoader.h"
 #include "platform/Folder.h"
+#include "platform/ui/FolderDialog.h"
+#include "syndicates/SyndicateFile.h"
 #include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
@@ -12,6 +18,8 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -91,7 +99,6 @@ TEST_F(BackupTest, BackUpAllAndRestoreAllRoundTrip)
     EXPECT_EQ(rows(w.List2), rows(w.List1));
     EXPECT_EQ(w.List2->count(), 4);
     EXPECT_EQ(backedUp("vantrel.ini"), "settings\r\n");
-    EXPECT_TRUE(w.Restored().isEmpty());
 
     // The program's files change, then the backups come back over them.
     writeFile("dbase1.txt", "damaged");
@@ -103,7 +110,6 @@ TEST_F(BackupTest, BackUpAllAndRestoreAllRoundTrip)
     EXPECT_EQ(readFile("vantrel.ini"), "settings\r\n");
     EXPECT_EQ(readFile("ReVadirav.txt"), "entries\r\n");
     EXPECT_EQ(readFile("dbase2.txt"), "new since\r\n");
-    EXPECT_TRUE(w.Restored().contains("vantrel.ini"));
     EXPECT_EQ(w.List1->count(), 5);
 
     // One file back.
@@ -111,6 +117,89 @@ TEST_F(BackupTest, BackUpAllAndRestoreAllRoundTrip)
     w.List2->setCurrentRow(rows(w.List2).indexOf("Smembers.004"));
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     EXPECT_EQ(readFile("Smembers.004"), "club\r\n");
+}
+
+TEST_F(BackupTest, WhatARestoreOrADiskCopyReplacesIsReadAgainBeforeItCanBeSaved)
+{
+    // The open syndicate and the open lottery as the backup and the disk hold
+    // them; then a member deleted and saved, and the lottery's draws changed.
+    QTemporaryDir disk;
+    Settings.set(SyndicateFile, "SMembers.000");
+    Syndicate[0][SyndicateNameField] = "Club";
+    Syndicate[0][NameField] = "Manager";
+    Syndicate[1][NameField] = "Ann";
+    ASSERT_TRUE(SaveSyndicate());
+    writeLines("dbase1.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"05-Mar-2005,1,2,3,4,5,6,0,7"}));
+    for (const QString name : {"SMembers.000", "dbase1.txt"}) {
+        ASSERT_TRUE(QFile::copy(path(name), path("Backup/" + name)));
+        ASSERT_TRUE(QFile::copy(path(name), QDir(disk.path()).filePath(name)));
+    }
+    const struct {
+        const char* how;
+        std::function<void()> restore;
+    } cases[] = {
+        {"the arrow",
+         [] {
+             LoadedWindow<Backup> w;
+             for (int i = 0; i < w.List2->count(); ++i)
+                 if (BackupRowFile(w.List2, i) == "SMembers.000" || BackupRowFile(w.List2, i) == "dbase1.txt") {
+                     w.List2->setCurrentRow(i);
+                     w.Command2_Click();
+                 }
+         }},
+        {"Restore all", [] { LoadedWindow<Backup>().Command5_Click(); }},
+        {"the disk copy",
+         [this, &disk] {
+             SetFolderDialogHook([&disk](const QString&, const QString&) { return disk.path(); });
+             answer(vbOK);
+             CopyDataFilesFromDisk(nullptr, nullptr);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        Syndicate[1][NameField].clear();
+        ASSERT_TRUE(SaveSyndicate());
+        writeLines("dbase1.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"12-Mar-2005,9,10,11,12,13,14,0,15"}));
+        ASSERT_TRUE(LoadDatabaseFile("dbase1.txt"));
+        c.restore();
+        EXPECT_EQ(Syndicate[1][NameField], "Ann");
+        EXPECT_EQ(Draws[1][1], 1);
+        ASSERT_TRUE(SaveSyndicate()); // as the payments window's Save does
+        EXPECT_TRUE(readFile("SMembers.000").contains("\"Ann\""));
+    }
+}
+
+TEST_F(BackupTest, BackUpAllShowsTheHourglassAndCountsTheFiles)
+{
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        writeFile(name, "x\r\n");
+    LoadedWindow<Backup> w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto* count = w.findChild<QLabel*>("Label6");
+    ASSERT_TRUE(count);
+    // What the label shows each time it is drawn, and whether the hourglass
+    // was up then.
+    struct Painted : QObject {
+        QLabel* label;
+        QStringList seen;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && !label->text().isEmpty()) {
+                const QCursor* cursor = QApplication::overrideCursor();
+                seen << label->text() + (cursor && cursor->shape() == Qt::WaitCursor ? " (hourglass)" : "");
+            }
+            return false;
+        }
+    } painted;
+    painted.label = count;
+    count->installEventFilter(&painted);
+    w.Command4_Click();
+    EXPECT_EQ(painted.seen,
+              QStringList({"\r\nCopied 1 files (hourglass)", "\r\nCopied 2 files (hourglass)",
+                           "\r\nCopied 3 files (hourglass)"}));
+    EXPECT_EQ(count->text(), "");
+    EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 TEST_F(BackupTest, BackUpAllCopiesPastFailuresAndNamesEachOne)
