@@ -5,6 +5,7 @@
 #include "platform/ui/MsgBox.h"
 #include "syndicates/ui/SyndicateControls.h"
 
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QFile>
 #include <QGridLayout>
@@ -217,4 +218,12 @@ void SNotes::Command2_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
+}
+
+void SNotes::closeEvent(QCloseEvent* event)
+{
+    if (MayCloseWindow(Changed))
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
 }

@@ -79,6 +79,16 @@ void ShowNotSaved(const QString& fileName, const QString& reason)
            vbOKOnly + vbExclamation, QStringLiteral("Error!"));
 }
 
+void ShowChoiceNotSaved(const QString& reason)
+{
+    MsgBox(QStringLiteral("The syndicate is open, but the choice could not be saved:    \r\n"
+                          "%1.    \r\n"
+                          "When the settings are read again (on leaving Preferences, or at the    \r\n"
+                          "next start), the syndicate saved before is opened.    ")
+               .arg(reason),
+           vbOKOnly + vbExclamation, QStringLiteral("Error!"));
+}
+
 void ShowFileKept(const QString& fileName)
 {
     MsgBox(QStringLiteral("The file %1 could not be read when it was opened,    \r\n"
