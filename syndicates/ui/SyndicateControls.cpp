@@ -81,10 +81,10 @@ void ShowNotSaved(const QString& fileName, const QString& reason)
 
 void ShowChoiceNotSaved(const QString& reason)
 {
-    MsgBox(QStringLiteral("The syndicate is open, but the choice could not be saved:    \r\n"
-                          "%1.    \r\n"
-                          "When the settings are read again (on leaving Preferences, or at the    \r\n"
-                          "next start), the syndicate saved before is opened.    ")
+    MsgBox(QStringLiteral("The syndicate is open, but the choice    \r\n"
+                          "could not be saved: %1.    \r\n"
+                          "On leaving Preferences, and at the next start,    \r\n"
+                          "the syndicate saved before opens again.    ")
                .arg(reason),
            vbOKOnly + vbExclamation, QStringLiteral("Error!"));
 }

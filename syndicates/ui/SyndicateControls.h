@@ -58,7 +58,7 @@ void MakeDetailFields(QWidget* window, QLabel* (&labels)[5], QLineEdit* (&boxes)
 extern const QString kUnsavedChangesText;
 // The Close button's question when the window holds unsaved changes, asked
 // by the title bar's close box too: true when the window may close (nothing
-// changed, or the player pressed OK, and the changes are then dropped).
+// changed, or the player pressed OK: the window then drops its changes).
 bool MayCloseWindow(bool changed);
 
 class QDialog;
