@@ -14,8 +14,8 @@
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/ui/SyndicateControls.h"
 
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -75,6 +75,7 @@ SManager::SManager(QWidget* parent) : LoadOnce(parent)
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setRows(kDiaryRows);
+    amountsRead_.assign(std::size_t(kDiaryRows), {});
     MSFlexGrid1->setCols(kDiaryColumns);
     MSFlexGrid1->setFixedRows(1);
     MSFlexGrid1->setFixedCols(0);

@@ -5,8 +5,8 @@
 #include "platform/ui/MsgBox.h"
 #include "syndicates/ui/SyndicateControls.h"
 
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
