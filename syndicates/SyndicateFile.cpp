@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 
 SyndicateRow Syndicate[kSyndicateRows + 1];
 
@@ -40,6 +41,11 @@ QString quotedLine(const SyndicateRow& row)
 std::optional<SyndicateProblem> problem;
 bool problemTaken = false;
 
+// Rows 0 to 100 as the open syndicate's file was last read or written.
+SyndicateRow stored[kSyndicateFileRows];
+
+void keepAsStored() { std::copy(Syndicate, Syndicate + kSyndicateFileRows, stored); }
+
 void noteProblem(std::optional<SyndicateProblem> found)
 {
     if (found != problem)
@@ -67,31 +73,18 @@ std::optional<SyndicateProblem> checkLines(const QString& fileName, const QStrin
 
 // The settings file follows item 16 at once, so closing the preferences
 // (which reads the settings file again) keeps the syndicate that is open.
-void saveChoice() { SaveSettings(); }
-} // namespace
-
-void ClearSyndicate() { clearRows(kSyndicateFileRows - 1); }
-
-void ResetSyndicate()
+// notSaved (when given) gets the reason the settings file could not be
+// written, or nothing when it was.
+void saveChoice(QString* notSaved)
 {
-    clearRows(kSyndicateRows);
-    problem.reset();
-    problemTaken = false;
+    QString why;
+    const bool saved = SaveSettings(&why);
+    if (notSaved)
+        *notSaved = saved ? QString() : why;
 }
 
-const std::optional<SyndicateProblem>& SyndicateReadProblem() { return problem; }
-
-std::optional<SyndicateProblem> TakeNewSyndicateProblem()
-{
-    if (problemTaken || !problem)
-        return std::nullopt;
-    problemTaken = true;
-    return problem;
-}
-
-bool OpenSyndicateFileKept() { return problem && problem->keepFile() && problem->file == Settings[SyndicateFile]; }
-
-void LoadSyndicate()
+// Empties rows 0 to 100 and fills them from the file item 16 names.
+void readSyndicate()
 {
     ClearSyndicate();
     const QString fileName = Settings[SyndicateFile];
@@ -115,6 +108,39 @@ void LoadSyndicate()
             Syndicate[r][SyndicateFieldIndex(f)] = reader.field();
     noteProblem(checkLines(fileName, *text));
 }
+} // namespace
+
+void ClearSyndicate() { clearRows(kSyndicateFileRows - 1); }
+
+void ResetSyndicate()
+{
+    clearRows(kSyndicateRows);
+    keepAsStored();
+    problem.reset();
+    problemTaken = false;
+}
+
+const std::optional<SyndicateProblem>& SyndicateReadProblem() { return problem; }
+
+std::optional<SyndicateProblem> TakeNewSyndicateProblem()
+{
+    if (problemTaken || !problem)
+        return std::nullopt;
+    problemTaken = true;
+    return problem;
+}
+
+bool SyndicateChanged() { return !std::equal(Syndicate, Syndicate + kSyndicateFileRows, stored); }
+
+void DiscardSyndicateChanges() { std::copy(stored, stored + kSyndicateFileRows, Syndicate); }
+
+bool OpenSyndicateFileKept() { return problem && problem->keepFile() && problem->file == Settings[SyndicateFile]; }
+
+void LoadSyndicate()
+{
+    readSyndicate();
+    keepAsStored();
+}
 
 bool SaveSyndicate(QString* error)
 {
@@ -126,7 +152,10 @@ bool SaveSyndicate(QString* error)
     QStringList lines;
     for (int r = 0; r < kSyndicateFileRows; ++r)
         lines << quotedLine(Syndicate[r]);
-    return WriteLines(fileName, lines, error);
+    if (!WriteLines(fileName, lines, error))
+        return false;
+    keepAsStored();
+    return true;
 }
 
 QString SyndicateField(const QString& text)
@@ -202,7 +231,7 @@ QList<SyndicateListing> ListSyndicates()
     return list;
 }
 
-CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error)
+CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error, QString* choiceNotSaved)
 {
     const auto number = FreeSyndicateNumber();
     if (!number)
@@ -220,16 +249,16 @@ CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error)
         LoadSyndicate();
         return CreateResult::NotWritten;
     }
-    saveChoice();
+    saveChoice(choiceNotSaved);
     return CreateResult::Created;
 }
 
-bool ChooseSyndicate(const QString& membersFile)
+bool ChooseSyndicate(const QString& membersFile, QString* choiceNotSaved)
 {
     if (!IsMembersFileName(membersFile))
         return false;
     Settings.set(SyndicateFile, membersFile);
-    saveChoice();
+    saveChoice(choiceNotSaved);
     return true;
 }
 
@@ -241,6 +270,8 @@ bool DeleteSyndicateFiles(const QString& membersFile)
             deleted = false;
     }
     LoadSyndicate();
-    saveChoice();
+    // A settings file left naming the deleted syndicate closes it when it
+    // is read again (its file is missing), so a failure here changes nothing.
+    saveChoice(nullptr);
     return deleted;
 }

@@ -53,6 +53,7 @@ public:
     auto end() { return fields_.end(); }
     auto begin() const { return fields_.begin(); }
     auto end() const { return fields_.end(); }
+    bool operator==(const SyndicateRow&) const = default;
 
 private:
     std::array<QString, kSyndicateFields> fields_;
@@ -67,8 +68,16 @@ extern SyndicateRow Syndicate[kSyndicateRows + 1];
 // named file is missing, or item 16 holds anything but a members file name,
 // empties item 16: no syndicate is open. A file that exists but is not read
 // whole is kept open (item 16 stays, so it opens again once mended) and noted
-// in SyndicateReadProblem().
+// in SyndicateReadProblem(). What it read is then the table as stored
+// (SyndicateChanged, DiscardSyndicateChanges).
 void LoadSyndicate();
+
+// Whether rows 0 to 100 differ from the open syndicate's file as the last
+// LoadSyndicate read it or the last SaveSyndicate wrote it.
+bool SyndicateChanged();
+// Puts rows 0 to 100 back as the file was last read or written: what a window
+// closed without saving had changed is gone, so no later save writes it.
+void DiscardSyndicateChanges();
 
 // What the last LoadSyndicate could not read.
 struct SyndicateProblem {
@@ -97,7 +106,7 @@ bool OpenSyndicateFileKept();
 // write); false when the file could not be written (the old one is then
 // whole), and when it could not be read when it was loaded (it is left as it
 // is: OpenSyndicateFileKept()). error (when given) holds the system's reason
-// for a failed write.
+// for a failed write. What it wrote is then the table as stored.
 bool SaveSyndicate(QString* error = nullptr);
 
 // Empties rows 0 to 100 (row 101 keeps its content).
@@ -143,12 +152,17 @@ enum class CreateResult { Created, NoFreeNumber, OpenNotSaved, NotWritten };
 // 0 from the details (each trimmed) and writes the new members file; item 16
 // then names it and the settings are saved. On any failure item 16 and the
 // table are as they were, and no file was written (error, when given, holds
-// the system's reason for a failed write).
-CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error = nullptr);
+// the system's reason for a failed write). Created when the settings could
+// not be saved too: choiceNotSaved (when given) then holds why, as
+// SaveSettings gives it; it is emptied when they were saved.
+CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error = nullptr,
+                             QString* choiceNotSaved = nullptr);
 
 // Makes the syndicate of that file the open one (item 16) and saves the
-// settings. False when the name is not a members file name.
-bool ChooseSyndicate(const QString& membersFile);
+// settings. False when the name is not a members file name. choiceNotSaved
+// (when given) holds why the settings could not be saved, as SaveSettings
+// gives it, or nothing when they were.
+bool ChooseSyndicate(const QString& membersFile, QString* choiceNotSaved = nullptr);
 
 // Deletes a syndicate's members file and diary (a missing one is skipped),
 // reloads the open syndicate (none when it was the one deleted) and saves the

@@ -1,5 +1,6 @@
 #include "syndicates/SyndicateMembers.h"
 
+#include <functional>
 #include <utility>
 
 QStringList PayByMethods()
@@ -32,16 +33,27 @@ AddMemberResult AddMember(const MemberFields& fields, int* row)
     const QString name = SyndicateText(fields[NameField]).trimmed();
     if (name.isEmpty())
         return AddMemberResult::NoName;
-    // A name read from the file may hold a double quote, which the boxes
-    // show as an apostrophe: that member is the same one.
-    auto sameName = [&](const QString& stored) { return stored == name || SyndicateText(stored) == name; };
+    // The member whose name is the one given, as given (a name read from
+    // the file comes back so while its box is untouched), else as typed
+    // (trimmed), else as the boxes show a name read from the file (with its
+    // double quotes made apostrophes, or blanks at its ends from a file
+    // written by hand); else the first row after the list.
+    const QString given = fields[NameField];
+    const std::function<bool(const QString&)> matches[] = {
+        [&](const QString& stored) { return stored == given; },
+        [&](const QString& stored) { return stored == name; },
+        [&](const QString& stored) { return SyndicateText(stored).trimmed() == name; },
+    };
+    const int count = MemberCount();
     int target = 0;
-    for (int r = 1; r <= kMaxMembers; ++r) {
-        if (Syndicate[r][NameField].isEmpty() || sameName(Syndicate[r][NameField])) {
-            target = r;
-            break;
+    for (const auto& same : matches) {
+        for (int r = 1; r <= count && target == 0; ++r) {
+            if (same(Syndicate[r][NameField]))
+                target = r;
         }
     }
+    if (target == 0 && count < kMaxMembers)
+        target = count + 1;
     if (target == 0)
         return AddMemberResult::Full;
     const bool update = !Syndicate[target][NameField].isEmpty();

@@ -29,11 +29,12 @@ enum class AddMemberResult {
 };
 
 // Stores fields 0 to 7 (0 to 6 trimmed of blanks, every field made safe for
-// the file by SyndicateText) in the first member row whose name equals the trimmed name
-// exactly (or once made safe, as a name with a double quote is shown), or
-// else in the first row after the list. An updated member keeps its name as
-// it stood and its fields 8 to 10. Returns the row through `row` (0 when
-// nothing changed).
+// the file by SyndicateText) in the member row whose name is the name given,
+// before any other: as given, else the trimmed name exactly, else the trimmed
+// name as the boxes show a name read from the file (a double quote as an
+// apostrophe, blanks at its ends dropped); or else in the first row after the
+// list. An updated member keeps its name as it stood and its fields 8 to 10.
+// Returns the row through `row` (0 when nothing changed).
 AddMemberResult AddMember(const MemberFields& fields, int* row = nullptr);
 
 // Removes the member at that place of the list (0 = row 1), moving every

@@ -92,9 +92,12 @@ void NewSyndicate::Command1_Click()
     const QString openFile = Settings[SyndicateFile];
     const auto number = FreeSyndicateNumber();
     QString why;
-    switch (CreateSyndicate(details, &why)) {
+    QString choiceNotSaved;
+    switch (CreateSyndicate(details, &why, &choiceNotSaved)) {
     case CreateResult::Created:
         MsgBox(" Syndicate created...      \r\n Syndicate opened...      ", vbOKOnly + vbInformation, "New syndicate");
+        if (!choiceNotSaved.isEmpty())
+            ShowChoiceNotSaved(choiceNotSaved);
         close();
         return;
     case CreateResult::NoFreeNumber:

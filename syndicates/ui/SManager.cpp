@@ -15,6 +15,7 @@
 #include "syndicates/ui/SyndicateControls.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -74,6 +75,7 @@ SManager::SManager(QWidget* parent) : LoadOnce(parent)
     MSFlexGrid1 = new FlexGrid(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     MSFlexGrid1->setRows(kDiaryRows);
+    amountsRead_.assign(std::size_t(kDiaryRows), {});
     MSFlexGrid1->setCols(kDiaryColumns);
     MSFlexGrid1->setFixedRows(1);
     MSFlexGrid1->setFixedCols(0);
@@ -210,6 +212,7 @@ void SManager::Form_Load()
     totalSpace_->setFixedWidth(
         std::max(0, beforeBalance + MSFlexGrid1->frameWidth() - Command7->sizeHint().width() - 3));
 
+    amountsRead_.assign(std::size_t(MSFlexGrid1->Rows()), {});
     loadDiary();
     Changed = false;
 
@@ -243,6 +246,7 @@ void SManager::loadDiary()
     // Every record of the file has a row, however many there are.
     if (int(records->size()) + 1 >= MSFlexGrid1->Rows())
         MSFlexGrid1->setRows(int(records->size()) + 2);
+    amountsRead_.resize(std::size_t(MSFlexGrid1->Rows()));
     for (std::size_t i = 0; i < records->size(); ++i) {
         const int r = int(i) + 1;
         for (int c = 0; c < kDiaryColumns; ++c)
@@ -251,8 +255,10 @@ void SManager::loadDiary()
             const QString text = MSFlexGrid1->TextMatrix(r, c);
             if (text.isEmpty())
                 continue;
-            if (const auto amount = ParseMoney(text, locale_))
+            if (const auto amount = ParseMoney(text, locale_)) {
                 MSFlexGrid1->setTextMatrix(r, c, FormatMoney(*amount, locale_));
+                amountsRead_[std::size_t(r)][std::size_t(c)] = ShownField(text, MSFlexGrid1->TextMatrix(r, c));
+            }
             colourAmount(r, c);
         }
         for (int c = 0; c < kDiaryColumns; ++c)
@@ -407,6 +413,7 @@ void SManager::Command2_Click()
             return;
         }
         MSFlexGrid1->setTextMatrix(r, k, FormatMoney(*amount, locale_));
+        amountsRead_[std::size_t(r)][std::size_t(k)] = {}; // the player's amount, in the locale's form
         colourAmount(r, k);
     } else {
         MSFlexGrid1->setTextMatrix(r, k, s);
@@ -462,6 +469,7 @@ int SManager::lastRow() const { return MSFlexGrid1->Rows() - 1; }
 
 void SManager::swapRows(int a, int b)
 {
+    std::swap(amountsRead_[std::size_t(a)], amountsRead_[std::size_t(b)]);
     for (int c = 0; c < kDiaryColumns; ++c) {
         const QString t = MSFlexGrid1->TextMatrix(a, c);
         MSFlexGrid1->setTextMatrix(a, c, MSFlexGrid1->TextMatrix(b, c));
@@ -488,6 +496,7 @@ void SManager::Command4_Click()
         swapRows(i, i + 1);
     for (int c = 0; c < kDiaryColumns; ++c)
         MSFlexGrid1->setTextMatrix(std::max(end, r), c, QString());
+    amountsRead_[std::size_t(std::max(end, r))] = {};
     for (int c = 0; c < kDiaryColumns; ++c)
         paintCell(std::max(end, r), c);
     MSFlexGrid1->setRow(r);
@@ -555,7 +564,7 @@ void SManager::Command1_Click()
         for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
             DiaryRecord record;
             for (int c = 0; c < kDiaryColumns; ++c)
-                record[c] = MSFlexGrid1->TextMatrix(r, c);
+                record[c] = cellToSave(r, c);
             records.push_back(record);
         }
         if (QString why; !WriteDiary(file, records, &why)) {
@@ -573,10 +582,15 @@ void SManager::Command1_Click()
     close();
 }
 
+QString SManager::cellToSave(int row, int col) const
+{
+    return amountsRead_[std::size_t(row)][std::size_t(col)].current(MSFlexGrid1->TextMatrix(row, col));
+}
+
 void SManager::Command3_Click()
 {
     if (MayCloseWindow(Changed))
-        close();
+        done(QDialog::Rejected);
 }
 
 void SManager::Command8_Click()
@@ -596,4 +610,21 @@ void SManager::Command8_Click()
     MSFlexGrid1->setCol(1);
     MSFlexGrid1->setTopRow(1);
     MSFlexGrid1_Click();
+}
+
+void SManager::closeEvent(QCloseEvent* event)
+{
+    if (MayCloseWindow(Changed))
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+void SManager::done(int result)
+{
+    if (Changed) {
+        DiscardSyndicateChanges();
+        Changed = false;
+    }
+    QDialog::done(result);
 }

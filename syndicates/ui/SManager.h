@@ -3,6 +3,7 @@
 // syndicate table) and its diary of tickets bought, their cost, winnings and
 // balance, with a running total.
 
+#include "syndicates/Diary.h"
 #include "syndicates/Money.h"
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/ui/SyndicateControls.h"
@@ -11,6 +12,8 @@
 
 #include <QDialog>
 #include <QLocale>
+#include <array>
+#include <vector>
 
 class DatePicker;
 class FlexGrid;
@@ -68,6 +71,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The title bar's close box asks as Close does while changes are unsaved.
+    void closeEvent(QCloseEvent* event) override;
+    // Leaving without saving drops what this window changed in the table
+    // (the details of a save that failed).
+    void done(int result) override;
 
 private:
     // Row 0's field of detail box i (boxes 0 to 6 fields 0 to 6, box 7 the
@@ -85,6 +93,11 @@ private:
     void swapRows(int a, int b);
     int lastRow() const;
     ShownField details_[8]; // row 0's details as read, and as the boxes showed them
+    // Each amount of the diary as read and as its cell shows it, by grid row:
+    // Save writes it back as read while its cell shows it so, and the
+    // amounts move with their records.
+    std::vector<std::array<ShownField, kDiaryColumns>> amountsRead_;
+    QString cellToSave(int row, int col) const;
     QLocale locale_;
     bool diaryUnreadable_ = false;
     QWidget* totalSpace_ = nullptr; // puts the total under the Balance column

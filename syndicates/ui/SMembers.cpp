@@ -9,6 +9,7 @@
 #include "syndicates/SyndicateMembers.h"
 #include "syndicates/ui/SyndicateControls.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -280,4 +281,21 @@ void SMembers::Command3_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
+}
+
+void SMembers::closeEvent(QCloseEvent* event)
+{
+    if (MayCloseWindow(Changed))
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+void SMembers::done(int result)
+{
+    if (Changed) {
+        DiscardSyndicateChanges();
+        Changed = false;
+    }
+    QDialog::done(result);
 }

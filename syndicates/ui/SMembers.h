@@ -54,6 +54,12 @@ public:
     void Command6_Click();
     void Command3_Click();
 
+protected:
+    // The title bar's close box asks as Close does while changes are unsaved.
+    void closeEvent(QCloseEvent* event) override;
+    // Leaving without saving drops what this window changed in the table.
+    void done(int result) override;
+
 private:
     // The chosen member's fields 0 to 6 as read and as the boxes showed
     // them; none once the boxes are cleared.

@@ -6,6 +6,7 @@
 #include "syndicates/ui/SyndicateControls.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -217,4 +218,12 @@ void SNotes::Command2_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
+}
+
+void SNotes::closeEvent(QCloseEvent* event)
+{
+    if (MayCloseWindow(Changed))
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
 }

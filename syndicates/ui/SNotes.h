@@ -53,6 +53,10 @@ public:
     void Command5_Click();
     void Command2_Click();
 
+protected:
+    // The title bar's close box asks as Close does while changes are unsaved.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     SyndicateNotes content() const;
     void showContent(const SyndicateNotes& content);

@@ -15,6 +15,7 @@
 #include "syndicates/SyndicatePayments.h"
 #include "syndicates/ui/SyndicateControls.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -285,4 +286,21 @@ void SPayments::Command2_Click()
 {
     if (MayCloseWindow(Changed))
         done(QDialog::Rejected);
+}
+
+void SPayments::closeEvent(QCloseEvent* event)
+{
+    if (MayCloseWindow(Changed))
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+void SPayments::done(int result)
+{
+    if (Changed) {
+        DiscardSyndicateChanges();
+        Changed = false;
+    }
+    QDialog::done(result);
 }

@@ -47,6 +47,12 @@ public:
     void Command6_Click();
     void Command2_Click();
 
+protected:
+    // The title bar's close box asks as Close does while changes are unsaved.
+    void closeEvent(QCloseEvent* event) override;
+    // Leaving without saving drops what this window changed in the table.
+    void done(int result) override;
+
 private:
     void showOverdue(int gridRow, const QString& paidUpTo);
     // Each column as wide as its sizing text, the names and amounts wider

@@ -3,6 +3,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/MsgBox.h"
 #include "syndicates/SyndicateFile.h"
+#include "syndicates/ui/SyndicateControls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,7 +74,10 @@ void OpenSyndicate::Command2_Click()
     const QString file = chosenFile();
     if (file.isEmpty())
         return;
-    ChooseSyndicate(file);
+    QString notSaved;
+    ChooseSyndicate(file, &notSaved);
+    if (!notSaved.isEmpty())
+        ShowChoiceNotSaved(notSaved);
     close();
 }
 

@@ -79,6 +79,16 @@ void ShowNotSaved(const QString& fileName, const QString& reason)
            vbOKOnly + vbExclamation, QStringLiteral("Error!"));
 }
 
+void ShowChoiceNotSaved(const QString& reason)
+{
+    MsgBox(QStringLiteral("The syndicate is open, but the choice    \r\n"
+                          "could not be saved: %1.    \r\n"
+                          "On leaving Preferences, and at the next start,    \r\n"
+                          "the syndicate saved before opens again.    ")
+               .arg(reason),
+           vbOKOnly + vbExclamation, QStringLiteral("Error!"));
+}
+
 void ShowFileKept(const QString& fileName)
 {
     MsgBox(QStringLiteral("The file %1 could not be read when it was opened,    \r\n"

@@ -56,9 +56,9 @@ void MakeDetailFields(QWidget* window, QLabel* (&labels)[5], QLineEdit* (&boxes)
 
 // The three lines of the warning.
 extern const QString kUnsavedChangesText;
-// The Close button's question when the window holds unsaved changes: true when
-// the window may close (nothing changed, or the player pressed OK). Closing
-// by the title bar does not ask.
+// The Close button's question when the window holds unsaved changes, asked
+// by the title bar's close box too: true when the window may close (nothing
+// changed, or the player pressed OK: the window then drops its changes).
 bool MayCloseWindow(bool changed);
 
 class QDialog;
@@ -70,6 +70,10 @@ void EscapeRunsClose(QDialog* window, std::function<void()> close);
 // the open syndicate's file when it could not be read, says that instead.
 // reason is the system's, when known.
 void ShowNotSaved(const QString& fileName, const QString& reason = {});
+// Says that the syndicate just opened is open, but the settings file could
+// not be written to name it (reason as SaveSettings gives it), so reading the
+// settings again opens the one named before.
+void ShowChoiceNotSaved(const QString& reason);
 // Says that a file that could not be read is not written over.
 void ShowFileKept(const QString& fileName);
 // Says which line of the open syndicate's members file the last load could

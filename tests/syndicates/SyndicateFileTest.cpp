@@ -99,6 +99,28 @@ TEST_F(SyndicateFileTest, AMissingFileClosesTheSyndicateAndAShortOneLoadsWhatItH
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.000");
 }
 
+TEST_F(SyndicateFileTest, DiscardingPutsBackTheFileAsLastReadOrWritten)
+{
+    writeLines("SMembers.000", {row({"Ann", "", "", "", "", "", "", "", "", "", "Club"})});
+    Settings.set(SyndicateFile, "SMembers.000");
+    LoadSyndicate();
+    EXPECT_FALSE(SyndicateChanged());
+    Syndicate[1][NameField] = "Bob";
+    ASSERT_TRUE(SaveSyndicate());
+    Syndicate[1][NameField] = "Cy";
+    EXPECT_TRUE(SyndicateChanged());
+    DiscardSyndicateChanges();
+    EXPECT_EQ(Syndicate[1][NameField], "Bob"); // as written
+    // A file replaced from outside and loaded again: that is what a discard puts back.
+    writeLines("SMembers.000", {row({"Dee", "", "", "", "", "", "", "", "", "", "Restored"})});
+    Syndicate[1][NameField] = "Cy";
+    LoadSyndicate();
+    Syndicate[0][NameField] = "Eve";
+    DiscardSyndicateChanges();
+    EXPECT_EQ(Syndicate[0][NameField], "Dee");
+    EXPECT_EQ(Syndicate[1][NameField], "");
+}
+
 TEST_F(SyndicateFileTest, QuotesAndLineBreaksNeverShiftFields)
 {
     Settings.set(SyndicateFile, "SMembers.001");

@@ -152,7 +152,7 @@ TEST_F(SyndicateNotesTest, AddFillsTheFirstEmptyItemAndClearEmptiesOne)
     EXPECT_EQ(w.Caption(5), "Pay the newsagent & the bank");
 }
 
-TEST_F(SyndicateNotesTest, CloseWarnsAboutChangesAndTheTitleBarDoesNot)
+TEST_F(SyndicateNotesTest, CloseAndTheTitleBarWarnAboutChanges)
 {
     LoadedWindow<SNotes> w;
     w.show();
@@ -178,9 +178,13 @@ TEST_F(SyndicateNotesTest, CloseWarnsAboutChangesAndTheTitleBarDoesNot)
     QTest::keyClick(&other, Qt::Key_Escape); // Escape asks as Close does
     EXPECT_EQ(lastBoxText(), boxes()[0].text);
     EXPECT_TRUE(other.isVisible());
-    other.close(); // the title bar's close box: no warning
+    answer(vbCancel);
+    other.close(); // the title bar's close box asks too
+    EXPECT_TRUE(other.isVisible());
+    answer(vbOK);
+    other.close();
     EXPECT_FALSE(other.isVisible());
-    EXPECT_EQ(boxes().size(), 3u);
+    EXPECT_EQ(boxes().size(), 5u);
 }
 
 TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -297,6 +298,75 @@ TEST_F(SyndicateWindows, ADiaryOfAnotherCurrencyFormOrWithABrokenLineIsSaidSo)
     EXPECT_EQ(Syndicate[0][AddressField], "1 High St"); // nothing saved
 }
 
+TEST_F(SyndicateWindows, DiaryAmountsNotEditedAreWrittenBackAsRead)
+{
+    const QString first = R"("01-Mar-2026","3","1500","12.5","-1487.5","by hand")";
+    const QString second = R"("02-Mar-2026","1","2.345","","-2.345","three decimals")";
+    openClub({first, second});
+    const QByteArray before = readBytes("Diary.000");
+    LoadedWindow<SManager> unedited;
+    EXPECT_EQ(unedited.MSFlexGrid1->TextMatrix(1, 2), "£1,500.00"); // shown in the locale's form
+    unedited.Command1->click();
+    EXPECT_EQ(readBytes("Diary.000"), before);
+
+    // The notes of the first record and the cost of the second edited, then
+    // the second moved up: only what was edited, and what follows from it,
+    // is written in the locale's form.
+    LoadedWindow<SManager> w;
+    select(w, 1, 5);
+    enter(w, "edited");
+    select(w, 2, 2);
+    enter(w, "3");
+    select(w, 2, 1);
+    w.Command5->click();
+    w.Command1->click();
+    EXPECT_EQ(readFile("Diary.000"),
+              R"("02-Mar-2026","1","£3.00","","-£3.00","three decimals")"
+              "\r\n"
+              R"("01-Mar-2026","3","1500","12.5","-1487.5","edited")"
+              "\r\n");
+}
+
+TEST_F(SyndicateWindows, AChoiceThatCannotBeSavedIsSaidSoWithTheReason)
+{
+    openClub();
+    writeLines("SMembers.001", {row({"Bob", "", "", "", "", "", "", "", "", "", "Office"})});
+    // A folder in the settings file's place: it cannot be written.
+    ASSERT_TRUE(QFile::remove(path("vantrel.ini")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("vantrel.ini"));
+    const struct {
+        const char* what;
+        std::function<void()> choose;
+        int boxes; // before the one that says so
+    } cases[] = {
+        {"open",
+         [] {
+             LoadedWindow<OpenSyndicate> w;
+             w.List1->setCurrentRow(1);
+             w.Command2->click();
+         },
+         0},
+        {"create",
+         [] {
+             LoadedWindow<NewSyndicate> w;
+             w.Text1[7]->setText("New");
+             w.Text1[0]->setText("Cy");
+             w.Command1->click();
+         },
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::size_t shown = boxes().size();
+        for (int i = 0; i <= c.boxes; ++i)
+            answer(vbOK);
+        c.choose();
+        ASSERT_EQ(boxes().size(), shown + c.boxes + 1);
+        EXPECT_TRUE(lastBoxText().contains("vantrel.ini could not be written: ")) << lastBoxText().toStdString();
+        EXPECT_EQ(boxes().back().title, "Error!");
+    }
+}
+
 TEST_F(SyndicateWindows, RowButtonsMoveAndDeleteEveryRecord)
 {
     openClub({"\"01-Mar-2026\",\"1\",\"£1.00\",\"\",\"-£1.00\",\"a\"",
@@ -341,10 +411,7 @@ TEST_F(SyndicateWindows, CloseWarnsAboutUnsavedChanges)
     answer(vbCancel);
     QTest::keyClick(&w, Qt::Key_Escape); // Escape asks as Close does
     EXPECT_TRUE(w.isVisible());
-    w.close(); // the title bar's close box: no warning
-    EXPECT_FALSE(w.isVisible());
     answer(vbOK);
-    w.show();
     w.Command3->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(Syndicate[0][PhoneField], "0113"); // nothing reached the table
