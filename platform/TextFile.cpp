@@ -255,10 +255,36 @@ constexpr qint64 kChunkBytes = 16 * 1024;
 
 LineReader::LineReader(const QString& path, qint64 maxBytes) : file_(path), left_(maxBytes < 0 ? -1 : maxBytes)
 {
-    open_ = OpenForReading(file_);
+    open_ = OpenForReading(file_) && decodesThrough();
 }
 
 LineReader::~LineReader() = default;
+
+bool LineReader::decodesThrough()
+{
+    const auto wide = wideText(file_.peek(4));
+    if (!wide)
+        return true;
+    WideDecoder decoder(wide->encoding, wide->unit);
+    qint64 left = left_ < 0 ? -1 : left_ * wide->unit;
+    QByteArray chunk;
+    for (bool first = true;; first = false) {
+        const qint64 want = left < 0 ? kChunkBytes : std::min(left, kChunkBytes);
+        chunk.resize(want);
+        const qint64 got = want > 0 ? file_.read(chunk.data(), want) : 0;
+        if (got <= 0) {
+            // At the end of the file every character is whole; at the end of
+            // the part to be read one may run on.
+            const bool sound = left == 0 ? !decoder.failed() : decoder.wholeAndSound();
+            return sound && file_.seek(0);
+        }
+        if (left > 0)
+            left -= got;
+        decoder.piece(QByteArrayView(chunk).first(got).sliced(first ? wide->unit : 0));
+        if (decoder.failed())
+            return false;
+    }
+}
 
 bool LineReader::fill()
 {
@@ -271,7 +297,6 @@ bool LineReader::fill()
     if (got <= 0) {
         buffer_.clear();
         left_ = 0;
-        failed_ = failed_ || (wide_ && !wide_->wholeAndSound());
         return false;
     }
     buffer_.resize(got);
@@ -292,8 +317,7 @@ bool LineReader::fill()
         // Lines are found in the text's UTF-8, which DecodeLine reads back as it was.
         buffer_ = wide_->piece(QByteArrayView(buffer_).sliced(pos_)).toUtf8();
         pos_ = 0;
-        if (wide_->failed()) {
-            failed_ = true;
+        if (wide_->failed()) { // the file changed since it was decoded through
             buffer_.clear();
             left_ = 0;
             return false;
@@ -363,8 +387,6 @@ std::optional<QStringList> ReadFirstLines(const QString& path, int n)
             break;
         lines << *line;
     }
-    if (reader.failed())
-        return std::nullopt;
     return lines;
 }
 

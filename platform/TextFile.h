@@ -97,16 +97,18 @@ public:
     // more room.
     explicit LineReader(const QString& path, qint64 maxBytes = -1);
     ~LineReader();
+    // False when the file cannot be opened, or is in UTF-16 or UTF-32 and a
+    // character of it (of the part to be read) does not decode: such a file
+    // is decoded through once before its reading starts, so that it is read
+    // whole or not at all.
     bool isOpen() const { return open_; }
     // The next line without its line end; no value at the end of the file. A
     // line end at the very end of the file does not start another line.
     std::optional<QString> next();
-    // True when the file is in UTF-16 or UTF-32 and a character of it did not
-    // decode: the reading ended before it.
-    bool failed() const { return failed_; }
 
 private:
     bool fill();
+    bool decodesThrough();
     QFile file_;
     std::unique_ptr<WideDecoder> wide_; // a file in UTF-16 or UTF-32: read as UTF-8
     QByteArray buffer_;
@@ -115,13 +117,12 @@ private:
     bool open_ = false;
     bool started_ = false;
     bool lfAfterCr_ = false; // the last line ended with CR: an LF next belongs to it
-    bool failed_ = false;
 };
 
 // The first n lines of a file (fewer when it has fewer), reading no more of
 // it than they take, and never more than n * kMaxLineBytes (plus line ends;
 // a file in UTF-16 or UTF-32 two or four times that). No value when the file
-// cannot be opened or a character of those lines does not decode.
+// cannot be opened (LineReader::isOpen).
 std::optional<QStringList> ReadFirstLines(const QString& path, int n);
 // The start of a file's first line, without its line end: at most maxChars
 // characters, read from no more of the file than they take. No value when
