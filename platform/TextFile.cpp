@@ -27,6 +27,61 @@ QString fromCp1252(QByteArrayView bytes)
     return out;
 }
 
+// A file whose byte-order mark says UTF-16 or UTF-32, as some Windows editors
+// save text: its encoding and the size of the mark (which is also the size of
+// one code unit, the least a character takes).
+struct WideText {
+    QStringConverter::Encoding encoding;
+    qsizetype unit;
+};
+
+std::optional<WideText> wideText(QByteArrayView start)
+{
+    // UTF-32 first: its little-endian mark starts as UTF-16's does.
+    if (start.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)))
+        return WideText{QStringConverter::Utf32LE, 4};
+    if (start.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        return WideText{QStringConverter::Utf32BE, 4};
+    if (start.startsWith("\xFF\xFE"))
+        return WideText{QStringConverter::Utf16LE, 2};
+    if (start.startsWith("\xFE\xFF"))
+        return WideText{QStringConverter::Utf16BE, 2};
+    return std::nullopt;
+}
+} // namespace
+
+WideDecoder::WideDecoder(QStringConverter::Encoding encoding, qsizetype unit)
+    : decoder_(encoding, QStringDecoder::Flag::ConvertInitialBom), unit_(unit)
+{}
+
+QString WideDecoder::piece(QByteArrayView bytes)
+{
+    bytes_ += bytes.size();
+    QString text = held_ + decoder_(bytes);
+    held_.clear();
+    if (!text.isEmpty() && text.back().isHighSurrogate()) {
+        held_ = text.back();
+        text.chop(1);
+    }
+    if (decoder_.hasError() || !QStringView(text).isValidUtf16())
+        failed_ = true;
+    return text;
+}
+
+bool WideDecoder::wholeAndSound() const { return !failed_ && held_.isEmpty() && bytes_ % unit_ == 0; }
+
+namespace {
+// The text of a whole wide file (bytes from its mark on); no value when a
+// character of it cannot be decoded.
+std::optional<QString> decodeWide(const WideText& wide, QByteArrayView bytes)
+{
+    WideDecoder decoder(wide.encoding, wide.unit);
+    QString text = decoder.piece(bytes.sliced(wide.unit));
+    if (!decoder.wholeAndSound())
+        return std::nullopt;
+    return text;
+}
+
 bool decodeUtf8(QByteArrayView bytes, QString& out)
 {
     // A byte-order mark inside the text is kept as a character, wherever a
@@ -53,10 +108,13 @@ QString decodeLine(QByteArrayView bytes)
     return decodeUtf8(bytes, text) ? text : fromCp1252(bytes);
 }
 
-// UTF-8 when the whole text is valid; otherwise each line on its own, so one
-// line from an older installation does not spoil the rest.
-QString decode(const QByteArray& bytes)
+// A file marked as UTF-16 or UTF-32 by its encoding (no value when it does
+// not decode). Otherwise UTF-8 when the whole text is valid; else each line
+// on its own, so one line from an older installation does not spoil the rest.
+std::optional<QString> decodeFile(QByteArrayView bytes)
 {
+    if (const auto wide = wideText(bytes))
+        return decodeWide(*wide, bytes);
     QString text;
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
@@ -137,14 +195,28 @@ FileBytes::FileBytes(QFile& file)
     const qint64 size = file.size();
     if (const uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
         bytes_ = QByteArrayView(reinterpret_cast<const char*>(mapped), size);
-        return;
+    } else {
+        copy_ = file.readAll();
+        ok_ = file.error() == QFileDevice::NoError;
+        bytes_ = copy_;
     }
-    copy_ = file.readAll();
-    ok_ = file.error() == QFileDevice::NoError;
-    bytes_ = copy_;
+    if (const auto wide = wideText(bytes_)) {
+        const auto text = decodeWide(*wide, bytes_);
+        ok_ = ok_ && text;
+        copy_ = text ? text->toUtf8() : QByteArray();
+        bytes_ = copy_;
+        transcoded_ = true;
+    }
 }
 
-QString DecodeText(const QByteArray& bytes) { return decode(bytes); }
+QString DecodeText(const QByteArray& bytes)
+{
+    if (auto text = decodeFile(bytes))
+        return *text;
+    // A wide text with a character that does not decode: the characters
+    // that do, each other one replaced.
+    return QStringDecoder(wideText(bytes)->encoding)(bytes);
+}
 
 QString DecodeLine(QByteArrayView bytes) { return decodeLine(bytes); }
 
@@ -153,7 +225,7 @@ std::optional<QString> ReadTextFile(const QString& path)
     QFile file(path);
     if (!OpenForReading(file))
         return std::nullopt;
-    return decode(file.readAll());
+    return decodeFile(file.readAll());
 }
 
 QStringList SplitLines(const QString& text)
@@ -183,7 +255,35 @@ constexpr qint64 kChunkBytes = 16 * 1024;
 
 LineReader::LineReader(const QString& path, qint64 maxBytes) : file_(path), left_(maxBytes < 0 ? -1 : maxBytes)
 {
-    open_ = OpenForReading(file_);
+    open_ = OpenForReading(file_) && decodesThrough();
+}
+
+LineReader::~LineReader() = default;
+
+bool LineReader::decodesThrough()
+{
+    const auto wide = wideText(file_.peek(4));
+    if (!wide)
+        return true;
+    WideDecoder decoder(wide->encoding, wide->unit);
+    qint64 left = left_ < 0 ? -1 : left_ * wide->unit;
+    QByteArray chunk;
+    for (bool first = true;; first = false) {
+        const qint64 want = left < 0 ? kChunkBytes : std::min(left, kChunkBytes);
+        chunk.resize(want);
+        const qint64 got = want > 0 ? file_.read(chunk.data(), want) : 0;
+        if (got <= 0) {
+            // At the end of the file every character is whole; at the end of
+            // the part to be read one may run on.
+            const bool sound = left == 0 ? !decoder.failed() : decoder.wholeAndSound();
+            return sound && file_.seek(0);
+        }
+        if (left > 0)
+            left -= got;
+        decoder.piece(QByteArrayView(chunk).first(got).sliced(first ? wide->unit : 0));
+        if (decoder.failed())
+            return false;
+    }
 }
 
 bool LineReader::fill()
@@ -204,8 +304,24 @@ bool LineReader::fill()
         left_ -= got;
     if (!started_) {
         started_ = true;
-        if (buffer_.startsWith("\xEF\xBB\xBF"))
+        if (buffer_.startsWith("\xEF\xBB\xBF")) {
             pos_ = 3;
+        } else if (const auto wide = wideText(buffer_)) {
+            wide_ = std::make_unique<WideDecoder>(wide->encoding, wide->unit);
+            pos_ = wide->unit;
+            if (left_ > 0)
+                left_ = (left_ + got) * wide->unit - got;
+        }
+    }
+    if (wide_) {
+        // Lines are found in the text's UTF-8, which DecodeLine reads back as it was.
+        buffer_ = wide_->piece(QByteArrayView(buffer_).sliced(pos_)).toUtf8();
+        pos_ = 0;
+        if (wide_->failed()) { // the file changed since it was decoded through
+            buffer_.clear();
+            left_ = 0;
+            return false;
+        }
     }
     return pos_ < buffer_.size() || fill();
 }
@@ -279,9 +395,26 @@ std::optional<QString> ReadFirstLineStart(const QString& path, int maxChars)
     QFile file(path);
     if (!OpenForReading(file))
         return std::nullopt;
-    // A character takes at most four bytes, after a byte-order mark of three.
-    const qint64 most = 3 + 4 * qint64(std::max(maxChars, 0));
+    // A character takes at most four bytes, after a byte-order mark of at
+    // most four.
+    const qint64 most = 4 + 4 * qint64(std::max(maxChars, 0));
     QByteArray bytes = file.read(most);
+    if (const auto wide = wideText(bytes)) {
+        // Decoded before the line end is looked for: the bytes of a wide
+        // character may be those of a line end. A character cut short by the
+        // reading is left out.
+        WideDecoder decoder(wide->encoding, wide->unit);
+        QString text = decoder.piece(QByteArrayView(bytes).sliced(wide->unit));
+        if (decoder.failed())
+            return std::nullopt;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r' || text[i] == u'\n') {
+                text.truncate(i);
+                break;
+            }
+        }
+        return text.left(maxChars);
+    }
     qsizetype end = bytes.size();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\r' || bytes[i] == '\n') {
@@ -466,6 +599,16 @@ bool AppendLines(const QString& path, const QStringList& lines, QString* error)
             if (error)
                 *error = file.errorString();
             return false;
+        }
+        if (const auto wide = wideText(bytes)) {
+            // The new lines are UTF-8: the text before them goes over to it.
+            const auto text = decodeWide(*wide, bytes);
+            if (!text) {
+                if (error)
+                    *error = QStringLiteral("Its text is marked as UTF-16 or UTF-32 but does not decode as such");
+                return false;
+            }
+            bytes = text->toUtf8();
         }
         if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
             bytes += "\r\n";

@@ -3,14 +3,20 @@
 //
 // Reading: a line ends at CR LF, a lone CR or a lone LF. Text is UTF-8; a line
 // that is not valid UTF-8 is read as Windows-1252, so files from older
-// installations still load.
+// installations still load. A file that opens with a UTF-16 or UTF-32
+// byte-order mark (as some Windows editors save text) is read in that
+// encoding, every reader below alike; one with a character that does not
+// decode in it cannot be read. Byte-order marks that open a file are not read
+// as text.
 // Writing: every line ends with CR LF, and a file is rewritten by writing a new
 // file beside it and renaming it over the old one.
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 // Opens a named file for reading when it is a regular file; a pipe, a device
@@ -23,27 +29,57 @@ bool OpenForReading(QFile& file, QString* error = nullptr);
 // the system maps it (nothing is copied, so a large file costs no memory of
 // its own), else read. The bytes live as long as the file stays open and
 // this object lives. ok() is false when the reading failed.
+//
+// A file in UTF-16 or UTF-32 is given as its text in UTF-8 (without the
+// mark), so that DecodeLine reads its lines as every other reader does;
+// transcoded() then says so, and ok() is false when it did not decode.
 class FileBytes {
 public:
     explicit FileBytes(QFile& file);
     bool ok() const { return ok_; }
     QByteArrayView bytes() const { return bytes_; }
+    bool transcoded() const { return transcoded_; }
 
 private:
     QByteArray copy_;
     QByteArrayView bytes_;
     bool ok_ = true;
+    bool transcoded_ = false;
 };
 
-// Bytes read from a file, decoded as ReadTextFile does.
+// Bytes read from a file, decoded as ReadTextFile does (a UTF-16 or UTF-32
+// text with a character that does not decode: each such one replaced).
 QString DecodeText(const QByteArray& bytes);
 // One line's bytes, without its line end, decoded as LineReader decodes it.
 QString DecodeLine(QByteArrayView bytes);
-// The whole file, decoded. No value when the file cannot be opened.
+// The whole file, decoded. No value when the file cannot be opened, or is in
+// UTF-16 or UTF-32 and does not decode.
 std::optional<QString> ReadTextFile(const QString& path);
 // The file's lines without their line ends. A line end at the very end of the
-// file does not start another line.
+// file does not start another line. No value as for ReadTextFile.
 std::optional<QStringList> ReadLines(const QString& path);
+
+// Decodes UTF-16 or UTF-32 given piece by piece (bytes after the mark). Each
+// piece's text ends on a whole character: one whose bytes or halves run into
+// the next piece waits for it. A character that cannot be decoded (a lone
+// surrogate half, a value beyond Unicode) makes failed() true.
+class WideDecoder {
+public:
+    // unit: the bytes of one code unit, 2 or 4.
+    WideDecoder(QStringConverter::Encoding encoding, qsizetype unit);
+    QString piece(QByteArrayView bytes);
+    bool failed() const { return failed_; }
+    // Whether every character decoded, once all the bytes were given: none
+    // failed and none was left unfinished.
+    bool wholeAndSound() const;
+
+private:
+    QStringDecoder decoder_;
+    qsizetype unit_;
+    qint64 bytes_ = 0;
+    QString held_;
+    bool failed_ = false;
+};
 QStringList SplitLines(const QString& text);
 
 // Reads a text file line by line, a chunk at a time, with the reading rules
@@ -56,8 +92,15 @@ public:
     static constexpr qsizetype kMaxLineBytes = 64 * 1024;
 
     // At most maxBytes of the file are read (the file then ends there for
-    // the reader); a negative maxBytes reads all of it.
+    // the reader); a negative maxBytes reads all of it. Of a file in UTF-16
+    // or UTF-32, two or four times as many, as its characters take that much
+    // more room.
     explicit LineReader(const QString& path, qint64 maxBytes = -1);
+    ~LineReader();
+    // False when the file cannot be opened, or is in UTF-16 or UTF-32 and a
+    // character of it (of the part to be read) does not decode: such a file
+    // is decoded through once before its reading starts, so that it is read
+    // whole or not at all.
     bool isOpen() const { return open_; }
     // The next line without its line end; no value at the end of the file. A
     // line end at the very end of the file does not start another line.
@@ -65,7 +108,9 @@ public:
 
 private:
     bool fill();
+    bool decodesThrough();
     QFile file_;
+    std::unique_ptr<WideDecoder> wide_; // a file in UTF-16 or UTF-32: read as UTF-8
     QByteArray buffer_;
     qsizetype pos_ = 0;
     qint64 left_ = -1;
@@ -75,12 +120,13 @@ private:
 };
 
 // The first n lines of a file (fewer when it has fewer), reading no more of
-// it than they take, and never more than n * kMaxLineBytes (plus line ends).
-// No value when the file cannot be opened.
+// it than they take, and never more than n * kMaxLineBytes (plus line ends;
+// a file in UTF-16 or UTF-32 two or four times that). No value when the file
+// cannot be opened (LineReader::isOpen).
 std::optional<QStringList> ReadFirstLines(const QString& path, int n);
 // The start of a file's first line, without its line end: at most maxChars
 // characters, read from no more of the file than they take. No value when
-// the file cannot be opened.
+// the file cannot be opened or a character of them does not decode.
 std::optional<QString> ReadFirstLineStart(const QString& path, int maxChars);
 
 // The field rule of the program's files: blanks (spaces and tabs) before a
@@ -140,5 +186,6 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error = nu
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 // Appends lines (each followed by CR LF) to a file, creating it when missing.
 // The file is rewritten whole through a new file, so a failure leaves the old
-// content in place.
+// content in place. A file in UTF-16 or UTF-32 is rewritten in UTF-8, its
+// text as it was read; one that does not decode is left as it is (false).
 bool AppendLines(const QString& path, const QStringList& lines, QString* error = nullptr);

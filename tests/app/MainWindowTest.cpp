@@ -12,6 +12,7 @@
 #include "platform/TextFile.h"
 #include "support/MainWindowFixture.h"
 #include "syndicates/SyndicateFile.h"
+#include "syndicates/ui/SNotes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -245,6 +246,55 @@ TEST_F(MainWindowTest, NotesFileThatCannotBeReadIsNamedOnceAndKept)
             QFile::setPermissions(path("Notes.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             EXPECT_EQ(readBytes("Notes.txt"), notes);
         }
+    }
+}
+
+// Files saved in UTF-16 with a byte-order mark (as some Windows editors save
+// them) are read as the text they hold, by the main window and the syndicate
+// notes alike, and a save writes that same text back (in UTF-8).
+TEST_F(MainWindowTest, FilesSavedInUtf16AreReadAsTheirText)
+{
+    const QString zoe = QString::fromUtf8("Zo\xc3\xab \xf0\x9d\x84\x9e"); // a character beyond 16 bits too
+    const QString notes = " 1 ," + zoe
+        + "\r\n 0 ,Buy tickets\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n 0 ,\r\n"
+          "Line one\r\n\u0a0a\u0d0a, " // the bytes of these characters are those of line ends
+        + zoe;
+    const struct {
+        const char* name;
+        QStringConverter::Encoding encoding;
+    } cases[] = {{"UTF-16 LE", QStringConverter::Utf16LE}, {"UTF-16 BE", QStringConverter::Utf16BE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList ini = settingsWith(BirthDate, "04-Jul-1931");
+        ini[PlayerName - 1] = zoe;
+        const QString url = ini[UKDownloadURL - 1];
+        ASSERT_FALSE(url.isEmpty());
+        writeMarked("vantrel.ini", ini.join("\r\n") + "\r\n", c.encoding);
+        writeMarked("Notes.txt", notes, c.encoding);
+        writeMarked("SNotes.txt", notes, c.encoding);
+
+        Vantrel& w = start();
+        EXPECT_EQ(child<QDateEdit>("DTPicker1")->date(), QDate(1931, 7, 4));
+        EXPECT_EQ(Settings[PlayerName], zoe);
+        EXPECT_EQ(Settings[UKDownloadURL], url);
+        EXPECT_TRUE(child<QCheckBox>("Check1_0")->isChecked());
+        EXPECT_EQ(w.ChecklistCaption(0), zoe);
+        EXPECT_EQ(w.ChecklistCaption(1), "Buy tickets");
+        EXPECT_EQ(child<QPlainTextEdit>("Text1")->toPlainText(), "Line one\n\u0a0a\u0d0a, " + zoe);
+        closeWindow();
+        EXPECT_EQ(ReadLines(path("vantrel.ini")), ini);
+        EXPECT_EQ(readBytes("Notes.txt"), notes.toUtf8());
+
+        {
+            LoadedWindow<SNotes> s;
+            EXPECT_TRUE(s.Check1[0]->isChecked());
+            EXPECT_EQ(s.Caption(0), zoe);
+            EXPECT_EQ(s.Text1->toPlainText(), "Line one\n\u0a0a\u0d0a, " + zoe);
+            answer(vbOK);
+            s.Command1_Click();
+            EXPECT_EQ(lastBoxText(), "  Notes and checklist saved...  ");
+        }
+        EXPECT_EQ(readBytes("SNotes.txt"), notes.toUtf8());
     }
 }
 

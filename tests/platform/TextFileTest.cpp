@@ -198,6 +198,79 @@ TEST_F(TextFiles, LineByLineReadingKeepsTheWholeFileRules)
     EXPECT_FALSE(LineReader("missing.txt").isOpen());
 }
 
+// A file that opens with a byte-order mark is read as the text it holds by
+// every reader, line by line or whole, and a line appended to it keeps that
+// text (a file in UTF-16 or UTF-32 going over to UTF-8); one in UTF-16 or
+// UTF-32 that does not decode is read by none and left as it is.
+TEST_F(TextFiles, EveryReaderReadsAMarkedFileAsItsText)
+{
+    // The first line runs past the reader's first chunk, with a character
+    // beyond 16 bits across its end in UTF-16; the second holds characters
+    // whose bytes are those of line ends.
+    const QStringList lines = {QString(8190, 'a') + QString::fromUtf8("\xf0\x9d\x84\x9e") + "z",
+                               QString::fromUtf8("caf\xc3\xa9 \u0a0a\u0d0a\u0a0d,") + QChar(0xfeff), "", "last"};
+    const QString text = lines.join("\r\n") + "\n";
+    const struct {
+        const char* name;
+        QStringConverter::Encoding encoding;
+    } marked[] = {{"UTF-8", QStringConverter::Utf8},
+                  {"UTF-16 LE", QStringConverter::Utf16LE},
+                  {"UTF-16 BE", QStringConverter::Utf16BE},
+                  {"UTF-32 LE", QStringConverter::Utf32LE},
+                  {"UTF-32 BE", QStringConverter::Utf32BE}};
+    for (const auto& c : marked) {
+        SCOPED_TRACE(c.name);
+        writeMarked("marked.txt", text, c.encoding);
+        EXPECT_EQ(ReadTextFile("marked.txt"), text);
+        EXPECT_EQ(ReadLines("marked.txt"), lines);
+        const std::vector<QString> byLine = readAllLines("marked.txt");
+        EXPECT_EQ(QStringList(byLine.begin(), byLine.end()), lines);
+        EXPECT_EQ(ReadFirstLines("marked.txt", 2), lines.mid(0, 2));
+        EXPECT_EQ(ReadFirstLineStart("marked.txt", 3), "aaa");
+        QFile file(path("marked.txt"));
+        ASSERT_TRUE(OpenForReading(file));
+        const FileBytes whole(file);
+        EXPECT_TRUE(whole.ok());
+        EXPECT_EQ(whole.transcoded(), c.encoding != QStringConverter::Utf8);
+        EXPECT_EQ(DecodeText(whole.bytes().toByteArray()), text);
+        ASSERT_TRUE(AppendLines("marked.txt", {"added"}));
+        EXPECT_EQ(ReadLines("marked.txt"), lines + QStringList{"added"});
+    }
+    writeMarked("first.txt", QString::fromUtf8("\u0d0a\u0a0a\r\nnext"), QStringConverter::Utf16BE);
+    EXPECT_EQ(ReadFirstLineStart("first.txt", 5), QString::fromUtf8("\u0d0a\u0a0a"));
+
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } broken[] = {
+        {"UTF-16 LE, a byte left over",
+         QByteArray("\xFF\xFE"
+                    "a\0\r\0\n\0b\0c",
+                    11)},
+        {"UTF-16 BE, a lone half of a character", QByteArray("\xFE\xFF\0a\xD8\x34\0b\0\r\0\n", 12)},
+        {"UTF-32 LE, beyond Unicode",
+         QByteArray("\xFF\xFE\0\0"
+                    "a\0\0\0\0\0\x11\0",
+                    12)},
+    };
+    for (const auto& c : broken) {
+        SCOPED_TRACE(c.name);
+        QFile out(path("broken.txt"));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(c.bytes);
+        out.close();
+        EXPECT_FALSE(ReadTextFile("broken.txt"));
+        EXPECT_FALSE(ReadLines("broken.txt"));
+        EXPECT_FALSE(ReadFirstLines("broken.txt", 5));
+        EXPECT_FALSE(LineReader("broken.txt").isOpen());
+        QFile file(path("broken.txt"));
+        ASSERT_TRUE(OpenForReading(file));
+        EXPECT_FALSE(FileBytes(file).ok());
+        EXPECT_FALSE(AppendLines("broken.txt", {"added"}));
+        EXPECT_EQ(readBytes("broken.txt"), c.bytes);
+    }
+}
+
 TEST_F(TextFiles, FirstLinesOfAHugeLineStayBounded)
 {
     QFile f(path("huge.txt"));

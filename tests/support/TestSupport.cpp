@@ -40,6 +40,14 @@ void ProgramFolderTest::writeLines(const QString& name, const QStringList& lines
     writeFile(name, text);
 }
 
+void ProgramFolderTest::writeMarked(const QString& name, const QString& content,
+                                    QStringConverter::Encoding encoding) const
+{
+    QFile f(path(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom)(content));
+}
+
 QByteArray ProgramFolderTest::readBytes(const QString& name) const
 {
     QFile f(path(name));

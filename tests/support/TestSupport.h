@@ -5,6 +5,7 @@
 #include "support/Harness.h"
 
 #include <QString>
+#include <QStringEncoder>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <atomic>
@@ -42,7 +43,10 @@ protected:
     QString path(const QString& name) const;
     void writeFile(const QString& name, const QString& content) const;
     void writeLines(const QString& name, const QStringList& lines) const; // CR LF
-    QString readFile(const QString& name) const;                          // raw bytes as Latin-1/UTF-8 text
+    // The text in an encoding, after its byte-order mark (as Windows editors
+    // save UTF-16).
+    void writeMarked(const QString& name, const QString& content, QStringConverter::Encoding encoding) const;
+    QString readFile(const QString& name) const; // raw bytes as Latin-1/UTF-8 text
     QByteArray readBytes(const QString& name) const;
     bool exists(const QString& name) const;
     // A named pipe (NamedPipe above) in place of a file, kept until the test
