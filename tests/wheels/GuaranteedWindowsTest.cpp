@@ -307,6 +307,19 @@ TEST_F(GuaranteedWindows, ListClickedDuringTheRetriesKeepsShowingTheLotteryPlaye
     }
 }
 
+// The status lines of both windows are dark red.
+TEST_F(GuaranteedWindows, StatusLinesAreDarkRed)
+{
+    writeLottery("6,49,0,0,1");
+    PGuaranteed guaranteed;
+    guaranteed.Load();
+    Wheel49 wheel;
+    wheel.Load();
+    for (const QLabel* status : {guaranteed.Label10, wheel.Label5})
+        EXPECT_EQ(status->palette().color(QPalette::WindowText), QColor(128, 0, 0))
+            << status->objectName().toStdString();
+}
+
 TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLottery)
 {
     writeLottery("7,59,0,14,0");
