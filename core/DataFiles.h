@@ -79,3 +79,5 @@ QString BackupListItem(const QString& name, const QDateTime& modified);
 // templates, syndicates) are cut at this length, which no real name reaches
 // (read with ReadFirstLineStart, platform/TextFile.h).
 inline constexpr int kListNameLength = 100;
+// A whole name as those lists show it.
+inline QString ListedName(const QString& name) { return name.left(kListNameLength); }

@@ -179,8 +179,8 @@ void WhatIf::List1_Click()
 
     BusyGuard busy;
     Hourglass wait;
-    const QListWidgetItem* item = List1->currentItem();
-    const std::vector<BallRow> lines = SavedLinesOf(item ? item->text() : QString());
+    // Saved lines hold the lottery's whole name, which the list may show cut.
+    const std::vector<BallRow> lines = SavedLinesOf(LotteryName);
     const int n = std::min<int>(static_cast<int>(lines.size()), kGridRows - 2); // an empty row stays after them
     FlexGrid* g = MSFlexGrid1;
     for (int r = 1; r <= n; ++r) {

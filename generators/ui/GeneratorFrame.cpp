@@ -357,6 +357,9 @@ QList<QWidget*> GeneratorFrame::inputs() const
     for (QCheckBox* box : {Check1, Check2, Check3})
         if (box)
             found << box;
+    // The lottery list too: a lottery clicked meanwhile would stand
+    // highlighted over lines made for the one being played.
+    found << List1;
     return found;
 }
 

@@ -15,9 +15,9 @@
 // other commands are ignored, a lottery chosen in the list is put back, and
 // Close is kept until the loop ends (or ignored, as CloseWaitsWhileBusy says).
 // The inputs it reads (every control of methodBox() but labels and help
-// buttons, and the filter boxes) are disabled meanwhile, so the lines come
-// from the inputs as they stood at the click and what the window shows
-// afterwards describes them.
+// buttons, the filter boxes and the lottery list) are disabled meanwhile, so
+// the lines come from the inputs as they stood at the click and what the
+// window shows afterwards describes them.
 
 #include "core/ui/LoadOnce.h"
 #include "core/ui/Skinning.h"
@@ -171,8 +171,8 @@ protected:
 
 private:
     void Form_Load() override;
-    // The controls a generation reads (the window's own, the filter boxes),
-    // held while it runs.
+    // The controls a generation reads (the window's own, the filter boxes,
+    // the lottery list), held while it runs.
     QList<QWidget*> inputs() const;
     void setHeadings();
     void finishBusy();

@@ -20,6 +20,10 @@ inline constexpr std::uint32_t kNegativeAmountColour = kExtraBallColour;
 inline constexpr std::uint32_t kHotColour = 0xC0;
 inline constexpr std::uint32_t kColdColour = 0xC00000;
 
+// The status line of the wheel windows that retry (guaranteed win wheels,
+// wheel 49): dark red.
+inline constexpr std::uint32_t kRetryStatusColour = 0x80;
+
 // The number boxes of the wheel windows: white while in use, grey while not.
 inline constexpr std::uint32_t kBoxInUseColour = 0xFFFFFF;
 inline constexpr std::uint32_t kBoxNotInUseColour = 0xC0C0C0;

@@ -1,3 +1,4 @@
+#include "core/DataFiles.h"
 #include "core/OpenLottery.h"
 #include "platform/Text.h"
 #include "platform/ui/FlexGrid.h"
@@ -64,11 +65,21 @@ void PrintPlaySlips(const FlexGrid* grid, int count)
     // The open lottery's template; the later one in the list when several.
     // Names are compared without the blanks around them, on both sides, so
     // a lottery whose name ends in a blank finds the template made for it.
+    // The editor stores the lottery's whole name; a template that holds the
+    // name as the lottery list cuts it (as the editor stored it before) is
+    // taken when none holds the whole name.
+    const QString whole = LotteryName.trimmed();
+    const QString listed = ListedName(LotteryName).trimmed();
     int match = -1;
+    int listedMatch = -1;
     for (int i = 0; i < tickets.Lotteries().size(); ++i) {
-        if (tickets.Lotteries()[i] == LotteryName.trimmed())
+        if (tickets.Lotteries()[i] == whole)
             match = i;
+        else if (tickets.Lotteries()[i] == listed)
+            listedMatch = i;
     }
+    if (match < 0)
+        match = listedMatch;
     if (match < 0) {
         MsgBox(QStringLiteral("Couldn't find a template for this lottery.    "), vbExclamation,
                QStringLiteral("Error!"));

@@ -345,7 +345,10 @@ void PrintSetup::List3_Click()
         return;
     }
     const PlaySlipTemplate& slip = *read.slip;
-    const QString lottery = slip.TemplateLottery.trimmed();
+    // The list shows the names cut: the template's lottery is compared as
+    // the list would show it, whether it holds the whole name or (saved
+    // earlier) the cut one.
+    const QString lottery = ListedName(slip.TemplateLottery).trimmed();
     int match = -1;
     for (int i = 0; i < List1->count(); ++i) {
         if (List1->item(i)->text().trimmed() == lottery)
@@ -448,7 +451,9 @@ void PrintSetup::Command4_Click()
     }
     const QString file = existing >= 0 ? List2->item(existing)->text() : FirstFreeTemplateFile();
     slip.TemplateName = Text3->text();
-    slip.TemplateLottery = List1->currentItem()->text();
+    // The chosen lottery's whole name, which printing looks for (the list
+    // may show it cut).
+    slip.TemplateLottery = LotteryName;
     slip.SlipOrientation = Option1[0]->isChecked() ? 0 : 1;
     slip.header = Header();
     if (QString why; !WritePlaySlipTemplate(file, slip, &why)) {

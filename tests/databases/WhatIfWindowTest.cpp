@@ -1,3 +1,4 @@
+#include "core/DataFiles.h"
 #include "core/OpenLottery.h"
 #include "databases/SavedEntries.h"
 #include "databases/ui/WhatIf.h"
@@ -85,6 +86,26 @@ TEST_F(WhatIfWindowTest, TypedLinesAreCheckedAgainstEveryDraw)
     click(w, "Command3");
     EXPECT_EQ(w.Text2->toPlainText(), report);
     EXPECT_FALSE(Busy);
+}
+
+// Two lotteries whose names go on past what the list shows, alike up to
+// there: each loads the lines saved under its own whole name.
+TEST_F(WhatIfWindowTest, SavedLinesLoadForANameLongerThanTheListShows)
+{
+    const QString start = "Lotto " + QString(kListNameLength, u'x');
+    writeLines("dbase101.txt", DatabaseLines(start + " one", "6,49,0,0,0", {"09 Mar 05,1,2,3,4,5,6"}));
+    writeLines("dbase102.txt", DatabaseLines(start + " two", "6,49,0,0,0", {"09 Mar 05,1,2,3,4,5,6"}));
+    writeLines(kSavedEntriesFile,
+               {"05 Mar 05,1,2,3,4,5,6,,," + start + " two,,dbase102.txt",
+                "05 Mar 05,7,8,9,10,11,12,,," + start + " one,,dbase101.txt"});
+    LoadedWindow<WhatIf> w;
+    ASSERT_EQ(w.List1->count(), 4);
+    for (const auto& [row, first] : {std::pair{2, "7"}, std::pair{3, "1"}}) {
+        answer(vbYes);
+        w.List1->setCurrentRow(row);
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), first) << row;
+        EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 0), "") << row;
+    }
 }
 
 TEST_F(WhatIfWindowTest, SavedLinesOfTheChosenLotteryLoadOnRequest)

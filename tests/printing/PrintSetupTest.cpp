@@ -5,8 +5,12 @@
 #include "core/OpenLottery.h"
 #include "platform/ui/FlexGrid.h"
 #include "printing/PlaySlipTemplate.h"
+#include "core/DataFiles.h"
+#include "printing/ui/PrintReports.h"
 #include "printing/ui/PrintSetup.h"
+#include "printing/ui/PrintTickets.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -182,6 +186,61 @@ TEST_F(SlipEditor, LoadingATemplateChoosesItsLotteryAndADamagedOneIsReported)
     // A lottery whose name ends in a blank is found all the same.
     w.List3->setCurrentRow(3);
     EXPECT_EQ(w.List1->currentRow(), 2);
+}
+
+// A lottery whose name is longer than the lists show: the template the editor
+// saves for it is found when its slips are printed, as is one saved earlier
+// under the name as the list cut it, and loading either chooses the lottery.
+TEST_F(SlipEditor, ALotteryNameLongerThanTheListShowsFindsItsTemplate)
+{
+    const QString name = "Long Lotto " + QString(kListNameLength, u'x') + " end";
+    writeLines("dbase003.txt", DatabaseLines(name, "6,49,0,0,0", {"05 Dec 26,1,2,3,4,5,6,0"}));
+    GridWindow entries(QStringList(9, QString()), {{"1", "1", "2", "3", "4", "5", "6"}});
+    QString chosen; // the template the tickets window offers; it is cancelled
+    SetModalHook([&chosen](QDialog* d) {
+        auto* t = qobject_cast<PrintTickets*>(d);
+        if (!t)
+            return Harness::UnexpectedWindow(d);
+        chosen = t->List3->currentItem() ? t->List3->currentItem()->text() : QString();
+        t->Command1_Click();
+        return d->result();
+    });
+    const auto findsTemplate = [&](const QString& templateName) {
+        LotteryName = name;
+        chosen.clear();
+        PrintPlaySlips(entries.grid, 1);
+        return chosen == templateName;
+    };
+
+    {
+        PrintSetup w;
+        w.Load();
+        w.List1->setCurrentRow(2);
+        w.Text3->setText("Long slip");
+        EXPECT_EQ(boxOnClick(w.Command4), "Template saved...    ");
+    }
+    EXPECT_EQ(readFile("PTemplate.000").split("\r\n")[1], name);
+    EXPECT_TRUE(findsTemplate("Long slip"));
+
+    PlaySlipTemplate cut = *ReadPlaySlipTemplate(path("PTemplate.000")).slip;
+    cut.TemplateName = "Cut slip";
+    cut.TemplateLottery = name.left(kListNameLength);
+    ASSERT_TRUE(WritePlaySlipTemplate(path("PTemplate.001"), cut));
+    EXPECT_TRUE(findsTemplate("Long slip")); // the whole name before the cut one
+    ASSERT_TRUE(QFile::remove(path("PTemplate.000")));
+    EXPECT_TRUE(findsTemplate("Cut slip"));
+
+    ASSERT_TRUE(WritePlaySlipTemplate(path("PTemplate.000"), *ReadPlaySlipTemplate(path("PTemplate.001")).slip));
+    cut.TemplateName = "Whole slip";
+    cut.TemplateLottery = name;
+    ASSERT_TRUE(WritePlaySlipTemplate(path("PTemplate.001"), cut));
+    PrintSetup w;
+    w.Load();
+    for (int row : {1, 0}) {
+        w.List1->setCurrentRow(0);
+        w.List3->setCurrentRow(row);
+        EXPECT_EQ(w.List1->currentRow(), 2) << row;
+    }
 }
 
 TEST_F(SlipEditor, ACellIsEditedThroughTheEditBox)

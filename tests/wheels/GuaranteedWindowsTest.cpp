@@ -30,6 +30,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <set>
 
 namespace {
@@ -245,6 +247,77 @@ TEST_F(GuaranteedWindows, BoardClicksDuringTheRetriesDoNotMixIntoTheLines)
     for (const auto& line : gridLines(w.MSFlexGrid1))
         for (int c = 0; c < 6; ++c)
             EXPECT_EQ(std::count(picked.begin(), picked.end(), line[std::size_t(c)]), 1) << line[std::size_t(c)];
+}
+
+// A lottery clicked in the list while the retries run is not taken, and the
+// list goes on showing the lottery whose lines are made, in both windows.
+TEST_F(GuaranteedWindows, ListClickedDuringTheRetriesKeepsShowingTheLotteryPlayed)
+{
+    writeLottery("6,49,0,0,1");
+    writeLottery("5,39,0,0,0", "dbase200.txt", "Five");
+    struct Case {
+        const char* name;
+        std::function<WheelFrame*()> make; // loaded, with inputs no try can pass
+        const char* generate;
+    };
+    const Case cases[] = {
+        {"guaranteed",
+         [] {
+             auto* w = new PGuaranteed;
+             w->Load();
+             for (int n : {2, 4, 6, 8, 10, 12, 14, 16})
+                 click(w->Board->label(n));
+             return w;
+         },
+         "Command3"},
+        {"wheel 49",
+         [] {
+             auto* w = new Wheel49;
+             w->Load();
+             return w;
+         },
+         "Command2"},
+    };
+    const auto selectedRows = [](const QListWidget* list) {
+        std::vector<int> rows;
+        for (const QListWidgetItem* item : list->selectedItems())
+            rows.push_back(list->row(item));
+        return rows;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<WheelFrame> w(c.make());
+        w->show();
+        w->Check1->setChecked(true);
+        double now = 0;
+        SetMonotonicClockForTests([&now] { return now += 1.5; });
+        std::vector<int> shownDuring;
+        QTimer::singleShot(0, w.get(), [&] {
+            const QRect other = w->List1->visualItemRect(w->List1->item(1));
+            QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, other.center());
+            shownDuring = selectedRows(w->List1);
+        });
+        click(w->findChild<QPushButton*>(c.generate));
+        SetMonotonicClockForTests({});
+        EXPECT_EQ(shownDuring, std::vector<int>{0});
+        EXPECT_EQ(selectedRows(w->List1), std::vector<int>{0});
+        EXPECT_EQ(w->List1->currentRow(), 0);
+        EXPECT_EQ(LotteryName, "UK Lotto");
+        EXPECT_TRUE(w->Label5->text().endsWith(kNotComplySuffix)) << w->Label5->text().toStdString();
+    }
+}
+
+// The status lines of both windows are dark red.
+TEST_F(GuaranteedWindows, StatusLinesAreDarkRed)
+{
+    writeLottery("6,49,0,0,1");
+    PGuaranteed guaranteed;
+    guaranteed.Load();
+    Wheel49 wheel;
+    wheel.Load();
+    for (const QLabel* status : {guaranteed.Label10, wheel.Label5})
+        EXPECT_EQ(status->palette().color(QPalette::WindowText), QColor(128, 0, 0))
+            << status->objectName().toStdString();
 }
 
 TEST_F(GuaranteedWindows, GuaranteedRandomSelectionPicksAndBuildsForEachKindOfLottery)

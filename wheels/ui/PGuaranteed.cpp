@@ -4,6 +4,7 @@
 #include "generators/Entries.h"
 #include "generators/ui/EntriesGrid.h"
 #include "platform/Random.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MsgBox.h"
@@ -32,6 +33,7 @@ WheelFrameOptions Options()
     o.generateBusy = GenerateBusy::ReturnsWhenSet;
     o.closeBusy = CloseBusy::Waits;
     o.retryLoop = true;
+    o.statusColour = kRetryStatusColour;
     return o;
 }
 

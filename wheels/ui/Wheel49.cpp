@@ -3,6 +3,7 @@
 #include "core/OpenLottery.h"
 #include "generators/Entries.h"
 #include "platform/Folder.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/MsgBox.h"
 #include "wheels/GuaranteedWheels.h"
 #include "wheels/Wheel49.h"
@@ -22,6 +23,7 @@ WheelFrameOptions Options()
     o.generateBusy = GenerateBusy::ReturnsWhenSet;
     o.closeBusy = CloseBusy::Waits;
     o.retryLoop = true;
+    o.statusColour = kRetryStatusColour;
     return o;
 }
 

@@ -21,6 +21,8 @@
 #include "wheels/WheelRules.h"
 
 #include <QStringList>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 class QGridLayout;
@@ -53,6 +55,9 @@ struct WheelFrameOptions {
     // the status line under the grid.
     QString listCaptionName = "Label1";
     QString statusName = "Label5";
+    // The status line's text colour (a colour value); none keeps the
+    // window's text colour.
+    std::optional<std::uint32_t> statusColour;
 
     // Number boxes Text1(0) .. Text1(boxes - 1); none for a window without
     // boxes (it builds its own controls into methodBox()).
