@@ -283,7 +283,7 @@ TEST_F(ProgramRunTest, TheNextStartRemovesWhatACutSaveLeftAndNothingElse)
         answer(vbOK);
         EXPECT_EQ(RunGuarded(), 1);
         ::close(held);
-        EXPECT_EQ(hidden(), kept);
+        EXPECT_EQ(hidden().join(", ").toStdString(), kept.join(", ").toStdString());
     }
     EXPECT_EQ(RunGuarded(), 2);
     const QStringList after = hidden();
