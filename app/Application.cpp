@@ -4,6 +4,7 @@
 #include "app/WindowCatalog.h"
 #include "core/VersionCheck.h"
 #include "platform/Folder.h"
+#include "platform/ReplacingFile.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Printer.h"
 
@@ -97,17 +98,35 @@ void endOnSignals(QWidget* mainWindow)
     sigaction(SIGINT, &action, nullptr);
 }
 // One copy of the program works on a data folder at a time. The copy that
-// starts first holds a lock on a file in the folder; the kernel drops it when
-// the process ends, however it ends, so a crash never blocks the next start.
+// starts first holds a lock on the folder itself, opened as a folder: no file
+// in it that a player's tidy-up could delete, lock up or replace carries the
+// lock. The kernel drops it when the process ends, however it ends, so a
+// crash never blocks the next start.
 class FolderLock {
 public:
+    enum class State {
+        Held,          // this copy holds the folder
+        HeldElsewhere, // another copy holds it
+        NoLocks,       // the file system keeps no locks: nobody can hold it
+        Unopened,      // the folder itself cannot be opened
+    };
     explicit FolderLock(const QString& folder)
     {
-        const QByteArray name = QFile::encodeName(QDir(folder).filePath(QStringLiteral(".vantrel.lock")));
-        fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        // A lock file that cannot be made or locked (a file system without
-        // locks) does not keep the player out; only another copy's lock does.
-        held_ = fd_ < 0 || ::flock(fd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+        fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) {
+            state_ = State::Unopened;
+            return;
+        }
+        int locked = 0;
+        do
+            locked = ::flock(fd_, LOCK_EX | LOCK_NB);
+        while (locked != 0 && errno == EINTR);
+        if (locked == 0)
+            state_ = State::Held;
+        else if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)
+            state_ = State::NoLocks;
+        else
+            state_ = State::HeldElsewhere; // EWOULDBLOCK, or a lock refused for any other reason
     }
     ~FolderLock()
     {
@@ -116,13 +135,19 @@ public:
     }
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
-    // False when another copy holds the folder.
-    bool held() const { return held_; }
+    State state() const { return state_; }
 
 private:
     int fd_ = -1;
-    bool held_ = false;
+    State state_ = State::Unopened;
 };
+
+void SayFolderUnusable()
+{
+    MsgBox("Vantrel cannot make or write its data folder " + QDir::toNativeSeparators(ProgramFolder())
+               + ".\r\n\r\nThe program ends without writing anything.",
+           vbOKOnly + vbCritical, "Vantrel");
+}
 } // namespace
 
 void SetUpApplication()
@@ -143,17 +168,23 @@ int RunProgram()
     // Without its own folder the program would write its files into whatever
     // folder it was started from: it says so and ends instead.
     if (!OpenProgramFolder()) {
-        MsgBox("Vantrel cannot make or write its data folder " + QDir::toNativeSeparators(ProgramFolder())
-                   + ".\r\n\r\nThe program ends without writing anything.",
-               vbOKOnly + vbCritical, "Vantrel");
+        SayFolderUnusable();
         return 1;
     }
     const FolderLock lock(ProgramFolder());
-    if (!lock.held()) {
+    switch (lock.state()) {
+    case FolderLock::State::Unopened: SayFolderUnusable(); return 1;
+    case FolderLock::State::HeldElsewhere:
         MsgBox("Vantrel is already running with the data folder " + QDir::toNativeSeparators(ProgramFolder())
                    + ".\r\n\r\nThis copy ends without writing anything; please use the one that is open.",
                vbOKOnly + vbExclamation, "Vantrel");
         return 1;
+    case FolderLock::State::Held:
+        // Alone on the folder: what an earlier run left of a write it could
+        // not finish goes. Without locks another copy may be writing.
+        RemoveLeftoverScratchFiles(ProgramFolder());
+        break;
+    case FolderLock::State::NoLocks: break;
     }
     RegisterAllWindows();
     Vantrel window;

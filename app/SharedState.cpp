@@ -11,6 +11,7 @@
 #include "generators/RetryLoop.h"
 #include "platform/Dates.h"
 #include "platform/Random.h"
+#include "platform/ReplacingFile.h"
 #include "platform/ui/Printer.h"
 #include "printing/ui/PrintFrm.h"
 #include "syndicates/SyndicateFile.h"
@@ -32,4 +33,5 @@ void ResetSharedState()
     HoldSeed(false);
     SetClockForTests(std::nullopt);
     SetMonotonicClockForTests({});
+    SetCommitStepHook({});
 }

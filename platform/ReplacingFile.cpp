@@ -1,7 +1,9 @@
 #include "platform/ReplacingFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdlib>
@@ -10,6 +12,19 @@
 #include <unistd.h>
 
 namespace {
+// What the scratch file's name adds to the target's; mkostemp fills the six
+// X with letters and digits.
+constexpr char kScratchTag[] = ".vantrel-new-";
+
+CommitStepHook& commitStepHook()
+{
+    static CommitStepHook hook;
+    return hook;
+}
+
+// The error a test makes the step fail with, or 0.
+int refusal(CommitStep step) { return commitStepHook() ? commitStepHook()(step) : 0; }
+
 // The process's file-creation mask, read without changing it (setting it to
 // read it back would race with files other threads create meanwhile).
 mode_t currentUmask()
@@ -72,8 +87,8 @@ bool ReplacingFile::open()
     if (exists && ::access(target.constData(), W_OK) != 0)
         return fail(errno);
     const QFileInfo info(path_);
-    QByteArray pattern =
-        QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) + QByteArrayLiteral(".XXXXXX");
+    QByteArray pattern = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName())
+        + QByteArray(kScratchTag) + QByteArrayLiteral("XXXXXX");
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(errno);
@@ -133,27 +148,38 @@ bool ReplacingFile::commit()
         }
         ::futimens(fd_, times); // the date is a courtesy: the content counts
     }
+    if (const int refused = refusal(CommitStep::SyncFile))
+        return fail(refused);
     if (::fsync(fd_) != 0)
         return fail(errno);
     const int fd = fd_;
     fd_ = -1;
+    const int closeRefused = refusal(CommitStep::CloseFile);
     if (::close(fd) != 0)
         return fail(errno);
+    if (closeRefused)
+        return fail(closeRefused);
+    if (const int refused = refusal(CommitStep::Rename))
+        return fail(refused);
     if (::rename(QFile::encodeName(scratch_).constData(), QFile::encodeName(path_).constData()) != 0)
         return fail(errno);
     scratch_.clear();
-    // The rename itself reaches the disk with the folder's sync.
-    const int dir =
-        ::open(QFile::encodeName(QFileInfo(path_).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        const int synced = ::fsync(dir);
-        const int why = errno;
-        ::close(dir);
-        if (synced != 0 && why != EINVAL && why != EROFS) {
-            error_ = qt_error_string(why);
-            return false;
+    // The write is done: the new file is in place and every byte of it is on
+    // the disk. The folder's sync makes the rename itself last through a
+    // power cut; should it fail, the file is there all the same.
+    folderSyncError_.clear();
+    int why = refusal(CommitStep::SyncFolder);
+    if (why == 0) {
+        const int dir =
+            ::open(QFile::encodeName(QFileInfo(path_).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            if (::fsync(dir) != 0)
+                why = errno;
+            ::close(dir);
         }
     }
+    if (why != 0 && why != EINVAL && why != EROFS)
+        folderSyncError_ = qt_error_string(why);
     return true;
 }
 
@@ -164,4 +190,28 @@ bool ReplaceFileContents(const QString& path, const QByteArray& bytes, QString* 
     if (error)
         *error = done ? QString() : file.errorString();
     return done;
+}
+
+void SetCommitStepHook(CommitStepHook hook) { commitStepHook() = std::move(hook); }
+
+QStringList RemoveLeftoverScratchFiles(const QString& folder)
+{
+    // A dot, the target's name, the tag and exactly six letters or digits.
+    static const QRegularExpression scratchName(QRegularExpression::anchoredPattern(
+        QStringLiteral("\\..+") + QRegularExpression::escape(QLatin1String(kScratchTag))
+        + QStringLiteral("[A-Za-z0-9]{6}")));
+    QStringList removed;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        if (!scratchName.match(name).hasMatch())
+            continue;
+        // Only a regular file, looked at without following a link.
+        struct stat info {};
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        if (::unlink(path.constData()) == 0)
+            removed << name;
+    }
+    return removed;
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/Printer.h"
 
+#include "platform/ReplacingFile.h"
 #include "platform/ui/MsgBox.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -59,7 +61,26 @@ int resolutionFor(int quality)
 // The PDF is drawn at a fixed fine resolution: its text and boxes are
 // vectors, so the quality setting changes nothing there.
 constexpr int kPdfResolution = 1200;
+
+// Hands the PDF writer's bytes to the file they go to as they come.
+class PdfSink : public QIODevice {
+public:
+    ReplacingFile* file = nullptr;
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override { return file && file->write(data, size) ? size : -1; }
+};
 } // namespace
+
+// The PDF printer: a writer whose bytes go into a scratch file beside the
+// chosen one, which takes the chosen name only once the document is whole.
+struct PdfOutput {
+    PdfSink sink;
+    QPdfWriter writer{&sink};
+    std::unique_ptr<ReplacingFile> file;
+};
 
 PrinterDevice::PrinterDevice()
 {
@@ -78,7 +99,7 @@ void PrinterDevice::Reset()
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
-    printer_.reset();
+    dropDevice();
     state_ = State::Idle;
     pendingPage_ = false;
     pages_ = 0;
@@ -119,7 +140,7 @@ void PrinterDevice::listPrinters(const QStringList& names)
             entries_.push_back({name, true});
     }
     entries_.push_back({kPdfPrinterName, true});
-    printer_.reset();
+    dropDevice();
 }
 
 QStringList PrinterDevice::Printers() const
@@ -136,7 +157,7 @@ bool PrinterDevice::SelectPrinter(int index)
         return false;
     if (index != current_) {
         current_ = index;
-        printer_.reset();
+        dropDevice();
     }
     return true;
 }
@@ -150,7 +171,7 @@ bool PrinterDevice::SetOrientation(int code)
     if ((code != vbPRORPortrait && code != vbPRORLandscape) || DocumentOpen())
         return false;
     orientation_ = code;
-    printer_.reset();
+    dropDevice();
     return true;
 }
 
@@ -159,7 +180,7 @@ bool PrinterDevice::SetPaperSize(int code)
     if ((code != vbPRPSA4 && code != vbPRPSA3 && code != vbPRPSLetter && code != vbPRPSLegal) || DocumentOpen())
         return false;
     paper_ = code;
-    printer_.reset();
+    dropDevice();
     return true;
 }
 
@@ -168,7 +189,7 @@ bool PrinterDevice::SetPrintQuality(int code)
     if (code > vbPRPQDraft || code < vbPRPQHigh || DocumentOpen())
         return false;
     quality_ = code;
-    printer_.reset();
+    dropDevice();
     return true;
 }
 
@@ -187,39 +208,63 @@ double PrinterDevice::unitsPerMm() const
     }
 }
 
-std::unique_ptr<QPrinter> PrinterDevice::makePrinter() const
+void PrinterDevice::dropDevice()
 {
-    const Entry entry = entries_.value(current_);
-    std::unique_ptr<QPrinter> p;
-    if (entry.pdf) {
-        p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setResolution(kPdfResolution);
-        // A file has no margins of its own: the whole sheet is printable.
-        p->setFullPage(true);
-    } else {
-        p = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(entry.name), QPrinter::HighResolution);
-        p->setResolution(resolutionFor(quality_));
-    }
-    p->setPageSize(QPageSize(pageSizeFor(paper_)));
-    p->setPageOrientation(orientation_ == vbPRORLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    p->setDocName(QStringLiteral("Vantrel"));
-    p->setCreator(QStringLiteral("Vantrel"));
-    return p;
+    printer_.reset();
+    pdf_.reset();
 }
 
-QPrinter* PrinterDevice::configured() const
+void PrinterDevice::makeDevice() const
 {
-    if (!printer_)
-        printer_ = makePrinter();
+    const Entry entry = entries_.value(current_);
+    printer_.reset();
+    pdf_.reset();
+    const QPageSize size(pageSizeFor(paper_));
+    const QPageLayout::Orientation orientation =
+        orientation_ == vbPRORLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (entry.pdf) {
+        pdf_ = std::make_unique<PdfOutput>();
+        QPdfWriter& w = pdf_->writer;
+        w.setResolution(kPdfResolution);
+        // A file has no margins of its own: the whole sheet is printable.
+        QPageLayout layout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        layout.setMode(QPageLayout::FullPageMode);
+        w.setPageLayout(layout);
+        w.setTitle(QStringLiteral("Vantrel"));
+        w.setCreator(QStringLiteral("Vantrel"));
+        return;
+    }
+    printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(entry.name), QPrinter::HighResolution);
+    printer_->setResolution(resolutionFor(quality_));
+    printer_->setPageSize(size);
+    printer_->setPageOrientation(orientation);
+    printer_->setDocName(QStringLiteral("Vantrel"));
+    printer_->setCreator(QStringLiteral("Vantrel"));
+}
+
+QPagedPaintDevice* PrinterDevice::configured() const
+{
+    if (!printer_ && !pdf_)
+        makeDevice();
+    if (pdf_)
+        return &pdf_->writer;
     return printer_.get();
 }
 
-double PrinterDevice::ScaleWidth() const { return configured()->pageRect(QPrinter::Millimeter).width() * unitsPerMm(); }
+int PrinterDevice::resolution() const
+{
+    configured();
+    return pdf_ ? pdf_->writer.resolution() : printer_->resolution();
+}
+
+double PrinterDevice::ScaleWidth() const
+{
+    return configured()->pageLayout().paintRect(QPageLayout::Millimeter).width() * unitsPerMm();
+}
 
 double PrinterDevice::ScaleHeight() const
 {
-    return configured()->pageRect(QPrinter::Millimeter).height() * unitsPerMm();
+    return configured()->pageLayout().paintRect(QPageLayout::Millimeter).height() * unitsPerMm();
 }
 
 void PrinterDevice::SetFontName(const QString& name)
@@ -243,12 +288,9 @@ QFont PrinterDevice::font() const
     return f;
 }
 
-double PrinterDevice::toDevice(double units) const { return units / unitsPerMm() * configured()->resolution() / 25.4; }
+double PrinterDevice::toDevice(double units) const { return units / unitsPerMm() * resolution() / 25.4; }
 
-double PrinterDevice::fromDevice(double pixels) const
-{
-    return pixels * 25.4 / configured()->resolution() * unitsPerMm();
-}
+double PrinterDevice::fromDevice(double pixels) const { return pixels * 25.4 / resolution() * unitsPerMm(); }
 
 double PrinterDevice::TextWidth(const QString& text) const
 {
@@ -266,24 +308,37 @@ bool PrinterDevice::begin()
     if (state_ != State::Idle)
         return false; // failed or cancelled: dropped until EndDoc
 
-    printer_ = makePrinter(); // a fresh device for every document
+    makeDevice(); // a fresh device for every document
     QString pdfFile;
-    if (IsPdfPrinter()) {
+    bool started = false;
+    QString why;
+    painter_ = std::make_unique<QPainter>();
+    if (pdf_) {
         pdfFile = askPdfFile();
         if (pdfFile.isEmpty()) {
+            painter_.reset();
             state_ = State::Cancelled;
             return false;
         }
-        printer_->setOutputFileName(pdfFile);
+        pdf_->file = std::make_unique<ReplacingFile>(pdfFile);
+        if (pdf_->file->open()) {
+            pdf_->sink.file = pdf_->file.get();
+            started = pdf_->sink.open(QIODevice::WriteOnly) && painter_->begin(&pdf_->writer);
+        }
+        why = pdf_->file->errorString();
+    } else {
+        started = painter_->begin(printer_.get());
     }
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (!started) {
         painter_.reset();
         state_ = State::Failed;
-        const QString what = pdfFile.isEmpty()
+        QString what = pdfFile.isEmpty()
             ? QStringLiteral("The printout could not be started on ") + DeviceName()
             : QStringLiteral("The file ") + QDir::toNativeSeparators(pdfFile) + QStringLiteral(" could not be written");
+        if (!why.isEmpty())
+            what += QStringLiteral(": ") + why;
         MsgBox(what + QStringLiteral(".    "), vbExclamation, QStringLiteral("Error"));
+        dropDevice();
         return false;
     }
     state_ = State::Printing;
@@ -298,7 +353,7 @@ void PrinterDevice::flushNewPage()
     if (!pendingPage_)
         return;
     pendingPage_ = false;
-    if (printer_->newPage())
+    if (configured()->newPage())
         ++pages_;
 }
 
@@ -309,7 +364,7 @@ void PrinterDevice::PrintText(const QString& text)
     const QFont f = font();
     painter_->setFont(f);
     painter_->setPen(Qt::black);
-    QFontMetricsF fm(f, printer_.get());
+    QFontMetricsF fm(f, configured());
     const QPointF baseline(toDevice(CurrentX), toDevice(CurrentY) + fm.ascent());
     painter_->drawText(baseline, text);
     CurrentX += fromDevice(fm.horizontalAdvance(text));
@@ -354,10 +409,24 @@ void PrinterDevice::NewPage()
 
 bool PrinterDevice::EndDoc()
 {
-    const bool printed = state_ == State::Printing;
+    bool printed = state_ == State::Printing;
     if (printed)
         painter_->end();
     painter_.reset();
+    if (printed && pdf_) {
+        // The painter says nothing of the bytes that did not reach the file:
+        // the file itself does, and takes its name only when whole.
+        pdf_->sink.close();
+        if (!pdf_->file->commit()) {
+            printed = false;
+            MsgBox(QStringLiteral("The file ") + QDir::toNativeSeparators(lastPdf_)
+                       + QStringLiteral(" could not be written: ") + pdf_->file->errorString()
+                       + QStringLiteral(".    "),
+                   vbExclamation, QStringLiteral("Error"));
+            lastPdf_.clear();
+        }
+        dropDevice();
+    }
     state_ = State::Idle;
     pendingPage_ = false;
     CurrentX = CurrentY = 0;

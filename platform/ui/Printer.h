@@ -22,8 +22,10 @@
 #include <functional>
 #include <memory>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
+struct PdfOutput;
 
 // Printer-settings codes.
 enum PrinterOrientation { vbPRORPortrait = 1, vbPRORLandscape = 2 };
@@ -96,7 +98,10 @@ public:
     void NewPage();
     // Sends the document. True when a document was printed; false when there
     // was nothing to print, the player cancelled the PDF file choice, or it
-    // could not be started.
+    // could not be started or finished. A PDF file is written whole or not at
+    // all (an old file of that name stays as it was until the new one is
+    // complete); one that could not be written shows one "Error" message
+    // with the system's reason.
     bool EndDoc();
     bool DocumentOpen() const { return state_ != State::Idle; }
     // Pages of the document so far (the page being drawn counts).
@@ -125,9 +130,14 @@ private:
     void listPrinters(const QStringList& names);
     bool begin();
     QFont font() const;
-    std::unique_ptr<QPrinter> makePrinter() const;
+    // A fresh device for the current printer, set up with the current
+    // settings: a system printer, or the PDF writer.
+    void makeDevice() const;
     // The current printer set up with the current settings.
-    QPrinter* configured() const;
+    QPagedPaintDevice* configured() const;
+    int resolution() const;
+    // Drops the device (settings changed, another printer chosen).
+    void dropDevice();
     double toDevice(double units) const;
     double fromDevice(double pixels) const;
     double unitsPerMm() const;
@@ -148,7 +158,8 @@ private:
     bool pendingPage_ = false;
     int pages_ = 0;
     QString lastPdf_;
-    mutable std::unique_ptr<QPrinter> printer_;
+    mutable std::unique_ptr<QPrinter> printer_; // a system printer
+    mutable std::unique_ptr<PdfOutput> pdf_;    // or the PDF writer and its file
     std::unique_ptr<QPainter> painter_;
 };
 

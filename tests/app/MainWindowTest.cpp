@@ -10,6 +10,7 @@
 #include "platform/Folder.h"
 #include "platform/ui/Shell.h"
 #include "platform/TextFile.h"
+#include "support/ChildProcess.h"
 #include "support/MainWindowFixture.h"
 #include "syndicates/SyndicateFile.h"
 #include "syndicates/ui/SNotes.h"
@@ -454,6 +455,27 @@ TEST_F(MainWindowTest, ASyndicateFileThatCannotBeReadIsNamedOnceAtStart)
     EXPECT_FALSE(action(MenuItem::SyndicateManager)->isEnabled());
     window_->UpdateSyndicate(); // after a syndicate window: not said again
     EXPECT_EQ(boxes().size(), 1u);
+}
+
+// The shipped files that could not be copied in (here no file may grow past
+// a few bytes) are named to the player as the window starts.
+TEST_F(MainWindowTest, TheShippedFilesNotCopiedAreNamedAtStart)
+{
+    writeLines(kSettingsFile, settingsWith(PanelsShown, "0")); // only the copies fail
+    const auto said = RunUnderFileSizeLimit(16, [this] {
+        Harness::ExpectBox(vbOK);
+        start();
+        QString out;
+        for (const MsgBoxCall& box : Harness::Boxes())
+            out += box.title + "|" + box.text + "\n";
+        return out;
+    });
+    ASSERT_TRUE(said);
+    EXPECT_TRUE(said->startsWith("Vantrel|These files Vantrel ships could not be copied into "
+                                 + QDir::toNativeSeparators(ProgramFolder()) + ": "))
+        << said->toStdString();
+    EXPECT_TRUE(said->contains("LotteryTemplates.txt")) << said->toStdString();
+    EXPECT_EQ(said->count("\n"), 1) << said->toStdString();
 }
 
 TEST_F(MainWindowTest, EveryItemAndPictureReachesItsHandler)

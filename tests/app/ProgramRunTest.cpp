@@ -1,5 +1,6 @@
-// The program's run as main runs it: a data folder it cannot use, and an end
-// by a signal (a desktop log-out, kill, Ctrl+C in a terminal).
+// The program's run as main runs it: a data folder it cannot use, one copy at
+// a time on a folder, what a cut save left, and an end by a signal (a desktop
+// log-out, kill, Ctrl+C in a terminal).
 
 #include "app/Application.h"
 #include "app/Vantrel.h"
@@ -8,7 +9,9 @@
 #include "platform/ui/MsgBox.h"
 #include "core/Settings.h"
 #include "platform/Folder.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TextFile.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -22,6 +25,11 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <sys/file.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 // Set in the copy of this runner that runs the program.
@@ -173,7 +181,7 @@ TEST(ProgramRun, OneCopyAtATimeOnADataFolder)
     if (part == "second") {
         SetProgramFolder(QString());
         Harness::ExpectBox(vbOK);
-        EXPECT_EQ(RunProgram(), 1);
+        EXPECT_EQ(RunGuarded(), 1); // let in, it would end at once
         std::printf("%s\n", qPrintable(Harness::LastBoxText()));
         return;
     }
@@ -187,11 +195,36 @@ TEST(ProgramRun, OneCopyAtATimeOnADataFolder)
     const QString folder = QDir(data.path()).filePath("vantrel");
     ProgramCopy first(data.path(), "OneCopy*", "first");
     ASSERT_TRUE(first.ready()) << first.out.toStdString();
-    ProgramCopy second(data.path(), "OneCopy*", "second", false);
-    EXPECT_TRUE(second.endedWell()) << second.out.toStdString();
-    EXPECT_TRUE(second.out.contains(
-        ("Vantrel is already running with the data folder " + QDir::toNativeSeparators(folder)).toUtf8()))
-        << second.out.toStdString();
+    // Whatever a tidy-up does to the files of the folder while the first copy
+    // runs, a second start finds the folder held.
+    const QString lockFile = QDir(folder).filePath(".vantrel.lock");
+    const auto lockFileWith = [&lockFile](QFileDevice::Permissions permissions) {
+        QFile file(lockFile);
+        file.open(QIODevice::Append);
+        file.close();
+        QFile::setPermissions(lockFile, permissions);
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> tidyUps = {
+        {"nothing", [] {}},
+        {"lock file deleted", [&lockFile] { QFile::remove(lockFile); }},
+        {"lock file read-only",
+         [&] { lockFileWith(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther); }},
+        {"lock file without permissions", [&] { lockFileWith({}); }},
+        {"lock file replaced by a folder",
+         [&lockFile] {
+             QFile::remove(lockFile);
+             QDir().mkdir(lockFile);
+         }},
+    };
+    for (const auto& [what, tidyUp] : tidyUps) {
+        SCOPED_TRACE(what);
+        tidyUp();
+        ProgramCopy second(data.path(), "OneCopy*", "second", false);
+        EXPECT_TRUE(second.endedWell()) << second.out.toStdString();
+        EXPECT_TRUE(second.out.contains(
+            ("Vantrel is already running with the data folder " + QDir::toNativeSeparators(folder)).toUtf8()))
+            << second.out.toStdString();
+    }
     // A copy killed outright leaves the folder free for the next start.
     ::kill(pid_t(first.run.processId()), SIGKILL);
     first.run.waitForFinished(30000);
@@ -199,6 +232,69 @@ TEST(ProgramRun, OneCopyAtATimeOnADataFolder)
     ASSERT_TRUE(next.ready()) << next.out.toStdString();
     ::kill(pid_t(next.run.processId()), SIGTERM);
     EXPECT_TRUE(next.endedWell()) << next.out.toStdString();
+}
+
+// A save cut short by the end of the program leaves its scratch file beside
+// the data. The next start removes it, once that copy alone holds the folder,
+// and nothing else: no file of the player's that only looks like one.
+TEST_F(ProgramRunTest, TheNextStartRemovesWhatACutSaveLeftAndNothingElse)
+{
+    writeFile("ReVadirav.txt", "saved\r\n");
+    const auto hidden = [this] {
+        return QDir(path(".")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    const QStringList before = hidden();
+    // The program ends half-way through a save.
+    RunUnderFileSizeLimit(1 << 20, [this] {
+        ReplacingFile save(path("ReVadirav.txt"));
+        if (save.open() && save.write(QByteArray("half a sa")))
+            ::_exit(0);
+        return QString();
+    });
+    QStringList leftover = hidden();
+    for (const QString& name : before)
+        leftover.removeOne(name);
+    ASSERT_EQ(leftover.size(), 1) << leftover.join(", ").toStdString();
+    ASSERT_TRUE(leftover[0].startsWith(".ReVadirav.txt.")) << leftover[0].toStdString();
+
+    const QString tail = leftover[0].mid(leftover[0].size() - 6);
+    const QString tag = leftover[0].mid(14, leftover[0].size() - 20); // between the name and the six
+    const QStringList lookAlikes = {
+        ".ReVadirav.txt" + tag + tail.left(5),
+        ".ReVadirav.txt" + tag + tail + "x",
+        ".ReVadirav.txt" + tag + tail.left(5) + "-",
+        "ReVadirav.txt" + tag + tail,
+        tag + tail,
+        ".Notes.txt.bak",
+    };
+    for (const QString& name : lookAlikes)
+        writeFile(name, "the player's");
+    ASSERT_TRUE(QDir(path(".")).mkdir(".folder" + tag + tail));
+    ASSERT_TRUE(QFile::link("ReVadirav.txt", path(".link" + tag + tail)));
+    ASSERT_TRUE(QDir(path(".")).mkdir("Backup"));
+    writeFile("Backup/.dbase1.txt" + tag + tail, "not the program folder");
+    const QStringList kept = hidden();
+
+    // While another copy holds the folder, nothing goes.
+    {
+        const int held = ::open(QFile::encodeName(path(".")).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_GE(held, 0);
+        ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+        answer(vbOK);
+        EXPECT_EQ(RunGuarded(), 1);
+        ::close(held);
+        EXPECT_EQ(hidden().join(", ").toStdString(), kept.join(", ").toStdString());
+    }
+    EXPECT_EQ(RunGuarded(), 2);
+    const QStringList after = hidden();
+    EXPECT_FALSE(after.contains(leftover[0]));
+    for (const QString& name : kept) {
+        if (name != leftover[0]) {
+            EXPECT_TRUE(after.contains(name)) << name.toStdString();
+        }
+    }
+    EXPECT_TRUE(exists("Backup/.dbase1.txt" + tag + tail));
+    EXPECT_EQ(readFile("ReVadirav.txt").toStdString(), "saved\r\n");
 }
 
 TEST(ProgramRun, ASignalClosesOpenWindowsAsTheirCloseDoes)

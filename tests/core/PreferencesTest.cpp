@@ -152,31 +152,50 @@ TEST_F(PreferencesTest, ColourSamplesChangeMemoryOnly)
 {
     const QByteArray before = readBytes(kSettingsFile);
     std::vector<QColor> starts;
-    std::optional<QColor> next = QColor(255, 0, 0);
+    std::optional<QColor> next;
     SetColourDialogHook([&](const QColor& start) {
         starts.push_back(start);
         return next;
     });
     LoadedWindow<Preferences> w;
     w.show();
-    QTest::mouseClick(w.Label5, Qt::LeftButton);
-    EXPECT_EQ(Settings[TitleColour], "&HFF");
-    EXPECT_EQ(w.Label5->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    next = QColor(0, 0, 0);
-    w.Label6_Click();
-    EXPECT_EQ(Settings[BodyTextColour], "&H0");
-    next = QColor(0x12, 0x34, 0x56);
-    w.Label8_Click();
-    EXPECT_EQ(Settings[BackgroundColour], "&H563412");
-    EXPECT_EQ(w.Label8->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+    // Each sample sets its own item and no other, and shows the colour.
+    const struct {
+        QLabel* sample;
+        SettingsItem item;
+        QColor colour;
+        const char* stored;
+        QPalette::ColorRole shownAs;
+    } samples[] = {
+        {w.Label5, TitleColour, QColor(255, 0, 0), "&HFF", QPalette::WindowText},
+        {w.Label6, BodyTextColour, QColor(0, 0, 0), "&H0", QPalette::WindowText},
+        {w.Label7, LabelColour, QColor(0, 0x80, 0), "&H8000", QPalette::WindowText},
+        {w.Label9, OtherTextColour, QColor(0, 0, 0x90), "&H900000", QPalette::WindowText},
+        {w.Label8, BackgroundColour, QColor(0x12, 0x34, 0x56), "&H563412", QPalette::Window},
+    };
+    for (const auto& s : samples) {
+        SCOPED_TRACE(s.sample->objectName().toStdString());
+        QStringList others;
+        for (const auto& o : samples)
+            others << (o.item == s.item ? QString() : Settings[o.item]);
+        next = s.colour;
+        QTest::mouseClick(s.sample, Qt::LeftButton);
+        EXPECT_EQ(Settings[s.item].toStdString(), s.stored);
+        EXPECT_EQ(s.sample->palette().color(s.shownAs), s.colour);
+        for (int k = 0; k < others.size(); ++k) {
+            if (samples[k].item != s.item) {
+                EXPECT_EQ(Settings[samples[k].item], others[k]) << int(samples[k].item);
+            }
+        }
+    }
     // The dialog starts from the colour picked last.
-    ASSERT_EQ(starts.size(), 3u);
-    EXPECT_EQ(starts[1], QColor(255, 0, 0));
-    EXPECT_EQ(starts[2], QColor(0, 0, 0));
+    ASSERT_EQ(starts.size(), 5u);
+    for (std::size_t k = 1; k < starts.size(); ++k)
+        EXPECT_EQ(starts[k], samples[k - 1].colour);
 
     next = std::nullopt; // cancelled: nothing changes
     w.Label7_Click();
-    EXPECT_EQ(Settings[LabelColour], "&H800000");
+    EXPECT_EQ(Settings[LabelColour], "&H8000");
     EXPECT_EQ(readBytes(kSettingsFile), before);
 
     w.Command9_Click();

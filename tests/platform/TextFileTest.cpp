@@ -1,4 +1,5 @@
 #include "platform/Folder.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TextFile.h"
 #include "support/ChildProcess.h"
 #include "support/TestSupport.h"
@@ -7,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
+#include <cerrno>
 #include <functional>
 #include <vector>
 
@@ -113,6 +115,33 @@ TEST_F(TextFiles, AWriteCutShortFailsWholeWithTheSystemsReason)
         EXPECT_TRUE(said->contains("File too large")) << said->toStdString();
         EXPECT_EQ(readBytes("data.txt"), old);
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"data.txt", "source.txt"}));
+    }
+}
+
+// The system may refuse any step of a commit. Up to the rename a refusal
+// fails the write whole, with its reason; once the rename is done the write
+// is done, and a folder's sync refused after it is only noted.
+TEST_F(TextFiles, ACommitStepTheSystemRefuses)
+{
+    const struct {
+        CommitStep step;
+        bool done;
+    } cases[] = {{CommitStep::SyncFile, false},
+                 {CommitStep::CloseFile, false},
+                 {CommitStep::Rename, false},
+                 {CommitStep::SyncFolder, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.step));
+        writeFile("data.txt", "old\r\n");
+        SetCommitStepHook([step = c.step](CommitStep asked) { return asked == step ? EIO : 0; });
+        ReplacingFile file(path("data.txt"));
+        const bool done = file.open() && file.write(QByteArray("new\r\n")) && file.commit();
+        SetCommitStepHook({});
+        EXPECT_EQ(done, c.done);
+        EXPECT_EQ(readBytes("data.txt"), c.done ? "new\r\n" : "old\r\n");
+        const QString reason = c.done ? file.folderSyncError() : file.errorString();
+        EXPECT_EQ(reason.toStdString(), qt_error_string(EIO).toStdString());
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"data.txt"}));
     }
 }
 

@@ -1,4 +1,7 @@
 #include "PrintFixture.h"
+#include "support/ChildProcess.h"
+
+#include <QDir>
 
 namespace {
 constexpr double kTol = 0.6; // mm
@@ -96,4 +99,29 @@ TEST_F(PrintTest, ADocumentThatCannotStartSaysSoOnceAndTheNextOneWorks)
     EXPECT_TRUE(Printer().EndDoc());
     EXPECT_EQ(FindWord(words(), "three").page, 1);
     EXPECT_EQ(boxes().size(), 1u);
+}
+
+// On a full disk (here a size limit) the PDF cannot be finished: the file the
+// player chose to replace stays as it was, no scratch file is left, and one
+// message gives the system's reason.
+TEST_F(PrintTest, APdfThatCannotBeFinishedKeepsTheOldFileAndSaysWhy)
+{
+    writeFile("out.pdf", "the printout saved last week");
+    const auto said = RunUnderFileSizeLimit(4096, [] {
+        Harness::ExpectBox(vbOK);
+        for (int line = 1; line <= 200; ++line)
+            Printer().PrintLine(QStringLiteral("Line %1 of a long printout").arg(line));
+        QString out = Printer().EndDoc() ? QStringLiteral("printed") : QStringLiteral("not printed");
+        for (const MsgBoxCall& box : Harness::Boxes())
+            out += "|" + box.title + "|" + box.text;
+        return out;
+    });
+    ASSERT_TRUE(said);
+    EXPECT_EQ(
+        said->toStdString(),
+        ("not printed|Error|The file " + QDir::toNativeSeparators(pdf_) + " could not be written: File too large.    ")
+            .toStdString());
+    const QByteArray kept = readBytes("out.pdf");
+    EXPECT_TRUE(kept == "the printout saved last week") << kept.size() << " bytes: " << kept.left(8).toStdString();
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"out.pdf"}));
 }
