@@ -57,6 +57,9 @@ AOddEven::AOddEven(QWidget* parent)
                          "This shows the ratio of odd to even numbers in each draw. It is rare for all odd or all even "
                          "numbers to be drawn. The most common result is when roughtly half the numbers are odd and "
                          "half are even ---->");
+    // The arrow is one word: a narrow column breaks the line before it, not
+    // between its shaft and its head.
+    Label8->setText(Label8->text().replace("---->", QStringLiteral("----\u2060>")));
     Label8->setTextFormat(Qt::PlainText);
     // Wide enough that the explanations keep within the charts' height.
     for (QLabel* text : {Label7, Label8})

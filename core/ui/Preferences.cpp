@@ -154,10 +154,10 @@ Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
     for (int i = 0; i < kEditedWebLinks; ++i) {
         Label2[i] = NamedLabel(this, QStringLiteral("Label2_%1").arg(i), "Menu:");
         Text1[i] = NamedLineEdit(this, QStringLiteral("Text1_%1").arg(i));
-        Text1[i]->setMinimumWidth(Text1[i]->fontMetrics().horizontalAdvance(QString(8, 'n')));
+        Text1[i]->setMinimumWidth(Text1[i]->fontMetrics().horizontalAdvance(QString(6, 'n')));
         Label3[i] = NamedLabel(this, QStringLiteral("Label3_%1").arg(i), "URL:");
         Text2[i] = NamedLineEdit(this, QStringLiteral("Text2_%1").arg(i));
-        Text2[i]->setMinimumWidth(Text2[i]->fontMetrics().horizontalAdvance(QString(12, 'n')));
+        Text2[i]->setMinimumWidth(Text2[i]->fontMetrics().horizontalAdvance(QString(8, 'n')));
     }
     Command12 =
         NamedButton(this, "Command12", "Reset all program defaults", " Set colors, filters etc. back to defaults ");
@@ -173,10 +173,18 @@ Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
     samples->addWidget(Label8, 0, 2, 2, 1);
     samples->addWidget(Label7, 1, 0);
     samples->addWidget(Label9, 1, 1);
-    auto* colourSwitches = new QHBoxLayout;
-    colourSwitches->addWidget(Check1);
-    colourSwitches->addStretch(1);
-    colourSwitches->addWidget(Command9);
+    // Each part's switch beside its heading, the colours' Reset at the end.
+    auto* colourHeading = new QHBoxLayout;
+    colourHeading->addWidget(Label10);
+    colourHeading->addSpacing(16);
+    colourHeading->addWidget(Check1);
+    colourHeading->addStretch(1);
+    colourHeading->addWidget(Command9);
+    auto* pictureHeading = new QHBoxLayout;
+    pictureHeading->addWidget(Label1);
+    pictureHeading->addSpacing(16);
+    pictureHeading->addWidget(Check4);
+    pictureHeading->addStretch(1);
 
     auto* filters = new QGridLayout;
     filters->addWidget(Frame1, 0, 0);
@@ -188,15 +196,13 @@ Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
     auto* leftPane = new QWidget;
     auto* left = new QVBoxLayout(leftPane);
     left->setContentsMargins(0, 0, 0, 0);
-    left->addWidget(Label10);
+    left->addLayout(colourHeading);
     left->addWidget(Label12);
     left->addLayout(samples);
-    left->addLayout(colourSwitches);
     left->addSpacing(10);
-    left->addWidget(Label1);
+    left->addLayout(pictureHeading);
     left->addWidget(Label11[0]);
     left->addWidget(Label11[2]);
-    left->addWidget(Check4);
     left->addSpacing(10);
     left->addWidget(Label4);
     left->addWidget(Label13);

@@ -123,7 +123,7 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
 
     // Layout: the lottery list on the left; heading, description, the
     // window's own controls, grid and status on the right; boxes, filters and
-    // buttons below.
+    // buttons below (or beside the grid, or under the list: see the options).
     auto* left = new QVBoxLayout;
     left->addWidget(Label1);
     left->addWidget(List1, 1);
@@ -132,33 +132,54 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
     right->addWidget(Label2);
     methodBox_ = new QVBoxLayout;
     right->addLayout(methodBox_);
-    right->addWidget(MSFlexGrid1, 1);
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addWidget(MSFlexGrid1, 1, Qt::AlignLeft);
+    right->addLayout(gridRow, 1);
     right->addWidget(Label5);
     auto* top = new QHBoxLayout;
     top->addLayout(left);
     top->addLayout(right, 1);
 
-    // The boxes and the filter buttons side by side under their headings; a
-    // second help button stands beside the filters.
+    // The boxes and the filter buttons side by side under their headings (or
+    // the buttons under the boxes); a second help button stands beside the
+    // filters.
+    const bool stacked = options.filtersBesideGrid || !options.checkBoxes;
     auto* filters = filterGrid_ = new QGridLayout;
     filters->setHorizontalSpacing(8);
     if (options.checkBoxes) {
-        filters->addWidget(Label6[0], 0, 0);
-        filters->addWidget(Check1, 1, 0);
-        filters->addWidget(Check2, 2, 0);
-        filters->addWidget(Check3, 3, 0);
+        filters->addWidget(Label6[0], 0, 0, 1, stacked ? 4 : 1);
+        filters->addWidget(Check1, 1, 0, 1, stacked ? 4 : 1);
+        filters->addWidget(Check2, 2, 0, 1, stacked ? 4 : 1);
+        filters->addWidget(Check3, 3, 0, 1, stacked ? 4 : 1);
     }
-    filters->setColumnMinimumWidth(1, 16);
+    const int buttonRow = stacked && options.checkBoxes ? 4 : 0;
+    const int buttonColumn = stacked ? 0 : 2;
+    if (!stacked)
+        filters->setColumnMinimumWidth(1, 16);
     if (options.filterButtons) {
-        filters->addWidget(Label6[1], 0, 2, 1, 2);
-        filters->addWidget(FilterOddEvenButton, 1, 2);
-        filters->addWidget(FilterHighLowButton, 1, 3);
-        filters->addWidget(FilterLongRunsButton, 2, 2);
-        filters->addWidget(FilterHistoryButton, 2, 3);
+        filters->addWidget(Label6[1], buttonRow, buttonColumn, 1, 2);
+        filters->addWidget(FilterOddEvenButton, buttonRow + 1, buttonColumn);
+        filters->addWidget(FilterHighLowButton, buttonRow + 1, buttonColumn + 1);
+        filters->addWidget(FilterLongRunsButton, buttonRow + 2, buttonColumn);
+        filters->addWidget(FilterHistoryButton, buttonRow + 2, buttonColumn + 1);
     }
-    for (int i = 1; i < HelpButtons.size(); ++i)
-        filters->addWidget(HelpButtons[i], 3, 1 + i, Qt::AlignLeft);
+    for (int i = 1; i < HelpButtons.size(); ++i) {
+        if (stacked)
+            filters->addWidget(HelpButtons[i], buttonRow + 2, buttonColumn + 1 + i, Qt::AlignLeft);
+        else
+            filters->addWidget(HelpButtons[i], 3, 1 + i, Qt::AlignLeft);
+    }
     filters->setColumnStretch(4, 1);
+    if (options.filtersBesideGrid) {
+        auto* beside = new QVBoxLayout;
+        beside->addLayout(filters);
+        beside->addStretch(1);
+        gridRow->addSpacing(12);
+        gridRow->addLayout(beside);
+    } else if (!options.checkBoxes) {
+        left->addSpacing(8);
+        left->addLayout(filters);
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command2);
     buttons->addWidget(Command6);
@@ -170,7 +191,8 @@ GeneratorFrame::GeneratorFrame(const GeneratorFrameOptions& options, QWidget* pa
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addLayout(filters);
+    if (!stacked)
+        layout->addLayout(filters);
     layout->addLayout(buttons);
 
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -222,7 +244,9 @@ void GeneratorFrame::Form_Load()
         MSFlexGrid1->setColWidth(c, width);
         MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
     }
-    MSFlexGrid1->fitWidthToColumns(8);
+    // Beside the filters the grid gives up its seventh number and extra
+    // ball to a scroll bar where the window is narrow.
+    MSFlexGrid1->fitWidthToColumns(8, options_.filtersBesideGrid ? 6 : -1);
     // Room for a dozen lines in the grid at first, as far as the screen has
     // room (the frame of the window and a taskbar need some).
     QSize size(sizeHint().width(), sizeHint().height() + MSFlexGrid1->fontMetrics().height() * 14);

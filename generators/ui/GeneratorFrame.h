@@ -61,6 +61,12 @@ struct GeneratorFrameOptions {
     // are null too.
     bool filterButtons = true;
     QString filtersHeading = "Filters";
+    // The boxes and filter buttons one above the other beside the grid (a
+    // window whose own controls take much of its height), instead of side by
+    // side under it; the grid then gives up its last two columns to a scroll
+    // bar where the window is narrow. A window without boxes has its filter
+    // buttons under the lottery list.
+    bool filtersBesideGrid = false;
     // Choosing a lottery unticks the filter boxes first.
     bool untickOnChoice = false;
     // Choosing a lottery generates at once (a window whose inputs the player

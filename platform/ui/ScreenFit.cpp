@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
+#include <QtMath>
 #include <QWidget>
 #include <algorithm>
 
@@ -72,8 +73,12 @@ void FitOnScreen(QWidget* window)
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    // The frame (title bar and borders) counts against the area too.
-    const QSize frame = window->frameGeometry().size() - window->size();
+    // The frame (title bar and borders) counts against the area too. On a
+    // screen scaled by a fraction its edges are rounded to whole points, up
+    // to half a point each: a point is kept spare for them.
+    const qreal scale = window->devicePixelRatio();
+    const int rounding = scale == qFloor(scale) ? 0 : 1;
+    const QSize frame = window->frameGeometry().size() - window->size() + QSize(rounding, rounding);
     const QSize room = area.size() - frame;
     if (window->width() > room.width() || window->height() > room.height())
         window->resize(std::min(window->width(), room.width()), std::min(window->height(), room.height()));

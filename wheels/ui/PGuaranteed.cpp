@@ -27,6 +27,7 @@ WheelFrameOptions Options()
     o.frame = WheelGeneratorOptions("PGuaranteed", "Guaranteed win wheels", 200);
     o.frame.checkBoxes = true;
     o.frame.helpButtons = {"Command10", "Command11"};
+    o.frame.filtersBesideGrid = true; // the board and the families take the height
     o.frame.decimals = 2;
     o.listCaptionName = "Label5";
     o.statusName = "Label10";
@@ -93,7 +94,7 @@ PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
         }
         RandomButton[i] = NamedPictureButton(this, QString("Command12(%1)").arg(f), QStyle::SP_CustomBase,
                                              "Random selection", " Random selection of numbers ");
-        const int row = f * 3;
+        const int row = f * 4; // a gap row between families
         families->addWidget(Heading[i], row, 0);
         auto* counts = new QHBoxLayout;
         counts->setSpacing(16);
@@ -105,8 +106,19 @@ PGuaranteed::PGuaranteed(QWidget* parent) : WheelFrame(Options(), parent)
         families->addWidget(GenerateButton[i], row + 1, 1);
         families->addWidget(RandomButton[i], row + 1, 2);
         families->addWidget(Promise[i], row + 2, 0, 1, 4);
+        if (f + 1 < kGuaranteedFamilies)
+            families->setRowMinimumHeight(row + 3, 4);
     }
     families->setColumnStretch(3, 1);
+    // A promise is never narrower than its family's row of controls: it
+    // keeps the lines it needs there when the window is made small, and the
+    // grid gives up its rows instead.
+    for (int f = 0; f < kGuaranteedFamilies; ++f) {
+        const auto i = std::size_t(f);
+        const int row = Combo[i]->sizeHint().width() + GenerateButton[i]->sizeHint().width()
+            + RandomButton[i]->sizeHint().width() + 2 * families->horizontalSpacing();
+        Promise[i]->setMinimumHeight(Promise[i]->heightForWidth(row));
+    }
     // The frame's Generate moves from the row of buttons into its family.
     for (QLayout* box : layout()->findChildren<QLayout*>())
         box->removeWidget(Command2);
