@@ -52,6 +52,7 @@ bool ReplacingFile::fail(int errorNumber)
 
 void ReplacingFile::discard()
 {
+    pending_.clear();
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -91,6 +92,10 @@ bool ReplacingFile::open()
     return true;
 }
 
+namespace {
+constexpr qint64 kBlockBytes = 256 * 1024;
+}
+
 bool ReplacingFile::write(const char* data, qint64 size)
 {
     if (fd_ < 0) {
@@ -98,6 +103,22 @@ bool ReplacingFile::write(const char* data, qint64 size)
             error_ = qt_error_string(EBADF);
         return false;
     }
+    if (pending_.size() + size < kBlockBytes) {
+        pending_.append(data, size);
+        return true;
+    }
+    return flush() && writeOut(data, size);
+}
+
+bool ReplacingFile::flush()
+{
+    const bool done = writeOut(pending_.constData(), pending_.size());
+    pending_.resize(0);
+    return done;
+}
+
+bool ReplacingFile::writeOut(const char* data, qint64 size)
+{
     while (size > 0) {
         const ssize_t done = ::write(fd_, data, std::size_t(size));
         if (done < 0) {
@@ -133,6 +154,8 @@ bool ReplacingFile::commit()
         }
         ::futimens(fd_, times); // the date is a courtesy: the content counts
     }
+    if (!flush())
+        return false;
     if (::fsync(fd_) != 0)
         return fail(errno);
     const int fd = fd_;

@@ -7,6 +7,7 @@
 // leaves the old file as it was and removes the scratch file. QSaveFile does
 // not ensure this: its commit() may rename a cut file over the old one.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -21,6 +22,9 @@ public:
     // read-only file is refused, as an opening for writing would refuse it).
     bool open();
     // Appends bytes to the scratch file, however the system splits the write.
+    // Small writes are gathered and written a block at a time, so a file may
+    // be written a line at a time; a failure shows at a later write or at
+    // the commit, which reports it and leaves the target untouched.
     bool write(const char* data, qint64 size);
     bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
     // The last-modified time the new file takes (its writing time otherwise).
@@ -33,7 +37,11 @@ public:
 
 private:
     bool fail(int errorNumber);
+    bool flush();
+    bool writeOut(const char* data, qint64 size);
+    static constexpr qint64 kBlockBytes = 256 * 1024;
     void discard();
+    QByteArray pending_; // gathered bytes not yet written
     QString path_;
     QString scratch_;
     QDateTime modified_;
