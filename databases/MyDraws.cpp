@@ -19,31 +19,82 @@ void KeptLines::clear()
     count_ = 0;
 }
 
-std::optional<MyDrawsTable> ReadMyDraws(const QString& path)
+namespace {
+// What a line's bytes tell without decoding them: whether they are all ASCII,
+// hold a double quote, hold only blanks, and how many commas they hold.
+struct LineBytes {
+    qsizetype end = 0; // where the line ends
+    int commas = 0;
+    bool ascii = true;
+    bool quote = false;
+    bool blank = true;
+};
+
+LineBytes scanLine(const char* text, qsizetype start, qsizetype n)
+{
+    LineBytes line;
+    unsigned high = 0;
+    qsizetype i = start;
+    for (; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\r' || c == '\n')
+            break;
+        high |= c;
+        line.commas += c == ',';
+        line.quote |= c == '"';
+        line.blank &= c == ' ' || (c >= '\t' && c <= '\r');
+    }
+    line.end = i;
+    line.ascii = high < 0x80;
+    return line;
+}
+} // namespace
+
+std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
 {
     MyDrawsTable table;
     if (!QFileInfo::exists(path))
         return table;
+    if (const QString unreadable = SavedEntriesUnreadable(path); !unreadable.isEmpty()) {
+        if (why)
+            *why = unreadable;
+        return std::nullopt;
+    }
     QFile file(path);
-    if (!OpenForReading(file))
+    if (!OpenForReading(file, why))
         return std::nullopt;
     const FileBytes whole(file);
-    if (!whole.ok())
+    if (!whole.ok()) {
+        if (why)
+            *why = file.errorString();
         return std::nullopt;
+    }
     QByteArrayView text = whole.bytes();
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
     table.kept.reserve(text.size());
 
     // Lines end at CR LF, a lone CR or a lone LF, as every reader takes them.
+    // A line of ASCII without quotes holds one field more than its commas and
+    // is blank when it holds only blanks: the lines kept aside, which are
+    // written back as bytes, are decoded only when they hold more than that.
+    const char* const data = text.data();
     const qsizetype n = text.size();
     for (qsizetype start = 0; start < n;) {
-        qsizetype end = start;
-        while (end < n && text[end] != '\r' && text[end] != '\n')
-            ++end;
+        const LineBytes scan = scanLine(data, start, n);
+        const qsizetype end = scan.end;
         const QByteArrayView bytes = text.sliced(start, end - start);
         start = end + (end + 1 < n && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
 
+        const bool plain = scan.ascii && !scan.quote;
+        if (plain && table.rows.size() >= kMyDrawsShown) {
+            if (scan.blank)
+                continue;
+            if (scan.commas + 1 != kSavedEntryFields)
+                ++table.unreadable;
+            table.kept.append(bytes);
+            continue;
+        }
         const QString line = DecodeLine(bytes);
         if (line.trimmed().isEmpty())
             continue; // a blank line carries nothing; dropping it keeps the file clean

@@ -36,8 +36,9 @@ struct MyDrawsTable {
 
 // Reads the file: readable entries, up to 499, are shown; the other lines are
 // kept in file order (blank lines are dropped). A missing file gives an empty
-// table; no value when the file exists but cannot be read.
-std::optional<MyDrawsTable> ReadMyDraws(const QString& path = kSavedEntriesFile);
+// table; no value when the file exists but cannot be read
+// (SavedEntriesUnreadable), and why (when given) says why.
+std::optional<MyDrawsTable> ReadMyDraws(const QString& path = kSavedEntriesFile, QString* why = nullptr);
 // The same; a file that cannot be read gives an empty table.
 MyDrawsTable LoadMyDrawsFile();
 // Writes the shown entries, then the kept lines, over the file; deletes the

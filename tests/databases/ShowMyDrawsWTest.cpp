@@ -1,4 +1,5 @@
 #include "databases/SavedEntries.h"
+#include "databases/WhatIfRule.h"
 #include "databases/ui/ShowMyDrawsW.h"
 #include "generators/Tips.h"
 #include "platform/ui/DatePicker.h"
@@ -7,6 +8,7 @@
 #include "printing/ui/PrintFrm.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -231,4 +233,40 @@ TEST_F(ShowMyDrawsWTest, LinesThatCannotBeShownAreCountedOnceAndKept)
     click(w, "Command13");
     EXPECT_EQ(boxes().size(), 1u);
     EXPECT_EQ(fileLines(), QStringList({uk, bob, eleven, thirteen}));
+}
+
+TEST_F(ShowMyDrawsWTest, AUtf16FileIsNamedOnceAndNeitherWrittenOverNorAddedTo)
+{
+    // Saved by an editor as UTF-16 with its byte-order mark, in either order.
+    for (const bool little : {true, false}) {
+        const QString text = uk + "\r\n" + bob + "\r\n";
+        QByteArray bytes = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (const QChar c : text) {
+            const char low = char(c.unicode() & 0xFF);
+            const char high = char(c.unicode() >> 8);
+            bytes += little ? QByteArray({low, high}) : QByteArray({high, low});
+        }
+        QFile file(path(kSavedEntriesFile));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+
+        answer(vbOK);
+        {
+            LoadedWindow<ShowMyDrawsW> w;
+            EXPECT_EQ(lastBoxText(),
+                      "Your saved lottery entries could not be read from ReVadirav.txt: it is saved as "
+                      "UTF-16 text, which the program does not read. The file is left as it is.  ");
+            EXPECT_TRUE(w.MSFlexGrid1->TextMatrix(1, 0).isEmpty());
+            EXPECT_FALSE(w.findChild<QPushButton*>("Command13")->isEnabled());
+        }
+        EXPECT_EQ(boxes().size(), little ? 1u : 2u);
+        // The other readers and the writers that add to it keep to the same rule.
+        EXPECT_FALSE(ReadSavedEntries());
+        EXPECT_FALSE(SavedLinesOf("UK Lotto", 998));
+        QString why;
+        EXPECT_FALSE(AppendSavedEntries({ParseSavedEntry(uk)}, kSavedEntriesFile, &why));
+        EXPECT_EQ(why, "it is saved as UTF-16 text, which the program does not read");
+        EXPECT_EQ(readBytes(kSavedEntriesFile), bytes);
+    }
 }
