@@ -1,5 +1,6 @@
 #include "databases/MyDraws.h"
 
+#include "platform/ReplacingFile.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
@@ -8,15 +9,78 @@
 
 void KeptLines::append(QByteArrayView line)
 {
-    bytes_ += line;
-    bytes_ += "\r\n";
+    if (pieces_.empty() || pieces_.back().inFile)
+        pieces_.push_back({copies_.size(), 0, false});
+    copies_ += line;
+    copies_ += "\r\n";
+    pieces_.back().size += line.size() + 2;
     ++count_;
+}
+
+void KeptLines::appendFromFile(const std::shared_ptr<QFile>& file, qint64 offset, qint64 size, qsizetype lines)
+{
+    file_ = file;
+    if (!pieces_.empty() && pieces_.back().inFile && pieces_.back().offset + pieces_.back().size == offset)
+        pieces_.back().size += size;
+    else
+        pieces_.push_back({offset, size, true});
+    count_ += lines;
 }
 
 void KeptLines::clear()
 {
-    bytes_.clear();
+    pieces_.clear();
+    copies_.clear();
+    file_.reset();
     count_ = 0;
+}
+
+bool KeptLines::writeTo(ReplacingFile& out, QString* error) const
+{
+    constexpr qint64 kBlock = 1 << 20;
+    QByteArray block;
+    for (const Piece& piece : pieces_) {
+        if (!piece.inFile) {
+            if (!out.write(copies_.constData() + piece.offset, piece.size))
+                break;
+            continue;
+        }
+        if (!file_->seek(piece.offset)) {
+            if (error)
+                *error = file_->errorString();
+            return false;
+        }
+        for (qint64 left = piece.size; left > 0;) {
+            block.resize(std::min(left, kBlock));
+            if (file_->read(block.data(), block.size()) != block.size()) {
+                if (error)
+                    *error = QStringLiteral("the file changed while it was open");
+                return false;
+            }
+            if (!out.write(block))
+                break;
+            left -= block.size();
+        }
+    }
+    if (!out.errorString().isEmpty()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+QByteArray KeptLines::bytes() const
+{
+    QByteArray all;
+    for (const Piece& piece : pieces_) {
+        if (!piece.inFile) {
+            all += QByteArrayView(copies_).sliced(piece.offset, piece.size);
+        } else if (file_->seek(piece.offset)) {
+            all += file_->read(piece.size);
+        }
+    }
+    return all;
 }
 
 namespace {
@@ -63,16 +127,23 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
     QFile file(path);
     if (!OpenForReading(file, why))
         return std::nullopt;
+    // A second opening of the same file, from which the lines kept as they
+    // stand are read again when they are written.
+    auto again = std::make_shared<QFile>(path);
+    if (!OpenForReading(*again, why))
+        return std::nullopt;
     const FileBytes whole(file);
-    if (!whole.ok()) {
+    if (!whole.ok() || again->size() != file.size()) {
         if (why)
             *why = file.errorString();
         return std::nullopt;
     }
     QByteArrayView text = whole.bytes();
-    if (text.startsWith("\xEF\xBB\xBF"))
+    qint64 skipped = 0; // the bytes before text in the file
+    if (text.startsWith("\xEF\xBB\xBF")) {
         text = text.sliced(3);
-    table.kept.reserve(text.size());
+        skipped = 3;
+    }
 
     // Lines end at CR LF, a lone CR or a lone LF, as every reader takes them.
     // A line of ASCII without quotes holds one field more than its commas and
@@ -92,7 +163,10 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
                 continue;
             if (scan.commas + 1 != kSavedEntryFields)
                 ++table.unreadable;
-            table.kept.append(bytes);
+            if (start == end + 2) // ends with CR LF: it stands in the file as it is written
+                table.kept.appendFromFile(again, skipped + (end - bytes.size()), bytes.size() + 2, 1);
+            else
+                table.kept.append(bytes);
             continue;
         }
         const QString line = DecodeLine(bytes);
@@ -116,14 +190,21 @@ bool SaveMyDrawsFile(const MyDrawsTable& table, QString* error)
 {
     if (table.rows.isEmpty() && table.kept.size() == 0)
         return DeleteSavedEntries(kSavedEntriesFile, error);
-    QByteArray bytes;
-    bytes.reserve(table.kept.bytes().size() + table.rows.size() * 64);
+    ReplacingFile out(kSavedEntriesFile);
+    bool written = out.open();
     for (const SavedEntry& e : table.rows) {
-        bytes += FormatSavedEntry(e).toUtf8();
-        bytes += "\r\n";
+        if (!written)
+            break;
+        written = out.write(FormatSavedEntry(e).toUtf8()) && out.write("\r\n", 2);
     }
-    bytes += table.kept.bytes();
-    return WriteBytes(kSavedEntriesFile, bytes, error);
+    QString why;
+    if (written && !table.kept.writeTo(out, &why))
+        written = false;
+    else if (written)
+        written = out.commit();
+    if (error)
+        *error = written ? QString() : why.isEmpty() ? out.errorString() : why;
+    return written;
 }
 
 void SortMyDraws(QList<SavedEntry>& rows, MyDrawsOrder order)
