@@ -1,6 +1,7 @@
 #include "databases/SavedEntries.h"
 #include "databases/WhatIfRule.h"
 #include "databases/ui/ShowMyDrawsW.h"
+#include "databases/ui/WhatIf.h"
 #include "generators/Tips.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/Dates.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -251,6 +253,7 @@ TEST_F(ShowMyDrawsWTest, AUtf16FileIsNamedOnceAndNeitherWrittenOverNorAddedTo)
         file.write(bytes);
         file.close();
 
+        const std::size_t before = boxes().size();
         answer(vbOK);
         {
             LoadedWindow<ShowMyDrawsW> w;
@@ -260,7 +263,17 @@ TEST_F(ShowMyDrawsWTest, AUtf16FileIsNamedOnceAndNeitherWrittenOverNorAddedTo)
             EXPECT_TRUE(w.MSFlexGrid1->TextMatrix(1, 0).isEmpty());
             EXPECT_FALSE(w.findChild<QPushButton*>("Command13")->isEnabled());
         }
-        EXPECT_EQ(boxes().size(), little ? 1u : 2u);
+        EXPECT_EQ(boxes().size(), before + 1);
+        // What if says so when asked to load the saved lines.
+        answer(vbYes);
+        answer(vbOK);
+        {
+            LoadedWindow<WhatIf> w;
+            w.List1->setCurrentRow(0);
+            EXPECT_EQ(boxes().back().text, boxes()[before].text);
+            EXPECT_TRUE(w.MSFlexGrid1->TextMatrix(1, 1).isEmpty());
+        }
+        EXPECT_EQ(boxes().size(), before + 3);
         // The other readers and the writers that add to it keep to the same rule.
         EXPECT_FALSE(ReadSavedEntries());
         EXPECT_FALSE(SavedLinesOf("UK Lotto", 998));
