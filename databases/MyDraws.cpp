@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 void KeptLines::append(QByteArrayView line)
 {
@@ -94,22 +96,47 @@ struct LineBytes {
     bool blank = true;
 };
 
+constexpr quint64 kOnes = 0x0101010101010101ULL;
+constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+
+// How many of the eight bytes of w equal c.
+int countByte(quint64 w, unsigned char c)
+{
+    const quint64 t = w ^ (kOnes * c);
+    const quint64 zero = ~(((t & kLow7) + kLow7) | t | kLow7);
+    return std::popcount(zero);
+}
+
+bool isBlank(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The line from start, eight bytes at a time.
 LineBytes scanLine(const char* text, qsizetype start, qsizetype n)
 {
     LineBytes line;
-    unsigned high = 0;
-    qsizetype i = start;
-    for (; i < n; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == '\r' || c == '\n')
-            break;
+    const char* const from = text + start;
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', std::size_t(n - start)));
+    const char* stop = lf ? lf : text + n;
+    if (const auto* cr = static_cast<const char*>(std::memchr(from, '\r', std::size_t(stop - from))))
+        stop = cr;
+    line.end = stop - text;
+    quint64 high = 0;
+    const char* p = from;
+    for (; stop - p >= 8; p += 8) {
+        quint64 w;
+        std::memcpy(&w, p, 8);
+        high |= w;
+        line.commas += countByte(w, ',');
+        line.quote |= countByte(w, '"') > 0;
+    }
+    for (; p < stop; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
         high |= c;
         line.commas += c == ',';
         line.quote |= c == '"';
-        line.blank &= c == ' ' || (c >= '\t' && c <= '\r');
     }
-    line.end = i;
-    line.ascii = high < 0x80;
+    line.ascii = (high & 0x8080808080808080ULL) == 0;
+    for (p = from; p < stop && line.blank; ++p)
+        line.blank = isBlank(static_cast<unsigned char>(*p));
     return line;
 }
 } // namespace
