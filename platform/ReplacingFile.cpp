@@ -141,6 +141,9 @@ bool ReplacingFile::commit()
             error_ = qt_error_string(EBADF);
         return false;
     }
+    // The gathered bytes go first: a write after the date would change it.
+    if (!flush())
+        return false;
     if (modified_.isValid()) {
         const qint64 ms = modified_.toMSecsSinceEpoch();
         struct timespec times[2];
@@ -154,8 +157,6 @@ bool ReplacingFile::commit()
         }
         ::futimens(fd_, times); // the date is a courtesy: the content counts
     }
-    if (!flush())
-        return false;
     if (::fsync(fd_) != 0)
         return fail(errno);
     const int fd = fd_;
