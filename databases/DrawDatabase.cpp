@@ -3,6 +3,7 @@
 #include "core/OpenLottery.h"
 #include "platform/Dates.h"
 #include "platform/Folder.h"
+#include "platform/ReplacingFile.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
@@ -118,6 +119,9 @@ std::optional<StoredDraw> DrawFileReader::next()
 {
     const LotteryDefinition* lottery = lottery_ ? &*lottery_ : nullptr;
     while (auto line = lines_.next()) {
+        // A line longer than any draw line is unreadable: it holds no draw.
+        if (lines_.longLine())
+            continue;
         if (auto draw = ReadDrawLine(*line, lottery))
             return draw;
     }
@@ -203,13 +207,7 @@ RewriteResult InsertDrawByDate(QStringList& lines, const QString& line, const QD
 
 RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date, QString* error)
 {
-    auto lines = ReadLines(database);
-    if (!lines)
-        return RewriteResult::CannotRead;
-    const RewriteResult result = InsertDrawByDate(*lines, line, date);
-    if (result != RewriteResult::Done)
-        return result;
-    return WriteLines(database, *lines, error) ? RewriteResult::Done : RewriteResult::CannotWrite;
+    return RewriteDraws(database, database, {.remove = 0, .newLine = line, .date = date}, error).result;
 }
 
 int RemoveDrawLine(QStringList& lines, int k)
@@ -230,13 +228,93 @@ int RemoveDrawLine(QStringList& lines, int k)
 
 int RemoveDrawLine(const QString& source, const QString& target, int k, QString* error)
 {
-    auto lines = ReadLines(source);
-    if (!lines)
-        return -1;
-    const int read = RemoveDrawLine(*lines, k);
-    if (!WriteLines(target, *lines, error))
-        return -1;
-    return read;
+    const DrawRewrite done = RewriteDraws(source, target, {.remove = k, .newLine = QString(), .date = QDate()}, error);
+    return done.result == RewriteResult::Done ? done.draws : -1;
+}
+
+namespace {
+void writeLine(ReplacingFile& out, const QString& line)
+{
+    out.write(line.toUtf8());
+    out.write("\r\n", 2);
+}
+} // namespace
+
+DrawRewrite RewriteDraws(const QString& source, const QString& target, const DrawChange& change, QString* error)
+{
+    if (error)
+        error->clear();
+    const bool inserts = !change.newLine.isNull();
+    if (inserts && !change.date.isValid())
+        return {RewriteResult::BadDate, 0};
+    // Lines longer than a draw line are copied whole, as they stand.
+    LineReader in(source, -1, LineReader::LongLines::Whole);
+    if (!in.isOpen())
+        return {RewriteResult::CannotRead, 0};
+    ReplacingFile out(target);
+    if (!out.open()) {
+        if (error)
+            *error = out.errorString();
+        return {RewriteResult::CannotWrite, 0};
+    }
+    int header = 0;
+    for (; header < 3; ++header) {
+        const auto line = in.next();
+        if (!line)
+            break;
+        writeLine(out, *line);
+    }
+    if (header < 3 && inserts)
+        return {RewriteResult::CannotRead, 0};
+
+    // Blank lines are held back until a line that is kept follows them: the
+    // blank lines at the end of the file are dropped. A removed draw line
+    // still keeps the blank lines above it, unless a new line is placed.
+    QStringList blanks;
+    auto flushBlanks = [&out, &blanks] {
+        for (const QString& blank : std::as_const(blanks))
+            writeLine(out, blank);
+        blanks.clear();
+    };
+    bool placed = !inserts;
+    int draws = 0;
+    while (const auto line = in.next()) {
+        if (in.longLine()) {
+            flushBlanks();
+            writeLine(out, *line);
+            continue;
+        }
+        if (!IsDrawLine(*line)) {
+            blanks << *line;
+            continue;
+        }
+        if (++draws == change.remove) {
+            if (!inserts)
+                flushBlanks();
+            continue;
+        }
+        flushBlanks();
+        if (!placed) {
+            // The new line goes before the first line dated on or before it;
+            // a date that cannot be read stops the rewrite.
+            const auto existing = ParseDate(DrawLineDate(*line));
+            if (!existing)
+                return {RewriteResult::BadDate, draws};
+            if (*existing <= change.date) {
+                writeLine(out, change.newLine);
+                placed = true;
+            }
+        }
+        writeLine(out, *line);
+    }
+    if (!placed)
+        writeLine(out, change.newLine);
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
+        return {RewriteResult::CannotWrite, draws};
+    }
+    return {RewriteResult::Done, draws};
 }
 
 QString NextDatabaseFileName()

@@ -68,7 +68,9 @@ std::optional<StoredDraw> ReadDrawLine(QStringView line, const LotteryDefinition
 // A database file read from the top: its header, then its draws newest first
 // (ReadDrawLine, with the lottery's ranges when its definition line is
 // valid), one at a time, so a reader reads no further than the draws it
-// takes.
+// takes. A line longer than the line reader takes (LineReader::kMaxLineBytes)
+// cannot be read: it holds no draw for any reader or rewrite, which copy it
+// as it stands.
 class DrawFileReader {
 public:
     explicit DrawFileReader(const QString& fileName);
@@ -107,9 +109,10 @@ enum class RewriteResult { Done, CannotRead, BadDate, CannotWrite };
 // header. A date in the file that does not parse is refused (BadDate), as is
 // a file shorter than its header (CannotRead); the lines are then unchanged.
 RewriteResult InsertDrawByDate(QStringList& lines, const QString& line, const QDate& date);
-// The same on the database file itself: it is read, and rewritten through a
-// new file only when the line was placed, so a refusal leaves it untouched.
-// A failed write gives CannotWrite and the system's reason in error.
+// The same on the database file itself, read a line at a time and rewritten
+// through a new file only when the line was placed (RewriteDraws), so a
+// refusal leaves it untouched. A failed write gives CannotWrite and the
+// system's reason in error.
 RewriteResult InsertDrawByDate(const QString& database, const QString& line, const QDate& date,
                                QString* error = nullptr);
 
@@ -122,6 +125,27 @@ int RemoveDrawLine(QStringList& lines, int k);
 // written (error, when given, then says why). Source and target may be the
 // same file.
 int RemoveDrawLine(const QString& source, const QString& target, int k, QString* error = nullptr);
+
+// One pass over a database file, a line at a time, written to target through
+// one whole-or-nothing write (source and target may be the same file): the
+// header as it stands, then the draw lines without draw line `remove` (none
+// when 0) and with `newLine`, when given, placed by `date` as
+// InsertDrawByDate places it. Lines that hold no draw stay where they stand,
+// but blank lines at the end are dropped. A refusal (CannotRead for a file
+// that cannot be opened or, for an insertion, is shorter than its header;
+// BadDate) or a failed write (CannotWrite, the system's reason in error)
+// leaves target untouched. `draws` counts the draw lines read.
+struct DrawChange {
+    int remove = 0;
+    QString newLine; // null: nothing is inserted
+    QDate date;
+};
+struct DrawRewrite {
+    RewriteResult result;
+    int draws;
+};
+DrawRewrite RewriteDraws(const QString& source, const QString& target, const DrawChange& change,
+                         QString* error = nullptr);
 
 // The smallest n from 1 up for which "dbase<n>.txt" does not exist.
 QString NextDatabaseFileName();

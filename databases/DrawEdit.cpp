@@ -83,14 +83,9 @@ RewriteResult DeleteDraw(const QString& database, int k, QString* error)
 RewriteResult ReplaceDraw(const QString& database, int k, const QString& line, const QDate& date, QString* error)
 {
     // One reading and one rewrite: the file holds either the old draw or the
-    // new one, never a state between the two steps.
-    auto lines = ReadLines(database);
-    if (!lines)
-        return RewriteResult::CannotWrite;
-    RemoveDrawLine(*lines, k);
-    // With the only draw removed, the new line goes after the header.
-    const RewriteResult result = InsertDrawByDate(*lines, line, date);
-    if (result != RewriteResult::Done)
-        return result;
-    return WriteLines(database, *lines, error) ? RewriteResult::Done : RewriteResult::CannotWrite;
+    // new one, never a state between the two steps. With the only draw
+    // removed, the new line goes after the header.
+    const RewriteResult result =
+        RewriteDraws(database, database, {.remove = k, .newLine = line, .date = date}, error).result;
+    return result == RewriteResult::CannotRead ? RewriteResult::CannotWrite : result;
 }

@@ -1,49 +1,201 @@
 #include "databases/MyDraws.h"
 
+#include "platform/ReplacingFile.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 void KeptLines::append(QByteArrayView line)
 {
-    bytes_ += line;
-    bytes_ += "\r\n";
+    if (pieces_.empty() || pieces_.back().inFile)
+        pieces_.push_back({copies_.size(), 0, false});
+    copies_ += line;
+    copies_ += "\r\n";
+    pieces_.back().size += line.size() + 2;
     ++count_;
+}
+
+void KeptLines::appendFromFile(const std::shared_ptr<QFile>& file, qint64 offset, qint64 size, qsizetype lines)
+{
+    file_ = file;
+    if (!pieces_.empty() && pieces_.back().inFile && pieces_.back().offset + pieces_.back().size == offset)
+        pieces_.back().size += size;
+    else
+        pieces_.push_back({offset, size, true});
+    count_ += lines;
 }
 
 void KeptLines::clear()
 {
-    bytes_.clear();
+    pieces_.clear();
+    copies_.clear();
+    file_.reset();
     count_ = 0;
 }
 
-std::optional<MyDrawsTable> ReadMyDraws(const QString& path)
+bool KeptLines::writeTo(ReplacingFile& out, QString* error) const
+{
+    constexpr qint64 kBlock = 1 << 20;
+    QByteArray block;
+    for (const Piece& piece : pieces_) {
+        if (!piece.inFile) {
+            if (!out.write(copies_.constData() + piece.offset, piece.size))
+                break;
+            continue;
+        }
+        if (!file_->seek(piece.offset)) {
+            if (error)
+                *error = file_->errorString();
+            return false;
+        }
+        for (qint64 left = piece.size; left > 0;) {
+            block.resize(std::min(left, kBlock));
+            if (file_->read(block.data(), block.size()) != block.size()) {
+                if (error)
+                    *error = QStringLiteral("the file changed while it was open");
+                return false;
+            }
+            if (!out.write(block))
+                break;
+            left -= block.size();
+        }
+    }
+    if (!out.errorString().isEmpty()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+QByteArray KeptLines::bytes() const
+{
+    QByteArray all;
+    for (const Piece& piece : pieces_) {
+        if (!piece.inFile) {
+            all += QByteArrayView(copies_).sliced(piece.offset, piece.size);
+        } else if (file_->seek(piece.offset)) {
+            all += file_->read(piece.size);
+        }
+    }
+    return all;
+}
+
+namespace {
+// What a line's bytes tell without decoding them: whether they are all ASCII,
+// hold a double quote, hold only blanks, and how many commas they hold.
+struct LineBytes {
+    qsizetype end = 0; // where the line ends
+    int commas = 0;
+    bool ascii = true;
+    bool quote = false;
+    bool blank = true;
+};
+
+constexpr quint64 kOnes = 0x0101010101010101ULL;
+constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+
+// How many of the eight bytes of w equal c.
+int countByte(quint64 w, unsigned char c)
+{
+    const quint64 t = w ^ (kOnes * c);
+    const quint64 zero = ~(((t & kLow7) + kLow7) | t | kLow7);
+    return std::popcount(zero);
+}
+
+bool isBlank(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The line from start, eight bytes at a time.
+LineBytes scanLine(const char* text, qsizetype start, qsizetype n)
+{
+    LineBytes line;
+    const char* const from = text + start;
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', std::size_t(n - start)));
+    const char* stop = lf ? lf : text + n;
+    if (const auto* cr = static_cast<const char*>(std::memchr(from, '\r', std::size_t(stop - from))))
+        stop = cr;
+    line.end = stop - text;
+    quint64 high = 0;
+    const char* p = from;
+    for (; stop - p >= 8; p += 8) {
+        quint64 w;
+        std::memcpy(&w, p, 8);
+        high |= w;
+        line.commas += countByte(w, ',');
+        line.quote |= countByte(w, '"') > 0;
+    }
+    for (; p < stop; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
+        high |= c;
+        line.commas += c == ',';
+        line.quote |= c == '"';
+    }
+    line.ascii = (high & 0x8080808080808080ULL) == 0;
+    for (p = from; p < stop && line.blank; ++p)
+        line.blank = isBlank(static_cast<unsigned char>(*p));
+    return line;
+}
+} // namespace
+
+std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
 {
     MyDrawsTable table;
     if (!QFileInfo::exists(path))
         return table;
+    if (const QString unreadable = SavedEntriesUnreadable(path); !unreadable.isEmpty()) {
+        if (why)
+            *why = unreadable;
+        return std::nullopt;
+    }
     QFile file(path);
-    if (!OpenForReading(file))
+    if (!OpenForReading(file, why))
+        return std::nullopt;
+    // A second opening of the same file, from which the lines kept as they
+    // stand are read again when they are written.
+    auto again = std::make_shared<QFile>(path);
+    if (!OpenForReading(*again, why))
         return std::nullopt;
     const FileBytes whole(file);
-    if (!whole.ok())
+    if (!whole.ok() || again->size() != file.size()) {
+        if (why)
+            *why = file.errorString();
         return std::nullopt;
+    }
     QByteArrayView text = whole.bytes();
-    if (text.startsWith("\xEF\xBB\xBF"))
+    qint64 skipped = 0; // the bytes before text in the file
+    if (text.startsWith("\xEF\xBB\xBF")) {
         text = text.sliced(3);
-    table.kept.reserve(text.size());
+        skipped = 3;
+    }
 
     // Lines end at CR LF, a lone CR or a lone LF, as every reader takes them.
+    // A line of ASCII without quotes holds one field more than its commas and
+    // is blank when it holds only blanks: the lines kept aside, which are
+    // written back as bytes, are decoded only when they hold more than that.
+    const char* const data = text.data();
     const qsizetype n = text.size();
     for (qsizetype start = 0; start < n;) {
-        qsizetype end = start;
-        while (end < n && text[end] != '\r' && text[end] != '\n')
-            ++end;
+        const LineBytes scan = scanLine(data, start, n);
+        const qsizetype end = scan.end;
         const QByteArrayView bytes = text.sliced(start, end - start);
         start = end + (end + 1 < n && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
 
+        const bool plain = scan.ascii && !scan.quote;
+        if (plain && table.rows.size() >= kMyDrawsShown) {
+            if (scan.blank)
+                continue;
+            if (scan.commas + 1 != kSavedEntryFields)
+                ++table.unreadable;
+            if (start == end + 2) // ends with CR LF: it stands in the file as it is written
+                table.kept.appendFromFile(again, skipped + (end - bytes.size()), bytes.size() + 2, 1);
+            else
+                table.kept.append(bytes);
+            continue;
+        }
         const QString line = DecodeLine(bytes);
         if (line.trimmed().isEmpty())
             continue; // a blank line carries nothing; dropping it keeps the file clean
@@ -65,14 +217,21 @@ bool SaveMyDrawsFile(const MyDrawsTable& table, QString* error)
 {
     if (table.rows.isEmpty() && table.kept.size() == 0)
         return DeleteSavedEntries(kSavedEntriesFile, error);
-    QByteArray bytes;
-    bytes.reserve(table.kept.bytes().size() + table.rows.size() * 64);
+    ReplacingFile out(kSavedEntriesFile);
+    bool written = out.open();
     for (const SavedEntry& e : table.rows) {
-        bytes += FormatSavedEntry(e).toUtf8();
-        bytes += "\r\n";
+        if (!written)
+            break;
+        written = out.write(FormatSavedEntry(e).toUtf8()) && out.write("\r\n", 2);
     }
-    bytes += table.kept.bytes();
-    return WriteBytes(kSavedEntriesFile, bytes, error);
+    QString why;
+    if (written && !table.kept.writeTo(out, &why))
+        written = false;
+    else if (written)
+        written = out.commit();
+    if (error)
+        *error = written ? QString() : why.isEmpty() ? out.errorString() : why;
+    return written;
 }
 
 void SortMyDraws(QList<SavedEntry>& rows, MyDrawsOrder order)

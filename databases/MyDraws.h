@@ -8,23 +8,43 @@
 #include "databases/SavedEntries.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QDateTime>
 #include <QList>
+#include <memory>
 #include <optional>
+#include <vector>
+
+class ReplacingFile;
 
 inline constexpr int kMyDrawsShown = 499;
 
-// Lines as they were read, each followed by CR LF.
+// Lines as they were read, each followed by CR LF. Runs of lines the file
+// already holds so are not copied: they are read again from the file as it
+// was opened (still there after the file was replaced) when they are
+// written, so a file of a million lines costs neither a copy nor its memory.
 class KeptLines {
 public:
     void append(QByteArrayView line);
-    void reserve(qsizetype bytes) { bytes_.reserve(bytes); }
+    // The next `lines` lines, which stand in the file at offset with CR LF.
+    void appendFromFile(const std::shared_ptr<QFile>& file, qint64 offset, qint64 size, qsizetype lines);
     void clear();
     qsizetype size() const { return count_; }
-    const QByteArray& bytes() const { return bytes_; }
+    // All of them, as they are written.
+    QByteArray bytes() const;
+    // Writes them all; false when the file could not be read again as it
+    // was, or the writing failed (error then says why).
+    bool writeTo(ReplacingFile& out, QString* error) const;
 
 private:
-    QByteArray bytes_;
+    struct Piece {
+        qint64 offset;
+        qint64 size;
+        bool inFile;
+    };
+    std::vector<Piece> pieces_;
+    QByteArray copies_;
+    std::shared_ptr<QFile> file_;
     qsizetype count_ = 0;
 };
 
@@ -36,8 +56,9 @@ struct MyDrawsTable {
 
 // Reads the file: readable entries, up to 499, are shown; the other lines are
 // kept in file order (blank lines are dropped). A missing file gives an empty
-// table; no value when the file exists but cannot be read.
-std::optional<MyDrawsTable> ReadMyDraws(const QString& path = kSavedEntriesFile);
+// table; no value when the file exists but cannot be read
+// (SavedEntriesUnreadable), and why (when given) says why.
+std::optional<MyDrawsTable> ReadMyDraws(const QString& path = kSavedEntriesFile, QString* why = nullptr);
 // The same; a file that cannot be read gives an empty table.
 MyDrawsTable LoadMyDrawsFile();
 // Writes the shown entries, then the kept lines, over the file; deletes the

@@ -140,11 +140,25 @@ QString FormatSavedEntry(const SavedEntry& entry)
 
 bool SavedEntriesExist(const QString& path) { return QFileInfo::exists(path); }
 
+QString SavedEntriesUnreadable(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return QString();
+    QFile file(path);
+    if (QString why; !OpenForReading(file, &why))
+        return why;
+    if (StartsAsWideText(file.read(4)))
+        return QStringLiteral("it is saved as UTF-16 or UTF-32 text, which the program does not read");
+    return QString();
+}
+
 std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path)
 {
     QList<SavedEntry> entries;
     if (!QFileInfo::exists(path))
         return entries;
+    if (!SavedEntriesUnreadable(path).isEmpty())
+        return std::nullopt;
     const auto lines = ReadLines(path);
     if (!lines)
         return std::nullopt;
@@ -171,6 +185,11 @@ bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path, Q
 {
     if (entries.isEmpty())
         return true;
+    if (const QString why = SavedEntriesUnreadable(path); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return false;
+    }
     return AppendLines(path, ToLines(entries), error);
 }
 

@@ -21,6 +21,7 @@
 
 #include "core/OpenLottery.h"
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -85,11 +86,17 @@ bool IsSavedEntryLine(QStringView line);
 
 // True when the file exists.
 bool SavedEntriesExist(const QString& path = kSavedEntriesFile);
+// Why the file cannot be read, or empty when it can (or is missing): one rule
+// for every window that reads, checks or adds entries. A file that opens with
+// a UTF-16 or UTF-32 byte-order mark (as some editors save text) is not read:
+// Show/Check writes back the lines it does not show as the file's own bytes,
+// which such a file's are not, so no window writes over it or adds to it.
+QString SavedEntriesUnreadable(const QString& path = kSavedEntriesFile);
 // Every line of the file, in file order. A missing file gives an empty list;
-// no value when the file exists but cannot be read.
+// no value when the file exists but cannot be read (SavedEntriesUnreadable).
 std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path = kSavedEntriesFile);
 // Adds the entries at the end of the file, creating it when missing. False
-// when the file could not be written (it is then left as it was).
+// when the file could not be read or written (it is then left as it was).
 bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile,
                         QString* error = nullptr);
 // Replaces the whole file with the entries (through a new file renamed over

@@ -2,6 +2,7 @@
 
 #include "databases/SavedEntries.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
 
 #include <algorithm>
 #include <bitset>
@@ -74,25 +75,55 @@ QString WhatIfReport(const WhatIfTallies& tallies, int drawCount, const LotteryD
     return text;
 }
 
-std::vector<BallRow> SavedLinesOf(const QString& lottery)
+std::optional<std::vector<BallRow>> SavedLinesOf(const QString& lottery, int limit, QString* why)
 {
     std::vector<BallRow> lines;
-    const auto entries = ReadSavedEntries();
-    if (!entries)
+    if (!SavedEntriesExist())
         return lines;
-    for (const SavedEntry& entry : *entries) {
-        // A line that is no entry is counted by no window. Older files hold a
-        // comma of a lottery name as a semicolon.
-        if (!entry.readable)
+    if (const QString unreadable = SavedEntriesUnreadable(); !unreadable.isEmpty()) {
+        if (why)
+            *why = unreadable;
+        return std::nullopt;
+    }
+    LineReader file(kSavedEntriesFile);
+    if (!file.isOpen()) {
+        if (why)
+            *why = QStringLiteral("it cannot be opened");
+        return std::nullopt;
+    }
+    // Older files hold a comma of a lottery name as a semicolon.
+    const QString older = SavedEntryField(lottery);
+    std::array<QStringView, kSavedEntryFields> fields;
+    while (int(lines.size()) < limit) {
+        const auto line = file.next();
+        if (!line)
+            break;
+        // A line that is no entry (not twelve fields, or too long to read) is
+        // counted by no window.
+        if (file.longLine() || line->isEmpty())
             continue;
-        if (entry.lottery != lottery && entry.lottery != SavedEntryField(lottery))
+        int count = 0;
+        for (qsizetype pos = 0;; ++pos) {
+            const QStringView field = ScanField(*line, pos);
+            if (count == kSavedEntryFields) {
+                ++count;
+                break;
+            }
+            fields[std::size_t(count++)] = field;
+            if (pos >= line->size() || (*line)[pos] != u',')
+                break;
+        }
+        if (count != kSavedEntryFields)
+            continue;
+        const QStringView name = fields[kLotteryColumn];
+        if (name != lottery && name != older)
             continue;
         // A line without a first number would end the list of lines.
-        if (entry.number(1) < 1)
-            continue;
         BallRow row{};
         for (int i = 1; i <= kSavedEntryNumbers; ++i)
-            row[i] = entry.number(i);
+            row[i] = CellFromText(fields[std::size_t(i)]);
+        if (row[1] < 1)
+            continue;
         lines.push_back(row);
     }
     return lines;

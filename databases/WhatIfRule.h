@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Item k (0 to 7) counts the (line, draw) pairs with k matching main numbers
@@ -27,7 +28,10 @@ WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t 
 QString WhatIfReport(const WhatIfTallies& tallies, int drawCount, const LotteryDefinition& lottery);
 
 // The saved lines of one lottery in "ReVadirav.txt": numbers 1 to 8 of every
-// entry (as ReadSavedEntries reads them; lines that are no entry are left out)
-// whose lottery name equals `lottery` exactly and whose first number is 1 or
-// more.
-std::vector<BallRow> SavedLinesOf(const QString& lottery);
+// entry (a line of twelve fields, as ReadSavedEntries reads them; lines that
+// are no entry are left out) whose lottery name equals `lottery` exactly and
+// whose first number is 1 or more, at most `limit` of them. The file is read
+// a line at a time and no further than those lines take. A missing file gives
+// none; no value when the file cannot be read (SavedEntriesUnreadable), and
+// why (when given) says why.
+std::optional<std::vector<BallRow>> SavedLinesOf(const QString& lottery, int limit, QString* why = nullptr);

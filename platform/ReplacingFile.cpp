@@ -67,6 +67,7 @@ bool ReplacingFile::fail(int errorNumber)
 
 void ReplacingFile::discard()
 {
+    pending_.clear();
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -106,6 +107,10 @@ bool ReplacingFile::open()
     return true;
 }
 
+namespace {
+constexpr qint64 kBlockBytes = 256 * 1024;
+}
+
 bool ReplacingFile::write(const char* data, qint64 size)
 {
     if (fd_ < 0) {
@@ -113,6 +118,22 @@ bool ReplacingFile::write(const char* data, qint64 size)
             error_ = qt_error_string(EBADF);
         return false;
     }
+    if (pending_.size() + size < kBlockBytes) {
+        pending_.append(data, size);
+        return true;
+    }
+    return flush() && writeOut(data, size);
+}
+
+bool ReplacingFile::flush()
+{
+    const bool done = writeOut(pending_.constData(), pending_.size());
+    pending_.resize(0);
+    return done;
+}
+
+bool ReplacingFile::writeOut(const char* data, qint64 size)
+{
     while (size > 0) {
         const ssize_t done = ::write(fd_, data, std::size_t(size));
         if (done < 0) {
@@ -135,6 +156,9 @@ bool ReplacingFile::commit()
             error_ = qt_error_string(EBADF);
         return false;
     }
+    // The gathered bytes go first: a write after the date would change it.
+    if (!flush())
+        return false;
     if (modified_.isValid()) {
         const qint64 ms = modified_.toMSecsSinceEpoch();
         struct timespec times[2];

@@ -11,6 +11,7 @@
 // digits). Should the program end during a write, the one left behind is
 // found by that name alone (RemoveLeftoverScratchFiles).
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,9 @@ public:
     // read-only file is refused, as an opening for writing would refuse it).
     bool open();
     // Appends bytes to the scratch file, however the system splits the write.
+    // Small writes are gathered and written a block at a time, so a file may
+    // be written a line at a time; a failure shows at a later write or at
+    // the commit, which reports it and leaves the target untouched.
     bool write(const char* data, qint64 size);
     bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
     // The last-modified time the new file takes (its writing time otherwise).
@@ -43,7 +47,11 @@ public:
 
 private:
     bool fail(int errorNumber);
+    bool flush();
+    bool writeOut(const char* data, qint64 size);
+    static constexpr qint64 kBlockBytes = 256 * 1024;
     void discard();
+    QByteArray pending_; // gathered bytes not yet written
     QString path_;
     QString scratch_;
     QDateTime modified_;

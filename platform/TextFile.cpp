@@ -50,6 +50,8 @@ std::optional<WideText> wideText(QByteArrayView start)
 }
 } // namespace
 
+bool StartsAsWideText(QByteArrayView start) { return wideText(start).has_value(); }
+
 WideDecoder::WideDecoder(QStringConverter::Encoding encoding, qsizetype unit)
     : decoder_(encoding, QStringDecoder::Flag::ConvertInitialBom), unit_(unit)
 {}
@@ -253,7 +255,8 @@ namespace {
 constexpr qint64 kChunkBytes = 16 * 1024;
 }
 
-LineReader::LineReader(const QString& path, qint64 maxBytes) : file_(path), left_(maxBytes < 0 ? -1 : maxBytes)
+LineReader::LineReader(const QString& path, qint64 maxBytes, LongLines longLines)
+    : file_(path), left_(maxBytes < 0 ? -1 : maxBytes), cut_(longLines == LongLines::Cut)
 {
     open_ = OpenForReading(file_) && decodesThrough();
 }
@@ -328,6 +331,7 @@ bool LineReader::fill()
 
 std::optional<QString> LineReader::next()
 {
+    long_ = false;
     if (lfAfterCr_) {
         lfAfterCr_ = false;
         if (pos_ >= buffer_.size())
@@ -349,17 +353,13 @@ std::optional<QString> LineReader::next()
         qsizetype end = pos_;
         while (end < n && data[end] != '\r' && data[end] != '\n')
             ++end;
-        const qsizetype room = kMaxLineBytes - line.size();
-        if (end - pos_ > room) {
-            // Longer than any line of the program's files: cut there, and the
-            // rest is not read.
-            line.append(QByteArrayView(data + pos_, room));
-            buffer_.clear();
-            pos_ = 0;
-            left_ = 0;
-            return decodeLine(line);
+        QByteArrayView part(data + pos_, end - pos_);
+        if (!long_ && line.size() + part.size() > kMaxLineBytes)
+            long_ = true;
+        if (long_ && cut_) {
+            // Only the start of the line is kept; the rest is read past.
+            part = part.first(std::min(part.size(), std::max<qsizetype>(kMaxLineBytes - line.size(), 0)));
         }
-        const QByteArrayView part(data + pos_, end - pos_);
         if (end == n) {
             line.append(part);
             pos_ = n;

@@ -50,6 +50,8 @@ private:
 // Bytes read from a file, decoded as ReadTextFile does (a UTF-16 or UTF-32
 // text with a character that does not decode: each such one replaced).
 QString DecodeText(const QByteArray& bytes);
+// True when bytes open with a UTF-16 or UTF-32 byte-order mark.
+bool StartsAsWideText(QByteArrayView start);
 // One line's bytes, without its line end, decoded as LineReader decodes it.
 QString DecodeLine(QByteArrayView bytes);
 // The whole file, decoded. No value when the file cannot be opened, or is in
@@ -84,18 +86,21 @@ QStringList SplitLines(const QString& text);
 
 // Reads a text file line by line, a chunk at a time, with the reading rules
 // above, so a reader that needs only the start of a file reads only that.
-// Time and memory stay bounded by the lines read, whatever the file's size: a
-// line longer than kMaxLineBytes is cut there and ends the reading (no file
-// of the program holds such a line).
+// Memory stays bounded by the lines read, whatever the file's size: a line
+// longer than kMaxLineBytes (no file the program writes holds one) is given
+// cut there, with longLine() true, and the reading goes on after it, so such
+// a line spoils only itself. A reader that copies the lines it reads asks for
+// long lines whole instead.
 class LineReader {
 public:
     static constexpr qsizetype kMaxLineBytes = 64 * 1024;
+    enum class LongLines { Cut, Whole };
 
     // At most maxBytes of the file are read (the file then ends there for
     // the reader); a negative maxBytes reads all of it. Of a file in UTF-16
     // or UTF-32, two or four times as many, as its characters take that much
     // more room.
-    explicit LineReader(const QString& path, qint64 maxBytes = -1);
+    explicit LineReader(const QString& path, qint64 maxBytes = -1, LongLines longLines = LongLines::Cut);
     ~LineReader();
     // False when the file cannot be opened, or is in UTF-16 or UTF-32 and a
     // character of it (of the part to be read) does not decode: such a file
@@ -105,6 +110,8 @@ public:
     // The next line without its line end; no value at the end of the file. A
     // line end at the very end of the file does not start another line.
     std::optional<QString> next();
+    // True when the line next() gave last is longer than kMaxLineBytes.
+    bool longLine() const { return long_; }
 
 private:
     bool fill();
@@ -117,6 +124,8 @@ private:
     bool open_ = false;
     bool started_ = false;
     bool lfAfterCr_ = false; // the last line ended with CR: an LF next belongs to it
+    bool cut_ = true;        // long lines are cut
+    bool long_ = false;
 };
 
 // The first n lines of a file (fewer when it has fewer), reading no more of

@@ -249,13 +249,16 @@ void ShowMyDrawsW::Skinning()
 
 void ShowMyDrawsW::LoadMyDraws()
 {
-    auto table = ReadMyDraws();
+    QString why;
+    auto table = ReadMyDraws(kSavedEntriesFile, &why);
     loadFailed_ = !table.has_value();
     MyDraws = table ? std::move(*table) : MyDrawsTable{};
     if (loadFailed_) {
         // Saving would replace a file that could not be read: keep it as it is.
         Command13->setEnabled(false);
-        MsgBox("Your saved lottery entries could not be read.  ", vbExclamation, "Error!");
+        MsgBox("Your saved lottery entries could not be read from " + kSavedEntriesFile + ": " + why
+                   + ". The file is left as it is.  ",
+               vbExclamation, "Error!");
     } else if (MyDraws.unreadable > 0) {
         MsgBox(QStringLiteral("Lines of %1 that could not be read: %2. They are not shown, and stay in the file as "
                               "they are.  ")

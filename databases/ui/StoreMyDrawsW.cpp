@@ -272,7 +272,8 @@ void StoreMyDrawsW::Command3_Click()
     }
     if (!entries.isEmpty()) {
         if (QString why; !AppendSavedEntries(entries, kSavedEntriesFile, &why)) {
-            MsgBox("Your entries could not be saved: " + why + ".  ", vbExclamation, "Error!");
+            MsgBox("Your entries could not be saved to " + kSavedEntriesFile + ": " + why + ".  ", vbExclamation,
+                   "Error!");
             return;
         }
         MsgBox("Your entries have been saved.  ", vbInformation); // under the application's title

@@ -180,8 +180,17 @@ void WhatIf::List1_Click()
     BusyGuard busy;
     Hourglass wait;
     // Saved lines hold the lottery's whole name, which the list may show cut.
-    const std::vector<BallRow> lines = SavedLinesOf(LotteryName);
-    const int n = std::min<int>(static_cast<int>(lines.size()), kGridRows - 2); // an empty row stays after them
+    // The grid takes the first lines; an empty row stays after them.
+    QString why;
+    const auto saved = SavedLinesOf(LotteryName, kGridRows - 2, &why);
+    if (!saved) {
+        MsgBox("Your saved lottery entries could not be read from " + kSavedEntriesFile + ": " + why
+                   + ". The file is left as it is.  ",
+               vbExclamation, "Error!");
+        return;
+    }
+    const std::vector<BallRow>& lines = *saved;
+    const int n = static_cast<int>(lines.size());
     FlexGrid* g = MSFlexGrid1;
     for (int r = 1; r <= n; ++r) {
         g->setTextMatrix(r, 0, QString::number(r));

@@ -4,9 +4,11 @@
 #include "databases/DrawEdit.h"
 #include "databases/EntryCheck.h"
 #include "platform/Dates.h"
+#include "platform/TextFile.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <functional>
 
 TEST(DrawDatabaseFormat, DefinitionsParseAndCheckTheirRanges)
 {
@@ -192,4 +194,79 @@ TEST_F(Rewrites, EveryReaderTakesNumbersOutOfRangeAsMissing)
     EXPECT_EQ(file->draws[1].date, QDate(2005, 3, 5));
     EXPECT_EQ(CheckLotto(BallRow{0, 50, 2, 40, 41, 42, 43, 0, 0}, file->draws[0].numbers, file->lottery).mainMatches,
               1);
+}
+
+TEST_F(Rewrites, ALineTooLongToReadIsPassedOverByEveryReaderAndKeptByTheRewrites)
+{
+    // 300 draws, the ninth a line longer than any reader takes.
+    QStringList draws;
+    for (int d = 0; d < 300; ++d)
+        draws << FormatShortDate(QDate(2005, 3, 1).addDays(-d)) + QStringLiteral(",%1,2,3,4,5,6,,7").arg(d % 40 + 8);
+    const QString longLine = draws[8] + QString(70 * 1024, u'x');
+    draws[8] = longLine;
+    database(draws);
+    ASSERT_TRUE(LoadDatabaseFile("dbase1.txt"));
+    EXPECT_EQ(DrawCount(), 299);
+    const std::vector<HistoryRow> rows = ReadHistoryRows("dbase1.txt", 400);
+    ASSERT_EQ(rows.size(), 299u);
+    EXPECT_EQ(rows[8].date, DrawLineDate(draws[9]));
+    // Draw 200 as the history shows it is the one deleted; the long line
+    // stays as it stands.
+    ASSERT_EQ(DeleteDraw("dbase1.txt", 200), RewriteResult::Done);
+    QStringList want = draws;
+    want.removeAt(200);
+    EXPECT_EQ(drawLines(), want);
+}
+
+TEST_F(Rewrites, LineByLineRewritesWriteWhatTheWholeFileRulesGive)
+{
+    // Every line end, a byte-order mark, a Windows-1252 line, blank lines
+    // between the draws and at the end, a draw line that is not in order.
+    const QByteArray file = "\xEF\xBB\xBFLotto\r\nhttp://example.org\n6,49,0,0,1\r"
+                            "12 Mar 05,1,2,3,4,5,6,,7\r\n\r\n  \n05-Mar-2005,8,9,10,11,12,13,0,14\r"
+                            "caf\xE9 26 Feb 05,15,16,17,18,19,20,,21\r\n"
+                            "01 Mar 05,1,1,1,1,1,1,,1\r\n26 Feb 05,15,16,17,18,19,20,,21\r\n \r\n\r\n";
+    auto expected = [&file](const std::function<void(QStringList&)>& change) {
+        QStringList lines = SplitLines(DecodeText(file));
+        change(lines);
+        QByteArray bytes;
+        for (const QString& line : lines)
+            bytes += line.toUtf8() + "\r\n";
+        return bytes;
+    };
+    auto write = [this, &file] {
+        QFile f(path("dbase1.txt"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(file);
+    };
+    for (int k = 1; k <= 6; ++k) {
+        write();
+        ASSERT_EQ(DeleteDraw("dbase1.txt", k), RewriteResult::Done);
+        EXPECT_EQ(readBytes("dbase1.txt"), expected([k](QStringList& l) { RemoveDrawLine(l, k); })) << k;
+    }
+    // The third draw line's date cannot be read: a later date is placed
+    // before it, an earlier one refused and the file left as it was.
+    for (const QDate& date : {QDate(2005, 3, 19), QDate(2005, 3, 12), QDate(2005, 3, 8)}) {
+        const QString line = FormatShortDate(date) + ",1,2,3,4,5,6,,7";
+        write();
+        ASSERT_EQ(InsertDrawByDate("dbase1.txt", line, date), RewriteResult::Done);
+        EXPECT_EQ(readBytes("dbase1.txt"), expected([&](QStringList& l) { InsertDrawByDate(l, line, date); }));
+        for (int k = 1; k <= 6; ++k) {
+            write();
+            const RewriteResult result = ReplaceDraw("dbase1.txt", k, line, date);
+            QStringList lines = SplitLines(DecodeText(file));
+            RemoveDrawLine(lines, k);
+            ASSERT_EQ(result, InsertDrawByDate(lines, line, date)) << k;
+            EXPECT_EQ(readBytes("dbase1.txt"),
+                      result == RewriteResult::Done ? expected([&](QStringList& l) {
+                          RemoveDrawLine(l, k);
+                          InsertDrawByDate(l, line, date);
+                      })
+                                                    : file)
+                << k;
+        }
+    }
+    write();
+    EXPECT_EQ(InsertDrawByDate("dbase1.txt", "x", QDate(2005, 1, 1)), RewriteResult::BadDate);
+    EXPECT_EQ(readBytes("dbase1.txt"), file);
 }

@@ -1,6 +1,8 @@
 #include "databases/MyDraws.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
+
 namespace {
 SavedEntry Entry(const QString& date, const QString& lottery = "UK Lotto", const QString& name = QString())
 {
@@ -79,4 +81,44 @@ TEST_F(MyDrawsFileTest, EveryLineSurvivesALoadAndSave)
     table.kept.clear();
     ASSERT_TRUE(SaveMyDrawsFile(table));
     EXPECT_FALSE(exists(kSavedEntriesFile));
+}
+
+TEST_F(MyDrawsFileTest, LinesBeyondTheShownOnesAreCountedAndKeptAsTheyStand)
+{
+    // Beyond the 499 shown, lines of every kind: plain, quoted, not ASCII,
+    // blank in several ways, short, long, and with each kind of line end.
+    QByteArray bytes;
+    for (int i = 1; i <= 499; ++i)
+        bytes += QByteArray("05 Mar 05,1,2,3,4,5,6,,,UK Lotto,P") + QByteArray::number(i) + ",dbase100.txt\r\n";
+    const QList<std::pair<QByteArray, bool>> beyond{
+        // line, readable
+        {"05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt", true},
+        {"05 Mar 05,1,2,3,4,5,6,,,UK Lotto,\"Ann, Bob\",dbase100.txt", true},
+        {"05 Mar 05,1,2,3,4,5,6,,,UK Lotto,\"Ann, Bob,dbase100.txt", false},
+        {"05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ren\xC3\xA9,dbase100.txt", true},
+        {"05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ren\xE9,Bob,dbase100.txt", false},
+        {"05 Mar 05,1,2,3", false},
+        {"05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Ann,Bob,dbase100.txt", false},
+        {"\xC2\xA0", false}, // a blank that is not ASCII
+    };
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    int e = 0;
+    for (const auto& [line, readable] : beyond) {
+        bytes += line + ends[e++ % 3];
+        bytes += QByteArray(" \t") + ends[e++ % 3];
+    }
+    QFile file(path(kSavedEntriesFile));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    const auto table = ReadMyDraws();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->rows.size(), 499);
+    QByteArray kept;
+    for (const auto& [line, readable] : beyond)
+        if (line != "\xC2\xA0")
+            kept += line + "\r\n";
+    EXPECT_EQ(table->kept.bytes(), kept);
+    EXPECT_EQ(table->unreadable, 4);
 }

@@ -1,5 +1,7 @@
 #include "databases/SavedEntries.h"
+#include "databases/WhatIfRule.h"
 #include "databases/ui/ShowMyDrawsW.h"
+#include "databases/ui/WhatIf.h"
 #include "generators/Tips.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/Dates.h"
@@ -7,8 +9,10 @@
 #include "printing/ui/PrintFrm.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -231,4 +235,44 @@ TEST_F(ShowMyDrawsWTest, LinesThatCannotBeShownAreCountedOnceAndKept)
     click(w, "Command13");
     EXPECT_EQ(boxes().size(), 1u);
     EXPECT_EQ(fileLines(), QStringList({uk, bob, eleven, thirteen}));
+}
+
+TEST_F(ShowMyDrawsWTest, AUtf16FileIsNamedOnceAndNeitherWrittenOverNorAddedTo)
+{
+    // Saved by an editor as UTF-16 or UTF-32 with its byte-order mark, in either order.
+    for (const auto encoding :
+         {QStringConverter::Utf16LE, QStringConverter::Utf16BE, QStringConverter::Utf32LE, QStringConverter::Utf32BE}) {
+        SCOPED_TRACE(int(encoding));
+        writeMarked(kSavedEntriesFile, uk + "\r\n" + bob + "\r\n", encoding);
+        const QByteArray bytes = readBytes(kSavedEntriesFile);
+
+        const std::size_t before = boxes().size();
+        answer(vbOK);
+        {
+            LoadedWindow<ShowMyDrawsW> w;
+            EXPECT_EQ(lastBoxText(),
+                      "Your saved lottery entries could not be read from ReVadirav.txt: it is saved as "
+                      "UTF-16 or UTF-32 text, which the program does not read. The file is left as it is.  ");
+            EXPECT_TRUE(w.MSFlexGrid1->TextMatrix(1, 0).isEmpty());
+            EXPECT_FALSE(w.findChild<QPushButton*>("Command13")->isEnabled());
+        }
+        EXPECT_EQ(boxes().size(), before + 1);
+        // What if says so when asked to load the saved lines.
+        answer(vbYes);
+        answer(vbOK);
+        {
+            LoadedWindow<WhatIf> w;
+            w.List1->setCurrentRow(0);
+            EXPECT_EQ(boxes().back().text, boxes()[before].text);
+            EXPECT_TRUE(w.MSFlexGrid1->TextMatrix(1, 1).isEmpty());
+        }
+        EXPECT_EQ(boxes().size(), before + 3);
+        // The other readers and the writers that add to it keep to the same rule.
+        EXPECT_FALSE(ReadSavedEntries());
+        EXPECT_FALSE(SavedLinesOf("UK Lotto", 998));
+        QString why;
+        EXPECT_FALSE(AppendSavedEntries({ParseSavedEntry(uk)}, kSavedEntriesFile, &why));
+        EXPECT_EQ(why, "it is saved as UTF-16 or UTF-32 text, which the program does not read");
+        EXPECT_EQ(readBytes(kSavedEntriesFile), bytes);
+    }
 }

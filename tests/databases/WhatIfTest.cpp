@@ -89,9 +89,12 @@ TEST_F(SavedLinesTest, OnlyLinesOfTheLotteryNamedExactlyAreLoaded)
                 "05 Mar 05,1,5,6,7,8,9,,,UK Lotto,Ann, Bob,dbase100.txt",     // thirteen fields: no entry anywhere
                 "05 Mar 05,,5,6,7,8,9,,,UK Lotto,,dbase100.txt",              // no first number
                 "garbage"});
-    const auto lines = SavedLinesOf("UK Lotto");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], Row({3, 11, 19, 27, 38, 45}));
-    EXPECT_EQ(lines[1], Row({4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(SavedLinesOf("US Powerball").at(0), Row({1, 2, 3, 4, 5}, 9));
+    const auto lines = SavedLinesOf("UK Lotto", 998);
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), 2u);
+    EXPECT_EQ(lines->at(0), Row({3, 11, 19, 27, 38, 45}));
+    EXPECT_EQ(lines->at(1), Row({4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(SavedLinesOf("US Powerball", 998)->at(0), Row({1, 2, 3, 4, 5}, 9));
+    // No more lines than asked for.
+    EXPECT_EQ(*SavedLinesOf("UK Lotto", 1), std::vector<BallRow>({lines->at(0)}));
 }

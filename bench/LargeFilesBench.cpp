@@ -1,0 +1,183 @@
+// Large files taken a line at a time: the what-if window loading the saved
+// lines of one lottery from a saved-entries file of a million lines, and a
+// draw deleted from and inserted into a database of a million lines. Each
+// reports its peak resident memory above what the process held before it.
+#include "bench/BenchRandom.h"
+#include "core/OpenLottery.h"
+#include "databases/DrawDatabase.h"
+#include "databases/DrawEdit.h"
+#include "databases/SavedEntries.h"
+#include "databases/ui/WhatIf.h"
+#include "platform/Dates.h"
+#include "platform/Folder.h"
+#include "platform/TextFile.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/MsgBox.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+namespace {
+constexpr int kLines = 1000000;
+
+double StatusMB(const char* key)
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key))).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+// The high-water mark of resident memory starts again from what the process
+// holds now, after the memory freed by earlier benchmarks went back to the
+// system (else it hides what the one measured takes).
+void ResetPeakMemory()
+{
+    malloc_trim(0);
+    QFile refs("/proc/self/clear_refs");
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+void WriteChunked(const QString& name, const std::function<QByteArray(int)>& line, int count)
+{
+    QFile file(name);
+    file.open(QIODevice::WriteOnly);
+    QByteArray chunk;
+    for (int i = 0; i < count; ++i) {
+        chunk += line(i);
+        if (chunk.size() > (1 << 20)) {
+            file.write(chunk);
+            chunk.clear();
+        }
+    }
+    file.write(chunk);
+}
+
+// A 6/49 database of 400 draws and a million saved entries of three
+// lotteries, one line in a thousand of the one chosen, so that its lines
+// are found all through the file.
+struct WhatIfFixture {
+    QTemporaryDir dir;
+    WhatIfFixture()
+    {
+        SetProgramFolder(dir.path());
+        MakeProgramFolderCurrent();
+        unsigned x = 99;
+        const QDate newest(2026, 12, 5);
+        QStringList lines{"UK Lotto", "http://www.national-lottery.co.uk", "6,49,0,0,1"};
+        for (int d = 0; d < 400; ++d) {
+            QStringList fields{FormatShortDate(newest.addDays(-d))};
+            for (int c = 0; c < 6; ++c)
+                fields << QString::number(NextRandom(x) % 49 + 1);
+            fields << "" << QString::number(NextRandom(x) % 49 + 1);
+            lines << fields.join(',');
+        }
+        WriteLines("dbase1.txt", lines);
+        WriteChunked(
+            kSavedEntriesFile,
+            [&x, newest](int i) {
+                QByteArray line = FormatShortDate(newest.addDays(-int(NextRandom(x) % 400))).toLatin1();
+                for (int c = 0; c < 6; ++c)
+                    line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
+                const char* lottery = i % 1000 == 999 ? "UK Lotto" : i % 2 ? "UK Lotto Extra" : "EuroMillions";
+                return line + ",,," + lottery + ",Player " + QByteArray::number(i % 100) + ",dbase1.txt\r\n";
+            },
+            kLines);
+    }
+};
+
+// A 6/49 database of a million draws, one a day back from 5 Dec 2026.
+struct DatabaseFixture {
+    QTemporaryDir dir;
+    DatabaseFixture()
+    {
+        SetProgramFolder(dir.path());
+        MakeProgramFolderCurrent();
+        unsigned x = 7;
+        const QDate newest(2026, 12, 5);
+        WriteChunked(
+            "dbase1.txt",
+            [&x, newest](int i) {
+                if (i == 0)
+                    return QByteArray("UK Lotto\r\nhttp://www.national-lottery.co.uk\r\n6,49,0,0,1\r\n");
+                QByteArray line = FormatShortDate(newest.addDays(-i)).toLatin1();
+                for (int c = 0; c < 6; ++c)
+                    line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
+                return line + ",," + QByteArray::number(NextRandom(x) % 49 + 1) + "\r\n";
+            },
+            kLines + 1);
+    }
+};
+} // namespace
+
+// Choosing the lottery and answering Yes to "Load saved draws?".
+static void BM_WhatIfManyEntries(benchmark::State& state)
+{
+    static WhatIfFixture fixture;
+    SetProgramFolder(fixture.dir.path());
+    MakeProgramFolderCurrent();
+    SetMsgBoxHook([](const MsgBoxCall&) { return vbYes; });
+    double before = 0;
+    double peak = 0;
+    double processPeak = 0;
+    double kept = 0;
+    int loaded = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<WhatIf>();
+        window->Load();
+        QCoreApplication::processEvents();
+        ResetPeakMemory();
+        before = StatusMB("VmRSS:");
+        state.ResumeTiming();
+        window->List1->setCurrentRow(0);
+        state.PauseTiming();
+        peak = std::max(peak, StatusMB("VmHWM:") - before);
+        processPeak = std::max(processPeak, StatusMB("VmHWM:"));
+        loaded = 0;
+        while (loaded + 1 < window->MSFlexGrid1->Rows() && !window->MSFlexGrid1->TextMatrix(loaded + 1, 1).isEmpty())
+            ++loaded;
+        window.reset();
+        kept = std::max(kept, StatusMB("VmRSS:") - before);
+        state.ResumeTiming();
+    }
+    SetMsgBoxHook({});
+    state.counters["peak_above_MB"] = peak;
+    state.counters["peak_MB"] = processPeak;
+    state.counters["kept_MB"] = kept;
+    state.counters["loaded"] = loaded;
+}
+BENCHMARK(BM_WhatIfManyEntries)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Deleting the hundredth draw, then inserting a draw of the newest day: the
+// database is written back whole each time.
+static void BM_ChangeDrawLargeDatabase(benchmark::State& state)
+{
+    static DatabaseFixture fixture;
+    SetProgramFolder(fixture.dir.path());
+    MakeProgramFolderCurrent();
+    const QString line = FormatDrawLine(QDate(2026, 12, 5), {"1", "2", "3", "4", "5", "6", "", "7"});
+    double peak = 0;
+    double processPeak = 0;
+    int failed = 0;
+    for (auto _ : state) {
+        ResetPeakMemory();
+        const double before = StatusMB("VmRSS:");
+        failed += DeleteDraw("dbase1.txt", 100) != RewriteResult::Done;
+        failed += InsertDrawByDate("dbase1.txt", line, QDate(2026, 12, 5)) != RewriteResult::Done;
+        peak = std::max(peak, StatusMB("VmHWM:") - before);
+        processPeak = std::max(processPeak, StatusMB("VmHWM:"));
+    }
+    state.counters["peak_above_MB"] = peak;
+    state.counters["peak_MB"] = processPeak;
+    state.counters["failed"] = failed;
+}
+BENCHMARK(BM_ChangeDrawLargeDatabase)->Unit(benchmark::kMillisecond)->Iterations(3);
