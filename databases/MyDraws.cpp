@@ -99,44 +99,43 @@ struct LineBytes {
 constexpr quint64 kOnes = 0x0101010101010101ULL;
 constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7FULL;
 
-// How many of the eight bytes of w equal c.
-int countByte(quint64 w, unsigned char c)
+// The high bit of each of the eight bytes of w that equals c.
+quint64 bytesEqual(quint64 w, unsigned char c)
 {
     const quint64 t = w ^ (kOnes * c);
-    const quint64 zero = ~(((t & kLow7) + kLow7) | t | kLow7);
-    return std::popcount(zero);
+    return ~(((t & kLow7) + kLow7) | t | kLow7);
 }
 
 bool isBlank(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The line from start, eight bytes at a time.
+// The line from start up to its CR or LF (or n), eight bytes at a time, in
+// one pass whatever the line ends are.
 LineBytes scanLine(const char* text, qsizetype start, qsizetype n)
 {
     LineBytes line;
     const char* const from = text + start;
-    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', std::size_t(n - start)));
-    const char* stop = lf ? lf : text + n;
-    if (const auto* cr = static_cast<const char*>(std::memchr(from, '\r', std::size_t(stop - from))))
-        stop = cr;
-    line.end = stop - text;
+    const char* const stop = text + n;
     quint64 high = 0;
     const char* p = from;
     for (; stop - p >= 8; p += 8) {
         quint64 w;
         std::memcpy(&w, p, 8);
+        if (bytesEqual(w, '\n') | bytesEqual(w, '\r'))
+            break;
         high |= w;
-        line.commas += countByte(w, ',');
-        line.quote |= countByte(w, '"') > 0;
+        line.commas += std::popcount(bytesEqual(w, ','));
+        line.quote |= bytesEqual(w, '"') != 0;
     }
-    for (; p < stop; ++p) {
+    for (; p < stop && *p != '\n' && *p != '\r'; ++p) {
         const auto c = static_cast<unsigned char>(*p);
         high |= c;
         line.commas += c == ',';
         line.quote |= c == '"';
     }
+    line.end = p - text;
     line.ascii = (high & 0x8080808080808080ULL) == 0;
-    for (p = from; p < stop && line.blank; ++p)
-        line.blank = isBlank(static_cast<unsigned char>(*p));
+    for (const char* q = from; q < p && line.blank; ++q)
+        line.blank = isBlank(static_cast<unsigned char>(*q));
     return line;
 }
 } // namespace
@@ -159,53 +158,76 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
     auto again = std::make_shared<QFile>(path);
     if (!OpenForReading(*again, why))
         return std::nullopt;
-    const FileBytes whole(file);
-    if (!whole.ok() || again->size() != file.size()) {
+    if (again->size() != file.size()) {
         if (why)
-            *why = file.errorString();
+            *why = QStringLiteral("the file changed while it was read");
         return std::nullopt;
     }
-    QByteArrayView text = whole.bytes();
-    qint64 skipped = 0; // the bytes before text in the file
-    if (text.startsWith("\xEF\xBB\xBF")) {
-        text = text.sliced(3);
-        skipped = 3;
-    }
 
-    // Lines end at CR LF, a lone CR or a lone LF, as every reader takes them.
-    // A line of ASCII without quotes holds one field more than its commas and
-    // is blank when it holds only blanks: the lines kept aside, which are
-    // written back as bytes, are decoded only when they hold more than that.
-    const char* const data = text.data();
-    const qsizetype n = text.size();
-    for (qsizetype start = 0; start < n;) {
-        const LineBytes scan = scanLine(data, start, n);
-        const qsizetype end = scan.end;
-        const QByteArrayView bytes = text.sliced(start, end - start);
-        start = end + (end + 1 < n && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
-
-        const bool plain = scan.ascii && !scan.quote;
-        if (plain && table.rows.size() >= kMyDrawsShown) {
-            if (scan.blank)
-                continue;
-            if (scan.commas + 1 != kSavedEntryFields)
-                ++table.unreadable;
-            if (start == end + 2) // ends with CR LF: it stands in the file as it is written
-                table.kept.appendFromFile(again, skipped + (end - bytes.size()), bytes.size() + 2, 1);
-            else
-                table.kept.append(bytes);
-            continue;
+    // The file is read a piece at a time into one buffer (a mapping of it
+    // would cost a page fault for every few kilobytes). Lines end at CR LF, a
+    // lone CR or a lone LF, as every reader takes them. A line of ASCII
+    // without quotes holds one field more than its commas and is blank when
+    // it holds only blanks: the lines kept aside, which are written back as
+    // bytes, are decoded only when they hold more than that.
+    constexpr qint64 kPiece = 1 << 20;
+    QByteArray buffer;
+    qint64 base = 0;   // where the buffer starts in the file
+    qsizetype pos = 0; // the first byte of the buffer not yet read as a line
+    for (bool atEnd = false; !atEnd;) {
+        buffer.remove(0, pos);
+        base += pos;
+        pos = 0;
+        const qsizetype held = buffer.size();
+        buffer.resize(held + kPiece);
+        const qint64 got = file.read(buffer.data() + held, kPiece);
+        if (got < 0) {
+            if (why)
+                *why = file.errorString();
+            return std::nullopt;
         }
-        const QString line = DecodeLine(bytes);
-        if (line.trimmed().isEmpty())
-            continue; // a blank line carries nothing; dropping it keeps the file clean
-        if (!IsSavedEntryLine(line)) {
-            ++table.unreadable;
-            table.kept.append(bytes);
-        } else if (table.rows.size() < kMyDrawsShown) {
-            table.rows << ParseSavedEntry(line);
-        } else {
-            table.kept.append(bytes);
+        buffer.resize(held + got);
+        atEnd = got == 0;
+        if (base == 0 && held == 0 && buffer.startsWith("\xEF\xBB\xBF"))
+            pos = 3;
+
+        const char* const data = buffer.constData();
+        const qsizetype n = buffer.size();
+        while (pos < n) {
+            const LineBytes scan = scanLine(data, pos, n);
+            const qsizetype end = scan.end;
+            // A line that may go on in the next piece waits for it, as does a
+            // CR whose LF may come first there.
+            if (!atEnd && (end == n || (data[end] == '\r' && end + 1 == n)))
+                break;
+            const QByteArrayView bytes(data + pos, end - pos);
+            const qint64 offset = base + pos;
+            const bool crlf = end + 1 < n && data[end] == '\r' && data[end + 1] == '\n';
+            pos = end + (crlf ? 2 : 1);
+
+            const bool plain = scan.ascii && !scan.quote;
+            if (plain && table.rows.size() >= kMyDrawsShown) {
+                if (scan.blank)
+                    continue;
+                if (scan.commas + 1 != kSavedEntryFields)
+                    ++table.unreadable;
+                if (crlf) // it stands in the file as it is written
+                    table.kept.appendFromFile(again, offset, bytes.size() + 2, 1);
+                else
+                    table.kept.append(bytes);
+                continue;
+            }
+            const QString line = DecodeLine(bytes);
+            if (line.trimmed().isEmpty())
+                continue; // a blank line carries nothing; dropping it keeps the file clean
+            if (!IsSavedEntryLine(line)) {
+                ++table.unreadable;
+                table.kept.append(bytes);
+            } else if (table.rows.size() < kMyDrawsShown) {
+                table.rows << ParseSavedEntry(line);
+            } else {
+                table.kept.append(bytes);
+            }
         }
     }
     return table;

@@ -122,3 +122,37 @@ TEST_F(MyDrawsFileTest, LinesBeyondTheShownOnesAreCountedAndKeptAsTheyStand)
     EXPECT_EQ(table->kept.bytes(), kept);
     EXPECT_EQ(table->unreadable, 4);
 }
+
+TEST_F(MyDrawsFileTest, LinesAcrossTheReadersPiecesReadAsTheyStand)
+{
+    // Over a megabyte of lines with each kind of line end, one of them ending
+    // with its first line-end byte as the first megabyte's last byte.
+    const auto line = [](int i, int pad) {
+        return "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,P" + QByteArray(pad, 'x') + QByteArray::number(i) + ",dbase100.txt";
+    };
+    for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+        SCOPED_TRACE(end.toHex().toStdString());
+        QByteArray bytes, kept;
+        const auto add = [&](int i, int pad) {
+            bytes += line(i, pad) + end;
+            if (i >= 499)
+                kept += line(i, pad) + "\r\n";
+        };
+        int i = 0;
+        for (; bytes.size() < (1 << 20) - 200; ++i)
+            add(i, 0);
+        add(i, int((1 << 20) - 1 - bytes.size() - line(i, 0).size()));
+        for (const int last = i + 1000; ++i < last;)
+            add(i, 0);
+        QFile file(path(kSavedEntriesFile));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+
+        const auto table = ReadMyDraws();
+        ASSERT_TRUE(table);
+        EXPECT_EQ(table->rows.size(), 499);
+        EXPECT_EQ(table->kept.bytes(), kept);
+        EXPECT_EQ(table->unreadable, 0);
+    }
+}
