@@ -80,8 +80,8 @@ QString CopyShippedDataFiles()
         if (name.endsWith(".desktop")) // the desktop entry is for the desktop, not the player's folder
             continue;
         const QString dest = target.filePath(name);
-        // QFile::copy writes a new file and renames it: a failed copy leaves nothing behind.
-        if (!QFile::exists(dest) && !QFile::copy(source.filePath(name), dest))
+        // Through the one whole-or-nothing writer: a failed copy leaves nothing behind.
+        if (!QFile::exists(dest) && !CopyFileReplacing(source.filePath(name), dest))
             failed << name;
     }
     if (failed.isEmpty())
