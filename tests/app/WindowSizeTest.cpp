@@ -212,7 +212,8 @@ void AwaitFrame(const QWidget* window)
     QElapsedTimer still;
     still.start();
     QRect last = window->frameGeometry();
-    while (waiting.elapsed() < 500
+    // A loaded machine may take the window manager a while: up to two seconds.
+    while (waiting.elapsed() < 2000
            && (window->frameGeometry() == window->geometry() || waiting.elapsed() < 60 || still.elapsed() < 40)) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
         if (window->frameGeometry() != last) {
@@ -454,6 +455,12 @@ TEST_P(WindowSizesAtALargerFont, EveryWindowFitsItsScreen)
     const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
     if (c.framed && (xvfb.isEmpty() || QStandardPaths::findExecutable("openbox").isEmpty()))
         GTEST_SKIP() << "no Xvfb or openbox";
+#if defined(__SANITIZE_ADDRESS__)
+    // Under the sanitizers every window framed on an X display takes longer
+    // than the runner may: the unframed runs above cover those builds.
+    if (c.framed)
+        GTEST_SKIP() << "framed runs are left to the build without sanitizers";
+#endif
     QProcess runner;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString& setting : c.environment)
