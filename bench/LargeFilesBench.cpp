@@ -2,7 +2,7 @@
 // lines of one lottery from a saved-entries file of a million lines, and a
 // draw deleted from and inserted into a database of a million lines. Each
 // reports its peak resident memory above what the process held before it.
-#include "bench/BenchRandom.h"
+#include "bench/BenchFiles.h"
 #include "core/OpenLottery.h"
 #include "databases/DrawDatabase.h"
 #include "databases/DrawEdit.h"
@@ -19,32 +19,9 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 namespace {
 constexpr int kLines = 1000000;
-
-double StatusMB(const char* key)
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(int(qstrlen(key))).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
-// The high-water mark of resident memory starts again from what the process
-// holds now, after the memory freed by earlier benchmarks went back to the
-// system (else it hides what the one measured takes).
-void ResetPeakMemory()
-{
-    malloc_trim(0);
-    QFile refs("/proc/self/clear_refs");
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
 
 void WriteChunked(const QString& name, const std::function<QByteArray(int)>& line, int count)
 {
@@ -72,15 +49,7 @@ struct WhatIfFixture {
         MakeProgramFolderCurrent();
         unsigned x = 99;
         const QDate newest(2026, 12, 5);
-        QStringList lines{"UK Lotto", "http://www.national-lottery.co.uk", "6,49,0,0,1"};
-        for (int d = 0; d < 400; ++d) {
-            QStringList fields{FormatShortDate(newest.addDays(-d))};
-            for (int c = 0; c < 6; ++c)
-                fields << QString::number(NextRandom(x) % 49 + 1);
-            fields << "" << QString::number(NextRandom(x) % 49 + 1);
-            lines << fields.join(',');
-        }
-        WriteLines("dbase1.txt", lines);
+        WriteDailyDatabase("dbase1.txt", 400, x);
         WriteChunked(
             kSavedEntriesFile,
             [&x, newest](int i) {

@@ -1,6 +1,6 @@
 // The Show/Check window on a saved-entries file of a million lines: opened,
 // checked and closed, with the process's peak resident memory over the run.
-#include "bench/BenchRandom.h"
+#include "bench/BenchFiles.h"
 #include "databases/SavedEntries.h"
 #include "databases/ui/ShowMyDrawsW.h"
 #include "platform/Dates.h"
@@ -27,15 +27,7 @@ struct ManyEntriesFixture {
         MakeProgramFolderCurrent();
         unsigned x = 2024;
         const QDate newest(2026, 12, 5);
-        QStringList lines{"UK Lotto", "http://www.national-lottery.co.uk", "6,49,0,0,1"};
-        for (int d = 0; d < kDrawDays; ++d) {
-            QStringList fields{FormatShortDate(newest.addDays(-d))};
-            for (int c = 0; c < 6; ++c)
-                fields << QString::number(NextRandom(x) % 49 + 1);
-            fields << "" << QString::number(NextRandom(x) % 49 + 1);
-            lines << fields.join(',');
-        }
-        WriteLines("dbase1.txt", lines);
+        WriteDailyDatabase("dbase1.txt", kDrawDays, x);
 
         QFile file(kSavedEntriesFile);
         file.open(QIODevice::WriteOnly);
@@ -54,25 +46,6 @@ struct ManyEntriesFixture {
     }
 };
 
-// The high-water mark of resident memory is reset, so that each pass
-// reports its own peak (the process's baseline included).
-void ResetPeakMemory()
-{
-    QFile refs("/proc/self/clear_refs");
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
-double PeakMemoryMB()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
 } // namespace
 
 static void BM_ShowCheckManyEntries(benchmark::State& state)
@@ -96,7 +69,7 @@ static void BM_ShowCheckManyEntries(benchmark::State& state)
             window.Changed = false;
             window.close();
         }
-        peak = std::max(peak, PeakMemoryMB());
+        peak = std::max(peak, StatusMB("VmHWM:"));
     }
     state.counters["peak_MB"] = peak;
     state.counters["shown"] = shown;
