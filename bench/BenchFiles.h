@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QFile>
 #include <QStringList>
+#include <functional>
 #include <malloc.h>
 
 // A figure of /proc/self/status in megabytes ("VmRSS:" now, "VmHWM:" the peak).
@@ -31,6 +32,22 @@ inline void ResetPeakMemory()
     QFile refs("/proc/self/clear_refs");
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");
+}
+
+// A file of count lines made by line(i), written a megabyte at a time.
+inline void WriteChunked(const QString& name, const std::function<QByteArray(int)>& line, int count)
+{
+    QFile file(name);
+    file.open(QIODevice::WriteOnly);
+    QByteArray chunk;
+    for (int i = 0; i < count; ++i) {
+        chunk += line(i);
+        if (chunk.size() > (1 << 20)) {
+            file.write(chunk);
+            chunk.clear();
+        }
+    }
+    file.write(chunk);
 }
 
 // A 6/49 database of the given number of draws, one a day back from

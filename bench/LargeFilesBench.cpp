@@ -23,21 +23,6 @@
 namespace {
 constexpr int kLines = 1000000;
 
-void WriteChunked(const QString& name, const std::function<QByteArray(int)>& line, int count)
-{
-    QFile file(name);
-    file.open(QIODevice::WriteOnly);
-    QByteArray chunk;
-    for (int i = 0; i < count; ++i) {
-        chunk += line(i);
-        if (chunk.size() > (1 << 20)) {
-            file.write(chunk);
-            chunk.clear();
-        }
-    }
-    file.write(chunk);
-}
-
 // A 6/49 database of 400 draws and a million saved entries of three
 // lotteries, one line in a thousand of the one chosen, so that its lines
 // are found all through the file.

@@ -29,20 +29,15 @@ struct ManyEntriesFixture {
         const QDate newest(2026, 12, 5);
         WriteDailyDatabase("dbase1.txt", kDrawDays, x);
 
-        QFile file(kSavedEntriesFile);
-        file.open(QIODevice::WriteOnly);
-        QByteArray chunk;
-        for (int i = 0; i < kSavedLines; ++i) {
-            chunk += FormatShortDate(newest.addDays(-int(NextRandom(x) % kDrawDays))).toLatin1();
-            for (int c = 0; c < 6; ++c)
-                chunk += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
-            chunk += ",,,UK Lotto,Player " + QByteArray::number(i % 100) + ",dbase1.txt\r\n";
-            if (chunk.size() > (1 << 20)) {
-                file.write(chunk);
-                chunk.clear();
-            }
-        }
-        file.write(chunk);
+        WriteChunked(
+            kSavedEntriesFile,
+            [&x, newest](int i) {
+                QByteArray line = FormatShortDate(newest.addDays(-int(NextRandom(x) % kDrawDays))).toLatin1();
+                for (int c = 0; c < 6; ++c)
+                    line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
+                return line + ",,,UK Lotto,Player " + QByteArray::number(i % 100) + ",dbase1.txt\r\n";
+            },
+            kSavedLines);
     }
 };
 

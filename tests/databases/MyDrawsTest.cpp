@@ -107,10 +107,7 @@ TEST_F(MyDrawsFileTest, LinesBeyondTheShownOnesAreCountedAndKeptAsTheyStand)
         bytes += line + ends[e++ % 3];
         bytes += QByteArray(" \t") + ends[e++ % 3];
     }
-    QFile file(path(kSavedEntriesFile));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    writeBytes(kSavedEntriesFile, bytes);
 
     const auto table = ReadMyDraws();
     ASSERT_TRUE(table);
@@ -144,10 +141,7 @@ TEST_F(MyDrawsFileTest, LinesAcrossTheReadersPiecesReadAsTheyStand)
         add(i, int((1 << 20) - 1 - bytes.size() - line(i, 0).size()));
         for (const int last = i + 1000; ++i < last;)
             add(i, 0);
-        QFile file(path(kSavedEntriesFile));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeBytes(kSavedEntriesFile, bytes);
 
         const auto table = ReadMyDraws();
         ASSERT_TRUE(table);

@@ -27,9 +27,14 @@ QString ProgramFolderTest::path(const QString& name) const { return dir_.filePat
 
 void ProgramFolderTest::writeFile(const QString& name, const QString& content) const
 {
+    writeBytes(name, content.toUtf8());
+}
+
+void ProgramFolderTest::writeBytes(const QString& name, const QByteArray& bytes) const
+{
     QFile f(path(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content.toUtf8());
+    ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
 void ProgramFolderTest::writeLines(const QString& name, const QStringList& lines) const

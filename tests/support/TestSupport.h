@@ -42,6 +42,7 @@ protected:
 
     QString path(const QString& name) const;
     void writeFile(const QString& name, const QString& content) const;
+    void writeBytes(const QString& name, const QByteArray& bytes) const;
     void writeLines(const QString& name, const QStringList& lines) const; // CR LF
     // The text in an encoding, after its byte-order mark (as Windows editors
     // save UTF-16).
