@@ -81,6 +81,20 @@ TEST(StrictHarness, ExpectedBoxesAreAnsweredInOrder)
     EXPECT_EQ(Harness::LastBoxText(), "Second");
 }
 
+TEST(StrictHarness, ABoxThatNeverCameFailsTheTestInsteadOfEndingTheRunner)
+{
+    Harness::ExpectBox(vbOK);
+    MsgBox("Only one", vbOKOnly, "Shown");
+    for (int place : {1, -2}) {
+        QString text = "unread";
+        auto failures = FailuresOf([&] { text = Harness::BoxAt(place).text; });
+        ASSERT_EQ(failures.size(), 1u) << place;
+        EXPECT_TRUE(Says(failures[0], "\"Only one\" (Shown)")) << failures[0];
+        EXPECT_EQ(text, "") << place;
+    }
+    EXPECT_EQ(Harness::BoxAt(-1).title, "Shown");
+}
+
 TEST(StrictHarness, AnUnexpectedModalWindowFailsTheTestWithoutWaiting)
 {
     QInputDialog dialog;

@@ -102,6 +102,21 @@ const std::vector<MsgBoxCall>& Boxes() { return boxes; }
 
 QString LastBoxText() { return boxes.empty() ? QString() : boxes.back().text; }
 
+const MsgBoxCall& BoxAt(int index)
+{
+    static const MsgBoxCall none;
+    const int count = int(boxes.size());
+    const int at = index < 0 ? count + index : index;
+    if (at >= 0 && at < count)
+        return boxes[size_t(at)];
+    QStringList came;
+    for (const MsgBoxCall& box : boxes)
+        came << QStringLiteral("\"%1\" (%2)").arg(box.text, box.title);
+    ADD_FAILURE() << "expected a message box at place " << index << ", but " << count
+                  << " came: " << (came.isEmpty() ? QStringLiteral("none") : came.join(", ")).toStdString();
+    return none;
+}
+
 void CheckAnswersUsed()
 {
     if (answers.empty())

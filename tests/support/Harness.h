@@ -23,6 +23,10 @@ void ExpectBox(int button);
 // The message boxes shown during this test, expected or not.
 const std::vector<MsgBoxCall>& Boxes();
 QString LastBoxText();
+// The box shown at that place (0 the first, -1 the last). When fewer came,
+// the test fails saying which box was expected and what came, and an empty
+// box is returned, so the test goes on instead of ending the runner.
+const MsgBoxCall& BoxAt(int index);
 
 // What the strict harness does with a modal window nobody expected: fails the
 // test naming it, and closes it at once (QDialog::Rejected). A test's own

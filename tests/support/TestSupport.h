@@ -59,6 +59,10 @@ protected:
     void answer(int button) { Harness::ExpectBox(button); }
     const std::vector<MsgBoxCall>& boxes() const { return Harness::Boxes(); }
     QString lastBoxText() const { return Harness::LastBoxText(); }
+    // The box at that place, or the last: a box that never came fails the test
+    // rather than ending the runner.
+    const MsgBoxCall& boxAt(int index) const { return Harness::BoxAt(index); }
+    const MsgBoxCall& lastBox() const { return Harness::BoxAt(-1); }
 
     QTemporaryDir dir_;
 
