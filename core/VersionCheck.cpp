@@ -2,7 +2,6 @@
 
 #include "platform/TextFile.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
 
@@ -23,15 +22,13 @@ QString VersionFileAddress(const QString& site)
 
 std::optional<QString> PublishedVersion(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral("^VTL([0-9]{1,6})\\.([0-9]{1,6})\\.([0-9]{1,6})"));
-    const auto match = form.match(text);
-    if (!match.hasMatch())
+    if (!text.startsWith(QStringLiteral("VTL")) || text.size() < 8)
         return std::nullopt;
-    // Leading zeros go: "07.0.4" is 7.0.4.
-    return QStringLiteral("%1.%2.%3")
-        .arg(match.captured(1).toInt())
-        .arg(match.captured(2).toInt())
-        .arg(match.captured(3).toInt());
+    const QString version = text.mid(3, 5);
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (!digit(version[0]) || version[1] != u'.' || !digit(version[2]) || version[3] != u'.' || !digit(version[4]))
+        return std::nullopt;
+    return version;
 }
 
 int CompareVersions(const QString& a, const QString& b)
@@ -52,12 +49,12 @@ VersionCheckResult CheckVersion(const QString& site, int idleTimeoutMs)
     VersionCheckResult result;
     result.current = ProgramVersion();
     const QString address = VersionFileAddress(site);
-    if (address.isEmpty()) {
-        result.error = QStringLiteral("The program's web address is not an http or https address: ") + site;
-        return result;
-    }
-    const FetchResult fetched = Fetch(address, idleTimeoutMs);
-    WriteTextFile(QStringLiteral("temp.txt"), fetched.body + QStringLiteral("\r\n"));
+    FetchResult fetched;
+    if (address.isEmpty())
+        fetched.error = QStringLiteral("The program's web address is not an http or https address: ") + site;
+    else
+        fetched = Fetch(address, idleTimeoutMs);
+    WriteTextFile(QStringLiteral("temp.txt"), fetched.received + QStringLiteral("\r\n"));
     if (!fetched.ok) {
         result.error = fetched.error;
         return result;

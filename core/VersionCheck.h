@@ -15,9 +15,10 @@ QString ProgramVersion();
 // host and port with the path "/software/vtl_version.txt". Empty when the
 // site is not an http or https address.
 QString VersionFileAddress(const QString& site);
-// The version a version file publishes: "VTL" (capitals) and then
-// major.minor.revision; anything after that is ignored. No value for
-// anything else (an error page, an empty answer).
+// The version a version file publishes: "VTL" (capitals), then the version
+// as its next five characters, major.minor.revision of one digit each
+// ("VTL0.1.01" publishes 0.1.0); anything after them is ignored. No value for
+// anything else (an error page, an empty answer, "VTL12.0.1").
 std::optional<QString> PublishedVersion(const QString& text);
 // Compares two versions number by number: below 0, 0 or above 0.
 int CompareVersions(const QString& a, const QString& b);
@@ -30,6 +31,7 @@ struct VersionCheckResult {
 };
 // Fetches the version file from the site and compares the published version
 // with this program's. A lower published version counts as the latest. The
-// fetched text is kept in "temp.txt" of the current folder. The fetch gives up
-// after idleTimeoutMs without a byte received.
+// fetched text, followed by a line end, replaces "temp.txt" of the current
+// folder also when the check fails: an error page as it came, or nothing. The
+// fetch gives up after idleTimeoutMs without a byte received.
 VersionCheckResult CheckVersion(const QString& site, int idleTimeoutMs = kFetchTimeoutMs);

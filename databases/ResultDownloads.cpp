@@ -174,6 +174,15 @@ void Tokens(QStringView line, Fields& out)
 
 bool Blank(QStringView line) { return line.trimmed().isEmpty(); }
 
+// The index of the text's last line when no line end follows it, else -1. A
+// text that stops there may have been cut inside that line's last number.
+qsizetype UnendedLine(QStringView text, const Lines& lines)
+{
+    if (text.isEmpty() || text.back() == u'\r' || text.back() == u'\n')
+        return -1;
+    return lines.size() - 1;
+}
+
 // A row that holds nothing but blanks (and commas) ends the data.
 bool EmptyRow(const Fields& fields) { return fields.isEmpty() || fields[0].trimmed().isEmpty(); }
 
@@ -374,10 +383,16 @@ ParsedResults ParseSixNumberRows(OtherLottery lottery, QStringView text)
     const bool sa = lottery == OtherLottery::SALotto;
     const bool powerball = lottery == OtherLottery::AUPowerball;
     const bool dayFirst = ReadsDayFirst();
+    const qsizetype unended = UnendedLine(text, lines);
+    const qsizetype needed = sa ? 9 : 8;
     Fields fields;
     for (qsizetype at = 1; at < lines.size() && !out.failed(); ++at) {
         CommaFields(lines[at], fields);
         if (EmptyRow(fields) || LastLoneField(lines, at, fields))
+            break;
+        // An unended last line counts only when a further field shows its
+        // last number whole.
+        if (at == unended && fields.size() <= needed)
             break;
         const QStringView dateField = fields.size() > 1 ? fields[1] : QStringView();
         const auto date = sa ? Medium(dateField) : AustralianDate(dateField, dayFirst);
@@ -385,7 +400,7 @@ ParsedResults ParseSixNumberRows(OtherLottery lottery, QStringView text)
             out.notADate(at, dateField);
             break;
         }
-        if (fields.size() < (sa ? 9 : 8)) {
+        if (fields.size() < needed) {
             out.tooFew(at);
             break;
         }
@@ -413,9 +428,12 @@ ParsedResults ParsePowerball(QStringView text)
     const Lines lines = LinesOf(text);
     Builder out = BuilderFor(OtherLottery::USPowerball, lines.size());
     const bool dayFirst = ReadsDayFirst();
+    // A last line with no line end after it is never used: nothing shows
+    // that its Powerball arrived whole.
+    const qsizetype unended = UnendedLine(text, lines);
     bool started = false;
     Fields tokens;
-    for (qsizetype at = 0; at < lines.size() && !out.failed(); ++at) {
+    for (qsizetype at = 0; at < lines.size() && at != unended && !out.failed(); ++at) {
         Tokens(lines[at], tokens);
         // A line of one token is never a draw's first.
         const auto date = tokens.size() > 1 ? MonthFirstDate(tokens[0], dayFirst) : std::nullopt;
@@ -457,6 +475,10 @@ ParsedResults ParsePowerball(QStringView text)
 ParsedResults ParseMegaMillions(QStringView text)
 {
     Lines lines = LinesOf(text);
+    // Its newest draw comes last: with no line end after it, its Mega Ball may
+    // have been cut, so that line is not used.
+    if (UnendedLine(text, lines) >= 0)
+        lines.removeLast();
     std::reverse(lines.begin(), lines.end());
     Builder out = BuilderFor(OtherLottery::MegaMillions, lines.size());
     const bool dayFirst = ReadsDayFirst();
@@ -506,10 +528,16 @@ ParsedResults ParseCalifornia(OtherLottery lottery, QStringView text)
     Builder out = BuilderFor(lottery, lines.size());
     const bool extra = lottery == OtherLottery::SuperLottoPlus;
     const bool dayFirst = ReadsDayFirst();
+    const qsizetype unended = UnendedLine(text, lines);
+    const qsizetype needed = extra ? 8 : 7;
     Fields fields;
     for (qsizetype at = 3; at < lines.size() && !out.failed(); ++at) {
         Tokens(lines[at], fields);
         if (fields.isEmpty() || LastLoneField(lines, at, fields))
+            break;
+        // An unended last line counts only when a further column shows its
+        // last number whole.
+        if (at == unended && fields.size() <= needed)
             break;
         const QStringView dateField = fields.size() > 1 ? fields[1] : QStringView();
         const auto date = MonthFirstDate(dateField, dayFirst);
@@ -517,7 +545,7 @@ ParsedResults ParseCalifornia(OtherLottery lottery, QStringView text)
             out.notADate(at, dateField);
             break;
         }
-        if (fields.size() < (extra ? 8 : 7)) {
+        if (fields.size() < needed) {
             out.tooFew(at);
             break;
         }

@@ -47,6 +47,27 @@ qint64 announcedLength(const QNetworkReply& reply)
     return ok ? length : -1;
 }
 
+// The character as the player would name it.
+QString characterName(QChar c)
+{
+    if (c.isSpace())
+        return QStringLiteral("a blank");
+    if (c == u'"')
+        return QStringLiteral("a double quote");
+    if (c.category() == QChar::Other_Control)
+        return QStringLiteral("a control character");
+    return QStringLiteral("\"%1\"").arg(c);
+}
+
+// The ASCII characters an address may hold as they stand.
+bool addressCharacter(QChar c)
+{
+    static const QString marks = QStringLiteral("-._~:/?#[]@!$&'()*+,;=%");
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || marks.contains(c);
+}
+
+bool hexDigit(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+
 QString networkFailure(const QNetworkReply& reply, const QString& host)
 {
     switch (reply.error()) {
@@ -66,6 +87,50 @@ QString networkFailure(const QNetworkReply& reply, const QString& host)
     }
 }
 } // namespace
+
+QString WebAddressFault(const QString& address)
+{
+    const QString text = address.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("it is empty");
+    if (!text.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive)
+        && !text.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive))
+        return kNotAWebScheme;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'%' && !(i + 2 < text.size() && hexDigit(text[i + 1]) && hexDigit(text[i + 2])))
+            return QStringLiteral("a \"%\" in it is not followed by two hexadecimal digits");
+        if (c.unicode() < 0x80 ? !addressCharacter(c) : c.isSpace() || c.category() == QChar::Other_Control)
+            return QStringLiteral("it holds %1, which no web address can hold").arg(characterName(c));
+    }
+    // The site: after "//", up to the path, query or fragment; without the
+    // user name and the port.
+    const qsizetype from = text.indexOf(QStringLiteral("//")) + 2;
+    qsizetype to = from;
+    while (to < text.size() && text[to] != u'/' && text[to] != u'?' && text[to] != u'#')
+        ++to;
+    QString site = text.mid(from, to - from);
+    site = site.mid(site.lastIndexOf(u'@') + 1);
+    QString port;
+    const qsizetype colon = site.lastIndexOf(u':');
+    if (colon >= 0 && colon > site.lastIndexOf(u']')) {
+        port = site.mid(colon + 1);
+        site.truncate(colon);
+    }
+    if (site.isEmpty())
+        return QStringLiteral("it names no web site");
+    bool numeric = false;
+    const int portNumber = port.toInt(&numeric);
+    if (!port.isEmpty() && (!numeric || portNumber < 0 || portNumber > 65535 || !port[0].isDigit()))
+        return QStringLiteral("\"%1\" is no port number").arg(port);
+    QUrl siteOnly;
+    siteOnly.setHost(site, QUrl::StrictMode);
+    if (!siteOnly.isValid() || siteOnly.host().isEmpty())
+        return QStringLiteral("\"%1\" cannot be the name of a web site").arg(site);
+    if (!QUrl(text, QUrl::StrictMode).isValid())
+        return QStringLiteral("it cannot be read as one");
+    return {};
+}
 
 // Gives a waiting fetch's abort to its stop, and takes it back when the wait ends.
 struct FetchStopHook {
@@ -103,12 +168,12 @@ FetchResult Fetch(const QString& address, int idleTimeoutMs, FetchStop* stop)
     }
     // Only web addresses: anything else (a file, ftp...) is refused here, before
     // the network layer could act on it.
-    const QUrl url(trimmed, QUrl::StrictMode);
-    if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty()) {
-        result.error =
-            QStringLiteral("\"%1\" is not a web address: it must start with http:// or https://.").arg(trimmed);
+    const QString fault = WebAddressFault(trimmed);
+    if (!fault.isEmpty()) {
+        result.error = QStringLiteral("\"%1\" is not a web address: %2.").arg(trimmed, fault);
         return result;
     }
+    const QUrl url(trimmed, QUrl::StrictMode);
     if (!QCoreApplication::instance()) {
         result.error = QStringLiteral("The download could not start: the program is not running.");
         return result;
@@ -183,6 +248,7 @@ FetchResult Fetch(const QString& address, int idleTimeoutMs, FetchStop* stop)
     }
 
     const QByteArray bytes = reply->readAll();
+    result.received = decodeBody(bytes);
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const auto error = reply->error();
     if (error == QNetworkReply::TooManyRedirectsError || error == QNetworkReply::InsecureRedirectError) {
@@ -204,6 +270,6 @@ FetchResult Fetch(const QString& address, int idleTimeoutMs, FetchStop* stop)
         return result;
     }
     result.ok = true;
-    result.body = decodeBody(bytes);
+    result.body = result.received;
     return result;
 }

@@ -11,9 +11,11 @@ inline constexpr int kFetchTimeoutMs = 30000;
 
 struct FetchResult {
     bool ok = false;
-    QString body;   // the answer's text, when ok
-    QString error;  // why the download failed, for the player; empty when ok
-    int status = 0; // the HTTP status of the last answer; 0 when none came
+    QString body;     // the answer's text, when ok
+    QString received; // the text that arrived, also when the download failed
+                      // (an error page, a body cut short); empty when none came
+    QString error;    // why the download failed, for the player; empty when ok
+    int status = 0;   // the HTTP status of the last answer; 0 when none came
 };
 
 // Lets the caller stop a fetch while it waits. A fetch given one takes the
@@ -30,6 +32,14 @@ private:
     std::function<void()> abort_; // set while a fetch waits
 };
 
+// What keeps the text from being a web address the program fetches or opens,
+// as a clause for the player ("it names no web site"); empty when it is one:
+// http:// or https://, a site name, and only characters an address may hold
+// (letters of any alphabet are encoded on the way).
+QString WebAddressFault(const QString& address);
+// The fault of an address that does not start with http:// or https://.
+inline const QString kNotAWebScheme = QStringLiteral("it must start with http:// or https://");
+
 // Fetches the address with GET, following up to 10 redirects (http may be
 // redirected to https, never the other way). Fails on a status other than 2xx,
 // a body shorter than announced, or idleTimeoutMs without a byte received
@@ -38,5 +48,5 @@ private:
 // Windows-1252. Needs a QCoreApplication; it waits in a local event loop
 // that, without a stop, holds back keyboard and mouse input, so the caller is
 // not re-entered by the player meanwhile. A stop already requested fetches
-// nothing.
+// nothing. An address with a fault is refused without connecting, saying it.
 FetchResult Fetch(const QString& address, int idleTimeoutMs = kFetchTimeoutMs, FetchStop* stop = nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 #include "core/VersionCheck.h"
+#include "platform/Fetch.h"
 #include "platform/Folder.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/MsgBox.h"
@@ -33,11 +34,15 @@ void OpenWebPage(const QString& address, const QString& title, int style)
 {
     switch (OpenWebAddress(address)) {
     case ShellResult::Opened: break;
-    case ShellResult::Refused:
-        MsgBox("This web address cannot be opened: " + address + kLineEnd + kLineEnd
-                   + "Only addresses that start with http:// or https:// are opened.",
-               style, title);
+    case ShellResult::Refused: {
+        QString why = WebAddressFault(address);
+        if (why == kNotAWebScheme)
+            why = "Only addresses that start with http:// or https:// are opened.";
+        else if (!why.isEmpty())
+            why = why.left(1).toUpper() + why.mid(1) + ".";
+        MsgBox("This web address cannot be opened: " + address + kLineEnd + kLineEnd + why, style, title);
         break;
+    }
     case ShellResult::NoProgram: MsgBox(NoProgramText("web pages", address), style, title); break;
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/Shell.h"
 
+#include "platform/Fetch.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -23,13 +25,9 @@ void SetShellHook(ShellHook h) { hook() = std::move(h); }
 
 ShellResult OpenWebAddress(const QString& address)
 {
-    const QUrl url(address.trimmed(), QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty())
+    if (!WebAddressFault(address).isEmpty())
         return ShellResult::Refused;
-    const QString scheme = url.scheme().toLower();
-    if (scheme != "http" && scheme != "https")
-        return ShellResult::Refused;
-    return open(url);
+    return open(QUrl(address.trimmed(), QUrl::StrictMode));
 }
 
 ShellResult OpenInTextEditor(const QString& path)

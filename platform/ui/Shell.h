@@ -15,7 +15,8 @@ enum class ShellResult {
 };
 
 // Opens an http or https address in the web browser. Any other scheme, or
-// text that is not an address, is refused and nothing is opened.
+// text that is not an address (WebAddressFault, platform/Fetch.h, says why),
+// is refused and nothing is opened.
 ShellResult OpenWebAddress(const QString& address);
 // Opens a file in the desktop's text editor (the application the desktop
 // gives plain text files) without waiting. Refused when the file is missing.

@@ -93,7 +93,7 @@ TEST(VersionRules, ReadAndCompareVersions)
 {
     EXPECT_EQ(PublishedVersion("VTL7.0.4"), "7.0.4");
     EXPECT_EQ(PublishedVersion("VTL7.0.4 released today\r\n"), "7.0.4");
-    EXPECT_EQ(PublishedVersion("VTL12.03.10"), "12.3.10");
+    EXPECT_EQ(PublishedVersion("VTL12.03.10"), std::nullopt);
     EXPECT_EQ(PublishedVersion("vtl7.0.5"), std::nullopt);
     EXPECT_EQ(PublishedVersion("<html><body>Not found</body></html>"), std::nullopt);
     EXPECT_EQ(PublishedVersion("VTL7.0"), std::nullopt);
@@ -146,6 +146,73 @@ TEST_F(HelpTest, VersionCheckAnswersForEachPublishedVersion)
     answer(vbOK);
     CheckForNewVersion();
     EXPECT_EQ(lastBoxText(), "You have the latest version of the program.    ");
+}
+
+TEST_F(HelpTest, VersionCheckReadsFiveCharactersAndKeepsWhatWasFetched)
+{
+    VersionServer server;
+    const QString current = ProgramVersion();
+    const QString latest = "You have the latest version of the program.    ";
+    const struct {
+        QByteArray status, body;
+        QString site; // the server's when empty
+        QString box;  // the box's text; the new-version question when empty
+    } cases[] = {
+        // The five characters after "VTL" are the version; the rest is ignored.
+        {"200 OK", ("VTL" + current + "1").toUtf8(), "", latest},
+        {"200 OK", "VTL7.0.49", "", ""},
+        {"200 OK", "VTL12.0.1", "", kErrorText},
+        {"404 Not Found", "<html>No such page</html>", "", kErrorText},
+        {"200 OK", "VTL7.0.4", "ftp://example.org", kErrorText},
+    };
+    for (const auto& c : cases) {
+        writeFile("temp.txt", "from before\r\n");
+        server.answer(c.status, c.body);
+        Settings.set(LinkAddress, c.site.isEmpty() ? server.site() : c.site);
+        answer(c.box.isEmpty() ? vbNo : vbOK);
+        CheckForNewVersion();
+        if (c.box.isEmpty())
+            EXPECT_TRUE(lastBoxText().contains("  Latest version: 7.0.4\r\n")) << lastBoxText().toStdString();
+        else
+            EXPECT_EQ(lastBoxText().toStdString(), c.box.toStdString()) << c.body.toStdString();
+        // The fetched text replaces the file, also when the check fails.
+        const QString fetched = c.site.isEmpty() ? QString::fromUtf8(c.body) : QString();
+        EXPECT_EQ(readFile("temp.txt").toStdString(), (fetched + "\r\n").toStdString()) << c.body.toStdString();
+    }
+}
+
+TEST_F(HelpTest, RefusedWebAddressesSayWhatIsWrong)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"http://", "it names no web site"},
+        {"https://user@:8080/results", "it names no web site"},
+        {"http://example.org/draws 2015.csv", "it holds a blank, which no web address can hold"},
+        {"http://example.org/\"draws\".csv", "it holds a double quote, which no web address can hold"},
+        {"http://example.org/a|b", "it holds \"|\", which no web address can hold"},
+        {"http://exa*mple.org/draws.csv", "\"exa*mple.org\" cannot be the name of a web site"},
+        {"http://example..org/", "\"example..org\" cannot be the name of a web site"},
+        {"http://example.org:99999/", "\"99999\" is no port number"},
+        {"http://example.org/a%zz", "a \"%\" in it is not followed by two hexadecimal digits"},
+        // Letters of any alphabet are encoded on the way.
+        {"http://m\u00fcller.example/gew\u00fcnscht", ""},
+        {"HTTPS://[::1]:8443/draws.csv", ""},
+    };
+    for (const auto& [address, why] : cases) {
+        const qsizetype before = opened.size();
+        if (why.isEmpty()) {
+            OpenWebPage(address);
+            EXPECT_EQ(opened.size(), before + 1) << address.toStdString();
+            continue;
+        }
+        answer(vbOK);
+        OpenWebPage(address);
+        EXPECT_EQ(opened.size(), before);
+        const QString sentence = why.left(1).toUpper() + why.mid(1) + ".";
+        EXPECT_EQ(lastBoxText().toStdString(),
+                  ("This web address cannot be opened: " + address + "\r\n\r\n" + sentence).toStdString());
+        EXPECT_EQ(Fetch(address).error.toStdString(),
+                  ("\"" + address + "\" is not a web address: " + why + ".").toStdString());
+    }
 }
 
 TEST_F(HelpTest, VersionCheckFailuresGiveTheErrorMessage)

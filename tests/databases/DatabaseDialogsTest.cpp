@@ -128,7 +128,7 @@ TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
 
     // An address that is not http or https is not opened, and each window
     // says why in its own title.
-    const QString why = "\r\n\r\nOnly addresses that start with http:// or https:// are opened.";
+    const QString onlyWeb = "Only addresses that start with http:// or https:// are opened.";
     answer(vbOK);
     create.Command2->click(); // "http://" alone is no address
     create.Text2->setText("file:///etc/passwd");
@@ -143,8 +143,9 @@ TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
     EXPECT_EQ(catcher.urls.size(), 2);
     ASSERT_EQ(boxes().size(), 4u);
     const QString address[4] = {"http://", "file:///etc/passwd", "www.example.org", "javascript:alert(1)"};
+    const QString why[4] = {"It names no web site.", onlyWeb, onlyWeb, onlyWeb};
     const QString title[4] = {"Oops!", "Oops!", "Warning", "Error!"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(IsBox(boxes()[i], "This web address cannot be opened: " + address[i] + why, title[i],
-                          vbOKOnly + vbExclamation));
+        EXPECT_TRUE(IsBox(boxes()[i], "This web address cannot be opened: " + address[i] + "\r\n\r\n" + why[i],
+                          title[i], vbOKOnly + vbExclamation));
 }

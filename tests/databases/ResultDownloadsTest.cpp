@@ -219,6 +219,38 @@ TEST(ResultDownloads, LineEndsOfAnyKindNeitherLoseNorAddDraws)
     EXPECT_EQ(ParseOtherResults(OtherLottery::MegaMillions, mm).draws, 18);
 }
 
+TEST(ResultDownloads, ALastLineCutShortGivesNoDraw)
+{
+    // The text stops inside its last line, no line end after it. That draw is
+    // left out, unless a further field shows its last number whole; US
+    // Powerball and Mega Millions never use such a line.
+    const struct {
+        OtherLottery lottery;
+        const char* fixture;
+        int chop; // characters cut from the end
+        bool kept;
+    } cases[] = {
+        {OtherLottery::USPowerball, "us/winnums-text.txt", 6, false},       // Powerball "2" of "21"
+        {OtherLottery::USPowerball, "us/winnums-text.txt", 2, false},       // only the line end missing
+        {OtherLottery::GoldLottoSat, "au/GoldLottoSat.csv", 9, false},      // "3" of "30"
+        {OtherLottery::AUPowerball, "au/Powerball.csv", 9, false},          // Powerball "3" of "34"
+        {OtherLottery::OzLotto, "au/OzLotto.csv", 3, true},                 // cut inside the supplementaries
+        {OtherLottery::SALotto, "sa/winningnumbers.csv", 11, false},        // bonus "4" of "40"
+        {OtherLottery::SuperLottoPlus, "ca/SuperLottoPlus.txt", 10, false}, // extra "2" of "22"
+        {OtherLottery::Fantasy5, "ca/Fantasy5.txt", 10, false},             // "3" of "30"
+        {OtherLottery::MegaMillions, "us/megamillions.txt", 3, false},      // Mega Ball "1" of "18"
+    };
+    for (const auto& c : cases) {
+        const QString whole = Fixture(c.fixture);
+        const QString withoutLastLine = whole.left(whole.lastIndexOf(u'\n', -2) + 1);
+        const ParsedResults cut = ParseOtherResults(c.lottery, whole.chopped(c.chop));
+        const ParsedResults want = ParseOtherResults(c.lottery, c.kept ? whole : withoutLastLine);
+        ASSERT_TRUE(want.usable() && cut.usable()) << c.fixture << " " << cut.error.toStdString();
+        EXPECT_EQ(cut.lines.join(u'\n').toStdString(), want.lines.join(u'\n').toStdString())
+            << c.fixture << " " << c.chop;
+    }
+}
+
 TEST(ResultDownloads, TextsThatAreNoResultFileAreRefused)
 {
     const auto refusedUK = [](const QString& text) {
