@@ -622,8 +622,13 @@ ParsedResults ParseUKResults(int i, const QString& name, const QString& text)
         }
     }
     const int needed = 1 + shape.numbers + (shape.extraField ? 1 : 0);
+    const qsizetype unended = UnendedLine(text, lines);
     while (at < lines.size() && !out.failed()) {
         if (EmptyRow(fields))
+            break;
+        // An unended last line counts only when a further field shows its
+        // last number whole.
+        if (at == unended && fields.size() <= needed)
             break;
         const auto date = ParseDate(fields[0].toString());
         if (!date) {

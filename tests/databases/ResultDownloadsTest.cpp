@@ -249,6 +249,13 @@ TEST(ResultDownloads, ALastLineCutShortGivesNoDraw)
         EXPECT_EQ(cut.lines.join(u'\n').toStdString(), want.lines.join(u'\n').toStdString())
             << c.fixture << " " << c.chop;
     }
+    // UK Lotto: the bonus "1" of "14", or only the line end missing.
+    const QStringList uk = {"05-Mar-2005,1,2,3,4,5,6,7", "02-Mar-2005,8,9,10,11,12,13,14"};
+    for (int chop : {3, 2}) {
+        EXPECT_EQ(ParseUKResults(0, "UK Lotto", LottoText(uk).chopped(chop)).lines.mid(3),
+                  QStringList{"05-Mar-2005,1,2,3,4,5,6,0,7"})
+            << chop;
+    }
 }
 
 TEST(ResultDownloads, TextsThatAreNoResultFileAreRefused)
