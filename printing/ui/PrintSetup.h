@@ -77,11 +77,6 @@ public:
     // The header as the boxes hold it.
     SlipHeader Header() const;
 
-    // The positions the grid shows, as Save writes them and the test print
-    // marks them: a cell still showing the template's position as loaded
-    // gives that position with all its decimals.
-    SlipPositions GridPositions() const;
-
 protected:
     // A click on the number column edits that number's first cell.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +84,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The positions the grid shows, as Save writes them and the test print
+    // marks them: a cell still showing the template's position as loaded
+    // gives that position with all its decimals.
+    SlipPositions GridPositions() const;
     // Generates from the boxes; false (the player told why) when a value is
     // wrong.
     bool generated(SlipGenerateResult* result);
