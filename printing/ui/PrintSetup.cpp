@@ -445,10 +445,10 @@ bool PrintSetup::lotteryChosen()
     return false;
 }
 
-bool PrintSetup::generated(SlipGenerateResult* generated)
+bool PrintSetup::generated(SlipGenerateResult* out)
 {
-    *generated = GenerateSlipPositions(Header(), Option1[1]->isChecked(), MaxBall, ExtraBallMax);
-    const SlipGenerateResult& result = *generated;
+    *out = GenerateSlipPositions(Header(), Option1[1]->isChecked(), MaxBall, ExtraBallMax);
+    const SlipGenerateResult& result = *out;
     switch (result.problem) {
     case SlipGenerateResult::NumbersPerRow:
         MsgBox(QStringLiteral("Set the 'Numbers per row' value    "), vbExclamation, QStringLiteral("Error"));
