@@ -14,6 +14,7 @@
 #include "platform/ui/Printer.h"
 #include "printing/ui/SlipMarks.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -331,6 +332,39 @@ void PrintSetup::ClearGrid()
         for (int c = 1; c <= 4; ++c)
             MSFlexGrid1->setTextMatrix(n, c, QString());
     }
+    cellAsRead_ = {};
+}
+
+void PrintSetup::showPositions(const SlipPositions& positions)
+{
+    for (int n = 1; n <= kSlipNumbers; ++n) {
+        for (int c = 0; c < 4; ++c)
+            MSFlexGrid1->setTextMatrix(n, c + 1, FormatPosition(positions[n][c]));
+    }
+}
+
+bool PrintSetup::gridIsEmpty() const
+{
+    for (int n = 1; n <= kSlipNumbers; ++n) {
+        for (int c = 1; c <= 4; ++c) {
+            if (!MSFlexGrid1->TextMatrix(n, c).trimmed().isEmpty())
+                return false;
+        }
+    }
+    return true;
+}
+
+SlipPositions PrintSetup::GridPositions() const
+{
+    SlipPositions positions{};
+    for (int n = 1; n <= kSlipNumbers; ++n) {
+        for (int c = 0; c < 4; ++c) {
+            const QString text = MSFlexGrid1->TextMatrix(n, c + 1);
+            const std::optional<double>& read = positionsRead_[n][c];
+            positions[n][c] = cellAsRead_[n][c] && text == FormatPosition(read) ? read : PlainNumber(text);
+        }
+    }
+    return positions;
 }
 
 void PrintSetup::List3_Click()
@@ -340,6 +374,7 @@ void PrintSetup::List3_Click()
         return;
     ClearGrid();
     Text3->setText(List3->item(index)->text());
+    nameKept_ = false;
     const PlaySlipRead read = ReadPlaySlipTemplate(List2->item(index)->text());
     if (!read.slip) {
         MsgBox(read.error, vbExclamation, QStringLiteral("Error!"));
@@ -360,10 +395,18 @@ void PrintSetup::List3_Click()
     Option1[slip.SlipOrientation == 0 ? 0 : 1]->setChecked(true);
     for (int f = 0; f < kSlipFieldCount; ++f)
         boxes_[f]->setText(slip.header[f]);
-    for (int n = 1; n <= kSlipNumbers; ++n) {
-        for (int c = 0; c < 4; ++c)
-            MSFlexGrid1->setTextMatrix(n, c + 1, PositionText(slip.positions[n][c]));
-    }
+    // Positions show with two decimals; one stored with more keeps them
+    // while its cell is left as it is.
+    showPositions(slip.positions);
+    positionsRead_ = slip.positions;
+    for (auto& row : cellAsRead_)
+        row.fill(true);
+    // A name longer than the box takes is shown cut, and kept whole while
+    // the box is left as it is.
+    nameRead_ = slip.TemplateName;
+    nameShown_ = Text3->text();
+    nameKept_ =
+        !nameRead_.trimmed().isEmpty() && ListedName(nameRead_).trimmed() == List3->item(index)->text().trimmed();
     EditRow = 1;
     EditCol = 1;
     MSFlexGrid1->setRow(1);
@@ -390,6 +433,7 @@ void PrintSetup::Command7_Click()
     if (row < 1 || row > kSlipNumbers || col < 1 || col > 4)
         return;
     MSFlexGrid1->setText(FormatPosition(Val(Text4->text())));
+    cellAsRead_[row][col - 1] = false;
 }
 
 bool PrintSetup::lotteryChosen()
@@ -401,10 +445,10 @@ bool PrintSetup::lotteryChosen()
     return false;
 }
 
-bool PrintSetup::generate(SlipPositions* positions)
+bool PrintSetup::generated(SlipGenerateResult* out)
 {
-    ClearGrid();
-    const SlipGenerateResult result = GenerateSlipPositions(Header(), Option1[1]->isChecked(), MaxBall, ExtraBallMax);
+    *out = GenerateSlipPositions(Header(), Option1[1]->isChecked(), MaxBall, ExtraBallMax);
+    const SlipGenerateResult& result = *out;
     switch (result.problem) {
     case SlipGenerateResult::NumbersPerRow:
         MsgBox(QStringLiteral("Set the 'Numbers per row' value    "), vbExclamation, QStringLiteral("Error"));
@@ -415,12 +459,16 @@ bool PrintSetup::generate(SlipPositions* positions)
     case SlipGenerateResult::Header: MsgBox(result.message, vbExclamation, QStringLiteral("Error")); return false;
     case SlipGenerateResult::None: break;
     }
-    for (int n = 1; n <= kSlipNumbers; ++n) {
-        for (int c = 0; c < 4; ++c)
-            MSFlexGrid1->setTextMatrix(n, c + 1, FormatPosition(result.positions[n][c]));
-    }
-    if (positions)
-        *positions = result.positions;
+    return true;
+}
+
+bool PrintSetup::generate()
+{
+    ClearGrid();
+    SlipGenerateResult result;
+    if (!generated(&result))
+        return false;
+    showPositions(result.positions);
     return true;
 }
 
@@ -434,12 +482,20 @@ void PrintSetup::Command4_Click()
 {
     if (!lotteryChosen())
         return;
-    PlaySlipTemplate slip;
-    // The saved positions are the generated ones; nothing is written when
-    // they cannot be generated.
-    if (!generate(&slip.positions))
+    // The boxes must hold what Generate takes, whether or not it runs; the
+    // positions saved are those the grid shows, generated first only when
+    // the grid is empty.
+    SlipGenerateResult generatedNow;
+    if (!generated(&generatedNow))
         return;
-    const QString name = Text3->text().trimmed();
+    if (gridIsEmpty())
+        showPositions(generatedNow.positions);
+    PlaySlipTemplate slip;
+    slip.positions = GridPositions();
+    // The loaded template's name, kept whole while the box shows it as given.
+    const bool keptName = nameKept_ && Text3->text() == nameShown_;
+    const QString typed = keptName ? nameRead_ : Text3->text();
+    const QString name = ListedName(typed).trimmed();
     if (name.isEmpty()) {
         MsgBox(QStringLiteral("Type a name for the template in 'Save template as'.    "), vbExclamation,
                QStringLiteral("Error"));
@@ -451,7 +507,7 @@ void PrintSetup::Command4_Click()
             existing = i;
     }
     const QString file = existing >= 0 ? List2->item(existing)->text() : FirstFreeTemplateFile();
-    slip.TemplateName = Text3->text();
+    slip.TemplateName = typed;
     // The chosen lottery's whole name, which printing looks for (the list
     // may show it cut).
     slip.TemplateLottery = LotteryName;
@@ -506,10 +562,7 @@ void PrintSetup::Command6_Click()
     }
     // The grid as it stands, hand corrections included; a cell that is not
     // a number has no position, and its mark is left out.
-    for (int n = 1; n <= kSlipNumbers; ++n) {
-        for (int c = 0; c < 4; ++c)
-            slip.positions[n][c] = PlainNumber(MSFlexGrid1->TextMatrix(n, c + 1));
-    }
+    slip.positions = GridPositions();
     StartSlipMarks();
     SlipMarkTrouble trouble;
     for (int bx = 0; bx < slip.boardsAcross(); ++bx) {
@@ -533,12 +586,25 @@ void PrintSetup::Command6_Click()
         MsgBox(warning, vbExclamation, QStringLiteral("Warning!"));
 }
 
+bool PrintSetup::mayClose()
+{
+    return MsgBox(QStringLiteral("Close? (Any changes not saved will be lost.)  "), vbYesNo + vbQuestion,
+                  QStringLiteral("Close"))
+        != vbNo;
+}
+
 void PrintSetup::CancelButton_Click()
 {
-    if (MsgBox(QStringLiteral("Close? (Any changes not saved will be lost.)  "), vbYesNo + vbQuestion,
-               QStringLiteral("Close"))
-        != vbNo)
+    if (mayClose())
         reject();
+}
+
+void PrintSetup::closeEvent(QCloseEvent* event)
+{
+    if (mayClose())
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
 }
 
 void PrintSetup::Command1_Click() { ShowHelpPage(QStringLiteral("helpprint.html")); }

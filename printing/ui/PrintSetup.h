@@ -80,12 +80,31 @@ public:
 protected:
     // A click on the number column edits that number's first cell.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The title bar's close box asks as Close does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Generates into the grid; false (the grid empty, the player told why)
-    // when a value is wrong.
-    bool generate(SlipPositions* positions = nullptr);
+    // The positions the grid shows, as Save writes them and the test print
+    // marks them: a cell still showing the template's position as loaded
+    // gives that position with all its decimals.
+    SlipPositions GridPositions() const;
+    // Generates from the boxes; false (the player told why) when a value is
+    // wrong.
+    bool generated(SlipGenerateResult* result);
+    // Generates into the grid; false (the grid empty) when a value is wrong.
+    bool generate();
+    void showPositions(const SlipPositions& positions);
+    bool gridIsEmpty() const;
+    bool mayClose();
     bool lotteryChosen();
     void updateButtons();
     std::array<QLineEdit*, kSlipFieldCount> boxes_{};
+    // The loaded template's positions, and which cells still show them.
+    SlipPositions positionsRead_{};
+    std::array<std::array<bool, 4>, kSlipNumbers + 1> cellAsRead_{};
+    // The loaded template's name (line 1), which the name box may show cut
+    // to its length, and what the box showed of it.
+    QString nameRead_;
+    QString nameShown_;
+    bool nameKept_ = false;
 };

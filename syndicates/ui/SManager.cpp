@@ -492,6 +492,10 @@ void SManager::Command4_Click()
     int end = lastRow();
     while (end > r && rowIsEmpty(end))
         --end;
+    // Deleting an empty row below the last record changes nothing Save writes.
+    bool changes = end > r;
+    for (int c = 0; c < kDiaryColumns; ++c)
+        changes = changes || !MSFlexGrid1->TextMatrix(r, c).isEmpty();
     for (int i = r; i < end; ++i)
         swapRows(i, i + 1);
     for (int c = 0; c < kDiaryColumns; ++c)
@@ -502,6 +506,8 @@ void SManager::Command4_Click()
     MSFlexGrid1->setRow(r);
     MSFlexGrid1->setCol(1);
     Command7_Click();
+    if (changes)
+        Changed = true;
 }
 
 void SManager::Command5_Click()
@@ -511,6 +517,7 @@ void SManager::Command5_Click()
         return;
     if (!rowIsEmpty(r)) {
         swapRows(r, r - 1);
+        Changed = true;
         MSFlexGrid1->setRow(r - 1);
         MSFlexGrid1->setCol(1);
     } else {
@@ -526,6 +533,7 @@ void SManager::Command6_Click()
         return;
     if (!rowIsEmpty(r + 1)) {
         swapRows(r, r + 1);
+        Changed = true;
         MSFlexGrid1->setCol(1);
     } else {
         MSFlexGrid1->setCol(DiaryNotes);

@@ -46,6 +46,8 @@ public:
     QPushButton* Command8; // Print
     QPushButton* Command3; // Close
 
+    // Set by every action that changes what Save writes: typing in a detail
+    // box, Enter, and a row button that moves or deletes a record.
     bool Changed = false;
     QString CurrencySign;
     int LastRow = 1;

@@ -99,9 +99,7 @@ TEST_F(SlipEditor, SavesNewTemplatesUpdatesByTrimmedNameAndWritesNothingWhenGene
     EXPECT_EQ(w.List3->item(0)->text(), "Weekend slip");
     EXPECT_TRUE(w.Command3->isEnabled());
 
-    // The same name in other letters and blanks updates the same file; hand
-    // corrections give way to the generated positions.
-    w.MSFlexGrid1->setTextMatrix(1, 1, "99.00");
+    // The same name in other letters and blanks updates the same file.
     w.Text3->setText("WEEKEND SLIP  ");
     w.Text1[0]->setText("2.5");
     answer(vbOK);
@@ -111,7 +109,6 @@ TEST_F(SlipEditor, SavesNewTemplatesUpdatesByTrimmedNameAndWritesNothingWhenGene
     const QStringList updated = readFile("PTemplate.000").split("\r\n");
     EXPECT_EQ(updated[0], "WEEKEND SLIP  ");
     EXPECT_EQ(updated[3], "2.5,2");
-    EXPECT_EQ(updated[12], "38.20,71.50,,");
 
     // Generate refusing, or no name: nothing is written.
     const QByteArray before = readBytes("PTemplate.000");
@@ -369,13 +366,15 @@ TEST_F(SlipEditor, WithoutALotteryNothingIsGeneratedOrSaved)
     EXPECT_TRUE(TemplateFiles().isEmpty());
 }
 
-TEST_F(SlipEditor, EscapeAsksAsCloseDoes)
+TEST_F(SlipEditor, EscapeAndTheCloseBoxAskAsCloseDoes)
 {
     struct Case {
+        bool closeBox;
         int reply;
         bool staysOpen;
     };
-    for (const Case& c : {Case{vbNo, true}, Case{vbYes, false}}) {
+    for (const Case& c :
+         {Case{false, vbNo, true}, Case{false, vbYes, false}, Case{true, vbNo, true}, Case{true, vbYes, false}}) {
         PrintSetup w;
         w.Load();
         w.show();
@@ -383,9 +382,57 @@ TEST_F(SlipEditor, EscapeAsksAsCloseDoes)
         header->setFocus();
         QTest::keyClicks(header, "7");
         answer(c.reply);
-        QTest::keyClick(header, Qt::Key_Escape);
+        if (c.closeBox)
+            w.close();
+        else
+            QTest::keyClick(header, Qt::Key_Escape);
         EXPECT_EQ(lastBoxText(), "Close? (Any changes not saved will be lost.)  ");
-        EXPECT_EQ(w.isVisible(), c.staysOpen) << c.reply;
+        EXPECT_EQ(w.isVisible(), c.staysOpen) << c.closeBox << c.reply;
         EXPECT_TRUE(header->text().endsWith('7'));
     }
+}
+
+TEST_F(SlipEditor, SaveWritesThePositionsTheGridShows)
+{
+    PrintSetup w;
+    w.Load();
+    w.show();
+    Click(w.Command5);
+    QTest::mouseClick(w.MSFlexGrid1->viewport(), Qt::LeftButton, {}, w.MSFlexGrid1->cellRect(2, 2).center());
+    w.Text4->setText("66");
+    Click(w.Command7);
+    w.Text3->setText("Corrected");
+    EXPECT_EQ(boxOnClick(w.Command4), "Template saved...    ");
+    const QStringList lines = readFile("PTemplate.000").split("\r\n");
+    EXPECT_EQ(lines[13], "38.20,66.00,,");
+    EXPECT_EQ(cell(w, 2, 2), "66.00"); // loaded back as saved
+}
+
+// A template written elsewhere: a name longer than the name box takes, and
+// positions with three decimals.
+TEST_F(SlipEditor, ALoadedTemplateIsUpdatedAsReadWhereTheBoxesShowItCut)
+{
+    PlaySlipTemplate t;
+    t.TemplateName = QString(60, 'N');
+    t.TemplateLottery = "Lotto 49";
+    t.positions = GenerateSlipPositions(t.header, true, 49, 0).positions;
+    QStringList lines = PlaySlipTemplateLines(t);
+    lines[12] = "38.125,71.504,,";
+    lines[13] = "38.125,65.111,,";
+    writeLines("PTemplate.000", lines);
+    PrintSetup w;
+    w.Load();
+    w.show();
+    EXPECT_EQ(w.Text3->text(), QString(50, 'N'));
+    EXPECT_EQ(cell(w, 1, 2), "71.50");
+    EXPECT_EQ(cell(w, 2, 2), "65.11");
+    QTest::mouseClick(w.MSFlexGrid1->viewport(), Qt::LeftButton, {}, w.MSFlexGrid1->cellRect(2, 2).center());
+    w.Text4->setText("60");
+    Click(w.Command7);
+    EXPECT_EQ(boxOnClick(w.Command4), "Template saved...    ");
+    EXPECT_EQ(TemplateFiles(), QStringList({"PTemplate.000"}));
+    const QStringList saved = readFile("PTemplate.000").split("\r\n");
+    EXPECT_EQ(saved[0], QString(60, 'N'));
+    EXPECT_EQ(saved[12], "38.125,71.504,,");
+    EXPECT_EQ(saved[13], "38.125,60.00,,");
 }

@@ -389,7 +389,40 @@ TEST_F(SyndicateWindows, RowButtonsMoveAndDeleteEveryRecord)
     select(w, 999, 1);
     w.Command4->click();
     w.Command6->click();
-    EXPECT_FALSE(w.Changed); // row buttons change nothing to warn about
+    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(3, 5), "d");
+}
+
+TEST_F(SyndicateWindows, RowButtonsThatMoveOrDeleteARecordAreChangesToWarnAbout)
+{
+    struct Case {
+        const char* what;
+        int row;
+        QPushButton* SManager::*button;
+        bool changes;
+    };
+    const Case cases[] = {
+        {"down", 1, &SManager::Command6, true},
+        {"up", 2, &SManager::Command5, true},
+        {"delete a record", 1, &SManager::Command4, true},
+        {"delete the gap above a record", 3, &SManager::Command4, true},
+        {"up in row 1", 1, &SManager::Command5, false},
+        {"down onto an empty row", 4, &SManager::Command6, false},
+        {"delete below the records", 6, &SManager::Command4, false},
+    };
+    for (const Case& c : cases) {
+        openClub({"\"01-Mar-2026\",\"1\",\"\",\"\",\"\",\"a\"", "\"02-Mar-2026\",\"2\",\"\",\"\",\"\",\"b\"",
+                  "\"\",\"\",\"\",\"\",\"\",\"\"", "\"04-Mar-2026\",\"4\",\"\",\"\",\"\",\"d\""});
+        SManager w;
+        w.Load();
+        w.show();
+        select(w, c.row, 1);
+        (w.*c.button)->click();
+        EXPECT_EQ(w.Changed, c.changes) << c.what;
+        if (c.changes)
+            answer(vbCancel);
+        w.Command3->click(); // Close asks only after a change
+        EXPECT_EQ(w.isVisible(), c.changes) << c.what;
+    }
 }
 
 TEST_F(SyndicateWindows, CloseWarnsAboutUnsavedChanges)
