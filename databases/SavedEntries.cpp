@@ -147,7 +147,7 @@ QString SavedEntriesUnreadable(const QString& path)
     QFile file(path);
     if (QString why; !OpenForReading(file, &why))
         return why;
-    if (StartsAsWideText(file.read(4)))
+    if (StartsAsWideText(file.read(kEncodingSampleBytes)))
         return QStringLiteral("it is saved as UTF-16 or UTF-32 text, which the program does not read");
     return QString();
 }

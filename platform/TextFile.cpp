@@ -27,26 +27,52 @@ QString fromCp1252(QByteArrayView bytes)
     return out;
 }
 
-// A file whose byte-order mark says UTF-16 or UTF-32, as some Windows editors
-// save text: its encoding and the size of the mark (which is also the size of
-// one code unit, the least a character takes).
+// A file in UTF-16 or UTF-32, as some Windows editors save text: its
+// encoding, the size of one code unit (the least a character takes) and the
+// size of the byte-order mark before its text (none when saved without one).
 struct WideText {
     QStringConverter::Encoding encoding;
     qsizetype unit;
+    qsizetype mark;
 };
+
+// UTF-16 saved without a byte-order mark. Each letter, digit or sign of the
+// ASCII range takes two bytes there, one of them NUL (the second in
+// little-endian order, the first in big-endian order), while text in UTF-8 or
+// Windows-1252 holds no NUL at all. So a start in which at least a quarter of
+// the two-byte units hold a NUL, nearly all of them (eight in nine) at the
+// same end, is UTF-16 in that order; a character whose low byte is NUL (as
+// U+0100 or U+4E00) may come now and then.
+std::optional<WideText> unmarkedUtf16(QByteArrayView start)
+{
+    start = start.first(std::min(start.size(), kEncodingSampleBytes));
+    const qsizetype units = start.size() / 2;
+    qsizetype nuls[2] = {0, 0}; // in the first and in the second byte of the units
+    for (qsizetype i = 0; i < units * 2; ++i) {
+        if (start[i] == '\0')
+            ++nuls[i % 2];
+    }
+    for (const qsizetype high : {1, 0}) {
+        const qsizetype atHigh = nuls[high];
+        const qsizetype atLow = nuls[1 - high];
+        if (atHigh > 0 && atHigh * 4 >= units && atLow * 8 <= atHigh)
+            return WideText{high == 1 ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, 2, 0};
+    }
+    return std::nullopt;
+}
 
 std::optional<WideText> wideText(QByteArrayView start)
 {
     // UTF-32 first: its little-endian mark starts as UTF-16's does.
     if (start.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)))
-        return WideText{QStringConverter::Utf32LE, 4};
+        return WideText{QStringConverter::Utf32LE, 4, 4};
     if (start.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
-        return WideText{QStringConverter::Utf32BE, 4};
+        return WideText{QStringConverter::Utf32BE, 4, 4};
     if (start.startsWith("\xFF\xFE"))
-        return WideText{QStringConverter::Utf16LE, 2};
+        return WideText{QStringConverter::Utf16LE, 2, 2};
     if (start.startsWith("\xFE\xFF"))
-        return WideText{QStringConverter::Utf16BE, 2};
-    return std::nullopt;
+        return WideText{QStringConverter::Utf16BE, 2, 2};
+    return unmarkedUtf16(start);
 }
 } // namespace
 
@@ -73,12 +99,12 @@ QString WideDecoder::piece(QByteArrayView bytes)
 bool WideDecoder::wholeAndSound() const { return !failed_ && held_.isEmpty() && bytes_ % unit_ == 0; }
 
 namespace {
-// The text of a whole wide file (bytes from its mark on); no value when a
-// character of it cannot be decoded.
+// The text of a whole wide file (bytes from its start, mark included); no
+// value when a character of it cannot be decoded.
 std::optional<QString> decodeWide(const WideText& wide, QByteArrayView bytes)
 {
     WideDecoder decoder(wide.encoding, wide.unit);
-    QString text = decoder.piece(bytes.sliced(wide.unit));
+    QString text = decoder.piece(bytes.sliced(wide.mark));
     if (!decoder.wholeAndSound())
         return std::nullopt;
     return text;
@@ -258,18 +284,29 @@ constexpr qint64 kChunkBytes = 16 * 1024;
 LineReader::LineReader(const QString& path, qint64 maxBytes, LongLines longLines)
     : file_(path), left_(maxBytes < 0 ? -1 : maxBytes), cut_(longLines == LongLines::Cut)
 {
-    open_ = OpenForReading(file_) && decodesThrough();
+    if (!OpenForReading(file_))
+        return;
+    // The encoding is told once, by the file's start: never by a chunk, which
+    // may begin anywhere in it.
+    const auto wide = wideText(file_.peek(kEncodingSampleBytes));
+    if (!wide) {
+        open_ = true;
+        return;
+    }
+    if (left_ > 0)
+        left_ *= wide->unit;
+    mark_ = wide->mark;
+    open_ = decodesThrough(wide->encoding, wide->unit);
+    if (open_)
+        wide_ = std::make_unique<WideDecoder>(wide->encoding, wide->unit);
 }
 
 LineReader::~LineReader() = default;
 
-bool LineReader::decodesThrough()
+bool LineReader::decodesThrough(QStringConverter::Encoding encoding, qsizetype unit)
 {
-    const auto wide = wideText(file_.peek(4));
-    if (!wide)
-        return true;
-    WideDecoder decoder(wide->encoding, wide->unit);
-    qint64 left = left_ < 0 ? -1 : left_ * wide->unit;
+    WideDecoder decoder(encoding, unit);
+    qint64 left = left_;
     QByteArray chunk;
     for (bool first = true;; first = false) {
         const qint64 want = left < 0 ? kChunkBytes : std::min(left, kChunkBytes);
@@ -283,7 +320,7 @@ bool LineReader::decodesThrough()
         }
         if (left > 0)
             left -= got;
-        decoder.piece(QByteArrayView(chunk).first(got).sliced(first ? wide->unit : 0));
+        decoder.piece(QByteArrayView(chunk).first(got).sliced(first ? std::min(mark_, got) : 0));
         if (decoder.failed())
             return false;
     }
@@ -307,14 +344,10 @@ bool LineReader::fill()
         left_ -= got;
     if (!started_) {
         started_ = true;
-        if (buffer_.startsWith("\xEF\xBB\xBF")) {
+        if (wide_)
+            pos_ = std::min(mark_, got);
+        else if (buffer_.startsWith("\xEF\xBB\xBF"))
             pos_ = 3;
-        } else if (const auto wide = wideText(buffer_)) {
-            wide_ = std::make_unique<WideDecoder>(wide->encoding, wide->unit);
-            pos_ = wide->unit;
-            if (left_ > 0)
-                left_ = (left_ + got) * wide->unit - got;
-        }
     }
     if (wide_) {
         // Lines are found in the text's UTF-8, which DecodeLine reads back as it was.
@@ -398,13 +431,14 @@ std::optional<QString> ReadFirstLineStart(const QString& path, int maxChars)
     // A character takes at most four bytes, after a byte-order mark of at
     // most four.
     const qint64 most = 4 + 4 * qint64(std::max(maxChars, 0));
+    const auto wide = wideText(file.peek(kEncodingSampleBytes));
     QByteArray bytes = file.read(most);
-    if (const auto wide = wideText(bytes)) {
+    if (wide) {
         // Decoded before the line end is looked for: the bytes of a wide
         // character may be those of a line end. A character cut short by the
         // reading is left out.
         WideDecoder decoder(wide->encoding, wide->unit);
-        QString text = decoder.piece(QByteArrayView(bytes).sliced(wide->unit));
+        QString text = decoder.piece(QByteArrayView(bytes).sliced(std::min(wide->mark, bytes.size())));
         if (decoder.failed())
             return std::nullopt;
         for (qsizetype i = 0; i < text.size(); ++i) {

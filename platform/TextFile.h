@@ -4,10 +4,12 @@
 // Reading: a line ends at CR LF, a lone CR or a lone LF. Text is UTF-8; a line
 // that is not valid UTF-8 is read as Windows-1252, so files from older
 // installations still load. A file that opens with a UTF-16 or UTF-32
-// byte-order mark (as some Windows editors save text) is read in that
-// encoding, every reader below alike; one with a character that does not
-// decode in it cannot be read. Byte-order marks that open a file are not read
-// as text.
+// byte-order mark (as some Windows editors save text), or that is UTF-16
+// saved without one (many of its first characters hold a NUL byte at the
+// same end, which text in UTF-8 or Windows-1252 never does), is read in that
+// encoding, every reader below alike, the encoding told by the file's start;
+// one with a character that does not decode in it cannot be read. Byte-order
+// marks that open a file are not read as text.
 // Writing: every line ends with CR LF, and a file is rewritten by writing a new
 // file beside it and renaming it over the old one.
 
@@ -50,7 +52,12 @@ private:
 // Bytes read from a file, decoded as ReadTextFile does (a UTF-16 or UTF-32
 // text with a character that does not decode: each such one replaced).
 QString DecodeText(const QByteArray& bytes);
-// True when bytes open with a UTF-16 or UTF-32 byte-order mark.
+// How many of a file's first bytes tell whether it is UTF-16 saved without a
+// byte-order mark.
+constexpr qsizetype kEncodingSampleBytes = 512;
+// True when a file's first bytes (kEncodingSampleBytes of them, or all when
+// the file is shorter) say UTF-16 or UTF-32: a byte-order mark, or UTF-16
+// without one.
 bool StartsAsWideText(QByteArrayView start);
 // One line's bytes, without its line end, decoded as LineReader decodes it.
 QString DecodeLine(QByteArrayView bytes);
@@ -115,9 +122,10 @@ public:
 
 private:
     bool fill();
-    bool decodesThrough();
+    bool decodesThrough(QStringConverter::Encoding encoding, qsizetype unit);
     QFile file_;
     std::unique_ptr<WideDecoder> wide_; // a file in UTF-16 or UTF-32: read as UTF-8
+    qsizetype mark_ = 0;                // the bytes of its byte-order mark
     QByteArray buffer_;
     qsizetype pos_ = 0;
     qint64 left_ = -1;

@@ -250,9 +250,9 @@ TEST_F(MainWindowTest, NotesFileThatCannotBeReadIsNamedOnceAndKept)
     }
 }
 
-// Files saved in UTF-16 with a byte-order mark (as some Windows editors save
-// them) are read as the text they hold, by the main window and the syndicate
-// notes alike, and a save writes that same text back (in UTF-8).
+// Files saved in UTF-16, with a byte-order mark or without (as some Windows
+// editors save them), are read as the text they hold, by the main window and
+// the syndicate notes alike, and a save writes that same text back (in UTF-8).
 TEST_F(MainWindowTest, FilesSavedInUtf16AreReadAsTheirText)
 {
     const QString zoe = QString::fromUtf8("Zo\xc3\xab \xf0\x9d\x84\x9e"); // a character beyond 16 bits too
@@ -263,16 +263,26 @@ TEST_F(MainWindowTest, FilesSavedInUtf16AreReadAsTheirText)
     const struct {
         const char* name;
         QStringConverter::Encoding encoding;
-    } cases[] = {{"UTF-16 LE", QStringConverter::Utf16LE}, {"UTF-16 BE", QStringConverter::Utf16BE}};
+        bool marked;
+    } cases[] = {{"UTF-16 LE", QStringConverter::Utf16LE, true},
+                 {"UTF-16 BE", QStringConverter::Utf16BE, true},
+                 {"UTF-16 LE without a mark", QStringConverter::Utf16LE, false},
+                 {"UTF-16 BE without a mark", QStringConverter::Utf16BE, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QStringList ini = settingsWith(BirthDate, "04-Jul-1931");
         ini[PlayerName - 1] = zoe;
         const QString url = ini[UKDownloadURL - 1];
         ASSERT_FALSE(url.isEmpty());
-        writeMarked("vantrel.ini", ini.join("\r\n") + "\r\n", c.encoding);
-        writeMarked("Notes.txt", notes, c.encoding);
-        writeMarked("SNotes.txt", notes, c.encoding);
+        auto write = [&](const QString& name, const QString& text) {
+            if (c.marked)
+                writeMarked(name, text, c.encoding);
+            else
+                writeBytes(name, QStringEncoder(c.encoding)(text));
+        };
+        write("vantrel.ini", ini.join("\r\n") + "\r\n");
+        write("Notes.txt", notes);
+        write("SNotes.txt", notes);
 
         Vantrel& w = start();
         EXPECT_EQ(child<QDateEdit>("DTPicker1")->date(), QDate(1931, 7, 4));

@@ -239,11 +239,21 @@ TEST_F(ShowMyDrawsWTest, LinesThatCannotBeShownAreCountedOnceAndKept)
 
 TEST_F(ShowMyDrawsWTest, AUtf16FileIsNamedOnceAndNeitherWrittenOverNorAddedTo)
 {
-    // Saved by an editor as UTF-16 or UTF-32 with its byte-order mark, in either order.
-    for (const auto encoding :
-         {QStringConverter::Utf16LE, QStringConverter::Utf16BE, QStringConverter::Utf32LE, QStringConverter::Utf32BE}) {
-        SCOPED_TRACE(int(encoding));
-        writeMarked(kSavedEntriesFile, uk + "\r\n" + bob + "\r\n", encoding);
+    // Saved by an editor as UTF-16 or UTF-32 with its byte-order mark, in
+    // either order, or as UTF-16 without one.
+    const struct {
+        QStringConverter::Encoding encoding;
+        bool marked;
+    } cases[] = {{QStringConverter::Utf16LE, true},  {QStringConverter::Utf16BE, true},
+                 {QStringConverter::Utf32LE, true},  {QStringConverter::Utf32BE, true},
+                 {QStringConverter::Utf16LE, false}, {QStringConverter::Utf16BE, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(int(c.encoding)) + (c.marked ? " marked" : " unmarked"));
+        const QString text = uk + "\r\n" + bob + "\r\n";
+        if (c.marked)
+            writeMarked(kSavedEntriesFile, text, c.encoding);
+        else
+            writeBytes(kSavedEntriesFile, QStringEncoder(c.encoding)(text));
         const QByteArray bytes = readBytes(kSavedEntriesFile);
 
         const std::size_t before = boxes().size();

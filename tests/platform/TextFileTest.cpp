@@ -227,10 +227,11 @@ TEST_F(TextFiles, LineByLineReadingKeepsTheWholeFileRules)
     EXPECT_FALSE(LineReader("missing.txt").isOpen());
 }
 
-// A file that opens with a byte-order mark is read as the text it holds by
-// every reader, line by line or whole, and a line appended to it keeps that
-// text (a file in UTF-16 or UTF-32 going over to UTF-8); one in UTF-16 or
-// UTF-32 that does not decode is read by none and left as it is.
+// A file that opens with a byte-order mark, or is UTF-16 without one, is read
+// as the text it holds by every reader, line by line or whole, and a line
+// appended to it keeps that text (a file in UTF-16 or UTF-32 going over to
+// UTF-8); one in UTF-16 or UTF-32 that does not decode is read by none and
+// left as it is.
 TEST_F(TextFiles, EveryReaderReadsAMarkedFileAsItsText)
 {
     // The first line runs past the reader's first chunk, with a character
@@ -242,14 +243,20 @@ TEST_F(TextFiles, EveryReaderReadsAMarkedFileAsItsText)
     const struct {
         const char* name;
         QStringConverter::Encoding encoding;
+        bool marked = true;
     } marked[] = {{"UTF-8", QStringConverter::Utf8},
                   {"UTF-16 LE", QStringConverter::Utf16LE},
                   {"UTF-16 BE", QStringConverter::Utf16BE},
                   {"UTF-32 LE", QStringConverter::Utf32LE},
-                  {"UTF-32 BE", QStringConverter::Utf32BE}};
+                  {"UTF-32 BE", QStringConverter::Utf32BE},
+                  {"UTF-16 LE without a mark", QStringConverter::Utf16LE, false},
+                  {"UTF-16 BE without a mark", QStringConverter::Utf16BE, false}};
     for (const auto& c : marked) {
         SCOPED_TRACE(c.name);
-        writeMarked("marked.txt", text, c.encoding);
+        if (c.marked)
+            writeMarked("marked.txt", text, c.encoding);
+        else
+            writeBytes("marked.txt", QStringEncoder(c.encoding)(text));
         EXPECT_EQ(ReadTextFile("marked.txt"), text);
         EXPECT_EQ(ReadLines("marked.txt"), lines);
         const std::vector<QString> byLine = readAllLines("marked.txt");
@@ -277,6 +284,7 @@ TEST_F(TextFiles, EveryReaderReadsAMarkedFileAsItsText)
                     "a\0\r\0\n\0b\0c",
                     11)},
         {"UTF-16 BE, a lone half of a character", QByteArray("\xFE\xFF\0a\xD8\x34\0b\0\r\0\n", 12)},
+        {"UTF-16 LE without a mark, a byte left over", QByteArray("a\0\r\0\n\0b\0c", 9)},
         {"UTF-32 LE, beyond Unicode",
          QByteArray("\xFF\xFE\0\0"
                     "a\0\0\0\0\0\x11\0",

@@ -125,3 +125,61 @@ TEST_F(PrintTest, APdfThatCannotBeFinishedKeepsTheOldFileAndSaysWhy)
     EXPECT_TRUE(kept == "the printout saved last week") << kept.size() << " bytes: " << kept.left(8).toStdString();
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"out.pdf"}));
 }
+
+namespace {
+// How many objects of a PDF stand at the offsets its cross-reference table
+// gives them; -1 when one does not (its bytes went out of their order) or
+// the table cannot be found.
+int ObjectsInPlace(const QByteArray& pdf)
+{
+    const qsizetype start = pdf.lastIndexOf("startxref");
+    if (start < 0)
+        return -1;
+    const qsizetype table = pdf.mid(start + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
+    const QList<QByteArray> lines = pdf.mid(table).split('\n');
+    const QList<QByteArray> range = lines.value(1).trimmed().split(' ');
+    if (lines.value(0).trimmed() != "xref" || range.size() != 2 || range[0] != "0")
+        return -1;
+    int placed = 0;
+    for (int i = 0; i < range[1].toInt(); ++i) {
+        const QByteArray entry = lines.value(2 + i);
+        if (entry.size() < 18 || entry[17] != 'n')
+            continue;
+        if (!pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(i) + " 0 obj"))
+            return -1;
+        ++placed;
+    }
+    return placed;
+}
+} // namespace
+
+// A PDF larger than the writer's blocks, written in many small pieces and a
+// large one (a picture) among them, comes out with every piece in its place.
+TEST_F(PrintTest, ALargePdfIsWrittenInOrder)
+{
+    // Pixels from a fixed sequence: a picture that hardly compresses.
+    QImage picture(640, 640, QImage::Format_RGB32);
+    quint32 seed = 1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            picture.setPixel(x, y, seed >> 8);
+        }
+    }
+    PrinterDevice& p = Printer();
+    p.SetScaleMode(vbMillimeters);
+    constexpr int kPages = 40;
+    for (int page = 1; page <= kPages; ++page) {
+        if (page > 1)
+            p.NewPage();
+        if (page == kPages / 2)
+            p.PaintPicture(picture, 20, 20, 100, 100);
+        for (int line = 1; line <= 40; ++line)
+            p.PrintLine(QStringLiteral("Page %1, line %2 of a long printout").arg(page).arg(line));
+    }
+    ASSERT_TRUE(p.EndDoc());
+    const QByteArray pdf = readBytes("out.pdf");
+    EXPECT_GT(pdf.size(), 384 * 1024);
+    EXPECT_GT(ObjectsInPlace(pdf), kPages);
+    EXPECT_EQ(PdfPages(pdf_), kPages);
+}
