@@ -9,9 +9,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <bitset>
-#include <set>
 #include <cstring>
 #include <functional>
+#include <set>
 
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -183,9 +183,10 @@ bool NewerLinesComeFirst(const QString& fileName, const QDate& oldest, const std
         const char* const end = data + held + got;
         const char* p = data;
         for (;;) {
-            const char* lineEnd = p;
-            while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
-                ++lineEnd;
+            const auto lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+            const char* const stop = lf ? lf : end;
+            const auto cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t(stop - p)));
+            const char* const lineEnd = cr ? cr : stop;
             if (lineEnd == end && !atEnd)
                 break; // the line goes on in the next piece
             if (!skipping) {

@@ -476,7 +476,7 @@ void ShowMyDrawsW::check()
     });
     if (summary.stopped)
         return; // the window closes: nothing it shows changes
-    for (int r = 1; r <= entryCount(); ++r) {
+    for (int r = 1; r <= std::min(entryCount(), int(summary.outcomes.size())); ++r) {
         for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c)
             MSFlexGrid1->setCellBackColor(r, c, kWhite);
         if (summary.outcomes[r - 1].status == EntryStatus::Checked)

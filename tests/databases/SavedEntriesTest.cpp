@@ -5,6 +5,7 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "platform/Dates.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 
 #include "platform/ui/DatePicker.h"

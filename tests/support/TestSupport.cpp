@@ -1,8 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "databases/SavedEntries.h"
 #include "platform/Folder.h"
-#include "platform/TextFile.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Printer.h"
@@ -78,22 +76,6 @@ bool ProgramFolderTest::isPipe(const QString& name) const
 {
     struct stat st {};
     return ::lstat(QFile::encodeName(path(name)).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
-}
-
-std::optional<QList<SavedEntry>> ReadSavedEntries()
-{
-    QList<SavedEntry> entries;
-    if (!SavedEntriesExist())
-        return entries;
-    if (!SavedEntriesUnreadable().isEmpty())
-        return std::nullopt;
-    const auto lines = ReadLines(kSavedEntriesFile);
-    if (!lines)
-        return std::nullopt;
-    for (const QString& line : *lines)
-        if (!line.trimmed().isEmpty())
-            entries << ParseSavedEntry(line);
-    return entries;
 }
 
 QStringList DatabaseLines(const QString& name, const QString& definition, const QStringList& draws)

@@ -4,7 +4,6 @@
 
 #include "support/Harness.h"
 
-#include <QList>
 #include <QString>
 #include <QStringEncoder>
 #include <QStringList>
@@ -12,7 +11,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <thread>
 #include <utility>
 #include <gtest/gtest.h>
@@ -91,13 +89,6 @@ class QDialog;
 // Opens the window as the program opens it (ShowModal, shown on the runner's
 // 1280 x 800 screen), lets its layout settle, runs look on it and closes it.
 void OpenAndLook(QDialog* dialog, const std::function<void()>& look);
-
-struct SavedEntry;
-// Every line of the saved entries file, in file order, blank lines left out:
-// what the windows saved, as the tests read it back. A missing file gives an
-// empty list; no value when the file exists but cannot be read
-// (SavedEntriesUnreadable).
-std::optional<QList<SavedEntry>> ReadSavedEntries();
 
 class FlexGrid;
 // The lines a results grid shows: rows from 1 while column 1 is filled.
