@@ -7,7 +7,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QStringList>
 #include <functional>
 #include <malloc.h>
 
@@ -51,17 +50,38 @@ inline void WriteChunked(const QString& name, const std::function<QByteArray(int
 }
 
 // A 6/49 database of the given number of draws, one a day back from
-// 5 Dec 2026, its numbers drawn from x.
+// 5 Dec 2026, its numbers drawn from x; written a megabyte at a time.
 inline void WriteDailyDatabase(const QString& name, int days, unsigned& x)
 {
     const QDate newest(2026, 12, 5);
-    QStringList lines{"UK Lotto", "http://www.national-lottery.co.uk", "6,49,0,0,1"};
-    for (int d = 0; d < days; ++d) {
-        QStringList fields{FormatShortDate(newest.addDays(-d))};
-        for (int c = 0; c < 6; ++c)
-            fields << QString::number(NextRandom(x) % 49 + 1);
-        fields << "" << QString::number(NextRandom(x) % 49 + 1);
-        lines << fields.join(',');
-    }
-    WriteLines(name, lines);
+    WriteChunked(
+        name,
+        [&x, newest](int i) {
+            if (i == 0)
+                return QByteArray("UK Lotto\r\nhttp://www.national-lottery.co.uk\r\n6,49,0,0,1\r\n");
+            QByteArray line = FormatShortDate(newest.addDays(1 - i)).toLatin1();
+            for (int c = 0; c < 6; ++c)
+                line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
+            return line + ",," + QByteArray::number(NextRandom(x) % 49 + 1) + "\r\n";
+        },
+        days + 1);
+}
+
+// Saved entries of that database: count lines, each dated on one of its
+// days, about 57 bytes a line, ended by lineEnd. With accented, every tenth
+// player name holds an "ë" (two bytes in UTF-8).
+inline void WriteManySavedEntries(const QString& name, int count, int days, unsigned& x, const QByteArray& lineEnd,
+                                  bool accented = false)
+{
+    const QDate newest(2026, 12, 5);
+    WriteChunked(
+        name,
+        [&x, newest, days, &lineEnd, accented](int i) {
+            QByteArray line = FormatShortDate(newest.addDays(-int(NextRandom(x) % unsigned(days)))).toLatin1();
+            for (int c = 0; c < 6; ++c)
+                line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
+            const char* player = accented && i % 10 == 9 ? "No\xC3\xABl " : "Player ";
+            return line + ",,,UK Lotto," + player + QByteArray::number(i % 100) + ",dbase1.txt" + lineEnd;
+        },
+        count);
 }

@@ -1,5 +1,5 @@
 // Checking saved entries against their draws, and the what-if tally.
-#include "bench/BenchRandom.h"
+#include "bench/BenchFiles.h"
 #include "core/OpenLottery.h"
 #include "databases/DatabaseLoader.h"
 #include "databases/EntryCheck.h"
@@ -10,35 +10,38 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <numeric>
 
 namespace {
 constexpr int kDraws = 300000;
 constexpr int kDrawsPerDay = 3;
 constexpr int kEntries = 499;
 
-// One 6/49 database of 300,000 draws, three a day back from 5 Dec 2026 (the
-// last twenty years in both date forms, the older ones with four-digit
-// years), and the 499 entries a saved-entries file holds at most, dated on
-// the draws of the last hundred days.
+// A 6/49 database of the given number of draws, three a day back from
+// 5 Dec 2026 (the last twenty years in both date forms, the older ones with
+// four-digit years), and entries dated on the draws of the last hundred days.
 struct Fixture {
     QTemporaryDir dir;
     std::vector<EntryToCheck> entries;
-    Fixture()
+    Fixture(int draws, int entryCount)
     {
         QDir::setCurrent(dir.path());
         unsigned x = 4711;
         const QDate newest = QDate(2026, 12, 5);
-        QStringList lines{QStringLiteral("Lottery"), "http://example.org", "6,49,0,0,1"};
-        for (int d = 0; d < kDraws; ++d) {
-            const QDate date = newest.addDays(-d / kDrawsPerDay);
-            QStringList fields{d % 2 && date.year() > 2006 ? FormatShortDate(date) : MediumDate(date)};
-            for (int c = 0; c < 6; ++c)
-                fields << QString::number(NextRandom(x) % 49 + 1);
-            fields << "" << QString::number(NextRandom(x) % 49 + 1);
-            lines << fields.join(',');
-        }
-        WriteLines(QStringLiteral("dbase1.txt"), lines);
-        for (int e = 0; e < kEntries; ++e) {
+        WriteChunked(
+            QStringLiteral("dbase1.txt"),
+            [&x, newest](int i) {
+                if (i == 0)
+                    return QByteArray("Lottery\r\nhttp://example.org\r\n6,49,0,0,1\r\n");
+                const int d = i - 1;
+                const QDate date = newest.addDays(-d / kDrawsPerDay);
+                QByteArray line = (d % 2 && date.year() > 2006 ? FormatShortDate(date) : MediumDate(date)).toLatin1();
+                for (int c = 0; c < 6; ++c)
+                    line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
+                return line + ",," + QByteArray::number(NextRandom(x) % 49 + 1) + "\r\n";
+            },
+            draws + 1);
+        for (int e = 0; e < entryCount; ++e) {
             EntryToCheck entry;
             entry.date = MediumDate(newest.addDays(-static_cast<int>(NextRandom(x) % 100)));
             for (int c = 1; c <= 6; ++c)
@@ -49,9 +52,10 @@ struct Fixture {
     }
 };
 
+// The 499 entries a saved-entries file holds at most against 300,000 draws.
 Fixture& fixture()
 {
-    static Fixture f;
+    static Fixture f(kDraws, kEntries);
     QDir::setCurrent(f.dir.path());
     return f;
 }
@@ -82,6 +86,26 @@ static void BM_CheckEntries_WholeFile(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CheckEntries_WholeFile)->Unit(benchmark::kMillisecond);
+
+// A hundred entries against a million draws, one dated before the oldest
+// draw, so the whole file is read; the process's peak resident memory.
+static void BM_CheckOldEntryLargeDatabase(benchmark::State& state)
+{
+    static Fixture f(1000000, 100);
+    QDir::setCurrent(f.dir.path());
+    f.entries.back().date = MediumDate(QDate(2026, 12, 5).addDays(-1000000 / kDrawsPerDay - 1));
+    double peak = 0;
+    CheckSummary s;
+    for (auto _ : state) {
+        ResetPeakMemory();
+        s = CheckEntries(f.entries);
+        peak = std::max(peak, StatusMB("VmHWM:"));
+    }
+    state.counters["peak_MB"] = peak;
+    state.counters["counted"] = std::accumulate(s.matchCounts.begin(), s.matchCounts.end(), 0);
+    state.counters["no_draw"] = s.noDraw;
+}
+BENCHMARK(BM_CheckOldEntryLargeDatabase)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 static void BM_WhatIf(benchmark::State& state)
 {

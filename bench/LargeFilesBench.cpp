@@ -56,18 +56,7 @@ struct DatabaseFixture {
         SetProgramFolder(dir.path());
         MakeProgramFolderCurrent();
         unsigned x = 7;
-        const QDate newest(2026, 12, 5);
-        WriteChunked(
-            "dbase1.txt",
-            [&x, newest](int i) {
-                if (i == 0)
-                    return QByteArray("UK Lotto\r\nhttp://www.national-lottery.co.uk\r\n6,49,0,0,1\r\n");
-                QByteArray line = FormatShortDate(newest.addDays(-i)).toLatin1();
-                for (int c = 0; c < 6; ++c)
-                    line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
-                return line + ",," + QByteArray::number(NextRandom(x) % 49 + 1) + "\r\n";
-            },
-            kLines + 1);
+        WriteDailyDatabase("dbase1.txt", kLines, x);
     }
 };
 } // namespace

@@ -64,7 +64,7 @@ struct WindowFixture {
             entry.dbaseFile = QStringLiteral("dbase%1.txt").arg(i % 20 + 1, 2, 10, QChar('0'));
             entries << entry;
         }
-        WriteSavedEntries(entries);
+        AppendSavedEntries(entries);
 
         const QString members = MembersFileName(0);
         Settings.set(SyndicateFile, members);

@@ -3,12 +3,9 @@
 #include "bench/BenchFiles.h"
 #include "databases/SavedEntries.h"
 #include "databases/ui/ShowMyDrawsW.h"
-#include "platform/Dates.h"
 #include "platform/Folder.h"
-#include "platform/TextFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <numeric>
@@ -18,34 +15,22 @@ constexpr int kSavedLines = 1000000;
 constexpr int kDrawDays = 400;
 
 // A 6/49 lottery of 400 draws, one a day back from 5 Dec 2026, and a million
-// saved entries dated on those days, about 57 bytes a line.
+// saved entries dated on those days, each line ended by lineEnd; with
+// accented, one line in ten holds a name with a letter outside ASCII.
 struct ManyEntriesFixture {
     QTemporaryDir dir;
-    ManyEntriesFixture()
+    ManyEntriesFixture(const QByteArray& lineEnd, bool accented)
     {
         SetProgramFolder(dir.path());
         MakeProgramFolderCurrent();
         unsigned x = 2024;
-        const QDate newest(2026, 12, 5);
         WriteDailyDatabase("dbase1.txt", kDrawDays, x);
-
-        WriteChunked(
-            kSavedEntriesFile,
-            [&x, newest](int i) {
-                QByteArray line = FormatShortDate(newest.addDays(-int(NextRandom(x) % kDrawDays))).toLatin1();
-                for (int c = 0; c < 6; ++c)
-                    line += ',' + QByteArray::number(NextRandom(x) % 49 + 1);
-                return line + ",,,UK Lotto,Player " + QByteArray::number(i % 100) + ",dbase1.txt\r\n";
-            },
-            kSavedLines);
+        WriteManySavedEntries(kSavedEntriesFile, kSavedLines, kDrawDays, x, lineEnd, accented);
     }
 };
 
-} // namespace
-
-static void BM_ShowCheckManyEntries(benchmark::State& state)
+void ShowAndCheck(benchmark::State& state, const ManyEntriesFixture& fixture)
 {
-    static ManyEntriesFixture fixture;
     SetProgramFolder(fixture.dir.path());
     MakeProgramFolderCurrent();
     double peak = 0;
@@ -72,4 +57,19 @@ static void BM_ShowCheckManyEntries(benchmark::State& state)
     for (int k : {2, 3, 12, 13})
         state.counters[QStringLiteral("m%1").arg(k).toStdString()] = counts[std::size_t(k)];
 }
+} // namespace
+
+static void BM_ShowCheckManyEntries(benchmark::State& state)
+{
+    static const ManyEntriesFixture fixture("\r\n", false);
+    ShowAndCheck(state, fixture);
+}
 BENCHMARK(BM_ShowCheckManyEntries)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same with LF line ends, as editors outside Windows save text.
+static void BM_ShowCheckManyEntriesLF(benchmark::State& state)
+{
+    static const ManyEntriesFixture fixture("\n", true);
+    ShowAndCheck(state, fixture);
+}
+BENCHMARK(BM_ShowCheckManyEntriesLF)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <bitset>
 #include <cstring>
+#include <functional>
+#include <set>
 
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -150,43 +152,71 @@ private:
     std::array<int, 100> years_{};
 };
 
+constexpr qint64 kPieceBytes = 1 << 20;
+constexpr int kLinesBetweenCalls = 4096;
+
 // True when no line dated on or after `oldest` stands below a line dated
 // before it, so that reading from the top may stop at the first line dated
 // before it. Only each line's date is looked at, straight from the file's
-// bytes; the lines above the draws hold no date in any real file, and one
-// that did would only make the whole file be read.
-bool NewerLinesComeFirst(const QString& fileName, const QDate& oldest)
+// bytes, a piece at a time; the lines above the draws hold no date in any
+// real file, and one that did would only make the whole file be read. So
+// does a file in UTF-16 or UTF-32, whose bytes are not its text. A line
+// longer than a piece holds no draw for the reader and is passed over.
+// False as well when goOn stops the reading.
+bool NewerLinesComeFirst(const QString& fileName, const QDate& oldest, const std::function<bool()>& goOn)
 {
     QFile file(fileName);
     if (!OpenForReading(file))
         return false;
-    const FileBytes whole(file);
-    if (!whole.ok())
-        return false;
-    const char* const data = whole.bytes().data();
-    const char* const end = data + whole.bytes().size();
     LineDates dates(oldest);
     bool olderSeen = false;
-    for (const char* p = data; p < end;) {
-        const auto lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
-        const char* const stop = lf ? lf : end;
-        while (p < stop) { // a lone CR ends a line as well
+    bool skipping = false; // in a line longer than a piece
+    QByteArray buffer;
+    qsizetype held = 0; // bytes of a line not yet ended, at the buffer's start
+    for (bool first = true, atEnd = false; !atEnd; first = false) {
+        buffer.resize(held + kPieceBytes);
+        const qint64 got = file.read(buffer.data() + held, kPieceBytes);
+        if (got < 0 || (first && StartsAsWideText(QByteArrayView(buffer.constData(), got))))
+            return false;
+        atEnd = got == 0;
+        const char* const data = buffer.constData();
+        const char* const end = data + held + got;
+        const char* p = data;
+        for (;;) {
+            const auto lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+            const char* const stop = lf ? lf : end;
             const auto cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t(stop - p)));
             const char* const lineEnd = cr ? cr : stop;
-            const int c = dates.compare(p, lineEnd);
-            if (c < 0)
-                olderSeen = true;
-            else if (c > 0 && olderSeen)
-                return false;
-            p = lineEnd + 1;
+            if (lineEnd == end && !atEnd)
+                break; // the line goes on in the next piece
+            if (!skipping) {
+                const int c = dates.compare(p, lineEnd);
+                if (c < 0)
+                    olderSeen = true;
+                else if (c > 0 && olderSeen)
+                    return false;
+            }
+            skipping = false;
+            if (lineEnd == end)
+                break;
+            p = lineEnd + 1; // an LF after a CR starts an empty line, which holds no date
         }
-        p = stop + 1;
+        held = end - p;
+        if (held >= kPieceBytes) {
+            skipping = true;
+            held = 0;
+        } else {
+            std::memmove(buffer.data(), p, std::size_t(held));
+        }
+        if (goOn && !goOn())
+            return false;
     }
     return true;
 }
 } // namespace
 
-std::optional<DrawFile> ReadDrawFile(const QString& fileName, const QDate& oldestWanted)
+std::optional<DrawFile> ReadDrawFile(const QString& fileName, const std::set<QDate>& dates,
+                                     const std::function<bool()>& goOn)
 {
     if (!IsDatabaseFileName(fileName))
         return std::nullopt;
@@ -196,9 +226,18 @@ std::optional<DrawFile> ReadDrawFile(const QString& fileName, const QDate& oldes
     DrawFile file;
     file.header = reader.header();
     file.lottery = *reader.lottery();
-    const bool mayStop = oldestWanted.isValid() && NewerLinesComeFirst(fileName, oldestWanted);
+    const QDate oldest = dates.empty() ? QDate() : *dates.begin();
+    bool stopped = false;
+    const bool mayStop = oldest.isValid() && NewerLinesComeFirst(fileName, oldest, [&goOn, &stopped] {
+                             stopped = goOn && !goOn();
+                             return !stopped;
+                         });
+    if (stopped)
+        return std::nullopt;
     QDate above; // the date of the last dated line read
-    while (auto stored = reader.next()) {
+    for (int count = 1; auto stored = reader.next(); ++count) {
+        if (goOn && count % kLinesBetweenCalls == 0 && !goOn())
+            return std::nullopt;
         DrawFile::Draw draw;
         if (const auto date = ParseDate(stored->date))
             draw.date = *date;
@@ -206,9 +245,11 @@ std::optional<DrawFile> ReadDrawFile(const QString& fileName, const QDate& oldes
             if (above.isValid() && draw.date > above)
                 file.newestFirst = false;
             above = draw.date;
-            if (mayStop && draw.date < oldestWanted)
+            if (mayStop && draw.date < oldest)
                 break;
         }
+        if (!dates.empty() && !dates.contains(draw.date))
+            continue;
         draw.numbers = stored->numbers;
         file.draws.push_back(draw);
     }
@@ -229,23 +270,26 @@ std::vector<const DrawFile::Draw*> FindDraws(const DrawFile& file, const QDate& 
     return found;
 }
 
-CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
+CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries, const std::function<bool()>& goOn)
 {
     CheckSummary summary;
     summary.outcomes.resize(entries.size());
-    // The oldest date each file is wanted back to.
+    // The dates each file is wanted for.
     std::vector<std::optional<QDate>> dates(entries.size());
-    std::map<QString, QDate> oldest;
+    std::map<QString, std::set<QDate>> wanted;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         dates[i] = ParseDate(entries[i].date);
-        if (!dates[i])
-            continue;
-        QDate& o = oldest[entries[i].dbaseFile];
-        if (!o.isValid() || *dates[i] < o)
-            o = *dates[i];
+        if (dates[i])
+            wanted[entries[i].dbaseFile].insert(*dates[i]);
     }
+    const auto goingOn = [&goOn, &summary] {
+        summary.stopped = summary.stopped || (goOn && !goOn());
+        return !summary.stopped;
+    };
     std::map<QString, std::optional<DrawFile>> files;
     for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0 && !goingOn())
+            break;
         const EntryToCheck& entry = entries[i];
         EntryOutcome& outcome = summary.outcomes[i];
         if (!dates[i]) {
@@ -255,8 +299,12 @@ CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries)
             continue;
         }
         auto found = files.find(entry.dbaseFile);
-        if (found == files.end())
-            found = files.emplace(entry.dbaseFile, ReadDrawFile(entry.dbaseFile, oldest[entry.dbaseFile])).first;
+        if (found == files.end()) {
+            auto file = ReadDrawFile(entry.dbaseFile, wanted[entry.dbaseFile], goingOn);
+            if (summary.stopped)
+                break;
+            found = files.emplace(entry.dbaseFile, std::move(file)).first;
+        }
         const std::optional<DrawFile>& file = found->second;
         if (!file) {
             outcome.status = EntryStatus::Skipped;

@@ -12,8 +12,10 @@
 #include <QDate>
 #include <QString>
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 // What a number cell of a checked entry shows.
@@ -79,6 +81,7 @@ struct CheckSummary {
     // The header of the last entry's database that could be read.
     std::optional<DatabaseHeader> lastHeader;
     QString lastDbaseFile;
+    bool stopped = false; // goOn stopped the check before its end
 };
 
 // True for a bare "dbase*.txt" name of the program folder: no folder part.
@@ -98,14 +101,19 @@ struct DrawFile {
 };
 
 // Reads a database file for the check, its draws as every reader takes them
-// (DrawFileReader); no value when the name is not a bare database name, the
-// file cannot be read or its definition line is bad.
+// (DrawFileReader), a line at a time; no value when the name is not a bare
+// database name, the file cannot be read or its definition line is bad.
 //
-// Given `oldestWanted`, reading stops at the first line dated before it when
-// no line further down is dated on or after it (a quick look at each line's
-// date tells); a hand-edited file with such a line is read to its end.
-// Without it the whole file is read.
-std::optional<DrawFile> ReadDrawFile(const QString& fileName, const QDate& oldestWanted = {});
+// Given dates, only the draws of those dates are kept, and reading stops at
+// the first line dated before the oldest of them when no line further down is
+// dated on or after it (a quick look at each line's date, a piece of the file
+// at a time, tells); a hand-edited file with such a line is read to its end.
+// Without dates every draw is kept and the whole file is read.
+//
+// goOn, when given, is called every few thousand lines read; when it answers
+// false the reading stops and gives no value.
+std::optional<DrawFile> ReadDrawFile(const QString& fileName, const std::set<QDate>& dates = {},
+                                     const std::function<bool()>& goOn = {});
 
 // The draws of a date: in a file read newest first, the lines of that date
 // up to the first line dated before it; in any other, every line of that
@@ -113,8 +121,13 @@ std::optional<DrawFile> ReadDrawFile(const QString& fileName, const QDate& oldes
 std::vector<const DrawFile::Draw*> FindDraws(const DrawFile& file, const QDate& date);
 
 // Checks every entry against every draw of its date. Each database file is
-// read once per call, and no further back than its oldest entry's date.
-CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries);
+// read once per call, and no further back than its oldest entry's date; only
+// the draws of its entries' dates are kept.
+//
+// goOn, when given, is called after each entry and every few thousand lines
+// read, so that a window can let its events run meanwhile; when it answers
+// false the check stops there (summary.stopped).
+CheckSummary CheckEntries(const std::vector<EntryToCheck>& entries, const std::function<bool()>& goOn = {});
 
 // The report text: the main-match block for 7 down to 0, an empty line, the
 // bonus block, each line ended by CR LF; then, after an empty line, a line

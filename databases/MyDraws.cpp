@@ -8,79 +8,108 @@
 #include <algorithm>
 #include <cstring>
 
-void KeptLines::append(QByteArrayView line)
-{
-    if (pieces_.empty() || pieces_.back().inFile)
-        pieces_.push_back({copies_.size(), 0, false});
-    copies_ += line;
-    copies_ += "\r\n";
-    pieces_.back().size += line.size() + 2;
-    ++count_;
-}
-
-void KeptLines::appendFromFile(const std::shared_ptr<QFile>& file, qint64 offset, qint64 size, qsizetype lines)
+void KeptLines::appendFromFile(const std::shared_ptr<QFile>& file, qint64 offset, qint64 size, qsizetype lines,
+                               bool crlf)
 {
     file_ = file;
-    if (!pieces_.empty() && pieces_.back().inFile && pieces_.back().offset + pieces_.back().size == offset)
+    if (!pieces_.empty() && pieces_.back().offset + pieces_.back().size == offset) {
         pieces_.back().size += size;
-    else
-        pieces_.push_back({offset, size, true});
+        pieces_.back().crlf = pieces_.back().crlf && crlf;
+    } else {
+        pieces_.push_back({offset, size, crlf});
+    }
     count_ += lines;
 }
 
 void KeptLines::clear()
 {
     pieces_.clear();
-    copies_.clear();
     file_.reset();
     count_ = 0;
 }
 
-bool KeptLines::writeTo(ReplacingFile& out, QString* error) const
+bool KeptLines::forEachBlock(const std::function<bool(QByteArrayView)>& put, QString* error) const
 {
+    // Blocks start at whole megabytes of the file, so each is read as it
+    // stands on the disk.
     constexpr qint64 kBlock = 1 << 20;
     QByteArray block;
+    QByteArray written;
     for (const Piece& piece : pieces_) {
-        if (!piece.inFile) {
-            if (!out.write(copies_.constData() + piece.offset, piece.size))
-                break;
-            continue;
-        }
         if (!file_->seek(piece.offset)) {
             if (error)
                 *error = file_->errorString();
             return false;
         }
-        for (qint64 left = piece.size; left > 0;) {
-            block.resize(std::min(left, kBlock));
+        bool afterCr = false;  // the last byte was a CR, whose LF may come next
+        bool lineOpen = false; // bytes of a line were given without its end
+        for (qint64 at = piece.offset, stop = piece.offset + piece.size; at < stop;) {
+            block.resize(std::min(stop, (at / kBlock + 1) * kBlock) - at);
             if (file_->read(block.data(), block.size()) != block.size()) {
                 if (error)
                     *error = QStringLiteral("the file changed while it was open");
                 return false;
             }
-            if (!out.write(block))
-                break;
-            left -= block.size();
+            at += block.size();
+            if (piece.crlf) {
+                if (!put(block))
+                    return false;
+                continue;
+            }
+            // Each line end, CR LF, a lone CR or a lone LF, is written CR LF.
+            written.clear();
+            const char* p = block.constData();
+            const char* const end = p + block.size();
+            while (p < end) {
+                if (afterCr && *p == '\n') {
+                    afterCr = false;
+                    ++p;
+                    continue;
+                }
+                const char* q = p;
+                while (q < end && *q != '\r' && *q != '\n')
+                    ++q;
+                written.append(p, q - p);
+                lineOpen = q == end;
+                afterCr = false;
+                if (q < end) {
+                    written.append("\r\n", 2);
+                    afterCr = *q == '\r';
+                    ++q;
+                }
+                p = q;
+            }
+            if (!put(written))
+                return false;
         }
+        // The file's last line, which had no line end.
+        if (lineOpen && !put("\r\n"))
+            return false;
     }
+    return true;
+}
+
+bool KeptLines::writeTo(ReplacingFile& out, QString* error) const
+{
+    const bool read =
+        forEachBlock([&out](QByteArrayView bytes) { return out.write(bytes.data(), bytes.size()); }, error);
     if (!out.errorString().isEmpty()) {
         if (error)
             *error = out.errorString();
         return false;
     }
-    return true;
+    return read;
 }
 
 QByteArray KeptLines::bytes() const
 {
     QByteArray all;
-    for (const Piece& piece : pieces_) {
-        if (!piece.inFile) {
-            all += QByteArrayView(copies_).sliced(piece.offset, piece.size);
-        } else if (file_->seek(piece.offset)) {
-            all += file_->read(piece.size);
-        }
-    }
+    forEachBlock(
+        [&all](QByteArrayView bytes) {
+            all += bytes;
+            return true;
+        },
+        nullptr);
     return all;
 }
 
@@ -167,10 +196,11 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
 
     // The file is read a piece at a time into one buffer (a mapping of it
     // would cost a page fault for every few kilobytes). Lines end at CR LF, a
-    // lone CR or a lone LF, as every reader takes them. A line of ASCII
-    // without quotes holds one field more than its commas and is blank when
-    // it holds only blanks: the lines kept aside, which are written back as
-    // bytes, are decoded only when they hold more than that.
+    // lone CR or a lone LF, as every reader takes them. A line without
+    // quotes holds one field more than its commas, whatever its encoding; it
+    // is blank when it holds only ASCII blanks, and never when it holds a
+    // comma: the lines kept aside, which stay in the file as they stand, are
+    // decoded only when that does not tell.
     constexpr qint64 kPiece = 1 << 20;
     QByteArray buffer;
     qint64 base = 0;   // where the buffer starts in the file
@@ -204,18 +234,21 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
             const QByteArrayView bytes(data + pos, end - pos);
             const qint64 offset = base + pos;
             const bool crlf = end + 1 < n && data[end] == '\r' && data[end + 1] == '\n';
-            pos = end + (crlf ? 2 : 1);
+            const qsizetype next = std::min(end + (crlf ? 2 : 1), n);
+            // The line stands in the file with its line end (the file's last
+            // line may have none): it is kept there.
+            const auto keep = [&table, &again, offset, size = next - pos, crlf] {
+                table.kept.appendFromFile(again, offset, size, 1, crlf);
+            };
+            pos = next;
 
-            const bool plain = scan.ascii && !scan.quote;
+            const bool plain = !scan.quote && (scan.ascii || scan.commas > 0);
             if (plain && table.rows.size() >= kMyDrawsShown) {
                 if (scan.blank)
                     continue;
                 if (scan.commas + 1 != kSavedEntryFields)
                     ++table.unreadable;
-                if (crlf) // it stands in the file as it is written
-                    table.kept.appendFromFile(again, offset, bytes.size() + 2, 1);
-                else
-                    table.kept.append(bytes);
+                keep();
                 continue;
             }
             const QString line = DecodeLine(bytes);
@@ -223,11 +256,11 @@ std::optional<MyDrawsTable> ReadMyDraws(const QString& path, QString* why)
                 continue; // a blank line carries nothing; dropping it keeps the file clean
             if (!IsSavedEntryLine(line)) {
                 ++table.unreadable;
-                table.kept.append(bytes);
+                keep();
             } else if (table.rows.size() < kMyDrawsShown) {
                 table.rows << ParseSavedEntry(line);
             } else {
-                table.kept.append(bytes);
+                keep();
             }
         }
     }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QDateTime>
 #include <QList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -19,15 +20,17 @@ class ReplacingFile;
 
 inline constexpr int kMyDrawsShown = 499;
 
-// Lines as they were read, each followed by CR LF. Runs of lines the file
-// already holds so are not copied: they are read again from the file as it
-// was opened (still there after the file was replaced) when they are
-// written, so a file of a million lines costs neither a copy nor its memory.
+// Lines kept as they stand in the file, written back each followed by CR LF
+// whatever line end it had there. They are not copied: they are read again
+// from the file as it was opened (still there after the file was replaced)
+// when they are written, so a file of a million lines costs neither a copy
+// nor its memory.
 class KeptLines {
 public:
-    void append(QByteArrayView line);
-    // The next `lines` lines, which stand in the file at offset with CR LF.
-    void appendFromFile(const std::shared_ptr<QFile>& file, qint64 offset, qint64 size, qsizetype lines);
+    // The next `lines` lines, which stand in the file at offset, size bytes
+    // with their line ends (the file's last line may have none); crlf says
+    // that each of them ends with CR LF.
+    void appendFromFile(const std::shared_ptr<QFile>& file, qint64 offset, qint64 size, qsizetype lines, bool crlf);
     void clear();
     qsizetype size() const { return count_; }
     // All of them, as they are written.
@@ -40,10 +43,12 @@ private:
     struct Piece {
         qint64 offset;
         qint64 size;
-        bool inFile;
+        bool crlf;
     };
+    // Gives the lines as they are written, a block at a time; false when the
+    // file could not be read again or put() refused a block.
+    bool forEachBlock(const std::function<bool(QByteArrayView)>& put, QString* error) const;
     std::vector<Piece> pieces_;
-    QByteArray copies_;
     std::shared_ptr<QFile> file_;
     qsizetype count_ = 0;
 };

@@ -152,26 +152,6 @@ QString SavedEntriesUnreadable(const QString& path)
     return QString();
 }
 
-std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path)
-{
-    QList<SavedEntry> entries;
-    if (!QFileInfo::exists(path))
-        return entries;
-    if (!SavedEntriesUnreadable(path).isEmpty())
-        return std::nullopt;
-    const auto lines = ReadLines(path);
-    if (!lines)
-        return std::nullopt;
-    entries.reserve(lines->size());
-    for (const QString& line : *lines) {
-        // A blank line carries nothing; dropping it keeps the file clean.
-        if (line.trimmed().isEmpty())
-            continue;
-        entries << ParseSavedEntry(line);
-    }
-    return entries;
-}
-
 static QStringList ToLines(const QList<SavedEntry>& entries)
 {
     QStringList lines;
@@ -191,13 +171,6 @@ bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path, Q
         return false;
     }
     return AppendLines(path, ToLines(entries), error);
-}
-
-bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path, QString* error)
-{
-    if (entries.isEmpty())
-        return DeleteSavedEntries(path, error);
-    return WriteLines(path, ToLines(entries), error);
 }
 
 bool DeleteSavedEntries(const QString& path, QString* error)

@@ -12,12 +12,11 @@
 //   10     player or syndicate name (may be empty)
 //   11     database file name (dbase100.txt)
 //
-// ReadSavedEntries is the one reader of the file: every window that shows,
-// checks or counts saved entries takes the entries it returns, and only those
-// marked readable. The file is read line by line, so a malformed line never
-// shifts the fields of the lines after it; such a line is kept as it stands
-// and written back unchanged. Appending never reads or changes the lines
-// already there; a rewrite goes through a new file renamed over the old.
+// The file is read line by line (Show/Check: databases/MyDraws.h; What
+// if...?: databases/WhatIfRule.h), so a malformed line never shifts the
+// fields of the lines after it; such a line is kept as it stands and written
+// back unchanged. Appending never reads or changes the lines already there; a
+// rewrite goes through a new file renamed over the old.
 
 #include "core/OpenLottery.h"
 
@@ -92,17 +91,10 @@ bool SavedEntriesExist(const QString& path = kSavedEntriesFile);
 // Show/Check writes back the lines it does not show as the file's own bytes,
 // which such a file's are not, so no window writes over it or adds to it.
 QString SavedEntriesUnreadable(const QString& path = kSavedEntriesFile);
-// Every line of the file, in file order. A missing file gives an empty list;
-// no value when the file exists but cannot be read (SavedEntriesUnreadable).
-std::optional<QList<SavedEntry>> ReadSavedEntries(const QString& path = kSavedEntriesFile);
 // Adds the entries at the end of the file, creating it when missing. False
 // when the file could not be read or written (it is then left as it was).
 bool AppendSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile,
                         QString* error = nullptr);
-// Replaces the whole file with the entries (through a new file renamed over
-// the old); an empty list deletes the file. False on failure.
-bool WriteSavedEntries(const QList<SavedEntry>& entries, const QString& path = kSavedEntriesFile,
-                       QString* error = nullptr);
 // Deletes the file; true when it is gone afterwards, else error (when given)
 // holds the system's reason.
 bool DeleteSavedEntries(const QString& path = kSavedEntriesFile, QString* error = nullptr);

@@ -28,8 +28,8 @@ WhatIfTallies WhatIfTally(const std::vector<BallRow>& lines, const std::int16_t 
 QString WhatIfReport(const WhatIfTallies& tallies, int drawCount, const LotteryDefinition& lottery);
 
 // The saved lines of one lottery in "ReVadirav.txt": numbers 1 to 8 of every
-// entry (a line of twelve fields, as ReadSavedEntries reads them; lines that
-// are no entry are left out) whose lottery name equals `lottery` exactly and
+// entry (a line of twelve fields, IsSavedEntryLine; lines that are no entry
+// are left out) whose lottery name equals `lottery` exactly and
 // whose first number is 1 or more, at most `limit` of them. The file is read
 // a line at a time and no further than those lines take. A missing file gives
 // none; no value when the file cannot be read (SavedEntriesUnreadable), and

@@ -5,6 +5,7 @@
 #include "databases/EntryEdit.h"
 #include "databases/ui/EntryControls.h"
 #include "core/ui/TipBox.h"
+#include "generators/Entries.h"
 #include "generators/Tips.h"
 #include "platform/Dates.h"
 #include "platform/ui/DatePicker.h"
@@ -15,6 +16,7 @@
 #include "printing/ui/PrintReports.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -314,6 +316,8 @@ void ShowMyDrawsW::restoreCell(int row, int col)
 
 void ShowMyDrawsW::Command10_Click()
 {
+    if (Busy)
+        return;
     const int r = MSFlexGrid1->Row();
     const EntryEdit edit =
         CheckEntryEdit(MyDraws.rows, r, MSFlexGrid1->Col(), Text1->text(), EntryLottery(MyDraws.rows.value(r - 1)));
@@ -341,6 +345,8 @@ void ShowMyDrawsW::Command8_Click()
 
 void ShowMyDrawsW::Command12_Click()
 {
+    if (Busy)
+        return;
     Hourglass wait;
     const int r0 = MSFlexGrid1->Row();
     const int c0 = MSFlexGrid1->Col();
@@ -425,8 +431,31 @@ void ShowMyDrawsW::Command6_Click() { sortBy(MyDrawsOrder::ByLottery); }
 
 void ShowMyDrawsW::Command2_Click()
 {
-    Hourglass wait;
-    ToggleButtons();
+    if (Busy)
+        return;
+    {
+        // The window's events run after each entry and while a database is
+        // read; meanwhile Busy keeps every other command out, and a Close
+        // stops the check and closes the window once it has stopped.
+        BusyGuard busy;
+        Hourglass wait;
+        ToggleButtons();
+        const bool saveWasOn = Command13->isEnabled();
+        Command12->setEnabled(false);
+        Command13->setEnabled(false);
+        check();
+        Command12->setEnabled(true);
+        Command13->setEnabled(saveWasOn);
+        ToggleButtons();
+    }
+    if (closeAfterBusy_) {
+        closeAfterBusy_ = false;
+        reject();
+    }
+}
+
+void ShowMyDrawsW::check()
+{
     MatchCounts.fill(0);
     for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label7, Label6[0]})
         w->setVisible(true);
@@ -436,17 +465,23 @@ void ShowMyDrawsW::Command2_Click()
     for (int r = 1; r <= entryCount(); ++r) {
         EntryToCheck e;
         e.date = MSFlexGrid1->TextMatrix(r, kDateColumn);
-        for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c) {
+        for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c)
             e.numbers[c] = CellFromText(MSFlexGrid1->TextMatrix(r, c));
-            MSFlexGrid1->setCellBackColor(r, c, kWhite);
-        }
         e.dbaseFile = MSFlexGrid1->TextMatrix(r, kDbaseFileColumn);
         entries.push_back(e);
     }
-    CheckSummary summary = CheckEntries(entries);
-    for (int r = 1; r <= entryCount(); ++r)
+    CheckSummary summary = CheckEntries(entries, [this] {
+        QCoreApplication::processEvents();
+        return !closeAfterBusy_;
+    });
+    if (summary.stopped)
+        return; // the window closes: nothing it shows changes
+    for (int r = 1; r <= std::min(entryCount(), int(summary.outcomes.size())); ++r) {
+        for (int c = kFirstNumberColumn; c <= kExtraBallColumn; ++c)
+            MSFlexGrid1->setCellBackColor(r, c, kWhite);
         if (summary.outcomes[r - 1].status == EntryStatus::Checked)
             PaintCheck(r, summary.outcomes[r - 1].marks);
+    }
     MatchCounts = summary.matchCounts;
     if (!summary.lastHeader)
         summary.bonusBlockBalls = std::clamp(BallsDrawn, 0, 7);
@@ -458,7 +493,6 @@ void ShowMyDrawsW::Command2_Click()
     MSFlexGrid1->setRow(1);
     MSFlexGrid1->setCol(kFirstNumberColumn);
     MSFlexGrid1_Click();
-    ToggleButtons();
 }
 
 void ShowMyDrawsW::PaintCheck(int r, const std::array<CellMark, 9>& marks)
@@ -474,6 +508,8 @@ void ShowMyDrawsW::PaintCheck(int r, const std::array<CellMark, 9>& marks)
 
 void ShowMyDrawsW::Command13_Click()
 {
+    if (Busy)
+        return;
     if (QString why; !SaveMyDrawsFile(MyDraws, &why)) {
         MsgBox("Your lottery entries could not be saved: " + why + ".  ", vbExclamation, "Error!");
         return;
@@ -508,14 +544,14 @@ bool ShowMyDrawsW::confirmClose()
     return MsgBox("Close without saving changes?    ", vbYesNo + vbQuestion, "Close window") == vbYes;
 }
 
-void ShowMyDrawsW::Command1_Click()
-{
-    if (confirmClose())
-        done(QDialog::Rejected);
-}
+void ShowMyDrawsW::Command1_Click() { reject(); }
 
 void ShowMyDrawsW::reject()
 {
+    if (Busy) {
+        closeAfterBusy_ = true; // the check stops, then the window closes
+        return;
+    }
     // The close box and Escape ask as Close does.
     if (confirmClose())
         QDialog::reject();

@@ -91,9 +91,12 @@ protected:
 
 private:
     bool confirmClose();
+    // The check itself, with Busy held and the buttons off.
+    void check();
     void sortBy(MyDrawsOrder order);
     void restoreCell(int row, int col);
     int entryCount() const { return static_cast<int>(MyDraws.rows.size()); }
     bool loadFailed_ = false;
     bool buttonsOff_ = false;
+    bool closeAfterBusy_ = false; // a Close came while the check ran
 };

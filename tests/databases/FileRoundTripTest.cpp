@@ -3,7 +3,7 @@
 
 #include "core/ChecklistFile.h"
 #include "core/Settings.h"
-#include "databases/SavedEntries.h"
+#include "databases/MyDraws.h"
 #include "printing/PlaySlipTemplate.h"
 #include "support/TestSupport.h"
 #include "syndicates/Diary.h"
@@ -72,7 +72,7 @@ TEST_F(FileRoundTrip, OpeningAndSavingWritesBackWhatWasRead)
          crLf({"05 Mar 05,1,2,3,4,5,6,,,UK Lotto,\"  ab\",dbase100.txt",
                "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,ab\"cd,dbase100.txt",
                "05-Mar-2005,1,2,3,4,5,6,,,\"Lotto, UK\",  Bob ,dbase100.txt", "not, an, entry"}),
-         [](const QString& file) { ASSERT_TRUE(WriteSavedEntries(*ReadSavedEntries(file), file)); }},
+         [](const QString& file) { ASSERT_TRUE(SaveMyDrawsFile(*ReadMyDraws(file))); }},
         {"PTemplate.000", templateFile(),
          [](const QString& file) {
              const PlaySlipRead read = ReadPlaySlipTemplate(file);

@@ -103,10 +103,13 @@ TEST_F(MyDrawsFileTest, LinesBeyondTheShownOnesAreCountedAndKeptAsTheyStand)
     };
     const char* const ends[] = {"\r\n", "\n", "\r"};
     int e = 0;
+    const QByteArray shown = bytes;
     for (const auto& [line, readable] : beyond) {
         bytes += line + ends[e++ % 3];
         bytes += QByteArray(" \t") + ends[e++ % 3];
     }
+    const QByteArray last = "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,Last,dbase100.txt"; // no line end
+    bytes += last;
     writeBytes(kSavedEntriesFile, bytes);
 
     const auto table = ReadMyDraws();
@@ -116,31 +119,37 @@ TEST_F(MyDrawsFileTest, LinesBeyondTheShownOnesAreCountedAndKeptAsTheyStand)
     for (const auto& [line, readable] : beyond)
         if (line != "\xC2\xA0")
             kept += line + "\r\n";
+    kept += last + "\r\n";
     EXPECT_EQ(table->kept.bytes(), kept);
     EXPECT_EQ(table->unreadable, 4);
+    // Saved, they follow the shown entries as they were read, each ended by CR LF.
+    ASSERT_TRUE(SaveMyDrawsFile(*table));
+    EXPECT_EQ(readBytes(kSavedEntriesFile), shown + kept);
 }
 
 TEST_F(MyDrawsFileTest, LinesAcrossTheReadersPiecesReadAsTheyStand)
 {
     // Over a megabyte of lines with each kind of line end, one of them ending
-    // with its first line-end byte as the first megabyte's last byte.
+    // with its first line-end byte as the first megabyte's last byte (a CR LF
+    // among LF lines as well).
     const auto line = [](int i, int pad) {
         return "05 Mar 05,1,2,3,4,5,6,,,UK Lotto,P" + QByteArray(pad, 'x') + QByteArray::number(i) + ",dbase100.txt";
     };
-    for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
-        SCOPED_TRACE(end.toHex().toStdString());
+    const std::pair<QByteArray, QByteArray> cases[] = {{"\r\n", "\r\n"}, {"\r", "\r"}, {"\n", "\n"}, {"\n", "\r\n"}};
+    for (const auto& [end, cutEnd] : cases) {
+        SCOPED_TRACE(end.toHex().toStdString() + " " + cutEnd.toHex().toStdString());
         QByteArray bytes, kept;
-        const auto add = [&](int i, int pad) {
-            bytes += line(i, pad) + end;
+        const auto add = [&](int i, int pad, const QByteArray& lineEnd) {
+            bytes += line(i, pad) + lineEnd;
             if (i >= 499)
                 kept += line(i, pad) + "\r\n";
         };
         int i = 0;
         for (; bytes.size() < (1 << 20) - 200; ++i)
-            add(i, 0);
-        add(i, int((1 << 20) - 1 - bytes.size() - line(i, 0).size()));
+            add(i, 0, end);
+        add(i, int((1 << 20) - 1 - bytes.size() - line(i, 0).size()), cutEnd);
         for (const int last = i + 1000; ++i < last;)
-            add(i, 0);
+            add(i, 0, end);
         writeBytes(kSavedEntriesFile, bytes);
 
         const auto table = ReadMyDraws();

@@ -7,6 +7,7 @@
 #include "databases/SavedEntries.h"
 #include "generators/Entries.h"
 #include "platform/ui/FlexGrid.h"
+#include "support/SaveDialog.h"
 #include "support/WheelFixtures.h"
 
 #include <QStringList>

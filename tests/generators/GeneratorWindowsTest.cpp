@@ -17,6 +17,7 @@
 #include "platform/Random.h"
 #include "platform/ui/Shell.h"
 #include "printing/ui/PrintSelection.h"
+#include "support/SaveDialog.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>

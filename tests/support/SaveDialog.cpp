@@ -1,7 +1,9 @@
 #include "support/SaveDialog.h"
 
+#include "databases/SavedEntries.h"
 #include "databases/ui/SaveEntries.h"
 #include "platform/ui/DatePicker.h"
+#include "platform/TextFile.h"
 #include "platform/ui/MsgBox.h"
 #include "support/Harness.h"
 
@@ -31,4 +33,20 @@ void ScriptSaveDialog(int* shown, SaveDialogAnswer answer)
             ++*shown;
         return AnswerSaveDialog(dialog, answer);
     });
+}
+
+std::optional<QList<SavedEntry>> ReadSavedEntries()
+{
+    QList<SavedEntry> entries;
+    if (!SavedEntriesExist())
+        return entries;
+    if (!SavedEntriesUnreadable().isEmpty())
+        return std::nullopt;
+    const auto lines = ReadLines(kSavedEntriesFile);
+    if (!lines)
+        return std::nullopt;
+    for (const QString& line : *lines)
+        if (!line.trimmed().isEmpty())
+            entries << ParseSavedEntry(line);
+    return entries;
 }

@@ -1,8 +1,11 @@
 #pragma once
-// Driving the "Save lottery entries" dialog from a test's modal hook.
+// Driving the "Save lottery entries" dialog from a test's modal hook, and
+// reading back what was saved.
 
 #include <QDate>
+#include <QList>
 #include <QString>
+#include <optional>
 #include <utility>
 
 class QDialog;
@@ -26,3 +29,9 @@ int AnswerSaveDialog(QDialog* dialog, const SaveDialogAnswer& answer = {});
 // Installs a modal hook that answers every save dialog with `answer` and
 // counts them in *shown (when given). Any other modal window fails the test.
 void ScriptSaveDialog(int* shown = nullptr, SaveDialogAnswer answer = {});
+
+struct SavedEntry;
+// Every line of the saved entries file, in file order, blank lines left out.
+// A missing file gives an empty list; no value when the file exists but
+// cannot be read (SavedEntriesUnreadable).
+std::optional<QList<SavedEntry>> ReadSavedEntries();
