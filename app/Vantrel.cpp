@@ -539,8 +539,7 @@ void Vantrel::Form_Load()
         FileNotes_Click();
     if (QFile::exists(kNotesFile))
         ReadNotes();
-    const auto birth = ParseDate(Settings[BirthDate]);
-    DTPicker1->setValue(birth && birth->isValid() ? *birth : QDate(1970, 1, 1));
+    showBirthDate();
     DoBiorhythm();
     UpdateSyndicate();
     ListDatabases(List1);
@@ -684,16 +683,30 @@ void Vantrel::ShowSyndicate()
 
 // ---------------------------------------------------------------- biorhythm
 
+void Vantrel::showBirthDate()
+{
+    // A birth date the picker cannot show (before 1900, after 2100) is kept
+    // as read: the picker shows none and the chart uses the stored date.
+    const auto birth = ParseDate(Settings[BirthDate]);
+    const QDate stored = birth && birth->isValid() ? *birth : QDate(1970, 1, 1);
+    if (DTPicker1->canShow(stored))
+        DTPicker1->setValue(stored);
+    else
+        DTPicker1->setNoValue();
+}
+
 void Vantrel::DoBiorhythm()
 {
-    const QDate birth = DTPicker1->Value();
+    const QDate birth = BirthDateToChart(DTPicker1->Value(), Settings[BirthDate]);
     const int day = BiorhythmDay(birth, Today(), Option1[1]->isChecked());
     const auto values = BiochartValues(day);
     for (int r = 0; r < 4; ++r) {
         MSChart1->setRow(r + 1);
         MSChart1->setData(values[r]);
     }
-    Settings.set(BirthDate, MediumDate(birth));
+    // A stored date the picker cannot show stays as read until one is picked.
+    if (DTPicker1->Value().isValid())
+        Settings.set(BirthDate, MediumDate(birth));
 }
 
 void Vantrel::Command1_Click(int index)
@@ -774,8 +787,7 @@ void Vantrel::ReloadDataFiles(const QStringList& names)
         Skinning();
         if (PanelsVisible() != (Settings[PanelsShown] == "1"))
             FileNotes_Click();
-        const auto birth = ParseDate(Settings[BirthDate]);
-        DTPicker1->setValue(birth && birth->isValid() ? *birth : QDate(1970, 1, 1));
+        showBirthDate();
         DoBiorhythm();
     }
     if (copied(kSettingsFile) || copied(Settings[SyndicateFile]))

@@ -94,6 +94,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Puts the birth date of settings item 15 into the panel's picker.
+    void showBirthDate();
     // The problems last told to the player, each told once until it is gone:
     // a save succeeds, or the file is read again.
     void SayOnce(QString& said, const QString& text);

@@ -1,6 +1,16 @@
 #include "core/Biorhythm.h"
 
+#include "platform/Dates.h"
+
 #include <cmath>
+
+QDate BirthDateToChart(const QDate& picked, const QString& stored)
+{
+    if (picked.isValid())
+        return picked;
+    const auto date = ParseDate(stored);
+    return date ? *date : QDate();
+}
 
 int BiorhythmDay(const QDate& birthDate, const QDate& today, bool tomorrow)
 {

@@ -4,6 +4,13 @@
 #include <QDate>
 #include <array>
 
+#include <QString>
+
+// The birth date the charts are for: the date picked, or while the picker
+// shows none (settings item 15 holds a text it cannot show), the date that
+// text reads as; no date when it reads as none.
+QDate BirthDateToChart(const QDate& picked, const QString& stored);
+
 // Cycle lengths in days of the Biochart rows.
 inline constexpr int kIntellectualDays = 33;
 inline constexpr int kEmotionalDays = 28;

@@ -32,10 +32,12 @@ QString BudgetWheelTable(int option) { return QString::fromLatin1(WheelOf(option
 
 int BudgetWheelLineCount(const QString& table) { return int(table.size() / 2); }
 
-bool BudgetInputOK(const QStringList& activeBoxes)
+bool BudgetInputOK(const QStringList& activeBoxes, int maxBall)
 {
-    return std::all_of(activeBoxes.begin(), activeBoxes.end(),
-                       [](const QString& text) { return CellFromText(text) >= 1; });
+    return std::all_of(activeBoxes.begin(), activeBoxes.end(), [maxBall](const QString& text) {
+        const int number = CellFromText(text);
+        return number >= 1 && number <= maxBall;
+    });
 }
 
 BudgetOutcome BudgetWheelLines(int option, int k, int extraBallMax)

@@ -29,10 +29,10 @@ QString BudgetWheelTable(int option);
 int BudgetWheelLineCount(const QString& table);
 
 // Whether the texts of the boxes in use can be wheeled: every one must hold a
-// whole number from 1 upwards that fits a cell (an empty box, a letter, 0, a
-// negative number, a fraction that rounds to 0 or a number too large to hold
-// is refused). Numbers above the lottery's highest and repeated numbers pass.
-bool BudgetInputOK(const QStringList& activeBoxes);
+// whole number from 1 to the lottery's highest, maxBall (an empty box, a
+// letter, 0, a negative number, a fraction that rounds to 0 or a number above
+// maxBall is refused). Repeated numbers pass.
+bool BudgetInputOK(const QStringList& activeBoxes, int maxBall);
 
 enum class BudgetOutcome {
     Built,

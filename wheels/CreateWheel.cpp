@@ -39,10 +39,12 @@ int CreateWheelLineCount(int count, int interval)
     return (count - 1) / interval + 1;
 }
 
-bool CreateWheelInputOK(const QStringList& activeBoxes)
+bool CreateWheelInputOK(const QStringList& activeBoxes, int maxBall)
 {
-    return std::all_of(activeBoxes.begin(), activeBoxes.end(),
-                       [](const QString& text) { return CellFromText(text) >= 1; });
+    return std::all_of(activeBoxes.begin(), activeBoxes.end(), [maxBall](const QString& text) {
+        const int number = CellFromText(text);
+        return number >= 1 && number <= maxBall;
+    });
 }
 
 int CreateWheelLines(int count, int interval, int k, int extraBallMax)

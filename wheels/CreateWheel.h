@@ -26,9 +26,9 @@ int RingLineCount(int n, int step, int lastStart);
 // for a count or interval below 1).
 int CreateWheelLineCount(int count, int interval);
 
-// Whether the boxes in use hold numbers to wheel: each a whole number of 1
-// upwards. Numbers above the lottery's highest and repeated numbers pass.
-bool CreateWheelInputOK(const QStringList& activeBoxes);
+// Whether the boxes in use hold numbers to wheel: each a whole number from 1
+// to the lottery's highest, maxBall. Repeated numbers pass.
+bool CreateWheelInputOK(const QStringList& activeBoxes, int maxBall);
 
 // Builds the lines from BallPool 0 to count - 1 into Entries for a lottery of
 // k main numbers, each with an extra ball of 1 to extraBallMax when that is

@@ -181,13 +181,19 @@ void Biorhythm::Form_Load()
     Label2->setText(QString::number(today.day()));
     placeTodayMark();
     Label3->setText(DayAndMonth(today.addDays(20)));
-    DTPicker1->setValue(StoredBirthDate(Settings[BirthDate]));
+    // A birth date the picker cannot show (before 1900, after 2100) is kept
+    // as read: the picker shows none and the charts use the stored date.
+    const QDate stored = StoredBirthDate(Settings[BirthDate]);
+    if (DTPicker1->canShow(stored))
+        DTPicker1->setValue(stored);
+    else
+        DTPicker1->setNoValue();
     Command1_Click();
 }
 
 void Biorhythm::Command1_Click()
 {
-    const QDate birth = DTPicker1->Value();
+    const QDate birth = BirthDateToChart(DTPicker1->Value(), Settings[BirthDate]);
     const QDate today = Today();
     const int firstDay = BiorhythmDay(birth, today, false) - (kBiorhythmToday - 1);
     ShowDays(MSChart1, DayByDayChart(firstDay, {kBodyCycles.begin(), kBodyCycles.end()}, true), today);
@@ -198,7 +204,9 @@ void Biorhythm::Command1_Click()
         MSChart3->setRow(r);
         MSChart3->setData(values[r - 1]);
     }
-    Settings.set(BirthDate, BirthDateText(birth));
+    // A stored date the picker cannot show stays as read until one is picked.
+    if (DTPicker1->Value().isValid())
+        Settings.set(BirthDate, BirthDateText(birth));
 }
 
 void Biorhythm::Option1_Click(int index)

@@ -110,7 +110,10 @@ Backup::Backup(QWidget* parent) : LoadOnce(parent)
     Command3 = NamedPictureButton(this, "Command3", QStyle::SP_DialogCloseButton, "Close", " Close ", "window-close");
     // Two lines high from the start, so the count does not move the layout.
     Label6 = NamedLabel(this, "Label6", QString());
+    // As wide as a count of thousands from the start too: the copy shows the
+    // count without laying the window out again.
     Label6->setMinimumHeight(Label6->fontMetrics().height() * 2);
+    Label6->setMinimumWidth(Label6->fontMetrics().horizontalAdvance(QStringLiteral("Copied 9999 files ")));
 
     auto* arrows = new QVBoxLayout;
     arrows->addStretch(1);

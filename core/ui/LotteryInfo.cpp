@@ -67,9 +67,10 @@ void LotteryInfo::Form_Load()
     Skinning();
     const auto lines = ReadLines(kLotteryInfoFile);
     const LotteryInfoText info = lines ? ParseLotteryInfo(*lines) : LotteryInfoText{};
+    // Captions show as written: a "&" in one marks no shortcut key.
     for (int i = 0; i < int(info.sections.size()); ++i) {
         if (info.sections[i].named)
-            SSTab1->setTabText(i, info.sections[i].caption);
+            SSTab1->setTabText(i, QString(info.sections[i].caption).replace('&', QStringLiteral("&&")));
         Text1[i]->setPlainText(info.sections[i].text);
     }
     // One tab per section; the tabs beyond the last section stay empty and

@@ -8,6 +8,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <set>
@@ -120,6 +121,10 @@ void KeyNumbersWindow::LotteryChosen()
 bool KeyNumbersWindow::InputsOK()
 {
     if (BallsDrawn < options_.smallestPick) {
+        // The list shows the lottery just chosen behind the message: a click
+        // makes its row current before it moves the highlight there.
+        if (QListWidgetItem* chosen = List1->currentItem())
+            List1->setCurrentItem(chosen, QItemSelectionModel::ClearAndSelect);
         MsgBox(options_.pickMessage, vbOKOnly | vbExclamation, "Sorry!");
         return false;
     }

@@ -50,6 +50,11 @@ void DatePicker::setNoValue()
     setDate(minimumDate());
 }
 
+bool DatePicker::canShow(const QDate& value) const
+{
+    return value.isValid() && value >= (empty_ ? first_ : minimumDate()) && value <= maximumDate();
+}
+
 void DatePicker::stepBy(int steps)
 {
     // Stepping from no date starts at today.

@@ -29,6 +29,8 @@ public:
     // it: typing or stepping starts from today, and the calendar opens at the
     // present month.
     void setNoValue();
+    // Whether the date lies in the range, so setValue shows it as it is.
+    bool canShow(const QDate& value) const;
 
     // Any display pattern of QDate::toString (LongFormat, ShortFormat).
     QString CustomFormat() const { return displayFormat(); }

@@ -88,7 +88,8 @@ TableFit PlaceColumns(PrinterDevice& p, const std::vector<QStringList>& rows, in
 }
 
 // The column titles and the records to print, each cell as the window shows
-// it, notes cut to their first 50 characters.
+// it, notes cut to their first 50 characters. Record n is printed when n is
+// not above the lines to print, as in every report (2.5 prints two).
 std::vector<QStringList> TableRows(const FlexGrid* diary, double lines)
 {
     std::vector<QStringList> rows;
@@ -96,7 +97,7 @@ std::vector<QStringList> TableRows(const FlexGrid* diary, double lines)
     int printed = 0;
     for (int r = 0; r <= last; ++r) {
         if (r > 0) {
-            if (printed >= lines)
+            if (printed + 1 > lines)
                 break;
             if (RowIsEmpty(diary, r))
                 continue; // an empty row between records is no record

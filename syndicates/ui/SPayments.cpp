@@ -163,6 +163,9 @@ void SPayments::fitColumns()
             width = std::max(width, std::min(widest[c], metrics.horizontalAdvance(grid->TextMatrix(r, c)) + padding));
         grid->setColWidth(c, width);
     }
+    // The fifth column stays empty: it takes no room, so no scroll bar leads
+    // to it.
+    grid->setColWidth(4, 0);
     // The other columns scroll in a narrow window.
     grid->fitWidthToColumns(3, 0);
 }

@@ -4,7 +4,9 @@
 #include "core/OpenLottery.h"
 #include "core/Settings.h"
 #include "app/Vantrel.h"
+#include "analysis/ui/Biorhythm.h"
 #include "app/WindowCatalog.h"
+#include "core/Biorhythm.h"
 #include "platform/ui/Chart.h"
 #include "platform/Dates.h"
 #include "platform/Folder.h"
@@ -390,6 +392,31 @@ TEST_F(MainWindowTest, BiorhythmPanelValues)
     EXPECT_EQ(ReadLines(path("vantrel.ini"))->at(14), "04-Jul-1931");
     start();
     EXPECT_EQ(child<QDateEdit>("DTPicker1")->date(), QDate(1931, 7, 4));
+}
+
+// A stored birth date the pickers cannot show (they run from 1900 to 2100) is
+// kept as read through the panel, the Biorhythm window and the exit, and both
+// chart it.
+TEST_F(MainWindowTest, ABirthDateOutsideThePickersIsKeptAsRead)
+{
+    const QDate today(2024, 3, 10);
+    SetClockForTests(QDateTime(today, QTime(12, 0)));
+    const struct {
+        const char* stored;
+        QDate date;
+    } cases[] = {{"01/01/1850", QDate(1850, 1, 1)}, {"31-Dec-2150", QDate(2150, 12, 31)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        writeLines("vantrel.ini", settingsWith(BirthDate, c.stored));
+        Vantrel& w = start();
+        const double intellectual = BiochartValues(BiorhythmDay(c.date, today, false))[0];
+        QTest::mouseClick(child<QPushButton>("Command1_8"), Qt::LeftButton);
+        EXPECT_NEAR(child<Chart>("MSChart1")->value(1, 1), intellectual, 1e-12);
+        LoadedWindow<Biorhythm> more;
+        EXPECT_NEAR(more.MSChart3->value(1, 1), intellectual, 1e-12);
+        w.SaveSession();
+        EXPECT_EQ(ReadLines(path("vantrel.ini"))->at(BirthDate - 1), c.stored);
+    }
 }
 
 TEST_F(MainWindowTest, BirthDateThatIsNotADateStillStarts)

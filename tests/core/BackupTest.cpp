@@ -303,3 +303,30 @@ TEST_F(BackupTest, DatesLineUpEvenWhereMonospaceMeansAProportionalFont)
     EXPECT_EQ(run.exitCode(), 0) << out.toStdString();
     EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
 }
+
+// The count is drawn whole while the files copy, though the window is not
+// laid out again meanwhile.
+TEST_F(BackupTest, TheCountShowsWholeWhileTheFilesCopy)
+{
+    writeFile("a.txt", "x\r\n");
+    LoadedWindow<Backup> w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    struct Painted : QObject {
+        QLabel* label = nullptr;
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && !label->text().isEmpty()) {
+                ++paints;
+                const int need = label->fontMetrics().horizontalAdvance(label->text().trimmed());
+                EXPECT_GE(label->contentsRect().width(), need) << label->text().toStdString();
+            }
+            return false;
+        }
+    } painted;
+    painted.label = w.Label6;
+    w.Label6->installEventFilter(&painted);
+    w.Command4_Click();
+    EXPECT_EQ(painted.paints, 1);
+}

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -415,6 +416,23 @@ TEST_F(HelpTest, LotteryInfoWindowShowsOneTabPerSection)
     EXPECT_TRUE(ten.Notice->isHidden());
     EXPECT_TRUE(ten.SSTab1->isTabVisible(9));
     QTest::mouseClick(ten.Command1, Qt::LeftButton);
+}
+
+// A caption shows as written: a "&" in it marks no shortcut key.
+TEST_F(HelpTest, LotteryInfoCaptionsShowTheirAmpersands)
+{
+    const QStringList captions{"P&O", "A && B", "&Lotto", "End&"};
+    QStringList lines;
+    for (const QString& caption : captions)
+        lines << "#" + caption << "text";
+    writeLines("Lottery Info.txt", lines);
+    LoadedWindow<LotteryInfo> w;
+    for (int i = 0; i < captions.size(); ++i) {
+        const QString text = w.SSTab1->tabText(i);
+        EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << text.toStdString();
+        // What the tab shows: "&&" draws one "&", a single "&" none.
+        EXPECT_EQ(QString(text).replace("&&", QChar(1)).remove('&').replace(QChar(1), '&'), captions[i]);
+    }
 }
 
 TEST(LotteryInfoRules, TheShippedFileFillsEveryTab)

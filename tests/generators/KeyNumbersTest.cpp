@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <memory>
 #include <set>
 
 TEST(KeyNumbersRule, LineCounts)
@@ -285,5 +286,37 @@ TEST_F(KeyWindows, EachKeyWindowFromThePlayMenuSavesItsLines)
         for (const QString& line : saved)
             for (int key : c.keys)
                 EXPECT_TRUE(line.split(',').contains(QString::number(key)));
+    }
+}
+
+// A click on a lottery too small for the keys highlights it before the
+// message says so.
+TEST_F(KeyWindows, TheListHighlightsTheLotteryTheMessageIsAbout)
+{
+    const struct {
+        int keys;
+        int row;
+    } cases[] = {{1, 2}, {2, 2}, {3, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        std::unique_ptr<KeyNumbersWindow> w;
+        if (c.keys == 1)
+            w = std::make_unique<P1Key>();
+        else if (c.keys == 2)
+            w = std::make_unique<P2KeyNum>();
+        else
+            w = std::make_unique<P3KeyNum>();
+        w->Load();
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        QList<int> highlighted;
+        SetMsgBoxHook([&](const MsgBoxCall&) {
+            for (const QListWidgetItem* item : w->List1->selectedItems())
+                highlighted << w->List1->row(item);
+            return vbOK;
+        });
+        const QRect item = w->List1->visualItemRect(w->List1->item(c.row));
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, item.center());
+        EXPECT_EQ(highlighted, QList<int>{c.row});
     }
 }

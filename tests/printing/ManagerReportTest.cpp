@@ -230,3 +230,23 @@ TEST_F(ManagerReport, ThePrintButtonOffersTheRecordsAndPrints)
     EXPECT_EQ(w.MSFlexGrid1->Row(), 1);
     EXPECT_EQ(w.MSFlexGrid1->Col(), 1);
 }
+
+// Record n prints when n is not above the lines to print, as in the other
+// reports: a fraction prints no record past it.
+TEST_F(ManagerReport, LinesToPrintStopAtTheLastRecordNumberNotAboveThem)
+{
+    const Diary diary({{"01-Mar-2026", "1", "", "", "", "rec1"},
+                       {"02-Mar-2026", "1", "", "", "", "rec2"},
+                       {"03-Mar-2026", "1", "", "", "", "rec3"},
+                       {"04-Mar-2026", "1", "", "", "", "rec4"}});
+    const struct {
+        double lines;
+        int records;
+    } cases[] = {{2.5, 2}, {2.9, 2}, {3, 3}, {0.5, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines);
+        const auto words = print(diary, 0, c.lines);
+        for (int i = 1; i <= 4; ++i)
+            EXPECT_EQ(FindWord(words, QStringLiteral("rec%1").arg(i)).page > 0, i <= c.records) << i;
+    }
+}

@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -579,4 +580,17 @@ TEST_F(MemberPaymentWindows, HostileDataKeepsTheWindowsOnA1280By800Screen)
     EXPECT_EQ(members.List1->count(), 100);
     EXPECT_EQ(payments.MSFlexGrid1->Rows(), 102);
     EXPECT_EQ(payments.MSFlexGrid1->TextMatrix(101, 1), QString(80, 'W'));
+}
+
+// The grid opens showing its four columns whole, with no scroll bar across
+// to the empty fifth one.
+TEST_F(MemberPaymentWindows, PaymentsGridHasNoScrollBarAcross)
+{
+    Syndicate[1][NameField] = "Bob";
+    LoadedWindow<SPayments> w;
+    OpenAndLook(&w, [&w] {
+        const QScrollBar* across = w.MSFlexGrid1->horizontalScrollBar();
+        EXPECT_FALSE(across->isVisible());
+        EXPECT_EQ(across->maximum(), 0);
+    });
 }

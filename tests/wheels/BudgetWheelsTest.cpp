@@ -175,11 +175,11 @@ TEST(BudgetWheelLinesTest, ExtraBalls)
         EXPECT_EQ(Entries[r][kExtraBallColumn], 0);
 }
 
-// Only whole numbers from 1 that fit a cell pass; above the lottery passes.
+// Only whole numbers from 1 that fit a cell pass.
 TEST(BudgetWheelInput, WhatTheBoxesMayHold)
 {
-    EXPECT_TRUE(BudgetInputOK({"1", "49", "99", " 7", "3.6", "2.5", "12a", "7", "7"}));
+    EXPECT_TRUE(BudgetInputOK({"1", "49", "99", " 7", "3.6", "2.5", "12a", "7", "7"}, 99));
     for (const char* bad : {"", "abc", "0", "-3", "0.4", "0.5", "99999", "-", "."})
-        EXPECT_FALSE(BudgetInputOK({"1", bad})) << bad;
-    EXPECT_TRUE(BudgetInputOK({}));
+        EXPECT_FALSE(BudgetInputOK({"1", bad}, 99)) << bad;
+    EXPECT_TRUE(BudgetInputOK({}, 49));
 }

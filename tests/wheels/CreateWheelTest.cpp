@@ -102,10 +102,10 @@ TEST(CreateWheelRings, NothingToWheel)
 // The input check, and an extra ball on every line when the lottery has one.
 TEST(CreateWheelRings, InputAndExtraBalls)
 {
-    EXPECT_TRUE(CreateWheelInputOK({"1", "99", "7", "7"}));
-    EXPECT_FALSE(CreateWheelInputOK({"1", ""}));
-    EXPECT_FALSE(CreateWheelInputOK({"0", "5"}));
-    EXPECT_FALSE(CreateWheelInputOK({"000"}));
+    EXPECT_TRUE(CreateWheelInputOK({"1", "99", "7", "7"}, 99));
+    EXPECT_FALSE(CreateWheelInputOK({"1", ""}, 99));
+    EXPECT_FALSE(CreateWheelInputOK({"0", "5"}, 99));
+    EXPECT_FALSE(CreateWheelInputOK({"000"}, 99));
 
     ResetEntries();
     RandomizeSeed(12);

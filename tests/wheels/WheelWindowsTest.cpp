@@ -192,6 +192,32 @@ TEST_F(WheelWindows, ANumberTypedTwiceIsRefused)
     }
 }
 
+// A number above the lottery's highest could never be played: the bad-input
+// tip, and no lines.
+TEST_F(WheelWindows, ANumberAboveTheLotteryIsRefused)
+{
+    writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");
+    const std::pair<const char*, std::function<WheelFrame*()>> windows[] = {
+        {"pairs", [] { return new PWheel2; }},
+        {"budget", [] { return new PBudgetWheel; }},
+        {"create-a-wheel", [] { return new PDIYWheels; }},
+    };
+    for (const auto& [name, make] : windows) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<WheelFrame> w(make());
+        w->Load();
+        int inUse = 0;
+        for (bool used : w->BoxesInUse())
+            inUse += used ? 1 : 0;
+        type(*w, numbers(1, inUse));
+        w->Text1[2]->setText("99");
+        answer(vbOK);
+        generate(*w);
+        EXPECT_EQ(lastBoxText().toStdString(), kBadInput.toStdString());
+        EXPECT_EQ(ShownLines(w->MSFlexGrid1), 0);
+    }
+}
+
 TEST_F(WheelWindows, ChoosingALotteryEmptiesBoxesItCannotHoldAndSetsTheRemark)
 {
     writeLottery("dbase100.txt", "UK Lotto", "6,49,0,0,1");

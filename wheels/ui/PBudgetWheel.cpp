@@ -81,7 +81,7 @@ bool PBudgetWheel::BoxesOK()
             active << texts[i];
         BallPool[i] = CellFromText(texts[i]);
     }
-    return BudgetInputOK(active);
+    return BudgetInputOK(active, MaxBall);
 }
 
 QString PBudgetWheel::WheelRefusal() const

@@ -82,7 +82,7 @@ bool PDIYWheels::BoxesOK()
     const QStringList texts = BoxTexts();
     for (int i = 0; i < n; ++i)
         BallPool[i] = CellFromText(texts[i]);
-    return CreateWheelInputOK(texts.mid(0, n));
+    return CreateWheelInputOK(texts.mid(0, n), MaxBall);
 }
 
 void PDIYWheels::Do_Wheel() { CreateWheelLines(Count(), Interval(), BallsDrawn, ExtraBallMax); }
