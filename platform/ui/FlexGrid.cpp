@@ -15,6 +15,15 @@ namespace {
 
 constexpr Qt::Alignment DefaultAlignment = Qt::AlignLeft;
 constexpr Qt::ItemFlags BodyFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+// Which of a cell's colours was set only as the pair of the other.
+constexpr int kPairedRole = Qt::UserRole + 1;
+
+// The heading face behind a text colour: light grey behind a dark colour,
+// dark grey behind a light one.
+QColor FaceFor(const QColor& text)
+{
+    return BackgroundFor(text) == QColor(Qt::white) ? QColor(0xF0, 0xF0, 0xF0) : QColor(0x30, 0x30, 0x30);
+}
 
 // The row labels. Their width is the grid's column 0 width, always fixed, so
 // the size they ask for is known without measuring them: the stock header
@@ -331,6 +340,7 @@ void FlexGrid::Clear()
         blank->setText(QString());
         blank->setData(Qt::ForegroundRole, QVariant());
         blank->setData(Qt::BackgroundRole, QVariant());
+        blank->setData(kPairedRole, QVariant());
         putHeader(row, col, blank);
     };
     if (fixedRows_ > 0)
@@ -372,14 +382,50 @@ void FlexGrid::setCellColour(int row, int col, Qt::ItemDataRole role, const QCol
 {
     if (!inRange(row, col))
         return;
+    const Qt::ItemDataRole other = role == Qt::BackgroundRole ? Qt::ForegroundRole : Qt::BackgroundRole;
     if (row < fixedRows_ && col < fixedCols_) {
-        (role == Qt::BackgroundRole ? corner_.back : corner_.fore) = colour;
+        QColor& own = role == Qt::BackgroundRole ? corner_.back : corner_.fore;
+        QColor& pair = role == Qt::BackgroundRole ? corner_.fore : corner_.back;
+        const bool otherPaired = corner_.paired == other;
+        own = colour;
+        if (colour.isValid() && (!pair.isValid() || otherPaired)) {
+            pair = role == Qt::BackgroundRole ? TextColourFor(colour) : BackgroundFor(colour);
+            corner_.paired = other;
+        } else {
+            if (otherPaired)
+                pair = QColor();
+            corner_.paired = -1;
+        }
         if (cornerButton_)
             cornerButton_->update();
-    } else if (isFixed(row, col)) {
-        setHeaderData(row, col, role, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
-    } else if (QTableWidgetItem* cell = cellItem(row, col, true)) {
-        cell->setData(role, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
+        return;
+    }
+    auto data = [this, row, col](int r) {
+        const QTableWidgetItem* cell = cellItem(row, col, false);
+        return cell ? cell->data(r) : QVariant();
+    };
+    auto put = [this, row, col](int r, const QVariant& value) {
+        if (isFixed(row, col))
+            setHeaderData(row, col, r, value);
+        else if (QTableWidgetItem* cell = cellItem(row, col, true))
+            cell->setData(r, value);
+    };
+    auto brush = [](const QColor& c) { return c.isValid() ? QVariant(QBrush(c)) : QVariant(); };
+    // A colour set alone brings its pair (see the header); the pair goes
+    // with it, and gives way to a colour set for its own role.
+    const bool otherPaired = data(kPairedRole).toInt() == other;
+    put(role, brush(colour));
+    if (colour.isValid() && (!data(other).isValid() || otherPaired)) {
+        const bool heading = isFixed(row, col);
+        put(other,
+            brush(role == Qt::BackgroundRole ? TextColourFor(colour)
+                      : heading              ? FaceFor(colour)
+                                             : BackgroundFor(colour)));
+        put(kPairedRole, int(other));
+    } else {
+        if (otherPaired)
+            put(other, QVariant());
+        put(kPairedRole, QVariant());
     }
 }
 

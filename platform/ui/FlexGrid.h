@@ -70,6 +70,11 @@ public:
     void setText(const QString& text) { setTextMatrix(row_, col_, text); }
 
     // Cell colours. Unset colours read as the colours the cell is painted with.
+    // Colours come in pairs: a text colour set on a cell without a background
+    // of its own brings the background BackgroundFor gives (a heading's a
+    // light or dark grey face), a background set without a text colour brings
+    // TextColourFor's, so the cell reads on any palette. The pair changes
+    // with the colour that brought it and goes when it is cleared.
     // The std::uint32_t overloads take the program's colour values (red in the
     // low byte, see platform/Text.h), so setCellForeColor(160) is dark red.
     QColor CellBackColor() const { return cellBackColor(row_, col_); }
@@ -139,6 +144,7 @@ private:
     struct Corner {
         QString text;
         QColor fore, back;
+        int paired = -1; // the role set only as the other's pair
     };
     // The item behind a cell: a header item for a fixed cell, nullptr for the
     // corner (fixed row and fixed column) or a cell out of range. With create,
