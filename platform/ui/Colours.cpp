@@ -62,7 +62,8 @@ void SetTextColours(QWidget* widget, const QColor& text, const QColor& back)
 {
     if (!widget)
         return;
-    const QColor behind = back.isValid() ? back : BackgroundFor(text);
+    const QColor behind =
+        back.isValid() ? back : ReadableBackground(text, widget->palette().color(widget->backgroundRole()));
     QPalette palette = widget->palette();
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
         palette.setColor(role, text);

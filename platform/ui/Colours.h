@@ -47,7 +47,8 @@ QColor ReadableBackground(const QColor& text, const QColor& back);
 QColor TextColourFor(const QColor& back);
 // A widget's text colour with the background it stands on, which it then
 // paints itself: a label's WindowText on its Window, a text box's Text on its
-// Base. Without a background, BackgroundFor(text).
+// Base. Without a background, the one it stands on now where the text reads
+// there, else BackgroundFor(text).
 void SetTextColours(QWidget* widget, const QColor& text, const QColor& back = QColor());
 
 // The colour to paint with: system colours map to the application palette

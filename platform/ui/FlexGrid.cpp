@@ -20,6 +20,8 @@ constexpr int kPairedRole = Qt::UserRole + 1;
 
 // The heading face behind a text colour: light grey behind a dark colour,
 // dark grey behind a light one.
+QVariant brushOf(const QColor& colour) { return colour.isValid() ? QVariant(QBrush(colour)) : QVariant(); }
+
 QColor FaceFor(const QColor& text)
 {
     return BackgroundFor(text) == QColor(Qt::white) ? QColor(0xF0, 0xF0, 0xF0) : QColor(0x30, 0x30, 0x30);
@@ -296,7 +298,13 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
         cell->setFlags(BodyFlags);
         applyAlignment(cell, col);
         QTableWidget::setItem(row - fixedRows_, col - fixedCols_, cell);
+        return;
     }
+    // A text colour brings its background once the cell has a text (a
+    // heading's item was replaced above: it is looked up again).
+    cell = cellItem(row, col, false);
+    if (cell && (cell->data(Qt::ForegroundRole).isValid() || cell->data(kPairedRole).isValid()))
+        pairColours(row, col);
 }
 
 QStringList FlexGrid::rowTexts(int row) const
@@ -382,8 +390,8 @@ void FlexGrid::setCellColour(int row, int col, Qt::ItemDataRole role, const QCol
 {
     if (!inRange(row, col))
         return;
-    const Qt::ItemDataRole other = role == Qt::BackgroundRole ? Qt::ForegroundRole : Qt::BackgroundRole;
     if (row < fixedRows_ && col < fixedCols_) {
+        const Qt::ItemDataRole other = role == Qt::BackgroundRole ? Qt::ForegroundRole : Qt::BackgroundRole;
         QColor& own = role == Qt::BackgroundRole ? corner_.back : corner_.fore;
         QColor& pair = role == Qt::BackgroundRole ? corner_.fore : corner_.back;
         const bool otherPaired = corner_.paired == other;
@@ -400,33 +408,52 @@ void FlexGrid::setCellColour(int row, int col, Qt::ItemDataRole role, const QCol
             cornerButton_->update();
         return;
     }
-    auto data = [this, row, col](int r) {
-        const QTableWidgetItem* cell = cellItem(row, col, false);
-        return cell ? cell->data(r) : QVariant();
-    };
-    auto put = [this, row, col](int r, const QVariant& value) {
-        if (isFixed(row, col))
-            setHeaderData(row, col, r, value);
-        else if (QTableWidgetItem* cell = cellItem(row, col, true))
-            cell->setData(r, value);
-    };
-    auto brush = [](const QColor& c) { return c.isValid() ? QVariant(QBrush(c)) : QVariant(); };
-    // A colour set alone brings its pair (see the header); the pair goes
-    // with it, and gives way to a colour set for its own role.
-    const bool otherPaired = data(kPairedRole).toInt() == other;
-    put(role, brush(colour));
-    if (colour.isValid() && (!data(other).isValid() || otherPaired)) {
-        const bool heading = isFixed(row, col);
-        put(other,
-            brush(role == Qt::BackgroundRole ? TextColourFor(colour)
-                      : heading              ? FaceFor(colour)
-                                             : BackgroundFor(colour)));
-        put(kPairedRole, int(other));
-    } else {
-        if (otherPaired)
-            put(other, QVariant());
-        put(kPairedRole, QVariant());
+    if (isFixed(row, col))
+        setHeaderData(row, col, role, brushOf(colour));
+    else if (QTableWidgetItem* cell = cellItem(row, col, true))
+        cell->setData(role, brushOf(colour));
+    // A colour set for its own role is the cell's own, no longer a pair.
+    if (const QTableWidgetItem* cell = cellItem(row, col, false); cell && cell->data(kPairedRole).toInt() == role)
+        putCellData(row, col, kPairedRole, QVariant());
+    pairColours(row, col);
+}
+
+void FlexGrid::putCellData(int row, int col, int role, const QVariant& value)
+{
+    if (isFixed(row, col)) {
+        setHeaderData(row, col, role, value);
+    } else if (QTableWidgetItem* cell = cellItem(row, col, false); cell && cell->data(role) != value) {
+        cell->setData(role, value);
     }
+}
+
+void FlexGrid::pairColours(int row, int col)
+{
+    const QTableWidgetItem* cell = cellItem(row, col, false);
+    if (!cell)
+        return;
+    const int paired = cell->data(kPairedRole).toInt();
+    auto own = [cell, paired](int role) {
+        const QVariant brush = cell->data(role);
+        return paired == role || !brush.isValid() ? QColor() : brush.value<QBrush>().color();
+    };
+    const QColor fore = own(Qt::ForegroundRole);
+    const QColor back = own(Qt::BackgroundRole);
+    // An empty cell shows no text, so its text colour brings no background.
+    int role = 0;
+    QColor pair;
+    if (fore.isValid() && !back.isValid() && !cell->text().isEmpty()) {
+        role = Qt::BackgroundRole;
+        pair = isFixed(row, col) ? FaceFor(fore) : BackgroundFor(fore);
+    } else if (back.isValid() && !fore.isValid()) {
+        role = Qt::ForegroundRole;
+        pair = TextColourFor(back);
+    }
+    if (paired != 0 && paired != role)
+        putCellData(row, col, paired, QVariant());
+    if (role != 0)
+        putCellData(row, col, role, brushOf(pair));
+    putCellData(row, col, kPairedRole, role != 0 ? QVariant(role) : QVariant());
 }
 
 QColor FlexGrid::cellBackColor(int row, int col) const { return cellColour(row, col, Qt::BackgroundRole); }
