@@ -1,6 +1,7 @@
 #include "analysis/ui/ACommonNumbers.h"
 
 #include "platform/ui/Chart.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/Controls.h"
 
 #include <QLabel>
@@ -18,9 +19,6 @@ const QString kColdText = QStringLiteral(
     "These charts show which numbers appear the least often. If a lottery is random, all numbers should appear an "
     "equal number of times. The coldest numbers (the ones with the tallest bars in the charts below ) are therefore "
     "overdue. Maybe you should pick them!");
-
-const QColor kHotColour(192, 0, 0);  // &HC0
-const QColor kColdColour(0, 0, 192); // &HC00000
 
 // Rows 1 to `rows` labelled with their numbers and given the counts.
 void ShowCounts(Chart* chart, const std::vector<int>& counts, int rows)
@@ -94,12 +92,10 @@ void ACommonNumbers::SetUp()
 {
     ColdMode = 0;
     QPalette palette = Label2->palette();
-    palette.setColor(QPalette::Window, kHotColour);
+    palette.setColor(QPalette::Window, ToQColor(kHotColour));
     palette.setColor(QPalette::WindowText, Qt::white);
     Label2->setPalette(palette);
-    palette = Label3->palette();
-    palette.setColor(QPalette::WindowText, kHotColour);
-    Label3->setPalette(palette);
+    SetTextColours(Label3, ToQColor(kHotColour));
 }
 
 void ACommonNumbers::ShowAnalysis()
@@ -141,13 +137,11 @@ void ACommonNumbers::Option1_Click(int index)
     setWindowTitle(name);
     Heading->setText(name);
     Label2->setText(name);
-    const QColor colour = hot ? kHotColour : kColdColour;
+    const QColor colour = ToQColor(hot ? kHotColour : kColdColour);
     QPalette palette = Label2->palette();
     palette.setColor(QPalette::Window, colour);
     Label2->setPalette(palette);
-    palette = Label3->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    Label3->setPalette(palette);
+    SetTextColours(Label3, colour);
     MSChart1->setTitle(hot ? " Most common (hot) numbers " : " Least common (cold) numbers ");
     Label5->setText(hot ? kHotText : kColdText);
     if (List1->currentRow() >= 0)

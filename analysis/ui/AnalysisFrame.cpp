@@ -3,6 +3,7 @@
 #include "core/OpenLottery.h"
 #include "databases/DatabaseLoader.h"
 #include "core/ui/DatabaseList.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/Controls.h"
 #include "printing/ui/PrintReports.h"
 
@@ -28,7 +29,10 @@ AnalysisFrame::AnalysisFrame(const AnalysisFrameOptions& options, QWidget* paren
     MakeTitle(Heading);
     StatusLabel = NamedLabel(this, "StatusLabel", QString());
     StatusLabel->setWordWrap(true);
-    StatusLabel->setStyleSheet("color: #a00000; font-weight: bold");
+    SetTextColours(StatusLabel, QColor(0xA0, 0, 0));
+    QFont bold = StatusLabel->font();
+    bold.setBold(true);
+    StatusLabel->setFont(bold);
     StatusLabel->hide();
     Command6 = NamedPictureButton(this, "Command6", QStyle::SP_CustomBase, "Print", options.printTip, "document-print");
     CloseButton = NamedPictureButton(this, options.closeName, QStyle::SP_DialogCloseButton, "Close", options.closeTip);

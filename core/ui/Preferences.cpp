@@ -77,11 +77,12 @@ QGroupBox* optionPair(QWidget* parent, const QString& name, const QString& title
     return frame;
 }
 
+// A text sample stands on the background colour the texts are shown on, or,
+// where it would not read there, on white or black.
 void setTextColour(QLabel* label, SettingsItem item)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(ColourFromText(Settings[item])));
-    label->setPalette(palette);
+    const QColor text = ToQColor(ColourFromText(Settings[item]));
+    SetTextColours(label, text, ReadableBackground(text, ToQColor(ColourFromText(Settings[BackgroundColour]))));
 }
 
 void setBackColour(QLabel* label, SettingsItem item)

@@ -5,9 +5,12 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -69,11 +72,20 @@ void setPicture(QWidget* window, const QPixmap& picture)
 
 QColor settingColour(SettingsItem item) { return ToQColor(ColourFromText(Settings[item])); }
 
-void colourText(const QList<QWidget*>& widgets, const QColor& colour)
+// A label stands on the window's background, a text box on its own. Where
+// the colour would not read there (a background that follows a dark desktop
+// palette, a colour picked close to it) the text gets a background of its own.
+void colourText(const QList<QWidget*>& widgets, const QColor& colour, const QColor& windowBack)
 {
     for (QWidget* widget : widgets) {
         if (!widget)
             continue;
+        const bool textBox = qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractScrollArea*>(widget);
+        const QColor behind = textBox ? widget->palette().color(QPalette::Base) : windowBack;
+        if (ContrastRatio(colour, behind) < kLeastContrast) {
+            SetTextColours(widget, colour);
+            continue;
+        }
         QPalette palette = widget->palette();
         palette.setColor(QPalette::WindowText, colour);
         palette.setColor(QPalette::Text, colour);
@@ -81,10 +93,16 @@ void colourText(const QList<QWidget*>& widgets, const QColor& colour)
     }
 }
 
+// The window's background, and the text colour of what stands on it without
+// a colour of its own (check boxes, option buttons, other labels): the
+// palette's where it reads there, else black or white.
 void setBackground(QWidget* window, const QColor& colour)
 {
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, colour);
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    palette.setColor(QPalette::WindowText,
+                     ContrastRatio(text, colour) >= kLeastContrast ? text : TextColourFor(colour));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
@@ -133,11 +151,12 @@ void Skinning(QWidget* window, SkinFamily family, const SkinLabels& labels)
     }
 
     if (flags & 2) {
-        setBackground(window, settingColour(BackgroundColour));
-        colourText(labels.title, settingColour(TitleColour));
-        colourText(labels.body, settingColour(BodyTextColour));
-        colourText(labels.label, settingColour(LabelColour));
-        colourText(labels.other, settingColour(OtherTextColour));
+        const QColor back = settingColour(BackgroundColour);
+        setBackground(window, back);
+        colourText(labels.title, settingColour(TitleColour), back);
+        colourText(labels.body, settingColour(BodyTextColour), back);
+        colourText(labels.label, settingColour(LabelColour), back);
+        colourText(labels.other, settingColour(OtherTextColour), back);
         window->setProperty(kColoured, true);
     } else if (window->property(kColoured).toBool()) {
         // Colours were on at an earlier skinning: back to the colour it was built with.

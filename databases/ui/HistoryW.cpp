@@ -81,12 +81,8 @@ HistoryW::HistoryW(QWidget* parent) : LoadOnce(parent)
     Label6->hide();
     for (int n = 1; n <= kExtraBallColumn; ++n)
         Text1[n] = NumberBox(Frame1, n);
-    QPalette red = Text1[8]->palette();
-    red.setColor(QPalette::Text, ToQColor(kExtraBallColour));
-    Text1[8]->setPalette(red);
-    QPalette redLabel = Label6->palette();
-    redLabel.setColor(QPalette::WindowText, ToQColor(kExtraBallColour));
-    Label6->setPalette(redLabel);
+    SetTextColours(Text1[8], ToQColor(kExtraBallColour));
+    SetTextColours(Label6, ToQColor(kExtraBallColour));
     Command3 = NamedButton(Frame1, "Command3", "Update Draw", " Update selected draw ");
     Command2 = NamedButton(Frame1, "Command2", "Delete Draw", " Delete selected draw ");
 

@@ -51,5 +51,5 @@ void ShowHotColdMode(QLabel* heading, QLabel* numbers, bool cold)
     heading->setText(cold ? "Cold numbers" : "Hot numbers");
     const QColor colour = ToQColor(cold ? kColdColour : kHotColour);
     SetColour(heading, QPalette::Window, colour);
-    SetColour(numbers, QPalette::WindowText, colour);
+    SetTextColours(numbers, colour);
 }

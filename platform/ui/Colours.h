@@ -28,6 +28,29 @@ inline constexpr std::uint32_t kRetryStatusColour = 0x80;
 inline constexpr std::uint32_t kBoxInUseColour = 0xFFFFFF;
 inline constexpr std::uint32_t kBoxNotInUseColour = 0xC0C0C0;
 
+// Colours come in pairs: where the program names a text colour it names the
+// background behind it too (or leaves both to the desktop's palette), so that
+// the text stays readable on a light and on a dark palette alike.
+
+// The contrast of two colours as WCAG measures it: the relative luminances'
+// ratio, from 1 (none) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+// The least contrast a text colour keeps against what is behind it.
+inline constexpr double kLeastContrast = 3.0;
+// The background put behind a text colour the program names: white behind a
+// dark colour, black behind a light one (at least 4.5 to 1 either way).
+QColor BackgroundFor(const QColor& text);
+// `back` where `text` reads on it (kLeastContrast), else BackgroundFor(text).
+QColor ReadableBackground(const QColor& text, const QColor& back);
+// The text colour put on a background the program names: black on a light
+// one, white on a dark one.
+QColor TextColourFor(const QColor& back);
+// A widget's text colour with the background it stands on, which it then
+// paints itself: a label's WindowText on its Window, a text box's Text on its
+// Base. Without a background, the one it stands on now where the text reads
+// there, else BackgroundFor(text).
+void SetTextColours(QWidget* widget, const QColor& text, const QColor& back = QColor());
+
 // The colour to paint with: system colours map to the application palette
 // (15, the face of buttons and dialogs, is the window colour).
 QColor ToQColor(std::uint32_t value);

@@ -15,6 +15,17 @@ namespace {
 
 constexpr Qt::Alignment DefaultAlignment = Qt::AlignLeft;
 constexpr Qt::ItemFlags BodyFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+// Which of a cell's colours was set only as the pair of the other.
+constexpr int kPairedRole = Qt::UserRole + 1;
+
+// The heading face behind a text colour: light grey behind a dark colour,
+// dark grey behind a light one.
+QVariant brushOf(const QColor& colour) { return colour.isValid() ? QVariant(QBrush(colour)) : QVariant(); }
+
+QColor FaceFor(const QColor& text)
+{
+    return BackgroundFor(text) == QColor(Qt::white) ? QColor(0xF0, 0xF0, 0xF0) : QColor(0x30, 0x30, 0x30);
+}
 
 // The row labels. Their width is the grid's column 0 width, always fixed, so
 // the size they ask for is known without measuring them: the stock header
@@ -287,7 +298,13 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
         cell->setFlags(BodyFlags);
         applyAlignment(cell, col);
         QTableWidget::setItem(row - fixedRows_, col - fixedCols_, cell);
+        return;
     }
+    // A text colour brings its background once the cell has a text (a
+    // heading's item was replaced above: it is looked up again).
+    cell = cellItem(row, col, false);
+    if (cell && (cell->data(Qt::ForegroundRole).isValid() || cell->data(kPairedRole).isValid()))
+        pairColours(row, col);
 }
 
 QStringList FlexGrid::rowTexts(int row) const
@@ -331,6 +348,7 @@ void FlexGrid::Clear()
         blank->setText(QString());
         blank->setData(Qt::ForegroundRole, QVariant());
         blank->setData(Qt::BackgroundRole, QVariant());
+        blank->setData(kPairedRole, QVariant());
         putHeader(row, col, blank);
     };
     if (fixedRows_ > 0)
@@ -373,14 +391,69 @@ void FlexGrid::setCellColour(int row, int col, Qt::ItemDataRole role, const QCol
     if (!inRange(row, col))
         return;
     if (row < fixedRows_ && col < fixedCols_) {
-        (role == Qt::BackgroundRole ? corner_.back : corner_.fore) = colour;
+        const Qt::ItemDataRole other = role == Qt::BackgroundRole ? Qt::ForegroundRole : Qt::BackgroundRole;
+        QColor& own = role == Qt::BackgroundRole ? corner_.back : corner_.fore;
+        QColor& pair = role == Qt::BackgroundRole ? corner_.fore : corner_.back;
+        const bool otherPaired = corner_.paired == other;
+        own = colour;
+        if (colour.isValid() && (!pair.isValid() || otherPaired)) {
+            pair = role == Qt::BackgroundRole ? TextColourFor(colour) : BackgroundFor(colour);
+            corner_.paired = other;
+        } else {
+            if (otherPaired)
+                pair = QColor();
+            corner_.paired = -1;
+        }
         if (cornerButton_)
             cornerButton_->update();
-    } else if (isFixed(row, col)) {
-        setHeaderData(row, col, role, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
-    } else if (QTableWidgetItem* cell = cellItem(row, col, true)) {
-        cell->setData(role, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
+        return;
     }
+    if (isFixed(row, col))
+        setHeaderData(row, col, role, brushOf(colour));
+    else if (QTableWidgetItem* cell = cellItem(row, col, true))
+        cell->setData(role, brushOf(colour));
+    // A colour set for its own role is the cell's own, no longer a pair.
+    if (const QTableWidgetItem* cell = cellItem(row, col, false); cell && cell->data(kPairedRole).toInt() == role)
+        putCellData(row, col, kPairedRole, QVariant());
+    pairColours(row, col);
+}
+
+void FlexGrid::putCellData(int row, int col, int role, const QVariant& value)
+{
+    if (isFixed(row, col)) {
+        setHeaderData(row, col, role, value);
+    } else if (QTableWidgetItem* cell = cellItem(row, col, false); cell && cell->data(role) != value) {
+        cell->setData(role, value);
+    }
+}
+
+void FlexGrid::pairColours(int row, int col)
+{
+    const QTableWidgetItem* cell = cellItem(row, col, false);
+    if (!cell)
+        return;
+    const int paired = cell->data(kPairedRole).toInt();
+    auto own = [cell, paired](int role) {
+        const QVariant brush = cell->data(role);
+        return paired == role || !brush.isValid() ? QColor() : brush.value<QBrush>().color();
+    };
+    const QColor fore = own(Qt::ForegroundRole);
+    const QColor back = own(Qt::BackgroundRole);
+    // An empty cell shows no text, so its text colour brings no background.
+    int role = 0;
+    QColor pair;
+    if (fore.isValid() && !back.isValid() && !cell->text().isEmpty()) {
+        role = Qt::BackgroundRole;
+        pair = isFixed(row, col) ? FaceFor(fore) : BackgroundFor(fore);
+    } else if (back.isValid() && !fore.isValid()) {
+        role = Qt::ForegroundRole;
+        pair = TextColourFor(back);
+    }
+    if (paired != 0 && paired != role)
+        putCellData(row, col, paired, QVariant());
+    if (role != 0)
+        putCellData(row, col, role, brushOf(pair));
+    putCellData(row, col, kPairedRole, role != 0 ? QVariant(role) : QVariant());
 }
 
 QColor FlexGrid::cellBackColor(int row, int col) const { return cellColour(row, col, Qt::BackgroundRole); }

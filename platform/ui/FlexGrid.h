@@ -70,6 +70,12 @@ public:
     void setText(const QString& text) { setTextMatrix(row_, col_, text); }
 
     // Cell colours. Unset colours read as the colours the cell is painted with.
+    // Colours come in pairs: a text colour set on a cell with a text and no
+    // background of its own brings the background BackgroundFor gives (a
+    // heading's a light or dark grey face), a background set without a text
+    // colour brings TextColourFor's, so the cell reads on any palette. The
+    // pair changes with the colour that brought it and goes when it is
+    // cleared (a background also when the text is emptied).
     // The std::uint32_t overloads take the program's colour values (red in the
     // low byte, see platform/Text.h), so setCellForeColor(160) is dark red.
     QColor CellBackColor() const { return cellBackColor(row_, col_); }
@@ -139,6 +145,7 @@ private:
     struct Corner {
         QString text;
         QColor fore, back;
+        int paired = -1; // the role set only as the other's pair
     };
     // The item behind a cell: a header item for a fixed cell, nullptr for the
     // corner (fixed row and fixed column) or a cell out of range. With create,
@@ -160,6 +167,10 @@ private:
     // colour; the corner keeps its own, an unset one shows the palette's.
     QColor cellColour(int row, int col, Qt::ItemDataRole role) const;
     void setCellColour(int row, int col, Qt::ItemDataRole role, const QColor& colour);
+    // Gives a cell the colour that pairs with the one it has of its own, or
+    // takes a pair away that no longer belongs (see the colours above).
+    void pairColours(int row, int col);
+    void putCellData(int row, int col, int role, const QVariant& value);
 
     // Hide the QTableWidget's own counts and items from the grid's users.
     using QTableWidget::clear;

@@ -446,9 +446,7 @@ void SManager::Command7_Click()
         if (CellIsError(i, DiaryCost) || CellIsError(i, DiaryWon))
             readable = false;
     }
-    QPalette palette = Text3->palette();
-    palette.setColor(QPalette::Text, ToQColor(!readable || sum < 0 ? kNegativeAmountColour : 0));
-    Text3->setPalette(palette);
+    SetTextColours(Text3, ToQColor(!readable || sum < 0 ? kNegativeAmountColour : 0));
     // A balance that cannot be read leaves the total unknown, never short.
     Text3->setText(readable ? FormatMoney(sum, locale_) : QStringLiteral("Error"));
     Text3->setToolTip(readable ? QString() : QStringLiteral(" An amount in the diary cannot be read "));

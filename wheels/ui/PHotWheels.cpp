@@ -58,9 +58,7 @@ PHotWheels::PHotWheels(QWidget* parent) : WheelFrame(Options(), parent)
     Label3 = NamedLabel(this, "Label3", QString());
     Label3->setFont(Label8->font());
     Label3->setWordWrap(true);
-    QPalette numbers = Label3->palette();
-    numbers.setColor(QPalette::WindowText, ToQColor(kNumbersAtOpening));
-    Label3->setPalette(numbers);
+    SetTextColours(Label3, ToQColor(kNumbersAtOpening));
 
     NumbersLabel = NamedLabel(this, "Label1", "Numbers:");
     Combo1 = NamedNumberList(this, "Combo1", kCreateWheelFewest, kCreateWheelBoxes);

@@ -40,11 +40,8 @@ WheelFrame::WheelFrame(const WheelFrameOptions& options, QWidget* parent)
 {
     Label1->setObjectName(options.listCaptionName);
     Label5->setObjectName(options.statusName);
-    if (options.statusColour) {
-        QPalette status = Label5->palette();
-        status.setColor(QPalette::WindowText, ToQColor(*options.statusColour));
-        Label5->setPalette(status);
-    }
+    if (options.statusColour)
+        SetTextColours(Label5, ToQColor(*options.statusColour));
     if (options.boxes > 0)
         buildBoxes();
 }
