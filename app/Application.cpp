@@ -43,8 +43,8 @@ void onEndSignal(int)
 // Ends the run after a signal. The windows open over the main window close
 // first, the topmost first, as their Close does (a question one asks is
 // answered as Escape answers it; a window still open after its Close is
-// closed without it), and their openers finish (Preferences then reads the
-// settings file again, dropping what was not saved). Only then does the main
+// closed without it), and their openers finish (Preferences then drops what
+// it changed and did not save). Only then does the main
 // window close and save. Should a window never let go (a download waiting
 // for its server), the main window closes after a few seconds all the same.
 void endRun(QWidget* mainWindow, int round, std::shared_ptr<QSet<QWidget*>> closed)
