@@ -11,10 +11,12 @@
 #include "platform/ui/Colours.h"
 #include "platform/ui/FolderDialog.h"
 #include "support/MainWindowFixture.h"
+#include "syndicates/SyndicateFile.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -187,6 +189,64 @@ TEST_F(FileAndHelpItemsTest, RestoredSettingsAreReadAgainAndOthersAreLeftAlone)
     EXPECT_EQ(w.Item(WebLinkItem(7))->text(), "From the backup");
     EXPECT_EQ(w.ChecklistCaption(0), "Typed today"); // "Notes.txt" was not restored
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(path(".")).canonicalPath());
+}
+
+TEST_F(FileAndHelpItemsTest, ARestoredSettingsFileKeepsTheSyndicateItNames)
+{
+    // The backup holds settings naming syndicate 001, and its file; the
+    // program folder has neither.
+    const QString members = MembersFileName(1);
+    LoadSettings();
+    Settings.set(SyndicateFile, members);
+    Syndicate[0][SyndicateNameField] = "Club";
+    Syndicate[0][NameField] = "Ann";
+    ASSERT_TRUE(SaveSyndicate() && SaveSettings());
+    ASSERT_TRUE(QDir(path(".")).mkpath(kBackupFolder));
+    for (const QString& name : {kSettingsFile, members})
+        ASSERT_TRUE(QFile::rename(path(name), path(kBackupFolder + "/" + name)));
+    const auto startAfresh = [this] {
+        window_.reset();
+        ResetSyndicate();
+        ResetSettings();
+        return &start();
+    };
+    // Restores in Backup and Restore, one opening each: one file, or all
+    // (Restore all); none just opens and closes it.
+    const auto restore = [this](const QStringList& names) {
+        drive<Backup>([names](Backup& b) {
+            if (names.size() > 1)
+                b.Command5_Click();
+            for (int i = 0; names.size() == 1 && i < b.List2->count(); ++i) {
+                if (BackupRowFile(b.List2, i) == names[0]) {
+                    b.List2->setCurrentRow(i);
+                    b.Command2_Click();
+                }
+            }
+        });
+        run(MenuItem::FileBackup);
+    };
+    const struct {
+        const char* what;
+        std::vector<QStringList> steps;
+    } cases[] = {
+        {"the settings, then the syndicate", {{kSettingsFile}, {members}}},
+        {"the settings, Backup opened again, then the syndicate", {{kSettingsFile}, {}, {members}}},
+        {"the syndicate, then the settings", {{members}, {kSettingsFile}}},
+        {"both at once", {{kSettingsFile, members}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path(kSettingsFile));
+        QFile::remove(path(members));
+        Vantrel* w = startAfresh();
+        for (const QStringList& names : c.steps)
+            restore(names);
+        EXPECT_EQ(w->findChild<QLabel*>("Label3")->text(), "Club");
+        w->close();
+        EXPECT_EQ(ReadLines(path(kSettingsFile))->value(int(SyndicateFile) - 1), members);
+        w = startAfresh();
+        EXPECT_EQ(w->findChild<QLabel*>("Label3")->text(), "Club");
+    }
 }
 
 TEST_F(FileAndHelpItemsTest, BackupAndDiskCopyHoldTheSessionAsItStands)
