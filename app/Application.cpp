@@ -102,6 +102,19 @@ void endOnSignals(QWidget* mainWindow)
 // in it that a player's tidy-up could delete, lock up or replace carries the
 // lock. The kernel drops it when the process ends, however it ends, so a
 // crash never blocks the next start.
+// Said once, when the data folder's path is found to name another folder than
+// the one this copy started with and locked.
+void SayFolderMoved(const QString& path, const QString& now)
+{
+    MsgBox("The data folder " + QDir::toNativeSeparators(path)
+               + " was moved or replaced while Vantrel was running.\r\n\r\n"
+               + (now.isEmpty()
+                      ? "The folder Vantrel started with has been deleted, so nothing more can be saved. "
+                      : "Vantrel goes on with the folder it started with, now " + QDir::toNativeSeparators(now) + ". ")
+               + "It writes nothing into " + QDir::toNativeSeparators(path) + ".",
+           vbOKOnly + vbExclamation, "Vantrel");
+}
+
 class FolderLock {
 public:
     enum class State {
@@ -130,12 +143,16 @@ public:
     }
     ~FolderLock()
     {
-        if (fd_ >= 0)
+        if (fd_ >= 0) {
+            HoldProgramFolder(-1);
             ::close(fd_);
+        }
     }
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
     State state() const { return state_; }
+    // Keeps the program to the folder opened, wherever it goes (Folder.h).
+    void hold() const { HoldProgramFolder(fd_, SayFolderMoved); }
 
 private:
     int fd_ = -1;
@@ -186,6 +203,10 @@ int RunProgram()
         break;
     case FolderLock::State::NoLocks: break;
     }
+    // Should the folder be renamed or replaced while the program runs (and
+    // another copy start on a new folder at its path), this copy keeps to
+    // the folder it started with.
+    lock.hold();
     RegisterAllWindows();
     Vantrel window;
     window.Load();
