@@ -44,9 +44,9 @@ void onEndSignal(int)
 // first, the topmost first, as their Close does (a question one asks is
 // answered as Escape answers it; a window still open after its Close is
 // closed without it), and their openers finish (Preferences then drops what
-// it changed and did not save). Only then does the main
-// window close and save. Should a window never let go (a download waiting
-// for its server), the main window closes after a few seconds all the same.
+// it changed and did not save). Only then does the main window close and
+// save. Should a window never let go (a download waiting for its server),
+// the main window closes after a few seconds all the same.
 void endRun(QWidget* mainWindow, int round, std::shared_ptr<QSet<QWidget*>> closed)
 {
     constexpr int kRounds = 500;
@@ -97,11 +97,7 @@ void endOnSignals(QWidget* mainWindow)
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
 }
-// One copy of the program works on a data folder at a time. The copy that
-// starts first holds a lock on the folder itself, opened as a folder: no file
-// in it that a player's tidy-up could delete, lock up or replace carries the
-// lock. The kernel drops it when the process ends, however it ends, so a
-// crash never blocks the next start.
+
 // Said once, when the data folder's path is found to name another folder than
 // the one this copy started with and locked.
 void SayFolderMoved(const QString& path, const QString& now)
@@ -115,6 +111,11 @@ void SayFolderMoved(const QString& path, const QString& now)
            vbOKOnly + vbExclamation, "Vantrel");
 }
 
+// One copy of the program works on a data folder at a time. The copy that
+// starts first holds a lock on the folder itself, opened as a folder: no file
+// in it that a player's tidy-up could delete, lock up or replace carries the
+// lock. The kernel drops it when the process ends, however it ends, so a
+// crash never blocks the next start.
 class FolderLock {
 public:
     enum class State {
