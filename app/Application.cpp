@@ -43,10 +43,10 @@ void onEndSignal(int)
 // Ends the run after a signal. The windows open over the main window close
 // first, the topmost first, as their Close does (a question one asks is
 // answered as Escape answers it; a window still open after its Close is
-// closed without it), and their openers finish (Preferences then reads the
-// settings file again, dropping what was not saved). Only then does the main
-// window close and save. Should a window never let go (a download waiting
-// for its server), the main window closes after a few seconds all the same.
+// closed without it), and their openers finish (Preferences then drops what
+// it changed and did not save). Only then does the main window close and
+// save. Should a window never let go (a download waiting for its server),
+// the main window closes after a few seconds all the same.
 void endRun(QWidget* mainWindow, int round, std::shared_ptr<QSet<QWidget*>> closed)
 {
     constexpr int kRounds = 500;
@@ -97,6 +97,20 @@ void endOnSignals(QWidget* mainWindow)
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
 }
+
+// Said once, when the data folder's path is found to name another folder than
+// the one this copy started with and locked.
+void SayFolderMoved(const QString& path, const QString& now)
+{
+    MsgBox("The data folder " + QDir::toNativeSeparators(path)
+               + " was moved or replaced while Vantrel was running.\r\n\r\n"
+               + (now.isEmpty()
+                      ? "The folder Vantrel started with has been deleted, so nothing more can be saved. "
+                      : "Vantrel goes on with the folder it started with, now " + QDir::toNativeSeparators(now) + ". ")
+               + "It writes nothing into " + QDir::toNativeSeparators(path) + ".",
+           vbOKOnly + vbExclamation, "Vantrel");
+}
+
 // One copy of the program works on a data folder at a time. The copy that
 // starts first holds a lock on the folder itself, opened as a folder: no file
 // in it that a player's tidy-up could delete, lock up or replace carries the
@@ -130,12 +144,16 @@ public:
     }
     ~FolderLock()
     {
-        if (fd_ >= 0)
+        if (fd_ >= 0) {
+            HoldProgramFolder(-1);
             ::close(fd_);
+        }
     }
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
     State state() const { return state_; }
+    // Keeps the program to the folder opened, wherever it goes (Folder.h).
+    void hold() const { HoldProgramFolder(fd_, SayFolderMoved); }
 
 private:
     int fd_ = -1;
@@ -186,6 +204,10 @@ int RunProgram()
         break;
     case FolderLock::State::NoLocks: break;
     }
+    // Should the folder be renamed or replaced while the program runs (and
+    // another copy start on a new folder at its path), this copy keeps to
+    // the folder it started with.
+    lock.hold();
     RegisterAllWindows();
     Vantrel window;
     window.Load();

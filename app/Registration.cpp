@@ -55,6 +55,7 @@
 #include "syndicates/ui/SyndicateChoice.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -112,13 +113,18 @@ bool savedEntriesExist()
     return false;
 }
 
-// After Preferences the settings file is read again whatever closed the
-// window. The open syndicate follows the settings if the re-read changed it,
+// After Preferences the settings stand as the window left them: what Save
+// stored, or, closed without saving, as they were when it opened; what other
+// windows changed and have not saved yet is kept. Reset all program defaults
+// removed the settings file: reading it again writes and loads the defaults
+// of every item. The open syndicate follows the settings if that changed it,
 // so the syndicate in memory is always the one the settings name.
 void afterPreferences(Vantrel& main)
 {
     const QString syndicateFile = Settings[SyndicateFile];
-    LoadSettings();
+    if (!QFileInfo::exists(kSettingsFile))
+        LoadSettings();
+    main.ShowWebLinks();
     main.Skinning();
     if (Settings[SyndicateFile] != syndicateFile)
         main.UpdateSyndicate();

@@ -53,6 +53,8 @@ public:
     void UpdateSyndicate();
     void DoBiorhythm();
     void Skinning();
+    // Shows WebLinks items 0 to 9 as the settings caption them.
+    void ShowWebLinks();
 
     // Handlers.
     void FileNotes_Click();
@@ -111,7 +113,6 @@ private:
     void Form_Load() override;
     void ReadNotes();
     ChecklistNotes shownNotes() const;
-    void ShowWebLinks();
     void RefreshItems();
     void ShowHover(int index);
     void Form_QueryUnload();

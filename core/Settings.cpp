@@ -12,6 +12,9 @@ SettingsTable Settings;
 namespace {
 // The file could not be read at the last load: it is not written over.
 bool fileKept = false;
+// What the file held after its 100th line when it was read last, line ends
+// and all: no item holds it, and every save writes it back as it was.
+QString afterLastItem;
 
 std::function<void()>& loadedHook()
 {
@@ -102,6 +105,7 @@ void ResetSettings()
         item.clear();
     ++Settings.generation_;
     fileKept = false;
+    afterLastItem.clear();
 }
 
 namespace {
@@ -121,15 +125,46 @@ void DefaultSettings()
 
 bool SettingsFileKept() { return fileKept; }
 
+namespace {
+// Splits off the first kSettingsCount lines of the text (line ends as
+// SplitLines reads them) and returns them; rest takes what follows the 100th
+// line's end, as it stands (empty for a shorter file).
+QStringList itemLines(const QString& text, QString& rest)
+{
+    QStringList lines;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < n && lines.size() < kSettingsCount) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines << text.mid(start, i - start);
+            i += (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (lines.size() == kSettingsCount) {
+        rest = text.mid(start);
+        return lines;
+    }
+    rest.clear();
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+} // namespace
+
 bool LoadSettings()
 {
     if (!QFile::exists(kSettingsFile))
         DefaultSettings();
     bool read = true;
-    if (const auto lines = ReadLines(kSettingsFile)) {
-        const int count = std::min<int>(int(lines->size()), kSettingsCount);
-        for (int k = 1; k <= count; ++k)
-            Settings.items_[std::size_t(k)] = lines->at(k - 1);
+    if (const auto text = ReadTextFile(kSettingsFile)) {
+        const QStringList lines = itemLines(*text, afterLastItem);
+        for (int k = 1; k <= int(lines.size()); ++k)
+            Settings.items_[std::size_t(k)] = lines.at(k - 1);
         ++Settings.generation_;
         fileKept = false;
     } else if (QFileInfo::exists(kSettingsFile)) {
@@ -149,11 +184,12 @@ bool SaveSettings(QString* error)
             *error = kSettingsFile + " could not be read, so it is left as it was";
         return false;
     }
-    QStringList lines;
+    QString text;
     for (int k = 1; k <= kSettingsCount; ++k)
-        lines << Settings.items_[std::size_t(k)];
+        text += Settings.items_[std::size_t(k)] + QStringLiteral("\r\n");
+    text += afterLastItem;
     QString why;
-    if (WriteLines(kSettingsFile, lines, &why))
+    if (WriteTextFile(kSettingsFile, text, &why))
         return true;
     if (error)
         *error = kSettingsFile + " could not be written: " + why;

@@ -77,7 +77,8 @@ extern SettingsTable Settings;
 
 // Reads "vantrel.ini" from the current folder into the items, writing the
 // defaults first when the file is missing. Items beyond the file's last line
-// keep their values; lines after the 100th are ignored. Then runs the hook
+// keep their values; what follows the 100th line is no item, and is kept as
+// it stands for SaveSettings to write back. Then runs the hook
 // set by the main window (its WebLinks menu follows the link captions).
 // False when the file is there but cannot be read: the items then take their
 // defaults in memory, and the file is kept as it is (SaveSettings leaves it
@@ -87,7 +88,8 @@ bool LoadSettings();
 bool SettingsFileKept();
 // Sets every item to its default and writes the file.
 void DefaultSettings();
-// Writes items 1 to 100, each followed by CR LF. False when the file was not
+// Writes items 1 to 100, each followed by CR LF, then whatever followed the
+// 100th line of the file as last read, unchanged. False when the file was not
 // written: it could not be, or it is kept because it could not be read (the
 // old file is then left as it was); error (when given) then says which, and
 // the system's reason, as a clause ("vantrel.ini could not be written: No

@@ -13,6 +13,7 @@
 #include <QTemporaryFile>
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <vector>
@@ -40,6 +41,44 @@ QString shippedDataFolder()
 }
 } // namespace
 
+namespace {
+struct HeldFolder {
+    int fd = -1;
+    std::function<void(const QString&, const QString&)> moved;
+    bool said = false;
+};
+HeldFolder& held()
+{
+    static HeldFolder folder;
+    return folder;
+}
+
+bool sameFolder(const struct stat& a, const QString& path)
+{
+    struct stat b = {};
+    return ::stat(QFile::encodeName(path).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The held folder when the path names another, else the path.
+QString heldFolder(const QString& path)
+{
+    HeldFolder& h = held();
+    struct stat folder = {};
+    if (::fstat(h.fd, &folder) != 0 || sameFolder(folder, path))
+        return path;
+    const QString reach = QStringLiteral("/proc/self/fd/%1").arg(h.fd);
+    QString now = QFile::symLinkTarget(reach);
+    if (now.isEmpty() || !sameFolder(folder, now))
+        now.clear();
+    if (!h.said) {
+        h.said = true;
+        if (h.moved)
+            h.moved(path, now);
+    }
+    return now.isEmpty() ? reach : now;
+}
+} // namespace
+
 QString ProgramFolder()
 {
     QString path = folderOverride();
@@ -47,7 +86,12 @@ QString ProgramFolder()
         path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (path.isEmpty())
         path = QDir::homePath() + "/.local/share/vantrel";
-    return path;
+    return held().fd >= 0 ? heldFolder(path) : path;
+}
+
+void HoldProgramFolder(int folderFd, std::function<void(const QString& path, const QString& now)> moved)
+{
+    held() = {folderFd, std::move(moved), false};
 }
 
 void SetProgramFolder(const QString& path) { folderOverride() = path; }

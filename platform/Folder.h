@@ -4,9 +4,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The per-user data folder (or the folder a test chose). Only names it:
-// MakeProgramFolderCurrent and OpenProgramFolder make it.
+// MakeProgramFolderCurrent and OpenProgramFolder make it. Once the folder is
+// held (HoldProgramFolder), the folder held, wherever it is now.
 QString ProgramFolder();
+// Holds the program folder as the folder open as folderFd (the one this copy
+// of the program locked); -1 lets it go. While it is held, ProgramFolder()
+// checks that its path still names that folder: where it names another (the
+// folder was renamed, moved or deleted and another made in its place), it
+// gives the held folder's path now instead (or, where the folder has none
+// left, a path that reaches it through this process only), so nothing is
+// written into the other folder; and, the first time, runs moved with the
+// path and the held folder's path now (empty when it has none).
+void HoldProgramFolder(int folderFd, std::function<void(const QString& path, const QString& now)> moved = {});
 // Points the program at another folder (tests use a temporary one).
 void SetProgramFolder(const QString& path);
 // Makes the program folder (creating it when missing) the current folder.

@@ -16,12 +16,17 @@ const QString kMembersPrefix = QStringLiteral("SMembers.");
 
 // A restore or a disk copy that replaced the open syndicate's file, or the
 // settings that name it, reads the syndicate again before any window can save
-// the rows still in memory over it.
+// the rows still in memory over it. Settings put back before the syndicate
+// file they name keep naming it: it opens when it comes.
 [[maybe_unused]] const bool readAgainWhenReplaced = SubscribeToFilesReplaced([](const QStringList& names) {
     const QString& open = Settings[SyndicateFile];
     if (names.contains(kSettingsFile) || (!open.isEmpty() && names.contains(open)))
-        LoadSyndicate();
+        LoadSyndicate(MissingSyndicate::Await);
 });
+
+// The members file item 16 names that was not there when a restore put the
+// settings back: item 16 keeps it, and no syndicate is open until it comes.
+QString awaited;
 
 void clearRows(int lastRow)
 {
@@ -84,19 +89,24 @@ void saveChoice(QString* notSaved)
 }
 
 // Empties rows 0 to 100 and fills them from the file item 16 names.
-void readSyndicate()
+void readSyndicate(MissingSyndicate missing)
 {
     ClearSyndicate();
     const QString fileName = Settings[SyndicateFile];
     if (fileName.isEmpty()) {
+        awaited.clear();
         noteProblem(std::nullopt);
         return;
     }
     if (!IsMembersFileName(fileName) || !QFile::exists(fileName)) {
-        Settings.set(SyndicateFile, QString());
+        const bool wait = IsMembersFileName(fileName) && (missing == MissingSyndicate::Await || fileName == awaited);
+        awaited = wait ? fileName : QString();
+        if (!wait)
+            Settings.set(SyndicateFile, QString());
         noteProblem(std::nullopt);
         return;
     }
+    awaited.clear();
     const auto text = ReadTextFile(fileName);
     if (!text) {
         noteProblem(SyndicateProblem{fileName, 0, false});
@@ -118,6 +128,7 @@ void ResetSyndicate()
     keepAsStored();
     problem.reset();
     problemTaken = false;
+    awaited.clear();
 }
 
 const std::optional<SyndicateProblem>& SyndicateReadProblem() { return problem; }
@@ -136,16 +147,17 @@ void DiscardSyndicateChanges() { std::copy(stored, stored + kSyndicateFileRows, 
 
 bool OpenSyndicateFileKept() { return problem && problem->keepFile() && problem->file == Settings[SyndicateFile]; }
 
-void LoadSyndicate()
+void LoadSyndicate(MissingSyndicate missing)
 {
-    readSyndicate();
+    readSyndicate(missing);
     keepAsStored();
 }
 
 bool SaveSyndicate(QString* error)
 {
     const QString fileName = Settings[SyndicateFile];
-    if (!IsMembersFileName(fileName))
+    // Nothing of an awaited syndicate is in memory to write.
+    if (!IsMembersFileName(fileName) || fileName == awaited)
         return true;
     if (OpenSyndicateFileKept())
         return false;
@@ -240,6 +252,7 @@ CreateResult CreateSyndicate(const SyndicateDetails& details, QString* error, QS
         return CreateResult::OpenNotSaved;
     const QString before = Settings[SyndicateFile];
     Settings.set(SyndicateFile, MembersFileName(*number));
+    awaited.clear();
     ClearSyndicate();
     for (int f = 0; f < 7; ++f)
         Syndicate[0][SyndicateFieldIndex(f)] = details.field[f].trimmed();
@@ -258,6 +271,7 @@ bool ChooseSyndicate(const QString& membersFile, QString* choiceNotSaved)
     if (!IsMembersFileName(membersFile))
         return false;
     Settings.set(SyndicateFile, membersFile);
+    awaited.clear();
     saveChoice(choiceNotSaved);
     return true;
 }

@@ -62,15 +62,22 @@ private:
 // Row r, field f. Empty text means "not set".
 extern SyndicateRow Syndicate[kSyndicateRows + 1];
 
+// What LoadSyndicate does when item 16 names a members file that is missing:
+// closes the syndicate (empties item 16), or awaits the file, which a restore
+// of the settings alone asks for (item 16 keeps the name, no syndicate is open
+// and SaveSyndicate writes nothing, until a load finds the file or another
+// syndicate is created or chosen).
+enum class MissingSyndicate { Close, Await };
+
 // Empties rows 0 to 100 (row 101 keeps its content). When item 16 names a
 // file that exists, reads its 1,111 quoted comma-separated items into rows 0
 // to 100 in order; a file cut short leaves the items it lacks empty. When the
 // named file is missing, or item 16 holds anything but a members file name,
-// empties item 16: no syndicate is open. A file that exists but is not read
-// whole is kept open (item 16 stays, so it opens again once mended) and noted
-// in SyndicateReadProblem(). What it read is then the table as stored
-// (SyndicateChanged, DiscardSyndicateChanges).
-void LoadSyndicate();
+// empties item 16: no syndicate is open (unless the file is awaited, above).
+// A file that exists but is not read whole is kept open (item 16 stays, so it
+// opens again once mended) and noted in SyndicateReadProblem(). What it read
+// is then the table as stored (SyndicateChanged, DiscardSyndicateChanges).
+void LoadSyndicate(MissingSyndicate missing = MissingSyndicate::Close);
 
 // Whether rows 0 to 100 differ from the open syndicate's file as the last
 // LoadSyndicate read it or the last SaveSyndicate wrote it.

@@ -292,6 +292,8 @@ void Preferences::Skinning()
 
 void Preferences::Form_Load()
 {
+    for (int k = 0; k <= kSettingsCount; ++k)
+        opened_ << Settings[SettingsItem(k)];
     Skinning();
     Option1[FilterSecondOption(Settings[OddEvenFilter]) ? 1 : 0]->setChecked(true);
     Option2[FilterSecondOption(Settings[HighLowFilter]) ? 1 : 0]->setChecked(true);
@@ -393,6 +395,7 @@ void Preferences::Command7_Click()
         MsgBox("The settings were not saved: " + why + ".    ", vbOKOnly + vbExclamation, "Error!");
         return;
     }
+    saved_ = true;
     close();
 }
 
@@ -409,4 +412,14 @@ void Preferences::Command12_Click()
     close();
 }
 
-void Preferences::Command1_Click() { close(); }
+void Preferences::Command1_Click() { reject(); }
+
+void Preferences::done(int result)
+{
+    // Only this window changes the settings while it is open, so putting back
+    // the items it opened on drops its own changes and nothing else.
+    if (!saved_)
+        for (int k = 1; k < int(opened_.size()); ++k)
+            Settings.set(SettingsItem(k), opened_[k]);
+    QDialog::done(result);
+}

@@ -2,12 +2,14 @@
 // The Preferences window: the colours and background pictures of the skin,
 // the strengths of the four entry filters and the WebLinks menu items 1 to 9,
 // and a reset of every setting. It changes the settings in memory and writes
-// them with SaveSettings; the main window reads the file again when it closes,
-// so whatever was not saved is dropped.
+// them with SaveSettings. Closed without Save, it puts the settings back as
+// they were when it opened: what it changed is dropped, and what other windows
+// changed and have not saved yet is kept.
 
 #include "core/ui/LoadOnce.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <array>
 
 class QCheckBox;
@@ -80,9 +82,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Every close passes here (Close, Escape, the title bar).
+    void done(int result) override;
 
 private:
     void showColours();
     void pick(QLabel* sample);
     QWidget* content_ = nullptr; // everything above the Save and Close buttons
+    QStringList opened_;         // items 0 to 100 as the window opened on them
+    bool saved_ = false;
 };

@@ -11,14 +11,18 @@
 #include "platform/ui/Colours.h"
 #include "platform/ui/FolderDialog.h"
 #include "support/MainWindowFixture.h"
+#include "syndicates/SyndicateFile.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <memory>
 
 namespace {
@@ -63,10 +67,7 @@ TEST_F(FileAndHelpItemsTest, PreferencesSaveTakesEffectAndCloseDropsTheRest)
     EXPECT_EQ(Settings[LongRunFilter], "2 Long Run filter");
     EXPECT_EQ(Settings[SkinFlags], "3");
 
-    // Closed without saving: colours picked and the panel switch in memory
-    // go back to what the file holds.
-    w.FileNotes_Click();
-    EXPECT_EQ(Settings[PanelsShown], "1");
+    // Closed without saving: the colour picked goes back.
     SetColourDialogHook([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
     drive<Preferences>([](Preferences& p) {
         p.Label8_Click();
@@ -75,8 +76,51 @@ TEST_F(FileAndHelpItemsTest, PreferencesSaveTakesEffectAndCloseDropsTheRest)
     });
     run(MenuItem::FilePreferences);
     EXPECT_EQ(Settings[BackgroundColour], "&H8000000F");
-    EXPECT_EQ(Settings[PanelsShown], "0");
     EXPECT_EQ(w.Item(WebLinkItem(1))->text(), "UK National Lottery");
+}
+
+TEST_F(FileAndHelpItemsTest, PreferencesClosedWithoutSaveKeepsWhatOtherWindowsChanged)
+{
+    Vantrel& w = start();
+    SetColourDialogHook([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
+    // Other windows change settings in memory, for the exit to save. After
+    // each change a colour is picked in Preferences, which is then closed
+    // without Save, by each way in turn.
+    const std::function<void(Preferences&)> closeButton = [](Preferences& p) { p.Command1->click(); };
+    const std::function<void(Preferences&)> escape = [](Preferences& p) { QTest::keyClick(&p, Qt::Key_Escape); };
+    const std::function<void(Preferences&)> titleBar = [](Preferences& p) { p.close(); };
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        SettingsItem item;
+        QString value;
+        const std::function<void(Preferences&)>& close;
+    };
+    const Case cases[] = {
+        {"info panels shown", [&w] { w.FileNotes_Click(); }, PanelsShown, "1", closeButton},
+        {"Biorhythm's birth date", [] { Settings.set(BirthDate, "12-Dec-1980"); }, BirthDate, "12-Dec-1980", escape},
+        {"the save dialog's player", [] { Settings.set(PlayerName, "Ann"); }, PlayerName, "Ann", titleBar},
+        {"the save dialog's draw date", [] { Settings.set(DrawDate, "05-Mar-2026"); }, DrawDate, "05-Mar-2026",
+         closeButton},
+        {"a download address used now, not saved yet",
+         [] { Settings.set(UKDownloadURL + 2, "http://example.org/daily.csv"); }, UKDownloadURL + 2,
+         "http://example.org/daily.csv", escape},
+    };
+    for (const Case& c : cases) {
+        c.change();
+        drive<Preferences>([&c](Preferences& p) {
+            p.show();
+            p.Label8_Click();
+            c.close(p);
+        });
+        run(MenuItem::FilePreferences);
+    }
+    w.close();
+    const auto saved = ReadLines(path(kSettingsFile));
+    ASSERT_TRUE(saved);
+    for (const Case& c : cases)
+        EXPECT_EQ(saved->value(int(c.item) - 1), c.value) << c.what;
+    EXPECT_EQ(saved->value(int(BackgroundColour) - 1), "&H8000000F");
 }
 
 TEST_F(FileAndHelpItemsTest, ResetAllBringsBackEveryDefault)
@@ -145,6 +189,64 @@ TEST_F(FileAndHelpItemsTest, RestoredSettingsAreReadAgainAndOthersAreLeftAlone)
     EXPECT_EQ(w.Item(WebLinkItem(7))->text(), "From the backup");
     EXPECT_EQ(w.ChecklistCaption(0), "Typed today"); // "Notes.txt" was not restored
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(path(".")).canonicalPath());
+}
+
+TEST_F(FileAndHelpItemsTest, ARestoredSettingsFileKeepsTheSyndicateItNames)
+{
+    // The backup holds settings naming syndicate 001, and its file; the
+    // program folder has neither.
+    const QString members = MembersFileName(1);
+    LoadSettings();
+    Settings.set(SyndicateFile, members);
+    Syndicate[0][SyndicateNameField] = "Club";
+    Syndicate[0][NameField] = "Ann";
+    ASSERT_TRUE(SaveSyndicate() && SaveSettings());
+    ASSERT_TRUE(QDir(path(".")).mkpath(kBackupFolder));
+    for (const QString& name : {kSettingsFile, members})
+        ASSERT_TRUE(QFile::rename(path(name), path(kBackupFolder + "/" + name)));
+    const auto startAfresh = [this] {
+        window_.reset();
+        ResetSyndicate();
+        ResetSettings();
+        return &start();
+    };
+    // Restores in Backup and Restore, one opening each: one file, or all
+    // (Restore all); none just opens and closes it.
+    const auto restore = [this](const QStringList& names) {
+        drive<Backup>([names](Backup& b) {
+            if (names.size() > 1)
+                b.Command5_Click();
+            for (int i = 0; names.size() == 1 && i < b.List2->count(); ++i) {
+                if (BackupRowFile(b.List2, i) == names[0]) {
+                    b.List2->setCurrentRow(i);
+                    b.Command2_Click();
+                }
+            }
+        });
+        run(MenuItem::FileBackup);
+    };
+    const struct {
+        const char* what;
+        std::vector<QStringList> steps;
+    } cases[] = {
+        {"the settings, then the syndicate", {{kSettingsFile}, {members}}},
+        {"the settings, Backup opened again, then the syndicate", {{kSettingsFile}, {}, {members}}},
+        {"the syndicate, then the settings", {{members}, {kSettingsFile}}},
+        {"both at once", {{kSettingsFile, members}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path(kSettingsFile));
+        QFile::remove(path(members));
+        Vantrel* w = startAfresh();
+        for (const QStringList& names : c.steps)
+            restore(names);
+        EXPECT_EQ(w->findChild<QLabel*>("Label3")->text(), "Club");
+        w->close();
+        EXPECT_EQ(ReadLines(path(kSettingsFile))->value(int(SyndicateFile) - 1), members);
+        w = startAfresh();
+        EXPECT_EQ(w->findChild<QLabel*>("Label3")->text(), "Club");
+    }
 }
 
 TEST_F(FileAndHelpItemsTest, BackupAndDiskCopyHoldTheSessionAsItStands)

@@ -592,20 +592,16 @@ TEST_F(MainWindowTest, EveryItemAndPictureReachesItsHandler)
 
 TEST_F(MainWindowTest, FollowUpsAfterWindowsClose)
 {
-    // Preferences: the settings file is read again and the skin applied.
-    WindowOverride preferences(MenuItem::FilePreferences, [this](QWidget*) {
-        Settings.set(PanelsShown, "1"); // changed in memory, not saved
-        QStringList lines = *ReadLines(path("vantrel.ini"));
-        lines[25] = "My club";
-        lines[9] = "2";
-        lines[4] = "&HFF";
-        writeLines("vantrel.ini", lines);
+    // Preferences: the WebLinks and the skin show the settings it left.
+    WindowOverride preferences(MenuItem::FilePreferences, [](QWidget*) {
+        Settings.set(LinkCaption + 6, "My club");
+        Settings.set(SkinFlags, "2");
+        Settings.set(BackgroundColour, "&HFF");
     });
     // Backup leaves another folder current.
     WindowOverride backup(MenuItem::FileBackup, [this](QWidget*) { QDir::setCurrent(path("Backup")); });
     Vantrel& w = start();
     action(MenuItem::FilePreferences)->trigger();
-    EXPECT_EQ(Settings[PanelsShown], "0");
     EXPECT_TRUE(action(WebLinkItem(6))->isVisible());
     EXPECT_EQ(action(WebLinkItem(6))->text(), "My club");
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(255, 0, 0));

@@ -4,8 +4,11 @@
 
 #include "app/Application.h"
 #include "app/Vantrel.h"
+#include "core/DataFiles.h"
+#include "core/ui/Backup.h"
 #include "core/ui/Preferences.h"
 #include "platform/ui/Colours.h"
+#include "platform/ui/FolderDialog.h"
 #include "platform/ui/MsgBox.h"
 #include "core/Settings.h"
 #include "platform/Folder.h"
@@ -232,6 +235,65 @@ TEST(ProgramRun, OneCopyAtATimeOnADataFolder)
     ASSERT_TRUE(next.ready()) << next.out.toStdString();
     ::kill(pid_t(next.run.processId()), SIGTERM);
     EXPECT_TRUE(next.endedWell()) << next.out.toStdString();
+}
+
+// The data folder is renamed while the program runs, and another copy makes a
+// new folder at its path: whatever makes the folder current again, or copies
+// into it, this copy says so once and keeps to the folder it started with.
+TEST_F(ProgramRunTest, AFolderReplacedWhileRunningIsNotWrittenInto)
+{
+    QTemporaryDir disk;
+    ASSERT_TRUE(WriteTextFile(disk.filePath("dbase7.txt"), "From the disk\r\n"));
+    SetFolderDialogHook([&disk](const QString&, const QString&) { return disk.path(); });
+    const auto backup = [](std::function<void(Backup&)> drive) {
+        SetModalHook([drive](QDialog* dialog) {
+            if (auto* b = qobject_cast<Backup*>(dialog))
+                drive(*b);
+            else
+                Harness::UnexpectedWindow(dialog);
+            return int(QDialog::Rejected);
+        });
+        MainWindow()->RunMenuItem(MenuItem::FileBackup);
+    };
+    const struct {
+        const char* what;
+        int boxes; // the program's own, before the one that says the folder moved
+        std::function<void()> run;
+    } cases[] = {
+        {"Backup and Restore closed", 0, [&backup] { backup([](Backup&) {}); }},
+        {"Restore all", 0, [&backup] { backup([](Backup& b) { b.Command5_Click(); }); }},
+        {"a copy from a removable disk", 1, [] { MainWindow()->RunMenuItem(MenuItem::FileCopyFromA); }},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString name = QString("data%1").arg(++n);
+        const QString folder = path(name);
+        SetProgramFolder(folder);
+        ASSERT_TRUE(QDir().mkpath(folder + "/" + kBackupFolder));
+        writeFile(name + "/" + kBackupFolder + "/dbase8.txt", "Backed up\r\n");
+        QTimer::singleShot(0, [&] {
+            ASSERT_TRUE(QDir().rename(folder, folder + ".old"));
+            ASSERT_TRUE(QDir().mkdir(folder));
+            writeFile(name + "/other copy's", "");
+            for (int i = 0; i <= c.boxes; ++i)
+                answer(vbOK);
+            c.run();
+            MainWindow()->close();
+            QCoreApplication::exit(0);
+        });
+        EXPECT_EQ(RunProgram(), 0);
+        EXPECT_EQ(
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(", ").toStdString(),
+            "other copy's");
+        EXPECT_TRUE(exists(name + ".old/" + kSettingsFile));
+        EXPECT_TRUE(exists(name + ".old/Notes.txt"));
+        EXPECT_EQ(lastBoxText().toStdString(),
+                  ("The data folder " + folder + " was moved or replaced while Vantrel was running.\r\n\r\n"
+                   + "Vantrel goes on with the folder it started with, now " + folder + ".old. It writes nothing into "
+                   + folder + ".")
+                      .toStdString());
+    }
 }
 
 // A save cut short by the end of the program leaves its scratch file beside

@@ -39,7 +39,7 @@ TEST_F(SettingsFile, FirstStartWritesTheDefaultsByteForByte)
     EXPECT_EQ(Settings[SkinFlags], "1 Skinning/colours");
 }
 
-TEST_F(SettingsFile, ShortFilesFillWhatTheyHaveAndLongFilesStopAt100)
+TEST_F(SettingsFile, ShortFilesFillWhatTheyHave)
 {
     QStringList twenty;
     for (int k = 1; k <= 20; ++k)
@@ -50,16 +50,35 @@ TEST_F(SettingsFile, ShortFilesFillWhatTheyHaveAndLongFilesStopAt100)
     EXPECT_EQ(Settings[LinkCaption], "item 20");
     EXPECT_EQ(Settings[LinkCaption + 1], "");
     EXPECT_EQ(Settings[UKDownloadURL], "kept in memory");
+}
 
-    QStringList many;
-    for (int k = 1; k <= 120; ++k)
-        many << QString("line %1").arg(k);
-    writeLines("vantrel.ini", many);
+TEST_F(SettingsFile, WhatFollowsTheHundredthLineIsWrittenBackAsRead)
+{
+    const QString items = QString("item\r\n").repeated(kSettingsCount);
+    struct Case {
+        const char* what;
+        QString head; // the 100 items, as the file ends them
+        QString tail; // what follows
+    };
+    const Case cases[] = {
+        {"one more line", items, "line 101\r\n"},
+        {"no more", items, ""},
+        {"items ended by LF, a long tail of mixed line ends without a last one", QString("item\n").repeated(100),
+         "\r\n" + QString(300000, 'x') + "\nLF\rCR\r\n\r\nlast"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(kSettingsFile, (c.head + c.tail).toUtf8());
+        LoadSettings();
+        EXPECT_EQ(Settings[LinkCaption + 9], "item");
+        ASSERT_TRUE(SaveSettings());
+        EXPECT_TRUE(readBytes(kSettingsFile) == (items + c.tail).toUtf8());
+    }
+    // A shorter file read after it has nothing to write back.
+    writeLines(kSettingsFile, {"short"});
     LoadSettings();
     ASSERT_TRUE(SaveSettings());
-    const QStringList saved = readFile("vantrel.ini").split("\r\n");
-    ASSERT_EQ(saved.size(), 101);
-    EXPECT_EQ(saved[99], "line 100");
+    EXPECT_EQ(readBytes(kSettingsFile).count("\r\n"), kSettingsCount);
 }
 
 TEST_F(SettingsFile, SavedItemsSurviveAReloadAndTheHookRuns)
