@@ -8,7 +8,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QToolButton>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -21,6 +26,67 @@ QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text)
     return label;
 }
 
+namespace {
+// Presses a focused button on Return or Enter. A button that is its
+// window's default (or auto-default) would do so too, but a dialog then
+// also presses it for Return in any of its text boxes; this filter acts on
+// the focused button alone.
+class ReturnPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        // A held key presses once.
+        if (!key->isAutoRepeat())
+            static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
+QObject* returnPresses()
+{
+    static ReturnPresses* filter = new ReturnPresses(qApp);
+    return filter;
+}
+
+// Left and Right move a level scroll bar down and up its range. Qt's bar
+// takes Up and Page Up down its range, as a desktop's bar does, but turns
+// Left and Right round with them.
+class ArrowsAlongBar : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
+            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* bar = static_cast<QScrollBar*>(watched);
+        const bool up = (key->key() == Qt::Key_Right) != bar->isRightToLeft();
+        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    }
+};
+
+QObject* arrowsAlongBar()
+{
+    static ArrowsAlongBar* filter = new ArrowsAlongBar(qApp);
+    return filter;
+}
+} // namespace
+
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
 {
     auto* button = new QPushButton(caption, parent);
@@ -28,6 +94,7 @@ QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& ca
     if (!tip.isEmpty())
         button->setToolTip(tip);
     button->setAutoDefault(false);
+    button->installEventFilter(returnPresses());
     return button;
 }
 
@@ -49,6 +116,17 @@ QComboBox* NamedNumberList(QWidget* parent, const QString& name, int first, int 
     for (int v = first; v <= last; ++v)
         list->addItem(QString::number(v));
     return list;
+}
+
+QScrollBar* NamedScrollBar(QWidget* parent, const QString& name, int low, int high, int value)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setRange(low, high);
+    bar->setValue(value);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->installEventFilter(arrowsAlongBar());
+    return bar;
 }
 
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text)
@@ -119,6 +197,34 @@ QFont FixedPitchFont()
         }
     }
     return font;
+}
+
+void SetTabOrder(const QList<QWidget*>& controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void FocusFirstInput(QWidget* window)
+{
+    auto isInput = [window](QWidget* w) {
+        return w->window() == window && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy()
+            && w->isEnabled() && w->isVisibleTo(window) && !qobject_cast<QPushButton*>(w)
+            && !qobject_cast<QToolButton*>(w) && !qobject_cast<QTabBar*>(w)
+            && w->metaObject() != &QScrollArea::staticMetaObject;
+    };
+    if (QWidget* focused = window->focusWidget(); focused && focused != window && isInput(focused))
+        return;
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (isInput(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QString PlainTextAsHeld(const QPlainTextEdit* box)
