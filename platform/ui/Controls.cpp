@@ -4,17 +4,19 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
 #include <QTabBar>
-#include <QToolButton>
 #include <QTextDocument>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -57,34 +59,37 @@ QObject* returnPresses()
     return filter;
 }
 
-// Left and Right move a level scroll bar down and up its range. Qt's bar
-// takes Up and Page Up down its range, as a desktop's bar does, but turns
-// Left and Right round with them.
-class ArrowsAlongBar : public QObject {
+// A level scroll bar that shows when it has the focus (the style draws no
+// mark of its own on a bar). Left and Right move it down and up its range:
+// Qt's bar takes Up and Page Up down its range, as a desktop's bar does, but
+// turns Left and Right round with them.
+class InputBar : public QScrollBar {
 public:
-    using QObject::QObject;
+    using QScrollBar::QScrollBar;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    void keyPressEvent(QKeyEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
-            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return false;
-        auto* bar = static_cast<QScrollBar*>(watched);
-        const bool up = (key->key() == Qt::Key_Right) != bar->isRightToLeft();
-        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
-        return true;
+        if ((event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)
+            || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        const bool up = (event->key() == Qt::Key_Right) != isRightToLeft();
+        triggerAction(up ? SliderSingleStepAdd : SliderSingleStepSub);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect mark;
+        mark.initFrom(this);
+        mark.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
     }
 };
-
-QObject* arrowsAlongBar()
-{
-    static ArrowsAlongBar* filter = new ArrowsAlongBar(qApp);
-    return filter;
-}
 } // namespace
 
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
@@ -120,12 +125,11 @@ QComboBox* NamedNumberList(QWidget* parent, const QString& name, int first, int 
 
 QScrollBar* NamedScrollBar(QWidget* parent, const QString& name, int low, int high, int value)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    QScrollBar* bar = new InputBar(Qt::Horizontal, parent);
     bar->setObjectName(name);
     bar->setRange(low, high);
     bar->setValue(value);
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->installEventFilter(arrowsAlongBar());
     return bar;
 }
 

@@ -31,7 +31,7 @@ QComboBox* NamedNumberList(QWidget* parent, const QString& name, int first, int 
 // Tab and by a click, and follows the keys as a desktop's bar does: Left and
 // Up go down by one, Right and Down up by one, Page Up and Page Down by a
 // page, Home and End to the ends; every change runs its valueChanged
-// handlers.
+// handlers. It shows a focus mark while it has the focus.
 QScrollBar* NamedScrollBar(QWidget* parent, const QString& name, int low, int high, int value);
 // A one-line text box; line breaks pasted into it become blanks.
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text = QString());
