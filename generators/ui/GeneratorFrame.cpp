@@ -240,18 +240,7 @@ void GeneratorFrame::Form_Load()
     Busy = false;
     // Tab goes as the controls stand: the window's own controls, above the
     // grid, between the lottery list and the grid (the window made them last).
-    QList<QWidget*> order{List1};
-    std::function<void(QLayout*)> walk = [&](QLayout* box) {
-        for (int i = 0; i < box->count(); ++i) {
-            if (QLayout* inner = box->itemAt(i)->layout())
-                walk(inner);
-            if (QWidget* w = box->itemAt(i)->widget(); w && !qobject_cast<QLabel*>(w))
-                order << w;
-        }
-    };
-    walk(methodBox_);
-    order << MSFlexGrid1;
-    SetTabOrder(order);
+    SetTabOrder(QList<QWidget*>{List1} + FocusableIn(methodBox_) + QList<QWidget*>{MSFlexGrid1});
     Skinning(this, SkinFamily::Play, SkinningLabels());
     const int width = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance("00000000");
     for (int c = 0; c <= kExtraBallColumn; ++c) {

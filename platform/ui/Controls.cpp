@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -211,6 +212,27 @@ void SetTabOrder(const QList<QWidget*>& controls)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+QList<QWidget*> FocusableIn(const QLayout* layout)
+{
+    QList<QWidget*> found;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (const QLayout* inner = item->layout())
+            found << FocusableIn(inner);
+        QWidget* w = item->widget();
+        if (!w)
+            continue;
+        if (w->focusPolicy() & Qt::TabFocus) {
+            found << w;
+            continue;
+        }
+        for (QWidget* c = w->nextInFocusChain(); c != w && w->isAncestorOf(c); c = c->nextInFocusChain())
+            if (c->focusPolicy() & Qt::TabFocus && !c->focusProxy())
+                found << c;
+    }
+    return found;
 }
 
 void FocusFirstInput(QWidget* window)

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -48,6 +49,11 @@ void LetTextRunPastEdge(QLabel* label);
 // Tab goes through the controls in the order given (from the first to the
 // second, and so on); the window's other controls keep their places.
 void SetTabOrder(const QList<QWidget*>& controls);
+
+// The controls that take the focus in a layout and the layouts in it, in the
+// order they were added (those inside a box or frame in their Tab order
+// there): for a SetTabOrder that follows the layout.
+QList<QWidget*> FocusableIn(const QLayout* layout);
 
 // Puts the window's focus on its first input in Tab order (a box, a list, a
 // check box, a grid: no push button, tab or scrolled pane), unless the window

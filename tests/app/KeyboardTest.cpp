@@ -2,6 +2,7 @@
 // the arrow keys move through; the scroll bars take the focus and follow the
 // keys; Return presses the focused button and no other; a window opens with
 // the focus on its first input, and Tab follows its layout.
+#include "analysis/ui/ACommonNumbers.h"
 #include "app/MenuItems.h"
 #include "app/WindowCatalog.h"
 #include "core/Settings.h"
@@ -252,6 +253,9 @@ TEST_F(Keyboard, TabFollowsTheLayoutFromTheFirstInput)
          make<PLuckyDip>(),
          {"List1", "HScroll1", "MSFlexGrid1", "Check1", "Check2", "Check3", "Command13", "Command14", "Command15",
           "Command9", "Command3", "Command2", "Command6", "Command7", "Command8", "Command1"}},
+        {"common numbers",
+         make<ACommonNumbers>(),
+         {"List1", "Option1_0", "ChartView", "ChartView", "Command6", "Command1"}},
         {"preferences",
          make<Preferences>(),
          {"Check1",    "Command9",  "Label5",    "Label6",    "Label8",   "Label7",  "Label9",  "Check4",  "Option1_0",
