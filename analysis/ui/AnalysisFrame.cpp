@@ -78,6 +78,10 @@ void AnalysisFrame::applySkin(const SkinLabels& labels) { ::Skinning(this, SkinF
 
 void AnalysisFrame::Form_Load()
 {
+    // Tab goes as the controls stand: the list and the window's own choices,
+    // the texts and charts, then the buttons at the foot (the window made
+    // its own controls last).
+    SetTabOrder(FocusableIn(leftBox_) + FocusableIn(mainBox_) + FocusableIn(buttonBox_));
     Skinning();
     SetUp();
     if (ListDatabases(List1) == 0) {

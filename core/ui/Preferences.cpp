@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +49,9 @@ QLabel* wrapped(QWidget* parent, const QString& name, const QString& text)
     return label;
 }
 
-// A colour sample: a framed label the player clicks to pick its colour.
+// A colour sample: a framed label the player clicks to pick its colour, or
+// reaches by Tab and presses by Space or Return; its frame thickens while it
+// has the focus.
 QLabel* sample(QWidget* parent, const QString& name, const QString& text, const QString& tip)
 {
     QLabel* label = NamedLabel(parent, name, text);
@@ -57,6 +60,7 @@ QLabel* sample(QWidget* parent, const QString& name, const QString& text, const 
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumSize(110, 28);
     label->setCursor(Qt::PointingHandCursor);
+    label->setFocusPolicy(Qt::StrongFocus);
     label->setAutoFillBackground(true);
     return label;
 }
@@ -243,6 +247,7 @@ Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("Scroll");
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the settings in it
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
     scroll->viewport()->setAutoFillBackground(false);
@@ -257,6 +262,16 @@ Preferences::Preferences(QWidget* parent) : LoadOnce(parent)
     layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     content_ = content;
+
+    // Tab goes as the controls stand: down the left column, along the web
+    // links row by row, then the buttons at the foot.
+    QList<QWidget*> order{Check1, Command9, Label5, Label6, Label8, Label7, Label9, Check4};
+    for (const auto* pair : {&Option1, &Option2, &Option3, &Option4})
+        order << (*pair)[0] << (*pair)[1];
+    for (int i = 0; i < kEditedWebLinks; ++i)
+        order << Text1[i] << Text2[i];
+    order << Command12 << Command7 << Command1;
+    SetTabOrder(order);
 
     for (QLabel* label : {Label5, Label6, Label7, Label9, Label8})
         label->installEventFilter(this);
@@ -326,7 +341,18 @@ void Preferences::showColours()
 
 bool Preferences::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (auto* label = qobject_cast<QLabel*>(watched))
+            label->setLineWidth(event->type() == QEvent::FocusIn ? 3 : 1);
+        return QDialog::eventFilter(watched, event);
+    }
+    // Space, Return or Enter on a sample with the focus is its click.
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    const bool keyed = key && !key->isAutoRepeat() && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+    const bool clicked =
+        event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (keyed || clicked) {
         if (watched == Label5)
             Label5_Click();
         else if (watched == Label6)

@@ -67,10 +67,7 @@ std::optional<QStringList> NewDatabaseLines(const NewLottery& lottery)
 namespace {
 QScrollBar* scrollBar(QWidget* parent, const QString& name, int low, int high, int value)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(name);
-    bar->setRange(low, high);
-    bar->setValue(value);
+    QScrollBar* bar = NamedScrollBar(parent, name, low, high, value);
     bar->setMinimumWidth(160);
     return bar;
 }

@@ -114,6 +114,10 @@ StoreMyDrawsW::StoreMyDrawsW(QWidget* parent) : LoadOnce(parent)
     main->addWidget(Label9);
     main->addLayout(inputs);
     main->addLayout(gridRow, 1);
+    // Tab goes as the controls stand: along the row above the grid, then the
+    // grid and the buttons beside it.
+    SetTabOrder({DTPicker1, Text1[1], Text1[2], Text1[3], Text1[4], Text1[5], Text1[6], Text1[7], Text1[8], List1,
+                 TextPName, Command2, MSFlexGrid1, Command4, Command5, Command6, Command3, Command1});
 
     ConnectListChoice(List1, this, &StoreMyDrawsW::List1_Click);
     connect(MSFlexGrid1, &FlexGrid::Click, this, &StoreMyDrawsW::MSFlexGrid1_Click);

@@ -238,6 +238,9 @@ void GeneratorFrame::placeStatusLine(QBoxLayout* box)
 void GeneratorFrame::Form_Load()
 {
     Busy = false;
+    // Tab goes as the controls stand: the window's own controls, above the
+    // grid, between the lottery list and the grid (the window made them last).
+    SetTabOrder(QList<QWidget*>{List1} + FocusableIn(methodBox_) + QList<QWidget*>{MSFlexGrid1});
     Skinning(this, SkinFamily::Play, SkinningLabels());
     const int width = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance("00000000");
     for (int c = 0; c <= kExtraBallColumn; ++c) {

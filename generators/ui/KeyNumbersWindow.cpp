@@ -45,12 +45,10 @@ KeyNumbersWindow::KeyNumbersWindow(const KeyWindowOptions& options, QWidget* par
     auto* bars = new QGridLayout;
     for (int i = 0; i < k; ++i) {
         auto* caption = NamedLabel(this, "Label" + QString::number(10 + i), "Number:");
-        auto* bar = new QScrollBar(Qt::Horizontal, this);
-        bar->setObjectName("HScroll" + QString::number(i + 1));
         // Until a lottery is chosen bar i (from 1) runs from i to 50 - k + i;
         // a single key runs from 1 to 49.
-        bar->setRange(i + 1, (k == 1 ? 49 : 50 - k + i + 1));
-        bar->setValue(i + 1);
+        QScrollBar* bar =
+            NamedScrollBar(this, "HScroll" + QString::number(i + 1), i + 1, (k == 1 ? 49 : 50 - k + i + 1), i + 1);
         bar->setSingleStep(1);
         bar->setPageStep(5);
         auto* value = NamedLabel(this, kValueLabels[i], QString::number(i + 1));

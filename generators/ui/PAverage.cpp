@@ -35,10 +35,7 @@ PAverage::PAverage(QWidget* parent) : GeneratorFrame(Options(), parent)
                     "entries are picked that have numbers the same as or very close to the average. Most lottery "
                     "draw results are close to the average, so you might have a better chance of winning.");
     Label9 = NamedLabel(this, "Label9", "Lines:");
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setRange(1, 30);
-    HScroll1->setValue(5);
+    HScroll1 = NamedScrollBar(this, "HScroll1", 1, 30, 5);
     Label8 = NamedLabel(this, "Label8", "5");
     Label8->setMinimumWidth(Label8->fontMetrics().horizontalAdvance("00"));
     auto* row = new QHBoxLayout;

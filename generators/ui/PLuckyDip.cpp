@@ -39,10 +39,7 @@ PLuckyDip::PLuckyDip(QWidget* parent) : GeneratorFrame(Options(), parent)
                     "not had any wins and want a completely random selection of lottery numbers, try these below. "
                     "They may just bring you luck.");
     Label8 = NamedLabel(this, "Label8", "Lines to generate");
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setRange(1, 30);
-    HScroll1->setValue(5);
+    HScroll1 = NamedScrollBar(this, "HScroll1", 1, 30, 5);
     Label4 = NamedLabel(this, "Label4", "5");
     Label4->setMinimumWidth(Label4->fontMetrics().horizontalAdvance("00"));
     Command3 = newHelpButton("Command3");
@@ -53,6 +50,7 @@ PLuckyDip::PLuckyDip(QWidget* parent) : GeneratorFrame(Options(), parent)
     methodBox()->addLayout(row);
     // The odd/even tip stands beside the filters.
     filterGrid()->addWidget(Command3, 3, 2, Qt::AlignLeft);
+    SetTabOrder({FilterHistoryButton, Command3});
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &PLuckyDip::HScroll1_Change);
     connect(Command3, &QPushButton::clicked, this, &PLuckyDip::Command3_Click);

@@ -4,12 +4,20 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QTabBar>
 #include <QTextDocument>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -21,6 +29,70 @@ QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text)
     return label;
 }
 
+namespace {
+// Presses a focused button on Return or Enter. A button that is its
+// window's default (or auto-default) would do so too, but a dialog then
+// also presses it for Return in any of its text boxes; this filter acts on
+// the focused button alone.
+class ReturnPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        // A held key presses once.
+        if (!key->isAutoRepeat())
+            static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
+QObject* returnPresses()
+{
+    static ReturnPresses* filter = new ReturnPresses(qApp);
+    return filter;
+}
+
+// A level scroll bar that shows when it has the focus (the style draws no
+// mark of its own on a bar). Left and Right move it down and up its range:
+// Qt's bar takes Up and Page Up down its range, as a desktop's bar does, but
+// turns Left and Right round with them.
+class InputBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)
+            || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        const bool up = (event->key() == Qt::Key_Right) != isRightToLeft();
+        triggerAction(up ? SliderSingleStepAdd : SliderSingleStepSub);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect mark;
+        mark.initFrom(this);
+        mark.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+    }
+};
+} // namespace
+
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
 {
     auto* button = new QPushButton(caption, parent);
@@ -28,6 +100,7 @@ QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& ca
     if (!tip.isEmpty())
         button->setToolTip(tip);
     button->setAutoDefault(false);
+    button->installEventFilter(returnPresses());
     return button;
 }
 
@@ -49,6 +122,16 @@ QComboBox* NamedNumberList(QWidget* parent, const QString& name, int first, int 
     for (int v = first; v <= last; ++v)
         list->addItem(QString::number(v));
     return list;
+}
+
+QScrollBar* NamedScrollBar(QWidget* parent, const QString& name, int low, int high, int value)
+{
+    QScrollBar* bar = new InputBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setRange(low, high);
+    bar->setValue(value);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
 }
 
 QLineEdit* NamedLineEdit(QWidget* parent, const QString& name, const QString& text)
@@ -119,6 +202,55 @@ QFont FixedPitchFont()
         }
     }
     return font;
+}
+
+void SetTabOrder(const QList<QWidget*>& controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QList<QWidget*> FocusableIn(const QLayout* layout)
+{
+    QList<QWidget*> found;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (const QLayout* inner = item->layout())
+            found << FocusableIn(inner);
+        QWidget* w = item->widget();
+        if (!w)
+            continue;
+        if (w->focusPolicy() & Qt::TabFocus) {
+            found << w;
+            continue;
+        }
+        for (QWidget* c = w->nextInFocusChain(); c != w && w->isAncestorOf(c); c = c->nextInFocusChain())
+            if (c->focusPolicy() & Qt::TabFocus && !c->focusProxy())
+                found << c;
+    }
+    return found;
+}
+
+void FocusFirstInput(QWidget* window)
+{
+    auto isInput = [window](QWidget* w) {
+        return w->window() == window && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy()
+            && w->isEnabled() && w->isVisibleTo(window) && !qobject_cast<QPushButton*>(w)
+            && !qobject_cast<QToolButton*>(w) && !qobject_cast<QTabBar*>(w)
+            && w->metaObject() != &QScrollArea::staticMetaObject;
+    };
+    if (QWidget* focused = window->focusWidget(); focused && focused != window && isInput(focused))
+        return;
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (isInput(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QString PlainTextAsHeld(const QPlainTextEdit* box)

@@ -49,6 +49,9 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab goes to the next control, as from any box; Left and Right move
+    // between the day, month and year.
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 
 private:
     // While no date is shown the picker holds the day before `first_`, its

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -43,6 +44,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
 {
     setSelectionMode(QAbstractItemView::NoSelection); // the program selects
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab leaves the grid; the arrow keys move in it
     setAlternatingRowColors(false);
     setShowGrid(true);
     setWordWrap(false);
@@ -681,6 +683,22 @@ FlexGrid::Batch::~Batch()
         emit model->headerDataChanged(Qt::Vertical, 0, rows - 1);
     if (cols > 0)
         emit model->headerDataChanged(Qt::Horizontal, 0, cols - 1);
+}
+
+// ---- The keyboard -----------------------------------------------------------
+
+void FlexGrid::keyPressEvent(QKeyEvent* event)
+{
+    // Tab alone is the window's; Ctrl+Tab (the way out of a control that
+    // keeps Tab) reaches the grid here and leaves it too.
+    const bool back =
+        event->key() == Qt::Key_Backtab || (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier));
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        && (event->modifiers() & ~(Qt::ShiftModifier | Qt::ControlModifier)) == Qt::NoModifier) {
+        focusNextPrevChild(!back);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 // ---- The corner cell -------------------------------------------------------

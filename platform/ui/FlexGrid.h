@@ -14,6 +14,10 @@
 // or ColSel afterwards extends it. A selection of more than one cell is shown
 // highlighted (its non-fixed cells); the current cell alone is not.
 //
+// The keyboard: the arrow keys (and Page Up, Page Down, Home, End) move the
+// current cell; Tab and Shift+Tab, with or without Ctrl, move to the next or
+// previous control of the window.
+//
 // Widths are in pixels. Moving the current cell never scrolls the grid: the
 // program scrolls with setTopRow. Indices out of range are ignored: reads give
 // an empty text, writes do nothing.
@@ -139,6 +143,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,4 +1,5 @@
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/ScreenFit.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ int MsgBoxCloseAnswer(int style) { return resultFor(buttonsFor(style & 7).escape
 int ShowModal(QDialog* dialog)
 {
     KeepOnScreen(dialog);
+    FocusFirstInput(dialog);
     if (modalHook())
         return modalHook()(dialog);
     return dialog->exec();
