@@ -348,7 +348,7 @@ TEST_F(AnalysisWindows, PrintingTheWindowsImageTurnsThePageAndBack)
     answer(vbOK);
     w.Command6->click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Error");
+    EXPECT_EQ(boxAt(0).title, "Error");
     EXPECT_EQ(Printer().Orientation(), vbPRORPortrait);
 }
 

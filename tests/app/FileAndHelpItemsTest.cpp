@@ -321,8 +321,8 @@ TEST_F(FileAndHelpItemsTest, EachSaveFailureIsSaidOnceWithItsReason)
     run(MenuItem::FileBackup);
     window_->close();
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[0].text, "Your checklist and notes could not be saved in Notes.txt: Is a directory.");
-    EXPECT_EQ(boxes()[1].text, "Your settings were not saved: vantrel.ini could not be written: Is a directory.");
+    EXPECT_EQ(boxAt(0).text, "Your checklist and notes could not be saved in Notes.txt: Is a directory.");
+    EXPECT_EQ(boxAt(1).text, "Your settings were not saved: vantrel.ini could not be written: Is a directory.");
     window_.reset();
 
     // A settings file that cannot be read is named once, not again after
@@ -336,6 +336,6 @@ TEST_F(FileAndHelpItemsTest, EachSaveFailureIsSaidOnceWithItsReason)
     drive<Preferences>([](Preferences& p) { p.Command7_Click(); });
     run(MenuItem::FilePreferences);
     ASSERT_EQ(boxes().size(), 4u);
-    EXPECT_EQ(boxes()[3].text,
+    EXPECT_EQ(boxAt(3).text,
               "The settings were not saved: vantrel.ini could not be read, so it is left as it was.    ");
 }

@@ -635,9 +635,9 @@ TEST_F(MainWindowTest, ShowMyEntriesWithoutSavedEntriesSaysOops)
     action(MenuItem::DatabaseViewCheck)->trigger();
     EXPECT_FALSE(opened);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "You do not have any stored lottery entries!");
-    EXPECT_EQ(boxes()[0].title, "Oops!  ");
-    EXPECT_EQ(boxes()[0].icon(), int(vbExclamation));
+    EXPECT_EQ(boxAt(0).text, "You do not have any stored lottery entries!");
+    EXPECT_EQ(boxAt(0).title, "Oops!  ");
+    EXPECT_EQ(boxAt(0).icon(), int(vbExclamation));
 }
 
 TEST_F(MainWindowTest, OnlyWebAddressesAreOpened)

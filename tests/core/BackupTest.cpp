@@ -214,7 +214,7 @@ TEST_F(BackupTest, BackUpAllCopiesPastFailuresAndNamesEachOne)
     answer(vbOK);
     w.Command4_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    const QString text = boxes()[0].text;
+    const QString text = boxAt(0).text;
     EXPECT_TRUE(text.startsWith("These files could not be copied:\r\nb.txt (")) << text.toStdString();
     EXPECT_TRUE(text.contains("\r\nc.txt (")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("\r\n\r\nEvery other file was copied.")) << text.toStdString();

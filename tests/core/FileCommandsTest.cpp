@@ -139,8 +139,8 @@ TEST_F(FileCommandsTest, CopyToDiskCountsEveryFileAndEmptiesTheLabel)
     CopyDataFilesToDisk(nullptr, &status_);
 
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Copy to removable disk");
-    EXPECT_EQ(boxes()[0].style, vbOKCancel + vbExclamation);
+    EXPECT_EQ(boxAt(0).title, "Copy to removable disk");
+    EXPECT_EQ(boxAt(0).style, vbOKCancel + vbExclamation);
     EXPECT_EQ(captions_, QStringList({"Copy to removable disk"}));
     EXPECT_EQ(diskFiles(),
               QStringList({"Notes.txt", "ReVadirav.txt", "SMembers.002", "dbase1.txt", "dbase2.txt", "vantrel.ini"}));
@@ -205,8 +205,8 @@ TEST_F(FileCommandsTest, AFailedCopyNamesTheFileTheReasonAndWhatWasNotCopied)
         const QString text = lastBoxText();
         EXPECT_TRUE(text.startsWith("  Removable disk error!  \r\n\r\n" + c.reason)) << text.toStdString();
         EXPECT_TRUE(text.endsWith(".\r\n\r\nThese files were not copied:\r\nc.txt\r\nd.txt")) << text.toStdString();
-        EXPECT_EQ(boxes().back().title, "Error");
-        EXPECT_EQ(boxes().back().style, vbOKCancel + vbCritical);
+        EXPECT_EQ(lastBox().title, "Error");
+        EXPECT_EQ(lastBox().style, vbOKCancel + vbCritical);
         EXPECT_EQ(status_.text(), "\r\nCopied 2 files");
         EXPECT_EQ(diskFiles(), QStringList({"a.txt", "b.txt"}));
         QDir(disk_.path()).removeRecursively();
@@ -241,7 +241,7 @@ TEST_F(FileCommandsTest, CopyFromDiskReplacesTheProgramsFiles)
     chooseDisk();
     answer(vbOK);
     const QStringList copied = CopyDataFilesFromDisk(nullptr, &status_);
-    EXPECT_EQ(boxes()[0].title, "Copy from removable disk");
+    EXPECT_EQ(boxAt(0).title, "Copy from removable disk");
     EXPECT_EQ(copied, QStringList({"dbase1.txt", "vantrel.ini", "Diary.001"}));
     EXPECT_EQ(readFile("dbase1.txt"), "from disk\r\n");
     EXPECT_EQ(readFile("mine.txt"), "kept\r\n");
@@ -254,16 +254,16 @@ TEST_F(FileCommandsTest, DeleteSavedEntriesAsksFirst)
 {
     answer(vbOK);
     AskToDeleteSavedEntries();
-    EXPECT_EQ(boxes()[0].text, "No lottery entries saved!    ");
-    EXPECT_EQ(boxes()[0].title, "Error!");
-    EXPECT_EQ(boxes()[0].style, vbOKOnly + vbExclamation);
+    EXPECT_EQ(boxAt(0).text, "No lottery entries saved!    ");
+    EXPECT_EQ(boxAt(0).title, "Error!");
+    EXPECT_EQ(boxAt(0).style, vbOKOnly + vbExclamation);
 
     writeFile("ReVadirav.txt", "05-Mar-2005,1,2,3,4,5,6,,,UK Lotto,Ann,dbase1.txt\r\n");
     answer(vbNo);
     AskToDeleteSavedEntries();
-    EXPECT_EQ(boxes()[1].text, " Are you sure you want to delete     \r\n all your saved lottery entries?    \r\n");
-    EXPECT_EQ(boxes()[1].title, "Warning!");
-    EXPECT_EQ(boxes()[1].style, vbYesNo + vbQuestion);
+    EXPECT_EQ(boxAt(1).text, " Are you sure you want to delete     \r\n all your saved lottery entries?    \r\n");
+    EXPECT_EQ(boxAt(1).title, "Warning!");
+    EXPECT_EQ(boxAt(1).style, vbYesNo + vbQuestion);
     EXPECT_TRUE(exists("ReVadirav.txt"));
     answer(vbYes);
     AskToDeleteSavedEntries();

@@ -123,8 +123,8 @@ TEST_F(HelpTest, VersionCheckAnswersForEachPublishedVersion)
     answer(vbOK);
     CheckForNewVersion();
     EXPECT_EQ(lastBoxText(), "You have the latest version of the program.    ");
-    EXPECT_EQ(boxes().back().title, "VTL update check");
-    EXPECT_EQ(boxes().back().style, vbOKOnly + vbInformation);
+    EXPECT_EQ(lastBox().title, "VTL update check");
+    EXPECT_EQ(lastBox().style, vbOKOnly + vbInformation);
     EXPECT_EQ(server.paths, QList<QByteArray>({"/software/vtl_version.txt"}));
     EXPECT_EQ(readFile("temp.txt"), "VTL" + current + "\r\n\r\n");
 
@@ -136,7 +136,7 @@ TEST_F(HelpTest, VersionCheckAnswersForEachPublishedVersion)
     EXPECT_EQ(lastBoxText(),
               "  A new version of the program is available.      \r\n\r\n  Current version: " + current
                   + "\r\n  Latest version: " + higher + "\r\n\r\n  Go to website to download it?      \r\n");
-    EXPECT_EQ(boxes().back().style, vbYesNo + vbInformation);
+    EXPECT_EQ(lastBox().style, vbYesNo + vbInformation);
     EXPECT_EQ(opened, QList<QUrl>({QUrl(server.site())}));
     answer(vbNo);
     CheckForNewVersion();
@@ -230,8 +230,8 @@ TEST_F(HelpTest, VersionCheckFailuresGiveTheErrorMessage)
         answer(vbOK);
         CheckForNewVersion();
         EXPECT_EQ(lastBoxText(), kErrorText) << body.toStdString();
-        EXPECT_EQ(boxes().back().title, "VTL update error");
-        EXPECT_EQ(boxes().back().style, vbOKOnly + vbExclamation);
+        EXPECT_EQ(lastBox().title, "VTL update error");
+        EXPECT_EQ(lastBox().style, vbOKOnly + vbExclamation);
     }
 
     // No server at the address: the connection is refused.
@@ -268,8 +268,8 @@ TEST_F(HelpTest, HelpPagesSitesAndMail)
     answer(vbOK);
     OpenAlternativeSite();
     EXPECT_EQ(lastBoxText(), "This site is not as up to date\r\nor functional as the main site.    \r\n");
-    EXPECT_EQ(boxes().back().title, "Warning");
-    EXPECT_EQ(boxes().back().style, vbOKOnly + vbExclamation);
+    EXPECT_EQ(lastBox().title, "Warning");
+    EXPECT_EQ(lastBox().style, vbOKOnly + vbExclamation);
     EXPECT_EQ(opened.last(), QUrl(kAlternativeSite));
 
     WriteMailTo(kSupportEmail);
@@ -335,8 +335,8 @@ TEST_F(HelpTest, AboutShowsTheVersionAndTheAddresses)
     answer(vbOK);
     QTest::mouseClick(w.cmdSysInfo, Qt::LeftButton);
     EXPECT_EQ(lastBoxText(), "System Information Is Unavailable At This Time");
-    EXPECT_EQ(boxes().back().title, "Vantrel");
-    EXPECT_EQ(boxes().back().style, vbOKOnly);
+    EXPECT_EQ(lastBox().title, "Vantrel");
+    EXPECT_EQ(lastBox().style, vbOKOnly);
 
     w.Label10_Click();
     w.Label9_Click();

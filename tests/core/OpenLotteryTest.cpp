@@ -69,7 +69,7 @@ TEST_F(OpenLotteryTest, NamesNoSavedEntryCanHoldAreLeftOutAndToldOnce)
     EXPECT_EQ(list.item(0)->text(), "Comma");
     EXPECT_EQ(list.item(1)->text(), "Kept");
     ASSERT_EQ(boxes().size(), 1u);
-    const QString told = boxes()[0].text;
+    const QString told = boxAt(0).text;
     for (const char* name : {"dbase?3.txt", "dbase?4.txt", "dbase\",x\".txt", "dbase\xef\xbf\xbd.txt"})
         EXPECT_TRUE(told.contains(QString::fromUtf8(name))) << name;
     EXPECT_FALSE(told.contains("dbase1.txt"));

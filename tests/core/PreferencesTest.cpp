@@ -220,9 +220,9 @@ TEST_F(PreferencesTest, ResetAllDeletesTheSettingsFileAfterAsking)
     answer(vbNo);
     QTest::mouseClick(w.Command12, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, " Are you sure?    ");
-    EXPECT_EQ(boxes()[0].title, "Reset everything!");
-    EXPECT_EQ(boxes()[0].style, vbYesNo + vbQuestion);
+    EXPECT_EQ(boxAt(0).text, " Are you sure?    ");
+    EXPECT_EQ(boxAt(0).title, "Reset everything!");
+    EXPECT_EQ(boxAt(0).style, vbYesNo + vbQuestion);
     EXPECT_TRUE(exists(kSettingsFile));
     EXPECT_TRUE(w.isVisible());
 

@@ -180,7 +180,7 @@ TEST_F(CreateDbaseTest, CancelAsksFirst)
     w.CancelButton_Click();
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxes()[0], "Close and discard data?    ", "Are you sure?", vbYesNo + vbQuestion));
+    EXPECT_TRUE(IsBox(boxAt(0), "Close and discard data?    ", "Are you sure?", vbYesNo + vbQuestion));
     answer(vbYes);
     w.CancelButton_Click();
     EXPECT_FALSE(w.isVisible());

@@ -54,13 +54,13 @@ TEST_F(DatabaseDialogsTest, DeleteAsksAndRemovesTheFile)
     answer(vbOK);
     w.Command2->click(); // nothing chosen: says so
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxes()[0], "Select a lottery first!    ", "Error!", vbOKOnly + vbExclamation));
+    EXPECT_TRUE(IsBox(boxAt(0), "Select a lottery first!    ", "Error!", vbOKOnly + vbExclamation));
     EXPECT_TRUE(w.isVisible());
 
     answer(vbNo);
     doubleClick(w.List1, 1);
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_TRUE(IsBox(boxes()[1], "  Are you sure?    \r\n", "Delete database", vbYesNo + vbQuestion));
+    EXPECT_TRUE(IsBox(boxAt(1), "  Are you sure?    \r\n", "Delete database", vbYesNo + vbQuestion));
     EXPECT_TRUE(exists("dbase2.txt"));
     EXPECT_TRUE(w.isVisible());
 
@@ -84,7 +84,7 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     w.Command2->click(); // nothing chosen: says so
     EXPECT_TRUE(catcher.urls.isEmpty());
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxes()[0], "Select a lottery first!    ", "Error!", vbOKOnly + vbExclamation));
+    EXPECT_TRUE(IsBox(boxAt(0), "Select a lottery first!    ", "Error!", vbOKOnly + vbExclamation));
     EXPECT_TRUE(w.isVisible());
     doubleClick(w.List1, 0);
     ASSERT_EQ(catcher.urls.size(), 1);
@@ -101,7 +101,7 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     v.Command2_Click();
     EXPECT_EQ(catcher.urls.size(), 1);
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_TRUE(boxes()[1].text.contains("could not be found"));
+    EXPECT_TRUE(boxAt(1).text.contains("could not be found"));
     EXPECT_TRUE(v.isVisible());
 
     // A desktop without a text editor is not blamed on the file.
@@ -110,7 +110,7 @@ TEST_F(DatabaseDialogsTest, OpenGivesTheFileToTheTextEditor)
     answer(vbOK);
     v.Command2_Click();
     ASSERT_EQ(boxes().size(), 3u);
-    EXPECT_TRUE(boxes()[2].text.contains("No text editor"));
+    EXPECT_TRUE(boxAt(2).text.contains("No text editor"));
     EXPECT_TRUE(v.isVisible());
 }
 
@@ -146,6 +146,6 @@ TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
     const QString why[4] = {"It names no web site.", onlyWeb, onlyWeb, onlyWeb};
     const QString title[4] = {"Oops!", "Oops!", "Warning", "Error!"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(IsBox(boxes()[i], "This web address cannot be opened: " + address[i] + "\r\n\r\n" + why[i],
+        EXPECT_TRUE(IsBox(boxAt(i), "This web address cannot be opened: " + address[i] + "\r\n\r\n" + why[i],
                           title[i], vbOKOnly + vbExclamation));
 }

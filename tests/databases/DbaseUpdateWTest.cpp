@@ -91,7 +91,7 @@ TEST_F(DbaseUpdateWTest, WrongNumbersShowTheInputTipAndWriteNothing)
     answer(vbOK);
     save(w, QDate(2005, 3, 19), {"1", "2", "3", "4", "5", "6", "", "50"});
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(boxes()[0].text.startsWith(" There was a problem with the input.  "));
+    EXPECT_TRUE(boxAt(0).text.startsWith(" There was a problem with the input.  "));
     EXPECT_EQ(readBytes("dbase1.txt"), before);
     EXPECT_EQ(w.Text1[7]->text(), "50"); // the boxes keep their text
 }
@@ -116,7 +116,7 @@ TEST_F(DbaseUpdateWTest, OddFilesAreNeverDamaged)
     answer(vbOK);
     save(w, QDate(2005, 1, 1), {"1", "2", "3", "4", "5", "", "", "3"});
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Error!");
+    EXPECT_EQ(boxAt(0).title, "Error!");
     EXPECT_EQ(readBytes("dbase2.txt"), before);
 
     // A wrong definition line offers nothing to save, and says so.

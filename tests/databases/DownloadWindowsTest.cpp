@@ -204,7 +204,7 @@ TEST_F(DownloadWindows, NoFailureChangesTheDatabase)
             log.insert(1, "Processing UK Lotto draws...# sec");
         EXPECT_EQ(Log(w), Lines(log));
         ASSERT_FALSE(boxes().empty());
-        EXPECT_TRUE(IsBox(boxes().back(), "An error has occured. Please try again later.    ", "Error", vbCritical));
+        EXPECT_TRUE(IsBox(lastBox(), "An error has occured. Please try again later.    ", "Error", vbCritical));
     }
 }
 
@@ -215,7 +215,7 @@ TEST_F(DownloadWindows, OutsideTheUKRegionNothingIsFetched)
     answer(vbOK);
     w.OKButton_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxes()[0],
+    EXPECT_TRUE(IsBox(boxAt(0),
                       "Please set the region to United Kingdom in the  \r\n"
                       "desktop's region settings to download UK lottery draws.",
                       "Warning!", vbExclamation));
@@ -291,7 +291,7 @@ TEST_F(DownloadWindows, AShorterDownloadReplacesTheDatabaseOnlyWhenConfirmed)
         LoadedWindow<DbaseUpdate> w;
         answer(reply);
         w.OKButton_Click();
-        EXPECT_TRUE(IsBox(boxes().back(), "The downloaded file holds 30 draws, your database 40. Replace it?",
+        EXPECT_TRUE(IsBox(lastBox(), "The downloaded file holds 30 draws, your database 40. Replace it?",
                           "UK Lotto", vbYesNo + vbQuestion + vbDefaultButton2));
         if (reply == vbNo) {
             EXPECT_EQ(Md5("dbase100.txt"), before);
@@ -336,7 +336,7 @@ TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)
     w.Command7_Click();
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(
-        IsBox(boxes()[0], "Are you sure you want to change the URLs?    ", "Update URLs", vbYesNo + vbQuestion));
+        IsBox(boxAt(0), "Are you sure you want to change the URLs?    ", "Update URLs", vbYesNo + vbQuestion));
     EXPECT_EQ(readBytes("vantrel.ini"), file);
     EXPECT_NE(Settings[UKDownloadURL], "http://results.example.org/Lotto.csv");
 
@@ -349,7 +349,7 @@ TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)
     answer(vbYes);
     answer(vbOK);
     w.Command7_Click();
-    EXPECT_TRUE(IsBox(boxes().back(), "URLs updated.    ", "Saved", vbInformation));
+    EXPECT_TRUE(IsBox(lastBox(), "URLs updated.    ", "Saved", vbInformation));
     EXPECT_EQ(Settings[UKDownloadURL], "http://results.example.org/Lotto.csv");
     EXPECT_EQ(Settings[UKDownloadURL + 4], "http://results.example.org/HotPicks.csv");
     const QStringList lines = readFile("vantrel.ini").split("\r\n");
@@ -367,10 +367,10 @@ TEST_F(DownloadWindows, ASettingsFileThatCannotBeWrittenIsSaidSo)
     answer(vbOK);
     w.Command7_Click();
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[1].text,
+    EXPECT_EQ(boxAt(1).text,
               "The settings were not saved: vantrel.ini could not be written: Is a directory.    \r\n"
               "The new URLs are used now, but they are not saved yet.    ");
-    EXPECT_EQ(boxes()[1].title, "Error");
+    EXPECT_EQ(boxAt(1).title, "Error");
     EXPECT_EQ(Settings[AddressItemOf(OtherLottery::SALotto)], "http://results.example.org/sa.csv");
 }
 
@@ -480,7 +480,7 @@ TEST_F(DownloadWindows, AFailedLotteryEndsItsGroupAndKeepsItsFile)
     EXPECT_EQ(Md5("dbase064.txt"), before);
     EXPECT_FALSE(exists("dbase065.txt"));
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxes()[0], "An error occurred. Please try again later.", "Error", vbCritical));
+    EXPECT_TRUE(IsBox(boxAt(0), "An error occurred. Please try again later.", "Error", vbCritical));
 
     // A refused connection on the South African tab.
     writeFile("dbase067.txt", QString::fromUtf8(old));
@@ -509,13 +509,13 @@ TEST_F(DownloadWindows, EachTabSavesOnlyItsOwnAddresses)
 
     answer(vbNo);
     w.Command2_Click();
-    EXPECT_EQ(boxes()[0].text, "Are you sure you want to save these URLs?    ");
+    EXPECT_EQ(boxAt(0).text, "Are you sure you want to save these URLs?    ");
     EXPECT_NE(Settings[AddressItemOf(OtherLottery::MegaMillions)], "http://mm.example.org/x");
 
     answer(vbYes);
     answer(vbOK);
     w.Command2_Click();
-    EXPECT_EQ(boxes().back().text, "URLs updated.    ");
+    EXPECT_EQ(lastBox().text, "URLs updated.    ");
     EXPECT_EQ(Settings[AddressItemOf(OtherLottery::MegaMillions)], "http://mm.example.org/x");
     EXPECT_EQ(Settings[AddressItemOf(OtherLottery::SuperLottoPlus)], "");
     EXPECT_EQ(Settings[AddressItemOf(OtherLottery::SALotto)], sa);

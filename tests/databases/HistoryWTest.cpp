@@ -147,7 +147,7 @@ TEST_F(HistoryWTest, UpdateMovesTheDrawToItsDate)
     answer(vbOK);
     w.Command3_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(boxes()[0].text.startsWith(" There was a problem with the input."));
+    EXPECT_TRUE(boxAt(0).text.startsWith(" There was a problem with the input."));
     EXPECT_EQ(readBytes("dbase1.txt"), before);
 }
 
@@ -189,7 +189,7 @@ TEST_F(HistoryWTest, DeleteRemovesTheChosenDrawButNeverTheLast)
     answer(vbOK);
     w.Command2_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxes()[0], "Can't delete last line!    ", "Warning", vbOKOnly + vbExclamation));
+    EXPECT_TRUE(IsBox(boxAt(0), "Can't delete last line!    ", "Warning", vbOKOnly + vbExclamation));
     EXPECT_EQ(draws(), QStringList({lotto[0]}));
 }
 
@@ -255,7 +255,7 @@ TEST_F(HistoryWTest, ADateThatCannotBeReadIsChosenBeforeAnUpdate)
     answer(vbOK);
     w.Command3->click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxes()[0], "This draw's date cannot be read.    \r\nPlease choose its date first.    ",
+    EXPECT_TRUE(IsBox(boxAt(0), "This draw's date cannot be read.    \r\nPlease choose its date first.    ",
                       "Warning", vbOKOnly + vbExclamation));
     EXPECT_EQ(draws(), edited);
 
@@ -314,7 +314,7 @@ TEST_F(HistoryWTest, AFileChangedElsewhereIsShownAgainNotRewritten)
     w.Command2_Click();
     EXPECT_EQ(draws(), edited);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Warning");
+    EXPECT_EQ(boxAt(0).title, "Warning");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "19 Mar 05");
 
     lottoFile(lotto);
@@ -330,8 +330,8 @@ TEST_F(HistoryWTest, NoLotteryClosesTheWindow)
     LoadedWindow<HistoryW> w;
     w.show();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "No lotteries to display!    ");
-    EXPECT_EQ(boxes()[0].title, "Error!");
+    EXPECT_EQ(boxAt(0).text, "No lotteries to display!    ");
+    EXPECT_EQ(boxAt(0).title, "Error!");
     EXPECT_TRUE(w.Timer1->isActive());
     w.Timer1_Timer();
     EXPECT_FALSE(w.isVisible());

@@ -164,7 +164,7 @@ TEST_F(ShowMyDrawsWTest, DeletingAndClosing)
         LoadedWindow<ShowMyDrawsW> w;
         answer(vbOK);
         click(w, "Command4");
-        EXPECT_EQ(boxes().back().text, "Delete all lottery entries    \n\rthat are older than today?    ");
+        EXPECT_EQ(lastBox().text, "Delete all lottery entries    \n\rthat are older than today?    ");
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 0), "08-Mar-2005");
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(2, 0), "");
         // Closing with changes asks; No keeps the window, also from the close box.
@@ -302,7 +302,7 @@ TEST_F(ShowMyDrawsWTest, AUtf16FileIsNamedOnceAndNeitherWrittenOverNorAddedTo)
         {
             LoadedWindow<WhatIf> w;
             w.List1->setCurrentRow(0);
-            EXPECT_EQ(boxes().back().text, boxes()[before].text);
+            EXPECT_EQ(lastBox().text, boxAt(before).text);
             EXPECT_TRUE(w.MSFlexGrid1->TextMatrix(1, 1).isEmpty());
         }
         EXPECT_EQ(boxes().size(), before + 3);

@@ -64,7 +64,7 @@ TEST_F(StoreMyDrawsWTest, EntriesOfTwoLotteriesAreSavedWithTheirOwnFiles)
     answer(vbOK);
     click(w, "Command3");
     EXPECT_EQ(lastBoxText(), "Your entries have been saved.  ");
-    EXPECT_EQ(boxes().back().title, "");
+    EXPECT_EQ(lastBox().title, "");
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(fileLines(),
               QStringList({"earlier line", "05 Mar 05,1,2,3,4,69,,,26,US Powerball, Ann; Bob,dbase069.txt",
@@ -169,7 +169,7 @@ TEST_F(StoreMyDrawsWTest, ADatabaseThatCannotBeReadIsNamed)
         type(w, {"1", "2", "3", "4", "5", "6"});
         answer(vbOK);
         click(w, "Command2");
-        EXPECT_TRUE(IsBox(boxes().back(),
+        EXPECT_TRUE(IsBox(lastBox(),
                           QString("The lottery database %1 cannot be read.    \r\n"
                                   "Please choose another lottery.    ")
                               .arg(file),

@@ -119,7 +119,7 @@ TEST_F(WhatIfWindowTest, SavedLinesOfTheChosenLotteryLoadOnRequest)
     answer(vbYes);
     w.List1->setCurrentRow(1); // UK Lotto
     EXPECT_EQ(lastBoxText(), "Load saved draws?    ");
-    EXPECT_EQ(boxes().back().title, "What if?");
+    EXPECT_EQ(lastBox().title, "What if?");
     EXPECT_EQ(g->TextMatrix(1, 6), "45");
     EXPECT_EQ(g->TextMatrix(2, 0), "2");
     EXPECT_EQ(g->TextMatrix(3, 0), "");

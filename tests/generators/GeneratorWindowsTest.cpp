@@ -211,8 +211,8 @@ TEST_F(Generators, FiltersActWhateverTheBoxes)
     answer(vbOK);
     QTest::mouseClick(window.Command3, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Did you know...");
-    EXPECT_TRUE(boxes()[0].text.startsWith(" It is rare for a lottery draw to have     \r\n"));
+    EXPECT_EQ(boxAt(0).title, "Did you know...");
+    EXPECT_TRUE(boxAt(0).text.startsWith(" It is rare for a lottery draw to have     \r\n"));
 }
 
 TEST_F(Generators, GridGrowsToHoldEveryLineAndAnEmptyRow)
@@ -296,9 +296,9 @@ TEST_F(Generators, SaveDialogCountsAndCancel)
         EXPECT_EQ(saveWith(count, false), 0) << count;
         EXPECT_TRUE(refused) << count;
         ASSERT_FALSE(boxes().empty());
-        EXPECT_EQ(boxes().back().text, "The number of lines to save must be 1 or more.  ");
-        EXPECT_EQ(boxes().back().title, "Error!");
-        EXPECT_EQ(boxes().back().style, vbOKOnly + vbExclamation);
+        EXPECT_EQ(lastBox().text, "The number of lines to save must be 1 or more.  ");
+        EXPECT_EQ(lastBox().title, "Error!");
+        EXPECT_EQ(lastBox().style, vbOKOnly + vbExclamation);
     }
     EXPECT_EQ(boxes().size(), 4u);
     EXPECT_EQ(saveWith("5", true), 0); // cancelled: nothing said
@@ -337,11 +337,11 @@ TEST_F(Generators, TipsShowTheirExactTextsAndOnlyOneToSix)
     answer(vbOK);
     ShowTip(4);
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[0].text, " There was a problem with the input.  \r\n Please check it and try again.  \r\n");
-    EXPECT_EQ(boxes()[0].title, "Error");
-    EXPECT_EQ(boxes()[0].style, vbOKOnly | vbInformation);
-    EXPECT_TRUE(boxes()[1].text.startsWith("      \r\n This method"));
-    EXPECT_EQ(boxes()[1].title, "Feeling lucky?");
+    EXPECT_EQ(boxAt(0).text, " There was a problem with the input.  \r\n Please check it and try again.  \r\n");
+    EXPECT_EQ(boxAt(0).title, "Error");
+    EXPECT_EQ(boxAt(0).style, vbOKOnly | vbInformation);
+    EXPECT_TRUE(boxAt(1).text.startsWith("      \r\n This method"));
+    EXPECT_EQ(boxAt(1).title, "Feeling lucky?");
 }
 
 TEST_F(Generators, HelpOpensThePlayPageOrSaysItIsMissing)
@@ -359,7 +359,7 @@ TEST_F(Generators, HelpOpensThePlayPageOrSaysItIsMissing)
     window.HelpButtons[0]->click();
     EXPECT_TRUE(opened.empty());
     ASSERT_FALSE(boxes().empty());
-    EXPECT_EQ(boxes().back().title, "Sorry!");
+    EXPECT_EQ(lastBox().title, "Sorry!");
 
     writeFile("helpplay.html", "<html></html>");
     window.HelpButtons[0]->click();

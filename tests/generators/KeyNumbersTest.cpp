@@ -202,7 +202,7 @@ TEST_F(KeyWindows, ThreeKeysPushOnAndReRangeForASmallerLottery)
     answer(vbOK);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Error");
+    EXPECT_EQ(boxAt(0).title, "Error");
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 1), before);
     EXPECT_FALSE(Busy);
 
@@ -210,9 +210,9 @@ TEST_F(KeyWindows, ThreeKeysPushOnAndReRangeForASmallerLottery)
     answer(vbOK);
     w.List1->setCurrentRow(3);
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[1].text, "Must be a pick-5/6/7 lottery.    ");
-    EXPECT_EQ(boxes()[1].title, "Sorry!");
-    EXPECT_EQ(boxes()[1].style, vbOKOnly | vbExclamation);
+    EXPECT_EQ(boxAt(1).text, "Must be a pick-5/6/7 lottery.    ");
+    EXPECT_EQ(boxAt(1).title, "Sorry!");
+    EXPECT_EQ(boxAt(1).style, vbOKOnly | vbExclamation);
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 1), "Num1");
 }
@@ -233,7 +233,7 @@ TEST_F(KeyWindows, OneKeyStartsAgainAtOneAndPickThreeIsRefused)
     answer(vbOK);
     w.List1->setCurrentRow(2);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Must be a pick-4/5/6/7 lottery.    ");
+    EXPECT_EQ(boxAt(0).text, "Must be a pick-4/5/6/7 lottery.    ");
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     // Nothing of the lottery before is left to show, filter or save.
     EXPECT_EQ(w.Label5->text(), "");

@@ -170,7 +170,7 @@ TEST_F(LuckyWindows, NumerologyGivesTheSameLinesForTheSameNameAndSaves)
             // No name: the bad-input tip, nothing else.
             answer(vbOK);
             QTest::mouseClick(w->Command2, Qt::LeftButton);
-            EXPECT_EQ(boxes().back().title, "Error");
+            EXPECT_EQ(lastBox().title, "Error");
             EXPECT_EQ(w->Label4->text(), " Your lucky numbers:");
 
             w->DTPicker2->setValue(QDate(1970, 6, 15));
@@ -263,10 +263,10 @@ TEST_F(LuckyWindows, TooFewLuckyNumbersForTheWheelIsRefused)
     answer(vbOK);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text,
+    EXPECT_EQ(boxAt(0).text,
               "Too few of your lucky numbers are in this lottery    \r\n"
               "for this wheel. Try another wheel type.    ");
-    EXPECT_EQ(boxes()[0].title, "Sorry!");
+    EXPECT_EQ(boxAt(0).title, "Sorry!");
     EXPECT_EQ(w.Label4->text(), " Your lucky numbers:");
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 0);
     QTest::mouseClick(w.Option[2], Qt::LeftButton);

@@ -161,10 +161,10 @@ TEST_F(PlaySlips, BoardsGoAcrossThenDownAndExtraBallsTakeTheirOwnBoxes)
     answer(vbOK);
     PrintPlaySlips(w.grid, 5);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text,
+    EXPECT_EQ(boxAt(0).text,
               "These numbers have no position in the template Test slip and were not marked: above "
               "60.    ");
-    EXPECT_EQ(boxes()[0].title, "Warning!");
+    EXPECT_EQ(boxAt(0).title, "Warning!");
     EXPECT_EQ(PdfPages(pdf_), 2);
     EXPECT_EQ(PdfMarks(pdf_, 1).size(), 6u + 4u + 5u + 6u);
     EXPECT_EQ(PdfMarks(pdf_, 2).size(), 5u);
@@ -204,8 +204,8 @@ TEST_F(PlaySlips, WithoutATemplateForTheLotteryNothingIsPrintedAndThePlayerIsTol
     answer(vbOK);
     PrintPlaySlips(w.grid, 1);
     EXPECT_EQ(lastBoxText(), "No lottery templates found.    \r\nPlease make one...");
-    EXPECT_EQ(boxes().back().title, "Error!");
-    EXPECT_EQ(boxes().back().icon(), vbExclamation);
+    EXPECT_EQ(lastBox().title, "Error!");
+    EXPECT_EQ(lastBox().icon(), vbExclamation);
 
     // A damaged file is no template; the message names it.
     writeLines("PTemplate.007", {"Half a slip", "Test Lotto", " 1 "});

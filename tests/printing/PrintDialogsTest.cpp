@@ -38,9 +38,9 @@ TEST_F(PrintDialogs, LinesBelowOneKeepTheDialogOpenAndTheMarginIsClamped)
         EXPECT_TRUE(f->isVisible()) << lines;
     }
     ASSERT_EQ(boxes().size(), 4u);
-    EXPECT_EQ(boxes()[0].text, "Please set number of lines to print.    ");
-    EXPECT_EQ(boxes()[0].title, "Error");
-    EXPECT_EQ(boxes()[0].icon(), vbQuestion);
+    EXPECT_EQ(boxAt(0).text, "Please set number of lines to print.    ");
+    EXPECT_EQ(boxAt(0).title, "Error");
+    EXPECT_EQ(boxAt(0).icon(), vbQuestion);
     f->Text2->setText("2.5");
     for (auto [margin, after] : {std::pair{"-3", "0"}, {"250", "100"}, {"abc", "abc"}}) {
         f->show();

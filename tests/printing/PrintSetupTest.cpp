@@ -68,7 +68,7 @@ TEST_F(SlipEditor, OpensOnTheFirstLotteryWithTheDefaultsAndGeneratesPositions)
     EXPECT_EQ(ExtraBallMax, 10);
     w.Text2[2]->setText("0.4");
     EXPECT_EQ(boxOnClick(w.Command5), "Set the 'Powerball Numbers per row' value    ");
-    EXPECT_EQ(boxes().back().title, "Error");
+    EXPECT_EQ(lastBox().title, "Error");
     EXPECT_EQ(cell(w, 1, 1), ""); // the grid is left empty
     w.Text2[2]->setText("4");
     w.Text9->setText("0.4");
@@ -88,8 +88,8 @@ TEST_F(SlipEditor, SavesNewTemplatesUpdatesByTrimmedNameAndWritesNothingWhenGene
     w.Load();
     w.Text3->setText("  Weekend slip ");
     EXPECT_EQ(boxOnClick(w.Command4), "Template saved...    ");
-    EXPECT_EQ(boxes().back().title, "Vantrel");
-    EXPECT_EQ(boxes().back().icon(), vbInformation);
+    EXPECT_EQ(lastBox().title, "Vantrel");
+    EXPECT_EQ(lastBox().icon(), vbInformation);
     ASSERT_TRUE(exists("PTemplate.000"));
     const QStringList lines = readFile("PTemplate.000").split("\r\n");
     EXPECT_EQ(lines.mid(0, 4), QStringList({"  Weekend slip ", "Lotto 49", " 1 ", "3,2"}));
@@ -317,7 +317,7 @@ TEST_F(SlipEditor, TheTestPrintMarksEveryBoxOfEveryBoardOnOnePage)
     EXPECT_EQ(boxOnClick(w.Command6),
               "These numbers lie outside the printable area of the page, so their marks are cut off: "
               "12, 24, 36, 48.    ");
-    EXPECT_EQ(boxes().back().title, "Warning!");
+    EXPECT_EQ(lastBox().title, "Warning!");
 }
 
 TEST_F(SlipEditor, DeleteAsksThenRemovesTheFileAndCloseAsks)
@@ -332,7 +332,7 @@ TEST_F(SlipEditor, DeleteAsksThenRemovesTheFileAndCloseAsks)
     answer(vbNo);
     Click(w.Command3);
     EXPECT_EQ(lastBoxText(), "Delete Only template?    ");
-    EXPECT_EQ(boxes().back().title, "Delete template");
+    EXPECT_EQ(lastBox().title, "Delete template");
     EXPECT_TRUE(exists("PTemplate.000"));
     answer(vbYes);
     Click(w.Command3);

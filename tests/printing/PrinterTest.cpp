@@ -91,8 +91,8 @@ TEST_F(PrintTest, ADocumentThatCannotStartSaysSoOnceAndTheNextOneWorks)
     Printer().PrintText("two");
     EXPECT_FALSE(Printer().EndDoc());
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Error");
-    EXPECT_EQ(boxes()[0].icon(), vbExclamation);
+    EXPECT_EQ(boxAt(0).title, "Error");
+    EXPECT_EQ(boxAt(0).icon(), vbExclamation);
 
     SetPdfFileHook([this] { return pdf_; });
     Printer().PrintText("three");

@@ -254,9 +254,9 @@ TEST_F(Reports, EmptyGridsPrintNothingAndOnlyEntriesSaySo)
     answer(vbOK);
     PrintEntries(w.grid);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Nothing to print!    ");
-    EXPECT_EQ(boxes()[0].title, "Error!");
-    EXPECT_EQ(boxes()[0].icon(), vbExclamation);
+    EXPECT_EQ(boxAt(0).text, "Nothing to print!    ");
+    EXPECT_EQ(boxAt(0).title, "Error!");
+    EXPECT_EQ(boxAt(0).icon(), vbExclamation);
     answer(vbOK);
     PrintEntries(nullptr);
     EXPECT_EQ(boxes().size(), 2u);

@@ -76,12 +76,12 @@ TEST_F(DiaryTest, CloseWarnsOnlyWithChanges)
     answer(vbOK);
     EXPECT_TRUE(MayCloseWindow(true));
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[0].text,
+    EXPECT_EQ(boxAt(0).text,
               "If you have made changes you should    \r\n"
               "click Save to save them. If you        \r\n"
               "continue, any changes will be lost.    ");
-    EXPECT_EQ(boxes()[0].title, "Warning!");
-    EXPECT_EQ(boxes()[0].style, vbOKCancel + vbExclamation);
+    EXPECT_EQ(boxAt(0).title, "Warning!");
+    EXPECT_EQ(boxAt(0).style, vbOKCancel + vbExclamation);
 }
 
 TEST_F(DiaryTest, FieldBoxesNeverHoldQuotesOrLineBreaks)

@@ -171,9 +171,9 @@ TEST_F(MemberPaymentWindows, DeleteRemovesTheChosenPlaceEvenWhenNamesRepeat)
     answer(vbOK);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Select a member first!    ");
-    EXPECT_EQ(boxes()[0].title, "Help");
-    EXPECT_EQ(boxes()[0].style, vbExclamation);
+    EXPECT_EQ(boxAt(0).text, "Select a member first!    ");
+    EXPECT_EQ(boxAt(0).title, "Help");
+    EXPECT_EQ(boxAt(0).style, vbExclamation);
     EXPECT_FALSE(w.Changed);
 
     w.List1->setCurrentRow(2); // the second Dee
@@ -196,7 +196,7 @@ TEST_F(MemberPaymentWindows, AHundredMembersAreTheMostAndSortIsByCharacterCode)
     EXPECT_EQ(lastBoxText(),
               "The syndicate already has 100 members, as many as it can hold.\r\n"
               "Delete a member before you add another.    ");
-    EXPECT_EQ(boxes().back().title, "Sorry!");
+    EXPECT_EQ(lastBox().title, "Sorry!");
     EXPECT_EQ(w.List1->count(), 100);
     EXPECT_EQ(w.Text1[0]->text(), "Newcomer"); // what was typed stays
     EXPECT_FALSE(w.Changed);
@@ -220,14 +220,14 @@ TEST_F(MemberPaymentWindows, MembersSaveWritesTheFileAndCloseWarnsUntilThen)
     answer(vbCancel);
     QTest::mouseClick(w.Command3, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Warning!"); // its text: DiaryTest
+    EXPECT_EQ(boxAt(0).title, "Warning!"); // its text: DiaryTest
     EXPECT_TRUE(w.isVisible());
 
     answer(vbOK);
     QTest::mouseClick(w.Command4, Qt::LeftButton);
     EXPECT_EQ(lastBoxText(), "  Syndicate member list saved...  ");
-    EXPECT_EQ(boxes().back().title, "Vantrel");
-    EXPECT_EQ(boxes().back().style, vbInformation);
+    EXPECT_EQ(lastBox().title, "Vantrel");
+    EXPECT_EQ(lastBox().style, vbInformation);
     EXPECT_FALSE(w.Changed);
     const auto lines = ReadLines(path("SMembers.000"));
     ASSERT_TRUE(lines);
@@ -297,7 +297,7 @@ TEST_F(MemberPaymentWindows, AChangeDiscardedOnCloseIsNeverSavedLater)
             else
                 w->findChild<QPushButton*>(c.closeButton)->click();
             EXPECT_FALSE(w->isVisible());
-            EXPECT_EQ(boxes().back().text, kUnsavedChangesText);
+            EXPECT_EQ(lastBox().text, kUnsavedChangesText);
             // A later save in another window writes the file as it was.
             LoadedWindow<SPayments> later;
             answer(vbOK);
@@ -321,7 +321,7 @@ TEST_F(MemberPaymentWindows, ASaveThatFailsSaysSoAndKeepsTheChanges)
         answer(vbOK);
         members.Command4_Click();
         EXPECT_TRUE(lastBoxText().startsWith("The file SMembers.000 could not be written: "));
-        EXPECT_EQ(boxes().back().title, "Error!");
+        EXPECT_EQ(lastBox().title, "Error!");
         EXPECT_TRUE(members.Changed);
         answer(vbOK);
         payments.Command1_Click();
@@ -460,7 +460,7 @@ TEST_F(MemberPaymentWindows, EnterStoresTheMethodAmountAndDateOfTheChosenRow)
 
     answer(vbCancel);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(boxes().back().title, "Warning!");
+    EXPECT_EQ(lastBox().title, "Warning!");
     EXPECT_TRUE(w.isVisible());
     answer(vbOK);
     QTest::mouseClick(w.Command1, Qt::LeftButton);

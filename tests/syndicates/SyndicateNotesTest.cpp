@@ -107,9 +107,9 @@ TEST_F(SyndicateNotesTest, SaveWritesTheTicksAndNotesAndReopeningShowsThem)
         answer(vbOK);
         QTest::mouseClick(w.Command1, Qt::LeftButton);
         ASSERT_EQ(boxes().size(), 1u);
-        EXPECT_EQ(boxes()[0].text, "  Notes and checklist saved...  ");
-        EXPECT_EQ(boxes()[0].title, "Vantrel");
-        EXPECT_EQ(boxes()[0].style, vbInformation);
+        EXPECT_EQ(boxAt(0).text, "  Notes and checklist saved...  ");
+        EXPECT_EQ(boxAt(0).title, "Vantrel");
+        EXPECT_EQ(boxAt(0).style, vbInformation);
         EXPECT_FALSE(w.Changed);
         EXPECT_TRUE(w.isVisible());
         QTest::mouseClick(w.Command2, Qt::LeftButton); // saved: no warning
@@ -162,7 +162,7 @@ TEST_F(SyndicateNotesTest, CloseAndTheTitleBarWarnAboutChanges)
     answer(vbCancel); // the warning of every syndicate window (DiaryTest)
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Warning!");
+    EXPECT_EQ(boxAt(0).title, "Warning!");
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.Text1->toPlainText(), "Buy a bigger wallet");
 
@@ -176,7 +176,7 @@ TEST_F(SyndicateNotesTest, CloseAndTheTitleBarWarnAboutChanges)
     other.Text1->setPlainText("changed");
     answer(vbCancel);
     QTest::keyClick(&other, Qt::Key_Escape); // Escape asks as Close does
-    EXPECT_EQ(lastBoxText(), boxes()[0].text);
+    EXPECT_EQ(lastBoxText(), boxAt(0).text);
     EXPECT_TRUE(other.isVisible());
     answer(vbCancel);
     other.close(); // the title bar's close box asks too
@@ -196,7 +196,7 @@ TEST_F(SyndicateNotesTest, ASaveThatFailsSaysSoAndLosesNothing)
         answer(vbOK);
         w.Command1_Click();
         EXPECT_TRUE(lastBoxText().startsWith("The file SNotes.txt could not be written: "));
-        EXPECT_EQ(boxes().back().title, "Error!");
+        EXPECT_EQ(lastBox().title, "Error!");
         EXPECT_TRUE(w.Changed);
         EXPECT_EQ(w.Text1->toPlainText(), "new notes");
     };

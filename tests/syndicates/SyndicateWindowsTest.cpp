@@ -89,7 +89,7 @@ TEST_F(SyndicateWindows, CreateTakesTheFirstFreeNumber)
     answer(vbOK);
     w.Command1->click();
     EXPECT_EQ(lastBoxText(), " Syndicate created...      \r\n Syndicate opened...      ");
-    EXPECT_EQ(boxes().back().title, "New syndicate");
+    EXPECT_EQ(lastBox().title, "New syndicate");
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.001");
     EXPECT_TRUE(
         readFile("SMembers.001").startsWith("\"Ann\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"Friday Club\""));
@@ -102,7 +102,7 @@ TEST_F(SyndicateWindows, CreateTakesTheFirstFreeNumber)
     full.Text1[0]->setText("Bob");
     answer(vbOK);
     full.Command1->click();
-    EXPECT_EQ(boxes().back().title, "Sorry!");
+    EXPECT_EQ(lastBox().title, "Sorry!");
     EXPECT_EQ(Settings[SyndicateFile], "SMembers.001");
 }
 
@@ -132,8 +132,8 @@ TEST_F(SyndicateWindows, OpenAndDeleteListSyndicatesByName)
     EXPECT_TRUE(exists("SMembers.003"));
     answer(vbYes);
     del.Command2->click();
-    EXPECT_EQ(boxes().back().text, "Are you sure?    ");
-    EXPECT_EQ(boxes().back().title, "Delete");
+    EXPECT_EQ(lastBox().text, "Are you sure?    ");
+    EXPECT_EQ(lastBox().title, "Delete");
     EXPECT_FALSE(exists("SMembers.003"));
     EXPECT_FALSE(exists("Diary.003"));
     EXPECT_EQ(Settings[SyndicateFile], "");
@@ -363,7 +363,7 @@ TEST_F(SyndicateWindows, AChoiceThatCannotBeSavedIsSaidSoWithTheReason)
         c.choose();
         ASSERT_EQ(boxes().size(), shown + c.boxes + 1);
         EXPECT_TRUE(lastBoxText().contains("vantrel.ini could not be written: ")) << lastBoxText().toStdString();
-        EXPECT_EQ(boxes().back().title, "Error!");
+        EXPECT_EQ(lastBox().title, "Error!");
     }
 }
 
@@ -440,7 +440,7 @@ TEST_F(SyndicateWindows, CloseWarnsAboutUnsavedChanges)
     answer(vbCancel);
     w.Command3->click();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(boxes().back().title, "Warning!");
+    EXPECT_EQ(lastBox().title, "Warning!");
     answer(vbCancel);
     QTest::keyClick(&w, Qt::Key_Escape); // Escape asks as Close does
     EXPECT_TRUE(w.isVisible());
@@ -463,7 +463,7 @@ TEST_F(SyndicateWindows, ASaveThatFailsSaysSoAndKeepsEverything)
     auto saveFails = [&] {
         answer(vbOK);
         w.Command1->click();
-        EXPECT_EQ(boxes().back().title, "Error!");
+        EXPECT_EQ(lastBox().title, "Error!");
         EXPECT_TRUE(w.isVisible());
         EXPECT_TRUE(w.Changed);
         EXPECT_EQ(w.MSFlexGrid1->TextMatrix(1, 5), "changed");

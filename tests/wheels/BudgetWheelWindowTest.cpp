@@ -93,7 +93,7 @@ TEST_F(BudgetWindow, GeneratesTheNineNumberWheelAndSavesIt)
         answer(vbOK);
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         EXPECT_EQ(lastBoxText(), kTip6);
-        EXPECT_EQ(boxes().back().title, "Error");
+        EXPECT_EQ(lastBox().title, "Error");
         EXPECT_EQ(EntryCount(), 0);
         EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
     }
@@ -148,9 +148,9 @@ TEST_F(BudgetWindow, LotteriesItCannotWheelAreRefused)
         answer(vbOK);
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         ASSERT_FALSE(boxes().empty());
-        EXPECT_EQ(boxes().back().text, c.text);
-        EXPECT_EQ(boxes().back().title, c.title);
-        EXPECT_EQ(boxes().back().icon(), c.icon);
+        EXPECT_EQ(lastBox().text, c.text);
+        EXPECT_EQ(lastBox().title, c.title);
+        EXPECT_EQ(lastBox().icon(), c.icon);
         EXPECT_EQ(EntryCount(), 0);
     }
 }

@@ -96,7 +96,7 @@ TEST_F(CreateWheelWindow, WheelsTheRingAndSavesIt)
     answer(vbOK);
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     EXPECT_EQ(lastBoxText(), kTip6);
-    EXPECT_EQ(boxes().back().title, "Error");
+    EXPECT_EQ(lastBox().title, "Error");
     EXPECT_EQ(EntryCount(), 8);
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 8);
     w.Text1[3]->setText("4");

@@ -63,9 +63,9 @@ protected:
     void expectBox(const QString& text, const QString& title)
     {
         ASSERT_FALSE(boxes().empty());
-        EXPECT_EQ(boxes().back().text, text);
-        EXPECT_EQ(boxes().back().title, title);
-        EXPECT_EQ(boxes().back().icon(), int(vbExclamation));
+        EXPECT_EQ(lastBox().text, text);
+        EXPECT_EQ(lastBox().title, title);
+        EXPECT_EQ(lastBox().icon(), int(vbExclamation));
     }
     // Every set of three of the numbers lies together in some line.
     static bool EveryTripleCovered(const std::vector<int>& numbers, const std::vector<std::vector<int>>& lines)
@@ -408,7 +408,7 @@ TEST_F(GuaranteedWindows, ThreeMatchRefusesBadBoxesAndShortLotteries)
     answer(vbOK); // box 11 is empty
     click(w.Command2);
     EXPECT_EQ(lastBoxText(), TipText(6));
-    EXPECT_EQ(boxes().back().title, "Error");
+    EXPECT_EQ(lastBox().title, "Error");
     w.Text1[11]->setText("50");
     answer(vbOK);
     click(w.Command2);

@@ -144,7 +144,7 @@ TEST_F(WheelWindows, TripletsGenerateChecksTheBoxesAndBuildsTheWheel)
     answer(vbOK);
     generate(w);
     EXPECT_EQ(lastBoxText().toStdString(), kBadInput.toStdString());
-    EXPECT_EQ(boxes().back().title, "Error");
+    EXPECT_EQ(lastBox().title, "Error");
     EXPECT_EQ(EntryCount(), 0);
     EXPECT_EQ(ShownLines(w.MSFlexGrid1), 3);
     EXPECT_FALSE(Busy);
@@ -244,8 +244,8 @@ TEST_F(WheelWindows, ChoosingALotteryEmptiesBoxesItCannotHoldAndSetsTheRemark)
     answer(vbOK);
     generate(w);
     EXPECT_EQ(lastBoxText().toStdString(), "Not available with this lottery.    ");
-    EXPECT_EQ(boxes().back().title, "Sorry!");
-    EXPECT_EQ(boxes().back().icon(), vbExclamation);
+    EXPECT_EQ(lastBox().title, "Sorry!");
+    EXPECT_EQ(lastBox().icon(), vbExclamation);
     EXPECT_EQ(EntryCount(), 0);
 
     // Seven numbers with an extra ball: the lines are those of the seeded
