@@ -146,6 +146,6 @@ TEST_F(DatabaseDialogsTest, GoButtonsOpenTheLotterysSite)
     const QString why[4] = {"It names no web site.", onlyWeb, onlyWeb, onlyWeb};
     const QString title[4] = {"Oops!", "Oops!", "Warning", "Error!"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(IsBox(boxAt(i), "This web address cannot be opened: " + address[i] + "\r\n\r\n" + why[i],
-                          title[i], vbOKOnly + vbExclamation));
+        EXPECT_TRUE(IsBox(boxAt(i), "This web address cannot be opened: " + address[i] + "\r\n\r\n" + why[i], title[i],
+                          vbOKOnly + vbExclamation));
 }

@@ -291,8 +291,8 @@ TEST_F(DownloadWindows, AShorterDownloadReplacesTheDatabaseOnlyWhenConfirmed)
         LoadedWindow<DbaseUpdate> w;
         answer(reply);
         w.OKButton_Click();
-        EXPECT_TRUE(IsBox(lastBox(), "The downloaded file holds 30 draws, your database 40. Replace it?",
-                          "UK Lotto", vbYesNo + vbQuestion + vbDefaultButton2));
+        EXPECT_TRUE(IsBox(lastBox(), "The downloaded file holds 30 draws, your database 40. Replace it?", "UK Lotto",
+                          vbYesNo + vbQuestion + vbDefaultButton2));
         if (reply == vbNo) {
             EXPECT_EQ(Md5("dbase100.txt"), before);
             EXPECT_EQ(w.List2->item(2)->text(), "Not updated: your database of 40 draws was kept.");
@@ -335,8 +335,7 @@ TEST_F(DownloadWindows, UKAddressesAreSavedTrimmedOnlyWhenConfirmed)
     answer(vbNo);
     w.Command7_Click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(
-        IsBox(boxAt(0), "Are you sure you want to change the URLs?    ", "Update URLs", vbYesNo + vbQuestion));
+    EXPECT_TRUE(IsBox(boxAt(0), "Are you sure you want to change the URLs?    ", "Update URLs", vbYesNo + vbQuestion));
     EXPECT_EQ(readBytes("vantrel.ini"), file);
     EXPECT_NE(Settings[UKDownloadURL], "http://results.example.org/Lotto.csv");
 

@@ -255,8 +255,8 @@ TEST_F(HistoryWTest, ADateThatCannotBeReadIsChosenBeforeAnUpdate)
     answer(vbOK);
     w.Command3->click();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(IsBox(boxAt(0), "This draw's date cannot be read.    \r\nPlease choose its date first.    ",
-                      "Warning", vbOKOnly + vbExclamation));
+    EXPECT_TRUE(IsBox(boxAt(0), "This draw's date cannot be read.    \r\nPlease choose its date first.    ", "Warning",
+                      vbOKOnly + vbExclamation));
     EXPECT_EQ(draws(), edited);
 
     // Another draw and back: still no date.
