@@ -33,11 +33,12 @@ void ShowAndCheck(benchmark::State& state, const ManyEntriesFixture& fixture)
 {
     SetProgramFolder(fixture.dir.path());
     MakeProgramFolderCurrent();
-    double peak = 0;
+    double peak = 0, above = 0;
     std::array<int, 21> counts{};
     int shown = 0;
     for (auto _ : state) {
         ResetPeakMemory();
+        const double before = StatusMB("VmRSS:");
         {
             ShowMyDrawsW window;
             window.Load();
@@ -50,8 +51,10 @@ void ShowAndCheck(benchmark::State& state, const ManyEntriesFixture& fixture)
             window.close();
         }
         peak = std::max(peak, StatusMB("VmHWM:"));
+        above = std::max(above, StatusMB("VmHWM:") - before);
     }
     state.counters["peak_MB"] = peak;
+    state.counters["peak_above_MB"] = above;
     state.counters["shown"] = shown;
     state.counters["counted"] = std::accumulate(counts.begin(), counts.end(), 0);
     for (int k : {2, 3, 12, 13})
