@@ -72,11 +72,7 @@ TEST_F(Catalog, EveryRegisteredItemIsEnabledAndOpensItsWindow)
     writeLines("dbase100.txt", DatabaseLines("UK Lotto", "6,49,0,0,1", {"05 Mar 05,1,2,3,4,5,6,7"}));
     writeLines("ReVadirav.txt", {"05-Mar-2005,1,2,3,4,5,6,,,UK Lotto,Ann,dbase100.txt"});
     // A syndicate open, so the items that need one are enabled.
-    writeLines("SMembers.000",
-               QStringList{R"("Ann","","","","","","","","","","Club")"}
-                   + QStringList(100, R"("","","","","","","","","","","")"));
-    Settings.set(SyndicateFile, "SMembers.000");
-    SaveSettings();
+    writeChosenSyndicate();
     RegisterAllWindows();
     LoadedWindow<Vantrel> main;
     QStringList shown;

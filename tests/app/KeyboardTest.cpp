@@ -200,11 +200,7 @@ TEST_F(Keyboard, ReturnPressesTheFocusedButtonOrSampleAndNoOther)
 
 TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnAnInput)
 {
-    writeLines("SMembers.000",
-               QStringList{R"("Ann","","","","","","","","","","Club")"}
-                   + QStringList(100, R"("","","","","","","","","","","")"));
-    Settings.set(SyndicateFile, "SMembers.000");
-    SaveSettings();
+    writeChosenSyndicate();
     LoadSyndicate();
     SetMsgBoxHook([](const MsgBoxCall& box) { return box.buttons() == vbYesNo ? int(vbNo) : int(vbOK); });
     SetShellHook([](const QUrl&) { return true; });

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "core/Settings.h"
 #include "platform/Folder.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MsgBox.h"
@@ -35,6 +36,15 @@ void ProgramFolderTest::writeBytes(const QString& name, const QByteArray& bytes)
     QFile f(path(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+void ProgramFolderTest::writeChosenSyndicate() const
+{
+    writeLines("SMembers.000",
+               QStringList{R"("Ann","","","","","","","","","","Club")"}
+                   + QStringList(100, R"("","","","","","","","","","","")"));
+    Settings.set(SyndicateFile, "SMembers.000");
+    SaveSettings();
 }
 
 void ProgramFolderTest::writeLines(const QString& name, const QStringList& lines) const

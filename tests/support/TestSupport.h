@@ -44,6 +44,10 @@ protected:
     void writeFile(const QString& name, const QString& content) const;
     void writeBytes(const QString& name, const QByteArray& bytes) const;
     void writeLines(const QString& name, const QStringList& lines) const; // CR LF
+    // "SMembers.000" of one member ("Ann", syndicate "Club") and room for a
+    // hundred, chosen in the settings and saved there: the syndicate items are
+    // enabled.
+    void writeChosenSyndicate() const;
     // The text in an encoding, after its byte-order mark (as Windows editors
     // save UTF-16).
     void writeMarked(const QString& name, const QString& content, QStringConverter::Encoding encoding) const;
