@@ -39,9 +39,7 @@ QString shippedDataFolder()
     }
     return {};
 }
-} // namespace
 
-namespace {
 struct HeldFolder {
     int fd = -1;
     std::function<void(const QString&, const QString&)> moved;

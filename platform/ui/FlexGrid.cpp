@@ -19,10 +19,11 @@ constexpr Qt::ItemFlags BodyFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 // Which of a cell's colours was set only as the pair of the other.
 constexpr int kPairedRole = Qt::UserRole + 1;
 
-// The heading face behind a text colour: light grey behind a dark colour,
-// dark grey behind a light one.
+// A cell's colour as its item holds it (none for an invalid colour).
 QVariant brushOf(const QColor& colour) { return colour.isValid() ? QVariant(QBrush(colour)) : QVariant(); }
 
+// The heading face behind a text colour: light grey behind a dark colour,
+// dark grey behind a light one.
 QColor FaceFor(const QColor& text)
 {
     return BackgroundFor(text) == QColor(Qt::white) ? QColor(0xF0, 0xF0, 0xF0) : QColor(0x30, 0x30, 0x30);
